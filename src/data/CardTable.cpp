@@ -1,0 +1,77 @@
+#include "data/CardTable.h"
+
+#include "data/RecordFile.h"
+#include "platform/Codec932.h"
+
+int CardTable::dayRowOf(int day) const {
+    const QString text = QString::number(day);
+    for (int r = 0; r < kDayRows; ++r)
+        if (at(r, Day) == text)
+            return r;
+    return -1;
+}
+
+QStringList CardTable::toList() const {
+    QStringList list;
+    list.reserve(kValues);
+    for (const QString &v : m_cells)
+        list.append(v);
+    return list;
+}
+
+CardTable CardTable::fromList(const QStringList &values) {
+    CardTable t;
+    const qsizetype n = std::min<qsizetype>(values.size(), kValues);
+    for (qsizetype i = 0; i < n; ++i)
+        t.m_cells[static_cast<size_t>(i)] = values[i];
+    return t;
+}
+
+namespace cardfile {
+
+QString fileName(const QString &code) {
+    return code.trimmed() + QLatin1String(kSuffix);
+}
+
+bool isSafeCode(const QString &code) {
+    const QString c = code.trimmed();
+    if (c.isEmpty() || c == QLatin1String(".") || c == QLatin1String(".."))
+        return false;
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    for (const QChar ch : c)
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f || forbidden.contains(ch))
+            return false;
+    return cp932::canEncode(c);
+}
+
+QString unsafeCodeText(const QString &code) {
+    return QStringLiteral("従業員コード「") + code +
+           QStringLiteral("」はファイル名に使えない文字を含むため使用できません。");
+}
+
+QString path(const QString &monthFolder, const QString &code) {
+    return monthFolder + QLatin1Char('/') + fileName(code);
+}
+
+Read read(FileSystem &fs, const QString &monthFolder, const QString &code) {
+    Read r;
+    if (!isSafeCode(code)) {
+        r.error = FileError::PathFileAccess;
+        return r;
+    }
+    const records::Read values = records::read(fs, path(monthFolder, code), CardTable::kValues);
+    r.error = values.error;
+    r.found = values.found;
+    if (values.ok())
+        r.table = CardTable::fromList(values.values);
+    return r;
+}
+
+FileError write(FileSystem &fs, const QString &monthFolder, const QString &code,
+                const CardTable &table) {
+    if (!isSafeCode(code))
+        return FileError::PathFileAccess;
+    return records::write(fs, path(monthFolder, code), table.toList());
+}
+
+} // namespace cardfile

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// Fields of a card row. Day rows 0-30 use them all; the totals row 31 keeps
+// days worked in DaysWorked and the month's totals in Work..CertLateShort.
+enum CardField : int {
+    Day = 0,
+    Weekday = 1,
+    ClockIn = 2,
+    BreakOut = 3,
+    BreakReturn = 4,
+    ClockOut = 5,
+    Work = 6,
+    LateNight = 7,
+    CertWithin = 8,     // 法定内
+    CertBeyond = 9,     // 法定外
+    CertHoliday = 10,   // 休日
+    CertLateNight = 11, // 深夜
+    CertLateEarly = 12, // 遅刻早退
+    Code = 13,
+    Name = 14,
+    PayType = 15,
+    DaysWorked = 5, // on the totals row
+};
+
+// One employee's card month: 32 rows of 16 texts.
+class CardTable {
+public:
+    static constexpr int kRows = 32;
+    static constexpr int kFields = 16;
+    static constexpr int kDayRows = 31;
+    static constexpr int kTotalsRow = 31;
+    static constexpr int kValues = kRows * kFields;
+
+    QString &at(int row, int field) { return m_cells[index(row, field)]; }
+    const QString &at(int row, int field) const { return m_cells[index(row, field)]; }
+
+    QString code() const { return at(0, Code); }
+    QString name() const { return at(0, Name); }
+    QString payType() const { return at(0, PayType); }
+
+    // The day row whose day field holds the day number, or -1.
+    int dayRowOf(int day) const;
+
+    QStringList toList() const;
+    static CardTable fromList(const QStringList &values);
+
+private:
+    static size_t index(int row, int field) {
+        return static_cast<size_t>(row) * kFields + static_cast<size_t>(field);
+    }
+    std::array<QString, kValues> m_cells;
+};
+
+namespace cardfile {
+
+inline constexpr char kSuffix[] = ".Card";
+
+// The card file name of an employee code: the code without surrounding spaces
+// and ".Card".
+QString fileName(const QString &code);
+
+// Whether a code can name a card file that stays inside its card month folder:
+// not empty, no path separators, no "." or "..", no characters a file name
+// cannot hold, and storable in the data files' code page.
+bool isSafeCode(const QString &code);
+
+// The message shown where such a code is refused.
+QString unsafeCodeText(const QString &code);
+
+QString path(const QString &monthFolder, const QString &code);
+
+struct Read {
+    CardTable table;
+    FileError error = FileError::None;
+    int found = 0; // values the file held; fewer than 512 is a short card
+    bool ok() const { return error == FileError::None; }
+};
+
+Read read(FileSystem &fs, const QString &monthFolder, const QString &code);
+FileError write(FileSystem &fs, const QString &monthFolder, const QString &code,
+                const CardTable &table);
+
+} // namespace cardfile

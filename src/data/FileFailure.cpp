@@ -1,0 +1,59 @@
+#include "data/FileFailure.h"
+
+namespace filefailure {
+
+QString diskFullText() {
+    return QStringLiteral("デイスクにスペースがありません。プログラムを終了します");
+}
+
+QString ioText(IoWording wording) {
+    return wording == IoWording::Guidebook
+               ? QStringLiteral(
+                     "Ｉ／Ｏエラーです。ガイドブックをご覧ください。プログラムを終了します")
+               : QStringLiteral("デイスクに異常が発生しました。プログラムを終了します。");
+}
+
+QString ioTitle(IoWording wording) {
+    return wording == IoWording::Guidebook ? QStringLiteral("エラー")
+                                           : QStringLiteral("Ｉ／Ｏエラー");
+}
+
+bool endOnFatal(Services &s, FileError e, IoWording wording) {
+    if (e == FileError::DiskFull) {
+        s.dialogs.message(diskFullText(), QStringLiteral("エラー"), BoxIcon::Critical,
+                          BoxButtons::Ok);
+    } else if (e == FileError::DeviceIO) {
+        s.dialogs.message(ioText(wording), ioTitle(wording), BoxIcon::Critical, BoxButtons::Ok);
+    } else {
+        return false;
+    }
+    s.programEnd.endProgram();
+    return true;
+}
+
+bool endOnWriteFailure(Services &s, FileError e, IoWording wording) {
+    if (e == FileError::None)
+        return false;
+    return endOnFatal(s, e == FileError::DiskFull ? e : FileError::DeviceIO, wording);
+}
+
+Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording) {
+    Load load;
+    load.read = records::read(s.fs, path, count);
+    if (load.read.error == FileError::NotFound) {
+        const FileError w = records::writeEmpty(s.fs, path, count);
+        if (endOnWriteFailure(s, w, wording)) {
+            load.ended = true;
+            return load;
+        }
+        load.read = records::read(s.fs, path, count);
+    }
+    if (endOnFatal(s, load.read.error, wording)) {
+        load.ended = true;
+        return load;
+    }
+    load.read.error = FileError::None;
+    return load;
+}
+
+} // namespace filefailure

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "data/RecordFile.h"
+#include "data/Services.h"
+
+// Which wording a screen uses for a device error: the roster, punch-clock and
+// tally screens and the print run speak of the guidebook; the settings,
+// preparation, organizing and backup screens of the disk.
+enum class IoWording { Guidebook, Disk };
+
+namespace filefailure {
+
+QString diskFullText();
+QString ioText(IoWording wording);
+QString ioTitle(IoWording wording);
+
+// Shows the fatal box of a device error (57) or a full disk (61) and ends the
+// program. Returns true when it did; other errors are left to the caller.
+bool endOnFatal(Services &s, FileError e, IoWording wording);
+
+// A write that failed is never taken for success: a full disk shows its box,
+// any other error the device-error box, and the program ends. Returns true
+// when the program ended.
+bool endOnWriteFailure(Services &s, FileError e, IoWording wording);
+
+struct Load {
+    records::Read read;
+    bool ended = false; // the program was ended; the caller stops at once
+};
+
+// The load step of a screen: a missing file is created with count empty values
+// and read again; 57 and 61 end the program; any other error is cleared and
+// the values read as empty.
+Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording);
+
+} // namespace filefailure

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "data/Session.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramEnd.h"
+#include "platform/SettingsStore.h"
+
+// What every screen's logic reaches the outside world through.
+struct Services {
+    FileSystem &fs;
+    Dialogs &dialogs;
+    const Clock &clock;
+    SettingsStore &settings;
+    ProgramEnd &programEnd;
+    Session &session;
+};

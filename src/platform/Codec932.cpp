@@ -1,0 +1,103 @@
+#include "platform/Codec932.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <vector>
+
+namespace {
+
+class Iconv {
+public:
+    Iconv(const char *to, const char *from) : m_cd(iconv_open(to, from)) {}
+    ~Iconv() {
+        if (valid())
+            iconv_close(m_cd);
+    }
+    Iconv(const Iconv &) = delete;
+    Iconv &operator=(const Iconv &) = delete;
+    bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return m_cd; }
+
+private:
+    iconv_t m_cd;
+};
+
+} // namespace
+
+namespace cp932 {
+
+QString decode(const QByteArray &bytes) {
+    if (bytes.isEmpty())
+        return {};
+    Iconv cd("UTF-16LE", "CP932");
+    if (!cd.valid())
+        return QString::fromLatin1(bytes);
+    QString out;
+    out.reserve(bytes.size());
+    std::vector<char> buf(bytes.size() * 2 + 16);
+    char *in = const_cast<char *>(bytes.constData());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    while (inLeft > 0) {
+        char *outPtr = buf.data();
+        size_t outLeft = buf.size();
+        size_t rc = iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
+        const size_t produced = buf.size() - outLeft;
+        out.append(reinterpret_cast<const QChar *>(buf.data()),
+                   static_cast<qsizetype>(produced / 2));
+        if (rc == static_cast<size_t>(-1)) {
+            if (errno == E2BIG)
+                continue;
+            // EILSEQ or a truncated sequence at the end: replace one byte.
+            out.append(QChar::ReplacementCharacter);
+            ++in;
+            --inLeft;
+            iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    return out;
+}
+
+QByteArray encode(const QString &text, bool *lossless) {
+    if (lossless)
+        *lossless = true;
+    if (text.isEmpty())
+        return {};
+    Iconv cd("CP932", "UTF-16LE");
+    QByteArray out;
+    if (!cd.valid()) {
+        if (lossless)
+            *lossless = false;
+        return text.toLatin1();
+    }
+    std::vector<char> buf(static_cast<size_t>(text.size()) * 4 + 16);
+    char *in = reinterpret_cast<char *>(const_cast<QChar *>(text.constData()));
+    size_t inLeft = static_cast<size_t>(text.size()) * 2;
+    while (inLeft > 0) {
+        char *outPtr = buf.data();
+        size_t outLeft = buf.size();
+        size_t rc = iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
+        out.append(buf.data(), static_cast<qsizetype>(buf.size() - outLeft));
+        if (rc == static_cast<size_t>(-1)) {
+            if (errno == E2BIG)
+                continue;
+            if (lossless)
+                *lossless = false;
+            out.append('?');
+            // Skip one UTF-16 unit, or a whole surrogate pair.
+            const QChar c = *reinterpret_cast<const QChar *>(in);
+            size_t skip = (c.isHighSurrogate() && inLeft >= 4) ? 4 : 2;
+            in += skip;
+            inLeft -= skip;
+            iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    return out;
+}
+
+bool canEncode(const QString &text) {
+    bool ok = true;
+    encode(text, &ok);
+    return ok;
+}
+
+} // namespace cp932

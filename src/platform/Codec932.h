@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Code page 932 through glibc iconv ("CP932"): the code page the data files
+// are written in. "SHIFT_JIS" would break ～ － ① and turn \ into ￥.
+namespace cp932 {
+
+// Bytes that do not decode become U+FFFD one byte at a time; the rest of the
+// text is kept.
+QString decode(const QByteArray &bytes);
+
+// Characters the code page lacks become "?"; *lossless tells whether any did.
+QByteArray encode(const QString &text, bool *lossless = nullptr);
+
+// True when every character of the text can be stored in the data files.
+bool canEncode(const QString &text);
+
+} // namespace cp932

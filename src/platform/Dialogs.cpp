@@ -1,0 +1,14 @@
+#include "platform/Dialogs.h"
+
+void Dialogs::notice(const QString &text) {
+    message(text, QStringLiteral("お知らせ"), BoxIcon::None, BoxButtons::Ok);
+}
+
+void Dialogs::info(const QString &text) {
+    message(text, QStringLiteral("お知らせ"), BoxIcon::Information, BoxButtons::Ok);
+}
+
+bool Dialogs::confirm(const QString &text) {
+    return message(text, QStringLiteral("確認"), BoxIcon::Warning, BoxButtons::OkCancel) ==
+           BoxAnswer::Ok;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/FileError.h"
+
+#include <QByteArray>
+#include <QString>
+#include <sys/types.h>
+
+// The system calls of a save, so a test can make the n-th write, the fsync or
+// the rename fail.
+class PosixOps {
+public:
+    virtual ~PosixOps() = default;
+    virtual int mkstemp(char *pattern);
+    virtual ssize_t write(int fd, const void *buf, size_t n);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const char *from, const char *to);
+    virtual int unlink(const char *path);
+    virtual int fchmod(int fd, mode_t mode);
+    virtual int openFolder(const char *path);
+};
+
+PosixOps &realPosixOps();
+
+// Marker in the names of the temporary files a save writes; a crash may leave
+// one behind, and start-up clears them.
+inline constexpr char kTempMarker[] = ".kvtmp-";
+
+// Writes bytes to a temporary file beside path, checks every write, syncs it,
+// renames it over path and syncs the folder. On any failure the temporary file
+// is removed, the old file is left as it was and the error is returned.
+FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &ops = realPosixOps());
+
+// Removes temporary files left by an interrupted save in folder and in its
+// direct subfolders. Returns how many were removed.
+int removeStaleTemps(const QString &folder);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: a text by application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString value(const QString &app, const QString &section, const QString &key,
+                          const QString &fallback = {}) const = 0;
+    // False when the value could not be stored.
+    virtual bool setValue(const QString &app, const QString &section, const QString &key,
+                          const QString &value) = 0;
+};
+
+// QSettings in INI format, user scope: ~/.config/<app>.conf.
+class QtSettingsStore : public SettingsStore {
+public:
+    QString value(const QString &app, const QString &section, const QString &key,
+                  const QString &fallback = {}) const override;
+    bool setValue(const QString &app, const QString &section, const QString &key,
+                  const QString &value) override;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+// Whether another instance of the program runs.
+class SingleInstance {
+public:
+    virtual ~SingleInstance() = default;
+    // True when this is the only instance; it stays so until destroyed.
+    virtual bool acquire() = 0;
+};
+
+// A lock file in the data folder. A lock left by a killed process is stale and
+// taken over.
+class LockFileInstance : public SingleInstance {
+public:
+    explicit LockFileInstance(const QString &dataFolder);
+    ~LockFileInstance() override;
+    bool acquire() override;
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,0 +1,120 @@
+#include "data/RecordFile.h"
+#include "data/FileFailure.h"
+#include "support/TestServices.h"
+
+#include <gtest/gtest.h>
+
+TEST(RecordFile, FormatIsQuotedCp932CrLf) {
+    EXPECT_EQ(records::format({QStringLiteral("seireki"), QString(), QStringLiteral("月給")}),
+              QByteArray("\"seireki\"\r\n\"\"\r\n\"\x8c\x8e\x8b\x8b\"\r\n"));
+}
+
+TEST(RecordFile, TolerantParse) {
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        QStringList values;
+    };
+    const Case cases[] = {
+        {"crlf", "\"a\"\r\n\"b\"\r\n", {"a", "b"}},
+        {"lf alone", "\"a\"\n\"\"\n", {"a", ""}},
+        {"unquoted", "abc\r\n 12 \r\n", {"abc", "12"}},
+        {"inner quote kept", "\"a\"b\"\r\n\"c\"\r\n", {"a\"b", "c"}},
+        {"no final line end", "\"a\"\r\n\"b\"", {"a", "b"}},
+        {"ctrl-z at end", "\"a\"\r\n\x1a", {"a"}},
+        {"lone quote", "\"\r\n\"x\"\r\n", {"", "x"}},
+        {"empty file", "", {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(records::parse(c.bytes), c.values);
+    }
+}
+
+TEST(RecordFile, ReadPadsAndCuts) {
+    TestServices t;
+    t.put(QStringLiteral("Kijyun.Dat"), "\"5\"\r\n\"10\"\r\n");
+    const records::Read r = records::read(t.fs, QStringLiteral("Kijyun.Dat"), 15);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.found, 2);
+    ASSERT_EQ(r.values.size(), 15);
+    EXPECT_EQ(r.values[1], QStringLiteral("10"));
+    EXPECT_EQ(r.values[14], QString());
+    EXPECT_EQ(records::read(t.fs, QStringLiteral("Kijyun.Dat"), 1).values,
+              QStringList{QStringLiteral("5")});
+    EXPECT_EQ(records::read(t.fs, QStringLiteral("none.Dat"), 3).error, FileError::NotFound);
+}
+
+TEST(RecordFile, RoundTripIsByteExact) {
+    TestServices t;
+    const QStringList values = {QStringLiteral("月初～月末"),
+                                QStringLiteral("－"),
+                                QStringLiteral("①"),
+                                QStringLiteral("ｺｰﾄﾞ"),
+                                QStringLiteral("◆"),
+                                QStringLiteral("￥１２３"),
+                                QString()};
+    ASSERT_EQ(records::write(t.fs, QStringLiteral("x.Dat"), values), FileError::None);
+    const QByteArray first = t.bytes(QStringLiteral("x.Dat"));
+    const records::Read r = records::read(t.fs, QStringLiteral("x.Dat"), 7);
+    EXPECT_EQ(r.values, values);
+    ASSERT_EQ(records::write(t.fs, QStringLiteral("x.Dat"), r.values), FileError::None);
+    EXPECT_EQ(t.bytes(QStringLiteral("x.Dat")), first);
+}
+
+TEST(FileFailure, LoadStepByErrorNumber) {
+    {
+        TestServices t; // missing: created empty and read again
+        const auto load = filefailure::loadOrCreate(t.services, QStringLiteral("Kijyun.Dat"), 15,
+                                                    IoWording::Disk);
+        EXPECT_FALSE(load.ended);
+        EXPECT_EQ(t.bytes(QStringLiteral("Kijyun.Dat")).count("\"\"\r\n"), 15);
+        EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+    }
+    struct Case {
+        FileError error;
+        IoWording wording;
+        const char *text;
+        const char *title;
+    };
+    const Case fatal[] = {
+        {FileError::DiskFull, IoWording::Disk,
+         "デイスクにスペースがありません。プログラムを終了します", "エラー"},
+        {FileError::DeviceIO, IoWording::Disk,
+         "デイスクに異常が発生しました。プログラムを終了します。", "Ｉ／Ｏエラー"},
+        {FileError::DeviceIO, IoWording::Guidebook,
+         "Ｉ／Ｏエラーです。ガイドブックをご覧ください。プログラムを終了します", "エラー"},
+    };
+    for (const Case &c : fatal) {
+        TestServices t;
+        t.put(QStringLiteral("Meibo.Dat"), "\"1\"\r\n");
+        t.fs.failOn(FaultyFileSystem::Op::Read, 1, c.error);
+        const auto load =
+            filefailure::loadOrCreate(t.services, QStringLiteral("Meibo.Dat"), 4, c.wording);
+        EXPECT_TRUE(load.ended);
+        EXPECT_EQ(t.programEnd.calls, 1);
+        ASSERT_EQ(t.dialogs.boxes().size(), 1);
+        EXPECT_EQ(t.dialogs.boxes()[0].text, QString::fromUtf8(c.text));
+        EXPECT_EQ(t.dialogs.boxes()[0].title, QString::fromUtf8(c.title));
+        EXPECT_EQ(t.bytes(QStringLiteral("Meibo.Dat")), "\"1\"\r\n");
+    }
+    {
+        TestServices t; // other errors: cleared, nothing created, nothing ends
+        t.put(QStringLiteral("Meibo.Dat"), "\"1\"\r\n");
+        t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::PathFileAccess);
+        const auto load = filefailure::loadOrCreate(t.services, QStringLiteral("Meibo.Dat"), 4,
+                                                    IoWording::Guidebook);
+        EXPECT_FALSE(load.ended);
+        EXPECT_EQ(load.read.values, QStringList(4, QString()));
+        EXPECT_EQ(t.bytes(QStringLiteral("Meibo.Dat")), "\"1\"\r\n");
+    }
+}
+
+TEST(FileFailure, FailedWriteIsNeverSuccess) {
+    TestServices t;
+    EXPECT_FALSE(filefailure::endOnWriteFailure(t.services, FileError::None, IoWording::Disk));
+    EXPECT_TRUE(
+        filefailure::endOnWriteFailure(t.services, FileError::PathFileAccess, IoWording::Disk));
+    EXPECT_EQ(t.programEnd.calls, 1);
+    EXPECT_EQ(t.dialogs.boxes().value(0).title, QStringLiteral("Ｉ／Ｏエラー"));
+}

@@ -1,0 +1,125 @@
+#include "platform/SafeSave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Fails one chosen system call of a save.
+class FailingOps : public PosixOps {
+public:
+    enum class What { None, NthWrite, ShortThenFull, Fsync, Rename, FolderFsync };
+    What what = What::None;
+    int nth = 1;
+    int writes = 0;
+    int fsyncs = 0;
+
+    ssize_t write(int fd, const void *buf, size_t n) override {
+        ++writes;
+        if (what == What::NthWrite && writes == nth) {
+            errno = EIO;
+            return -1;
+        }
+        if (what == What::ShortThenFull) {
+            if (writes == 1)
+                return PosixOps::write(fd, buf, n / 2); // a full disk takes half
+            errno = ENOSPC;
+            return -1;
+        }
+        // Small chunks, so "the n-th write" means something.
+        return PosixOps::write(fd, buf, std::min<size_t>(n, 4));
+    }
+    int fsync(int fd) override {
+        ++fsyncs;
+        if ((what == What::Fsync && fsyncs == 1) || (what == What::FolderFsync && fsyncs == 2)) {
+            errno = EIO;
+            return -1;
+        }
+        return PosixOps::fsync(fd);
+    }
+    int rename(const char *from, const char *to) override {
+        if (what == What::Rename) {
+            errno = EACCES;
+            return -1;
+        }
+        return PosixOps::rename(from, to);
+    }
+};
+
+QByteArray contents(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+int tempFilesIn(const QString &folder) {
+    return static_cast<int>(
+        QDir(folder).entryList({QStringLiteral("*.kvtmp-*")}, QDir::Files | QDir::Hidden).size());
+}
+
+} // namespace
+
+TEST(SafeSave, ReplacesFileAndLeavesNoTemp) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("Kijyun.Dat"));
+    ASSERT_EQ(safeReplace(p, "old"), FileError::None);
+    ASSERT_EQ(safeReplace(p, "new content"), FileError::None);
+    EXPECT_EQ(contents(p), "new content");
+    EXPECT_EQ(tempFilesIn(dir.path()), 0);
+}
+
+TEST(SafeSave, EveryFailureKeepsTheOldFile) {
+    struct Case {
+        const char *name;
+        FailingOps::What what;
+        int nth;
+        FileError expected;
+    };
+    const Case cases[] = {
+        {"first write", FailingOps::What::NthWrite, 1, FileError::DeviceIO},
+        {"third write", FailingOps::What::NthWrite, 3, FileError::DeviceIO},
+        {"short write then full disk", FailingOps::What::ShortThenFull, 1, FileError::DiskFull},
+        {"fsync of the file", FailingOps::What::Fsync, 1, FileError::DeviceIO},
+        {"rename", FailingOps::What::Rename, 1, FileError::PathFileAccess},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString p = dir.filePath(QStringLiteral("12.Card"));
+        ASSERT_EQ(safeReplace(p, "the old card"), FileError::None);
+        FailingOps ops;
+        ops.what = c.what;
+        ops.nth = c.nth;
+        EXPECT_EQ(safeReplace(p, QByteArray(100, 'x'), ops), c.expected);
+        EXPECT_EQ(contents(p), "the old card");
+        EXPECT_EQ(tempFilesIn(dir.path()), 0);
+    }
+}
+
+TEST(SafeSave, FolderSyncFailureIsReported) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("a.Dat"));
+    FailingOps ops;
+    ops.what = FailingOps::What::FolderFsync;
+    EXPECT_EQ(safeReplace(p, "x", ops), FileError::DeviceIO);
+}
+
+TEST(SafeSave, MissingFolderIsNotFoundAndCreatesNothing) {
+    QTemporaryDir dir;
+    EXPECT_EQ(safeReplace(dir.filePath(QStringLiteral("no/such.Dat")), "x"), FileError::NotFound);
+}
+
+TEST(SafeSave, StaleTempsAreClearedInFolderAndMonthFolders) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("2007年3月"));
+    for (const QString &name :
+         {QStringLiteral(".Meibo.Dat.kvtmp-abc123"),
+          QStringLiteral("2007年3月/.1.Card.kvtmp-zzz999"), QStringLiteral("2007年3月/1.Card")}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(removeStaleTemps(dir.path()), 2);
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("2007年3月/1.Card"))));
+}

@@ -1,0 +1,87 @@
+#include "support/Fakes.h"
+
+BoxAnswer ScriptedDialogs::message(const QString &text, const QString &title, BoxIcon icon,
+                                   BoxButtons buttons) {
+    m_boxes.append({text, title, icon, buttons});
+    if (onBox)
+        onBox(m_boxes.back());
+    if (!m_script.empty()) {
+        BoxAnswer a = m_script.front();
+        m_script.pop_front();
+        return a;
+    }
+    return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+}
+
+QStringList ScriptedDialogs::texts() const {
+    QStringList t;
+    for (const Box &b : m_boxes)
+        t.append(b.text);
+    return t;
+}
+
+namespace {
+QString settingsKey(const QString &app, const QString &section, const QString &key) {
+    return app + QLatin1Char('/') + section + QLatin1Char('/') + key;
+}
+} // namespace
+
+QString MemorySettingsStore::value(const QString &app, const QString &section, const QString &key,
+                                   const QString &fallback) const {
+    return values.value(settingsKey(app, section, key), fallback);
+}
+
+bool MemorySettingsStore::setValue(const QString &app, const QString &section, const QString &key,
+                                   const QString &value) {
+    if (failWrites)
+        return false;
+    values[settingsKey(app, section, key)] = value;
+    return true;
+}
+
+FileError FaultyFileSystem::tick(Op op) {
+    const int n = ++m_counts[static_cast<int>(op)];
+    for (const Fault &f : m_faults) {
+        if (f.op != op)
+            continue;
+        if (f.nth == n || (f.nth < 0 && n >= -f.nth))
+            return f.error;
+    }
+    return FileError::None;
+}
+
+ReadResult FaultyFileSystem::readFile(const QString &path) {
+    if (FileError e = tick(Op::Read); e != FileError::None)
+        return {{}, e};
+    return LocalFileSystem::readFile(path);
+}
+
+FileError FaultyFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
+    if (FileError e = tick(Op::Replace); e != FileError::None)
+        return e;
+    return LocalFileSystem::replaceFile(path, bytes);
+}
+
+QStringList FaultyFileSystem::list(const QString &folder, const QString &pattern, ListKind kind) {
+    if (tick(Op::List) != FileError::None)
+        return {};
+    return LocalFileSystem::list(folder, pattern, kind);
+}
+
+FileError FaultyFileSystem::makeFolder(const QString &path) {
+    if (FileError e = tick(Op::MakeFolder); e != FileError::None)
+        return e;
+    return LocalFileSystem::makeFolder(path);
+}
+
+FileError FaultyFileSystem::removeFolder(const QString &path) {
+    if (FileError e = tick(Op::RemoveFolder); e != FileError::None)
+        return e;
+    return LocalFileSystem::removeFolder(path);
+}
+
+FileError FaultyFileSystem::removeFiles(const QString &folder, const QString &pattern) {
+    if (FileError e = tick(Op::RemoveFiles); e != FileError::None)
+        return e;
+    return LocalFileSystem::removeFiles(folder, pattern);
+}

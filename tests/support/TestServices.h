@@ -1,0 +1,24 @@
+#pragma once
+
+#include "data/Services.h"
+#include "support/Fakes.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// Everything a logic class needs, over a fresh temporary data folder.
+struct TestServices {
+    QTemporaryDir dir;
+    FaultyFileSystem fs{dir.path()};
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    MemorySettingsStore settings;
+    FakeProgramEnd programEnd;
+    Session session;
+    Services services{fs, dialogs, clock, settings, programEnd, session};
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // Writes raw bytes into the data folder (no atomic save: test setup only).
+    void put(const QString &name, const QByteArray &bytes) const;
+    QByteArray bytes(const QString &name) const;
+};
