@@ -16,6 +16,11 @@ public:
     // Opens a working screen by its word without asking for the PIN (the PIN
     // prompt calls this on a match).
     virtual void openScreen(const QString &word) = 0;
+    // The guard of the administrator's functions: with a stored PIN, sets the
+    // PIN requester word ("recorder", "syuukei", "seiri"), shows the modal PIN
+    // prompt and empties the word again. True when the function may open: no
+    // PIN is stored, or the prompt matched.
+    virtual bool askPin(const QString &requester) = 0;
     // The usage guide window, modeless (F1).
     virtual void showUsageGuide() = 0;
 };

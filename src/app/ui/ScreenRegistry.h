@@ -12,8 +12,8 @@ class QWidget;
 class ScreenRegistry {
 public:
     using Factory = std::function<WorkingScreen *(ScreenContext &)>;
-    // The modal PIN prompt for a requester word; opens the screen on a match.
-    using PinPrompt = std::function<void(QWidget *parent, ScreenContext &)>;
+    // The modal PIN prompt; the requester word is in the session. True on a match.
+    using PinPrompt = std::function<bool(QWidget *parent, ScreenContext &)>;
 
     void add(const QString &word, Factory f) { m_factories.insert(word, std::move(f)); }
     bool has(const QString &word) const { return m_factories.contains(word); }
