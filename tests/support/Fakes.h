@@ -6,6 +6,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
+#include "support/Printers.h"
 
 #include <QDateTime>
 #include <QList>

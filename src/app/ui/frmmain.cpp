@@ -1,0 +1,288 @@
+#include "app/ui/frmmain.h"
+
+#include "app/MenuRules.h"
+#include "app/ui/SplashPanel.h"
+#include "app/ui/femxp.h"
+#include "app/ui/frmhlp.h"
+#include "app/ui/frmver.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace {
+const QSize kSplashSize(600, 380);
+} // namespace
+
+frmmain::frmmain(Services &services, const ScreenRegistry &registry, QWidget *parent)
+    : QMainWindow(parent), m_s(services), m_registry(registry), m_ctx{services, *this},
+      m_startUp(services) {
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral(" ケルベーン"));
+
+    m_stack = new QStackedWidget(this);
+    m_splash = new SplashPanel(m_stack);
+    m_splash->setObjectName(QStringLiteral("Picture1"));
+    m_mdi = new QMdiArea(m_stack);
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_mdi->setFrameShape(QFrame::NoFrame);
+    m_mdi->setBackground(QColor(128, 128, 128));
+    m_stack->addWidget(m_splash);
+    m_stack->addWidget(m_mdi);
+    setCentralWidget(m_stack);
+    m_stack->setFixedSize(kSplashSize);
+
+    buildMenus();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(500);
+    connect(m_timer, &QTimer::timeout, this, &frmmain::splashTick);
+}
+
+frmmain::~frmmain() {
+    // Ending the program writes nothing: the screens are destroyed without
+    // their close handling.
+    m_closing = true;
+    delete m_help;
+}
+
+void frmmain::buildMenus() {
+    struct Entry {
+        const char *name;
+        QString caption;
+    };
+    auto addMenu = [this](const char *name, const QString &caption,
+                          std::initializer_list<Entry> entries) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        for (const Entry &e : entries) {
+            if (!e.name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *a = menu->addAction(e.caption);
+            const QString objectName = QLatin1String(e.name);
+            a->setObjectName(objectName);
+            m_items.insert(objectName, a);
+            connect(a, &QAction::triggered, this, [this, objectName] { onMenuItem(objectName); });
+        }
+    };
+    addMenu("menufile", QStringLiteral("ファイル(&F)"),
+            {{"menukijyun", QStringLiteral("基本設定(&K)")},
+             {"mynustaff", QStringLiteral("従業員の登録(&S)")},
+             {nullptr, {}},
+             {"mynupw", QStringLiteral("暗証番号登録(&P)")},
+             {"menuend", QStringLiteral("終了(&X)")}});
+    addMenu("menugetuji", QStringLiteral("タイムカード(&T)"),
+            {{"menujyunbi", QStringLiteral("タイムカードを準備する(&J)")},
+             {"menusyuukei", QStringLiteral("集計＆勤務実績表の作成(&C)")},
+             {nullptr, {}},
+             {"menuseiri", QStringLiteral("タイムカードを整理する(&S)")},
+             {"menubup", QStringLiteral("データのバックアップ＆復元(&B)")}});
+    addMenu("menuhelp", QStringLiteral("ヘルプ(&H)"),
+            {{"menugide", QStringLiteral("使い方(&G)")},
+             {"menuxp", QStringLiteral("画面調整 (&P)")},
+             {"menuver", QStringLiteral("バージョン情報(&V)")}});
+    setWorkingItemsEnabled(true);
+}
+
+void frmmain::start(const OsVersion &version) {
+    m_startUp.run(version);
+    place();
+    show();
+    activateWindow();
+    if (m_startUp.smallDisplayNoticeDue(screen()->size()))
+        m_s.dialogs.message(StartUp::smallDisplayText(), QStringLiteral("お知らせ"),
+                            BoxIcon::Information, BoxButtons::Ok);
+    if (m_startUp.resumeTallyAtStart() && m_registry.has(QStringLiteral("syuukei"))) {
+        m_s.session.screenWord = QStringLiteral("syuukei");
+        hideSplash();
+        setWorkingItemsEnabled(false);
+        addScreen(m_registry.create(QStringLiteral("syuukei"), m_ctx));
+        return;
+    }
+    m_timer->start();
+}
+
+void frmmain::splashTick() {
+    if (!m_startUp.tick())
+        return;
+    m_timer->stop();
+    hideSplash();
+    openRecorder();
+}
+
+void frmmain::hideSplash() {
+    m_stack->setCurrentWidget(m_mdi);
+    m_stack->setMinimumSize(0, 0);
+    m_stack->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+// A closed child window lingers until its deferred deletion; hidden is closed.
+bool frmmain::recorderOpen() const {
+    return m_recorder && !m_recorder->isHidden();
+}
+
+bool frmmain::splashVisible() const {
+    return m_stack->currentWidget() == m_splash;
+}
+
+void frmmain::openRecorder() {
+    if (recorderOpen() || !m_registry.has(QStringLiteral("recorder")))
+        return;
+    WorkingScreen *screen = m_registry.create(QStringLiteral("recorder"), m_ctx);
+    if (!screen)
+        return;
+    m_recorder = addScreen(screen);
+    if (m_s.session.screenWord.isEmpty())
+        m_s.session.screenWord = QStringLiteral("recorder");
+}
+
+void frmmain::setWorkingItemsEnabled(bool enabled) {
+    for (const QString &name : menurules::workingItems())
+        if (QAction *a = m_items.value(name))
+            a->setEnabled(enabled && m_registry.has(menurules::wordOfItem(name)));
+    if (QAction *pw = m_items.value(QStringLiteral("mynupw")))
+        pw->setEnabled(m_registry.has(QStringLiteral("pw")));
+}
+
+void frmmain::onMenuItem(const QString &name) {
+    if (name == QLatin1String("menuend")) {
+        m_s.programEnd.endProgram();
+        return;
+    }
+    if (name == QLatin1String("menugide")) {
+        showUsageGuide();
+        return;
+    }
+    if (name == QLatin1String("menuxp")) {
+        femxp dialog(m_s, this);
+        dialog.exec();
+        return;
+    }
+    if (name == QLatin1String("menuver")) {
+        frmver dialog(this);
+        dialog.exec();
+        return;
+    }
+    if (!menurules::mayOpen(m_s.session.screenWord))
+        return;
+    const QString word = menurules::wordOfItem(name);
+    if (menurules::pinGuarded(word) && !askPin(word))
+        return;
+    openScreen(word);
+}
+
+void frmmain::openScreen(const QString &word) {
+    if (m_closing || !m_registry.has(word))
+        return;
+    m_s.session.screenWord = word;
+    setWorkingItemsEnabled(false);
+    WorkingScreen *screen = m_registry.create(word, m_ctx);
+    if (!screen || m_s.programEnd.ended())
+        return;
+    QMdiSubWindow *sub = addScreen(screen);
+    if (recorderOpen() && m_recorder != sub)
+        m_recorder->close();
+}
+
+void frmmain::showPunchClock() {
+    if (m_closing)
+        return;
+    m_s.session.screenWord = QStringLiteral("recorder");
+    setWorkingItemsEnabled(true);
+    openRecorder();
+    if (recorderOpen()) {
+        m_mdi->setActiveSubWindow(m_recorder);
+        fitAround(m_recorder);
+    }
+}
+
+bool frmmain::askPin(const QString &requester) {
+    if (m_s.session.storedPin.isEmpty())
+        return true;
+    if (!m_registry.pinPrompt())
+        return false;
+    m_s.session.pinRequester = requester;
+    const bool matched = m_registry.pinPrompt()(this, m_ctx);
+    m_s.session.pinRequester.clear();
+    return matched;
+}
+
+void frmmain::showUsageGuide() {
+    if (!m_help)
+        m_help = new frmhlp(this);
+    m_help->showPlaced();
+}
+
+WorkingScreen *frmmain::currentScreen() const {
+    QMdiSubWindow *sub = m_mdi->activeSubWindow();
+    if (!sub) {
+        const auto list = m_mdi->subWindowList();
+        sub = list.isEmpty() ? nullptr : list.last();
+    }
+    return sub ? qobject_cast<WorkingScreen *>(sub->widget()) : nullptr;
+}
+
+QMdiSubWindow *frmmain::addScreen(WorkingScreen *screen) {
+    if (!screen)
+        return nullptr;
+    auto *sub = new QMdiSubWindow;
+    sub->setObjectName(screen->objectName() + QStringLiteral("_window"));
+    sub->setWidget(screen);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
+    sub->setWindowTitle(screen->windowTitle());
+    m_mdi->addSubWindow(sub);
+    connect(screen, &WorkingScreen::sizeChanged, sub, [this, sub] {
+        sub->adjustSize();
+        fitAround(sub);
+    });
+    connect(screen, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
+    sub->adjustSize();
+    sub->move(0, 0);
+    sub->show();
+    m_mdi->setActiveSubWindow(sub);
+    screen->setFocus(Qt::OtherFocusReason);
+    fitAround(sub);
+    return sub;
+}
+
+void frmmain::fitAround(QMdiSubWindow *sub) {
+    if (!sub || m_closing)
+        return;
+    sub->move(0, 0);
+    m_stack->setFixedSize(sub->size());
+    adjustSize();
+    place();
+}
+
+void frmmain::place() {
+    const QScreen *s = screen();
+    if (!s)
+        return;
+    const QRect avail = s->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(avail.x() + (avail.width() - frame.width()) * 2 / 5,
+         avail.y() + (avail.height() - frame.height()) / 2);
+}
+
+void frmmain::closeEvent(QCloseEvent *event) {
+    // Every child closes first, so the settings and roster screens save.
+    m_closing = true;
+    m_mdi->closeAllSubWindows();
+    if (!m_mdi->subWindowList().isEmpty()) {
+        m_closing = false;
+        event->ignore();
+        return;
+    }
+    if (m_help)
+        m_help->close();
+    event->accept();
+}

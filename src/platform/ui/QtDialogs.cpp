@@ -1,0 +1,65 @@
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon iconOf(BoxIcon icon) {
+    switch (icon) {
+    case BoxIcon::None:
+        return QMessageBox::NoIcon;
+    case BoxIcon::Information:
+        return QMessageBox::Information;
+    case BoxIcon::Warning:
+        return QMessageBox::Warning;
+    case BoxIcon::Critical:
+        return QMessageBox::Critical;
+    case BoxIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon icon,
+                             BoxButtons buttons) {
+    QPointer<QWidget> parent = QApplication::activeWindow();
+    if (!parent)
+        parent = m_fallback;
+
+    QMessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    QPushButton *yes = nullptr;
+    QPushButton *no = nullptr;
+    QPushButton *ok = nullptr;
+    QPushButton *cancel = nullptr;
+    if (buttons == BoxButtons::YesNo) {
+        yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+    } else {
+        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        if (buttons == BoxButtons::OkCancel) {
+            cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+            box.setEscapeButton(cancel);
+        } else {
+            box.setEscapeButton(ok);
+        }
+    }
+    box.exec();
+
+    // The window's own focus widget gets the focus back with the activation.
+    if (parent)
+        parent->activateWindow();
+    QAbstractButton *clicked = box.clickedButton();
+    if (buttons == BoxButtons::YesNo)
+        return clicked == yes ? BoxAnswer::Yes : BoxAnswer::No;
+    if (buttons == BoxButtons::OkCancel)
+        return clicked == ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+    return BoxAnswer::Ok;
+}
