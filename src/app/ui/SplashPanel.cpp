@@ -50,7 +50,7 @@ void SplashPanel::paintEvent(QPaintEvent *) {
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    const QRectF text(r.width() * 0.42, r.height() * 0.22, r.width() * 0.55, r.height() * 0.22);
+    const QRectF text(r.width() * 0.47, r.height() * 0.22, r.width() * 0.55, r.height() * 0.22);
     p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ケルベーン"));
 
     QFont sub = font();

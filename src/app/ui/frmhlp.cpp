@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -14,7 +15,18 @@ frmhlp::frmhlp(QWidget *parent) : QWidget(parent, Qt::Window) {
 
     auto *text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("Text1"));
-    text->setPlainText(usageguide::text());
+    // Section headings stand out; the text itself stays as written.
+    QString html;
+    for (const QString &line : usageguide::text().split(QLatin1Char('\n'))) {
+        if (line.isEmpty())
+            continue;
+        const QString escaped = line.toHtmlEscaped();
+        html +=
+            line.startsWith(QStringLiteral("■"))
+                ? QStringLiteral("<h3 style='margin-top:14px'>") + escaped + QStringLiteral("</h3>")
+                : QStringLiteral("<p style='margin:4px 0'>") + escaped + QStringLiteral("</p>");
+    }
+    text->setHtml(html);
     text->setFrameShape(QFrame::StyledPanel);
     QFont f = text->font();
     f.setPointSize(f.pointSize() + 1);
@@ -25,13 +37,16 @@ frmhlp::frmhlp(QWidget *parent) : QWidget(parent, Qt::Window) {
     close->setMinimumWidth(100);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, &QWidget::close);
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addLayout(buttons);
-    resize(620, 520);
+    resize(680, 640);
 }
 
 void frmhlp::showPlaced() {

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds every test twice (release, and debug with AddressSanitizer and
+# UBSan) and runs them all.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+export QT_QPA_PLATFORM=offscreen
+status=0
+for preset in release debug-asan; do
+    echo "== $preset =="
+    cmake --preset "$preset" -DKELVANE_BUILD_TESTS=ON >/dev/null
+    cmake --build --preset "$preset" -j "$(nproc)"
+    ctest --preset "$preset" -j "$(nproc)" || status=1
+done
+exit $status

@@ -1,0 +1,75 @@
+#include "app/ui/ProgramMain.h"
+
+#include "app/ui/ScreenRegistry.h"
+#include "app/ui/frmmain.h"
+#include "platform/FileSystem.h"
+#include "platform/SafeSave.h"
+#include "platform/SingleInstance.h"
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// The sheet and the screens name the Windows faces; these are their
+// counterparts on this system.
+void mapFonts() {
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
+    QFont ui(QStringLiteral("IPAPGothic"));
+    ui.setPointSize(10);
+    QApplication::setFont(ui);
+}
+
+} // namespace
+
+int programMain(int argc, char **argv, const ProgramOptions &options) {
+    if (!displayAvailable()) {
+        std::fputs("kelvane: no display found; start it on a desktop, or without one as "
+                   "\"xvfb-run -a ./kelvane\".\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    mapFonts();
+
+    // The program's own folder is the data folder.
+    const QString dataFolder =
+        options.dataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.dataFolder;
+    LockFileInstance instance(dataFolder);
+    if (!instance.acquire())
+        return 0;
+    QDir::setCurrent(dataFolder);
+    removeStaleTemps(dataFolder);
+
+    LocalFileSystem fs(dataFolder);
+    QtDialogs dialogs;
+    SystemClock clock;
+    QtSettingsStore settings;
+    QtProgramEnd programEnd;
+    Session session;
+    Services services{fs, dialogs, clock, settings, programEnd, session};
+
+    ScreenRegistry registry;
+    registerScreens(registry);
+    frmmain frame(services, registry);
+    dialogs.setFallbackParent(&frame);
+    frame.start(platformOsVersion());
+    if (programEnd.ended())
+        return 0;
+    if (options.quitWhenShown)
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}
