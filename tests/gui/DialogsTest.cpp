@@ -1,0 +1,97 @@
+#include "platform/ui/QtDialogs.h"
+#include "support/Printers.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Clicks the button with the caption in the next message box, and records
+// what the box showed.
+struct BoxRobot {
+    QString click;
+    QString title, text;
+    QStringList captions;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+
+    void arm() {
+        QTimer::singleShot(0, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            for (QAbstractButton *b : box->buttons())
+                captions.append(b->text());
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == click)
+                    b->click();
+        });
+    }
+};
+
+} // namespace
+
+TEST(QtDialogs, JapaneseButtonsAndAnswers) {
+    QWidget parent;
+    parent.show();
+    parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    QtDialogs dialogs(&parent);
+
+    struct Case {
+        BoxButtons buttons;
+        BoxIcon icon;
+        QString click;
+        BoxAnswer answer;
+        QStringList captions;
+        QMessageBox::Icon qtIcon;
+    };
+    const Case cases[] = {
+        {BoxButtons::Ok, BoxIcon::None, "OK", BoxAnswer::Ok, {"OK"}, QMessageBox::NoIcon},
+        {BoxButtons::OkCancel,
+         BoxIcon::Warning,
+         "キャンセル",
+         BoxAnswer::Cancel,
+         {"OK", "キャンセル"},
+         QMessageBox::Warning},
+        {BoxButtons::OkCancel,
+         BoxIcon::Warning,
+         "OK",
+         BoxAnswer::Ok,
+         {"OK", "キャンセル"},
+         QMessageBox::Warning},
+        {BoxButtons::YesNo,
+         BoxIcon::Question,
+         "いいえ(&N)",
+         BoxAnswer::No,
+         {"はい(&Y)", "いいえ(&N)"},
+         QMessageBox::Question},
+        {BoxButtons::YesNo,
+         BoxIcon::Question,
+         "はい(&Y)",
+         BoxAnswer::Yes,
+         {"はい(&Y)", "いいえ(&N)"},
+         QMessageBox::Question},
+    };
+    for (const Case &c : cases) {
+        BoxRobot robot;
+        robot.click = c.click;
+        robot.arm();
+        EXPECT_EQ(dialogs.message("名簿から 3 名削除します。", "確認", c.icon, c.buttons),
+                  c.answer);
+        EXPECT_EQ(robot.title, "確認");
+        EXPECT_EQ(robot.text, "名簿から 3 名削除します。");
+        EXPECT_EQ(robot.icon, c.qtIcon);
+        QStringList sorted = robot.captions;
+        EXPECT_EQ(sorted.size(), c.captions.size());
+        for (const QString &cap : c.captions)
+            EXPECT_TRUE(robot.captions.contains(cap)) << cap.toStdString();
+        // The parent is active again once the box has closed.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return parent.isActiveWindow(); }, 1000));
+    }
+}

@@ -1,0 +1,25 @@
+#include "platform/SingleInstance.h"
+
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(SingleInstance, SecondInstanceIsRefused) {
+    QTemporaryDir dir;
+    LockFileInstance first(dir.path());
+    ASSERT_TRUE(first.acquire());
+    LockFileInstance second(dir.path());
+    EXPECT_FALSE(second.acquire());
+}
+
+TEST(SingleInstance, LockOfAKilledProcessIsTakenOver) {
+    QTemporaryDir dir;
+    // What a killed instance leaves: a lock naming a process that is gone.
+    QFile lock(dir.filePath(".kelvane.lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("999999999\nkelvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    LockFileInstance next(dir.path());
+    EXPECT_TRUE(next.acquire());
+}
