@@ -35,7 +35,7 @@ public:
         return hour + ':' + QString::number(m).rightJustified(2, '0');
     }
 
-    QString punch() {
+    QString punchText() {
         static const char *const garbage[] = {"25:99", "ab:cd", ":", "8:5",   "-1:00",
                                               "99:99", "1:2:3", "x", "24:00", "999"};
         if (chance(3))
@@ -49,21 +49,16 @@ public:
             break;
         case 1: // no break
         case 2:
-            punch(t, row, punch(), "", "", punch());
+            punch(t, row, punchText(), "", "", punchText());
             break;
         case 3: // with a break
         case 4:
-            punch(t, row, punch(), punch(), punch(), punch());
+            punch(t, row, punchText(), punchText(), punchText(), punchText());
             break;
         default: // some punches missing
-            punch(t, row, chance(50) ? punch() : "", chance(50) ? punch() : "",
-                  chance(50) ? punch() : "", chance(50) ? punch() : "");
+            punch(t, row, chance(50) ? punchText() : "", chance(50) ? punchText() : "",
+                  chance(50) ? punchText() : "", chance(50) ? punchText() : "");
         }
-    }
-
-    static void punch(CardTable &t, int row, const QString &a, const QString &b, const QString &c,
-                      const QString &d) {
-        tallytest::punch(t, row, a, b, c, d);
     }
 
     CalcSettings settings() {
