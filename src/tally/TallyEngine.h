@@ -7,8 +7,8 @@
 
 // The monthly tally of one card table: per-day working and late-night times,
 // days worked, the month's totals and the certified totals. Pure functions:
-// they change only the cells of the table they own and keep nothing between
-// calls.
+// each writes only its own result cells of the table and keeps nothing
+// between calls.
 namespace tally {
 
 // What the tally screen shows after jidousyuukei.
