@@ -1,0 +1,80 @@
+#include "tally/TimeText.h"
+
+#include <algorithm>
+
+namespace timetext {
+
+namespace {
+
+constexpr qint64 kNumberCap = 999999999;
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool allDigits(QStringView text) {
+    for (const QChar c : text)
+        if (!isDigit(c))
+            return false;
+    return !text.isEmpty();
+}
+
+QString twoDigits(qint64 n) {
+    return QString::number(n).rightJustified(2, QLatin1Char('0'));
+}
+
+} // namespace
+
+qint64 numberValue(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    qint64 n = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        n = std::min(kNumberCap, n * 10 + (text[i].unicode() - '0'));
+    return negative ? -n : n;
+}
+
+std::optional<ClockTime> parsePunch(const QString &raw) {
+    const QString text = raw.trimmed();
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 1 || colon > 2 || text.size() != colon + 3)
+        return std::nullopt;
+    const QStringView hourText = QStringView(text).left(colon);
+    const QStringView minuteText = QStringView(text).mid(colon + 1);
+    if (!allDigits(hourText) || !allDigits(minuteText))
+        return std::nullopt;
+    const int hour = static_cast<int>(numberValue(hourText));
+    const int minute = static_cast<int>(numberValue(minuteText));
+    if (hour > 47 || minute > 59)
+        return std::nullopt;
+    return ClockTime{hour % 24, minute};
+}
+
+QString clockText(ClockTime t) {
+    return twoDigits(t.hour) + QLatin1Char(':') + twoDigits(t.minute);
+}
+
+QString durationText(qint64 minutes) {
+    if (minutes == 0)
+        return QString();
+    const QString sign = minutes < 0 ? QStringLiteral("-") : QString();
+    const qint64 m = minutes < 0 ? -minutes : minutes;
+    return sign + QString::number(m / 60) + QLatin1Char(':') + twoDigits(m % 60);
+}
+
+qint64 durationHours(const QString &text) {
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    return numberValue(colon < 0 ? QStringView(text) : QStringView(text).left(colon));
+}
+
+qint64 durationMinutes(const QString &text) {
+    return numberValue(QStringView(text).right(2));
+}
+
+} // namespace timetext
