@@ -23,7 +23,11 @@ ReadResult LocalFileSystem::readFile(const QString &path) {
     const QByteArray name = QFile::encodeName(resolve(path));
     int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        r.error = fileErrorFromErrno(errno);
+        const int err = errno;
+        r.error = fileErrorFromErrno(err);
+        // A missing folder is "path not found", never a file to create.
+        if (err == ENOENT && !QFileInfo(QFileInfo(resolve(path)).absolutePath()).isDir())
+            r.error = FileError::PathNotFound;
         return r;
     }
     struct stat st {};

@@ -60,7 +60,7 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
 
     int fd = ops.mkstemp(pattern.data());
     if (fd < 0)
-        return fileErrorFromErrno(errno);
+        return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
 
     auto fail = [&](int err) {
         if (fd >= 0)

@@ -13,7 +13,7 @@ public:
                           const QString &value) = 0;
 };
 
-// QSettings in INI format, user scope: ~/.config/<app>.conf.
+// QSettings in INI format, user scope: ~/.config/<app>/<app>.ini.
 class QtSettingsStore : public SettingsStore {
 public:
     QString value(const QString &app, const QString &section, const QString &key,

@@ -43,6 +43,9 @@ TEST(RecordFile, ReadPadsAndCuts) {
     EXPECT_EQ(records::read(t.fs, QStringLiteral("Kijyun.Dat"), 1).values,
               QStringList{QStringLiteral("5")});
     EXPECT_EQ(records::read(t.fs, QStringLiteral("none.Dat"), 3).error, FileError::NotFound);
+    // Only a missing file is "not found"; a missing folder is not a file to create.
+    EXPECT_EQ(records::read(t.fs, QStringLiteral("2007年3月/1.Card"), 3).error,
+              FileError::PathNotFound);
 }
 
 TEST(RecordFile, RoundTripIsByteExact) {

@@ -106,9 +106,10 @@ TEST(SafeSave, FolderSyncFailureIsReported) {
     EXPECT_EQ(safeReplace(p, "x", ops), FileError::DeviceIO);
 }
 
-TEST(SafeSave, MissingFolderIsNotFoundAndCreatesNothing) {
+TEST(SafeSave, MissingFolderIsPathNotFound) {
     QTemporaryDir dir;
-    EXPECT_EQ(safeReplace(dir.filePath(QStringLiteral("no/such.Dat")), "x"), FileError::NotFound);
+    EXPECT_EQ(safeReplace(dir.filePath(QStringLiteral("no/such.Dat")), "x"),
+              FileError::PathNotFound);
 }
 
 TEST(SafeSave, StaleTempsAreClearedInFolderAndMonthFolders) {
