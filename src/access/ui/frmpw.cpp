@@ -103,14 +103,14 @@ void frmpw::buildGuide() {
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setGeometry(10, 8, 236, 190);
-    text->setText(QStringLiteral(
-        "管理者暗証番号を登録すると、次の機能は暗証番号を入力しないと使えなくなります。\n"
-        "　●タイムカードの追加打刻\n"
-        "　●勤務実績表の作成\n"
-        "　●タイムカードの整理（削除）\n\n"
-        "暗証番号を６桁の数字で入力し、「登録」ボタンを押してください。"
-        "変更するときは、現在の番号と新しい番号を入力し、「変更」ボタンを押してください。\n"
-        "一度登録すると元の状態（暗証番号不要）には戻せません。"));
+    text->setText(
+        QStringLiteral("管理者暗証番号を登録すると、次の機能は暗証番号を入力しないと使えません。\n"
+                       "　●タイムカードの追加打刻\n"
+                       "　●勤務実績表の作成\n"
+                       "　●タイムカードの整理（削除）\n\n"
+                       "暗証番号を６桁の数字で入力し、「登録」ボタンを押してください。\n"
+                       "変更は、現在の番号と新しい番号を入力し、「変更」ボタンを押します。\n\n"
+                       "一度登録すると元の状態（暗証番号不要）には戻せません。"));
 
     m_guideClose = new QPushButton(QStringLiteral("閉 じ る"), m_guide);
     m_guideClose->setObjectName(QStringLiteral("Command1"));
