@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -158,6 +159,8 @@ TEST_F(PinScreensGuiTest, PromptRefusesAWrongPinThenOpensOnTheRightOne) {
         auto *ok = dlg->findChild<QPushButton *>("Command1");
         ASSERT_TRUE(text1 && ok);
         EXPECT_EQ(ok->text(), "ＯＫ");
+        const QPoint centre = dlg->screen()->availableGeometry().center();
+        EXPECT_LE((dlg->geometry().center() - centre).manhattanLength(), 4);
         typeText(text1, "123450");
         key(text1, Qt::Key_Return); // swallowed: neither compares nor closes
         EXPECT_TRUE(t.dialogs.boxes().isEmpty());

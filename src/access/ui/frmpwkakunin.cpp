@@ -33,17 +33,19 @@ frmpwkakunin::frmpwkakunin(Services &services, QWidget *parent)
     connect(m_command1, &QPushButton::clicked, this, &frmpwkakunin::ok);
 
     m_text1->setFocus();
+    centreOnScreen();
 }
 
-void frmpwkakunin::showEvent(QShowEvent *event) {
-    QDialog::showEvent(event);
+// Placed before it is shown (Qt then leaves the place alone), so the prompt
+// does not jump from over its parent to the middle of the screen.
+void frmpwkakunin::centreOnScreen() {
     const QScreen *screen =
         parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    if (!screen)
+        return;
+    QRect r(QPoint(), size());
+    r.moveCenter(screen->availableGeometry().center());
+    move(r.topLeft());
 }
 
 void frmpwkakunin::ok() {

@@ -14,10 +14,8 @@ class frmpwkakunin : public QDialog {
 public:
     explicit frmpwkakunin(Services &services, QWidget *parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
+    void centreOnScreen();
     void ok();
 
     PinPrompt m_prompt;
