@@ -1,6 +1,11 @@
 #include "app/ui/ScreenRegistry.h"
 
+#include "access/ui/frmpw.h"
+#include "access/ui/frmpwkakunin.h"
+
 // One line a screen: word, and how its widget is made.
 void registerScreens(ScreenRegistry &registry) {
-    (void)registry;
+    registry.add(QStringLiteral("pw"), [](ScreenContext &ctx) { return new frmpw(ctx); });
+    registry.setPinPrompt(
+        [](QWidget *parent, ScreenContext &ctx) { return runPinPrompt(parent, ctx.services); });
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QIcon>
+
+// The toolbar images of the PIN screen, drawn rather than loaded.
+namespace toolicons {
+QIcon closeScreen(); // an open door with an arrow leaving it
+QIcon guide();       // an open book
+} // namespace toolicons

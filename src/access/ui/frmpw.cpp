@@ -1,0 +1,140 @@
+#include "access/ui/frmpw.h"
+
+#include "access/ui/PinEdit.h"
+#include "access/ui/ToolIcons.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolBar>
+
+namespace {
+// The two sizes of the window, in twips: without and with the guide panel.
+constexpr int kSmallWidth = 3885;
+constexpr int kSmallHeight = 3180;
+constexpr int kWideWidth = 7890;
+constexpr int kWideHeight = 4185;
+
+constexpr int kToolbarHeight = 30;
+constexpr int kLabelX = 12;
+constexpr int kEditX = 84;
+constexpr int kEditWidth = 76;
+constexpr int kButtonX = 170;
+constexpr int kRowHeight = 24;
+
+QLabel *label(const QString &text, QWidget *parent, int x, int y) {
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(x, y, kEditX - x - 4, kRowHeight);
+    return l;
+}
+} // namespace
+
+frmpw::frmpw(ScreenContext &ctx, QWidget *parent)
+    : WorkingScreen(ctx, parent), m_screen(ctx.services) {
+    setObjectName(QStringLiteral("frmpw"));
+    setWindowTitle(QStringLiteral(" 管理者暗証番号"));
+
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setIconSize(QSize(24, 24));
+    m_toolbar->setGeometry(0, 0, WorkingScreen::twipsToPixels(kWideWidth), kToolbarHeight);
+    QAction *close = m_toolbar->addAction(toolicons::closeScreen(), QString());
+    close->setToolTip(QStringLiteral("この画面を閉じます"));
+    QAction *guide = m_toolbar->addAction(toolicons::guide(), QString());
+    guide->setToolTip(QStringLiteral("操作ガイドを開きます"));
+    connect(close, &QAction::triggered, this, &WorkingScreen::closeScreen);
+    connect(guide, &QAction::triggered, this, [this] { showGuide(true); });
+
+    buildNewSection();
+    buildChangeSection();
+    buildGuide();
+
+    m_newBox->setEnabled(m_screen.newSectionEnabled());
+    m_changeBox->setEnabled(m_screen.changeSectionEnabled());
+    setFocusProxy(m_screen.newSectionEnabled() ? m_texin[0] : m_texin[1]);
+    showGuide(false);
+}
+
+void frmpw::buildNewSection() {
+    m_newBox = new QGroupBox(QStringLiteral("新規登録"), this);
+    m_newBox->setGeometry(8, kToolbarHeight + 4, 243, 62);
+    label(QStringLiteral("暗証番号"), m_newBox, kLabelX, 24);
+    m_texin[0] = new PinEdit(m_newBox);
+    m_texin[0]->setObjectName(QStringLiteral("texin_0"));
+    m_texin[0]->setGeometry(kEditX, 24, kEditWidth, kRowHeight);
+    m_register = new QPushButton(QStringLiteral("登　録"), m_newBox);
+    m_register->setObjectName(QStringLiteral("cmdsousa_2"));
+    m_register->setGeometry(kButtonX, 23, 62, kRowHeight + 2);
+    connect(m_register, &QPushButton::clicked, this,
+            [this] { m_screen.registerPin(m_texin[0]->text()); });
+}
+
+void frmpw::buildChangeSection() {
+    m_changeBox = new QGroupBox(QStringLiteral("変更登録"), this);
+    m_changeBox->setGeometry(8, kToolbarHeight + 72, 243, 94);
+    label(QStringLiteral("現在の番号"), m_changeBox, kLabelX, 24);
+    label(QStringLiteral("新しい番号"), m_changeBox, kLabelX, 58);
+    for (int i = 1; i <= 2; ++i) {
+        m_texin[i] = new PinEdit(m_changeBox);
+        m_texin[i]->setObjectName(QStringLiteral("texin_%1").arg(i));
+        m_texin[i]->setGeometry(kEditX, i == 1 ? 24 : 58, kEditWidth, kRowHeight);
+    }
+    m_change = new QPushButton(QStringLiteral("変　更"), m_changeBox);
+    m_change->setObjectName(QStringLiteral("cmdsousa_3"));
+    m_change->setGeometry(kButtonX, 57, 62, kRowHeight + 2);
+    connect(m_change, &QPushButton::clicked, this,
+            [this] { m_screen.changePin(m_texin[1]->text(), m_texin[2]->text()); });
+}
+
+void frmpw::buildGuide() {
+    m_guide = new QFrame(this);
+    m_guide->setObjectName(QStringLiteral("guidePanel"));
+    m_guide->setFrameShape(QFrame::StyledPanel);
+    m_guide->setGeometry(262, kToolbarHeight + 4, 256, 238);
+    m_guide->setAutoFillBackground(true);
+    QPalette pal = m_guide->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 230));
+    m_guide->setPalette(pal);
+
+    auto *text = new QLabel(m_guide);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setGeometry(10, 8, 236, 190);
+    text->setText(
+        QStringLiteral("管理者暗証番号を登録すると、次の機能は暗証番号を入力しないと使えません。\n"
+                       "　●タイムカードの追加打刻\n"
+                       "　●勤務実績表の作成\n"
+                       "　●タイムカードの整理（削除）\n\n"
+                       "暗証番号を６桁の数字で入力し、「登録」ボタンを押してください。\n"
+                       "変更は、現在の番号と新しい番号を入力し、「変更」ボタンを押します。\n\n"
+                       "一度登録すると元の状態（暗証番号不要）には戻せません。"));
+
+    m_guideClose = new QPushButton(QStringLiteral("閉 じ る"), m_guide);
+    m_guideClose->setObjectName(QStringLiteral("Command1"));
+    m_guideClose->setGeometry(256 - 10 - 80, 238 - 8 - 26, 80, 26);
+    connect(m_guideClose, &QPushButton::clicked, this, [this] { showGuide(false); });
+}
+
+bool frmpw::guideOpen() const {
+    return !m_guide->isHidden();
+}
+
+void frmpw::showGuide(bool open) {
+    // Hidden, not only clipped: the keyboard must not reach the panel's button.
+    m_guide->setVisible(open);
+    if (open)
+        setTwipsSize(kWideWidth, kWideHeight);
+    else
+        setTwipsSize(kSmallWidth, kSmallHeight);
+}
+
+void frmpw::closeEvent(QCloseEvent *event) {
+    if (!m_closed) {
+        m_closed = true;
+        m_ctx.host.showPunchClock();
+    }
+    WorkingScreen::closeEvent(event);
+}
