@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -42,6 +43,11 @@ RosterImportPanel::RosterImportPanel(QWidget *parent) : QFrame(parent) {
         m_dir->hideColumn(c);
     m_dir->header()->hide();
 
+    m_path = new QLabel(this);
+    m_path->setObjectName(QStringLiteral("lblfolder"));
+    m_path->setFrameShape(QFrame::StyledPanel);
+    m_path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     m_copy = new QPushButton(QStringLiteral("コピー開始"), this);
     m_copy->setObjectName(QStringLiteral("Command2"));
     m_close = new QPushButton(QStringLiteral("閉　じ　る"), this);
@@ -52,6 +58,8 @@ RosterImportPanel::RosterImportPanel(QWidget *parent) : QFrame(parent) {
     grid->addWidget(m_drive, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("フォルダ"), this), 1, 0, Qt::AlignTop);
     grid->addWidget(m_dir, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("コピー元"), this), 2, 0);
+    grid->addWidget(m_path, 2, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_copy);
@@ -65,9 +73,19 @@ RosterImportPanel::RosterImportPanel(QWidget *parent) : QFrame(parent) {
     connect(m_drive, &QComboBox::currentTextChanged, this, &RosterImportPanel::showDrive);
     connect(m_dir->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (current.isValid())
-                    m_folder = m_model->filePath(current);
+                if (!current.isValid())
+                    return;
+                m_folder = m_model->filePath(current);
+                m_path->setText(m_folder);
             });
+    // Folders are read in the background: keep the chosen one in view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this] {
+        // After the model has sorted what it read.
+        QTimer::singleShot(50, this, [this] {
+            if (!m_folder.isEmpty())
+                reveal(m_model->index(m_folder));
+        });
+    });
     connect(m_copy, &QPushButton::clicked, this, [this] { Q_EMIT copyRequested(m_folder); });
     connect(m_close, &QPushButton::clicked, this, &QWidget::hide);
     showDrive(m_drive->currentText());
@@ -93,4 +111,11 @@ void RosterImportPanel::chooseFolder(const QString &path) {
     if (!index.isValid())
         return;
     m_dir->setCurrentIndex(index);
+    reveal(index);
+}
+
+void RosterImportPanel::reveal(const QModelIndex &index) {
+    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
+        m_dir->expand(p);
+    m_dir->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }

@@ -3,6 +3,8 @@
 #include <QFrame>
 
 class QComboBox;
+class QLabel;
+class QModelIndex;
 class QFileSystemModel;
 class QPushButton;
 class QTreeView;
@@ -25,10 +27,13 @@ Q_SIGNALS:
 
 private:
     void showDrive(const QString &root);
+    // Opens the folder list down to a folder and scrolls it into view.
+    void reveal(const QModelIndex &index);
 
     QComboBox *m_drive;
     QTreeView *m_dir;
     QFileSystemModel *m_model;
+    QLabel *m_path;
     QPushButton *m_copy;
     QPushButton *m_close;
     QString m_folder;

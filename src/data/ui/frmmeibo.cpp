@@ -24,7 +24,7 @@ namespace {
 // Geometry of the screen in pixels (15 twips each).
 constexpr int kNarrowWidth = 456;
 constexpr int kWideWidth = 756;
-constexpr int kHeight = 462;
+constexpr int kHeight = 458;
 constexpr int kHeaderY = 44;
 constexpr int kFirstRowY = 68;
 constexpr int kRowPitch = 25;
@@ -89,7 +89,7 @@ frmmeibo::frmmeibo(ScreenContext &ctx, QWidget *parent)
     buildGuide();
 
     m_picture4 = new RosterImportPanel(this);
-    m_picture4->setGeometry(16, kHeaderY, kNarrowWidth - 32, kHeight - kHeaderY - 12);
+    m_picture4->setGeometry(4, kHeaderY - 4, kNarrowWidth - 8, kHeight - kHeaderY);
     m_picture4->hide();
     connect(m_picture4, &RosterImportPanel::copyRequested, this, &frmmeibo::startImport);
 
@@ -239,6 +239,7 @@ void frmmeibo::renderRow(int row) {
     m_marks[row]->setPixmap(markPixmap(grey));
     m_kubun[row]->setText(e.payType);
     setTextColor(m_kubun[row], QPalette::WindowText, grey);
+    setTextColor(m_kubun[row], QPalette::Text, grey);
 }
 
 void frmmeibo::moveFocus(RosterFocus f) {
