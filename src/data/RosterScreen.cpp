@@ -2,6 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
+#include "platform/Codec932.h"
 
 #include <QMap>
 #include <algorithm>
@@ -13,6 +14,16 @@ const QString kMark = QStringLiteral("*");
 
 QString rosterFile() {
     return QString::fromLatin1(kRosterFile);
+}
+
+// Meibo.Dat holds code page 932 only: a character outside it would be saved
+// as something else.
+bool storable(Services &s, const QString &text) {
+    if (cp932::canEncode(text))
+        return true;
+    s.dialogs.notice(QStringLiteral("「") + text +
+                     QStringLiteral("」には保存できない文字が含まれているため、使用できません。"));
+    return false;
 }
 
 } // namespace
@@ -27,6 +38,12 @@ bool RosterScreen::open() {
     m_roster = Roster::fromList(load.read.values);
     m_top = 0;
     m_loaded = true;
+    // A file that exists but could not be read is never overwritten by the
+    // empty roster that took its place.
+    m_unreadable = load.cleared != FileError::None && load.cleared != FileError::NotFound;
+    if (m_unreadable)
+        m_s.dialogs.notice(QStringLiteral("従業員名簿（Meibo.Dat）を読み込めませんでした。"
+                                          "この画面での変更は保存されません。"));
     return true;
 }
 
@@ -58,6 +75,8 @@ RosterScreen::Leave RosterScreen::leaveBox(int box, const QString &text) {
     m_editSlot = -1;
     Employee &e = m_roster[slot];
     if (field == 1) {
+        if (!storable(m_s, text))
+            return Leave::Refused;
         e.name = text;
         return Leave::Stored;
     }
@@ -105,8 +124,10 @@ QString RosterScreen::chooserText() const {
 void RosterScreen::leaveChooser(const QString &text) {
     if (!chooserShown())
         return;
-    m_roster[m_chooserSlot].payType = text;
+    const int slot = m_chooserSlot;
     m_chooserSlot = -1;
+    if (storable(m_s, text))
+        m_roster[slot].payType = text;
 }
 
 RosterFocus RosterScreen::chooserEnter(const QString &text) {
@@ -236,7 +257,10 @@ QString RosterScreen::codeWarnings() const {
 
 bool RosterScreen::dhozon() {
     const FileError e = records::write(m_s.fs, rosterFile(), m_roster.toList());
-    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook);
+    if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
+        return false;
+    m_unreadable = false;
+    return true;
 }
 
 bool RosterScreen::close() {
@@ -244,6 +268,8 @@ bool RosterScreen::close() {
     // overwrite the file with what the screen happens to hold.
     if (!m_loaded || m_s.programEnd.ended())
         return false;
+    if (m_unreadable)
+        return true;
     const QString warnings = codeWarnings();
     if (!warnings.isEmpty())
         m_s.dialogs.notice(warnings);

@@ -48,7 +48,8 @@ public:
     QString enterBox(int box);
     enum class Leave { Stored, Refused };
     // The box is left with text: stored into the slot it was entered for. An
-    // unsafe code is refused with a message and the slot keeps its old code.
+    // unsafe code, or a name the file cannot hold, is refused with a message
+    // and the slot keeps its old value.
     Leave leaveBox(int box, const QString &text);
     bool editing() const { return m_editSlot >= 0; }
     // Enter in a box: code -> name of the same row; name -> pay type chooser.
@@ -61,7 +62,8 @@ public:
     bool chooserShown() const { return m_chooserSlot >= 0; }
     int chooserRow() const { return m_chooserSlot - m_top; }
     QString chooserText() const;
-    // Leaving the chooser stores its text as the pay type and hides it.
+    // Leaving the chooser stores its text as the pay type (unless the file
+    // cannot hold it) and hides it.
     void leaveChooser(const QString &text);
     RosterFocus chooserEnter(const QString &text);
 
@@ -85,8 +87,9 @@ public:
     // Writes Meibo.Dat. A failed write shows the fatal box and ends the
     // program; false then.
     bool dhozon();
-    // Closing the screen: warns about codes, then saves. False when nothing
-    // must follow (the program ended, or the roster was never loaded).
+    // Closing the screen: warns about codes, then saves (not over a file that
+    // could not be read). False when nothing must follow (the program ended,
+    // or the roster was never loaded).
     bool close();
 
 private:
@@ -96,6 +99,7 @@ private:
     Services &m_s;
     Roster m_roster;
     bool m_loaded = false;
+    bool m_unreadable = false; // Meibo.Dat exists but could not be read
     int m_top = 0;
     int m_editSlot = -1;
     int m_editField = 0;

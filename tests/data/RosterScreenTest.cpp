@@ -334,3 +334,34 @@ TEST_F(RosterFixture, CleanRosterClosesWithoutBoxes) {
     EXPECT_TRUE(screen.close());
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
 }
+
+TEST_F(RosterFixture, UnreadableRosterIsNeverOverwrittenByAnEmptyOne) {
+    t.put(kFile, "\"7\"\r\n\"keep\"\r\n");
+    t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::PathFileAccess);
+    ASSERT_TRUE(screen.open());
+    ASSERT_EQ(t.dialogs.boxes().size(), 1);
+    EXPECT_TRUE(t.dialogs.texts()[0].contains(QStringLiteral("保存されません")));
+    fill(0, QStringLiteral("1"), QStringLiteral("新"));
+    EXPECT_TRUE(screen.close()); // the screen still returns to the punch clock
+    EXPECT_EQ(t.bytes(kFile), QByteArray("\"7\"\r\n\"keep\"\r\n"));
+    // A deliberate replacement (the import) is written.
+    EXPECT_TRUE(screen.adoptImport(Roster{}));
+    EXPECT_EQ(t.bytes(kFile).count("\r\n"), 3996);
+}
+
+TEST_F(RosterFixture, TextsTheFileCannotHoldAreRefused) {
+    ASSERT_TRUE(screen.open());
+    fill(0, QStringLiteral("1"), QStringLiteral("山田"));
+    t.dialogs.clear();
+    EXPECT_EQ(type(1, QStringLiteral("山田😀")), RosterScreen::Leave::Refused);
+    EXPECT_EQ(type(0, QStringLiteral("1😀")), RosterScreen::Leave::Refused);
+    screen.showChooser(0);
+    screen.leaveChooser(QStringLiteral("月給"));
+    screen.showChooser(0);
+    screen.leaveChooser(QStringLiteral("😀"));
+    EXPECT_EQ(t.dialogs.boxes().size(), 3);
+    const Employee &e = screen.roster()[0];
+    EXPECT_EQ(e.code, QStringLiteral("1"));
+    EXPECT_EQ(e.name, QStringLiteral("山田"));
+    EXPECT_EQ(e.payType, QStringLiteral("月給"));
+}

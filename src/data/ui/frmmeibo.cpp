@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -426,6 +427,11 @@ void frmmeibo::startImport(const QString &folder) {
         hyouji();
     m_picture4->hide();
     QApplication::restoreOverrideCursor();
+}
+
+void frmmeibo::wheelEvent(QWheelEvent *event) {
+    // The wheel over the grid scrolls it as the scroll bar does.
+    QApplication::sendEvent(m_scroll, event);
 }
 
 void frmmeibo::closeEvent(QCloseEvent *event) {
