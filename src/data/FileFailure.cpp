@@ -52,6 +52,7 @@ Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording
         load.ended = true;
         return load;
     }
+    load.cleared = load.read.error;
     load.read.error = FileError::None;
     return load;
 }

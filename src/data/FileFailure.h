@@ -26,6 +26,9 @@ bool endOnWriteFailure(Services &s, FileError e, IoWording wording);
 struct Load {
     records::Read read;
     bool ended = false; // the program was ended; the caller stops at once
+    // The error that was cleared (neither not-found nor fatal): the values
+    // read as empty although the file may hold data.
+    FileError cleared = FileError::None;
 };
 
 // The load step of a screen: a missing file is created with count empty values

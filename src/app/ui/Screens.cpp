@@ -2,9 +2,11 @@
 
 #include "access/ui/frmpw.h"
 #include "access/ui/frmpwkakunin.h"
+#include "data/ui/frmmeibo.h"
 
 // One line a screen: word, and how its widget is made.
 void registerScreens(ScreenRegistry &registry) {
+    registry.add(QStringLiteral("meibo"), [](ScreenContext &ctx) { return new frmmeibo(ctx); });
     registry.add(QStringLiteral("pw"), [](ScreenContext &ctx) { return new frmpw(ctx); });
     registry.setPinPrompt(
         [](QWidget *parent, ScreenContext &ctx) { return runPinPrompt(parent, ctx.services); });

@@ -1,0 +1,126 @@
+// Loading and saving a full roster (999 employees) through the roster screen,
+// against reading and writing the same bytes with plain file calls in the
+// same run. Prints each as a ratio.
+
+#include "data/RecordFile.h"
+#include "data/RosterScreen.h"
+#include "platform/Clock.h"
+#include "platform/Codec932.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramEnd.h"
+#include "platform/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+class SilentDialogs : public Dialogs {
+public:
+    BoxAnswer message(const QString &, const QString &, BoxIcon, BoxButtons) override {
+        return BoxAnswer::Ok;
+    }
+};
+
+class NoSettings : public SettingsStore {
+public:
+    QString value(const QString &, const QString &, const QString &,
+                  const QString &fallback) const override {
+        return fallback;
+    }
+    bool setValue(const QString &, const QString &, const QString &, const QString &) override {
+        return true;
+    }
+};
+
+QByteArray fullRoster() {
+    QStringList values;
+    const QStringList pays = {QStringLiteral("月給"), QStringLiteral("日給"),
+                              QStringLiteral("時給")};
+    for (int i = 0; i < Roster::kSlots; ++i) {
+        values.append(QString::number(i + 1));
+        values.append(QStringLiteral("山田　太郎%1").arg(i + 1));
+        values.append(pays[i % 3]);
+        values.append(QString());
+    }
+    return records::format(values);
+}
+
+// Median of runs, in microseconds.
+double timeIt(int runs, const std::function<void()> &f) {
+    std::vector<double> t;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        f();
+        t.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+bool plainWrite(const QString &path, const QByteArray &bytes, bool sync) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return false;
+    const bool ok = ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())) ==
+                    static_cast<ssize_t>(bytes.size());
+    const bool synced = !sync || ::fsync(fd) == 0;
+    return (::close(fd) == 0) && ok && synced;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    LocalFileSystem fs(dir.path());
+    SilentDialogs dialogs;
+    SystemClock clock;
+    NoSettings settings;
+    QtProgramEnd programEnd;
+    Session session;
+    Services services{fs, dialogs, clock, settings, programEnd, session};
+
+    const QByteArray bytes = fullRoster();
+    const QString rosterPath = dir.filePath(QString::fromLatin1(kRosterFile));
+    const QString plainPath = dir.filePath(QStringLiteral("plain.Dat"));
+    plainWrite(rosterPath, bytes, true);
+    constexpr int kRuns = 41;
+
+    RosterScreen screen(services);
+    const double load = timeIt(kRuns, [&] { screen.open(); });
+    const double plainRead = timeIt(kRuns, [&] {
+        QFile f(rosterPath);
+        if (f.open(QIODevice::ReadOnly))
+            (void)f.readAll();
+    });
+    // The same bytes read and decoded in one piece: what the text itself costs.
+    const double plainDecode = timeIt(kRuns, [&] {
+        QFile f(rosterPath);
+        if (f.open(QIODevice::ReadOnly))
+            (void)cp932::decode(f.readAll()).split(QStringLiteral("\r\n"));
+    });
+    const double save = timeIt(kRuns, [&] { screen.dhozon(); });
+    const double plainSave = timeIt(kRuns, [&] { plainWrite(plainPath, bytes, false); });
+    const double plainSynced = timeIt(kRuns, [&] { plainWrite(plainPath, bytes, true); });
+
+    std::printf("full roster: %d slots, %lld bytes, median of %d runs\n", Roster::kSlots,
+                static_cast<long long>(bytes.size()), kRuns);
+    std::printf("load  %9.1f us   plain read          %9.1f us   ratio %6.2f\n", load, plainRead,
+                load / plainRead);
+    std::printf("load  %9.1f us   read + one decode   %9.1f us   ratio %6.2f\n", load, plainDecode,
+                load / plainDecode);
+    std::printf("save  %9.1f us   plain write         %9.1f us   ratio %6.2f\n", save, plainSave,
+                save / plainSave);
+    std::printf("save  %9.1f us   plain write + fsync %9.1f us   ratio %6.2f\n", save, plainSynced,
+                save / plainSynced);
+    return programEnd.ended() ? 1 : 0;
+}

@@ -1,0 +1,277 @@
+#include "data/RosterScreen.h"
+
+#include "data/CardTable.h"
+#include "data/FileFailure.h"
+#include "platform/Codec932.h"
+
+#include <QMap>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const QString kMark = QStringLiteral("*");
+
+QString rosterFile() {
+    return QString::fromLatin1(kRosterFile);
+}
+
+// Meibo.Dat holds code page 932 only: a character outside it would be saved
+// as something else.
+bool storable(Services &s, const QString &text) {
+    if (cp932::canEncode(text))
+        return true;
+    s.dialogs.notice(QStringLiteral("「") + text +
+                     QStringLiteral("」には保存できない文字が含まれているため、使用できません。"));
+    return false;
+}
+
+} // namespace
+
+RosterScreen::RosterScreen(Services &s) : m_s(s) {}
+
+bool RosterScreen::open() {
+    const filefailure::Load load =
+        filefailure::loadOrCreate(m_s, rosterFile(), Roster::kValues, IoWording::Guidebook);
+    if (load.ended)
+        return false;
+    m_roster = Roster::fromList(load.read.values);
+    m_top = 0;
+    m_loaded = true;
+    // A file that exists but could not be read is never overwritten by the
+    // empty roster that took its place.
+    m_unreadable = load.cleared != FileError::None && load.cleared != FileError::NotFound;
+    if (m_unreadable)
+        m_s.dialogs.notice(QStringLiteral("従業員名簿（Meibo.Dat）を読み込めませんでした。"
+                                          "この画面での変更は保存されません。"));
+    return true;
+}
+
+void RosterScreen::setTop(int top) {
+    m_top = std::clamp(top, 0, kMaxTop);
+}
+
+bool RosterScreen::greyed(int row) const {
+    return rowEmployee(row).mark == kMark;
+}
+
+int RosterScreen::maxLength(int box) {
+    if (box % 2 == 1)
+        return 15;
+    return box == 0 ? 3 : 5;
+}
+
+QString RosterScreen::enterBox(int box) {
+    m_editSlot = slotOf(box / 2);
+    m_editField = box % 2;
+    const Employee &e = m_roster[m_editSlot];
+    return m_editField == 0 ? e.code : e.name;
+}
+
+RosterScreen::Leave RosterScreen::leaveBox(int box, const QString &text) {
+    // The slot the box was entered for: scrolling meanwhile does not move it.
+    const int slot = m_editSlot >= 0 ? m_editSlot : slotOf(box / 2);
+    const int field = m_editSlot >= 0 ? m_editField : box % 2;
+    m_editSlot = -1;
+    Employee &e = m_roster[slot];
+    if (field == 1) {
+        if (!storable(m_s, text))
+            return Leave::Refused;
+        e.name = text;
+        return Leave::Stored;
+    }
+    if (!text.trimmed().isEmpty() && !cardfile::isSafeCode(text)) {
+        m_s.dialogs.notice(cardfile::unsafeCodeText(text));
+        return Leave::Refused;
+    }
+    const bool changed = text != e.code;
+    e.code = text;
+    if (changed && !text.trimmed().isEmpty()) {
+        const int other = otherSlotWithCode(text, slot);
+        if (other >= 0) {
+            const QString name = m_roster[other].name;
+            m_s.dialogs.notice(
+                QStringLiteral("従業員コード「") + text.trimmed() + QStringLiteral("」は名簿の") +
+                QString::number(other + 1) + QStringLiteral("番目") +
+                (name.isEmpty() ? QString() : QStringLiteral("（") + name + QStringLiteral("）")) +
+                QStringLiteral("にも登録されています。同じコードの従業員はタイムカードを共有"
+                               "してしまいます。"));
+        }
+    }
+    return Leave::Stored;
+}
+
+RosterFocus RosterScreen::enterKey(int box) {
+    const int row = box / 2;
+    if (box % 2 == 0)
+        return {RosterFocus::NameBox, row};
+    return showChooser(row);
+}
+
+QStringList RosterScreen::payTypes() {
+    return {QStringLiteral("月給"), QStringLiteral("日給"), QStringLiteral("時給"), QString()};
+}
+
+RosterFocus RosterScreen::showChooser(int row) {
+    m_chooserSlot = slotOf(row);
+    return {RosterFocus::Chooser, row};
+}
+
+QString RosterScreen::chooserText() const {
+    return chooserShown() ? m_roster[m_chooserSlot].payType : QString();
+}
+
+void RosterScreen::leaveChooser(const QString &text) {
+    if (!chooserShown())
+        return;
+    const int slot = m_chooserSlot;
+    m_chooserSlot = -1;
+    if (storable(m_s, text))
+        m_roster[slot].payType = text;
+}
+
+RosterFocus RosterScreen::chooserEnter(const QString &text) {
+    if (!chooserShown())
+        return {};
+    const int row = chooserRow();
+    leaveChooser(text);
+    if (row < kRows - 1)
+        return {RosterFocus::CodeBox, row + 1};
+    if (m_top < kMaxTop) {
+        ++m_top;
+        return {RosterFocus::CodeBox, kRows - 1};
+    }
+    m_s.dialogs.info(QStringLiteral("これ以上は登録できません。"));
+    return {RosterFocus::OffGrid, 0};
+}
+
+void RosterScreen::toggleMark(int row) {
+    if (chooserShown())
+        return;
+    Employee &e = m_roster[slotOf(row)];
+    e.mark = e.mark == kMark ? QString() : kMark;
+}
+
+bool RosterScreen::deleteMarked() {
+    const auto marked = std::count_if(m_roster.slots.begin(), m_roster.slots.end(),
+                                      [](const Employee &e) { return e.mark == kMark; });
+    if (marked == 0)
+        return false;
+    if (!m_s.dialogs.confirm(QStringLiteral("名簿から ") + QString::number(marked) +
+                             QStringLiteral(" 名削除します。")))
+        return false;
+    Roster packed;
+    int next = 0;
+    for (const Employee &e : m_roster.slots) {
+        if (e.mark == kMark)
+            continue;
+        packed[next++] = Employee{e.code, e.name, e.payType, QString()};
+    }
+    m_roster = packed;
+    m_top = 0;
+    return true;
+}
+
+qint64 RosterScreen::codeValue(const QString &code) {
+    // Leading blanks and a sign are read as a number reader reads them; only
+    // ASCII digits count, at most what a five-character box can hold.
+    int i = 0;
+    while (i < code.size() && (code[i] == QLatin1Char(' ') || code[i] == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < code.size() && (code[i] == QLatin1Char('+') || code[i] == QLatin1Char('-'))) {
+        negative = code[i] == QLatin1Char('-');
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < code.size() && code[i] >= QLatin1Char('0') && code[i] <= QLatin1Char('9'); ++i) {
+        if (value < 1'000'000'000'000LL)
+            value = value * 10 + (code[i].unicode() - '0');
+    }
+    return negative ? -value : value;
+}
+
+bool RosterScreen::soot() {
+    if (!m_s.dialogs.confirm(QStringLiteral("コード番号順に並び替えます。")))
+        return false;
+    std::vector<Employee> kept;
+    for (const Employee &e : m_roster.slots)
+        if (codeValue(e.code) > 0)
+            kept.push_back(Employee{e.code, e.name, e.payType, QString()});
+    std::stable_sort(kept.begin(), kept.end(), [](const Employee &a, const Employee &b) {
+        return codeValue(a.code) < codeValue(b.code);
+    });
+    Roster sorted;
+    std::copy(kept.begin(), kept.end(), sorted.slots.begin());
+    m_roster = sorted;
+    m_top = 0;
+    m_editSlot = -1;
+    m_chooserSlot = -1;
+    return true;
+}
+
+bool RosterScreen::adoptImport(const Roster &roster) {
+    m_roster = roster;
+    m_top = 0;
+    m_editSlot = -1;
+    m_chooserSlot = -1;
+    return dhozon();
+}
+
+int RosterScreen::otherSlotWithCode(const QString &code, int slot) const {
+    const QString c = code.trimmed();
+    for (int i = 0; i < Roster::kSlots; ++i)
+        if (i != slot && m_roster[i].code.trimmed() == c)
+            return i;
+    return -1;
+}
+
+QString RosterScreen::codeWarnings() const {
+    QMap<QString, QStringList> byCode; // trimmed code -> names, in slot order
+    QStringList unsafe;
+    for (const Employee &e : m_roster.slots) {
+        if (!e.inUse())
+            continue;
+        const QString c = e.code.trimmed();
+        if (!cardfile::isSafeCode(c))
+            unsafe.append(e.code);
+        else
+            byCode[c].append(e.name);
+    }
+    QStringList lines;
+    for (auto it = byCode.cbegin(); it != byCode.cend(); ++it)
+        if (it.value().size() > 1)
+            lines.append(QStringLiteral("・コード「") + it.key() + QStringLiteral("」が") +
+                         QString::number(it.value().size()) + QStringLiteral("名に重複（") +
+                         it.value().join(QStringLiteral("、")) + QStringLiteral("）"));
+    for (const QString &c : unsafe)
+        lines.append(QStringLiteral("・コード「") + c +
+                     QStringLiteral("」はファイル名に使えない"
+                                    "文字を含みます"));
+    if (lines.isEmpty())
+        return {};
+    return QStringLiteral("従業員コードに次の問題があります。このままではタイムカードが正しく"
+                          "準備されません。\n") +
+           lines.join(QLatin1Char('\n'));
+}
+
+bool RosterScreen::dhozon() {
+    const FileError e = records::write(m_s.fs, rosterFile(), m_roster.toList());
+    if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
+        return false;
+    m_unreadable = false;
+    return true;
+}
+
+bool RosterScreen::close() {
+    // A roster that was never read, or a program already ending, must not
+    // overwrite the file with what the screen happens to hold.
+    if (!m_loaded || m_s.programEnd.ended())
+        return false;
+    if (m_unreadable)
+        return true;
+    const QString warnings = codeWarnings();
+    if (!warnings.isEmpty())
+        m_s.dialogs.notice(warnings);
+    return dhozon();
+}

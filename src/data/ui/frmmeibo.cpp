@@ -1,0 +1,445 @@
+#include "data/ui/frmmeibo.h"
+
+#include "data/ui/RosterImportPanel.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace {
+
+// Geometry of the screen in pixels (15 twips each).
+constexpr int kNarrowWidth = 456;
+constexpr int kWideWidth = 756;
+constexpr int kHeight = 458;
+constexpr int kHeaderY = 44;
+constexpr int kFirstRowY = 68;
+constexpr int kRowPitch = 25;
+constexpr int kRowHeight = 23;
+constexpr int kMarkX = 10;
+constexpr int kCodeX = 38;
+constexpr int kCodeWidth = 92;
+constexpr int kNameX = 134;
+constexpr int kNameWidth = 192;
+constexpr int kKubunX = 330;
+constexpr int kKubunWidth = 80;
+constexpr int kScrollX = 416;
+
+const QColor kGrey(192, 192, 192);
+
+// The imgsitei mark: an empty box, or the box crossed out in red when the
+// row is marked for deletion.
+QPixmap markPixmap(bool marked) {
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(96, 96, 96), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2, 2);
+    if (marked) {
+        p.setPen(QPen(QColor(200, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(4.5, 4.5), QPointF(11.5, 11.5));
+        p.drawLine(QPointF(11.5, 4.5), QPointF(4.5, 11.5));
+    }
+    return pm;
+}
+
+bool ignoredReason(Qt::FocusReason r) {
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
+
+void setTextColor(QWidget *w, QPalette::ColorRole role, bool grey) {
+    QPalette pal = w->palette();
+    pal.setColor(role, grey ? kGrey : QColor(Qt::black));
+    w->setPalette(pal);
+}
+
+QLabel *headerLabel(QWidget *parent, const QString &text, int x, int width) {
+    auto *l = new QLabel(text, parent);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setGeometry(x, kHeaderY, width, kRowHeight);
+    return l;
+}
+
+} // namespace
+
+frmmeibo::frmmeibo(ScreenContext &ctx, QWidget *parent)
+    : WorkingScreen(ctx, parent), m_screen(ctx.services), m_import(ctx.services) {
+    setObjectName(QStringLiteral("frmmeibo"));
+    setWindowTitle(QStringLiteral(" 従業員の登録"));
+    setFocusPolicy(Qt::ClickFocus);
+    buildToolbar();
+    buildGrid();
+    buildGuide();
+
+    m_picture4 = new RosterImportPanel(this);
+    m_picture4->setGeometry(4, kHeaderY - 4, kNarrowWidth - 8, kHeight - kHeaderY);
+    m_picture4->hide();
+    connect(m_picture4, &RosterImportPanel::copyRequested, this, &frmmeibo::startImport);
+
+    setGuideShown(false);
+    m_screen.open();
+    hyouji();
+}
+
+void frmmeibo::buildToolbar() {
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->setGeometry(0, 0, kWideWidth, 36);
+    QStyle *st = style();
+    auto add = [this](const QIcon &icon, const QString &text, const QString &tip) {
+        QAction *a = m_toolbar->addAction(icon, text);
+        a->setToolTip(tip);
+        return a;
+    };
+    connect(add(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("削除"),
+                QStringLiteral("名簿から指定の従業員を削除します")),
+            &QAction::triggered, this, &frmmeibo::deleteMarked);
+    connect(add(st->standardIcon(QStyle::SP_ArrowDown), QStringLiteral("並べ替え"),
+                QStringLiteral("コード順に並び替えます")),
+            &QAction::triggered, this, &frmmeibo::sortByCode);
+    connect(add(st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("マルカから"),
+                QStringLiteral("マルカの従業員データを取り込みます")),
+            &QAction::triggered, this, [this] {
+                commitEdits();
+                m_picture4->show();
+                m_picture4->raise();
+            });
+    connect(add(st->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("閉じる"),
+                QStringLiteral("保存して閉じます")),
+            &QAction::triggered, this, &WorkingScreen::closeScreen);
+    connect(add(st->standardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("説明"),
+                QStringLiteral("操作の説明を表示します")),
+            &QAction::triggered, this, [this] { setGuideShown(true); });
+}
+
+void frmmeibo::buildGrid() {
+    headerLabel(this, QStringLiteral("従業員ｺｰﾄﾞ"), kCodeX, kCodeWidth);
+    headerLabel(this, QStringLiteral("氏　　     　　名"), kNameX, kNameWidth);
+    headerLabel(this, QStringLiteral("区　　分"), kKubunX, kKubunWidth);
+    for (int k = 0; k < RosterScreen::kRows; ++k) {
+        const int y = kFirstRowY + k * kRowPitch;
+        auto *mark = new QLabel(this);
+        mark->setObjectName(QStringLiteral("imgsitei_%1").arg(k));
+        mark->setGeometry(kMarkX, y, 22, kRowHeight);
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setCursor(Qt::PointingHandCursor);
+        mark->setToolTip(QStringLiteral("クリックで削除の指定／解除"));
+        mark->installEventFilter(this);
+        m_marks[k] = mark;
+        for (int f = 0; f < 2; ++f) {
+            const int box = 2 * k + f;
+            auto *e = new QLineEdit(this);
+            e->setObjectName(QStringLiteral("texdata_%1").arg(box));
+            e->setMaxLength(RosterScreen::maxLength(box));
+            e->setGeometry(f == 0 ? kCodeX : kNameX, y, f == 0 ? kCodeWidth : kNameWidth,
+                           kRowHeight);
+            e->installEventFilter(this);
+            m_boxes[box] = e;
+        }
+        auto *kubun = new QLabel(this);
+        kubun->setObjectName(QStringLiteral("lblkubun_%1").arg(k));
+        kubun->setGeometry(kKubunX, y, kKubunWidth, kRowHeight);
+        kubun->setFrameShape(QFrame::Panel);
+        kubun->setFrameShadow(QFrame::Sunken);
+        kubun->setAlignment(Qt::AlignCenter);
+        kubun->setAutoFillBackground(true);
+        kubun->setBackgroundRole(QPalette::Base);
+        kubun->installEventFilter(this);
+        m_kubun[k] = kubun;
+    }
+    m_scroll = new QScrollBar(Qt::Vertical, this);
+    m_scroll->setObjectName(QStringLiteral("VScroll1"));
+    m_scroll->setRange(0, RosterScreen::kMaxTop);
+    m_scroll->setPageStep(RosterScreen::kRows);
+    m_scroll->setGeometry(kScrollX, kFirstRowY, 18, RosterScreen::kRows * kRowPitch - 2);
+    connect(m_scroll, &QScrollBar::valueChanged, this, &frmmeibo::onScroll);
+
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo->setEditable(true);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->addItems(RosterScreen::payTypes());
+    m_combo->installEventFilter(this);
+    m_combo->lineEdit()->installEventFilter(this);
+    m_combo->hide();
+}
+
+void frmmeibo::buildGuide() {
+    m_guide = new QFrame(this);
+    m_guide->setFrameShape(QFrame::StyledPanel);
+    m_guide->setGeometry(kNarrowWidth, kHeaderY, kWideWidth - kNarrowWidth - 10,
+                         kHeight - kHeaderY - 12);
+    auto *text = new QLabel(
+        QStringLiteral("【操作の説明】\n\n"
+                       "・従業員ｺｰﾄﾞは３桁以内の数字で入力してください。"
+                       "コードはタイムカードの名前になるため、同じコードを二人に付けないで"
+                       "ください。\n\n"
+                       "・氏名は１５文字以内で入力します。\n\n"
+                       "・区分の欄をクリックするか、氏名の欄でEnterキーを押すと、"
+                       "月給・日給・時給を選べます。\n\n"
+                       "・削除するときは、行の左の□をクリックして灰色にし、"
+                       "［削除］を押します。もう一度クリックすると元に戻ります。\n\n"
+                       "・［並べ替え］でコードの小さい順に並びます。コードのない行は"
+                       "なくなります。\n\n"
+                       "・Escキーで入力中の欄を空にします。\n\n"
+                       "・名簿は画面を閉じるときに保存されます。"),
+        m_guide);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_command1 = new QPushButton(QStringLiteral("閉じる"), m_guide);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    auto *layout = new QVBoxLayout(m_guide);
+    layout->addWidget(text, 1);
+    layout->addWidget(m_command1, 0, Qt::AlignRight);
+    connect(m_command1, &QPushButton::clicked, this, [this] { setGuideShown(false); });
+}
+
+void frmmeibo::setGuideShown(bool shown) {
+    m_guide->setVisible(shown);
+    setTwipsSize((shown ? kWideWidth : kNarrowWidth) * 15, kHeight * 15);
+}
+
+void frmmeibo::hyouji() {
+    const QSignalBlocker block(m_scroll);
+    m_scroll->setValue(m_screen.top());
+    for (int k = 0; k < RosterScreen::kRows; ++k)
+        renderRow(k);
+}
+
+void frmmeibo::renderRow(int row) {
+    const Employee &e = m_screen.rowEmployee(row);
+    const bool grey = m_screen.greyed(row);
+    for (int f = 0; f < 2; ++f) {
+        const int box = 2 * row + f;
+        QLineEdit *edit = m_boxes[box];
+        // The box being typed in keeps its text until it is left.
+        if (!(box == m_editBox && m_screen.editing()))
+            edit->setText(f == 0 ? e.code : e.name);
+        setTextColor(edit, QPalette::Text, grey);
+    }
+    m_marks[row]->setPixmap(markPixmap(grey));
+    m_kubun[row]->setText(e.payType);
+    setTextColor(m_kubun[row], QPalette::WindowText, grey);
+    setTextColor(m_kubun[row], QPalette::Text, grey);
+}
+
+void frmmeibo::moveFocus(RosterFocus f) {
+    switch (f.kind) {
+    case RosterFocus::Keep:
+        return;
+    case RosterFocus::CodeBox:
+    case RosterFocus::NameBox:
+        m_combo->hide();
+        hyouji();
+        m_boxes[2 * f.row + (f.kind == RosterFocus::NameBox ? 1 : 0)]->setFocus(
+            Qt::OtherFocusReason);
+        return;
+    case RosterFocus::Chooser:
+        m_combo->setGeometry(m_kubun[f.row]->geometry());
+        m_combo->setEditText(m_screen.chooserText());
+        m_combo->show();
+        m_combo->raise();
+        m_combo->setFocus(Qt::OtherFocusReason);
+        return;
+    case RosterFocus::OffGrid:
+        m_combo->hide();
+        hyouji();
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+void frmmeibo::openChooser(int row) {
+    commitChooser();
+    moveFocus(m_screen.showChooser(row));
+}
+
+void frmmeibo::commitChooser() {
+    if (!m_screen.chooserShown())
+        return;
+    const int row = m_screen.chooserRow();
+    m_screen.leaveChooser(m_combo->currentText());
+    m_combo->hide();
+    if (row >= 0 && row < RosterScreen::kRows)
+        renderRow(row);
+}
+
+void frmmeibo::commitEdits() {
+    commitChooser();
+    if (m_editBox >= 0 && m_screen.editing()) {
+        const int box = m_editBox;
+        m_screen.leaveBox(box, m_boxes[box]->text());
+        renderRow(box / 2);
+    }
+    m_editBox = -1;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void frmmeibo::onScroll(int value) {
+    commitChooser();
+    const int box = m_editBox;
+    if (box >= 0 && m_screen.editing())
+        m_screen.leaveBox(box, m_boxes[box]->text());
+    m_screen.setTop(value);
+    hyouji();
+    // The focused box now stands for another slot and shows its value.
+    if (box >= 0 && m_boxes[box]->hasFocus())
+        m_boxes[box]->setText(m_screen.enterBox(box));
+}
+
+void frmmeibo::onBoxFocusIn(int box, QFocusEvent *e) {
+    if (ignoredReason(e->reason()) && m_screen.editing() && box == m_editBox)
+        return;
+    m_editBox = box;
+    m_boxes[box]->setText(m_screen.enterBox(box));
+}
+
+void frmmeibo::onBoxFocusOut(int box, QFocusEvent *e) {
+    if (ignoredReason(e->reason()) || box != m_editBox || !m_screen.editing())
+        return;
+    const RosterScreen::Leave leave = m_screen.leaveBox(box, m_boxes[box]->text());
+    m_editBox = -1;
+    renderRow(box / 2);
+    if (leave == RosterScreen::Leave::Refused)
+        QTimer::singleShot(0, m_boxes[box], [edit = m_boxes[box]] { edit->setFocus(); });
+}
+
+bool frmmeibo::onBoxKey(int box, QKeyEvent *e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        QTimer::singleShot(0, this, [this, box] { moveFocus(m_screen.enterKey(box)); });
+        return true;
+    }
+    if (e->key() == Qt::Key_Escape) {
+        m_boxes[box]->clear();
+        return true;
+    }
+    return false;
+}
+
+bool frmmeibo::onChooserEvent(QEvent *e) {
+    if (e->type() == QEvent::FocusOut) {
+        // Focus passing between the chooser and its own edit line is no leave.
+        const auto *fe = static_cast<QFocusEvent *>(e);
+        QWidget *now = QApplication::focusWidget();
+        if (!ignoredReason(fe->reason()) && now != m_combo && now != m_combo->lineEdit())
+            commitChooser();
+        return false;
+    }
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    const auto *ke = static_cast<QKeyEvent *>(e);
+    if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+        if (m_combo->view()->isVisible())
+            return false;
+        QTimer::singleShot(0, this, [this] {
+            if (!m_screen.chooserShown())
+                return;
+            const RosterFocus f = m_screen.chooserEnter(m_combo->currentText());
+            m_combo->hide();
+            moveFocus(f.kind == RosterFocus::Keep ? RosterFocus{RosterFocus::OffGrid, 0} : f);
+        });
+        return true;
+    }
+    if (ke->key() == Qt::Key_Escape) {
+        m_combo->setEditText(QString());
+        return true;
+    }
+    return false;
+}
+
+bool frmmeibo::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_combo || watched == m_combo->lineEdit())
+        return onChooserEvent(event);
+    for (int box = 0; box < 2 * RosterScreen::kRows; ++box) {
+        if (watched != m_boxes[box])
+            continue;
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            onBoxFocusIn(box, static_cast<QFocusEvent *>(event));
+            return false;
+        case QEvent::FocusOut:
+            onBoxFocusOut(box, static_cast<QFocusEvent *>(event));
+            return false;
+        case QEvent::KeyPress:
+            return onBoxKey(box, static_cast<QKeyEvent *>(event));
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int k = 0; k < RosterScreen::kRows; ++k) {
+            if (watched == m_marks[k]) {
+                m_screen.toggleMark(k);
+                renderRow(k);
+                return true;
+            }
+            if (watched == m_kubun[k]) {
+                openChooser(k);
+                return true;
+            }
+        }
+    }
+    return WorkingScreen::eventFilter(watched, event);
+}
+
+void frmmeibo::deleteMarked() {
+    commitEdits();
+    if (m_screen.deleteMarked())
+        hyouji();
+}
+
+void frmmeibo::sortByCode() {
+    commitEdits();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool sorted = m_screen.soot();
+    QApplication::restoreOverrideCursor();
+    if (sorted)
+        hyouji();
+}
+
+void frmmeibo::startImport(const QString &folder) {
+    const RosterImport::Outcome asked = m_import.ask(folder);
+    if (asked != RosterImport::Outcome::Imported)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const RosterImport::Result r = m_import.read(folder);
+    if (r.outcome == RosterImport::Outcome::Imported && m_screen.adoptImport(r.roster))
+        hyouji();
+    m_picture4->hide();
+    QApplication::restoreOverrideCursor();
+}
+
+void frmmeibo::wheelEvent(QWheelEvent *event) {
+    // The wheel over the grid scrolls it as the scroll bar does.
+    QApplication::sendEvent(m_scroll, event);
+}
+
+void frmmeibo::closeEvent(QCloseEvent *event) {
+    if (!m_closed) {
+        m_closed = true;
+        commitEdits();
+        if (m_screen.close())
+            m_ctx.host.showPunchClock();
+    }
+    event->accept();
+}
