@@ -1,6 +1,7 @@
 #include "access/Henkan.h"
 #include "access/ui/frmpw.h"
 #include "app/ui/ScreenRegistry.h"
+#include "support/RecordingHost.h"
 #include "support/TestServices.h"
 
 #include <gtest/gtest.h>
@@ -18,22 +19,6 @@ using pinscramble::henkan;
 
 namespace {
 const QString kStoreKey = "Kelvane/Trdw/Psno";
-
-class RecordingHost : public ScreenHost {
-public:
-    void setWorkingItemsEnabled(bool) override {}
-    void showPunchClock() override { ++punchClockShown; }
-    void openScreen(const QString &) override {}
-    bool askPin(const QString &) override { return false; }
-    void showUsageGuide() override { ++guideShown; }
-    int punchClockShown = 0;
-    int guideShown = 0;
-};
-
-void typeText(QWidget *w, const QString &text) {
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
 
 void key(QWidget *w, Qt::Key k) {
     QTest::keyClick(w, k);

@@ -1,6 +1,7 @@
 #include "data/RecordFile.h"
 #include "data/ui/RosterImportPanel.h"
 #include "data/ui/frmmeibo.h"
+#include "support/RecordingHost.h"
 #include "support/TestServices.h"
 
 #include <QApplication>
@@ -15,28 +16,9 @@
 
 namespace {
 
-class FakeHost : public ScreenHost {
-public:
-    void setWorkingItemsEnabled(bool enabled) override { itemsEnabled = enabled; }
-    void showPunchClock() override { ++punchClockShown; }
-    void openScreen(const QString &word) override { opened.append(word); }
-    void showUsageGuide() override { ++guides; }
-    bool itemsEnabled = false;
-    int punchClockShown = 0;
-    int guides = 0;
-    QStringList opened;
-};
-
-// Sends each character as a key event carrying its text (keyClicks cannot
-// send Japanese).
-void typeText(QWidget *w, const QString &text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 struct RosterGui : ::testing::Test {
     TestServices t;
-    FakeHost host;
+    RecordingHost host;
     ScreenContext ctx{t.services, host};
     std::unique_ptr<frmmeibo> w;
 
