@@ -22,6 +22,27 @@ private:
     iconv_t m_cd;
 };
 
+// One converter each way, opened once: iconv_open costs far more than a
+// short value's conversion. The state is reset before every use.
+Iconv &decoder() {
+    static thread_local Iconv cd("UTF-16LE", "CP932");
+    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+    return cd;
+}
+
+Iconv &encoder() {
+    static thread_local Iconv cd("CP932", "UTF-16LE");
+    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+    return cd;
+}
+
+bool isAscii(const char *p, qsizetype n) {
+    for (qsizetype i = 0; i < n; ++i)
+        if (static_cast<unsigned char>(p[i]) >= 0x80)
+            return false;
+    return true;
+}
+
 } // namespace
 
 namespace cp932 {
@@ -29,7 +50,10 @@ namespace cp932 {
 QString decode(const QByteArray &bytes) {
     if (bytes.isEmpty())
         return {};
-    Iconv cd("UTF-16LE", "CP932");
+    // The code page keeps ASCII as it is.
+    if (isAscii(bytes.constData(), bytes.size()))
+        return QString::fromLatin1(bytes);
+    Iconv &cd = decoder();
     if (!cd.valid())
         return QString::fromLatin1(bytes);
     QString out;
@@ -62,7 +86,12 @@ QByteArray encode(const QString &text, bool *lossless) {
         *lossless = true;
     if (text.isEmpty())
         return {};
-    Iconv cd("CP932", "UTF-16LE");
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return text.toLatin1();
+    Iconv &cd = encoder();
     QByteArray out;
     if (!cd.valid()) {
         if (lossless)
