@@ -142,7 +142,7 @@ QWidget *frmkeisankijyun::buildSettings() {
         o->setAutoExclusive(false);
         connect(o, &QRadioButton::clicked, this, [this, n] {
             m_logic.chooseOption(n);
-            render();
+            renderOptions(n);
         });
     }
     return page;
@@ -207,6 +207,16 @@ QFrame *frmkeisankijyun::buildGuide() {
 void frmkeisankijyun::showGuide(bool shown) {
     m_guide->setVisible(shown);
     setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+}
+
+// After an option: the options, and the day boxes that Option1 and Option2
+// empty. Other boxes keep what is being typed into them.
+void frmkeisankijyun::renderOptions(int chosen) {
+    for (int n = 1; n <= SettingsScreen::kOptions; ++n)
+        m_option[static_cast<size_t>(n - 1)]->setChecked(m_logic.option(n));
+    if (chosen == 1 || chosen == 2)
+        for (int i : {1, 2})
+            m_text[static_cast<size_t>(i)]->setText(m_logic.textBox(i));
 }
 
 void frmkeisankijyun::render() {

@@ -30,6 +30,7 @@ private:
     QWidget *buildRounding();
     QFrame *buildGuide();
     void render();
+    void renderOptions(int chosen);
     void showGuide(bool shown);
 
     void entered(QWidget *box);
