@@ -2,7 +2,9 @@
 
 #include "data/FileFailure.h"
 #include "data/RecordFile.h"
+#include "platform/Codec932.h"
 
+#include <QSet>
 #include <algorithm>
 
 CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) {
@@ -16,6 +18,27 @@ CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) 
         card.at(r, PayType) = employee.payType;
     }
     return card;
+}
+
+QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &employee) {
+    // Built directly rather than value by value: the same bytes as the record
+    // format of newCard(), with the employee's texts encoded once, not per row.
+    auto quoted = [](const QByteArray &v) { return '"' + v + QByteArrayLiteral("\"\r\n"); };
+    const QByteArray empty = QByteArrayLiteral("\"\"\r\n");
+    const QByteArray tail = quoted(cp932::encode(employee.code)) +
+                            quoted(cp932::encode(employee.name)) +
+                            quoted(cp932::encode(employee.payType));
+    const QByteArray middle = empty.repeated(CardField::Code - CardField::Weekday);
+    QByteArray out;
+    out.reserve(CardTable::kDayRows * (middle.size() + tail.size() + 8) + 16 * empty.size());
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        const QDate &day = period.days[static_cast<size_t>(r)];
+        out += quoted(day.isValid() ? QByteArray::number(day.day()) : QByteArray());
+        out += middle;
+        out += tail;
+    }
+    out += empty.repeated(CardTable::kFields);
+    return out;
 }
 
 CardPreparation::CardPreparation(Services &services) : m_s(services) {}
@@ -93,7 +116,9 @@ int CardPreparation::prepare() {
 
     const daterules::CardMonth month{daterules::westernYearOf(m_year, m_settings), m_month};
     const daterules::PayPeriod period = daterules::payPeriod(month, m_settings);
-    int created = 0;
+    // All new cards go to the disk in one batch: one flush instead of one per card.
+    QList<std::pair<QString, QByteArray>> batch;
+    QSet<QString> names;
     for (const Employee &e : roster.slots) {
         if (!e.inUse())
             continue;
@@ -102,13 +127,17 @@ int CardPreparation::prepare() {
                  QStringLiteral("この従業員のタイムカードは準備しません。"));
             continue;
         }
-        if (m_s.fs.exists(cardfile::path(folder, e.code)))
-            continue; // an existing card keeps its punches
-        const FileError e2 = cardfile::write(m_s.fs, folder, e.code, newCard(period, e));
-        if (filefailure::endOnWriteFailure(m_s, e2, IoWording::Disk))
-            return created;
-        ++created;
+        const QString name = cardfile::fileName(e.code);
+        // An existing card keeps its punches; two slots with one code share a card.
+        if (names.contains(name) || m_s.fs.exists(cardfile::path(folder, e.code)))
+            continue;
+        names.insert(name);
+        batch.append({name, newCardBytes(period, e)});
     }
+    const FileError written = m_s.fs.replaceFiles(folder, batch);
+    if (filefailure::endOnWriteFailure(m_s, written, IoWording::Disk))
+        return 0;
+    const int created = static_cast<int>(batch.size());
     if (created > 0)
         info(QString::number(created) + QStringLiteral(" 人分のタイムカードを準備しました。"));
     else

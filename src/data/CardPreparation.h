@@ -11,6 +11,8 @@
 // A new card: the day of each row by the pay period, the employee's code,
 // name and pay type on every day row, everything else empty.
 CardTable newCard(const daterules::PayPeriod &period, const Employee &employee);
+// The file bytes of newCard().
+QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &employee);
 
 // The card preparation screen (frmjyunbi) without its widgets: the entered
 // year and month, the preparation of a card month and the list of the card

@@ -350,6 +350,18 @@ TEST_F(PrepFixture, FolderThatCannotBeMade) {
     EXPECT_TRUE(t2.programEnd.ended());
 }
 
+TEST(NewCard, BytesAreTheRecordFormatOfTheTable) {
+    CalcSettings s;
+    s[CalcSettings::PeriodKind] = "20sime";
+    const auto period = daterules::payPeriod({2007, 3}, s);
+    for (const Employee &e :
+         {Employee{" 7 ", "山田①　太郎", "月給", ""}, Employee{"12", "ﾔﾏﾀﾞ", "", "*"},
+          Employee{"x", "a\\b～", "時給", ""}}) {
+        SCOPED_TRACE(e.name.toStdString());
+        EXPECT_EQ(newCardBytes(period, e), records::format(newCard(period, e).toList()));
+    }
+}
+
 TEST(MonthListing, SortedByYearAndTwoDigitMonth) {
     const QStringList names = {"2007年12月", "2007年3月", "2006年10月", "19年3月",
                                "2008年1月",  "19年11月",  "2007年13月"};
