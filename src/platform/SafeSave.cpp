@@ -161,6 +161,11 @@ FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, Q
     if (files.isEmpty())
         return FileError::None;
     const QByteArray dir = QFile::encodeName(QFileInfo(folder).absoluteFilePath());
+    // The folder is opened first: the flush reports the write-back errors
+    // that happen after its opening, so it must come before the writes.
+    int dfd = ops.openFolder(dir.constData());
+    if (dfd < 0)
+        return fileErrorFromErrno(errno);
     QList<QByteArray> temps;
     QList<QByteArray> targets;
     temps.reserve(files.size());
@@ -174,18 +179,12 @@ FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, Q
         const QByteArray encoded = QFile::encodeName(name);
         QByteArray temp = writeTemp(dir, encoded, bytes, ops, err);
         if (temp.isEmpty()) {
+            ops.close(dfd);
             dropFrom(0);
             return fileErrorFromErrno(err);
         }
         temps.append(temp);
         targets.append(dir + '/' + encoded);
-    }
-
-    int dfd = ops.openFolder(dir.constData());
-    if (dfd < 0) {
-        const int err = errno;
-        dropFrom(0);
-        return fileErrorFromErrno(err);
     }
     // One flush for all the data; a failure is final, as with fsync.
     if (ops.syncfs(dfd) != 0) {
