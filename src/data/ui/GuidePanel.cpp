@@ -36,7 +36,12 @@ QFrame *make(QWidget *parent, const QStringList &texts) {
     panel->setPalette(pal);
     auto *v = new QVBoxLayout(panel);
     v->setContentsMargins(10, 10, 10, 10);
-    v->addWidget(new QLabel(QStringLiteral("操作ガイド"), panel));
+    auto *title = new QLabel(QStringLiteral("操作ガイド"), panel);
+    QFont big = title->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.2);
+    title->setFont(big);
+    v->addWidget(title);
     for (const QString &t : texts) {
         auto *label = new QLabel(t, panel);
         label->setWordWrap(true);

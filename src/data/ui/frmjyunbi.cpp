@@ -64,6 +64,9 @@ QWidget *frmjyunbi::buildEntry() {
     auto *row = new QHBoxLayout(entry);
     const int maxLength[2] = {CardPreparation::kYearMaxLength, CardPreparation::kMonthMaxLength};
     const QString unit[2] = {QStringLiteral("年"), QStringLiteral("月分")};
+    // The year is typed in the year style of the settings.
+    m_yearStyle = new QLabel(entry);
+    row->addWidget(m_yearStyle);
     for (int i = 0; i < 2; ++i) {
         auto *box = new QLineEdit(entry);
         box->setObjectName(QStringLiteral("texcard_") + QString::number(i));
@@ -128,6 +131,8 @@ void frmjyunbi::showGuide(bool shown) {
 }
 
 void frmjyunbi::render() {
+    m_yearStyle->setText(m_logic.settings().wareki() ? QStringLiteral("和暦")
+                                                     : QStringLiteral("西暦"));
     m_list->clear();
     m_list->addItems(m_logic.months());
     m_latest->setText(m_logic.latest());

@@ -43,5 +43,6 @@ private:
     QPushButton *m_command2 = nullptr;
     QListWidget *m_list = nullptr;
     QLabel *m_latest = nullptr;
+    QLabel *m_yearStyle = nullptr;
     bool m_closed = false;
 };

@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kNarrowTwips = 8700;
 constexpr int kWideTwips = 13500;
-constexpr int kHeightTwips = 8400;
+constexpr int kHeightTwips = 7800;
 
 QLineEdit *numberBox(QWidget *parent, const QString &name) {
     auto *box = new QLineEdit(parent);
