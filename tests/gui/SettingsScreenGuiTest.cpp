@@ -45,6 +45,8 @@ TEST(SettingsScreenGui, EditWithTheKeyboardAndSaveOnClose) {
     hour->setFocus();
     ASSERT_TRUE(focusOn(hour));
     QTest::keyClicks(hour, "2x4"); // the letter is ignored
+    QTest::sendKeyEvent(QTest::Click, hour, Qt::Key_unknown, QStringLiteral("５"), Qt::NoModifier);
+    hour->insert("a"); // as a paste would
     EXPECT_EQ(hour->text(), "24");
     QTest::keyClick(hour, Qt::Key_Return);
     // 24 o'clock becomes 0 and the focus comes back to the box.

@@ -3,6 +3,7 @@
 #include "data/NumberKeys.h"
 #include "data/ui/BoxEvents.h"
 #include "data/ui/GuidePanel.h"
+#include "data/ui/NumberBox.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -70,9 +71,8 @@ QWidget *frmjyunbi::buildEntry() {
     for (int i = 0; i < 2; ++i) {
         auto *box = new QLineEdit(entry);
         box->setObjectName(QStringLiteral("texcard_") + QString::number(i));
-        box->setMaxLength(maxLength[i]);
+        makeNumberBox(box, maxLength[i]);
         box->setFixedWidth(i == 0 ? 56 : 40);
-        box->setAlignment(Qt::AlignRight);
         m_texcard[static_cast<size_t>(i)] = box;
         m_events->watch(box);
         row->addWidget(box);

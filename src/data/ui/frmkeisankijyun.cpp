@@ -3,6 +3,7 @@
 #include "data/NumberKeys.h"
 #include "data/ui/BoxEvents.h"
 #include "data/ui/GuidePanel.h"
+#include "data/ui/NumberBox.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,9 +29,8 @@ constexpr int kHeightTwips = 7800;
 QLineEdit *numberBox(QWidget *parent, const QString &name) {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setMaxLength(SettingsScreen::kTextMaxLength);
+    makeNumberBox(box, SettingsScreen::kTextMaxLength);
     box->setFixedWidth(40);
-    box->setAlignment(Qt::AlignRight);
     return box;
 }
 
