@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -93,4 +95,35 @@ TEST(SettingsScreenGui, EditWithTheKeyboardAndSaveOnClose) {
     EXPECT_EQ(saved.values[4], "");
     EXPECT_EQ(saved.values[5], "15");
     EXPECT_EQ(saved.values[13], "20sime");
+}
+
+TEST(SettingsScreenGui, SavesOnceWhenItsChildWindowCloses) {
+    TestServices t;
+    SettingsHost host;
+    ScreenContext ctx{t.services, host};
+    QMdiArea area;
+    auto *w = new frmkeisankijyun(ctx);
+    QMdiSubWindow *sub = area.addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    area.show();
+    sub->show();
+    w->findChild<QRadioButton *>("Option4")->click();
+    // The main frame closing closes every child window.
+    area.closeAllSubWindows();
+    EXPECT_EQ(host.punchClockShown, 1);
+    EXPECT_EQ(records::read(t.fs, "Kijyun.Dat", 15).values[3], "wareki");
+}
+
+TEST(SettingsScreenGui, NothingIsSavedAfterAFatalRead) {
+    TestServices t;
+    t.put("Kijyun.Dat", "\"7\"\r\n");
+    t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::DeviceIO);
+    SettingsHost host;
+    ScreenContext ctx{t.services, host};
+    auto *w = new frmkeisankijyun(ctx);
+    EXPECT_TRUE(t.programEnd.ended());
+    w->close();
+    delete w;
+    EXPECT_EQ(t.bytes("Kijyun.Dat"), "\"7\"\r\n");
+    EXPECT_EQ(host.punchClockShown, 0);
 }

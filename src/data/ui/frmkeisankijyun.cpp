@@ -66,7 +66,8 @@ frmkeisankijyun::frmkeisankijyun(ScreenContext &ctx, QWidget *parent)
     for (QComboBox *box : m_rounding)
         m_events->watch(box);
 
-    if (m_logic.open())
+    m_opened = m_logic.open();
+    if (m_opened)
         render();
     showGuide(false);
 }
@@ -309,7 +310,8 @@ void frmkeisankijyun::closeEvent(QCloseEvent *event) {
     else if (const int k = roundingIndex(focused); k >= 0)
         m_logic.leaveRoundingBox(k, m_rounding[static_cast<size_t>(k)]->currentText(), true);
     event->accept();
-    if (!m_logic.dhozon())
+    // After a fatal read the program is ending: nothing read, nothing to save.
+    if (!m_opened || !m_logic.dhozon())
         return;
     m_ctx.host.showPunchClock();
 }

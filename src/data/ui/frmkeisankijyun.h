@@ -48,6 +48,7 @@ private:
     std::array<QLineEdit *, SettingsScreen::kTextBoxes> m_text{};
     std::array<QComboBox *, SettingsScreen::kRoundingBoxes> m_rounding{};
     std::array<QRadioButton *, SettingsScreen::kOptions> m_option{};
+    bool m_opened = false;
     bool m_closed = false;
     bool m_leaving = false;
 };
