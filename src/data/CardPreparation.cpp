@@ -128,10 +128,16 @@ int CardPreparation::prepare() {
             continue;
         }
         const QString name = cardfile::fileName(e.code);
-        // An existing card keeps its punches; two slots with one code share a card.
-        if (names.contains(name) || m_s.fs.exists(cardfile::path(folder, e.code)))
+        // Two employees with one code would share one card: the first keeps it.
+        if (names.contains(name)) {
+            info(QStringLiteral("従業員コード「") + e.code.trimmed() +
+                 QStringLiteral("」は他の従業員と重複しているため、") + e.name +
+                 QStringLiteral("さんのタイムカードは準備しません。"));
             continue;
+        }
         names.insert(name);
+        if (m_s.fs.exists(cardfile::path(folder, e.code)))
+            continue; // an existing card keeps its punches
         batch.append({name, newCardBytes(period, e)});
     }
     const FileError written = m_s.fs.replaceFiles(folder, batch);

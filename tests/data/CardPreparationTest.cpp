@@ -269,12 +269,22 @@ TEST_F(PrepFixture, CodesWithSpacesAndUnsafeCodes) {
     EXPECT_EQ(cardfile::read(t.fs, "2007年3月", "7").table.code(), " 7 ");
 }
 
-TEST_F(PrepFixture, DuplicateCodesShareOneCard) {
+TEST_F(PrepFixture, DuplicateCodesAreReportedAndTheFirstKeepsTheCard) {
     settings("getumatusime");
-    roster({{"5", "先の人", "月給", ""}, {"5", "後の人", "日給", ""}});
+    roster(
+        {{"5", "先の人", "月給", ""}, {" 5", "後の人", "日給", ""}, {"6", "別の人", "月給", ""}});
     openFor("2007", "3");
-    EXPECT_EQ(prep.prepare(), 1);
+    EXPECT_EQ(prep.prepare(), 2);
+    const QStringList texts = t.dialogs.texts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].contains("「5」"));
+    EXPECT_TRUE(texts[0].contains("後の人"));
+    EXPECT_EQ(texts[1], "2" + kPrepared);
     EXPECT_EQ(cardfile::read(t.fs, "2007年3月", "5").table.name(), "先の人");
+    // Preparing again still tells of it.
+    t.dialogs.clear();
+    EXPECT_EQ(prep.prepare(), 0);
+    EXPECT_EQ(t.dialogs.texts().size(), 2);
 }
 
 TEST_F(PrepFixture, OtherKindNeedsAStartDayInTheMonth) {

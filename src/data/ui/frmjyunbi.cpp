@@ -50,7 +50,8 @@ frmjyunbi::frmjyunbi(ScreenContext &ctx, QWidget *parent)
     outer->addWidget(m_toolbar);
     outer->addLayout(body);
 
-    if (m_logic.open())
+    m_opened = m_logic.open();
+    if (m_opened)
         render();
     showGuide(false);
 }
@@ -167,5 +168,6 @@ void frmjyunbi::closeEvent(QCloseEvent *event) {
     if (m_closed)
         return;
     m_closed = true;
-    m_ctx.host.showPunchClock();
+    if (m_opened) // otherwise the program is ending
+        m_ctx.host.showPunchClock();
 }

@@ -44,5 +44,6 @@ private:
     QListWidget *m_list = nullptr;
     QLabel *m_latest = nullptr;
     QLabel *m_yearStyle = nullptr;
+    bool m_opened = false;
     bool m_closed = false;
 };
