@@ -34,11 +34,13 @@ int leadingNumber(const QString &text) {
         negative = text[i] == QLatin1Char('-');
         ++i;
     }
-    long long n = 0;
+    // A long run of digits stops growing at nine digits, so callers can add a
+    // day or a row to the result without overflowing.
+    int n = 0;
     while (i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
-        if (n < 1000000000)
+        if (n < 100000000)
             n = n * 10 + (text[i].unicode() - '0');
         ++i;
     }
-    return static_cast<int>(negative ? -n : n);
+    return negative ? -n : n;
 }

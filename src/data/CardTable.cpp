@@ -37,6 +37,10 @@ bool isSafeCode(const QString &code) {
     const QString c = code.trimmed();
     if (c.isEmpty() || c == QLatin1String(".") || c == QLatin1String(".."))
         return false;
+    // The card's file name and the save's temporary name beside it must fit
+    // the file system's limit of 255 bytes a name.
+    if (c.toUtf8().size() > kMaxCodeBytes)
+        return false;
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
     for (const QChar ch : c)
         if (ch.unicode() < 0x20 || ch.unicode() == 0x7f || forbidden.contains(ch))

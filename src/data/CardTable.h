@@ -60,6 +60,7 @@ private:
 namespace cardfile {
 
 inline constexpr char kSuffix[] = ".Card";
+inline constexpr int kMaxCodeBytes = 100;
 
 // The card file name of an employee code: the code without surrounding spaces
 // and ".Card".
@@ -67,7 +68,8 @@ QString fileName(const QString &code);
 
 // Whether a code can name a card file that stays inside its card month folder:
 // not empty, no path separators, no "." or "..", no characters a file name
-// cannot hold, and storable in the data files' code page.
+// cannot hold, not longer than kMaxCodeBytes, and storable in the data files'
+// code page.
 bool isSafeCode(const QString &code);
 
 // The message shown where such a code is refused.

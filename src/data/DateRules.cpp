@@ -4,9 +4,16 @@ namespace daterules {
 
 namespace {
 
+// Also brings a month outside 1-12 (a typed month 13) back into its year.
 CardMonth addMonths(CardMonth m, int delta) {
-    int index = m.westernYear * 12 + (m.month - 1) + delta;
-    return {index / 12, index % 12 + 1};
+    const long long index = static_cast<long long>(m.westernYear) * 12 + (m.month - 1) + delta;
+    long long year = index / 12;
+    long long month = index % 12;
+    if (month < 0) {
+        month += 12;
+        --year;
+    }
+    return {static_cast<int>(year), static_cast<int>(month) + 1};
 }
 
 QString kind(const CalcSettings &s) {
@@ -47,7 +54,16 @@ QString cardMonthFolder(const CardMonth &m, const CalcSettings &s) {
 }
 
 int daysInMonth(int westernYear, int month) {
-    return QDate(westernYear, month, 1).daysInMonth();
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    if (month == 2 && isLeapYear(westernYear))
+        return 29;
+    return kDays[month - 1];
+}
+
+bool isLeapYear(int westernYear) {
+    return (westernYear % 4 == 0 && westernYear % 100 != 0) || westernYear % 400 == 0;
 }
 
 PayPeriod payPeriod(const CardMonth &m, const CalcSettings &s) {
@@ -61,7 +77,7 @@ PayPeriod payPeriod(const CardMonth &m, const CalcSettings &s) {
         p.startDay = leadingNumber(s[CalcSettings::OtherStartDay]);
         startsMonthBefore = attributionNext(s);
     }
-    const CardMonth f = startsMonthBefore ? addMonths(m, -1) : m;
+    const CardMonth f = addMonths(m, startsMonthBefore ? -1 : 0);
     const CardMonth next = addMonths(f, 1);
     p.startYear = f.westernYear;
     p.startMonth = f.month;

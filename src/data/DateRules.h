@@ -35,7 +35,9 @@ CardMonth currentCardMonth(const QDate &date, const CalcSettings &s);
 // "2007年3月" or, with "wareki", "19年3月".
 QString cardMonthFolder(const CardMonth &m, const CalcSettings &s);
 
+// Days of a month by the full Gregorian rule; 0 for a month outside 1-12.
 int daysInMonth(int westernYear, int month);
+bool isLeapYear(int westernYear);
 
 struct PayPeriod {
     int startDay = 1;           // S
@@ -45,7 +47,8 @@ struct PayPeriod {
 };
 
 // The 31 day rows of a card month. Start days outside 1..31 and days that do
-// not exist in their month give blank rows.
+// not exist in their month give blank rows; a month past 12 counts on into
+// the next year.
 PayPeriod payPeriod(const CardMonth &m, const CalcSettings &s);
 
 } // namespace daterules

@@ -58,6 +58,20 @@ FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &by
     return safeReplace(resolve(path), bytes);
 }
 
+FileError FileSystem::replaceFiles(const QString &folder,
+                                   const QList<std::pair<QString, QByteArray>> &files) {
+    for (const auto &[name, bytes] : files)
+        if (FileError e = replaceFile(folder + QLatin1Char('/') + name, bytes);
+            e != FileError::None)
+            return e;
+    return FileError::None;
+}
+
+FileError LocalFileSystem::replaceFiles(const QString &folder,
+                                        const QList<std::pair<QString, QByteArray>> &files) {
+    return safeReplaceAll(resolve(folder), files);
+}
+
 QStringList LocalFileSystem::list(const QString &folder, const QString &pattern, ListKind kind) {
     QDir::Filters filters;
     switch (kind) {

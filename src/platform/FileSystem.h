@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 struct ReadResult {
     QByteArray bytes;
@@ -24,6 +25,11 @@ public:
     virtual ReadResult readFile(const QString &path) = 0;
     // Replaces the whole file atomically: the old file stays on any failure.
     virtual FileError replaceFile(const QString &path, const QByteArray &bytes) = 0;
+    // Replaces several files of one folder (names, not paths). Each file is
+    // replaced whole or not at all; on an error the files not yet in place keep
+    // their old content. By default one replaceFile after the other.
+    virtual FileError replaceFiles(const QString &folder,
+                                   const QList<std::pair<QString, QByteArray>> &files);
     // Names (not paths) of the entries of a folder matching a wildcard pattern,
     // sorted by name.
     virtual QStringList list(const QString &folder, const QString &pattern, ListKind kind) = 0;
@@ -43,6 +49,9 @@ public:
     QString dataFolder() const override { return m_root; }
     ReadResult readFile(const QString &path) override;
     FileError replaceFile(const QString &path, const QByteArray &bytes) override;
+    // With one flush of the file system for all the files.
+    FileError replaceFiles(const QString &folder,
+                           const QList<std::pair<QString, QByteArray>> &files) override;
     QStringList list(const QString &folder, const QString &pattern, ListKind kind) override;
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;

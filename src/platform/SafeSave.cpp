@@ -33,6 +33,10 @@ int PosixOps::openFolder(const char *path) {
     return ::open(path, O_RDONLY | O_DIRECTORY);
 }
 
+int PosixOps::syncfs(int fd) {
+    return ::syncfs(fd);
+}
+
 PosixOps &realPosixOps() {
     static PosixOps ops;
     return ops;
@@ -99,6 +103,104 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
     int dfd = ops.openFolder(folder.constData());
     if (dfd < 0)
         return fileErrorFromErrno(errno);
+    const int syncRc = ops.fsync(dfd);
+    const int err = errno;
+    ops.close(dfd);
+    if (syncRc != 0 && err != EINVAL)
+        return fileErrorFromErrno(err);
+    return FileError::None;
+}
+
+namespace {
+
+// Writes bytes to a new temporary file for target and closes it, unsynced.
+// Returns the temporary file's name, or an empty name with err set.
+QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QByteArray &bytes,
+                     PosixOps &ops, int &err) {
+    const QByteArray target = folder + '/' + name;
+    QByteArray pattern = folder + '/' + '.' + name + kTempMarker + QByteArrayLiteral("XXXXXX");
+    int fd = ops.mkstemp(pattern.data());
+    if (fd < 0) {
+        err = errno;
+        return {};
+    }
+    auto fail = [&](int e) {
+        ops.close(fd);
+        ops.unlink(pattern.constData());
+        err = e;
+        return QByteArray();
+    };
+    if (ops.fchmod(fd, modeForNewFile(target)) != 0)
+        return fail(errno);
+    const char *p = bytes.constData();
+    size_t left = static_cast<size_t>(bytes.size());
+    while (left > 0) {
+        ssize_t n = ops.write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (n == 0)
+            return fail(ENOSPC);
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    if (ops.close(fd) != 0) {
+        err = errno;
+        ops.unlink(pattern.constData());
+        return {};
+    }
+    return pattern;
+}
+
+} // namespace
+
+FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,
+                         PosixOps &ops) {
+    if (files.isEmpty())
+        return FileError::None;
+    const QByteArray dir = QFile::encodeName(QFileInfo(folder).absoluteFilePath());
+    // The folder is opened first: the flush reports the write-back errors
+    // that happen after its opening, so it must come before the writes.
+    int dfd = ops.openFolder(dir.constData());
+    if (dfd < 0)
+        return fileErrorFromErrno(errno);
+    QList<QByteArray> temps;
+    QList<QByteArray> targets;
+    temps.reserve(files.size());
+    targets.reserve(files.size());
+    auto dropFrom = [&](qsizetype first) {
+        for (qsizetype i = first; i < temps.size(); ++i)
+            ops.unlink(temps[i].constData());
+    };
+    for (const auto &[name, bytes] : files) {
+        int err = 0;
+        const QByteArray encoded = QFile::encodeName(name);
+        QByteArray temp = writeTemp(dir, encoded, bytes, ops, err);
+        if (temp.isEmpty()) {
+            ops.close(dfd);
+            dropFrom(0);
+            return fileErrorFromErrno(err);
+        }
+        temps.append(temp);
+        targets.append(dir + '/' + encoded);
+    }
+    // One flush for all the data; a failure is final, as with fsync.
+    if (ops.syncfs(dfd) != 0) {
+        const int err = errno;
+        ops.close(dfd);
+        dropFrom(0);
+        return fileErrorFromErrno(err);
+    }
+    for (qsizetype i = 0; i < temps.size(); ++i) {
+        if (ops.rename(temps[i].constData(), targets[i].constData()) != 0) {
+            const int err = errno;
+            ops.close(dfd);
+            dropFrom(i);
+            return fileErrorFromErrno(err);
+        }
+    }
     const int syncRc = ops.fsync(dfd);
     const int err = errno;
     ops.close(dfd);

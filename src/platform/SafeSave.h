@@ -3,8 +3,10 @@
 #include "platform/FileError.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <sys/types.h>
+#include <utility>
 
 // The system calls of a save, so a test can make the n-th write, the fsync or
 // the rename fail.
@@ -19,6 +21,7 @@ public:
     virtual int unlink(const char *path);
     virtual int fchmod(int fd, mode_t mode);
     virtual int openFolder(const char *path);
+    virtual int syncfs(int fd);
 };
 
 PosixOps &realPosixOps();
@@ -31,6 +34,15 @@ inline constexpr char kTempMarker[] = ".kvtmp-";
 // renames it over path and syncs the folder. On any failure the temporary file
 // is removed, the old file is left as it was and the error is returned.
 FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &ops = realPosixOps());
+
+// Replaces several files of one folder at once, as safeReplace does for one,
+// but with a single flush of the file system for all of them instead of one
+// per file: every file is written to its temporary file, the file system is
+// synced, then each one is renamed into place and the folder synced. A failure
+// before the renames leaves every old file as it was; a failure during them
+// leaves the files renamed so far complete. Temporary files never stay.
+FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,
+                         PosixOps &ops = realPosixOps());
 
 // Removes temporary files left by an interrupted save in folder and in its
 // direct subfolders. Returns how many were removed.

@@ -94,6 +94,11 @@ public:
 
     ReadResult readFile(const QString &path) override;
     FileError replaceFile(const QString &path, const QByteArray &bytes) override;
+    // File by file, so a fault can hit the n-th file of a batch.
+    FileError replaceFiles(const QString &folder,
+                           const QList<std::pair<QString, QByteArray>> &files) override {
+        return FileSystem::replaceFiles(folder, files);
+    }
     QStringList list(const QString &folder, const QString &pattern, ListKind kind) override;
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;

@@ -2,11 +2,17 @@
 
 #include "access/ui/frmpw.h"
 #include "access/ui/frmpwkakunin.h"
+#include "data/ui/frmjyunbi.h"
+#include "data/ui/frmkeisankijyun.h"
 #include "data/ui/frmmeibo.h"
 
 // One line a screen: word, and how its widget is made.
 void registerScreens(ScreenRegistry &registry) {
+    registry.add(QStringLiteral("keisankijyun"),
+                 [](ScreenContext &ctx) { return new frmkeisankijyun(ctx); });
     registry.add(QStringLiteral("meibo"), [](ScreenContext &ctx) { return new frmmeibo(ctx); });
+    registry.add(QStringLiteral("cardjyunbi"),
+                 [](ScreenContext &ctx) { return new frmjyunbi(ctx); });
     registry.add(QStringLiteral("pw"), [](ScreenContext &ctx) { return new frmpw(ctx); });
     registry.setPinPrompt(
         [](QWidget *parent, ScreenContext &ctx) { return runPinPrompt(parent, ctx.services); });

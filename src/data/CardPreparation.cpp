@@ -1,0 +1,193 @@
+#include "data/CardPreparation.h"
+
+#include "data/FileFailure.h"
+#include "data/RecordFile.h"
+#include "platform/Codec932.h"
+
+#include <QSet>
+#include <algorithm>
+
+CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) {
+    CardTable card;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        const QDate &day = period.days[static_cast<size_t>(r)];
+        if (day.isValid())
+            card.at(r, Day) = QString::number(day.day());
+        card.at(r, Code) = employee.code;
+        card.at(r, Name) = employee.name;
+        card.at(r, PayType) = employee.payType;
+    }
+    return card;
+}
+
+QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &employee) {
+    // Built directly rather than value by value: the same bytes as the record
+    // format of newCard(), with the employee's texts encoded once, not per row.
+    auto quoted = [](const QByteArray &v) { return '"' + v + QByteArrayLiteral("\"\r\n"); };
+    const QByteArray empty = QByteArrayLiteral("\"\"\r\n");
+    const QByteArray tail = quoted(cp932::encode(employee.code)) +
+                            quoted(cp932::encode(employee.name)) +
+                            quoted(cp932::encode(employee.payType));
+    const QByteArray middle = empty.repeated(CardField::Code - CardField::Weekday);
+    QByteArray out;
+    out.reserve(CardTable::kDayRows * (middle.size() + tail.size() + 8) + 16 * empty.size());
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        const QDate &day = period.days[static_cast<size_t>(r)];
+        out += quoted(day.isValid() ? QByteArray::number(day.day()) : QByteArray());
+        out += middle;
+        out += tail;
+    }
+    out += empty.repeated(CardTable::kFields);
+    return out;
+}
+
+CardPreparation::CardPreparation(Services &services) : m_s(services) {}
+
+bool CardPreparation::open() {
+    const filefailure::Load load = filefailure::loadOrCreate(m_s, QLatin1String(kSettingsFile),
+                                                             CalcSettings::kCount, IoWording::Disk);
+    if (load.ended)
+        return false;
+    m_settings = CalcSettings::fromList(load.read.values);
+    m_year = 0;
+    m_month = 0;
+    nengetuhyouji();
+    return true;
+}
+
+bool CardPreparation::leaveYear(const QString &text) {
+    if (!m_settings.wareki() && text.size() <= 3) {
+        info(QStringLiteral("西暦の年号は４桁で入力してください。"));
+        return false;
+    }
+    if (m_settings.wareki() && text.size() > 2) {
+        info(QStringLiteral("年号の桁数が不正です。"));
+        return false;
+    }
+    m_year = leadingNumber(text);
+    return true;
+}
+
+void CardPreparation::leaveMonth(const QString &text) {
+    m_month = leadingNumber(text);
+}
+
+int CardPreparation::prepare() {
+    if (m_settings[CalcSettings::PeriodKind].isEmpty()) {
+        info(QStringLiteral("給与計算期間が未登録のため、タイムカードの準備はできません。"));
+        return 0;
+    }
+    if (m_year == 0 || m_month == 0) {
+        info(QStringLiteral("年月を指定してください。"));
+        return 0;
+    }
+    // A start day outside the month would date every row wrongly.
+    if (m_settings[CalcSettings::PeriodKind] == QLatin1String("sonota")) {
+        const int start = leadingNumber(m_settings[CalcSettings::OtherStartDay]);
+        if (start < 1 || start > 31) {
+            info(QStringLiteral("給与計算期間（その他の場合）の開始日が正しくありません。"
+                                "基本設定で１日から３１日までの日を設定してください。"));
+            return 0;
+        }
+    }
+    const records::Read file = records::read(m_s.fs, QLatin1String(kRosterFile), Roster::kValues);
+    const Roster roster = Roster::fromList(file.values);
+    const bool anyone = std::any_of(roster.slots.begin(), roster.slots.end(),
+                                    [](const Employee &e) { return e.inUse(); });
+    if (!file.ok() || !anyone) {
+        info(QStringLiteral("従業員名簿が作成されていません。名簿の作成後に、この処理を実行してく"
+                            "ださい。"));
+        return 0;
+    }
+
+    const QString folder = QString::number(m_year) + QStringLiteral("年") +
+                           QString::number(m_month) + QStringLiteral("月");
+    const FileError made = m_s.fs.makeFolder(folder);
+    if (made != FileError::None && !m_s.fs.isFolder(folder)) {
+        if (m_s.fs.exists(folder)) {
+            info(
+                QStringLiteral("「") + folder +
+                QStringLiteral("」という名前のファイルがあるため、タイムカードを準備できません。"));
+            return 0;
+        }
+        filefailure::endOnWriteFailure(m_s, made, IoWording::Disk);
+        return 0;
+    }
+
+    const daterules::CardMonth month{daterules::westernYearOf(m_year, m_settings), m_month};
+    const daterules::PayPeriod period = daterules::payPeriod(month, m_settings);
+    // All new cards go to the disk in one batch: one flush instead of one per card.
+    QList<std::pair<QString, QByteArray>> batch;
+    QSet<QString> names;
+    for (const Employee &e : roster.slots) {
+        if (!e.inUse())
+            continue;
+        if (!cardfile::isSafeCode(e.code)) {
+            info(cardfile::unsafeCodeText(e.code) +
+                 QStringLiteral("この従業員のタイムカードは準備しません。"));
+            continue;
+        }
+        const QString name = cardfile::fileName(e.code);
+        // Two employees with one code would share one card: the first keeps it.
+        if (names.contains(name)) {
+            info(QStringLiteral("従業員コード「") + e.code.trimmed() +
+                 QStringLiteral("」は他の従業員と重複しているため、") + e.name +
+                 QStringLiteral("さんのタイムカードは準備しません。"));
+            continue;
+        }
+        names.insert(name);
+        if (m_s.fs.exists(cardfile::path(folder, e.code)))
+            continue; // an existing card keeps its punches
+        batch.append({name, newCardBytes(period, e)});
+    }
+    const FileError written = m_s.fs.replaceFiles(folder, batch);
+    if (filefailure::endOnWriteFailure(m_s, written, IoWording::Disk))
+        return 0;
+    const int created = static_cast<int>(batch.size());
+    if (created > 0)
+        info(QString::number(created) + QStringLiteral(" 人分のタイムカードを準備しました。"));
+    else
+        info(QStringLiteral("タイムカードは既に準備されています。"));
+    nengetuhyouji();
+    return created;
+}
+
+void CardPreparation::nengetuhyouji() {
+    const QStringList names =
+        m_s.fs.list(QString(), QStringLiteral("*月*"), ListKind::FilesAndFolders);
+    m_months = sortByMonthKey(names);
+}
+
+qint64 CardPreparation::monthKey(const QString &name) {
+    auto digits = [](const QString &text) {
+        QString d;
+        for (const QChar c : text.trimmed()) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                break;
+            d.append(c);
+        }
+        return d;
+    };
+    const qsizetype yearEnd = name.indexOf(QStringLiteral("年"));
+    const qsizetype monthStart = yearEnd < 0 ? 0 : yearEnd + 1;
+    const qsizetype monthEnd = name.indexOf(QStringLiteral("月"), monthStart);
+    QString month = digits(name.mid(monthStart, monthEnd < 0 ? -1 : monthEnd - monthStart));
+    if (month.size() == 1)
+        month.prepend(QLatin1Char('0'));
+    const QString key = (digits(yearEnd < 0 ? QString() : name.left(yearEnd)) + month).left(18);
+    return key.toLongLong();
+}
+
+QStringList CardPreparation::sortByMonthKey(const QStringList &names) {
+    QList<std::pair<qint64, QString>> keyed;
+    keyed.reserve(names.size());
+    for (const QString &n : names)
+        keyed.append({monthKey(n), n});
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QStringList sorted;
+    sorted.reserve(keyed.size());
+    for (const auto &k : keyed)
+        sorted.append(k.second);
+    return sorted;
+}

@@ -1,0 +1,159 @@
+#include "data/SettingsScreen.h"
+
+#include "data/FileFailure.h"
+#include "data/RecordFile.h"
+
+namespace {
+
+const QString kSeireki = QStringLiteral("seireki");
+const QString kWareki = QStringLiteral("wareki");
+const QString kMonthEnd = QStringLiteral("getumatusime");
+const QString kTwentieth = QStringLiteral("20sime");
+const QString kOther = QStringLiteral("sonota");
+const QString kSameMonth = QStringLiteral("tougetu");
+const QString kNextMonth = QStringLiteral("yokugetu");
+
+} // namespace
+
+SettingsScreen::SettingsScreen(Services &services) : m_s(services) {}
+
+bool SettingsScreen::open() {
+    const filefailure::Load load = filefailure::loadOrCreate(m_s, QLatin1String(kSettingsFile),
+                                                             CalcSettings::kCount, IoWording::Disk);
+    if (load.ended)
+        return false;
+    m_settings = CalcSettings::fromList(load.read.values);
+    if (m_settings[CalcSettings::YearStyle].isEmpty())
+        m_settings[CalcSettings::YearStyle] = kSeireki;
+    hyouji();
+    return true;
+}
+
+void SettingsScreen::hyouji() {
+    for (int i = 0; i < kTextBoxes; ++i)
+        m_text[static_cast<size_t>(i)] = m_settings[i];
+    for (int k = 0; k < kRoundingBoxes; ++k)
+        m_rounding[static_cast<size_t>(k)] = m_settings[k + 4];
+    const QString &year = m_settings[CalcSettings::YearStyle];
+    const QString &kind = m_settings[CalcSettings::PeriodKind];
+    const QString &attribution = m_settings[CalcSettings::MonthAttribution];
+    m_option = {kind == kMonthEnd, kind == kTwentieth,        year == kSeireki,
+                year == kWareki,   attribution == kSameMonth, attribution == kNextMonth};
+}
+
+void SettingsScreen::chooseOption(int n) {
+    auto set = [this](int option, bool on) { m_option[static_cast<size_t>(option - 1)] = on; };
+    switch (n) {
+    case 3:
+    case 4:
+        m_settings[CalcSettings::YearStyle] = n == 3 ? kSeireki : kWareki;
+        set(3, n == 3);
+        set(4, n == 4);
+        break;
+    case 1:
+    case 2:
+        m_settings[CalcSettings::PeriodKind] = n == 1 ? kMonthEnd : kTwentieth;
+        m_settings[CalcSettings::OtherStartDay].clear();
+        m_settings[CalcSettings::OtherEndDay].clear();
+        m_settings[CalcSettings::MonthAttribution].clear();
+        m_text[1].clear();
+        m_text[2].clear();
+        set(1, n == 1);
+        set(2, n == 2);
+        set(5, false);
+        set(6, false);
+        break;
+    case 5:
+    case 6:
+        m_settings[CalcSettings::MonthAttribution] = n == 5 ? kSameMonth : kNextMonth;
+        m_settings[CalcSettings::PeriodKind] = kOther;
+        set(1, false);
+        set(2, false);
+        set(5, n == 5);
+        set(6, n == 6);
+        break;
+    default:
+        break;
+    }
+}
+
+QString SettingsScreen::enterTextBox(int i) {
+    m_text[static_cast<size_t>(i)] = m_settings[i];
+    return m_settings[i];
+}
+
+QString SettingsScreen::enterRoundingBox(int k) {
+    m_rounding[static_cast<size_t>(k)] = m_settings[k + 4];
+    return m_settings[k + 4];
+}
+
+void SettingsScreen::info(const QString &text, bool quiet) {
+    if (!quiet)
+        m_s.dialogs.info(text);
+}
+
+SettingsScreen::Leave SettingsScreen::leaveTextBox(int i, const QString &text, bool quiet) {
+    Leave leave{text, false};
+    if (i == CalcSettings::DayChangeHour) {
+        const int hour = leadingNumber(text);
+        if (text.isEmpty()) {
+            info(hourEmptyText(), quiet);
+            leave.boxText = QStringLiteral("0");
+        } else if (hour == 24) {
+            info(hour24Text(), quiet);
+            leave = {QStringLiteral("0"), true};
+        } else if (hour >= 25) {
+            info(hourRangeText(), quiet);
+            leave = {QString(), true};
+            if (quiet) // closing: the last valid hour stays
+                leave.boxText = m_settings[i];
+        }
+    }
+    m_settings[i] = leave.boxText;
+    m_text[static_cast<size_t>(i)] = leave.boxText;
+    return leave;
+}
+
+SettingsScreen::Leave SettingsScreen::leaveRoundingBox(int k, const QString &text, bool quiet) {
+    bool refused = false;
+    if (isUnitBox(k)) {
+        bool numeric = false;
+        const double value = text.trimmed().toDouble(&numeric);
+        if (numeric && value > 30) {
+            info(unitOverText(), quiet);
+            refused = true;
+        }
+    } else if (!text.isEmpty() && m_rounding[static_cast<size_t>(k - 1)].isEmpty()) {
+        info(methodWithoutUnitText(), quiet);
+        refused = true;
+    }
+    Leave leave{text, false};
+    if (refused)
+        leave.boxText.clear();
+    else
+        m_settings[k + 4] = text;
+    m_rounding[static_cast<size_t>(k)] = leave.boxText;
+    return leave;
+}
+
+QString SettingsScreen::enterTarget(const QString &control) {
+    if (control == QLatin1String("texkijyun_0"))
+        return QStringLiteral("Option3");
+    if (control == QLatin1String("texkijyun_1"))
+        return QStringLiteral("texkijyun_2");
+    if (control == QLatin1String("texkijyun_2"))
+        return QStringLiteral("Option5");
+    const QString prefix = QStringLiteral("cmbhasuu_");
+    if (control.startsWith(prefix)) {
+        const int k = leadingNumber(control.mid(prefix.size()));
+        if (k < kRoundingBoxes - 1)
+            return prefix + QString::number(k + 1);
+        return QStringLiteral("texkijyun_0");
+    }
+    return {};
+}
+
+bool SettingsScreen::dhozon() {
+    const FileError e = records::write(m_s.fs, QLatin1String(kSettingsFile), m_settings.toList());
+    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
+}

@@ -1,0 +1,317 @@
+#include "data/ui/frmkeisankijyun.h"
+
+#include "data/NumberKeys.h"
+#include "data/ui/BoxEvents.h"
+#include "data/ui/GuidePanel.h"
+#include "data/ui/NumberBox.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kNarrowTwips = 8700;
+constexpr int kWideTwips = 13500;
+constexpr int kHeightTwips = 7800;
+
+QLineEdit *numberBox(QWidget *parent, const QString &name) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    makeNumberBox(box, SettingsScreen::kTextMaxLength);
+    box->setFixedWidth(40);
+    return box;
+}
+
+} // namespace
+
+frmkeisankijyun::frmkeisankijyun(ScreenContext &ctx, QWidget *parent)
+    : WorkingScreen(ctx, parent), m_logic(ctx.services) {
+    setObjectName(QStringLiteral("frmkeisankijyun"));
+    setWindowTitle(QStringLiteral(" 基本設定"));
+    m_events = new BoxEvents(this);
+    m_events->entered = [this](QWidget *w) { entered(w); };
+    m_events->left = [this](QWidget *w) { left(w); };
+    m_events->key = [this](QWidget *w, QKeyEvent *e) { return key(w, e); };
+
+    m_toolbar = guidepanel::makeToolbar(this);
+    connect(m_toolbar->actions().at(0), &QAction::triggered, this, [this] { closeScreen(); });
+    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(8, 4, 8, 8);
+    body->addWidget(buildSettings(), 0, Qt::AlignTop);
+    m_guide = buildGuide();
+    body->addWidget(m_guide);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(m_toolbar);
+    outer->addLayout(body);
+
+    for (QLineEdit *box : m_text)
+        m_events->watch(box);
+    for (QComboBox *box : m_rounding)
+        m_events->watch(box);
+
+    m_opened = m_logic.open();
+    if (m_opened)
+        render();
+    showGuide(false);
+}
+
+QWidget *frmkeisankijyun::buildSettings() {
+    auto *page = new QWidget(this);
+    page->setFixedWidth(WorkingScreen::twipsToPixels(kNarrowTwips) - 16);
+    auto *v = new QVBoxLayout(page);
+    v->setContentsMargins(0, 0, 0, 0);
+
+    auto *top = new QHBoxLayout;
+    auto *day = new QGroupBox(QStringLiteral("日付の切り替え"), page);
+    auto *dayRow = new QHBoxLayout(day);
+    m_text[0] = numberBox(day, QStringLiteral("texkijyun_0"));
+    dayRow->addWidget(m_text[0]);
+    dayRow->addWidget(new QLabel(QStringLiteral("時に日付を切り替える"), day));
+    dayRow->addStretch();
+    top->addWidget(day, 1);
+
+    auto *year = new QGroupBox(QStringLiteral("年号"), page);
+    auto *yearRow = new QHBoxLayout(year);
+    for (int n : {3, 4}) {
+        auto *o = new QRadioButton(n == 3 ? QStringLiteral("西暦") : QStringLiteral("和暦"), year);
+        m_option[static_cast<size_t>(n - 1)] = o;
+        yearRow->addWidget(o);
+    }
+    yearRow->addStretch();
+    top->addWidget(year, 1);
+    v->addLayout(top);
+
+    auto *period = new QGroupBox(QStringLiteral("給与計算期間"), page);
+    auto *pv = new QVBoxLayout(period);
+    m_option[0] = new QRadioButton(QStringLiteral("月初～月末"), period);
+    m_option[1] = new QRadioButton(QStringLiteral("２１日～翌月２０日（翌月分）"), period);
+    pv->addWidget(m_option[0]);
+    pv->addWidget(m_option[1]);
+    auto *other = new QGroupBox(QStringLiteral("その他の場合"), period);
+    auto *ov = new QVBoxLayout(other);
+    auto *days = new QHBoxLayout;
+    m_text[1] = numberBox(other, QStringLiteral("texkijyun_1"));
+    m_text[2] = numberBox(other, QStringLiteral("texkijyun_2"));
+    days->addWidget(m_text[1]);
+    days->addWidget(new QLabel(QStringLiteral("日～"), other));
+    days->addWidget(m_text[2]);
+    days->addWidget(new QLabel(QStringLiteral("日までを"), other));
+    days->addStretch();
+    ov->addLayout(days);
+    auto *attribution = new QHBoxLayout;
+    m_option[4] = new QRadioButton(QStringLiteral("当月分にする"), other);
+    m_option[5] = new QRadioButton(QStringLiteral("翌月分にする"), other);
+    attribution->addWidget(m_option[4]);
+    attribution->addWidget(m_option[5]);
+    attribution->addStretch();
+    ov->addLayout(attribution);
+    pv->addWidget(other);
+    v->addWidget(period);
+
+    v->addWidget(buildRounding());
+
+    auto *notice = new QLabel(QStringLiteral("***** ご注意 ******\n"
+                                             "年号又は給与計算期間の設定を変更された場合は、\n"
+                                             "使用中のタイムカード は削除し、再準備してください。"),
+                              page);
+    notice->setStyleSheet(QStringLiteral("color: #a00000;"));
+    v->addWidget(notice);
+    v->addStretch();
+
+    for (int n = 1; n <= SettingsScreen::kOptions; ++n) {
+        QRadioButton *o = m_option[static_cast<size_t>(n - 1)];
+        o->setObjectName(QStringLiteral("Option") + QString::number(n));
+        // Which options clear which is the logic's rule, not Qt's grouping.
+        o->setAutoExclusive(false);
+        connect(o, &QRadioButton::clicked, this, [this, n] {
+            m_logic.chooseOption(n);
+            renderOptions(n);
+        });
+    }
+    return page;
+}
+
+QWidget *frmkeisankijyun::buildRounding() {
+    auto *box = new QGroupBox(QStringLiteral("端数処理"), this);
+    auto *grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(6);
+    grid->addWidget(new QLabel(QStringLiteral("時刻の端数"), box), 0, 1, 1, 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("勤 務 時 間 数 （月間）"), box), 0, 3, 1, 3,
+                    Qt::AlignCenter);
+    const QStringList units = {QString(),
+                               QStringLiteral("5"),
+                               QStringLiteral("10"),
+                               QStringLiteral("15"),
+                               QStringLiteral("20"),
+                               QStringLiteral("30")};
+    const QStringList methods = {QString(), QStringLiteral("切上げ"), QStringLiteral("切捨て"),
+                                 QStringLiteral("切上げ切捨て")};
+    const QString rows[3] = {QStringLiteral("月給"), QStringLiteral("日給"),
+                             QStringLiteral("時給")};
+    for (int row = 0; row < 3; ++row) {
+        grid->addWidget(new QLabel(rows[row], box), row + 1, 0);
+        for (int c = 0; c < 3; ++c) {
+            const int k = row * 3 + c;
+            auto *combo = new QComboBox(box);
+            combo->setObjectName(QStringLiteral("cmbhasuu_") + QString::number(k));
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->addItems(c == 2 ? methods : units);
+            combo->setFixedWidth(c == 2 ? 130 : 60);
+            m_rounding[static_cast<size_t>(k)] = combo;
+            grid->addWidget(combo, row + 1, 1 + c * 2);
+            if (c < 2)
+                grid->addWidget(new QLabel(QStringLiteral("分単位"), box), row + 1, 2 + c * 2);
+        }
+    }
+    grid->setColumnStretch(6, 1);
+    return box;
+}
+
+QFrame *frmkeisankijyun::buildGuide() {
+    QFrame *panel = guidepanel::make(
+        this,
+        {QStringLiteral("◆日付の切り替え"),
+         QStringLiteral("この時刻より前の打刻は前日の分になります。深夜勤務がない場合は「0」"
+                        "のままにしてください。"),
+         QStringLiteral("◆年号"),
+         QStringLiteral("タイムカードの年を西暦（2007）又は和暦（19）で表します。"),
+         QStringLiteral("◆給与計算期間"),
+         QStringLiteral("タイムカード１ヶ月分の期間です。「その他の場合」は開始日と締め日を入れ、"
+                        "当月分か翌月分かを選んでください。"),
+         QStringLiteral("◆端数処理"),
+         QStringLiteral("給与区分ごとに、打刻時刻と月間の勤務時間数を何分単位で処理するかを"
+                        "選びます。月間の処理方法は計算単位を選んだ場合だけ有効です。")});
+    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
+    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
+    return panel;
+}
+
+void frmkeisankijyun::showGuide(bool shown) {
+    m_guide->setVisible(shown);
+    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+}
+
+// After an option: the options, and the day boxes that Option1 and Option2
+// empty. Other boxes keep what is being typed into them.
+void frmkeisankijyun::renderOptions(int chosen) {
+    for (int n = 1; n <= SettingsScreen::kOptions; ++n)
+        m_option[static_cast<size_t>(n - 1)]->setChecked(m_logic.option(n));
+    if (chosen == 1 || chosen == 2)
+        for (int i : {1, 2})
+            m_text[static_cast<size_t>(i)]->setText(m_logic.textBox(i));
+}
+
+void frmkeisankijyun::render() {
+    for (int i = 0; i < SettingsScreen::kTextBoxes; ++i)
+        m_text[static_cast<size_t>(i)]->setText(m_logic.textBox(i));
+    for (int k = 0; k < SettingsScreen::kRoundingBoxes; ++k)
+        m_rounding[static_cast<size_t>(k)]->setEditText(m_logic.roundingBox(k));
+    for (int n = 1; n <= SettingsScreen::kOptions; ++n)
+        m_option[static_cast<size_t>(n - 1)]->setChecked(m_logic.option(n));
+}
+
+int frmkeisankijyun::textIndex(QWidget *box) const {
+    for (int i = 0; i < SettingsScreen::kTextBoxes; ++i)
+        if (m_text[static_cast<size_t>(i)] == box)
+            return i;
+    return -1;
+}
+
+int frmkeisankijyun::roundingIndex(QWidget *box) const {
+    for (int k = 0; k < SettingsScreen::kRoundingBoxes; ++k)
+        if (m_rounding[static_cast<size_t>(k)] == box)
+            return k;
+    return -1;
+}
+
+void frmkeisankijyun::entered(QWidget *box) {
+    if (m_leaving)
+        return;
+    if (const int i = textIndex(box); i >= 0)
+        m_text[static_cast<size_t>(i)]->setText(m_logic.enterTextBox(i));
+    else if (const int k = roundingIndex(box); k >= 0)
+        m_rounding[static_cast<size_t>(k)]->setEditText(m_logic.enterRoundingBox(k));
+}
+
+void frmkeisankijyun::left(QWidget *box) {
+    if (m_leaving || m_closed)
+        return;
+    m_leaving = true;
+    SettingsScreen::Leave leave;
+    if (const int i = textIndex(box); i >= 0) {
+        leave = m_logic.leaveTextBox(i, m_text[static_cast<size_t>(i)]->text());
+        m_text[static_cast<size_t>(i)]->setText(leave.boxText);
+    } else if (const int k = roundingIndex(box); k >= 0) {
+        leave = m_logic.leaveRoundingBox(k, m_rounding[static_cast<size_t>(k)]->currentText());
+        m_rounding[static_cast<size_t>(k)]->setEditText(leave.boxText);
+    }
+    m_leaving = false;
+    if (leave.keepFocus)
+        QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+}
+
+bool frmkeisankijyun::key(QWidget *box, QKeyEvent *event) {
+    const int k = event->key();
+    if (k == Qt::Key_Escape) {
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            line->clear();
+        else if (auto *combo = qobject_cast<QComboBox *>(box))
+            combo->setEditText(QString());
+        return true;
+    }
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        moveOn(box);
+        return true;
+    }
+    if (textIndex(box) >= 0)
+        return !acceptsNumberKey(k, event->text()) && !event->text().isEmpty();
+    return false;
+}
+
+void frmkeisankijyun::moveOn(QWidget *box) {
+    const QString target = SettingsScreen::enterTarget(box->objectName());
+    // Queued, so the box's own key handling is over when its checks run.
+    QTimer::singleShot(0, this, [this, target] {
+        if (auto *next = findChild<QWidget *>(target))
+            next->setFocus(Qt::TabFocusReason);
+    });
+}
+
+void frmkeisankijyun::closeEvent(QCloseEvent *event) {
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    m_closed = true;
+    // A box still holding the focus keeps what was typed into it.
+    QWidget *focused = focusWidget();
+    if (focused && qobject_cast<QComboBox *>(focused->parentWidget()))
+        focused = focused->parentWidget();
+    if (const int i = textIndex(focused); i >= 0)
+        m_logic.leaveTextBox(i, m_text[static_cast<size_t>(i)]->text(), true);
+    else if (const int k = roundingIndex(focused); k >= 0)
+        m_logic.leaveRoundingBox(k, m_rounding[static_cast<size_t>(k)]->currentText(), true);
+    event->accept();
+    // After a fatal read the program is ending: nothing read, nothing to save.
+    if (!m_opened || !m_logic.dhozon())
+        return;
+    m_ctx.host.showPunchClock();
+}
