@@ -68,12 +68,11 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
                 m_panel.setBox(b, t);
         });
     }
-    text(QStringLiteral("曜日"), this, {kRight + 130, 84, 60, 16},
-         QStringLiteral("font-size: 11px;"));
     m_weekday = new QComboBox(this);
     m_weekday->setObjectName(QStringLiteral("Combo2"));
     m_weekday->setGeometry(kRight + 128, 100, 92, 32);
     m_weekday->addItems(AddPunchPanel::weekdayChoices());
+    m_weekday->setPlaceholderText(QStringLiteral("曜日"));
     m_weekday->setCurrentIndex(-1);
 
     for (int k = 0; k < kKinds; ++k) {

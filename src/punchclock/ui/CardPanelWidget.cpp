@@ -38,6 +38,16 @@ CardPanelWidget::CardPanelWidget(QWidget *parent) : QFrame(parent) {
     m_name->setGeometry(92, 28, kWidth - 98, 24);
     m_name->setStyleSheet(QStringLiteral("font-size: 17px; font-weight: bold;"));
 
+    const QString headStyle = QStringLiteral("font-size: 11px; color: #905020;");
+    auto *kindHead = new QLabel(QStringLiteral("種　類"), this);
+    kindHead->setGeometry(4, 58, kSplit - 4, 18);
+    kindHead->setAlignment(Qt::AlignCenter);
+    kindHead->setStyleSheet(headStyle);
+    auto *timeHead = new QLabel(QStringLiteral("時　刻"), this);
+    timeHead->setGeometry(kSplit, 58, kWidth - kSplit - 4, 18);
+    timeHead->setAlignment(Qt::AlignCenter);
+    timeHead->setStyleSheet(headStyle);
+
     for (int k = 0; k < kKinds; ++k) {
         const int y = kTop + k * kRow + (kRow - punchimages::kButtonHeight) / 2;
         auto *up = new ClickImage(this);
@@ -97,7 +107,7 @@ void CardPanelWidget::paintEvent(QPaintEvent *e) {
         const int y = kTop + k * kRow;
         p.drawLine(4, y, width() - 4, y);
     }
-    p.drawLine(kSplit, kTop, kSplit, kTop + kKinds * kRow);
+    p.drawLine(kSplit, 56, kSplit, kTop + kKinds * kRow);
     // Faint guide lines inside the time column.
     p.setPen(QPen(QColor(0xf0, 0xd8, 0xc0), 1, Qt::DotLine));
     for (int k = 0; k < kKinds; ++k) {

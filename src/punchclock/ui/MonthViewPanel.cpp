@@ -27,15 +27,15 @@ MonthViewPanel::MonthViewPanel(QWidget *parent) : QFrame(parent) {
         m_labels[static_cast<size_t>(i)] = l;
         return l;
     };
-    place(90, 6, 44, 8, 24, headStyle)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(90, 4, 42, 6, 24, headStyle)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *nen = new QLabel(QStringLiteral("年"), this);
-    nen->setGeometry(52, 8, 16, 24);
-    place(91, 68, 22, 8, 24, headStyle)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    nen->setGeometry(47, 6, 16, 24);
+    place(91, 62, 22, 6, 24, headStyle)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *tuki = new QLabel(QStringLiteral("月"), this);
-    tuki->setGeometry(92, 8, 16, 24);
+    tuki->setGeometry(85, 6, 16, 24);
     auto *simei = new QLabel(QStringLiteral("氏名："), this);
-    simei->setGeometry(6, 34, 44, 24);
-    place(92, 50, kWidth - 56, 34, 24, headStyle);
+    simei->setGeometry(106, 6, 40, 24);
+    place(92, 144, kWidth - 150, 6, 24, headStyle);
 
     const QStringList heads = {QStringLiteral("日（曜）"), QStringLiteral("出 勤"),
                                QStringLiteral("休 憩"), QStringLiteral("休 戻"),
@@ -65,7 +65,7 @@ MonthViewPanel::MonthViewPanel(QWidget *parent) : QFrame(parent) {
 
     m_close = new QPushButton(QStringLiteral("閉 じ る"), this);
     m_close->setObjectName(QStringLiteral("Command3"));
-    m_close->setGeometry(kWidth - 110, kHeight - 44, 100, 34);
+    m_close->setGeometry(kWidth - 110, kHeight - 42, 100, 34);
 }
 
 void MonthViewPanel::render(const MonthView &view) {

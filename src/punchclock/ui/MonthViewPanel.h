@@ -14,7 +14,7 @@ class MonthViewPanel : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kWidth = 240;
-    static constexpr int kHeight = 510;
+    static constexpr int kHeight = 436;
 
     explicit MonthViewPanel(QWidget *parent);
     void render(const MonthView &view);
@@ -25,8 +25,8 @@ protected:
     void paintEvent(QPaintEvent *e) override;
 
 private:
-    static constexpr int kGridTop = 78;
-    static constexpr int kLineHeight = 24;
+    static constexpr int kGridTop = 54;
+    static constexpr int kLineHeight = 22;
 
     std::array<QLabel *, MonthView::kLabels> m_labels{};
     QScrollBar *m_scroll;

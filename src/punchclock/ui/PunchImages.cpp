@@ -63,7 +63,7 @@ QPixmap button(int k, bool down) {
     f.setPixelSize(19);
     f.setBold(true);
     p.setFont(f);
-    const QRectF text = r.translated(down ? 1 : 0, down ? 2 : 0);
+    const QRectF text = r.adjusted(down ? 14 : 0, down ? 2 : 0, 0, down ? 2 : 0);
     if (!down) {
         p.setPen(QColor(0, 0, 0, 90));
         p.drawText(text.translated(1, 1), Qt::AlignCenter, kindCaption(k));
@@ -73,7 +73,7 @@ QPixmap button(int k, bool down) {
     if (down) {
         // A check mark: the chosen kind.
         p.setPen(QPen(QColor(255, 255, 210), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const qreal x = r.left() + 9, y = r.center().y() + 1;
+        const qreal x = r.left() + 7, y = r.center().y() + 1;
         p.drawPolyline(QPolygonF({QPointF(x, y), QPointF(x + 4, y + 5), QPointF(x + 11, y - 6)}));
     }
     return pm;

@@ -62,15 +62,20 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
             [this](int k) { act([&] { m_screen.unchooseKind(k); }); });
 
     m_view = new MonthViewPanel(this);
-    m_view->move(kRightX - 2, 44);
+    m_view->move(kRightX - 2, 124);
     connect(m_view->scrollBar(), &QScrollBar::valueChanged, this,
             [this](int v) { act([&] { m_screen.monthView().scroll(v); }); });
-    connect(m_view->closeButton(), &QPushButton::clicked, this,
-            [this] { act([&] { m_screen.closeMonthView(); }); });
+    connect(m_view->closeButton(), &QPushButton::clicked, this, [this] {
+        act([&] { m_screen.closeMonthView(); });
+        m_rack->setFocus();
+    });
 
     m_add = new AddPunchPanelWidget(m_screen.addPanel(), this);
     m_add->move(0, 44);
-    connect(m_add, &AddPunchPanelWidget::changed, this, &frmrecoder::render);
+    connect(m_add, &AddPunchPanelWidget::changed, this, [this] {
+        render();
+        m_rack->setFocus();
+    });
 
     m_guide = new GuidePanel(kHeight, this);
     m_guide->move(kWidth, 0);
