@@ -107,6 +107,12 @@ void RecorderScreen::rackClicked(int index) {
     case RackMode::Removal:
         if (index < 0)
             return;
+        if (m_panel.cardSet()) {
+            // Returning the set card afterwards would write the removed card anew.
+            m_s.dialogs.notice(QStringLiteral("タイムカードを戻してから、クリックしてください。"));
+            m_rack.select(-1);
+            return;
+        }
         m_rack.removeCard(index, m_roster, monthFolder());
         if (m_rack.mode() == RackMode::Punch)
             m_panel.clearSelection();

@@ -212,3 +212,15 @@ TEST_F(AddingPunches, RemovalSkipsCardsOfCodesNotInTheRoster) {
     screen.rackClicked(0);
     EXPECT_EQ(screen.rack().lines(), QStringList({"2   鈴木花子"}));
 }
+
+TEST_F(AddingPunches, NoRemovalWhileACardIsSet) {
+    screen.rackClicked(0);
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードを戻してから、クリックしてください。"}));
+    EXPECT_TRUE(QFile::exists(t.path("2009年5月/1.Card")));
+    EXPECT_EQ(screen.rack().modeWord(), "y");
+    ASSERT_TRUE(screen.returnCard());
+    screen.rackClicked(0);
+    EXPECT_FALSE(QFile::exists(t.path("2009年5月/1.Card")));
+}

@@ -13,6 +13,7 @@ constexpr int kScrollTwips = 9000;
 
 QString GuidePanel::guideText() {
     return QStringLiteral(
+        "<p style='font-size:6px'>&nbsp;</p>"
         "<h3>■出退勤等の記録</h3>"
         "<p>① 左のカード差しから自分の名前をクリックすると、タイムカードがセットされます。</p>"
         "<p>② 「出勤」「休憩」「戻り」「退勤」のボタンを押すと、その時の時刻が"
@@ -54,11 +55,11 @@ GuidePanel::GuidePanel(int height, QWidget *parent) : QFrame(parent) {
     setPalette(pal);
 
     auto *title = new QLabel(QStringLiteral("操作ガイド"), this);
-    title->setGeometry(10, 6, 160, 22);
-    title->setStyleSheet(QStringLiteral("font-size: 15px; font-weight: bold;"));
+    title->setGeometry(10, 4, 160, 20);
+    title->setStyleSheet(QStringLiteral("font-size: 13px; font-weight: bold;"));
     m_closeTop = new QPushButton(QStringLiteral("閉じる"), this);
     m_closeTop->setObjectName(QStringLiteral("Command4"));
-    m_closeTop->setGeometry(kWidth - 84, 4, 76, 26);
+    m_closeTop->setGeometry(kWidth - 84, 2, 76, 24);
 
     auto *viewport = new QWidget(this);
     const int textTop = WorkingScreen::twipsToPixels(kTextTopTwips);
