@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolBar>
@@ -207,4 +209,58 @@ TEST_F(RecorderGui, ClosingByTheUserEmptiesTheWord) {
     open();
     screen->close();
     EXPECT_TRUE(t.session.screenWord.isEmpty());
+}
+
+TEST_F(RecorderGui, ClickRightAfterTypingTheDayLoadsTheDayFirst) {
+    open();
+    clickTool(3);
+    auto *months = child<QComboBox>("Combo1");
+    months->setFocus();
+    QTest::keyClick(months, Qt::Key_Down);
+    auto *list = child<QListWidget>("List2");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    const QList<QLineEdit *> boxes{child<QLineEdit>("textukihi_2"), child<QLineEdit>("textukihi_3"),
+                                   child<QLineEdit>("textukihi_4"),
+                                   child<QLineEdit>("textukihi_5")};
+    const char *texts[] = {"5", "3", "7", "30"};
+    for (int b = 0; b < 4; ++b) {
+        boxes[b]->setFocus();
+        typeInto(boxes[b], texts[b]);
+    }
+    // The option is clicked straight from the minute box.
+    QTest::mouseClick(child<QRadioButton>("optuika_0"), Qt::LeftButton);
+    EXPECT_EQ(text("lbldata_9"), "7:30");
+    QTest::mouseClick(child<QPushButton>("Command7"), Qt::LeftButton);
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "2").at(2, ClockIn), "7:30");
+    EXPECT_EQ(t.dialogs.texts(), QStringList());
+}
+
+TEST_F(RecorderGui, F1OpensTheUsageGuide) {
+    open();
+    QTest::keyClick(child<QListWidget>("List1"), Qt::Key_F1);
+    EXPECT_EQ(host.guideShown, 1);
+}
+
+TEST_F(RecorderGui, ActivationInsideTheMainFrameRebuildsTheRack) {
+    QMdiArea area;
+    area.resize(900, 700);
+    area.show();
+    screen = std::make_unique<frmrecoder>(ctx);
+    QMdiSubWindow *sub = area.addSubWindow(screen.get());
+    sub->show();
+    auto *other = area.addSubWindow(new QWidget);
+    other->show();
+    area.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
+    area.setActiveSubWindow(other);
+    PunchData::writeCard(
+        t, kFolder,
+        PunchData::makeCard({"3", "佐藤一郎"}, 2009, 5, PunchData::settingsOf("getumatusime")));
+    area.setActiveSubWindow(sub);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return child<QListWidget>("List1")->count() == 3; }, 1000));
+    // Closed with the frame's child window by the user: no screen is in front.
+    sub->close();
+    EXPECT_TRUE(t.session.screenWord.isEmpty());
+    screen.release(); // the child window owns it
 }

@@ -83,6 +83,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         o->setStyleSheet(QStringLiteral("font-size: 15px;"));
         m_options[static_cast<size_t>(k)] = o;
         connect(o, &QRadioButton::clicked, this, [this, k] {
+            flushBoxes();
             m_panel.chooseKind(k);
             render();
         });
@@ -133,6 +134,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
             m_panel.setWeekday(i);
     });
     connect(m_add, &QPushButton::clicked, this, [this] {
+        flushBoxes();
         m_panel.add();
         render();
     });
@@ -141,6 +143,11 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         render();
         Q_EMIT changed();
     });
+}
+
+void AddPunchPanelWidget::flushBoxes() {
+    for (EntryBox *b : m_boxes)
+        b->flushLeave();
 }
 
 void AddPunchPanelWidget::act(void (AddPunchPanel::*f)()) {

@@ -35,6 +35,7 @@ private:
     static constexpr int kRight = 182;
 
     void act(void (AddPunchPanel::*f)());
+    void flushBoxes();
 
     AddPunchPanel &m_panel;
     QComboBox *m_months;

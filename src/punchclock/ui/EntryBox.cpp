@@ -47,5 +47,13 @@ void EntryBox::focusOutEvent(QFocusEvent *e) {
     // A message box or a popup over the box is no leaving.
     if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
         return;
-    QMetaObject::invokeMethod(this, &EntryBox::left, Qt::QueuedConnection);
+    m_leavePending = true;
+    QMetaObject::invokeMethod(this, &EntryBox::flushLeave, Qt::QueuedConnection);
+}
+
+void EntryBox::flushLeave() {
+    if (!m_leavePending)
+        return;
+    m_leavePending = false;
+    Q_EMIT left();
 }

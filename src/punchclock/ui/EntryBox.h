@@ -19,6 +19,9 @@ public:
     // Where Enter sends the focus; none leaves the entry boxes for exitTarget.
     void setNext(QWidget *next) { m_next = next; }
     void setExitTarget(QWidget *exit) { m_exit = exit; }
+    // Runs a leaving that is still queued now, so that a click that took the
+    // focus away sees the box's checks done first, as the user did them.
+    void flushLeave();
 
 Q_SIGNALS:
     void left();
@@ -32,4 +35,5 @@ private:
     QString m_remembered;
     QWidget *m_next = nullptr;
     QWidget *m_exit = nullptr;
+    bool m_leavePending = false;
 };

@@ -251,6 +251,11 @@ void frmrecoder::render() {
     m_rendering = false;
 }
 
+void frmrecoder::flushDayBoxes() {
+    for (EntryBox *b : m_dayBoxes)
+        b->flushLeave();
+}
+
 void frmrecoder::onTick() {
     const bool first = !m_screen.dateShown();
     m_screen.tick();
@@ -324,13 +329,11 @@ void frmrecoder::showEvent(QShowEvent *e) {
     if (sub && !m_subConnected) {
         m_subConnected = true;
         // Inside the main frame, activation comes from the child window.
-        connect(
-            sub, &QMdiSubWindow::windowStateChanged, this,
-            [this](Qt::WindowStates old, Qt::WindowStates now) {
-                if ((now & Qt::WindowActive) && !(old & Qt::WindowActive))
-                    onActivated();
-            },
-            Qt::UniqueConnection);
+        connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates old, Qt::WindowStates now) {
+                    if ((now & Qt::WindowActive) && !(old & Qt::WindowActive))
+                        onActivated();
+                });
     }
 }
 

@@ -43,10 +43,13 @@ private:
     void openAddPanel();
     void setGuideOpen(bool open);
     void leavePunchBox(int box);
+    // Every action first finishes a punch day box the click has just left.
     template <typename F> void act(F f) {
+        flushDayBoxes();
         f();
         render();
     }
+    void flushDayBoxes();
 
     RecorderScreen m_screen;
     QTimer *m_timer = nullptr;
