@@ -66,6 +66,17 @@ void AddPunchPanel::nengetuyomikomi() {
 void AddPunchPanel::chooseMonth(const QString &folderName) {
     m_folder = folderName.trimmed();
     m_employees.clear();
+    // An employee chosen in another month is not carried over.
+    m_code.clear();
+    m_name.clear();
+    for (TimeLabel &l : m_labels)
+        l.clear();
+    for (QString &b : m_boxes)
+        b.clear();
+    m_kind = -1;
+    m_optionEnabled.fill(false);
+    m_boxesEnabled = false;
+    unloadDay();
     const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
     for (const QString &code : codes) {
         const rack::Head h = rack::readHead(m_s.fs, m_folder, code);

@@ -5,6 +5,7 @@
 void MonthView::open(const QString &rackLine, const QString &folder, const QString &yearText,
                      const QString &monthText) {
     m_open = true;
+    m_loaded = false;
     for (QString &l : m_labels)
         l.clear();
     m_table = CardTable();
@@ -18,6 +19,7 @@ void MonthView::open(const QString &rackLine, const QString &folder, const QStri
     m_table = read.table;
     m_year = yearText;
     m_month = monthText;
+    m_loaded = true;
     m_offset = 0;
     itiranhyouji();
 }
@@ -38,7 +40,7 @@ void MonthView::scroll(int value) {
     if (value < 0 || value > kMaxOffset)
         return;
     m_offset = value;
-    if (m_open && !m_year.isEmpty())
+    if (m_open && m_loaded)
         itiranhyouji();
 }
 

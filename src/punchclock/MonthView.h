@@ -37,5 +37,6 @@ private:
     QString m_month;
     std::array<QString, kLabels> m_labels;
     bool m_open = false;
+    bool m_loaded = false;
     int m_offset = 0;
 };

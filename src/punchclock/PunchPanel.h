@@ -59,6 +59,11 @@ public:
     const CardTable &card() const { return m_table; }
     // Clears the rack selection as the rack does after a return or a mode change.
     void clearSelection();
+    // The rack was rebuilt while a card is set: its line is now at index.
+    void rackRebuilt(int index) {
+        m_lastSet = index;
+        m_selected = index;
+    }
 
 private:
     TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }

@@ -70,6 +70,16 @@ void RecorderScreen::tick() {
 
 void RecorderScreen::activated() {
     m_rack.rebuild(m_roster, monthFolder());
+    if (!m_panel.cardSet())
+        return;
+    // The set card keeps its line, wherever the new listing put it.
+    const QString code = m_panel.codeLabel().trimmed();
+    int index = -1;
+    for (int i = 0; i < m_rack.lines().size() && index < 0; ++i)
+        if (rackline::codeOf(m_rack.line(i)) == rackline::codeOf(code))
+            index = i;
+    m_panel.rackRebuilt(index);
+    m_rack.select(index);
 }
 
 void RecorderScreen::closing() {

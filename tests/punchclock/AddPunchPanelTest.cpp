@@ -224,3 +224,14 @@ TEST_F(AddingPunches, NoRemovalWhileACardIsSet) {
     screen.rackClicked(0);
     EXPECT_FALSE(QFile::exists(t.path("2009年5月/1.Card")));
 }
+
+TEST_F(AddingPunches, AnotherMonthForgetsTheEmployee) {
+    t.put("2009年4月/x.txt", "");
+    loadDay("5", "10");
+    ASSERT_TRUE(panel.dayLoaded());
+    panel.chooseMonth("2009年4月");
+    EXPECT_TRUE(panel.codeLabel().isEmpty());
+    EXPECT_FALSE(panel.dayLoaded());
+    EXPECT_FALSE(panel.boxesEnabled());
+    EXPECT_FALSE(panel.add());
+}

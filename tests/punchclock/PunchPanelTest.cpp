@@ -266,3 +266,17 @@ TEST_F(Punching, WriteFailureOnReturnIsFatalAndKeepsThePunches) {
             PunchData::makeCard({"1", "山田太郎"}, 2009, 5, PunchData::settingsOf("getumatusime")));
     }
 }
+
+TEST_F(Punching, RackRebuiltWhileACardIsSetKeepsItsLine) {
+    screen.rackClicked(1); // 2 鈴木花子
+    PunchData::writeCard(
+        t, kFolder,
+        PunchData::makeCard({"0", "青木"}, 2009, 5, PunchData::settingsOf("getumatusime")));
+    screen.activated();
+    ASSERT_EQ(screen.rack().lines().value(2), "2   鈴木花子");
+    EXPECT_EQ(screen.rack().selected(), 2);
+    screen.rackClicked(2); // still the set card's line: nothing
+    screen.rackClicked(1);
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードを戻してから、クリックしてください。"}));
+    EXPECT_EQ(screen.rack().selected(), 2);
+}

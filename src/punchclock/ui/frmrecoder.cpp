@@ -92,6 +92,7 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
     if (!m_loaded)
         return;
     m_timer->start();
+    onTick(); // the clock and the punch day at once, not half a second later
     render();
 }
 
