@@ -59,10 +59,12 @@ QString RecorderScreen::monthFolder() const {
 }
 
 void RecorderScreen::tick() {
-    m_clockText = punchday::clockText(m_s.clock.now().time());
+    // One reading of the clock, so that the date and the hour agree at midnight.
+    const QDateTime now = m_s.clock.now();
+    m_clockText = punchday::clockText(now.time());
     if (m_dateShown)
         return;
-    m_day = punchday::hizukehyouji(m_s.clock.now().date(), m_clockText,
+    m_day = punchday::hizukehyouji(now.date(), m_clockText,
                                    leadingNumber(m_settings[CalcSettings::DayChangeHour]));
     m_weekdayShown = m_day.weekday;
     m_dateShown = true;
