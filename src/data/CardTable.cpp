@@ -1,12 +1,16 @@
 #include "data/CardTable.h"
 
+#include "data/CalcSettings.h"
 #include "data/RecordFile.h"
 #include "platform/Codec932.h"
 
 int CardTable::dayRowOf(int day) const {
-    const QString text = QString::number(day);
+    // The day field is read as a number; a blank row (a day the month lacks)
+    // reads as 0 and must never be taken for a day.
+    if (day <= 0)
+        return -1;
     for (int r = 0; r < kDayRows; ++r)
-        if (at(r, Day) == text)
+        if (leadingNumber(at(r, Day)) == day)
             return r;
     return -1;
 }

@@ -21,9 +21,13 @@ QString valueOfLine(QByteArrayView line) {
 } // namespace
 
 QStringList parse(const QByteArray &bytes) {
+    return parseFirst(bytes, -1);
+}
+
+QStringList parseFirst(const QByteArray &bytes, int limit) {
     QStringList values;
     QByteArrayView rest(bytes);
-    while (!rest.isEmpty()) {
+    while (!rest.isEmpty() && (limit < 0 || values.size() < limit)) {
         const qsizetype nl = rest.indexOf('\n');
         if (nl < 0) {
             // Last line without an end of line; a lone CR or a Ctrl-Z is no value.

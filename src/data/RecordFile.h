@@ -11,6 +11,8 @@ namespace records {
 // Tolerant parse: LF alone, unquoted values and stray quotes are accepted; no
 // line is dropped.
 QStringList parse(const QByteArray &bytes);
+// The same parse, stopping after the first limit values.
+QStringList parseFirst(const QByteArray &bytes, int limit);
 
 // Exact bytes of the values, one quoted line each.
 QByteArray format(const QStringList &values);

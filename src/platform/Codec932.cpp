@@ -22,23 +22,16 @@ private:
     iconv_t m_cd;
 };
 
-// One converter each way, opened once: iconv_open costs far more than a
-// short value's conversion. The state is reset before every use.
-Iconv &decoder() {
-    static thread_local Iconv cd("UTF-16LE", "CP932");
-    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
-    return cd;
+bool isAscii(const QByteArray &bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
 }
 
-Iconv &encoder() {
-    static thread_local Iconv cd("CP932", "UTF-16LE");
-    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
-    return cd;
-}
-
-bool isAscii(const char *p, qsizetype n) {
-    for (qsizetype i = 0; i < n; ++i)
-        if (static_cast<unsigned char>(p[i]) >= 0x80)
+bool isAscii(const QString &text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
             return false;
     return true;
 }
@@ -50,12 +43,15 @@ namespace cp932 {
 QString decode(const QByteArray &bytes) {
     if (bytes.isEmpty())
         return {};
-    // The code page keeps ASCII as it is.
-    if (isAscii(bytes.constData(), bytes.size()))
+    // Bytes below 0x80 are the same characters in the code page: most values
+    // (times, codes, days) need no converter at all.
+    if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    Iconv &cd = decoder();
+    // Opening a converter costs more than a card's worth of text: keep one.
+    thread_local Iconv cd("UTF-16LE", "CP932");
     if (!cd.valid())
         return QString::fromLatin1(bytes);
+    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
     QString out;
     out.reserve(bytes.size());
     std::vector<char> buf(bytes.size() * 2 + 16);
@@ -86,18 +82,16 @@ QByteArray encode(const QString &text, bool *lossless) {
         *lossless = true;
     if (text.isEmpty())
         return {};
-    bool ascii = true;
-    for (const QChar c : text)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii)
+    if (isAscii(text))
         return text.toLatin1();
-    Iconv &cd = encoder();
+    thread_local Iconv cd("CP932", "UTF-16LE");
     QByteArray out;
     if (!cd.valid()) {
         if (lossless)
             *lossless = false;
         return text.toLatin1();
     }
+    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
     std::vector<char> buf(static_cast<size_t>(text.size()) * 4 + 16);
     char *in = reinterpret_cast<char *>(const_cast<QChar *>(text.constData()));
     size_t inLeft = static_cast<size_t>(text.size()) * 2;

@@ -5,9 +5,12 @@
 #include "data/ui/frmjyunbi.h"
 #include "data/ui/frmkeisankijyun.h"
 #include "data/ui/frmmeibo.h"
+#include "punchclock/ui/frmrecoder.h"
 
 // One line a screen: word, and how its widget is made.
 void registerScreens(ScreenRegistry &registry) {
+    registry.add(QStringLiteral("recorder"),
+                 [](ScreenContext &ctx) { return new frmrecoder(ctx); });
     registry.add(QStringLiteral("keisankijyun"),
                  [](ScreenContext &ctx) { return new frmkeisankijyun(ctx); });
     registry.add(QStringLiteral("meibo"), [](ScreenContext &ctx) { return new frmmeibo(ctx); });

@@ -1,0 +1,177 @@
+// Rack rebuild over a card month of 999 cards against plain reads of the first
+// 32 values of the same files, and one set -> punch -> return cycle.
+#include "data/CalcSettings.h"
+#include "data/CardTable.h"
+#include "data/RecordFile.h"
+#include "data/Roster.h"
+#include "data/Services.h"
+#include "punchclock/RecorderScreen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+class QuietDialogs : public Dialogs {
+public:
+    BoxAnswer message(const QString &, const QString &, BoxIcon, BoxButtons) override {
+        ++shown;
+        return BoxAnswer::Ok;
+    }
+    int shown = 0;
+};
+
+class BenchClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime(QDate(2009, 5, 12), QTime(9, 0, 0)); }
+};
+
+class NoEnd : public ProgramEnd {
+public:
+    void endProgram() override { m_ended = true; }
+    bool ended() const override { return m_ended; }
+
+private:
+    bool m_ended = false;
+};
+
+class NoSettings : public SettingsStore {
+public:
+    QString value(const QString &, const QString &, const QString &,
+                  const QString &fallback) const override {
+        return fallback;
+    }
+    bool setValue(const QString &, const QString &, const QString &, const QString &) override {
+        return true;
+    }
+};
+
+constexpr int kCards = 999;
+
+void prepare(const QString &root) {
+    CalcSettings s;
+    s[CalcSettings::YearStyle] = QStringLiteral("seireki");
+    s[CalcSettings::PeriodKind] = QStringLiteral("getumatusime");
+    LocalFileSystem fs(root);
+    (void)records::write(fs, QLatin1String(kSettingsFile), s.toList());
+    Roster roster;
+    fs.makeFolder(QStringLiteral("2009年5月"));
+    for (int i = 0; i < kCards; ++i) {
+        const QString code = QString::number(i + 1);
+        const QString name = QStringLiteral("従業員%1").arg(i + 1);
+        roster[i] = {code, name, QStringLiteral("月給"), {}};
+        CardTable c;
+        for (int r = 0; r < CardTable::kDayRows; ++r) {
+            c.at(r, Day) = QString::number(r + 1);
+            c.at(r, Code) = code;
+            c.at(r, Name) = name;
+            c.at(r, PayType) = QStringLiteral("月給");
+            if (r < 11) {
+                c.at(r, ClockIn) = QStringLiteral("8:55");
+                c.at(r, ClockOut) = QStringLiteral("17:30");
+            }
+        }
+        (void)cardfile::write(fs, QStringLiteral("2009年5月"), code, c);
+    }
+    (void)records::write(fs, QLatin1String(kRosterFile), roster.toList());
+}
+
+// The plain way: list the folder, read the head of each file with POSIX calls
+// and count its first 32 lines, without decoding them.
+qsizetype plainReads(const QString &folder) {
+    qsizetype total = 0;
+    const QStringList names =
+        QDir(folder).entryList({QStringLiteral("*.Card")}, QDir::Files, QDir::Name);
+    for (const QString &n : names) {
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + n);
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        char buf[4096];
+        const ssize_t got = ::read(fd, buf, sizeof buf);
+        ::close(fd);
+        int lines = 0;
+        for (ssize_t i = 0; i < got && lines < 32; ++i) {
+            if (buf[i] == '\n')
+                ++lines;
+            ++total;
+        }
+    }
+    return total;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    prepare(dir.path());
+
+    LocalFileSystem fs(dir.path());
+    QuietDialogs dialogs;
+    BenchClock clock;
+    NoEnd end;
+    NoSettings settings;
+    Session session;
+    Services services{fs, dialogs, clock, settings, end, session};
+    RecorderScreen screen(services);
+    if (!screen.load()) {
+        std::fprintf(stderr, "load failed\n");
+        return 1;
+    }
+    screen.tick();
+
+    const int rounds = 9;
+    std::vector<double> rack, plain;
+    qsizetype sink = 0;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer t;
+        t.start();
+        screen.activated();
+        rack.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        t.restart();
+        sink += plainReads(dir.filePath(QStringLiteral("2009年5月")));
+        plain.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    if (screen.rack().lines().size() != kCards) {
+        std::fprintf(stderr, "rack has %lld lines\n",
+                     static_cast<long long>(screen.rack().lines().size()));
+        return 1;
+    }
+    const double r = median(rack), p = median(plain);
+    std::printf("rack rebuild, %d cards: %.2f ms (median of %d)\n", kCards, r, rounds);
+    std::printf("plain reads of 32 values: %.2f ms (%lld bytes)\n", p,
+                static_cast<long long>(sink / rounds));
+    std::printf("ratio: %.2f (goal <= 2)\n", r / p);
+
+    std::vector<double> cycle;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer t;
+        t.start();
+        screen.rackClicked(i * 100);
+        screen.chooseKind(0);
+        screen.press();
+        const bool ok = screen.returnCard();
+        cycle.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        if (!ok || dialogs.shown != 0) {
+            std::fprintf(stderr, "cycle failed\n");
+            return 1;
+        }
+    }
+    std::printf("set -> punch -> return: %.2f ms (median of %d)\n", median(cycle), rounds);
+    return 0;
+}

@@ -1,0 +1,241 @@
+#include "punchclock/AddPunchPanel.h"
+
+#include "data/FileFailure.h"
+#include "punchclock/CardRack.h"
+#include "punchclock/RackLine.h"
+
+#include <algorithm>
+
+namespace {
+
+bool allDigits(const QString &t) {
+    if (t.isEmpty())
+        return false;
+    for (const QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+qint64 monthKey(const QString &name) {
+    const qsizetype at = name.indexOf(QStringLiteral("年"));
+    const QString year = at < 0 ? name : name.left(at);
+    const QString after = at < 0 ? QString() : name.mid(at + 1);
+    const QString month = after.size() == 2 ? QLatin1Char('0') + after.left(1) : after.left(2);
+    qint64 n = 0;
+    for (const QChar c : year + month) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        n = n * 10 + (c.unicode() - '0');
+        if (n > 1'000'000'000'000LL)
+            break;
+    }
+    return n;
+}
+
+} // namespace
+
+QStringList AddPunchPanel::weekdayChoices() {
+    return {QStringLiteral("月曜"), QStringLiteral("火曜"), QStringLiteral("水曜"),
+            QStringLiteral("木曜"), QStringLiteral("金曜"), QStringLiteral("土曜"),
+            QStringLiteral("日曜")};
+}
+
+QString AddPunchPanel::timeText(const QString &hour, const QString &minute) {
+    const QString m = minute.trimmed();
+    const bool small = allDigits(m) && m.toInt() <= 9;
+    return hour.trimmed() + QLatin1Char(':') +
+           (small ? QStringLiteral("%1").arg(m.toInt(), 2, 10, QLatin1Char('0')) : m);
+}
+
+QStringList AddPunchPanel::sortNewestFirst(const QStringList &names) {
+    QStringList sorted = names;
+    // Newest first; months with the same key keep their listing order.
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const QString &a, const QString &b) { return monthKey(a) > monthKey(b); });
+    return sorted;
+}
+
+void AddPunchPanel::nengetuyomikomi() {
+    m_months = sortNewestFirst(
+        m_s.fs.list(QStringLiteral("."), QStringLiteral("*月*"), ListKind::FilesAndFolders));
+    m_folder.clear();
+    m_visible = true;
+}
+
+void AddPunchPanel::chooseMonth(const QString &folderName) {
+    m_folder = folderName.trimmed();
+    m_employees.clear();
+    // An employee chosen in another month is not carried over.
+    m_code.clear();
+    m_name.clear();
+    for (TimeLabel &l : m_labels)
+        l.clear();
+    for (QString &b : m_boxes)
+        b.clear();
+    m_kind = -1;
+    m_optionEnabled.fill(false);
+    m_boxesEnabled = false;
+    unloadDay();
+    const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
+    for (const QString &code : codes) {
+        const rack::Head h = rack::readHead(m_s.fs, m_folder, code);
+        if (h.ok)
+            m_employees.append(rackline::format(h.values[Code], h.values[Name]));
+    }
+    if (codes.isEmpty())
+        m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
+}
+
+void AddPunchPanel::unloadDay() {
+    m_row = -1;
+    m_path.clear();
+    m_cardFolder.clear();
+}
+
+void AddPunchPanel::chooseEmployee(int index) {
+    if (index < 0 || index >= m_employees.size())
+        return;
+    const QString line = m_employees[index];
+    m_code = line.left(rackline::kCodeWidth);
+    m_name = rackline::nameOf(line);
+    m_optionEnabled.fill(true);
+    m_kind = -1;
+    for (TimeLabel &l : m_labels)
+        l.clear();
+    m_boxesEnabled = true;
+    for (QString &b : m_boxes)
+        b.clear();
+    unloadDay();
+}
+
+void AddPunchPanel::setBox(int b, const QString &text) {
+    if (b >= 0 && b < kBoxes)
+        m_boxes[static_cast<size_t>(b)] = text;
+}
+
+void AddPunchPanel::leaveDayBox() {
+    const QString month = box(MonthBox).trimmed();
+    const QString day = box(DayBox).trimmed();
+    if (month.isEmpty() || day.isEmpty())
+        return;
+    unloadDay();
+    const qsizetype at = m_folder.indexOf(QStringLiteral("年"));
+    const QString year = at < 0 ? m_folder : m_folder.left(at);
+    const QString folder = year + QStringLiteral("年") + month + QStringLiteral("月");
+    const QString code = m_code.trimmed();
+    // Typed month and day are numbers; anything else names no card.
+    cardfile::Read read;
+    read.error = FileError::NotFound;
+    if (allDigits(month) && allDigits(day) && !year.contains(QLatin1Char('/')) &&
+        !year.contains(QLatin1Char('\\')) && !year.contains(QStringLiteral("..")))
+        read = cardfile::read(m_s.fs, folder, code);
+    if (!read.ok()) {
+        m_s.dialogs.notice(m_name.trimmed() + QStringLiteral(" のタイムカードは見つかりません。"));
+        return;
+    }
+    m_table = read.table;
+    const int row = m_table.dayRowOf(day.toInt());
+    if (row < 0) {
+        m_s.dialogs.notice(month + QStringLiteral("月") + day +
+                           QStringLiteral("日の欄がこのタイムカードにありません。"
+                                          "日付を確かめてください。"));
+        return;
+    }
+    for (int k = 0; k < kKinds; ++k) {
+        const QString &t = m_table.at(row, fieldOfKind(k));
+        if (!t.isEmpty()) {
+            label(k) = {t, TimeState::Pressed};
+            m_optionEnabled[static_cast<size_t>(k)] = false;
+            if (m_kind == k)
+                m_kind = -1;
+        } else {
+            label(k).clear();
+            m_optionEnabled[static_cast<size_t>(k)] = true;
+        }
+    }
+    m_row = row;
+    m_cardFolder = folder;
+    m_path = cardfile::path(folder, code);
+    m_loadedMonth = month;
+    m_loadedDay = day;
+}
+
+bool AddPunchPanel::hasTime() const {
+    return !box(HourBox).isEmpty() && !box(MinuteBox).isEmpty();
+}
+
+void AddPunchPanel::leaveTimeBox() {
+    const QString hour = box(HourBox).trimmed();
+    if (!hour.isEmpty() && (!allDigits(hour) || hour.toInt() >= 24)) {
+        m_s.dialogs.notice(QStringLiteral("時刻は「0～23」で入力してください。"));
+        m_boxes[HourBox].clear();
+        return;
+    }
+    const QString minute = box(MinuteBox).trimmed();
+    if (!minute.isEmpty() && (!allDigits(minute) || minute.toInt() >= 60)) {
+        m_s.dialogs.notice(QStringLiteral("分は「0～59」で入力してください。"));
+        m_boxes[MinuteBox].clear();
+        return;
+    }
+    if (!hasTime() || m_kind < 0 || label(m_kind).pressed())
+        return;
+    label(m_kind) = {timeText(hour, minute), TimeState::Pending};
+}
+
+void AddPunchPanel::chooseKind(int k) {
+    if (k < 0 || k >= kKinds || !optionEnabled(k))
+        return;
+    m_kind = k;
+    if (!hasTime())
+        return;
+    label(k) = {timeText(box(HourBox), box(MinuteBox)), TimeState::Pending};
+    for (int j = 0; j < kKinds; ++j)
+        if (j != k && !label(j).pressed())
+            label(j).clear();
+}
+
+bool AddPunchPanel::add() {
+    if (m_code.isEmpty() || m_kind < 0)
+        return false;
+    for (const QString &b : m_boxes)
+        if (b.isEmpty())
+            return false;
+    // Only a day that was loaded, and is still the one in the boxes, is written.
+    if (m_row < 0 || box(MonthBox).trimmed() != m_loadedMonth ||
+        box(DayBox).trimmed() != m_loadedDay) {
+        m_s.dialogs.notice(
+            QStringLiteral("タイムカードが読み込まれていません。月と日を入力し直してください。"));
+        return false;
+    }
+    const int k = m_kind;
+    if (label(k).pressed())
+        return false;
+    if (label(k).text.isEmpty())
+        label(k).text = timeText(box(HourBox), box(MinuteBox));
+    label(k).state = TimeState::Pressed;
+    m_table.at(m_row, fieldOfKind(k)) = label(k).text;
+    m_kind = -1;
+    m_optionEnabled[static_cast<size_t>(k)] = false;
+    const QStringList days = weekdayChoices();
+    m_table.at(m_row, Weekday) =
+        m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
+    const FileError e = cardfile::write(m_s.fs, m_cardFolder, m_code.trimmed(), m_table);
+    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook);
+}
+
+void AddPunchPanel::close() {
+    m_folder.clear();
+    m_employees.clear();
+    m_code.clear();
+    m_name.clear();
+    for (TimeLabel &l : m_labels)
+        l.clear();
+    for (QString &b : m_boxes)
+        b.clear();
+    m_kind = -1;
+    m_optionEnabled.fill(false);
+    m_boxesEnabled = false;
+    m_visible = false;
+    unloadDay();
+}

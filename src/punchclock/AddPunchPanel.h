@@ -1,0 +1,90 @@
+#pragma once
+
+#include "data/CardTable.h"
+#include "data/Services.h"
+#include "punchclock/PunchTypes.h"
+
+#include <QStringList>
+#include <array>
+
+// The additional punch panel Picture6: the administrator adds a punch that was
+// never made to any card of any month. It keeps a card table of its own, so a
+// card set on the card panel is never touched by it.
+class AddPunchPanel {
+public:
+    enum Box { MonthBox = 0, DayBox = 1, HourBox = 2, MinuteBox = 3 }; // textukihi(2)..(5)
+    static constexpr int kBoxes = 4;
+
+    explicit AddPunchPanel(Services &s) : m_s(s) {}
+
+    // nengetuyomikomi: fills Combo1 with the card month folders, newest first,
+    // and shows the panel.
+    void nengetuyomikomi();
+    // Combo1 chosen.
+    void chooseMonth(const QString &folderName);
+    // List2 clicked.
+    void chooseEmployee(int index);
+    // The entry boxes; the screen tells every edit.
+    void setBox(int box, const QString &text);
+    const QString &box(int b) const { return m_boxes[static_cast<size_t>(b)]; }
+    // Leaving the day box: loads the card and the day.
+    void leaveDayBox();
+    // Leaving the hour or the minute box.
+    void leaveTimeBox();
+    // Option k clicked.
+    void chooseKind(int k);
+    // Combo2: 0 "月曜" .. 6 "日曜", -1 none.
+    void setWeekday(int index) { m_weekday = index; }
+    int weekday() const { return m_weekday; }
+    // "追加する". True when the card was written.
+    bool add();
+    // "閉 じ る".
+    void close();
+
+    bool visible() const { return m_visible; }
+    const QStringList &months() const { return m_months; }
+    const QString &monthChoice() const { return m_folder; }
+    const QStringList &employees() const { return m_employees; }
+    const QString &codeLabel() const { return m_code; }
+    const QString &nameLabel() const { return m_name; }
+    const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
+    bool optionEnabled(int k) const { return m_optionEnabled[static_cast<size_t>(k)]; }
+    bool optionChecked(int k) const { return m_kind == k; }
+    bool boxesEnabled() const { return m_boxesEnabled; }
+    bool dayLoaded() const { return m_row >= 0; }
+    int dayRow() const { return m_row; }
+    const QString &cardPath() const { return m_path; }
+
+    // The time text of the boxes: hour as typed, ":", minute with a leading
+    // zero when it is 9 or less.
+    static QString timeText(const QString &hour, const QString &minute);
+    // The folder names sorted newest first by their year and month key.
+    static QStringList sortNewestFirst(const QStringList &names);
+
+    static QStringList weekdayChoices();
+
+private:
+    TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }
+    bool hasTime() const;
+    void unloadDay();
+
+    Services &m_s;
+    QStringList m_months;
+    QString m_folder;
+    QStringList m_employees;
+    QString m_code;
+    QString m_name;
+    std::array<QString, kBoxes> m_boxes;
+    std::array<TimeLabel, kKinds> m_labels;
+    std::array<bool, kKinds> m_optionEnabled{};
+    bool m_boxesEnabled = false;
+    bool m_visible = false;
+    int m_kind = -1;
+    int m_weekday = -1;
+    CardTable m_table;
+    QString m_path;
+    QString m_cardFolder;
+    QString m_loadedMonth;
+    QString m_loadedDay;
+    int m_row = -1;
+};

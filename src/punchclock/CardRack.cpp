@@ -1,0 +1,146 @@
+#include "punchclock/CardRack.h"
+
+#include "data/CardTable.h"
+#include "data/RecordFile.h"
+#include "punchclock/RackLine.h"
+
+namespace rack {
+
+Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
+    Head h;
+    if (!cardfile::isSafeCode(code))
+        return h;
+    const ReadResult file = fs.readFile(cardfile::path(folder, code));
+    if (!file.ok())
+        return h;
+    h.values = records::parseFirst(file.bytes, kHeadValues);
+    while (h.values.size() < kHeadValues)
+        h.values.append(QString());
+    h.ok = true;
+    return h;
+}
+
+QStringList cardCodes(FileSystem &fs, const QString &folder) {
+    QStringList codes;
+    const QString suffix = QLatin1String(cardfile::kSuffix);
+    for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files))
+        codes.append(name.left(name.size() - suffix.size()).trimmed());
+    return codes;
+}
+
+} // namespace rack
+
+QString CardRack::modeWord() const {
+    switch (m_mode) {
+    case RackMode::MonthChoice:
+        return QStringLiteral("itiran");
+    case RackMode::Removal:
+        return QStringLiteral("y");
+    case RackMode::Punch:
+        break;
+    }
+    return {};
+}
+
+void CardRack::startMonthChoice() {
+    m_background = kMonthChoice;
+    m_mode = RackMode::MonthChoice;
+    m_cancelVisible = true;
+}
+
+void CardRack::startRemoval() {
+    m_background = kRemoval;
+    m_mode = RackMode::Removal;
+    m_cancelVisible = true;
+}
+
+void CardRack::cancelMode() {
+    m_mode = RackMode::Punch;
+    m_background = kNormal;
+    m_cancelVisible = false;
+}
+
+void CardRack::backToPunching() {
+    cancelMode();
+    m_selected = -1;
+}
+
+void CardRack::announceNotPrepared() {
+    if (m_announced)
+        return;
+    m_announced = true;
+    m_s.dialogs.notice(QStringLiteral("タイムカードが準備されていません。"));
+}
+
+void CardRack::rebuild(const Roster &roster, const QString &folder) {
+    int named = 0;
+    for (const Employee &e : roster.slots)
+        if (!e.name.isEmpty())
+            ++named;
+    if (!m_s.fs.isFolder(folder)) {
+        // The folder is missing: the rack keeps what it showed.
+        if (named != 0)
+            announceNotPrepared();
+        return;
+    }
+    m_lines.clear();
+    m_selected = -1;
+    const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    for (const QString &code : codes) {
+        const rack::Head h = rack::readHead(m_s.fs, folder, code);
+        if (!h.ok)
+            continue;
+        m_lines.append(rackline::format(h.values[Code], h.values[Name]));
+    }
+    if (codes.isEmpty()) {
+        if (named != 0)
+            announceNotPrepared();
+    } else {
+        m_announced = false;
+    }
+}
+
+void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
+    const QString line = m_lines.value(index);
+    if (index < 0 || index >= m_lines.size())
+        return;
+    m_selected = index;
+    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。"))) {
+        backToPunching();
+        return;
+    }
+    const QString code = rackline::codeOf(line);
+    const QString name = cardfile::fileName(code);
+    // The name is used as a listing pattern: wildcard characters would reach
+    // other cards.
+    static const QString wild = QStringLiteral("*?[]");
+    bool safe = cardfile::isSafeCode(code);
+    for (const QChar c : name)
+        safe = safe && !wild.contains(c);
+    if (!safe) {
+        m_s.dialogs.notice(cardfile::unsafeCodeText(code));
+    } else if (m_s.fs.removeFiles(folder, name) != FileError::None &&
+               m_s.fs.exists(cardfile::path(folder, code))) {
+        m_s.dialogs.notice(line.trimmed() +
+                           QStringLiteral(" のタイムカードを削除できませんでした。"));
+    }
+
+    m_lines.clear();
+    const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    for (const QString &c : codes) {
+        if (c.isEmpty())
+            continue;
+        for (const Employee &e : roster.slots) {
+            if (e.code.trimmed() == c) {
+                m_lines.append(rackline::format(e.code.trimmed(), e.name));
+                break;
+            }
+        }
+    }
+    if (!codes.isEmpty()) {
+        backToPunching();
+    } else {
+        m_selected = -1;
+        m_s.dialogs.notice(QStringLiteral("タイムカードは全て削除されました。"));
+    }
+}

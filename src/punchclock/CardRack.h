@@ -1,0 +1,82 @@
+#pragma once
+
+#include "data/Roster.h"
+#include "data/Services.h"
+
+#include <QStringList>
+
+// What a click in the rack does.
+enum class RackMode {
+    Punch,       // "": sets a card on the card panel
+    MonthChoice, // "itiran": opens the month view of the card
+    Removal,     // "y": removes the card
+};
+
+// The card rack List1: one line per card of the current card month, its mode
+// and background, and the removal of cards.
+class CardRack {
+public:
+    static constexpr quint32 kNormal = 0xFFE0C0;      // 255, 224, 192
+    static constexpr quint32 kMonthChoice = 0xFFFFC0; // 255, 255, 192
+    static constexpr quint32 kRemoval = 0xE0E0E0;     // 224, 224, 224
+
+    explicit CardRack(Services &s) : m_s(s) {}
+
+    const QStringList &lines() const { return m_lines; }
+    QString line(int index) const { return m_lines.value(index); }
+
+    RackMode mode() const { return m_mode; }
+    QString modeWord() const;
+    quint32 background() const { return m_background; }
+    bool cancelVisible() const { return m_cancelVisible; }
+    bool enabled() const { return m_enabled; }
+    int selected() const { return m_selected; }
+    void select(int index) { m_selected = index; }
+
+    // Toolbar buttons 1 and 2, and "キャンセル".
+    void startMonthChoice();
+    void startRemoval();
+    void cancelMode();
+    // The month view takes the rack while it is open.
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    void setModeOnly(RackMode mode) { m_mode = mode; }
+
+    // Rebuilds the rack from the cards of the month folder. The message that no
+    // card is prepared is shown once until the screen is shown anew or cards are
+    // found again: closing that very box activates the screen again.
+    void rebuild(const Roster &roster, const QString &folder);
+    void screenShown() { m_announced = false; }
+
+    // A rack click in removal mode: asks, deletes the card and rebuilds the rack
+    // from the roster.
+    void removeCard(int index, const Roster &roster, const QString &folder);
+
+private:
+    void backToPunching();
+    void announceNotPrepared();
+
+    Services &m_s;
+    QStringList m_lines;
+    RackMode m_mode = RackMode::Punch;
+    quint32 m_background = kNormal;
+    bool m_cancelVisible = false;
+    bool m_enabled = true;
+    bool m_announced = false;
+    int m_selected = -1;
+};
+
+namespace rack {
+
+inline constexpr int kHeadValues = 32; // rows 0 and 1 of a card
+
+// The first two rows of a card: enough for its rack line.
+struct Head {
+    QStringList values;
+    bool ok = false;
+};
+Head readHead(FileSystem &fs, const QString &folder, const QString &code);
+
+// The codes of the card files of a folder, in listing order.
+QStringList cardCodes(FileSystem &fs, const QString &folder);
+
+} // namespace rack

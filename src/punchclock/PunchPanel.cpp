@@ -1,0 +1,163 @@
+#include "punchclock/PunchPanel.h"
+
+#include "data/FileFailure.h"
+#include "punchclock/PunchDay.h"
+#include "punchclock/RackLine.h"
+
+int findPunchRow(const CardTable &table, const PunchTarget &target) {
+    if (target.day <= 0)
+        return -1;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        if (leadingNumber(table.at(r, Day)) != target.day)
+            continue;
+        const QDate date = target.period.days[static_cast<size_t>(r)];
+        // Where the card's layout and the pay period agree, the month decides;
+        // a card laid out under other settings is found by the day alone.
+        if (target.periodKnown && date.isValid() && date.day() == target.day &&
+            date.month() != target.month)
+            continue;
+        return r;
+    }
+    return -1;
+}
+
+void PunchPanel::clearSelection() {
+    m_selected = -1;
+    m_lastSet = -1;
+}
+
+void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &target) {
+    m_selected = index;
+    if (m_lastSet != -1 && index == m_lastSet)
+        return;
+    if (!m_code.isEmpty() || !m_name.isEmpty()) {
+        m_s.dialogs.notice(QStringLiteral("タイムカードを戻してから、クリックしてください。"));
+        m_selected = m_lastSet;
+        return;
+    }
+    m_lastSet = index;
+    if (index < 0)
+        return;
+    const QString code = rackline::codeOf(rackLine);
+    const cardfile::Read read = cardfile::read(m_s.fs, target.folder, code);
+    if (!read.ok()) {
+        m_s.dialogs.notice(rackLine.trimmed() +
+                           QStringLiteral(" のタイムカードは準備されていません。"));
+        // Nothing is set: a second click on the same line tries again.
+        m_lastSet = -1;
+        m_selected = -1;
+        return;
+    }
+    m_table = read.table;
+    m_target = target;
+    m_cardCode = code;
+    m_path = cardfile::path(target.folder, code);
+    m_code = m_table.at(0, Code);
+    m_name = m_table.at(0, Name);
+    for (int k = 0; k < kKinds; ++k) {
+        label(k).clear();
+        m_buttonDown[static_cast<size_t>(k)] = false;
+    }
+    m_kind = -1;
+    m_set = true;
+    showDayRow();
+    rowMissing();
+}
+
+void PunchPanel::showDayRow() {
+    m_row = findPunchRow(m_table, m_target);
+    if (m_row < 0)
+        return;
+    for (int k = 0; k < kKinds; ++k) {
+        const QString &t = m_table.at(m_row, fieldOfKind(k));
+        if (!t.isEmpty())
+            label(k) = {t, TimeState::Pressed};
+    }
+}
+
+bool PunchPanel::rowMissing() {
+    if (m_row >= 0)
+        return false;
+    m_s.dialogs.notice(QString::number(m_target.month) + QStringLiteral("月") +
+                       QString::number(m_target.day) +
+                       QStringLiteral("日の欄がこのタイムカードにありません。"
+                                      "日付を確かめてください。この日には打刻できません。"));
+    return true;
+}
+
+void PunchPanel::chooseKind(int k, const QString &clockText) {
+    if (!m_set || k < 0 || k >= kKinds)
+        return;
+    if (rowMissing())
+        return;
+    m_kind = k;
+    if (label(k).pressed())
+        return;
+    if (label(k).text.isEmpty())
+        label(k) = {punchday::timeText(clockText), TimeState::Pending};
+    for (int j = 0; j < kKinds; ++j) {
+        if (j != k && !label(j).pressed())
+            label(j).clear();
+        m_buttonDown[static_cast<size_t>(j)] = j == k;
+    }
+}
+
+void PunchPanel::unchooseKind(int k) {
+    if (!m_set || k < 0 || k >= kKinds)
+        return;
+    m_kind = k;
+    if (!label(k).pressed())
+        label(k).clear();
+    m_buttonDown[static_cast<size_t>(k)] = false;
+}
+
+void PunchPanel::press() {
+    if (!m_set || m_kind < 0)
+        return;
+    TimeLabel &l = label(m_kind);
+    if (l.pressed() || l.text.isEmpty())
+        return;
+    if (rowMissing())
+        return;
+    m_table.at(m_row, fieldOfKind(m_kind)) = l.text;
+    l.state = TimeState::Pressed;
+    m_buttonDown[static_cast<size_t>(m_kind)] = false;
+}
+
+bool PunchPanel::returnCard(const QString &weekday) {
+    if (!m_set)
+        return true;
+    if (m_row >= 0)
+        m_table.at(m_row, Weekday) = weekday;
+    const FileError e = cardfile::write(m_s.fs, m_target.folder, m_cardCode, m_table);
+    // A card that could not be written stays on the panel with its punches;
+    // the failure ends the program with the fatal box.
+    if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
+        return false;
+    m_code.clear();
+    m_name.clear();
+    for (int k = 0; k < kKinds; ++k) {
+        label(k).clear();
+        m_buttonDown[static_cast<size_t>(k)] = false;
+    }
+    m_set = false;
+    m_kind = -1;
+    m_row = -1;
+    clearSelection();
+    return true;
+}
+
+QString PunchPanel::retarget(const PunchTarget &target) {
+    m_target.month = target.month;
+    m_target.day = target.day;
+    for (int k = 0; k < kKinds; ++k)
+        label(k).clear();
+    showDayRow();
+    if (rowMissing())
+        return {};
+    const QString stored = m_table.at(m_row, Weekday);
+    if (!stored.isEmpty())
+        return stored;
+    const QDate date = m_target.period.days[static_cast<size_t>(m_row)];
+    return date.isValid() ? punchday::weekdayKanji(date.dayOfWeek()) : QString();
+}

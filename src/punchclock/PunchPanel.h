@@ -1,0 +1,87 @@
+#pragma once
+
+#include "data/CardTable.h"
+#include "data/DateRules.h"
+#include "data/Services.h"
+#include "punchclock/PunchTypes.h"
+
+#include <array>
+
+// Where the set card's punches go: the card month folder, its pay period and
+// the punch day.
+struct PunchTarget {
+    QString folder;
+    daterules::PayPeriod period;
+    bool periodKnown = false;
+    int month = 0; // the punch day's month
+    int day = 0;   // the punch day number
+};
+
+// The day row of a punch day: the row with that day number whose date in the
+// pay period lies in the punch day's month. A day of another month (the day
+// before the day change hour, across a card month's end) finds no row rather
+// than the same day number of the wrong month.
+int findPunchRow(const CardTable &table, const PunchTarget &target);
+
+// The card panel Picture2: setting a card, choosing a kind, pressing and
+// returning the card.
+class PunchPanel {
+public:
+    explicit PunchPanel(Services &s) : m_s(s) {}
+
+    // A rack click in punching mode. The rack selection afterwards is
+    // selectedIndex().
+    void setCard(int index, const QString &rackLine, const PunchTarget &target);
+    // The raised image of kind k clicked; clockText is the clock shown.
+    void chooseKind(int k, const QString &clockText);
+    // The pressed image of kind k clicked.
+    void unchooseKind(int k);
+    // "カードを押す".
+    void press();
+    // "カードを戻す" with the weekday shown for the punch day. False when the
+    // card could not be written: the program was ended and the panel keeps it.
+    bool returnCard(const QString &weekday);
+    // The punch day boxes changed the day while a card is set. Returns the
+    // weekday to show for the new day.
+    QString retarget(const PunchTarget &target);
+
+    bool cardSet() const { return m_set; }
+    bool visible() const { return m_set; }
+    const QString &codeLabel() const { return m_code; }
+    const QString &nameLabel() const { return m_name; }
+    const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
+    bool kindPressed(int k) const { return m_buttonDown[static_cast<size_t>(k)]; }
+    int selectedKind() const { return m_kind; }
+    int selectedIndex() const { return m_selected; }
+    int lastSetIndex() const { return m_lastSet; }
+    int dayRow() const { return m_row; }
+    const QString &cardPath() const { return m_path; }
+    const CardTable &card() const { return m_table; }
+    // Clears the rack selection as the rack does after a return or a mode change.
+    void clearSelection();
+    // The rack was rebuilt while a card is set: its line is now at index.
+    void rackRebuilt(int index) {
+        m_lastSet = index;
+        m_selected = index;
+    }
+
+private:
+    TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }
+    void showDayRow();
+    bool rowMissing();
+
+    Services &m_s;
+    CardTable m_table;
+    PunchTarget m_target;
+    QString m_code;
+    QString m_name;
+    QString m_path;
+    QString m_cardCode;
+    std::array<TimeLabel, kKinds> m_labels;
+    std::array<bool, kKinds> m_buttonDown{};
+    bool m_set = false;
+    int m_row = -1;
+    int m_kind = -1;
+    int m_selected = -1;
+    int m_lastSet = -1;
+};

@@ -1,0 +1,215 @@
+#include "punchclock/RecorderScreen.h"
+
+#include "data/FileFailure.h"
+#include "punchclock/RackLine.h"
+
+RecorderScreen::RecorderScreen(Services &s) : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s) {}
+
+bool RecorderScreen::load() {
+    m_s.session.screenWord = QStringLiteral("recorder");
+    m_widthTwips = kWidthTwips;
+    const filefailure::Load roster = filefailure::loadOrCreate(
+        m_s, QLatin1String(kRosterFile), Roster::kValues, IoWording::Guidebook);
+    if (roster.ended)
+        return false;
+    m_roster = Roster::fromList(roster.read.values);
+    const filefailure::Load settings = filefailure::loadOrCreate(
+        m_s, QLatin1String(kSettingsFile), CalcSettings::kCount, IoWording::Guidebook);
+    if (settings.ended)
+        return false;
+    m_settings = CalcSettings::fromList(settings.read.values);
+    if (m_settings[CalcSettings::YearStyle].isEmpty())
+        m_settings[CalcSettings::YearStyle] = QStringLiteral("seireki");
+    m_dateShown = false;
+    nengetuhyouji();
+    m_rack.cancelMode();
+    m_rack.screenShown();
+    m_panel.clearSelection();
+    return true;
+}
+
+void RecorderScreen::nengetuhyouji() {
+    const QString kind = m_settings[CalcSettings::PeriodKind];
+    const QString attribution = m_settings[CalcSettings::MonthAttribution];
+    const QDate today = m_s.clock.now().date();
+    m_periodKnown = false;
+    if (kind.isEmpty()) {
+        m_yearText.clear();
+        m_monthText.clear();
+        return;
+    }
+    const bool known =
+        kind == QLatin1String("getumatusime") || kind == QLatin1String("20sime") ||
+        (kind == QLatin1String("sonota") &&
+         (attribution == QLatin1String("tougetu") || attribution == QLatin1String("yokugetu")));
+    if (!known) {
+        // An unknown kind names no card month: only the year is shown.
+        m_yearText = daterules::yearText(today.year(), m_settings);
+        return;
+    }
+    const daterules::CardMonth m = daterules::currentCardMonth(today, m_settings);
+    m_yearText = daterules::yearText(m.westernYear, m_settings);
+    m_monthText = QString::number(m.month);
+    m_period = daterules::payPeriod(m, m_settings);
+    m_periodKnown = true;
+}
+
+QString RecorderScreen::monthFolder() const {
+    return m_yearText + QStringLiteral("年") + m_monthText + QStringLiteral("月");
+}
+
+void RecorderScreen::tick() {
+    // One reading of the clock, so that the date and the hour agree at midnight.
+    const QDateTime now = m_s.clock.now();
+    m_clockText = punchday::clockText(now.time());
+    if (m_dateShown)
+        return;
+    m_day = punchday::hizukehyouji(now.date(), m_clockText,
+                                   leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+    m_weekdayShown = m_day.weekday;
+    m_dateShown = true;
+}
+
+void RecorderScreen::activated() {
+    m_rack.rebuild(m_roster, monthFolder());
+    if (!m_panel.cardSet())
+        return;
+    // The set card keeps its line, wherever the new listing put it.
+    const QString code = m_panel.codeLabel().trimmed();
+    int index = -1;
+    for (int i = 0; i < m_rack.lines().size() && index < 0; ++i)
+        if (rackline::codeOf(m_rack.line(i)) == rackline::codeOf(code))
+            index = i;
+    m_panel.rackRebuilt(index);
+    m_rack.select(index);
+}
+
+void RecorderScreen::closing() {
+    // Closed by the user, the system or the main frame: no screen is in front
+    // any more. Closed by the program for another screen: its word stays.
+    if (m_s.session.screenWord == QLatin1String("recorder"))
+        m_s.session.screenWord.clear();
+}
+
+PunchTarget RecorderScreen::target() const {
+    PunchTarget t;
+    t.folder = monthFolder();
+    t.period = m_period;
+    t.periodKnown = m_periodKnown;
+    t.month = leadingNumber(m_day.monthText);
+    t.day = leadingNumber(m_day.dayNumber);
+    return t;
+}
+
+void RecorderScreen::rackClicked(int index) {
+    if (!m_rack.enabled())
+        return;
+    switch (m_rack.mode()) {
+    case RackMode::Punch:
+        m_panel.setCard(index, m_rack.line(index), target());
+        m_rack.select(m_panel.selectedIndex());
+        return;
+    case RackMode::MonthChoice:
+        if (index < 0)
+            return;
+        m_rack.setModeOnly(RackMode::Punch);
+        m_rack.setEnabled(false);
+        m_view.open(m_rack.line(index), monthFolder(), m_yearText, m_monthText);
+        return;
+    case RackMode::Removal:
+        if (index < 0)
+            return;
+        if (m_panel.cardSet()) {
+            // Returning the set card afterwards would write the removed card anew.
+            m_s.dialogs.notice(QStringLiteral("タイムカードを戻してから、クリックしてください。"));
+            m_rack.select(-1);
+            return;
+        }
+        m_rack.removeCard(index, m_roster, monthFolder());
+        if (m_rack.mode() == RackMode::Punch)
+            m_panel.clearSelection();
+        return;
+    }
+}
+
+void RecorderScreen::toolbarMonthView() {
+    if (m_view.isOpen())
+        return;
+    m_rack.startMonthChoice();
+}
+
+void RecorderScreen::toolbarRemoval() {
+    if (m_view.isOpen())
+        return;
+    m_rack.startRemoval();
+}
+
+void RecorderScreen::cancelMode() {
+    m_rack.cancelMode();
+}
+
+void RecorderScreen::closeMonthView() {
+    m_view.close();
+    m_rack.cancelMode();
+    m_rack.setEnabled(true);
+    m_rack.select(-1);
+    m_panel.clearSelection();
+}
+
+bool RecorderScreen::openAddPanel() {
+    if (m_panel.cardSet()) {
+        // The panel writes whole cards: a set card's pressed times must reach
+        // its own file first.
+        m_s.dialogs.notice(QStringLiteral("タイムカードを戻してから、追加打刻をしてください。"));
+        return false;
+    }
+    m_add.nengetuyomikomi();
+    return true;
+}
+
+bool RecorderScreen::returnCard() {
+    if (!m_panel.cardSet())
+        return true;
+    const bool ok = m_panel.returnCard(m_weekdayShown);
+    if (ok)
+        m_rack.select(-1);
+    return ok;
+}
+
+bool RecorderScreen::punchDayChanged(const QString &text, const QString &remembered) {
+    if (text == remembered)
+        return false;
+    if (!m_panel.cardSet()) {
+        m_s.dialogs.notice(
+            QStringLiteral("タイムカードがセットされていないと、日付の変更はできません。"));
+        return false;
+    }
+    return true;
+}
+
+QString RecorderScreen::leavePunchMonth(const QString &text, const QString &remembered) {
+    const int month = leadingNumber(text);
+    if (month <= 0 || month >= 13) {
+        m_s.dialogs.notice(QStringLiteral("正しい月を入力してください。"));
+        return text;
+    }
+    if (!punchDayChanged(text, remembered))
+        return remembered;
+    m_day.monthText = text;
+    m_weekdayShown = m_panel.retarget(target());
+    return text;
+}
+
+QString RecorderScreen::leavePunchDay(const QString &text, const QString &remembered) {
+    const int day = leadingNumber(text);
+    if (day <= 0 || day >= 32) {
+        m_s.dialogs.notice(QStringLiteral("正しい日を入力してください。"));
+        return text;
+    }
+    if (!punchDayChanged(text, remembered))
+        return remembered;
+    m_day.dayText = text;
+    m_day.dayNumber = QString::number(day);
+    m_weekdayShown = m_panel.retarget(target());
+    return text;
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "data/CalcSettings.h"
+#include "data/Roster.h"
+#include "data/Services.h"
+#include "punchclock/AddPunchPanel.h"
+#include "punchclock/CardRack.h"
+#include "punchclock/MonthView.h"
+#include "punchclock/PunchDay.h"
+#include "punchclock/PunchPanel.h"
+
+// The punch-clock screen frmrecoder: clock, punch day, current card month and
+// the rack, with the card panel, the month view and the additional punch panel.
+class RecorderScreen {
+public:
+    static constexpr int kWidthTwips = 6225;
+    static constexpr int kGuideWidthTwips = 10740;
+
+    explicit RecorderScreen(Services &s);
+
+    // The load step. False when a fatal file error ended the program.
+    bool load();
+    // Timer1: the clock, and the punch day on the first tick.
+    void tick();
+    // The screen became the active window.
+    void activated();
+    // The screen is closing. byUser is false when the program closes it to open
+    // another screen; the frame has then already set the word of that screen.
+    void closing();
+
+    // nengetuhyouji: the current card month of today's date.
+    void nengetuhyouji();
+
+    // A click on line i of the rack, by the rack mode.
+    void rackClicked(int index);
+    // Toolbar buttons 1 and 2, "キャンセル", the month view's "閉 じ る".
+    void toolbarMonthView();
+    void toolbarRemoval();
+    void cancelMode();
+    void closeMonthView();
+    // Toolbar button 3 once the PIN guard let it through. False (with a
+    // message) while a card is set on the card panel.
+    bool openAddPanel();
+
+    // The punch day boxes textukihi(0) (month) and textukihi(1) (day): the text
+    // they held when they got the focus and the text they hold on leaving.
+    // Returns the text the box shows afterwards.
+    QString leavePunchMonth(const QString &text, const QString &remembered);
+    QString leavePunchDay(const QString &text, const QString &remembered);
+
+    // Kind buttons and the two card buttons.
+    void chooseKind(int k) { m_panel.chooseKind(k, m_clockText); }
+    void unchooseKind(int k) { m_panel.unchooseKind(k); }
+    void press() { m_panel.press(); }
+    bool returnCard();
+
+    const QString &clockText() const { return m_clockText; }
+    const PunchDay &punchDay() const { return m_day; }
+    const QString &weekdayShown() const { return m_weekdayShown; }
+    bool dateShown() const { return m_dateShown; }
+    const QString &yearText() const { return m_yearText; }
+    const QString &monthText() const { return m_monthText; }
+    QString monthFolder() const;
+    int widthTwips() const { return m_widthTwips; }
+    void setGuideOpen(bool open) { m_widthTwips = open ? kGuideWidthTwips : kWidthTwips; }
+    bool toolbarViewButtonsEnabled() const { return !m_view.isOpen(); }
+
+    const CalcSettings &settings() const { return m_settings; }
+    const Roster &roster() const { return m_roster; }
+    CardRack &rack() { return m_rack; }
+    const CardRack &rack() const { return m_rack; }
+    PunchPanel &panel() { return m_panel; }
+    const PunchPanel &panel() const { return m_panel; }
+    MonthView &monthView() { return m_view; }
+    const MonthView &monthView() const { return m_view; }
+    AddPunchPanel &addPanel() { return m_add; }
+    const AddPunchPanel &addPanel() const { return m_add; }
+
+private:
+    PunchTarget target() const;
+    bool punchDayChanged(const QString &text, const QString &remembered);
+
+    Services &m_s;
+    Roster m_roster;
+    CalcSettings m_settings;
+    CardRack m_rack;
+    PunchPanel m_panel;
+    MonthView m_view;
+    AddPunchPanel m_add;
+    PunchDay m_day;
+    QString m_weekdayShown;
+    QString m_clockText;
+    QString m_yearText;
+    QString m_monthText;
+    daterules::PayPeriod m_period;
+    bool m_periodKnown = false;
+    bool m_dateShown = false;
+    int m_widthTwips = kWidthTwips;
+};

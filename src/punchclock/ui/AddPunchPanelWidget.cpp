@@ -1,0 +1,218 @@
+#include "punchclock/ui/AddPunchPanelWidget.h"
+
+#include "punchclock/ui/EntryBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+QLabel *text(const QString &t, QWidget *parent, const QRect &r, const QString &style = {}) {
+    auto *l = new QLabel(t, parent);
+    l->setGeometry(r);
+    if (!style.isEmpty())
+        l->setStyleSheet(style);
+    return l;
+}
+
+} // namespace
+
+AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
+    : QFrame(parent), m_panel(panel) {
+    setObjectName(QStringLiteral("Picture6"));
+    setFixedSize(kWidth, kHeight);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xf0, 0xf6, 0xff));
+    setPalette(pal);
+
+    text(QStringLiteral("【追加打刻】"), this, {10, 8, 200, 26},
+         QStringLiteral("font-size: 17px; font-weight: bold; color: #203060;"));
+    text(QStringLiteral("既に打刻されている場合は、\n追加打刻できません。"), this,
+         {kRight, 6, kWidth - kRight - 8, 36}, QStringLiteral("font-size: 12px; color: #a02020;"));
+
+    text(QStringLiteral("タイムカードの月"), this, {10, 44, 160, 20});
+    m_months = new QComboBox(this);
+    m_months->setObjectName(QStringLiteral("Combo1"));
+    m_months->setGeometry(10, 64, 160, 28);
+    text(QStringLiteral("従業員"), this, {10, 100, 160, 20});
+    m_employees = new QListWidget(this);
+    m_employees->setObjectName(QStringLiteral("List2"));
+    m_employees->setGeometry(10, 120, 160, 386);
+    m_employees->setStyleSheet(QStringLiteral("font-size: 14px;"));
+
+    text(QStringLiteral("No."), this, {kRight, 52, 30, 24});
+    m_code = text({}, this, {kRight + 30, 50, 50, 28},
+                  QStringLiteral("font-size: 16px; font-weight: bold;"));
+    m_code->setObjectName(QStringLiteral("lbldata_7"));
+    m_name = text({}, this, {kRight + 80, 50, kWidth - kRight - 88, 28},
+                  QStringLiteral("font-size: 16px; font-weight: bold;"));
+    m_name->setObjectName(QStringLiteral("lbldata_8"));
+
+    const QString unitNames[] = {QStringLiteral("月"), QStringLiteral("日"), QStringLiteral("時"),
+                                 QStringLiteral("分")};
+    for (int b = 0; b < AddPunchPanel::kBoxes; ++b) {
+        auto *box = new EntryBox(QStringLiteral("textukihi_%1").arg(2 + b), 2, this);
+        const int row = b / 2, col = b % 2;
+        const int x = kRight + col * 64, y = 100 + row * 52;
+        box->setGeometry(x, y, 40, 32);
+        box->setStyleSheet(QStringLiteral("font-size: 17px;"));
+        text(unitNames[b], this, {x + 42, y + 6, 20, 22}, QStringLiteral("font-size: 14px;"));
+        m_boxes[static_cast<size_t>(b)] = box;
+        connect(box, &QLineEdit::textEdited, this, [this, b](const QString &t) {
+            if (!m_rendering)
+                m_panel.setBox(b, t);
+        });
+    }
+    m_weekday = new QComboBox(this);
+    m_weekday->setObjectName(QStringLiteral("Combo2"));
+    m_weekday->setGeometry(kRight + 128, 100, 92, 32);
+    m_weekday->addItems(AddPunchPanel::weekdayChoices());
+    m_weekday->setPlaceholderText(QStringLiteral("曜日"));
+    m_weekday->setCurrentIndex(-1);
+
+    for (int k = 0; k < kKinds; ++k) {
+        auto *o = new QRadioButton(kindCaption(k), this);
+        o->setObjectName(QStringLiteral("optuika_%1").arg(k));
+        o->setAutoExclusive(false);
+        o->setGeometry(kRight + 8, kKindTop + k * kKindRow + 6, 80, kKindRow - 12);
+        o->setStyleSheet(QStringLiteral("font-size: 15px;"));
+        m_options[static_cast<size_t>(k)] = o;
+        connect(o, &QRadioButton::clicked, this, [this, k] {
+            flushBoxes();
+            m_panel.chooseKind(k);
+            render();
+        });
+        QLabel *t = text({}, this, {kRight + 96, kKindTop + k * kKindRow, 120, kKindRow});
+        t->setObjectName(QStringLiteral("lbldata_%1").arg(9 + k));
+        t->setAlignment(Qt::AlignCenter);
+        QFont f(QStringLiteral("IPAGothic"));
+        f.setPixelSize(22);
+        f.setBold(true);
+        t->setFont(f);
+        m_times[static_cast<size_t>(k)] = t;
+    }
+
+    m_add = new QPushButton(QStringLiteral("追加する"), this);
+    m_add->setObjectName(QStringLiteral("Command7"));
+    m_add->setGeometry(kRight, kKindTop + 4 * kKindRow + 20, 106, 40);
+    m_close = new QPushButton(QStringLiteral("閉 じ る"), this);
+    m_close->setObjectName(QStringLiteral("Command8"));
+    m_close->setGeometry(kWidth - 118, kKindTop + 4 * kKindRow + 20, 106, 40);
+
+    // Enter moves month -> day -> hour -> minute, then to "追加する".
+    for (int b = 0; b + 1 < AddPunchPanel::kBoxes; ++b)
+        m_boxes[static_cast<size_t>(b)]->setNext(m_boxes[static_cast<size_t>(b + 1)]);
+    m_boxes[3]->setExitTarget(m_add);
+    connect(m_boxes[AddPunchPanel::DayBox], &EntryBox::left, this,
+            [this] { act(&AddPunchPanel::leaveDayBox); });
+    connect(m_boxes[AddPunchPanel::HourBox], &EntryBox::left, this,
+            [this] { act(&AddPunchPanel::leaveTimeBox); });
+    connect(m_boxes[AddPunchPanel::MinuteBox], &EntryBox::left, this,
+            [this] { act(&AddPunchPanel::leaveTimeBox); });
+
+    connect(m_months, &QComboBox::activated, this, [this](int i) {
+        m_panel.chooseMonth(m_months->itemText(i));
+        render();
+    });
+    connect(m_employees, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_rendering || row < 0)
+            return;
+        m_panel.chooseEmployee(row);
+        render();
+    });
+    connect(m_employees, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        m_panel.chooseEmployee(m_employees->row(item));
+        render();
+    });
+    connect(m_weekday, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!m_rendering)
+            m_panel.setWeekday(i);
+    });
+    connect(m_add, &QPushButton::clicked, this, [this] {
+        flushBoxes();
+        m_panel.add();
+        render();
+    });
+    connect(m_close, &QPushButton::clicked, this, [this] {
+        m_panel.close();
+        render();
+        Q_EMIT changed();
+    });
+}
+
+void AddPunchPanelWidget::flushBoxes() {
+    for (EntryBox *b : m_boxes)
+        b->flushLeave();
+}
+
+void AddPunchPanelWidget::act(void (AddPunchPanel::*f)()) {
+    (m_panel.*f)();
+    render();
+}
+
+void AddPunchPanelWidget::render() {
+    m_rendering = true;
+    setVisible(m_panel.visible());
+    if (m_months->count() != m_panel.months().size() || [&] {
+            for (int i = 0; i < m_months->count(); ++i)
+                if (m_months->itemText(i) != m_panel.months()[i])
+                    return true;
+            return false;
+        }()) {
+        m_months->clear();
+        m_months->addItems(m_panel.months());
+    }
+    m_months->setCurrentIndex(m_panel.months().indexOf(m_panel.monthChoice()));
+    if (m_panel.monthChoice().isEmpty())
+        m_months->setCurrentIndex(-1);
+    QStringList shown;
+    for (int i = 0; i < m_employees->count(); ++i)
+        shown.append(m_employees->item(i)->text());
+    if (shown != m_panel.employees()) {
+        m_employees->clear();
+        m_employees->addItems(m_panel.employees());
+    }
+    m_code->setText(m_panel.codeLabel());
+    m_name->setText(m_panel.nameLabel());
+    for (int b = 0; b < AddPunchPanel::kBoxes; ++b) {
+        EntryBox *box = m_boxes[static_cast<size_t>(b)];
+        if (box->text() != m_panel.box(b))
+            box->setText(m_panel.box(b));
+        box->setEnabled(m_panel.boxesEnabled());
+    }
+    m_weekday->setCurrentIndex(m_panel.weekday());
+    for (int k = 0; k < kKinds; ++k) {
+        QRadioButton *o = m_options[static_cast<size_t>(k)];
+        o->setEnabled(m_panel.optionEnabled(k));
+        o->setChecked(m_panel.optionChecked(k));
+        const TimeLabel &l = m_panel.timeLabel(k);
+        QLabel *t = m_times[static_cast<size_t>(k)];
+        t->setText(l.text);
+        t->setStyleSheet(
+            QStringLiteral("color: #%1;")
+                .arg(l.pressed() ? kPressedColour : kPendingColour, 6, 16, QLatin1Char('0')));
+    }
+    m_rendering = false;
+    update();
+}
+
+void AddPunchPanelWidget::paintEvent(QPaintEvent *e) {
+    QFrame::paintEvent(e);
+    QPainter p(this);
+    p.setPen(QPen(QColor(0x60, 0x80, 0xb0), 2));
+    p.drawRect(QRectF(1, 1, width() - 2, height() - 2));
+    p.setPen(QPen(QColor(0x90, 0xa8, 0xd0), 1));
+    const int left = kRight, right = kWidth - 10;
+    p.fillRect(left, kKindTop, right - left, 4 * kKindRow, Qt::white);
+    for (int k = 0; k <= kKinds; ++k)
+        p.drawLine(left, kKindTop + k * kKindRow, right, kKindTop + k * kKindRow);
+    p.drawLine(left, kKindTop, left, kKindTop + 4 * kKindRow);
+    p.drawLine(right, kKindTop, right, kKindTop + 4 * kKindRow);
+    p.drawLine(left + 92, kKindTop, left + 92, kKindTop + 4 * kKindRow);
+    p.drawLine(left, 88, right, 88);
+}

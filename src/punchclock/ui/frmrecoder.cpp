@@ -1,0 +1,345 @@
+#include "punchclock/ui/frmrecoder.h"
+
+#include "punchclock/ui/AddPunchPanelWidget.h"
+#include "punchclock/ui/CardPanelWidget.h"
+#include "punchclock/ui/EntryBox.h"
+#include "punchclock/ui/GuidePanel.h"
+#include "punchclock/ui/MonthViewPanel.h"
+#include "punchclock/ui/PunchImages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+constexpr int kWidth = RecorderScreen::kWidthTwips / 15; // 415
+constexpr int kHeight = frmrecoder::kHeightTwips / 15;   // 560
+constexpr int kRightX = 172;
+
+QString rgbSheet(quint32 rgb) {
+    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
+}
+
+QLabel *caption(const QString &t, QWidget *parent, const QRect &r, int px) {
+    auto *l = new QLabel(t, parent);
+    l->setGeometry(r);
+    l->setStyleSheet(QStringLiteral("font-size: %1px;").arg(px));
+    return l;
+}
+
+} // namespace
+
+frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
+    : WorkingScreen(ctx, parent), m_screen(ctx.services) {
+    setObjectName(QStringLiteral("frmrecoder"));
+    setWindowTitle(QStringLiteral(" タイムレコーダー"));
+    QFont f(QStringLiteral("IPAGothic"));
+    f.setPixelSize(13);
+    setFont(f);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xf4, 0xf1, 0xea));
+    setPalette(pal);
+
+    buildToolbar();
+    buildHeader();
+    buildRack();
+    buildButtons();
+
+    m_card = new CardPanelWidget(this);
+    m_card->move(kRightX, 124);
+    connect(m_card, &CardPanelWidget::kindChosen, this,
+            [this](int k) { act([&] { m_screen.chooseKind(k); }); });
+    connect(m_card, &CardPanelWidget::kindUnchosen, this,
+            [this](int k) { act([&] { m_screen.unchooseKind(k); }); });
+
+    m_view = new MonthViewPanel(this);
+    m_view->move(kRightX - 2, 124);
+    connect(m_view->scrollBar(), &QScrollBar::valueChanged, this,
+            [this](int v) { act([&] { m_screen.monthView().scroll(v); }); });
+    connect(m_view->closeButton(), &QPushButton::clicked, this, [this] {
+        act([&] { m_screen.closeMonthView(); });
+        m_rack->setFocus();
+    });
+
+    m_add = new AddPunchPanelWidget(m_screen.addPanel(), this);
+    m_add->move(0, 44);
+    connect(m_add, &AddPunchPanelWidget::changed, this, [this] {
+        render();
+        m_rack->setFocus();
+    });
+
+    m_guide = new GuidePanel(kHeight, this);
+    m_guide->move(kWidth, 0);
+    connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
+    connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(500);
+    connect(m_timer, &QTimer::timeout, this, &frmrecoder::onTick);
+
+    m_loaded = m_screen.load();
+    setTwipsSize(m_screen.widthTwips(), kHeightTwips);
+    if (!m_loaded)
+        return;
+    m_timer->start();
+    onTick(); // the clock and the punch day at once, not half a second later
+    render();
+}
+
+void frmrecoder::buildToolbar() {
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setGeometry(0, 0, kWidth, 40);
+    m_toolbar->setIconSize(QSize(30, 30));
+    m_toolbar->setMovable(false);
+    const QString tips[] = {QStringLiteral("タイムカードの記録を表示します"),
+                            QStringLiteral("不要なカードを削除します"),
+                            QStringLiteral("追加打刻をします"),
+                            QStringLiteral("操作ガイドを開きます")};
+    for (int n = 0; n < 4; ++n) {
+        QAction *a = m_toolbar->addAction(punchimages::toolbarIcon(n + 1), tips[n]);
+        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(n + 1));
+        a->setToolTip(tips[n]);
+        m_tool[n] = a;
+        if (n == 1 || n == 3)
+            m_toolbar->addSeparator();
+    }
+    connect(m_tool[0], &QAction::triggered, this,
+            [this] { act([&] { m_screen.toolbarMonthView(); }); });
+    connect(m_tool[1], &QAction::triggered, this,
+            [this] { act([&] { m_screen.toolbarRemoval(); }); });
+    connect(m_tool[2], &QAction::triggered, this, &frmrecoder::openAddPanel);
+    connect(m_tool[3], &QAction::triggered, this, [this] { setGuideOpen(true); });
+}
+
+void frmrecoder::buildHeader() {
+    auto *dateFrame = new QFrame(this);
+    dateFrame->setGeometry(6, 44, 196, 74);
+    dateFrame->setFrameShape(QFrame::StyledPanel);
+    for (int b = 0; b < 2; ++b) {
+        auto *box = new EntryBox(QStringLiteral("textukihi_%1").arg(b), 2, dateFrame);
+        box->setGeometry(6 + b * 66, 6, 38, 34);
+        box->setToolTip(QStringLiteral("訂正可能です"));
+        box->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold;"));
+        m_dayBoxes[b] = box;
+        connect(box, &EntryBox::left, this, [this, b] { leavePunchBox(b); });
+    }
+    caption(QStringLiteral("月"), dateFrame, {46, 12, 20, 24}, 17);
+    caption(QStringLiteral("日"), dateFrame, {112, 12, 20, 24}, 17);
+    m_weekday = caption({}, dateFrame, {134, 6, 52, 34}, 20);
+    m_weekday->setObjectName(QStringLiteral("lblyoubi"));
+    m_weekday->setAlignment(Qt::AlignCenter);
+    m_weekday->setStyleSheet(QStringLiteral(
+        "font-size: 20px; font-weight: bold; border: 1px solid #b08060; border-radius: 4px;"));
+
+    m_year = caption({}, dateFrame, {6, 46, 42, 22}, 14);
+    m_year->setObjectName(QStringLiteral("lbltukihi_3"));
+    m_year->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral("年"), dateFrame, {50, 46, 16, 22}, 14);
+    m_month = caption({}, dateFrame, {66, 46, 22, 22}, 14);
+    m_month->setObjectName(QStringLiteral("lbltukihi_4"));
+    m_month->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption(QStringLiteral("月分のカード"), dateFrame, {90, 46, 100, 22}, 14);
+
+    m_clock = new QLabel(this);
+    m_clock->setObjectName(QStringLiteral("lbltimer"));
+    m_clock->setGeometry(208, 44, kWidth - 214, 74);
+    m_clock->setAlignment(Qt::AlignCenter);
+    QFont cf(QStringLiteral("IPAGothic"));
+    cf.setPixelSize(44);
+    cf.setBold(true);
+    m_clock->setFont(cf);
+    m_clock->setStyleSheet(
+        QStringLiteral("color: #b8ffe8; background: #17303a; border-radius: 6px;"));
+}
+
+void frmrecoder::buildRack() {
+    caption(QStringLiteral("◆ タイムカード"), this, {8, 122, 160, 18}, 13);
+    m_rack = new QListWidget(this);
+    m_rack->setObjectName(QStringLiteral("List1"));
+    m_rack->setGeometry(6, 142, 160, 362);
+    QFont rf(QStringLiteral("IPAGothic"));
+    rf.setPixelSize(16);
+    m_rack->setFont(rf);
+    m_rack->setSpacing(1);
+    m_rack->installEventFilter(this);
+    connect(m_rack, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int row = m_rack->row(item);
+        act([&] { m_screen.rackClicked(row); });
+    });
+
+    m_dayBoxes[0]->setNext(m_dayBoxes[1]);
+    m_dayBoxes[1]->setExitTarget(m_rack);
+
+    m_cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    m_cancel->setObjectName(QStringLiteral("Command6"));
+    m_cancel->setGeometry(6, 512, 160, 40);
+    m_cancel->hide();
+    connect(m_cancel, &QPushButton::clicked, this, [this] { act([&] { m_screen.cancelMode(); }); });
+}
+
+void frmrecoder::buildButtons() {
+    m_hint = caption(QStringLiteral("← 左の一覧から自分の名前を\n　 クリックしてください。"), this,
+                     {kRightX + 10, 230, 220, 60}, 15);
+    m_hint->setStyleSheet(QStringLiteral("font-size: 15px; color: #806040;"));
+
+    m_press = new QPushButton(QStringLiteral("カードを押す"), this);
+    m_press->setObjectName(QStringLiteral("Command1"));
+    m_press->setGeometry(kRightX, 450, 116, 54);
+    m_return = new QPushButton(QStringLiteral("カードを戻す"), this);
+    m_return->setObjectName(QStringLiteral("Command2"));
+    m_return->setGeometry(kRightX + 120, 450, 116, 54);
+    const QString style = QStringLiteral("QPushButton { font-size: 16px; font-weight: bold; }");
+    m_press->setStyleSheet(style);
+    m_return->setStyleSheet(style);
+    connect(m_press, &QPushButton::clicked, this, [this] { act([&] { m_screen.press(); }); });
+    connect(m_return, &QPushButton::clicked, this, [this] {
+        act([&] { m_screen.returnCard(); });
+        m_rack->setFocus();
+    });
+    caption(QStringLiteral("※「カードを戻す」で記録されます。"), this, {kRightX, 512, 240, 20}, 12);
+}
+
+void frmrecoder::render() {
+    if (!m_loaded)
+        return;
+    m_rendering = true;
+    m_clock->setText(m_screen.clockText());
+    m_weekday->setText(m_screen.weekdayShown());
+    m_year->setText(m_screen.yearText());
+    m_month->setText(m_screen.monthText());
+
+    const CardRack &rack = m_screen.rack();
+    QStringList shown;
+    for (int i = 0; i < m_rack->count(); ++i)
+        shown.append(m_rack->item(i)->text());
+    if (shown != rack.lines()) {
+        m_rack->clear();
+        m_rack->addItems(rack.lines());
+    }
+    m_rack->setCurrentRow(rack.selected());
+    if (rack.selected() < 0)
+        m_rack->clearSelection();
+    m_rack->setStyleSheet(
+        QStringLiteral("QListWidget { background: %1; } QListWidget::item { padding: 2px; }")
+            .arg(rgbSheet(rack.background())));
+    m_rack->setEnabled(rack.enabled());
+    m_cancel->setVisible(rack.cancelVisible());
+    m_tool[0]->setEnabled(m_screen.toolbarViewButtonsEnabled());
+    m_tool[1]->setEnabled(m_screen.toolbarViewButtonsEnabled());
+
+    const PunchPanel &panel = m_screen.panel();
+    m_card->render(panel);
+    m_card->setVisible(panel.visible());
+    m_hint->setVisible(!panel.visible());
+    m_press->setEnabled(panel.cardSet());
+    m_return->setEnabled(panel.cardSet());
+
+    m_view->setVisible(m_screen.monthView().isOpen());
+    m_view->render(m_screen.monthView());
+    m_add->render();
+    m_guide->setVisible(m_screen.widthTwips() != RecorderScreen::kWidthTwips);
+    m_rendering = false;
+}
+
+void frmrecoder::flushDayBoxes() {
+    for (EntryBox *b : m_dayBoxes)
+        b->flushLeave();
+}
+
+void frmrecoder::onTick() {
+    const bool first = !m_screen.dateShown();
+    m_screen.tick();
+    if (first) {
+        m_dayBoxes[0]->setShownText(m_screen.punchDay().monthText);
+        m_dayBoxes[1]->setShownText(m_screen.punchDay().dayText);
+        render();
+    } else {
+        m_clock->setText(m_screen.clockText());
+    }
+}
+
+void frmrecoder::onActivated() {
+    if (!m_loaded || m_ctx.services.programEnd.ended())
+        return;
+    m_screen.activated();
+    render();
+}
+
+void frmrecoder::leavePunchBox(int box) {
+    EntryBox *b = m_dayBoxes[box];
+    const QString shown = box == 0 ? m_screen.leavePunchMonth(b->text(), b->remembered())
+                                   : m_screen.leavePunchDay(b->text(), b->remembered());
+    b->setText(shown);
+    render();
+}
+
+void frmrecoder::openAddPanel() {
+    // A set card is refused before the PIN is asked.
+    if (m_screen.panel().cardSet() || m_ctx.host.askPin(QStringLiteral("recorder")))
+        m_screen.openAddPanel();
+    render();
+    if (m_screen.addPanel().visible())
+        m_add->findChild<QWidget *>(QStringLiteral("Combo1"))->setFocus();
+}
+
+void frmrecoder::setGuideOpen(bool open) {
+    m_screen.setGuideOpen(open);
+    setTwipsSize(m_screen.widthTwips(), kHeightTwips);
+    render();
+}
+
+bool frmrecoder::event(QEvent *e) {
+    if (e->type() == QEvent::WindowActivate)
+        onActivated();
+    return WorkingScreen::event(e);
+}
+
+bool frmrecoder::eventFilter(QObject *watched, QEvent *e) {
+    // Enter or Space on a rack line acts as a click on it.
+    if (watched == m_rack && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(e)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+            m_rack->currentRow() >= 0) {
+            const int row = m_rack->currentRow();
+            act([&] { m_screen.rackClicked(row); });
+            return true;
+        }
+    }
+    return WorkingScreen::eventFilter(watched, e);
+}
+
+void frmrecoder::showEvent(QShowEvent *e) {
+    WorkingScreen::showEvent(e);
+    if (!m_shownOnce) {
+        // The rack is where every employee starts.
+        m_shownOnce = true;
+        m_rack->setFocus();
+    }
+    auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (sub && !m_subConnected) {
+        m_subConnected = true;
+        // Inside the main frame, activation comes from the child window.
+        connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates old, Qt::WindowStates now) {
+                    if ((now & Qt::WindowActive) && !(old & Qt::WindowActive))
+                        onActivated();
+                });
+    }
+}
+
+void frmrecoder::closeEvent(QCloseEvent *e) {
+    m_timer->stop();
+    m_screen.closing();
+    WorkingScreen::closeEvent(e);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/ui/WorkingScreen.h"
+#include "punchclock/RecorderScreen.h"
+
+class AddPunchPanelWidget;
+class CardPanelWidget;
+class EntryBox;
+class GuidePanel;
+class MonthViewPanel;
+class QAction;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class QToolBar;
+
+// The punch-clock screen: the widgets of RecorderScreen, which holds the rules.
+class frmrecoder : public WorkingScreen {
+    Q_OBJECT
+public:
+    static constexpr int kHeightTwips = 8400;
+
+    explicit frmrecoder(ScreenContext &ctx, QWidget *parent = nullptr);
+
+    RecorderScreen &logic() { return m_screen; }
+    // Shows the state of the logic in the widgets.
+    void render();
+
+protected:
+    bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void buildHeader();
+    void buildRack();
+    void buildButtons();
+    void buildToolbar();
+    void onTick();
+    void onActivated();
+    void openAddPanel();
+    void setGuideOpen(bool open);
+    void leavePunchBox(int box);
+    // Every action first finishes a punch day box the click has just left.
+    template <typename F> void act(F f) {
+        flushDayBoxes();
+        f();
+        render();
+    }
+    void flushDayBoxes();
+
+    RecorderScreen m_screen;
+    QTimer *m_timer = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QAction *m_tool[4] = {};
+    QLabel *m_clock = nullptr;
+    EntryBox *m_dayBoxes[2] = {};
+    QLabel *m_weekday = nullptr;
+    QLabel *m_year = nullptr;
+    QLabel *m_month = nullptr;
+    QListWidget *m_rack = nullptr;
+    QPushButton *m_cancel = nullptr;
+    CardPanelWidget *m_card = nullptr;
+    QLabel *m_hint = nullptr;
+    QPushButton *m_press = nullptr;
+    QPushButton *m_return = nullptr;
+    MonthViewPanel *m_view = nullptr;
+    AddPunchPanelWidget *m_add = nullptr;
+    GuidePanel *m_guide = nullptr;
+    bool m_loaded = false;
+    bool m_rendering = false;
+    bool m_subConnected = false;
+    bool m_shownOnce = false;
+};

@@ -1,0 +1,266 @@
+#include "RecorderHarness.h"
+#include "punchclock/PunchFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QString kFolder = "2009年5月";
+
+struct RecorderGui : ::testing::Test, RecorderHarness {
+    void SetUp() override {
+        PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+        t.clock.set(2009, 5, 12, 8, 59, 40); // a Tuesday
+    }
+    QString text(const QString &name) { return child<QLabel>(name)->text(); }
+    void clickRackLine(int row) {
+        auto *rack = child<QListWidget>("List1");
+        const QRect r = rack->visualItemRect(rack->item(row));
+        QTest::mouseClick(rack->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void clickTool(int n) {
+        auto *bar = child<QToolBar>("Toolbar1");
+        QAction *a = bar->findChild<QAction *>(QStringLiteral("Toolbar1_%1").arg(n));
+        QTest::mouseClick(bar->widgetForAction(a), Qt::LeftButton);
+    }
+    void typeInto(QWidget *w, const QString &s) {
+        for (const QChar c : s)
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+};
+
+} // namespace
+
+TEST_F(RecorderGui, ClockInWithMouseAndKeyboardWritesTheCard) {
+    frmrecoder &w = open();
+    EXPECT_EQ(t.session.screenWord, "recorder");
+    EXPECT_EQ(text("lbltimer"), "8:59:40");
+    EXPECT_EQ(child<QLineEdit>("textukihi_0")->text(), "05");
+    EXPECT_EQ(child<QLineEdit>("textukihi_1")->text(), "12");
+    EXPECT_EQ(text("lblyoubi"), "火");
+    EXPECT_EQ(text("lbltukihi_3"), "2009");
+    EXPECT_EQ(text("lbltukihi_4"), "5");
+    auto *rack = child<QListWidget>("List1");
+    ASSERT_EQ(rack->count(), 2);
+    EXPECT_EQ(rack->item(0)->text(), "1   山田太郎");
+    EXPECT_FALSE(child<QWidget>("Picture2")->isVisible());
+
+    clickRackLine(0);
+    EXPECT_TRUE(child<QWidget>("Picture2")->isVisible());
+    EXPECT_EQ(text("lbldata_1"), "山田太郎");
+
+    QTest::mouseClick(child<QWidget>("Image3_0"), Qt::LeftButton);
+    EXPECT_EQ(text("lbldata_3"), "8:59");
+    EXPECT_TRUE(child<QWidget>("Image4_0")->isVisible());
+    EXPECT_FALSE(child<QWidget>("Image3_0")->isVisible());
+
+    t.clock.set(2009, 5, 12, 9, 10, 0);
+    auto *press = child<QPushButton>("Command1");
+    press->setFocus();
+    QTest::keyClick(press, Qt::Key_Space);
+    EXPECT_TRUE(child<QWidget>("Image3_0")->isVisible());
+    EXPECT_TRUE(child<QLabel>("lbldata_3")->styleSheet().contains("000080"));
+
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_FALSE(child<QWidget>("Picture2")->isVisible());
+    const CardTable c = PunchData::readCard(t, kFolder, "1");
+    EXPECT_EQ(c.at(11, ClockIn), "8:59");
+    EXPECT_EQ(c.at(11, Weekday), "火");
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+    (void)w;
+}
+
+TEST_F(RecorderGui, KeyboardSetsACardAndChangesTheDay) {
+    open();
+    auto *rack = child<QListWidget>("List1");
+    rack->setFocus();
+    QTest::keyClick(rack, Qt::Key_Down);
+    QTest::keyClick(rack, Qt::Key_Down);
+    QTest::keyClick(rack, Qt::Key_Return);
+    ASSERT_EQ(text("lbldata_1"), "鈴木花子");
+
+    auto *day = child<QLineEdit>("textukihi_1");
+    day->setFocus();
+    QTest::keyClick(day, Qt::Key_Escape);
+    EXPECT_TRUE(day->text().isEmpty());
+    typeInto(day, "11");
+    QTest::keyClick(day, Qt::Key_Return);
+    QTest::qWait(20);
+    EXPECT_EQ(text("lblyoubi"), "月");
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+
+    QTest::mouseClick(child<QWidget>("Image3_3"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    const CardTable c = PunchData::readCard(t, kFolder, "2");
+    EXPECT_EQ(c.at(10, ClockOut), "8:59");
+    EXPECT_EQ(c.at(10, Weekday), "月");
+}
+
+TEST_F(RecorderGui, DayCannotChangeWithoutACard) {
+    open();
+    auto *day = child<QLineEdit>("textukihi_1");
+    day->setFocus();
+    day->selectAll();
+    typeInto(day, "3");
+    QTest::keyClick(day, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !t.dialogs.boxes().isEmpty(); }, 1000));
+    EXPECT_EQ(t.dialogs.texts(),
+              QStringList({"タイムカードがセットされていないと、日付の変更はできません。"}));
+    EXPECT_EQ(day->text(), "12");
+}
+
+TEST_F(RecorderGui, ToolbarModesMonthViewAndRemoval) {
+    open();
+    auto *bar = child<QToolBar>("Toolbar1");
+    QStringList tips;
+    for (int n = 1; n <= 4; ++n)
+        tips.append(bar->findChild<QAction *>(QStringLiteral("Toolbar1_%1").arg(n))->toolTip());
+    EXPECT_EQ(tips, QStringList({"タイムカードの記録を表示します", "不要なカードを削除します",
+                                 "追加打刻をします", "操作ガイドを開きます"}));
+
+    clickTool(1);
+    EXPECT_TRUE(child<QWidget>("Command6")->isVisible());
+    clickRackLine(1);
+    EXPECT_TRUE(child<QWidget>("Picture5")->isVisible());
+    EXPECT_EQ(text("lblitiran_92"), "鈴木花子");
+    EXPECT_EQ(text("lblitiran_0"), "1");
+    EXPECT_FALSE(child<QWidget>("List1")->isEnabled());
+    child<QScrollBar>("VScroll1")->setValue(16);
+    EXPECT_EQ(text("lblitiran_0"), "17");
+    QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_FALSE(child<QWidget>("Picture5")->isVisible());
+    EXPECT_FALSE(child<QWidget>("Command6")->isVisible());
+
+    clickTool(2);
+    t.dialogs.answer(BoxAnswer::Cancel);
+    clickRackLine(0);
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"1   山田太郎 を削除します。"}));
+    EXPECT_TRUE(QFile::exists(t.path(kFolder + "/1.Card")));
+    EXPECT_FALSE(child<QWidget>("Command6")->isVisible());
+}
+
+TEST_F(RecorderGui, AdditionalPunchAsksThePinAndWrites) {
+    open();
+    host.pinMatches = false;
+    clickTool(3);
+    EXPECT_EQ(host.asked, QStringList({"recorder"}));
+    EXPECT_FALSE(child<QWidget>("Picture6")->isVisible());
+    host.pinMatches = true;
+    clickTool(3);
+    ASSERT_TRUE(child<QWidget>("Picture6")->isVisible());
+    auto *months = child<QComboBox>("Combo1");
+    ASSERT_EQ(months->count(), 1);
+    months->setFocus();
+    QTest::keyClick(months, Qt::Key_Down);
+    auto *list = child<QListWidget>("List2");
+    ASSERT_EQ(list->count(), 2);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(text("lbldata_8"), "山田太郎");
+    auto *month = child<QLineEdit>("textukihi_2");
+    month->setFocus();
+    for (const char *s : {"5", "10", "18", "5"}) {
+        typeInto(QApplication::focusWidget(), s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::qWait(10);
+    }
+    QTest::mouseClick(child<QRadioButton>("optuika_3"), Qt::LeftButton);
+    EXPECT_EQ(text("lbldata_12"), "18:05");
+    QTest::mouseClick(child<QPushButton>("Command7"), Qt::LeftButton);
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(9, ClockOut), "18:05");
+    EXPECT_FALSE(child<QRadioButton>("optuika_3")->isEnabled());
+    EXPECT_EQ(t.dialogs.texts(), QStringList());
+    QTest::mouseClick(child<QPushButton>("Command8"), Qt::LeftButton);
+    EXPECT_FALSE(child<QWidget>("Picture6")->isVisible());
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+}
+
+TEST_F(RecorderGui, ActivationAnnouncesAMissingMonthOnce) {
+    QDir(t.path(kFolder)).removeRecursively();
+    open();
+    for (int i = 0; i < 3; ++i) {
+        QEvent e(QEvent::WindowActivate);
+        QApplication::sendEvent(screen.get(), &e);
+    }
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードが準備されていません。"}));
+}
+
+TEST_F(RecorderGui, GuidePanelWidensTheScreen) {
+    frmrecoder &w = open();
+    EXPECT_EQ(w.width(), 415);
+    clickTool(4);
+    EXPECT_EQ(w.width(), 716);
+    EXPECT_TRUE(child<QWidget>("Picture3")->isVisible());
+    QTest::mouseClick(child<QPushButton>("Command5"), Qt::LeftButton);
+    EXPECT_EQ(w.width(), 415);
+}
+
+TEST_F(RecorderGui, ClosingByTheUserEmptiesTheWord) {
+    open();
+    screen->close();
+    EXPECT_TRUE(t.session.screenWord.isEmpty());
+}
+
+TEST_F(RecorderGui, ClickRightAfterTypingTheDayLoadsTheDayFirst) {
+    open();
+    clickTool(3);
+    auto *months = child<QComboBox>("Combo1");
+    months->setFocus();
+    QTest::keyClick(months, Qt::Key_Down);
+    auto *list = child<QListWidget>("List2");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    const QList<QLineEdit *> boxes{child<QLineEdit>("textukihi_2"), child<QLineEdit>("textukihi_3"),
+                                   child<QLineEdit>("textukihi_4"),
+                                   child<QLineEdit>("textukihi_5")};
+    const char *texts[] = {"5", "3", "7", "30"};
+    for (int b = 0; b < 4; ++b) {
+        boxes[b]->setFocus();
+        typeInto(boxes[b], texts[b]);
+    }
+    // The option is clicked straight from the minute box.
+    QTest::mouseClick(child<QRadioButton>("optuika_0"), Qt::LeftButton);
+    EXPECT_EQ(text("lbldata_9"), "7:30");
+    QTest::mouseClick(child<QPushButton>("Command7"), Qt::LeftButton);
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "2").at(2, ClockIn), "7:30");
+    EXPECT_EQ(t.dialogs.texts(), QStringList());
+}
+
+TEST_F(RecorderGui, F1OpensTheUsageGuide) {
+    open();
+    QTest::keyClick(child<QListWidget>("List1"), Qt::Key_F1);
+    EXPECT_EQ(host.guideShown, 1);
+}
+
+TEST_F(RecorderGui, ActivationInsideTheMainFrameRebuildsTheRack) {
+    QMdiArea area;
+    area.resize(900, 700);
+    area.show();
+    screen = std::make_unique<frmrecoder>(ctx);
+    QMdiSubWindow *sub = area.addSubWindow(screen.get());
+    sub->show();
+    auto *other = area.addSubWindow(new QWidget);
+    other->show();
+    area.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&area));
+    area.setActiveSubWindow(other);
+    PunchData::writeCard(
+        t, kFolder,
+        PunchData::makeCard({"3", "佐藤一郎"}, 2009, 5, PunchData::settingsOf("getumatusime")));
+    area.setActiveSubWindow(sub);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return child<QListWidget>("List1")->count() == 3; }, 1000));
+    // Closed with the frame's child window by the user: no screen is in front.
+    sub->close();
+    EXPECT_TRUE(t.session.screenWord.isEmpty());
+    screen.release(); // the child window owns it
+}

@@ -1,0 +1,237 @@
+#include "PunchFixture.h"
+#include "punchclock/RecorderScreen.h"
+
+namespace {
+
+using Box = AddPunchPanel::Box;
+
+struct AddingPunches : ::testing::Test {
+    TestServices t;
+    RecorderScreen screen{t.services};
+    AddPunchPanel &panel = screen.addPanel();
+
+    void SetUp() override {
+        PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+        t.clock.set(2009, 5, 12, 9, 0);
+        ASSERT_TRUE(screen.load());
+        screen.tick();
+        screen.activated();
+    }
+    void loadDay(const QString &month, const QString &day, int employee = 0) {
+        ASSERT_TRUE(screen.openAddPanel());
+        panel.chooseMonth("2009年5月");
+        panel.chooseEmployee(employee);
+        panel.setBox(Box::MonthBox, month);
+        panel.setBox(Box::DayBox, day);
+        panel.leaveDayBox();
+    }
+    void time(const QString &hour, const QString &minute) {
+        panel.setBox(Box::HourBox, hour);
+        panel.leaveTimeBox();
+        panel.setBox(Box::MinuteBox, minute);
+        panel.leaveTimeBox();
+    }
+    CardTable card(const QString &code = "1") { return PunchData::readCard(t, "2009年5月", code); }
+};
+
+} // namespace
+
+TEST(AddPunchRules, MonthsNewestFirst) {
+    EXPECT_EQ(AddPunchPanel::sortNewestFirst({"2008年12月", "2009年1月", "2009年11月"}),
+              QStringList({"2009年11月", "2009年1月", "2008年12月"}));
+    EXPECT_EQ(AddPunchPanel::sortNewestFirst({"20年5月", "21年10月", "21年2月"}),
+              QStringList({"21年10月", "21年2月", "20年5月"}));
+}
+
+TEST(AddPunchRules, TimeText) {
+    const struct {
+        const char *hour, *minute, *text;
+    } cases[] = {{"7", "5", "7:05"}, {"7", "05", "7:05"}, {"18", "30", "18:30"},
+                 {"0", "0", "0:00"}, {"9", "9", "9:09"},  {"9", "10", "9:10"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(AddPunchPanel::timeText(c.hour, c.minute), c.text) << c.hour << c.minute;
+}
+
+TEST_F(AddingPunches, ListsMonthsAndEmployees) {
+    t.put("2008年12月/x.txt", "");
+    t.put("2009年11月/x.txt", "");
+    ASSERT_TRUE(screen.openAddPanel());
+    EXPECT_TRUE(panel.visible());
+    EXPECT_EQ(panel.months(), QStringList({"2009年11月", "2009年5月", "2008年12月"}));
+    panel.chooseMonth("2009年11月");
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードがありません。"}));
+    panel.chooseMonth("2009年5月 ");
+    EXPECT_EQ(panel.employees(), QStringList({"1   山田太郎", "2   鈴木花子"}));
+    panel.chooseEmployee(1);
+    EXPECT_EQ(panel.codeLabel(), "2   ");
+    EXPECT_EQ(panel.nameLabel(), "鈴木花子");
+    EXPECT_TRUE(panel.boxesEnabled());
+    for (int k = 0; k < 4; ++k)
+        EXPECT_TRUE(panel.optionEnabled(k));
+}
+
+TEST_F(AddingPunches, AddsAMissingPunch) {
+    CardTable c = card();
+    c.at(9, ClockIn) = "8:50";
+    PunchData::writeCard(t, "2009年5月", c);
+    loadDay("5", "10");
+    ASSERT_TRUE(panel.dayLoaded());
+    EXPECT_TRUE(panel.timeLabel(0).pressed());
+    EXPECT_FALSE(panel.optionEnabled(0));
+    panel.chooseKind(0); // disabled: no effect
+    EXPECT_FALSE(panel.optionChecked(0));
+    time("17", "5");
+    panel.chooseKind(1);
+    EXPECT_EQ(panel.timeLabel(1).text, "17:05");
+    panel.chooseKind(3);
+    EXPECT_TRUE(panel.timeLabel(1).text.isEmpty());
+    EXPECT_EQ(panel.timeLabel(3).text, "17:05");
+    EXPECT_TRUE(panel.timeLabel(3).pending());
+    EXPECT_EQ(panel.timeLabel(0).text, "8:50");
+    panel.setWeekday(6); // 日曜
+    ASSERT_TRUE(panel.add());
+    EXPECT_TRUE(panel.timeLabel(3).pressed());
+    EXPECT_FALSE(panel.optionEnabled(3));
+    EXPECT_FALSE(panel.optionChecked(3));
+    const CardTable after = card();
+    EXPECT_EQ(after.at(9, ClockIn), "8:50");
+    EXPECT_EQ(after.at(9, ClockOut), "17:05");
+    EXPECT_EQ(after.at(9, Weekday), "日");
+    // A further kind for the same day; no weekday chosen empties the field.
+    panel.setWeekday(-1);
+    panel.chooseKind(1);
+    ASSERT_TRUE(panel.add());
+    EXPECT_EQ(card().at(9, BreakOut), "17:05");
+    EXPECT_EQ(card().at(9, Weekday), "");
+}
+
+TEST_F(AddingPunches, HourAndMinuteChecks) {
+    loadDay("5", "10");
+    panel.chooseKind(0);
+    time("24", "00");
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"時刻は「0～23」で入力してください。"}));
+    EXPECT_TRUE(panel.box(Box::HourBox).isEmpty());
+    EXPECT_TRUE(panel.timeLabel(0).text.isEmpty());
+    time("0", "07");
+    EXPECT_EQ(panel.timeLabel(0).text, "0:07");
+    time("6", "75");
+    EXPECT_TRUE(panel.box(Box::MinuteBox).isEmpty());
+    EXPECT_FALSE(panel.add()); // a box is empty
+}
+
+TEST_F(AddingPunches, NothingIsWrittenWithoutALoadedDay) {
+    const QByteArray before = t.bytes("2009年5月/1.Card");
+    // The card of the typed month does not exist.
+    loadDay("6", "10");
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"山田太郎 のタイムカードは見つかりません。"}));
+    panel.chooseKind(0);
+    time("9", "00");
+    EXPECT_FALSE(panel.add());
+    // A day the card lacks (day 0 reads as the blank rows' day).
+    for (const char *day : {"0", "32", "x"}) {
+        panel.setBox(Box::MonthBox, "5");
+        panel.setBox(Box::DayBox, day);
+        panel.leaveDayBox();
+        EXPECT_FALSE(panel.dayLoaded()) << day;
+        EXPECT_FALSE(panel.add()) << day;
+    }
+    // The day typed after loading, without leaving the box.
+    panel.setBox(Box::DayBox, "10");
+    panel.leaveDayBox();
+    ASSERT_TRUE(panel.dayLoaded());
+    panel.setBox(Box::DayBox, "11");
+    EXPECT_FALSE(panel.add());
+    EXPECT_EQ(t.bytes("2009年5月/1.Card"), before);
+}
+
+TEST_F(AddingPunches, RefusedWhileACardIsSetSoItsPunchesStay) {
+    screen.rackClicked(1);
+    screen.chooseKind(0);
+    screen.press();
+    EXPECT_FALSE(screen.openAddPanel());
+    EXPECT_EQ(t.dialogs.texts(),
+              QStringList({"タイムカードを戻してから、追加打刻をしてください。"}));
+    EXPECT_FALSE(panel.visible());
+    ASSERT_TRUE(screen.returnCard());
+    EXPECT_EQ(card("2").at(11, ClockIn), "9:00");
+    EXPECT_EQ(card("1").at(11, ClockIn), "");
+    EXPECT_TRUE(screen.openAddPanel());
+}
+
+TEST_F(AddingPunches, ClosingEmptiesThePanel) {
+    loadDay("5", "10");
+    time("9", "0");
+    panel.close();
+    EXPECT_FALSE(panel.visible());
+    EXPECT_TRUE(panel.employees().isEmpty());
+    EXPECT_TRUE(panel.codeLabel().isEmpty());
+    EXPECT_TRUE(panel.box(Box::HourBox).isEmpty());
+    EXPECT_FALSE(panel.dayLoaded());
+}
+
+TEST_F(AddingPunches, RemovalAsksAndRebuildsFromTheRoster) {
+    screen.toolbarRemoval();
+    t.dialogs.answer(BoxAnswer::Cancel);
+    screen.rackClicked(0);
+    ASSERT_EQ(t.dialogs.boxes().size(), 1);
+    EXPECT_EQ(t.dialogs.boxes()[0].text, "1   山田太郎 を削除します。");
+    EXPECT_EQ(t.dialogs.boxes()[0].title, "確認");
+    EXPECT_EQ(t.dialogs.boxes()[0].icon, BoxIcon::Warning);
+    EXPECT_EQ(t.dialogs.boxes()[0].buttons, BoxButtons::OkCancel);
+    EXPECT_EQ(screen.rack().modeWord(), "");
+    EXPECT_TRUE(QFile::exists(t.path("2009年5月/1.Card")));
+
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+    EXPECT_FALSE(QFile::exists(t.path("2009年5月/1.Card")));
+    EXPECT_EQ(screen.rack().lines(), QStringList({"2   鈴木花子"}));
+    EXPECT_EQ(screen.rack().modeWord(), "");
+    EXPECT_EQ(screen.rack().background(), CardRack::kNormal);
+    EXPECT_FALSE(screen.rack().cancelVisible());
+
+    // The last card: the rack stays grey until "キャンセル".
+    screen.toolbarRemoval();
+    t.dialogs.clear();
+    screen.rackClicked(0);
+    EXPECT_EQ(t.dialogs.texts(),
+              QStringList({"2   鈴木花子 を削除します。", "タイムカードは全て削除されました。"}));
+    EXPECT_TRUE(screen.rack().lines().isEmpty());
+    EXPECT_EQ(screen.rack().modeWord(), "y");
+    EXPECT_EQ(screen.rack().background(), CardRack::kRemoval);
+    screen.cancelMode();
+    EXPECT_EQ(screen.rack().background(), CardRack::kNormal);
+}
+
+TEST_F(AddingPunches, RemovalSkipsCardsOfCodesNotInTheRoster) {
+    PunchData::writeCard(
+        t, "2009年5月",
+        PunchData::makeCard({"77", "退職者"}, 2009, 5, PunchData::settingsOf("getumatusime")));
+    screen.activated();
+    ASSERT_EQ(screen.rack().lines().size(), 3);
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+    EXPECT_EQ(screen.rack().lines(), QStringList({"2   鈴木花子"}));
+}
+
+TEST_F(AddingPunches, NoRemovalWhileACardIsSet) {
+    screen.rackClicked(0);
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードを戻してから、クリックしてください。"}));
+    EXPECT_TRUE(QFile::exists(t.path("2009年5月/1.Card")));
+    EXPECT_EQ(screen.rack().modeWord(), "y");
+    ASSERT_TRUE(screen.returnCard());
+    screen.rackClicked(0);
+    EXPECT_FALSE(QFile::exists(t.path("2009年5月/1.Card")));
+}
+
+TEST_F(AddingPunches, AnotherMonthForgetsTheEmployee) {
+    t.put("2009年4月/x.txt", "");
+    loadDay("5", "10");
+    ASSERT_TRUE(panel.dayLoaded());
+    panel.chooseMonth("2009年4月");
+    EXPECT_TRUE(panel.codeLabel().isEmpty());
+    EXPECT_FALSE(panel.dayLoaded());
+    EXPECT_FALSE(panel.boxesEnabled());
+    EXPECT_FALSE(panel.add());
+}

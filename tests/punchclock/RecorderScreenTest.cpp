@@ -1,0 +1,217 @@
+#include "punchclock/RecorderScreen.h"
+#include "PunchFixture.h"
+
+using P = PunchData::Person;
+
+namespace {
+
+struct Recorder : ::testing::Test {
+    TestServices t;
+    RecorderScreen screen{t.services};
+
+    void start(int y, int mo, int d, int h, int mi) {
+        t.clock.set(y, mo, d, h, mi);
+        ASSERT_TRUE(screen.load());
+        screen.tick();
+        screen.activated();
+    }
+};
+
+} // namespace
+
+TEST_F(Recorder, LoadCreatesMissingFilesAndTakesTheScreenWord) {
+    ASSERT_TRUE(screen.load());
+    EXPECT_EQ(t.session.screenWord, "recorder");
+    EXPECT_EQ(records::parse(t.bytes(kRosterFile)).size(), Roster::kValues);
+    EXPECT_EQ(records::parse(t.bytes(kSettingsFile)).size(), CalcSettings::kCount);
+    EXPECT_EQ(screen.settings()[CalcSettings::YearStyle], "seireki");
+    EXPECT_TRUE(screen.yearText().isEmpty());
+    EXPECT_TRUE(screen.monthText().isEmpty());
+    // An empty roster and no month: an empty rack and no message.
+    screen.activated();
+    EXPECT_TRUE(screen.rack().lines().isEmpty());
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+}
+
+TEST_F(Recorder, FatalLoadErrorsEndTheProgram) {
+    struct Case {
+        FileError error;
+        const char *text;
+    };
+    const Case cases[] = {
+        {FileError::DeviceIO,
+         "Ｉ／Ｏエラーです。ガイドブックをご覧ください。プログラムを終了します"},
+        {FileError::DiskFull, "デイスクにスペースがありません。プログラムを終了します"},
+    };
+    for (const Case &c : cases) {
+        TestServices s;
+        s.fs.failOn(FaultyFileSystem::Op::Read, 2, c.error); // Kijyun.Dat
+        PunchData::prepareMonth(s, 2009, 5, {{"1", "山田"}});
+        RecorderScreen r(s.services);
+        EXPECT_FALSE(r.load());
+        EXPECT_EQ(s.programEnd.calls, 1);
+        ASSERT_EQ(s.dialogs.boxes().size(), 1);
+        EXPECT_EQ(s.dialogs.boxes()[0].text, QString::fromUtf8(c.text));
+        EXPECT_EQ(s.dialogs.boxes()[0].title, "エラー");
+    }
+}
+
+TEST_F(Recorder, OtherLoadErrorsAreClearedAndTheStepSkipped) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
+    t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::PathFileAccess);
+    t.clock.set(2009, 5, 10, 9, 0);
+    EXPECT_TRUE(screen.load());
+    EXPECT_EQ(t.programEnd.calls, 0);
+    EXPECT_EQ(screen.monthFolder(), "2009年5月");
+    // The roster was never taken for missing: the file keeps its employee.
+    EXPECT_EQ(records::parse(t.bytes(kRosterFile)).value(1), "山田");
+}
+
+TEST_F(Recorder, CurrentCardMonth) {
+    struct Case {
+        const char *name;
+        QDate date;
+        const char *kind;
+        const char *style;
+        const char *endDay;
+        const char *attribution;
+        const char *year;
+        const char *month;
+    };
+    const Case cases[] = {
+        {"20sime on 20 December", {2009, 12, 20}, "20sime", "seireki", "", "", "2009", "12"},
+        {"20sime on 21 December", {2009, 12, 21}, "20sime", "seireki", "", "", "2010", "1"},
+        {"tougetu 10 January", {2009, 1, 10}, "sonota", "seireki", "15", "tougetu", "2008", "12"},
+        {"tougetu 16 January", {2009, 1, 16}, "sonota", "seireki", "15", "tougetu", "2009", "1"},
+        {"yokugetu 16 December",
+         {2009, 12, 16},
+         "sonota",
+         "seireki",
+         "15",
+         "yokugetu",
+         "2010",
+         "1"},
+        {"era year 21 for 2009", {2009, 5, 1}, "getumatusime", "wareki", "", "", "21", "5"},
+        {"no pay period", {2009, 5, 1}, "", "seireki", "", "", "", ""},
+        {"sonota without attribution", {2009, 5, 1}, "sonota", "seireki", "15", "", "2009", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestServices s;
+        PunchData::writeSettings(s, c.kind, "", c.style, c.endDay, c.attribution);
+        s.clock.set(QDateTime(c.date, QTime(12, 0)));
+        RecorderScreen r(s.services);
+        ASSERT_TRUE(r.load());
+        EXPECT_EQ(r.yearText(), c.year);
+        EXPECT_EQ(r.monthText(), c.month);
+    }
+}
+
+TEST_F(Recorder, LeapDayBeforeTheDayChangeHourKeepsTheCardMonth) {
+    PunchData::prepareMonth(t, 2008, 3, {{"1", "山田"}}, "5");
+    start(2008, 3, 1, 4, 59);
+    EXPECT_EQ(screen.punchDay().monthText, "02");
+    EXPECT_EQ(screen.punchDay().dayText, "29");
+    EXPECT_EQ(screen.weekdayShown(), "金");
+    EXPECT_EQ(screen.monthFolder(), "2008年3月");
+}
+
+TEST_F(Recorder, PunchDayIsWorkedOutOnceOnTheFirstTick) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
+    start(2009, 5, 12, 23, 59);
+    EXPECT_EQ(screen.clockText(), "23:59:00");
+    t.clock.set(2009, 5, 13, 0, 0, 30);
+    screen.tick();
+    EXPECT_EQ(screen.clockText(), "0:00:30");
+    EXPECT_EQ(screen.punchDay().dayText, "12");
+    EXPECT_TRUE(screen.dateShown());
+}
+
+TEST_F(Recorder, RackLinesFollowTheFolderListing) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"12345", "長い番号"}, {"20", "鈴木"}});
+    start(2009, 5, 12, 9, 0);
+    EXPECT_EQ(screen.rack().lines(), QStringList({"1   山田太郎", "1234長い番号", "20  鈴木"}));
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+}
+
+TEST_F(Recorder, MissingMonthIsAnnouncedOnceNotOnEveryActivation) {
+    PunchData::writeSettings(t, "getumatusime");
+    PunchData::writeRoster(t, {{"1", "山田"}});
+    t.clock.set(2009, 5, 12, 9, 0);
+    ASSERT_TRUE(screen.load());
+    // Closing the box activates the screen again, which rebuilds the rack.
+    int activations = 0;
+    t.dialogs.onBox = [&](const ScriptedDialogs::Box &) {
+        if (++activations < 5)
+            screen.activated();
+    };
+    screen.activated();
+    screen.activated();
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードが準備されていません。"}));
+    EXPECT_EQ(t.dialogs.boxes()[0].title, "お知らせ");
+    EXPECT_EQ(t.dialogs.boxes()[0].icon, BoxIcon::None);
+
+    // Once cards are found the message may come again when they are gone.
+    t.dialogs.onBox = nullptr;
+    PunchData::writeCard(
+        t, "2009年5月",
+        PunchData::makeCard({"1", "山田"}, 2009, 5, PunchData::settingsOf("getumatusime")));
+    screen.activated();
+    EXPECT_EQ(screen.rack().lines(), QStringList({"1   山田"}));
+    QFile::remove(t.path("2009年5月/1.Card"));
+    screen.activated();
+    EXPECT_EQ(t.dialogs.boxes().size(), 2);
+    EXPECT_TRUE(screen.rack().lines().isEmpty());
+}
+
+TEST_F(Recorder, MissingFolderKeepsTheOldRack) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
+    start(2009, 5, 12, 9, 0);
+    ASSERT_EQ(screen.rack().lines().size(), 1);
+    QDir(t.path("2009年5月")).removeRecursively();
+    screen.activated();
+    EXPECT_EQ(screen.rack().lines().size(), 1);
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードが準備されていません。"}));
+}
+
+TEST_F(Recorder, RackModesAndTheirColours) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
+    start(2009, 5, 12, 9, 0);
+    struct Step {
+        void (RecorderScreen::*action)();
+        const char *word;
+        quint32 colour;
+        bool cancel;
+    };
+    const Step steps[] = {
+        {&RecorderScreen::toolbarMonthView, "itiran", 0xFFFFC0, true},
+        {&RecorderScreen::cancelMode, "", 0xFFE0C0, false},
+        {&RecorderScreen::toolbarRemoval, "y", 0xE0E0E0, true},
+        {&RecorderScreen::cancelMode, "", 0xFFE0C0, false},
+    };
+    for (const Step &s : steps) {
+        (screen.*s.action)();
+        EXPECT_EQ(screen.rack().modeWord(), s.word);
+        EXPECT_EQ(screen.rack().background(), s.colour);
+        EXPECT_EQ(screen.rack().cancelVisible(), s.cancel);
+    }
+}
+
+TEST_F(Recorder, ClosingEmptiesTheWordOnlyWhenItIsStillOurs) {
+    ASSERT_TRUE(screen.load());
+    screen.closing();
+    EXPECT_TRUE(t.session.screenWord.isEmpty());
+    ASSERT_TRUE(screen.load());
+    t.session.screenWord = "meibo"; // the frame opens another screen, then closes this one
+    screen.closing();
+    EXPECT_EQ(t.session.screenWord, "meibo");
+}
+
+TEST_F(Recorder, GuideWidth) {
+    ASSERT_TRUE(screen.load());
+    EXPECT_EQ(screen.widthTwips(), 6225);
+    screen.setGuideOpen(true);
+    EXPECT_EQ(screen.widthTwips(), 10740);
+    screen.setGuideOpen(false);
+    EXPECT_EQ(screen.widthTwips(), 6225);
+}
