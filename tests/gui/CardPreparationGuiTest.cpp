@@ -1,6 +1,7 @@
 #include "data/RecordFile.h"
 #include "data/Roster.h"
 #include "data/ui/frmjyunbi.h"
+#include "support/RecordingHost.h"
 #include "support/TestServices.h"
 
 #include <QLabel>
@@ -12,14 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct PreparationHost : ScreenHost {
-    void setWorkingItemsEnabled(bool) override {}
-    void showPunchClock() override { ++punchClockShown; }
-    void openScreen(const QString &) override {}
-    void showUsageGuide() override {}
-    int punchClockShown = 0;
-};
 
 bool focusOn(QWidget *w) {
     return QTest::qWaitFor([w] { return w->hasFocus(); }, 2000);
@@ -38,7 +31,7 @@ TEST(CardPreparationGui, PrepareAMonthFromTheKeyboard) {
     t.put("Meibo.Dat", records::format(r.toList()));
     t.put("2006年12月/1.Card", "");
 
-    PreparationHost host;
+    RecordingHost host;
     ScreenContext ctx{t.services, host};
     auto *w = new frmjyunbi(ctx);
     w->setAttribute(Qt::WA_DeleteOnClose);

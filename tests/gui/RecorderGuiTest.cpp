@@ -151,11 +151,11 @@ TEST_F(RecorderGui, ToolbarModesMonthViewAndRemoval) {
 
 TEST_F(RecorderGui, AdditionalPunchAsksThePinAndWrites) {
     open();
-    host.pinMatches = false;
+    host.pinAnswer = false;
     clickTool(3);
-    EXPECT_EQ(host.asked, QStringList({"recorder"}));
+    EXPECT_EQ(host.pinRequests, QStringList({"recorder"}));
     EXPECT_FALSE(child<QWidget>("Picture6")->isVisible());
-    host.pinMatches = true;
+    host.pinAnswer = true;
     clickTool(3);
     ASSERT_TRUE(child<QWidget>("Picture6")->isVisible());
     auto *months = child<QComboBox>("Combo1");

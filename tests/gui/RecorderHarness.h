@@ -2,6 +2,7 @@
 
 #include "app/ui/WorkingScreen.h"
 #include "punchclock/ui/frmrecoder.h"
+#include "support/RecordingHost.h"
 #include "support/TestServices.h"
 
 #include <QApplication>
@@ -12,29 +13,11 @@
 #include <memory>
 
 // What the main frame would give the punch-clock screen, recorded.
-class FakeHost : public ScreenHost {
-public:
-    void setWorkingItemsEnabled(bool enabled) override { itemsEnabled = enabled; }
-    void showPunchClock() override { ++punchClockShown; }
-    void openScreen(const QString &word) override { opened.append(word); }
-    bool askPin(const QString &requester) override {
-        asked.append(requester);
-        return pinMatches;
-    }
-    void showUsageGuide() override { ++guideShown; }
-
-    bool itemsEnabled = true;
-    int punchClockShown = 0;
-    QStringList opened;
-    QStringList asked;
-    bool pinMatches = true;
-    int guideShown = 0;
-};
 
 // The punch-clock screen over a temporary data folder, shown and active.
 struct RecorderHarness {
     TestServices t;
-    FakeHost host;
+    RecordingHost host;
     ScreenContext ctx{t.services, host};
     std::unique_ptr<frmrecoder> screen;
 

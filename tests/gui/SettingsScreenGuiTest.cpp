@@ -1,5 +1,6 @@
 #include "data/RecordFile.h"
 #include "data/ui/frmkeisankijyun.h"
+#include "support/RecordingHost.h"
 #include "support/TestServices.h"
 
 #include <QApplication>
@@ -15,15 +16,6 @@
 
 namespace {
 
-struct SettingsHost : ScreenHost {
-    void setWorkingItemsEnabled(bool) override {}
-    void showPunchClock() override { ++punchClockShown; }
-    void openScreen(const QString &) override {}
-    void showUsageGuide() override { ++guideShown; }
-    int punchClockShown = 0;
-    int guideShown = 0;
-};
-
 bool focusOn(QWidget *w) {
     return QTest::qWaitFor([w] { return w->hasFocus(); }, 2000);
 }
@@ -32,7 +24,7 @@ bool focusOn(QWidget *w) {
 
 TEST(SettingsScreenGui, EditWithTheKeyboardAndSaveOnClose) {
     TestServices t;
-    SettingsHost host;
+    RecordingHost host;
     ScreenContext ctx{t.services, host};
     auto *w = new frmkeisankijyun(ctx);
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -99,7 +91,7 @@ TEST(SettingsScreenGui, EditWithTheKeyboardAndSaveOnClose) {
 
 TEST(SettingsScreenGui, SavesOnceWhenItsChildWindowCloses) {
     TestServices t;
-    SettingsHost host;
+    RecordingHost host;
     ScreenContext ctx{t.services, host};
     QMdiArea area;
     auto *w = new frmkeisankijyun(ctx);
@@ -118,7 +110,7 @@ TEST(SettingsScreenGui, NothingIsSavedAfterAFatalRead) {
     TestServices t;
     t.put("Kijyun.Dat", "\"7\"\r\n");
     t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::DeviceIO);
-    SettingsHost host;
+    RecordingHost host;
     ScreenContext ctx{t.services, host};
     auto *w = new frmkeisankijyun(ctx);
     EXPECT_TRUE(t.programEnd.ended());

@@ -10,11 +10,6 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-// Readable texts in failure messages.
-inline void PrintTo(const QString &s, std::ostream *os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 // Data files written straight into a temporary data folder.
 struct PunchData {
     struct Person {
