@@ -183,12 +183,20 @@ void frmmain::openScreen(const QString &word) {
         return;
     m_s.session.screenWord = word;
     setWorkingItemsEnabled(false);
-    WorkingScreen *screen = m_registry.create(word, m_ctx);
-    if (!screen || m_s.programEnd.ended())
-        return;
-    QMdiSubWindow *sub = addScreen(screen);
-    if (recorderOpen() && m_recorder != sub)
+    // The punch-clock screen goes first, so its closing moves no focus through
+    // the new screen's boxes (whose checks run when they lose the focus).
+    if (recorderOpen())
         m_recorder->close();
+    WorkingScreen *screen = m_registry.create(word, m_ctx);
+    if (m_s.programEnd.ended()) {
+        delete screen;
+        return;
+    }
+    if (!screen) {
+        showPunchClock();
+        return;
+    }
+    addScreen(screen);
 }
 
 void frmmain::showPunchClock() {
@@ -249,7 +257,11 @@ QMdiSubWindow *frmmain::addScreen(WorkingScreen *screen) {
     sub->move(0, 0);
     sub->show();
     m_mdi->setActiveSubWindow(sub);
-    screen->setFocus(Qt::OtherFocusReason);
+    // The screen's own first box gets the focus, as the screen chose it.
+    if (QWidget *first = screen->focusWidget())
+        first->setFocus(Qt::OtherFocusReason);
+    else
+        screen->nextInFocusChain()->setFocus(Qt::TabFocusReason);
     fitAround(sub);
     return sub;
 }
