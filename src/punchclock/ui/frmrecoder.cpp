@@ -326,6 +326,13 @@ void frmrecoder::showEvent(QShowEvent *e) {
         m_shownOnce = true;
         m_rack->setFocus();
     }
+    // Being shown is becoming the screen in front, whether or not the window
+    // system reports an activation for it (it need not, without a window
+    // manager or when the main frame is not the active window).
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            onActivated();
+    });
     auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (sub && !m_subConnected) {
         m_subConnected = true;
