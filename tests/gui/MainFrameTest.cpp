@@ -86,7 +86,7 @@ TEST(MainFrame, WorkingScreenDisablesItemsAndReturnsToPunchClock) {
     f.trigger("mynustaff");
     EXPECT_EQ(f.t.session.screenWord, "meibo");
     EXPECT_TRUE(allEnabled(f, false));
-    EXPECT_EQ(f.log, QStringList({"open:recorder", "open:meibo", "close:recorder"}));
+    EXPECT_EQ(f.log, QStringList({"open:recorder", "close:recorder", "open:meibo"}));
     EXPECT_EQ(f.frame->currentScreen()->objectName(), "fake_meibo");
 
     // Neither the PIN item nor anything else opens while it is in front.
