@@ -55,68 +55,12 @@ mode_t modeForNewFile(const QByteArray &target) {
 
 } // namespace
 
-FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &ops) {
-    const QFileInfo info(path);
-    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray folder = QFile::encodeName(info.absolutePath());
-    QByteArray pattern = folder + '/' + '.' + QFile::encodeName(info.fileName()) + kTempMarker +
-                         QByteArrayLiteral("XXXXXX");
-
-    int fd = ops.mkstemp(pattern.data());
-    if (fd < 0)
-        return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
-
-    auto fail = [&](int err) {
-        if (fd >= 0)
-            ops.close(fd);
-        ops.unlink(pattern.constData());
-        return fileErrorFromErrno(err);
-    };
-
-    if (ops.fchmod(fd, modeForNewFile(target)) != 0)
-        return fail(errno);
-
-    const char *p = bytes.constData();
-    size_t left = static_cast<size_t>(bytes.size());
-    while (left > 0) {
-        ssize_t n = ops.write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            return fail(ENOSPC);
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    // A failed fsync is final: the page cache may have dropped the data.
-    if (ops.fsync(fd) != 0)
-        return fail(errno);
-    const int closeRc = ops.close(fd);
-    fd = -1;
-    if (closeRc != 0)
-        return fail(errno);
-    if (ops.rename(pattern.constData(), target.constData()) != 0)
-        return fail(errno);
-
-    int dfd = ops.openFolder(folder.constData());
-    if (dfd < 0)
-        return fileErrorFromErrno(errno);
-    const int syncRc = ops.fsync(dfd);
-    const int err = errno;
-    ops.close(dfd);
-    if (syncRc != 0 && err != EINVAL)
-        return fileErrorFromErrno(err);
-    return FileError::None;
-}
-
 namespace {
 
-// Writes bytes to a new temporary file for target and closes it, unsynced.
-// Returns the temporary file's name, or an empty name with err set.
+// Writes bytes to a new temporary file for target, syncs it when asked, and
+// closes it. Returns the temporary file's name, or an empty name with err set.
 QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QByteArray &bytes,
-                     PosixOps &ops, int &err) {
+                     PosixOps &ops, int &err, bool sync) {
     const QByteArray target = folder + '/' + name;
     QByteArray pattern = folder + '/' + '.' + name + kTempMarker + QByteArrayLiteral("XXXXXX");
     int fd = ops.mkstemp(pattern.data());
@@ -146,6 +90,9 @@ QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QBy
         p += n;
         left -= static_cast<size_t>(n);
     }
+    // A failed fsync is final: the page cache may have dropped the data.
+    if (sync && ops.fsync(fd) != 0)
+        return fail(errno);
     if (ops.close(fd) != 0) {
         err = errno;
         ops.unlink(pattern.constData());
@@ -154,7 +101,36 @@ QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QBy
     return pattern;
 }
 
+FileError syncFolder(int dfd, PosixOps &ops) {
+    const int syncRc = ops.fsync(dfd);
+    const int err = errno;
+    ops.close(dfd);
+    // Some file systems cannot sync a folder; that is no failed save.
+    if (syncRc != 0 && err != EINVAL)
+        return fileErrorFromErrno(err);
+    return FileError::None;
+}
+
 } // namespace
+
+FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &ops) {
+    const QFileInfo info(path);
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const QByteArray name = QFile::encodeName(info.fileName());
+    int err = 0;
+    const QByteArray temp = writeTemp(folder, name, bytes, ops, err, true);
+    if (temp.isEmpty())
+        return err == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(err);
+    if (ops.rename(temp.constData(), (folder + '/' + name).constData()) != 0) {
+        err = errno;
+        ops.unlink(temp.constData());
+        return fileErrorFromErrno(err);
+    }
+    const int dfd = ops.openFolder(folder.constData());
+    if (dfd < 0)
+        return fileErrorFromErrno(errno);
+    return syncFolder(dfd, ops);
+}
 
 FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,
                          PosixOps &ops) {
@@ -177,7 +153,7 @@ FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, Q
     for (const auto &[name, bytes] : files) {
         int err = 0;
         const QByteArray encoded = QFile::encodeName(name);
-        QByteArray temp = writeTemp(dir, encoded, bytes, ops, err);
+        QByteArray temp = writeTemp(dir, encoded, bytes, ops, err, false);
         if (temp.isEmpty()) {
             ops.close(dfd);
             dropFrom(0);
@@ -201,12 +177,7 @@ FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, Q
             return fileErrorFromErrno(err);
         }
     }
-    const int syncRc = ops.fsync(dfd);
-    const int err = errno;
-    ops.close(dfd);
-    if (syncRc != 0 && err != EINVAL)
-        return fileErrorFromErrno(err);
-    return FileError::None;
+    return syncFolder(dfd, ops);
 }
 
 int removeStaleTemps(const QString &folder) {
