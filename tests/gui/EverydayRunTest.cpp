@@ -1,8 +1,7 @@
 // The program's everyday road through the real main frame and screens:
 // prepare a month from the menu, punch clock-in, return the card.
-#include "app/ui/ScreenRegistry.h"
-#include "app/ui/frmmain.h"
 #include "punchclock/PunchFixture.h"
+#include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
 
 #include <QAction>
@@ -12,35 +11,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-struct Program {
-    TestServices t;
-    ScreenRegistry registry;
-    std::unique_ptr<frmmain> frame;
-
-    Program() {
-        registerScreens(registry);
-        frame = std::make_unique<frmmain>(t.services, registry);
-    }
-    ~Program() { frame.reset(); }
-
-    void start() {
-        frame->start(platformOsVersion());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        for (int i = 0; i < 8 && frame->splashVisible(); ++i) {
-            t.clock.set(t.clock.now().addMSecs(500));
-            frame->splashTick();
-        }
-        QTest::qWait(50);
-    }
-    template <typename W> W *find(const QString &name) const { return frame->findChild<W *>(name); }
-};
-
-} // namespace
-
 TEST(EverydayRun, PrepareFromTheMenuThenPunchClockIn) {
-    Program p;
+    ProgramFixture p;
     p.t.clock.set(2009, 5, 12, 8, 59, 30);
     PunchData::writeSettings(p.t, "getumatusime");
     PunchData::writeRoster(p.t, {{"1", "山田太郎"}, {"2", "鈴木花子", "時給"}});
