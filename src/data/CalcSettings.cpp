@@ -25,7 +25,8 @@ int CalcSettings::roundingRowOf(const QString &payType) {
     return -1;
 }
 
-int leadingNumber(const QString &text) {
+int leadingNumber(QStringView text) {
+    constexpr int kCap = 999999999;
     qsizetype i = 0;
     while (i < text.size() && text[i] == QLatin1Char(' '))
         ++i;
@@ -34,13 +35,10 @@ int leadingNumber(const QString &text) {
         negative = text[i] == QLatin1Char('-');
         ++i;
     }
-    // A long run of digits stops growing at nine digits, so callers can add a
-    // day or a row to the result without overflowing.
     int n = 0;
-    while (i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
-        if (n < 100000000)
-            n = n * 10 + (text[i].unicode() - '0');
-        ++i;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        const int digit = text[i].unicode() - '0';
+        n = n > (kCap - digit) / 10 ? kCap : n * 10 + digit;
     }
     return negative ? -n : n;
 }

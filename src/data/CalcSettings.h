@@ -36,5 +36,6 @@ struct CalcSettings {
 inline constexpr char kSettingsFile[] = "Kijyun.Dat";
 
 // The number value of a text as the legacy read it: leading blanks skipped,
-// then the leading digits; 0 when there are none.
-int leadingNumber(const QString &text);
+// a sign, then the leading digits; 0 when there are none. A long run of
+// digits saturates at 999999999, so callers can add a day or a row to it.
+int leadingNumber(QStringView text);

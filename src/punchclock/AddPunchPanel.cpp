@@ -67,15 +67,7 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
     m_folder = folderName.trimmed();
     m_employees.clear();
     // An employee chosen in another month is not carried over.
-    m_code.clear();
-    m_name.clear();
-    for (TimeLabel &l : m_labels)
-        l.clear();
-    for (QString &b : m_boxes)
-        b.clear();
-    m_kind = -1;
-    m_optionEnabled.fill(false);
-    m_boxesEnabled = false;
+    clearEmployee();
     unloadDay();
     const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
     for (const QString &code : codes) {
@@ -85,6 +77,18 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
     }
     if (codes.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
+}
+
+void AddPunchPanel::clearEmployee() {
+    m_code.clear();
+    m_name.clear();
+    for (TimeLabel &l : m_labels)
+        l.clear();
+    for (QString &b : m_boxes)
+        b.clear();
+    m_kind = -1;
+    m_optionEnabled.fill(false);
+    m_boxesEnabled = false;
 }
 
 void AddPunchPanel::unloadDay() {
@@ -227,15 +231,7 @@ bool AddPunchPanel::add() {
 void AddPunchPanel::close() {
     m_folder.clear();
     m_employees.clear();
-    m_code.clear();
-    m_name.clear();
-    for (TimeLabel &l : m_labels)
-        l.clear();
-    for (QString &b : m_boxes)
-        b.clear();
-    m_kind = -1;
-    m_optionEnabled.fill(false);
-    m_boxesEnabled = false;
+    clearEmployee();
     m_visible = false;
     unloadDay();
 }

@@ -66,6 +66,8 @@ public:
 private:
     TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }
     bool hasTime() const;
+    // Forgets the chosen employee, the day's times and the entry boxes.
+    void clearEmployee();
     void unloadDay();
 
     Services &m_s;

@@ -1,12 +1,12 @@
 #include "tally/TimeText.h"
 
+#include "data/CalcSettings.h"
+
 #include <algorithm>
 
 namespace timetext {
 
 namespace {
-
-constexpr qint64 kNumberCap = 999999999;
 
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
@@ -26,18 +26,7 @@ QString twoDigits(qint64 n) {
 } // namespace
 
 qint64 numberValue(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && text[i] == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    qint64 n = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
-        n = std::min(kNumberCap, n * 10 + (text[i].unicode() - '0'));
-    return negative ? -n : n;
+    return leadingNumber(text);
 }
 
 std::optional<ClockTime> parsePunch(const QString &raw) {
