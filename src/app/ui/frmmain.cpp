@@ -15,7 +15,24 @@
 #include <QTimer>
 
 namespace {
+
 const QSize kSplashSize(600, 380);
+
+// The box the screen chose gets the focus, else its first box in tab order.
+void focusFirstBox(QWidget *screen) {
+    if (QWidget *chosen = screen->focusWidget(); chosen && chosen != screen) {
+        chosen->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget *w = screen->nextInFocusChain(); w && w != screen; w = w->nextInFocusChain()) {
+        if (screen->isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(screen) &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 } // namespace
 
 frmmain::frmmain(Services &services, const ScreenRegistry &registry, QWidget *parent)
@@ -257,11 +274,8 @@ QMdiSubWindow *frmmain::addScreen(WorkingScreen *screen) {
     sub->move(0, 0);
     sub->show();
     m_mdi->setActiveSubWindow(sub);
-    // The screen's own first box gets the focus, as the screen chose it.
-    if (QWidget *first = screen->focusWidget())
-        first->setFocus(Qt::OtherFocusReason);
-    else
-        screen->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+    // After the child window's own activation, which may take the focus.
+    QTimer::singleShot(0, screen, [screen] { focusFirstBox(screen); });
     fitAround(sub);
     return sub;
 }
