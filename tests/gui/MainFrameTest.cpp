@@ -188,3 +188,13 @@ TEST(MainFrame, ItemsOfScreensNotThereAreDisabled) {
     EXPECT_FALSE(f.frame->item("menusyuukei")->isEnabled());
     EXPECT_FALSE(f.frame->item("mynupw")->isEnabled());
 }
+
+TEST(MainFrame, TheScreenInFrontGetsItsFirstBoxFocused) {
+    MainFrameFixture f;
+    f.startAndPassSplash();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.frame.get()));
+    f.trigger("mynustaff");
+    auto *box = f.frame->findChild<QWidget *>("box_meibo");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }, 2000));
+}

@@ -2,13 +2,18 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QTimer>
+#include <QVBoxLayout>
 
 FakeScreen::FakeScreen(ScreenContext &ctx, QString word, QStringList &log)
     : WorkingScreen(ctx), m_word(std::move(word)), m_log(log) {
     setObjectName(QStringLiteral("fake_") + m_word);
     setWindowTitle(m_word);
     setTwipsSize(6000, 4500);
+    auto *box = new QLineEdit(this);
+    box->setObjectName(QStringLiteral("box_") + m_word);
+    (new QVBoxLayout(this))->addWidget(box);
     m_log.append(QStringLiteral("open:") + m_word);
     if (m_word == QLatin1String("recorder"))
         ctx.services.session.screenWord = QStringLiteral("recorder");
