@@ -102,7 +102,9 @@ PunchTarget RecorderScreen::target() const {
 }
 
 void RecorderScreen::rackClicked(int index) {
-    if (!m_rack.enabled())
+    // The additional punch panel covers the rack; a line reached by the keyboard
+    // must not set a card whose file the panel may be rewriting.
+    if (!m_rack.enabled() || m_add.visible())
         return;
     switch (m_rack.mode()) {
     case RackMode::Punch:
