@@ -250,3 +250,13 @@ TEST_F(AddingPunches, RackUnderTheOpenPanelSetsNoCard) {
     ASSERT_TRUE(screen.returnCard());
     EXPECT_EQ(card().at(9, ClockIn), "9:00");
 }
+
+TEST_F(AddingPunches, LastCardRemovedIsNotFollowedByNotPrepared) {
+    for (int n = 0; n < 2; ++n) {
+        screen.toolbarRemoval();
+        screen.rackClicked(0);
+    }
+    t.dialogs.clear();
+    screen.activated(); // closing the last box activates the screen
+    EXPECT_TRUE(t.dialogs.texts().isEmpty());
+}
