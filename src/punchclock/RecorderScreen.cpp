@@ -155,7 +155,10 @@ void RecorderScreen::closeMonthView() {
     m_rack.cancelMode();
     m_rack.setEnabled(true);
     m_rack.select(-1);
-    m_panel.clearSelection();
+    // A card set before the view was opened stays the set one: a click on its
+    // own line still does nothing.
+    if (!m_panel.cardSet())
+        m_panel.clearSelection();
 }
 
 bool RecorderScreen::openAddPanel() {
