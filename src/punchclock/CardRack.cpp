@@ -141,6 +141,9 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         backToPunching();
     } else {
         m_selected = -1;
+        // Closing this box activates the screen again: its rebuild must not
+        // add that no card is prepared.
+        m_announced = true;
         m_s.dialogs.notice(QStringLiteral("タイムカードは全て削除されました。"));
     }
 }

@@ -102,7 +102,9 @@ PunchTarget RecorderScreen::target() const {
 }
 
 void RecorderScreen::rackClicked(int index) {
-    if (!m_rack.enabled())
+    // The additional punch panel covers the rack; a line reached by the keyboard
+    // must not set a card whose file the panel may be rewriting.
+    if (!m_rack.enabled() || m_add.visible())
         return;
     switch (m_rack.mode()) {
     case RackMode::Punch:
@@ -153,7 +155,10 @@ void RecorderScreen::closeMonthView() {
     m_rack.cancelMode();
     m_rack.setEnabled(true);
     m_rack.select(-1);
-    m_panel.clearSelection();
+    // A card set before the view was opened stays the set one: a click on its
+    // own line still does nothing.
+    if (!m_panel.cardSet())
+        m_panel.clearSelection();
 }
 
 bool RecorderScreen::openAddPanel() {

@@ -235,3 +235,28 @@ TEST_F(AddingPunches, AnotherMonthForgetsTheEmployee) {
     EXPECT_FALSE(panel.boxesEnabled());
     EXPECT_FALSE(panel.add());
 }
+
+TEST_F(AddingPunches, RackUnderTheOpenPanelSetsNoCard) {
+    // The rack is covered by the panel, but a keyboard can still reach it.
+    loadDay("5", "10");
+    screen.rackClicked(0);
+    EXPECT_FALSE(screen.panel().cardSet());
+    time("9", "0");
+    panel.chooseKind(0);
+    ASSERT_TRUE(panel.add());
+    panel.close();
+    screen.rackClicked(0);
+    ASSERT_TRUE(screen.panel().cardSet());
+    ASSERT_TRUE(screen.returnCard());
+    EXPECT_EQ(card().at(9, ClockIn), "9:00");
+}
+
+TEST_F(AddingPunches, LastCardRemovedIsNotFollowedByNotPrepared) {
+    for (int n = 0; n < 2; ++n) {
+        screen.toolbarRemoval();
+        screen.rackClicked(0);
+    }
+    t.dialogs.clear();
+    screen.activated(); // closing the last box activates the screen
+    EXPECT_TRUE(t.dialogs.texts().isEmpty());
+}

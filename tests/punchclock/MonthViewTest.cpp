@@ -95,3 +95,17 @@ TEST_F(MonthViewing, MissingCardLeavesAnEmptyView) {
     for (int i = 0; i < MonthView::kLabels; ++i)
         EXPECT_TRUE(screen.monthView().label(i).isEmpty()) << i;
 }
+
+TEST_F(MonthViewing, ASetCardStaysSetAcrossTheView) {
+    screen.rackClicked(0);
+    ASSERT_TRUE(screen.panel().cardSet());
+    screen.toolbarMonthView();
+    screen.rackClicked(1);
+    screen.closeMonthView();
+    screen.rackClicked(0); // its own line: nothing happens
+    EXPECT_TRUE(t.dialogs.texts().isEmpty());
+    EXPECT_EQ(screen.rack().selected(), 0);
+    screen.rackClicked(1);
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードを戻してから、クリックしてください。"}));
+    EXPECT_EQ(screen.rack().selected(), 0);
+}
