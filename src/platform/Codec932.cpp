@@ -106,9 +106,11 @@ QByteArray encode(const QString &text, bool *lossless) {
             if (lossless)
                 *lossless = false;
             out.append('?');
-            // Skip one UTF-16 unit, or a whole surrogate pair.
-            const QChar c = *reinterpret_cast<const QChar *>(in);
-            size_t skip = (c.isHighSurrogate() && inLeft >= 4) ? 4 : 2;
+            // Skip one UTF-16 unit, or a whole surrogate pair; a lone high
+            // surrogate takes the character after it along only when that one
+            // completes the pair.
+            const QChar *c = reinterpret_cast<const QChar *>(in);
+            size_t skip = (c[0].isHighSurrogate() && inLeft >= 4 && c[1].isLowSurrogate()) ? 4 : 2;
             in += skip;
             inLeft -= skip;
             iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);

@@ -13,5 +13,10 @@ LockFileInstance::LockFileInstance(const QString &dataFolder)
 LockFileInstance::~LockFileInstance() = default;
 
 bool LockFileInstance::acquire() {
-    return m_lock->tryLock(0);
+    if (m_lock->tryLock(0))
+        return true;
+    // Only a lock held by a running instance means "another instance": a data
+    // folder that cannot hold the lock (read-only, gone) must not make the
+    // program vanish without a word; its file errors then speak for it.
+    return m_lock->error() != QLockFile::LockFailedError;
 }

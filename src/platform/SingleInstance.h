@@ -9,7 +9,8 @@ class QLockFile;
 class SingleInstance {
 public:
     virtual ~SingleInstance() = default;
-    // True when this is the only instance; it stays so until destroyed.
+    // True when this is the only instance; it stays so until destroyed. False
+    // only when a running instance holds the lock.
     virtual bool acquire() = 0;
 };
 

@@ -36,6 +36,9 @@ TEST(Codec932, UnencodableCharactersAreReported) {
     bool lossless = true;
     EXPECT_EQ(cp932::encode(QStringLiteral("a😀b"), &lossless), QByteArray("a?b"));
     EXPECT_FALSE(lossless);
+    // A lone high surrogate costs only itself, not the character after it.
+    EXPECT_EQ(cp932::encode(QString(QChar(0xD800)) + QStringLiteral("山"), &lossless),
+              QByteArray("?") + cp932::encode(QStringLiteral("山")));
     EXPECT_FALSE(cp932::canEncode(QStringLiteral("😀")));
     EXPECT_TRUE(cp932::canEncode(QStringLiteral("山田太郎")));
 }

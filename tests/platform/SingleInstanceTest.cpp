@@ -23,3 +23,14 @@ TEST(SingleInstance, LockOfAKilledProcessIsTakenOver) {
     LockFileInstance next(dir.path());
     EXPECT_TRUE(next.acquire());
 }
+
+TEST(SingleInstance, FolderThatCannotHoldTheLockIsNoSecondInstance) {
+    QTemporaryDir dir;
+    // A plain file where the folder should be: the lock cannot be made at all.
+    const QString notAFolder = dir.filePath("plain");
+    QFile f(notAFolder);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    LockFileInstance instance(notAFolder);
+    EXPECT_TRUE(instance.acquire());
+}
