@@ -284,6 +284,18 @@ TEST_F(SettingsFixture, FatalErrorsOnOpenEndTheProgram) {
     EXPECT_FALSE(t3.programEnd.ended());
 }
 
+TEST_F(SettingsFixture, UnreadableFileIsNeverOverwrittenByEmptySettings) {
+    t.put("Kijyun.Dat", quoted({"5", "", "", "wareki"}));
+    const QByteArray before = t.bytes("Kijyun.Dat");
+    t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::PathFileAccess);
+    ASSERT_TRUE(screen.open());
+    ASSERT_EQ(t.dialogs.boxes().size(), 1);
+    screen.leaveTextBox(0, "3");
+    EXPECT_TRUE(screen.dhozon());
+    EXPECT_FALSE(t.programEnd.ended());
+    EXPECT_EQ(t.bytes("Kijyun.Dat"), before);
+}
+
 TEST_F(SettingsFixture, FailedSaveEndsTheProgramAndKeepsTheOldFile) {
     openWith({"7"});
     const QByteArray before = t.bytes("Kijyun.Dat");
