@@ -336,4 +336,9 @@ TEST(SettingsKeys, NumberBoxesTakeDigitsOnly) {
     EXPECT_FALSE(acceptsNumberKey(Qt::Key_Minus, "-"));
     EXPECT_FALSE(acceptsNumberKey(Qt::Key_unknown, "５")); // full-width digit
     EXPECT_FALSE(acceptsNumberKey(Qt::Key_V, "\x16"));     // Ctrl+V
+    // The window system gives Tab and Delete a text: they still move the
+    // focus on and delete.
+    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Tab, "\t"));
+    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Backtab, "\t"));
+    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Delete, "\x7f"));
 }
