@@ -59,8 +59,10 @@ QPixmap markPixmap(bool marked) {
     return pm;
 }
 
+// A message box, a drop-down list or the menu bar gives the focus back.
 bool ignoredReason(Qt::FocusReason r) {
-    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
+           r == Qt::MenuBarFocusReason;
 }
 
 void setTextColor(QWidget *w, QPalette::ColorRole role, bool grey) {
