@@ -3,9 +3,13 @@
 #include <QString>
 
 // The keys a number box takes: the digits 0-9, Enter, Backspace and Esc; any
-// other key is ignored.
+// other key that types a character is ignored. Tab and Delete type nothing
+// into the box: they move the focus and delete as in any box.
 inline bool acceptsNumberKey(int qtKey, const QString &text) {
     switch (qtKey) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Backspace:

@@ -23,6 +23,12 @@ bool SettingsScreen::open() {
     if (load.ended)
         return false;
     m_settings = CalcSettings::fromList(load.read.values);
+    // A file that exists but could not be read is never overwritten by the
+    // empty settings that took its place.
+    m_unreadable = load.cleared != FileError::None && load.cleared != FileError::NotFound;
+    if (m_unreadable)
+        m_s.dialogs.notice(QStringLiteral("基本設定（Kijyun.Dat）を読み込めませんでした。"
+                                          "この画面での変更は保存されません。"));
     if (m_settings[CalcSettings::YearStyle].isEmpty())
         m_settings[CalcSettings::YearStyle] = kSeireki;
     hyouji();
@@ -154,6 +160,8 @@ QString SettingsScreen::enterTarget(const QString &control) {
 }
 
 bool SettingsScreen::dhozon() {
+    if (m_unreadable)
+        return true;
     const FileError e = records::write(m_s.fs, QLatin1String(kSettingsFile), m_settings.toList());
     return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
 }

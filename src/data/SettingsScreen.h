@@ -53,8 +53,9 @@ public:
     // objectName of the control that Enter moves to from a box.
     static QString enterTarget(const QString &control);
 
-    // dhozon: writes the fifteen settings. False when the write failed; the
-    // fatal box was shown and the program ended.
+    // dhozon: writes the fifteen settings (not over a file that could not be
+    // read). False when the write failed; the fatal box was shown and the
+    // program ended.
     bool dhozon();
 
     static QString unitOverText() { return QStringLiteral("３０分を超える端数処理は無効です。"); }
@@ -78,4 +79,5 @@ private:
     std::array<QString, kTextBoxes> m_text;
     std::array<QString, kRoundingBoxes> m_rounding;
     std::array<bool, kOptions> m_option{};
+    bool m_unreadable = false; // Kijyun.Dat exists but could not be read
 };

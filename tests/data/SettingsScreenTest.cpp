@@ -284,6 +284,18 @@ TEST_F(SettingsFixture, FatalErrorsOnOpenEndTheProgram) {
     EXPECT_FALSE(t3.programEnd.ended());
 }
 
+TEST_F(SettingsFixture, UnreadableFileIsNeverOverwrittenByEmptySettings) {
+    t.put("Kijyun.Dat", quoted({"5", "", "", "wareki"}));
+    const QByteArray before = t.bytes("Kijyun.Dat");
+    t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::PathFileAccess);
+    ASSERT_TRUE(screen.open());
+    ASSERT_EQ(t.dialogs.boxes().size(), 1);
+    screen.leaveTextBox(0, "3");
+    EXPECT_TRUE(screen.dhozon());
+    EXPECT_FALSE(t.programEnd.ended());
+    EXPECT_EQ(t.bytes("Kijyun.Dat"), before);
+}
+
 TEST_F(SettingsFixture, FailedSaveEndsTheProgramAndKeepsTheOldFile) {
     openWith({"7"});
     const QByteArray before = t.bytes("Kijyun.Dat");
@@ -324,4 +336,9 @@ TEST(SettingsKeys, NumberBoxesTakeDigitsOnly) {
     EXPECT_FALSE(acceptsNumberKey(Qt::Key_Minus, "-"));
     EXPECT_FALSE(acceptsNumberKey(Qt::Key_unknown, "５")); // full-width digit
     EXPECT_FALSE(acceptsNumberKey(Qt::Key_V, "\x16"));     // Ctrl+V
+    // The window system gives Tab and Delete a text: they still move the
+    // focus on and delete.
+    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Tab, "\t"));
+    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Backtab, "\t"));
+    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Delete, "\x7f"));
 }

@@ -68,6 +68,26 @@ TEST_F(RosterGui, TypeCodeNameAndPayTypeThenCloseWritesRoster) {
     EXPECT_EQ(saved.values.mid(0, 4), (QStringList{"12", "山田太郎", "時給", ""}));
 }
 
+TEST_F(RosterGui, ArrowKeyInChooserStartsFromTheRowsOwnPayType) {
+    auto *combo = child<QComboBox>(QStringLiteral("Combo1"));
+    for (int row = 0; row < 2; ++row) {
+        box(2 * row + 1)->setFocus();
+        ASSERT_TRUE(focusIs(box(2 * row + 1)));
+        enter(box(2 * row + 1));
+        ASSERT_TRUE(focusIs(combo));
+        QTest::keyClick(combo, Qt::Key_Down);
+        EXPECT_EQ(combo->currentText(), QStringLiteral("月給")) << row;
+        enter(combo);
+        ASSERT_TRUE(focusIs(box(2 * row + 2)));
+    }
+    box(1)->setFocus();
+    ASSERT_TRUE(focusIs(box(1)));
+    enter(box(1));
+    ASSERT_TRUE(focusIs(combo));
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("日給"));
+}
+
 TEST_F(RosterGui, UnsafeCodeIsRefusedAndFocusReturns) {
     box(4)->setFocus();
     ASSERT_TRUE(focusIs(box(4)));

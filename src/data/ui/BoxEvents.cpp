@@ -20,6 +20,17 @@ QWidget *BoxEvents::boxOf(QObject *watched) const {
     return w;
 }
 
+namespace {
+
+// A message box, a drop-down list or the menu bar takes the focus only for a
+// moment and gives it back to the box: no leave, no new entry.
+bool passesBack(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
 bool BoxEvents::eventFilter(QObject *watched, QEvent *event) {
     QWidget *box = boxOf(watched);
     const bool isProxy = box != watched;
@@ -27,14 +38,14 @@ bool BoxEvents::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::FocusIn:
         if (!isProxy && entered) {
             const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            if (!passesBack(reason))
                 entered(box);
         }
         break;
     case QEvent::FocusOut:
         if (!isProxy && left) {
             const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            if (!passesBack(reason))
                 left(box);
         }
         break;

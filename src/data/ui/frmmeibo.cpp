@@ -59,8 +59,10 @@ QPixmap markPixmap(bool marked) {
     return pm;
 }
 
+// A message box, a drop-down list or the menu bar gives the focus back.
 bool ignoredReason(Qt::FocusReason r) {
-    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
+           r == Qt::MenuBarFocusReason;
 }
 
 void setTextColor(QWidget *w, QPalette::ColorRole role, bool grey) {
@@ -256,6 +258,10 @@ void frmmeibo::moveFocus(RosterFocus f) {
         return;
     case RosterFocus::Chooser:
         m_combo->setGeometry(m_kubun[f.row]->geometry());
+        // The arrow keys step on from the slot's own pay type (from the top
+        // of the list when it has none), not from the last row's choice.
+        m_combo->setCurrentIndex(
+            m_screen.chooserText().isEmpty() ? -1 : m_combo->findText(m_screen.chooserText()));
         m_combo->setEditText(m_screen.chooserText());
         m_combo->show();
         m_combo->raise();
