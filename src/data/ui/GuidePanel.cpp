@@ -1,5 +1,7 @@
 #include "data/ui/GuidePanel.h"
 
+#include "app/ui/WorkingScreen.h"
+
 #include <QAction>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -63,6 +65,20 @@ QFrame *make(QWidget *parent, const QStringList &texts) {
     row->addWidget(close);
     v->addLayout(row);
     return panel;
+}
+
+QToolBar *layOut(WorkingScreen *screen, QBoxLayout *body, std::function<void()> openGuide) {
+    QToolBar *toolbar = makeToolbar(screen);
+    QObject::connect(toolbar->actions().at(0), &QAction::triggered, screen,
+                     [screen] { screen->closeScreen(); });
+    QObject::connect(toolbar->actions().at(1), &QAction::triggered, screen, std::move(openGuide));
+    body->setContentsMargins(8, 4, 8, 8);
+    auto *outer = new QVBoxLayout(screen);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(toolbar);
+    outer->addLayout(body);
+    return toolbar;
 }
 
 } // namespace guidepanel

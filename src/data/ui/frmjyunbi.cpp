@@ -34,21 +34,11 @@ frmjyunbi::frmjyunbi(ScreenContext &ctx, QWidget *parent)
     m_events->left = [this](QWidget *w) { left(w); };
     m_events->key = [this](QWidget *w, QKeyEvent *e) { return key(w, e); };
 
-    m_toolbar = guidepanel::makeToolbar(this);
-    connect(m_toolbar->actions().at(0), &QAction::triggered, this, [this] { closeScreen(); });
-    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
-
     auto *body = new QHBoxLayout;
-    body->setContentsMargins(8, 4, 8, 8);
     body->addWidget(buildEntry());
     m_guide = buildGuide();
     body->addWidget(m_guide, 1);
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(m_toolbar);
-    outer->addLayout(body);
+    m_toolbar = guidepanel::layOut(this, body, [this] { showGuide(true); });
 
     m_opened = m_logic.open();
     if (m_opened)
