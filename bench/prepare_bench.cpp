@@ -1,5 +1,6 @@
 // Preparing 999 cards into an empty card month folder, against writing the
 // same bytes with plain writes in the same run. Prints the ratio.
+#include "BenchStandIns.h"
 #include "data/CardPreparation.h"
 #include "data/RecordFile.h"
 #include "platform/Clock.h"
@@ -19,26 +20,6 @@
 
 namespace {
 
-struct SilentDialogs : Dialogs {
-    BoxAnswer message(const QString &, const QString &, BoxIcon, BoxButtons) override {
-        return BoxAnswer::Ok;
-    }
-};
-struct NoSettings : SettingsStore {
-    QString value(const QString &, const QString &, const QString &,
-                  const QString &fallback) const override {
-        return fallback;
-    }
-    bool setValue(const QString &, const QString &, const QString &, const QString &) override {
-        return true;
-    }
-};
-struct CountingEnd : ProgramEnd {
-    void endProgram() override { m_ended = true; }
-    bool ended() const override { return m_ended; }
-    bool m_ended = false;
-};
-
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -51,10 +32,10 @@ int main(int argc, char **argv) {
     // On the disk the program's data lives on, not a memory file system.
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/prepare-bench-XXXXXX"));
     LocalFileSystem fs(dir.path());
-    SilentDialogs dialogs;
+    QuietDialogs dialogs;
     SystemClock clock;
     NoSettings settings;
-    CountingEnd end;
+    NoEnd end;
     Session session;
     Services services{fs, dialogs, clock, settings, end, session};
 

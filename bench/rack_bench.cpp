@@ -1,5 +1,6 @@
 // Rack rebuild over a card month of 999 cards against plain reads of the first
 // 32 values of the same files, and one set -> punch -> return cycle.
+#include "BenchStandIns.h"
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
 #include "data/RecordFile.h"
@@ -21,38 +22,9 @@
 
 namespace {
 
-class QuietDialogs : public Dialogs {
-public:
-    BoxAnswer message(const QString &, const QString &, BoxIcon, BoxButtons) override {
-        ++shown;
-        return BoxAnswer::Ok;
-    }
-    int shown = 0;
-};
-
 class BenchClock : public Clock {
 public:
     QDateTime now() const override { return QDateTime(QDate(2009, 5, 12), QTime(9, 0, 0)); }
-};
-
-class NoEnd : public ProgramEnd {
-public:
-    void endProgram() override { m_ended = true; }
-    bool ended() const override { return m_ended; }
-
-private:
-    bool m_ended = false;
-};
-
-class NoSettings : public SettingsStore {
-public:
-    QString value(const QString &, const QString &, const QString &,
-                  const QString &fallback) const override {
-        return fallback;
-    }
-    bool setValue(const QString &, const QString &, const QString &, const QString &) override {
-        return true;
-    }
 };
 
 constexpr int kCards = 999;

@@ -2,6 +2,7 @@
 // against reading and writing the same bytes with plain file calls in the
 // same run. Prints each as a ratio.
 
+#include "BenchStandIns.h"
 #include "data/RecordFile.h"
 #include "data/RosterScreen.h"
 #include "platform/Clock.h"
@@ -21,24 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-public:
-    BoxAnswer message(const QString &, const QString &, BoxIcon, BoxButtons) override {
-        return BoxAnswer::Ok;
-    }
-};
-
-class NoSettings : public SettingsStore {
-public:
-    QString value(const QString &, const QString &, const QString &,
-                  const QString &fallback) const override {
-        return fallback;
-    }
-    bool setValue(const QString &, const QString &, const QString &, const QString &) override {
-        return true;
-    }
-};
 
 QByteArray fullRoster() {
     QStringList values;
@@ -82,7 +65,7 @@ int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     LocalFileSystem fs(dir.path());
-    SilentDialogs dialogs;
+    QuietDialogs dialogs;
     SystemClock clock;
     NoSettings settings;
     QtProgramEnd programEnd;
