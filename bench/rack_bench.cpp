@@ -5,8 +5,8 @@
 #include "data/CardTable.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
-#include "data/Services.h"
 #include "punchclock/RecorderScreen.h"
+#include "screen/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -101,7 +101,7 @@ int main(int argc, char **argv) {
     Session session;
     Services services{fs, dialogs, clock, settings, end, session};
     RecorderScreen screen(services);
-    if (!screen.load()) {
+    if (!screen.open()) {
         std::fprintf(stderr, "load failed\n");
         return 1;
     }

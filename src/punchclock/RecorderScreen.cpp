@@ -7,8 +7,8 @@
 
 RecorderScreen::RecorderScreen(Services &s) : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s) {}
 
-bool RecorderScreen::load() {
-    m_s.session.screenWord = QStringLiteral("recorder");
+bool RecorderScreen::open() {
+    m_s.session.screenWord = screenword::recorder;
     m_widthTwips = kWidthTwips;
     const filefailure::Load roster = filefailure::loadOrCreate(
         m_s, QLatin1String(kRosterFile), Roster::kValues, IoWording::Guidebook);
@@ -81,10 +81,8 @@ void RecorderScreen::activated() {
     m_rack.select(index);
 }
 
-void RecorderScreen::closing() {
-    // Closed by the user, the system or the main frame: no screen is in front
-    // any more. Closed by the program for another screen: its word stays.
-    if (m_s.session.screenWord == QLatin1String("recorder"))
+void RecorderScreen::close() {
+    if (m_s.session.screenWord == screenword::recorder)
         m_s.session.screenWord.clear();
 }
 

@@ -2,12 +2,12 @@
 
 #include "data/CalcSettings.h"
 #include "data/Roster.h"
-#include "data/Services.h"
 #include "punchclock/AddPunchPanel.h"
 #include "punchclock/CardRack.h"
 #include "punchclock/MonthView.h"
 #include "punchclock/PunchDay.h"
 #include "punchclock/PunchPanel.h"
+#include "screen/Services.h"
 
 // The punch-clock screen frmrecoder: clock, punch day, current card month and
 // the rack, with the card panel, the month view and the additional punch panel.
@@ -19,14 +19,15 @@ public:
     explicit RecorderScreen(Services &s);
 
     // The load step. False when a fatal file error ended the program.
-    bool load();
+    bool open();
     // Timer1: the clock, and the punch day on the first tick.
     void tick();
     // The screen became the active window.
     void activated();
-    // The screen is closing. byUser is false when the program closes it to open
-    // another screen; the frame has then already set the word of that screen.
-    void closing();
+    // The screen is closing: closed by the user, the system or the main frame,
+    // no screen is in front any more; closed by the program to open another
+    // screen, whose word the frame has already set, that word stays.
+    void close();
 
     // nengetuhyouji: the current card month of today's date.
     void nengetuhyouji();

@@ -14,7 +14,7 @@ struct AddingPunches : ::testing::Test {
     void SetUp() override {
         PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
         t.clock.set(2009, 5, 12, 9, 0);
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
         screen.activated();
     }

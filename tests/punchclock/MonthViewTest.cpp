@@ -17,7 +17,7 @@ struct MonthViewing : ::testing::Test {
         c.at(31, Work) = "161:15"; // the totals row is never shown
         PunchData::writeCard(t, "2009年2月", c);
         t.clock.set(2009, 2, 10, 9, 0);
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
         screen.activated();
     }

@@ -12,7 +12,7 @@ struct Punching : ::testing::Test {
     void SetUp() override {
         PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
         t.clock.set(2009, 5, 12, 8, 59, 40); // a Tuesday
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
         screen.activated();
         ASSERT_EQ(screen.rack().lines().size(), 2);
@@ -187,7 +187,7 @@ TEST_F(Punching, DayWithoutARowIsRefusedAndNothingReachesRow31) {
         PunchData::makeCard({"1", "山田太郎"}, 2009, 6, PunchData::settingsOf("getumatusime")));
     t.clock.set(2009, 6, 10, 9, 0);
     RecorderScreen june(t.services);
-    ASSERT_TRUE(june.load());
+    ASSERT_TRUE(june.open());
     june.tick();
     june.activated();
     june.rackClicked(0);
@@ -212,7 +212,7 @@ TEST_F(Punching, YesterdayOfAnotherCardMonthIsNotWrittenIntoThisOne) {
     PunchData::prepareMonth(s, 2008, 3, {{"1", "山田"}}, "5");
     s.clock.set(2008, 3, 1, 4, 59);
     RecorderScreen r(s.services);
-    ASSERT_TRUE(r.load());
+    ASSERT_TRUE(r.open());
     r.tick();
     r.activated();
     r.rackClicked(0);

@@ -1,9 +1,11 @@
 #include "punchclock/ui/AddPunchPanelWidget.h"
 
-#include "punchclock/ui/EntryBox.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/Sheets.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -56,14 +58,16 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
     const QString unitNames[] = {QStringLiteral("月"), QStringLiteral("日"), QStringLiteral("時"),
                                  QStringLiteral("分")};
     for (int b = 0; b < AddPunchPanel::kBoxes; ++b) {
-        auto *box = new EntryBox(QStringLiteral("textukihi_%1").arg(2 + b), 2, this);
+        EntryBox *box =
+            EntryBox::create(this, QStringLiteral("textukihi_%1").arg(2 + b), KeyFilter::Digits, 2);
         const int row = b / 2, col = b % 2;
         const int x = kRight + col * 64, y = 100 + row * 52;
-        box->setGeometry(x, y, 40, 32);
-        box->setStyleSheet(QStringLiteral("font-size: 17px;"));
+        box->lineEdit()->setAlignment(Qt::AlignCenter);
+        box->lineEdit()->setGeometry(x, y, 40, 32);
+        box->lineEdit()->setStyleSheet(QStringLiteral("font-size: 17px;"));
         text(unitNames[b], this, {x + 42, y + 6, 20, 22}, QStringLiteral("font-size: 14px;"));
         m_boxes[static_cast<size_t>(b)] = box;
-        connect(box, &QLineEdit::textEdited, this, [this, b](const QString &t) {
+        connect(box, &EntryBox::edited, this, [this, b](const QString &t) {
             if (!m_rendering)
                 m_panel.setBox(b, t);
         });
@@ -83,7 +87,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         o->setStyleSheet(QStringLiteral("font-size: 15px;"));
         m_options[static_cast<size_t>(k)] = o;
         connect(o, &QRadioButton::clicked, this, [this, k] {
-            flushBoxes();
+            EntryBox::flushPending();
             m_panel.chooseKind(k);
             render();
         });
@@ -106,7 +110,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
 
     // Enter moves month -> day -> hour -> minute, then to "追加する".
     for (int b = 0; b + 1 < AddPunchPanel::kBoxes; ++b)
-        m_boxes[static_cast<size_t>(b)]->setNext(m_boxes[static_cast<size_t>(b + 1)]);
+        m_boxes[static_cast<size_t>(b)]->setNext(m_boxes[static_cast<size_t>(b + 1)]->widget());
     m_boxes[3]->setExitTarget(m_add);
     connect(m_boxes[AddPunchPanel::DayBox], &EntryBox::left, this,
             [this] { act(&AddPunchPanel::leaveDayBox); });
@@ -134,7 +138,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
             m_panel.setWeekday(i);
     });
     connect(m_add, &QPushButton::clicked, this, [this] {
-        flushBoxes();
+        EntryBox::flushPending();
         m_panel.add();
         render();
     });
@@ -143,11 +147,6 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         render();
         Q_EMIT changed();
     });
-}
-
-void AddPunchPanelWidget::flushBoxes() {
-    for (EntryBox *b : m_boxes)
-        b->flushLeave();
 }
 
 void AddPunchPanelWidget::act(void (AddPunchPanel::*f)()) {
@@ -183,7 +182,7 @@ void AddPunchPanelWidget::render() {
         EntryBox *box = m_boxes[static_cast<size_t>(b)];
         if (box->text() != m_panel.box(b))
             box->setText(m_panel.box(b));
-        box->setEnabled(m_panel.boxesEnabled());
+        box->widget()->setEnabled(m_panel.boxesEnabled());
     }
     m_weekday->setCurrentIndex(m_panel.weekday());
     for (int k = 0; k < kKinds; ++k) {
@@ -193,9 +192,7 @@ void AddPunchPanelWidget::render() {
         const TimeLabel &l = m_panel.timeLabel(k);
         QLabel *t = m_times[static_cast<size_t>(k)];
         t->setText(l.text);
-        t->setStyleSheet(
-            QStringLiteral("color: #%1;")
-                .arg(l.pressed() ? kPressedColour : kPendingColour, 6, 16, QLatin1Char('0')));
+        sheets::apply(t, sheets::textColour(l.pressed() ? kPressedColour : kPendingColour));
     }
     m_rendering = false;
     update();
