@@ -46,8 +46,12 @@ public:
     // The punch day boxes textukihi(0) (month) and textukihi(1) (day): the text
     // they held when they got the focus and the text they hold on leaving.
     // Returns the text the box shows afterwards.
-    QString leavePunchMonth(const QString &text, const QString &remembered);
-    QString leavePunchDay(const QString &text, const QString &remembered);
+    QString leavePunchMonth(const QString &text, const QString &remembered) {
+        return leavePunchBox(true, text, remembered);
+    }
+    QString leavePunchDay(const QString &text, const QString &remembered) {
+        return leavePunchBox(false, text, remembered);
+    }
 
     // Kind buttons and the two card buttons.
     void chooseKind(int k) { m_panel.chooseKind(k, m_clockText); }
@@ -79,7 +83,7 @@ public:
 
 private:
     PunchTarget target() const;
-    bool punchDayChanged(const QString &text, const QString &remembered);
+    QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
 
     Services &m_s;
     Roster m_roster;

@@ -2,6 +2,7 @@
 
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/GuidePanel.h"
+#include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
 
 #include <QFrame>
@@ -126,7 +127,6 @@ void frmjyunbi::showGuide(bool shown) {
 void frmjyunbi::render() {
     m_yearStyle->setText(m_logic.settings().wareki() ? QStringLiteral("和暦")
                                                      : QStringLiteral("西暦"));
-    m_list->clear();
-    m_list->addItems(m_logic.months());
+    lists::show(m_list, m_logic.months());
     m_latest->setText(m_logic.latest());
 }

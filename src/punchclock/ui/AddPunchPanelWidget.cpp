@@ -1,6 +1,7 @@
 #include "punchclock/ui/AddPunchPanelWidget.h"
 
 #include "screen/ui/EntryBox.h"
+#include "screen/ui/Lists.h"
 #include "screen/ui/Sheets.h"
 
 #include <QComboBox>
@@ -157,25 +158,11 @@ void AddPunchPanelWidget::act(void (AddPunchPanel::*f)()) {
 void AddPunchPanelWidget::render() {
     m_rendering = true;
     setVisible(m_panel.visible());
-    if (m_months->count() != m_panel.months().size() || [&] {
-            for (int i = 0; i < m_months->count(); ++i)
-                if (m_months->itemText(i) != m_panel.months()[i])
-                    return true;
-            return false;
-        }()) {
-        m_months->clear();
-        m_months->addItems(m_panel.months());
-    }
+    lists::show(m_months, m_panel.months());
     m_months->setCurrentIndex(m_panel.months().indexOf(m_panel.monthChoice()));
     if (m_panel.monthChoice().isEmpty())
         m_months->setCurrentIndex(-1);
-    QStringList shown;
-    for (int i = 0; i < m_employees->count(); ++i)
-        shown.append(m_employees->item(i)->text());
-    if (shown != m_panel.employees()) {
-        m_employees->clear();
-        m_employees->addItems(m_panel.employees());
-    }
+    lists::show(m_employees, m_panel.employees());
     m_code->setText(m_panel.codeLabel());
     m_name->setText(m_panel.nameLabel());
     for (int b = 0; b < AddPunchPanel::kBoxes; ++b) {

@@ -5,6 +5,7 @@
 #include "punchclock/ui/MonthViewPanel.h"
 #include "punchclock/ui/PunchImages.h"
 #include "punchclock/ui/RecorderGuide.h"
+#include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
 #include "screen/ui/Sheets.h"
 
@@ -222,13 +223,7 @@ void frmrecoder::render() {
     m_month->setText(m_logic.monthText());
 
     const CardRack &rack = m_logic.rack();
-    QStringList shown;
-    for (int i = 0; i < m_rack->count(); ++i)
-        shown.append(m_rack->item(i)->text());
-    if (shown != rack.lines()) {
-        m_rack->clear();
-        m_rack->addItems(rack.lines());
-    }
+    lists::show(m_rack, rack.lines());
     m_rack->setCurrentRow(rack.selected());
     if (rack.selected() < 0)
         m_rack->clearSelection();

@@ -188,8 +188,11 @@ bool EntryBox::eventFilter(QObject *watched, QEvent *event) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (ownLine || passesBack(reason))
             break;
+        // Into the box's own edit line, or into a drop-down list, is no leaving.
         const QWidget *now = QApplication::focusWidget();
         if (m_combo && (now == m_combo || now == m_line))
+            break;
+        if (now && now->window()->windowType() == Qt::Popup)
             break;
         post(Notice::Left);
         break;
