@@ -49,7 +49,8 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
     for (const QString &code : codes) {
         const rack::Head h = rack::readHead(m_s.fs, m_folder, code);
         if (h.ok)
-            m_employees.append(rackline::format(h.values[Code], h.values[Name]));
+            m_employees.append(
+                rackline::format(h.values[CardField::Code], h.values[CardField::Name]));
     }
     if (codes.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
@@ -197,7 +198,7 @@ bool AddPunchPanel::add() {
     m_kind = -1;
     m_optionEnabled[static_cast<size_t>(k)] = false;
     const QStringList days = weekdayChoices();
-    m_table.at(m_row, Weekday) =
+    m_table.at(m_row, CardField::Weekday) =
         m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
     const FileError e = cardfile::write(m_s.fs, m_cardFolder, m_code.trimmed(), m_table);
     return !filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook);

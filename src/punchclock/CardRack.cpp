@@ -90,7 +90,7 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         const rack::Head h = rack::readHead(m_s.fs, folder, code);
         if (!h.ok)
             continue;
-        m_lines.append(rackline::format(h.values[Code], h.values[Name]));
+        m_lines.append(rackline::format(h.values[CardField::Code], h.values[CardField::Name]));
     }
     if (codes.isEmpty()) {
         if (named != 0)
