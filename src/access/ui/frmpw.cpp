@@ -89,15 +89,13 @@ void frmpw::buildChangeSection() {
 void frmpw::buildGuide() {
     m_guide = guidepanel::make(
         this,
-        {QStringLiteral("◆管理者暗証番号"),
-         QStringLiteral("登録すると、次の機能は暗証番号を入力しないと使えません。\n"
-                        "●タイムカードの追加打刻\n●勤務実績表の作成\n"
-                        "●タイムカードの整理（削除）"),
-         QStringLiteral("◆登録と変更"),
-         QStringLiteral("暗証番号を６桁の数字で入力し、「登録」ボタンを押してください。変更は、"
-                        "現在の番号と新しい番号を入力し、「変更」ボタンを押します。"),
-         QStringLiteral("◆ご注意"),
-         QStringLiteral("一度登録すると元の状態（暗証番号不要）には戻せません。")},
+        {QStringLiteral("管理者暗証番号を登録すると、次の機能は暗証番号を入力しないと使えません。\n"
+                        "　●タイムカードの追加打刻\n"
+                        "　●勤務実績表の作成\n"
+                        "　●タイムカードの整理（削除）\n\n"
+                        "暗証番号を６桁の数字で入力し、「登録」ボタンを押してください。\n"
+                        "変更は、現在の番号と新しい番号を入力し、「変更」ボタンを押します。\n\n"
+                        "一度登録すると元の状態（暗証番号不要）には戻せません。")},
         QStringLiteral("閉 じ る"));
     m_guide->setObjectName(QStringLiteral("guidePanel"));
     m_guide->setGeometry(262, kToolbarHeight + 4, 256, 238);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace guidepanel {
 
@@ -18,21 +19,26 @@ QFrame *make(QWidget *parent, const QStringList &texts, const QString &closeCapt
     panel->setPalette(pal);
     auto *v = new QVBoxLayout(panel);
     v->setContentsMargins(10, 10, 10, 10);
-    auto *title = new QLabel(QStringLiteral("操作ガイド"), panel);
-    QFont big = title->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.2);
-    title->setFont(big);
-    v->addWidget(title);
+    const QString headingSign = QStringLiteral("◆");
+    const bool headed = std::any_of(texts.begin(), texts.end(),
+                                    [&](const QString &t) { return t.startsWith(headingSign); });
+    if (headed) {
+        auto *title = new QLabel(QStringLiteral("操作ガイド"), panel);
+        QFont big = title->font();
+        big.setBold(true);
+        big.setPointSizeF(big.pointSizeF() * 1.2);
+        title->setFont(big);
+        v->addWidget(title);
+    }
     for (const QString &t : texts) {
         auto *label = new QLabel(t, panel);
         label->setWordWrap(true);
-        if (t.startsWith(QStringLiteral("◆"))) {
+        if (t.startsWith(headingSign)) {
             QFont f = label->font();
             f.setBold(true);
             label->setFont(f);
             label->setContentsMargins(0, 6, 0, 0);
-        } else {
+        } else if (headed) {
             label->setContentsMargins(12, 0, 0, 0);
         }
         v->addWidget(label);
