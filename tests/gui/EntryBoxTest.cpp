@@ -133,6 +133,12 @@ TEST(EntryBoxKeys, EachFilterTakesItsCharacters) {
         const QString kept = QString::fromUtf8(c.kept);
         EXPECT_EQ(e->text(), c.filter == KeyFilter::None ? kept + "x" : kept) << c.typed;
     }
+    // A box whose screen stops filtering takes every character again.
+    QWidget parent;
+    EntryBox *e = EntryBox::create(&parent, QStringLiteral("box"), KeyFilter::Digits);
+    e->setKeyFilter(KeyFilter::None);
+    typeText(e->widget(), QStringLiteral("1a"));
+    EXPECT_EQ(e->text(), "1a");
     EXPECT_TRUE(keyAccepted(KeyFilter::CertifiedHours, Qt::Key_Left, QString()));
     EXPECT_FALSE(keyAccepted(KeyFilter::CertifiedHours, Qt::Key_V, "\x16"));
 }

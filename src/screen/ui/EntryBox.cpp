@@ -105,16 +105,27 @@ EntryBox *EntryBox::create(QWidget *parent, const QString &name, KeyFilter keys,
 }
 
 EntryBox *EntryBox::attach(QLineEdit *box, KeyFilter keys) {
+    auto *entry = new EntryBox(box, box, nullptr, KeyFilter::None);
+    entry->setKeyFilter(keys);
+    return entry;
+}
+
+void EntryBox::setKeyFilter(KeyFilter keys) {
+    if (keys == m_keys || m_combo || !m_line)
+        return;
+    m_keys = keys;
+    // Keys are filtered by the event filter; pasted, dropped and composed text here.
     const QString pattern = acceptedTextPattern(keys);
-    if (!pattern.isEmpty()) {
-        // Keys are filtered here; pasted, dropped and composed text too.
-        box->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), box));
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->setAcceptDrops(false);
-        box->setInputMethodHints(keys == KeyFilter::Digits ? Qt::ImhDigitsOnly
-                                                           : Qt::ImhFormattedNumbersOnly);
-    }
-    return new EntryBox(box, box, nullptr, keys);
+    const bool filtered = !pattern.isEmpty();
+    delete m_validator;
+    if (filtered)
+        m_validator = new QRegularExpressionValidator(QRegularExpression(pattern), m_line);
+    m_line->setValidator(m_validator);
+    m_line->setAttribute(Qt::WA_InputMethodEnabled, !filtered);
+    m_line->setAcceptDrops(!filtered);
+    m_line->setInputMethodHints(keys == KeyFilter::Digits           ? Qt::ImhDigitsOnly
+                                : keys == KeyFilter::CertifiedHours ? Qt::ImhFormattedNumbersOnly
+                                                                    : Qt::ImhNone);
 }
 
 EntryBox *EntryBox::attach(QComboBox *box) {

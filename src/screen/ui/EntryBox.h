@@ -8,6 +8,7 @@
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
+class QValidator;
 class QWidget;
 
 // The one entry box of every screen: a line edit, or an editable combo box,
@@ -55,6 +56,10 @@ public:
     void setText(const QString &text);
     const QString &remembered() const { return m_remembered; }
 
+    // The filter can change while the box lives (a screen that takes keys only
+    // while something is open); a line edit's validator follows it.
+    void setKeyFilter(KeyFilter keys);
+    KeyFilter keyFilter() const { return m_keys; }
     void setEscape(Escape e) { m_escape = e; }
     void setNext(QWidget *next) { m_next = next; }
     QWidget *next() const { return m_next; }
@@ -98,6 +103,7 @@ private:
     QPointer<QWidget> m_next;
     QPointer<QWidget> m_exit;
     bool m_enterToScreen = false;
+    QPointer<QValidator> m_validator;
     bool m_inside = false; // entered and not yet left
     QString m_remembered;
 };
