@@ -57,7 +57,13 @@ ReadResult FaultyFileSystem::readBounded(const QString &path, qint64 maxBytes) {
 }
 
 FileError FaultyFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
-    if (FileError e = tick(Op::Replace); e != FileError::None)
+    const FileError e = tick(Op::Replace);
+    // Unconfirmed is a save that did happen: the file is replaced first.
+    if (e == FileError::Unconfirmed) {
+        const FileError written = LocalFileSystem::replaceFile(path, bytes);
+        return written == FileError::None ? e : written;
+    }
+    if (e != FileError::None)
         return e;
     return LocalFileSystem::replaceFile(path, bytes);
 }

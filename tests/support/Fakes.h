@@ -81,7 +81,8 @@ private:
 };
 
 // The real file system with chosen calls made to fail: the n-th call of an
-// operation (counted from 1) returns the given error without touching disk.
+// operation (counted from 1) returns the given error without touching disk;
+// a replace given Unconfirmed replaces the file and then says so.
 class FaultyFileSystem : public LocalFileSystem {
 public:
     enum class Op { Read, Replace, List, MakeFolder, RemoveFolder, RemoveFile };
