@@ -132,14 +132,14 @@ QStringList LocalFileSystem::list(const QString &folder, const QString &pattern,
 FileError LocalFileSystem::makeFolder(const QString &path) {
     const QByteArray name = QFile::encodeName(resolve(path));
     if (::mkdir(name.constData(), 0777) != 0)
-        return fileErrorFromErrno(errno);
+        return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
 }
 
 FileError LocalFileSystem::removeFolder(const QString &path) {
     const QByteArray name = QFile::encodeName(resolve(path));
     if (::rmdir(name.constData()) != 0)
-        return fileErrorFromErrno(errno);
+        return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
 }
 
