@@ -1,8 +1,8 @@
 #include "data/RosterImport.h"
 
 #include "data/FileFailure.h"
+#include "data/LeadingNumber.h"
 #include "data/RecordFile.h"
-#include "data/RosterScreen.h"
 
 #include <QDir>
 #include <QSet>
@@ -18,10 +18,6 @@ QString notFoundText() {
 } // namespace
 
 RosterImport::RosterImport(Services &s) : m_s(s) {}
-
-qint64 RosterImport::countValue(const QString &text) {
-    return RosterScreen::codeValue(text);
-}
 
 Employee RosterImport::employeeOf(const QStringList &values, int first) {
     Employee e;
@@ -55,7 +51,7 @@ RosterImport::Outcome RosterImport::ask(const QString &folder) {
 }
 
 qint64 RosterImport::recordCount(const QByteArray &countFile) {
-    return countValue(records::parseFirst(countFile, 3).value(2).trimmed());
+    return leadingNumber(records::parseFirst(countFile, 3).value(2).trimmed());
 }
 
 Roster RosterImport::rosterOf(const QByteArray &source, qint64 count) {
