@@ -48,6 +48,10 @@ for name in "${targets[@]}"; do
         ! grep -q 'ERROR: libFuzzer\|check failed\|ERROR: AddressSanitizer' "$work/$name.log" &&
         passed=$((passed + 1))
 done
-echo "fuzz: $passed passed, $((${#targets[@]} - passed)) failed"
+if [ "$passed" -eq ${#targets[@]} ]; then
+    echo "fuzz: all ${#targets[@]} targets ran without a failure"
+else
+    echo "fuzz: $((${#targets[@]} - passed)) of ${#targets[@]} targets failed"
+fi
 [ $status -eq 0 ] && rm -rf "$work"
 exit $status
