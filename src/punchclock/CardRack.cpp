@@ -27,8 +27,9 @@ QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackNa
     // A card emptied or torn at its head keeps a line under its file's code, so
     // that a click tells it is damaged and removal can reach it.
     if (h.damaged || h.ok)
-        return rackline::format(fileCode,
-                                h.ok && !h.values[CardField::Name].isEmpty() ? h.values[CardField::Name] : fallbackName);
+        return rackline::format(fileCode, h.ok && !h.values[CardField::Name].isEmpty()
+                                              ? h.values[CardField::Name]
+                                              : fallbackName);
     return {};
 }
 
