@@ -11,6 +11,12 @@ QString inFolder(const QString &folder, const QString &name) {
     return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
 }
 
+// A source file as the copy writes it; empty when it is no whole card.
+QByteArray asCopied(FileSystem &fs, const QString &path) {
+    const cardfile::Read card = cardfile::fromFile(fs.readFile(path, cardfile::kMaxBytes));
+    return card.ok() ? records::format(card.table.toList()) : QByteArray();
+}
+
 } // namespace
 
 CopyResult copyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder) {
@@ -27,19 +33,36 @@ CopyResult copyMonth(FileSystem &fs, const QString &sourceFolder, const QString 
     }
     QList<std::pair<QString, QByteArray>> batch;
     for (const QString &name : fs.list(sourceFolder, QStringLiteral("*"), ListKind::Files)) {
-        const cardfile::Read card =
-            cardfile::fromFile(fs.readFile(inFolder(sourceFolder, name), cardfile::kMaxBytes));
+        QByteArray bytes = asCopied(fs, inFolder(sourceFolder, name));
         // A torn or emptied card would replace a whole one with blanks.
-        if (!card.ok()) {
+        if (bytes.isEmpty()) {
             result.skipped.append(name);
             continue;
         }
-        batch.append({name, records::format(card.table.toList())});
+        batch.append({name, std::move(bytes)});
     }
     result.error = fs.replaceFiles(targetFolder, batch);
-    if (result.ok())
-        result.copied = static_cast<int>(batch.size());
+    if (!result.ok()) {
+        result.notWritten = static_cast<int>(batch.size());
+        return result;
+    }
+    result.copied = static_cast<int>(batch.size());
+    for (const auto &file : batch)
+        result.written.append(file.first);
     return result;
+}
+
+QStringList verifyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder,
+                        const QStringList &names) {
+    QStringList differing;
+    for (const QString &name : names) {
+        const QString target = inFolder(targetFolder, name);
+        fs.forgetCached(target);
+        const ReadResult back = fs.readFile(target, cardfile::kMaxBytes);
+        if (!back.ok() || back.bytes != asCopied(fs, inFolder(sourceFolder, name)))
+            differing.append(name);
+    }
+    return differing;
 }
 
 DeleteResult deleteMonth(FileSystem &fs, const QString &folder) {

@@ -160,3 +160,17 @@ bool LocalFileSystem::exists(const QString &path) {
 bool LocalFileSystem::isFolder(const QString &path) {
     return QFileInfo(resolve(path)).isDir();
 }
+
+void LocalFileSystem::forgetCached(const QString &path) {
+    const QByteArray name = QFile::encodeName(resolve(path));
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return;
+    // Only pages already on the disk are dropped; the file was synced.
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+}
+
+int LocalFileSystem::clearStaleTemps(const QString &folder) {
+    return removeStaleTemps(resolve(folder));
+}

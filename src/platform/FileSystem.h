@@ -55,6 +55,13 @@ public:
     virtual FileError removeFile(const QString &path) = 0;
     virtual bool exists(const QString &path) = 0;
     virtual bool isFolder(const QString &path) = 0;
+    // Asks the system to forget what it keeps in memory of a file written
+    // before, so that the next read comes from the disk itself where the
+    // system allows it: a check reads back what the disk really holds.
+    virtual void forgetCached(const QString & /*path*/) {}
+    // Removes what interrupted saves left in a folder and in its direct
+    // sub-folders (see isTempName); returns how many files.
+    virtual int clearStaleTemps(const QString & /*folder*/) { return 0; }
 
 protected:
     virtual ReadResult readBounded(const QString &path, qint64 maxBytes) = 0;
@@ -76,6 +83,8 @@ public:
     FileError removeFile(const QString &path) override;
     bool exists(const QString &path) override;
     bool isFolder(const QString &path) override;
+    void forgetCached(const QString &path) override;
+    int clearStaleTemps(const QString &folder) override;
 
     QString resolve(const QString &path) const;
 
