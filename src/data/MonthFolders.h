@@ -45,6 +45,12 @@ struct CopyResult {
 // one batch: one flush for the whole month.
 CopyResult copyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder);
 
+// Copies several card months, each one as copyMonth does and with a result of
+// its own, with one flush for them all (FileSystem::batch): a month that
+// cannot be written leaves its target folder's files as they were, and the
+// others go on. folders holds pairs of source and target folder.
+QList<CopyResult> copyMonths(FileSystem &fs, const QList<std::pair<QString, QString>> &folders);
+
 // Reads back the named files of a copy from targetFolder, from the disk rather
 // than from the system's memory where it can (FileSystem::forgetCached), and
 // compares each with what copyMonth makes of the file of that name in

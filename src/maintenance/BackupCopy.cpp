@@ -31,22 +31,32 @@ QString inFolder(const QString &base, const QString &name) {
     return base.endsWith(QLatin1Char('/')) ? base + name : base + QLatin1Char('/') + name;
 }
 
-MonthResult copyMonth(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
-                      const QString &month, bool verify) {
-    MonthResult r;
-    r.month = month;
-    if (!isOneName(month)) {
-        r.copy.error = FileError::PathNotFound;
-        return r;
+QList<MonthResult> copyMonths(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
+                              const QStringList &months, bool verify) {
+    QList<MonthResult> results(months.size());
+    QList<std::pair<QString, QString>> folders;
+    QList<qsizetype> at;
+    for (qsizetype i = 0; i < months.size(); ++i) {
+        results[i].month = months[i];
+        if (!isOneName(months[i])) {
+            results[i].copy.error = FileError::PathNotFound;
+            continue;
+        }
+        const QString target = inFolder(targetBase, months[i]);
+        if (fs.isFolder(target))
+            fs.clearStaleTemps(target);
+        folders.append({inFolder(sourceBase, months[i]), target});
+        at.append(i);
     }
-    const QString source = inFolder(sourceBase, month);
-    const QString target = inFolder(targetBase, month);
-    if (fs.isFolder(target))
-        fs.clearStaleTemps(target);
-    r.copy = monthfolders::copyMonth(fs, source, target);
-    if (verify && r.copy.ok())
-        r.differing = monthfolders::verifyMonth(fs, source, target, r.copy.written);
-    return r;
+    const QList<monthfolders::CopyResult> copies = monthfolders::copyMonths(fs, folders);
+    for (qsizetype k = 0; k < at.size(); ++k) {
+        MonthResult &r = results[at[k]];
+        r.copy = copies.value(k);
+        if (verify && r.copy.ok())
+            r.differing =
+                monthfolders::verifyMonth(fs, folders[k].first, folders[k].second, r.copy.written);
+    }
+    return results;
 }
 
 FileResult copyFile(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
@@ -69,8 +79,8 @@ FileResult copyFile(FileSystem &fs, const QString &sourceBase, const QString &ta
 }
 
 int Report::wholeMonths() const {
-    return static_cast<int>(
-        std::count_if(months.begin(), months.end(), [](const MonthResult &m) { return m.whole(); }));
+    return static_cast<int>(std::count_if(months.begin(), months.end(),
+                                          [](const MonthResult &m) { return m.whole(); }));
 }
 
 QStringList Report::problems() const {
@@ -98,8 +108,7 @@ QStringList Report::problems() const {
             lines.append(f.name + sep + QStringLiteral("コピーできませんでした（") +
                          copyreport::reason(f.error) + QStringLiteral("）。"));
         else if (f.differs)
-            lines.append(f.name +
-                         QStringLiteral("：コピー先で読み直した内容が元と一致しません。"));
+            lines.append(f.name + QStringLiteral("：コピー先で読み直した内容が元と一致しません。"));
     }
     return lines;
 }

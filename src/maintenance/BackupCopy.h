@@ -24,12 +24,13 @@ struct MonthResult {
     bool whole() const { return copy.ok() && copy.skipped.isEmpty() && differing.isEmpty(); }
 };
 
-// Copies the card month folder month of sourceBase into targetBase (through
-// the card table, file by file replaced, see monthfolders::copyMonth), after
-// clearing what interrupted copies left in the target month. With verify,
-// each copied file is then read back and compared with its source.
-MonthResult copyMonth(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
-                      const QString &month, bool verify);
+// Copies the card month folders months of sourceBase into targetBase
+// (through the card table, each month's files replaced as one, with one flush
+// for all, see monthfolders::copyMonths), after clearing what interrupted
+// copies left in the target months. With verify, each copied file is then
+// read back and compared with its source.
+QList<MonthResult> copyMonths(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
+                              const QStringList &months, bool verify);
 
 // The settings and the roster, copied as they are when the user asks for them.
 inline const QStringList &basicFiles() {

@@ -150,9 +150,9 @@ bool BackupRestore::askBeforeReplacingBasics() {
     const QStringList &names = backupcopy::basicFiles();
     const bool present = std::any_of(names.begin(), names.end(),
                                      [this](const QString &n) { return m_s.fs.exists(n); });
-    return !present ||
-           m_s.dialogs.confirm(QStringLiteral("基本設定（Kijyun.Dat）と従業員の名簿（Meibo.Dat）を、"
-                                              "バックアップフォルダのもので置き換えます。よろしいですか。"));
+    return !present || m_s.dialogs.confirm(QStringLiteral(
+                           "基本設定（Kijyun.Dat）と従業員の名簿（Meibo.Dat）を、"
+                           "バックアップフォルダのもので置き換えます。よろしいですか。"));
 }
 
 std::optional<backupcopy::Report> BackupRestore::copy() {
@@ -183,8 +183,7 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     if (onBusy)
         onBusy(true);
     backupcopy::Report report;
-    for (const QString &month : months)
-        report.months.append(backupcopy::copyMonth(m_s.fs, source, target, month, backup));
+    report.months = backupcopy::copyMonths(m_s.fs, source, target, months, backup);
     if (basics)
         for (const QString &name : backupcopy::basicFiles())
             report.files.append(backupcopy::copyFile(m_s.fs, source, target, name, backup));

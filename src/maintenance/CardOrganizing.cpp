@@ -15,8 +15,8 @@ bool CardOrganizing::open() {
 }
 
 void CardOrganizing::fillList() {
-    m_list.setLines(CardMonth::sorted(monthEntries(m_s.fs, QString()), CardMonth::Order::OldestFirst,
-                                      CardMonth::Others::Last));
+    m_list.setLines(CardMonth::sorted(monthEntries(m_s.fs, QString()),
+                                      CardMonth::Order::OldestFirst, CardMonth::Others::Last));
 }
 
 QString CardOrganizing::monthInUse() const {
@@ -49,6 +49,11 @@ bool CardOrganizing::deleteSelected() {
     QStringList problems;
     for (const QString &name : m_list.selection()) {
         const QString folder = name.trimmed();
+        // A file whose name holds "月" is listed too, but is no card month.
+        if (m_s.fs.exists(folder) && !m_s.fs.isFolder(folder)) {
+            problems.append(folder + QStringLiteral("：タイムカードのフォルダではありません。"));
+            continue;
+        }
         const monthfolders::DeleteResult r = monthfolders::deleteMonth(m_s.fs, folder);
         // A month whose cards are gone is deleted, even when other files keep
         // its folder; one with a card left is not.
@@ -60,6 +65,7 @@ bool CardOrganizing::deleteSelected() {
     fillList();
     m_s.dialogs.info(QString::number(deleted) + QStringLiteral("ケ月分を削除しました。"));
     if (!problems.isEmpty())
-        m_s.dialogs.info(copyreport::problemsText(QStringLiteral("次の年月のタイムカードは削除できませんでした。"), problems));
+        m_s.dialogs.info(copyreport::problemsText(
+            QStringLiteral("次の年月のタイムカードは削除できませんでした。"), problems));
     return true;
 }

@@ -10,7 +10,8 @@ QString name(const QDate &today, const CalcSettings &s) {
 }
 
 QString question(const QString &name, const QString &action) {
-    return name + QStringLiteral(" は現在使用中です。") + action + QStringLiteral("してもよろしいか。");
+    return name + QStringLiteral(" は現在使用中です。") + action +
+           QStringLiteral("してもよろしいか。");
 }
 
 bool readSettings(Services &s, bool create, CalcSettings &out) {

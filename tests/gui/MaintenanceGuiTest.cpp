@@ -109,10 +109,11 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }, 2000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->logic().list().selectedCount() == 2; }, 2000));
     QTest::mouseClick(copy, Qt::LeftButton);
-    EXPECT_EQ(p.t.dialogs.texts(),
-              (QStringList{medium.path() + " にバックアップ用フォルダ「 タイムカード 」を作成します。",
-                           "バックアップ用フォルダを作成しました。", "2ケ月分コピーします。",
-                           "2ケ月分コピーしました。"}));
+    EXPECT_EQ(
+        p.t.dialogs.texts(),
+        (QStringList{medium.path() + " にバックアップ用フォルダ「 タイムカード 」を作成します。",
+                     "バックアップ用フォルダを作成しました。", "2ケ月分コピーします。",
+                     "2ケ月分コピーしました。"}));
     EXPECT_EQ(allEntries(folder + "/2007年2月"), (QStringList{"1.Card", "2.Card", "3.Card"}));
 
     // A card of the month in use is lost; restore that month.
@@ -126,9 +127,10 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->logic().list().selectedCount() == 1; }, 2000));
     p.t.dialogs.clear();
     QTest::mouseClick(copy, Qt::LeftButton);
-    EXPECT_EQ(p.t.dialogs.texts(),
-              (QStringList{"1ケ月分コピーします。", "2007年3月 は現在使用中です。復元してもよろしいか。",
-                           "1ケ月分コピーしました。"}));
+    EXPECT_EQ(
+        p.t.dialogs.texts(),
+        (QStringList{"1ケ月分コピーします。", "2007年3月 は現在使用中です。復元してもよろしいか。",
+                     "1ケ月分コピーしました。"}));
     EXPECT_EQ(p.t.bytes("2007年3月/2.Card"), cardBytes("2", "a"));
 
     // The punch clock comes back with the restored card in its rack.

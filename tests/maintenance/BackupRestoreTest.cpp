@@ -44,8 +44,8 @@ TEST_F(Backup, TheListResetSwitchEmptiesTheListOnEverySecondModeClick) {
         QStringList list;
     };
     const Step steps[] = {
-        {Step::Backup, "huka", {}}, {Step::Folder, "huka", data},     {Step::Restore, "", {}},
-        {Step::Folder, "", onDisk}, {Step::Backup, "huka", onDisk},   {Step::Folder, "huka", data},
+        {Step::Backup, "huka", {}}, {Step::Folder, "huka", data},   {Step::Restore, "", {}},
+        {Step::Folder, "", onDisk}, {Step::Backup, "huka", onDisk}, {Step::Folder, "huka", data},
         {Step::Restore, "", {}},    {Step::Restore, "huka", {}},
     };
     for (const Step &s : steps) {
@@ -137,10 +137,11 @@ TEST_F(Backup, NewFolderNamesAreCheckedBeforeAnythingIsMade) {
     // The new folder became the address; with no month in the data folder
     // the folder change and the refill both say so.
     EXPECT_EQ(bp.address(), medium.filePath("タイムカード"));
-    EXPECT_EQ(t.dialogs.texts(),
-              (QStringList{medium.path() + " にバックアップ用フォルダ「 タイムカード 」を作成します。",
-                           "バックアップ用フォルダを作成しました。", "データは作成されていません。",
-                           "データは作成されていません。"}));
+    EXPECT_EQ(
+        t.dialogs.texts(),
+        (QStringList{medium.path() + " にバックアップ用フォルダ「 タイムカード 」を作成します。",
+                     "バックアップ用フォルダを作成しました。", "データは作成されていません。",
+                     "データは作成されていません。"}));
 }
 
 TEST(BackupPaths, ARootFolderTakesNoSecondSeparator) {
@@ -170,9 +171,9 @@ TEST_F(Backup, RestoringOverTheMonthInUseAsksFirst) {
     t.dialogs.answer(BoxAnswer::Ok);
     t.dialogs.answer(BoxAnswer::Cancel);
     ASSERT_TRUE(bp.copy());
-    EXPECT_EQ(t.dialogs.texts(),
-              (QStringList{"2ケ月分コピーします。", "2007年3月 は現在使用中です。復元してもよろしいか。",
-                           "1ケ月分コピーしました。"}));
+    EXPECT_EQ(t.dialogs.texts(), (QStringList{"2ケ月分コピーします。",
+                                              "2007年3月 は現在使用中です。復元してもよろしいか。",
+                                              "1ケ月分コピーしました。"}));
     EXPECT_EQ(t.bytes("2007年3月/1.Card"), cardBytes("1", "today"));
     EXPECT_EQ(t.bytes("2007年2月/1.Card"), cardBytes("1", "backup"));
 }

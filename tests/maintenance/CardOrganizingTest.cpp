@@ -16,7 +16,9 @@ TEST(CardOrganizing, ListsEveryEntryWithTheMonthSignOldestFirst) {
          {},
          {"19年3月", "2007年03月", "2007年3月", "2007年10月"}},
         // Other names with "月" go last; names without it are not listed.
-        {{"2007年2月", "backup", "月次"}, {"月報.txt", "Kijyun.Dat"}, {"2007年2月", "月報.txt", "月次"}},
+        {{"2007年2月", "backup", "月次"},
+         {"月報.txt", "Kijyun.Dat"},
+         {"2007年2月", "月報.txt", "月次"}},
         {{}, {"Kijyun.Dat"}, {}},
     };
     for (const Case &c : cases) {
@@ -96,8 +98,7 @@ TEST(CardOrganizing, DeletesTheCardsOfTheSelectedMonthsAndKeepsOtherFiles) {
 
     t.dialogs.clear();
     EXPECT_TRUE(org.deleteSelected());
-    EXPECT_EQ(t.dialogs.texts(),
-              (QStringList{"2ケ月分を削除します。", "2ケ月分を削除しました。"}));
+    EXPECT_EQ(t.dialogs.texts(), (QStringList{"2ケ月分を削除します。", "2ケ月分を削除しました。"}));
     EXPECT_FALSE(QDir(t.path("2006年12月")).exists());
     EXPECT_EQ(allEntries(t.path("2007年1月")), QStringList{"memo.txt"});
     EXPECT_EQ(org.list().lines(), (QStringList{"2007年1月", "2007年2月"}));
@@ -110,20 +111,23 @@ TEST(CardOrganizing, DeletesTheCardsOfTheSelectedMonthsAndKeepsOtherFiles) {
     EXPECT_EQ(empty.dialogs.texts(), QStringList{"タイムカードが見つかりません。"});
 }
 
-TEST(CardOrganizing, AMonthWithACardLeftIsNotCountedAndIsNamed) {
+TEST(CardOrganizing, WhatWasNotDeletedIsNotCountedAndIsNamed) {
     TestServices t;
     putMonth(t, "2007年1月", 2, "a");
     putMonth(t, "2007年2月", 3, "a");
+    t.put("月報.txt", "x");
     CardOrganizing org(t.services);
     ASSERT_TRUE(org.open());
-    org.click(0, true);
-    org.click(1, true);
+    for (int i = 0; i < 3; ++i)
+        org.click(i, true);
     t.fs.failOn(FaultyFileSystem::Op::RemoveFile, 4, FileError::PathFileAccess);
     EXPECT_TRUE(org.deleteSelected());
     ASSERT_EQ(t.dialogs.texts().size(), 3);
     EXPECT_EQ(t.dialogs.texts()[1], "1ケ月分を削除しました。");
-    EXPECT_TRUE(t.dialogs.texts()[2].contains("2007年2月：1 件のタイムカードを削除できませんでした"));
-    EXPECT_EQ(org.list().lines(), QStringList{"2007年2月"});
+    EXPECT_TRUE(
+        t.dialogs.texts()[2].contains("2007年2月：1 件のタイムカードを削除できませんでした"));
+    EXPECT_TRUE(t.dialogs.texts()[2].contains("月報.txt：タイムカードのフォルダではありません。"));
+    EXPECT_EQ(org.list().lines(), (QStringList{"2007年2月", "月報.txt"}));
 }
 
 TEST(CardOrganizing, SettingsLoadErrorsUseTheDiskWording) {

@@ -69,7 +69,8 @@ TEST(FullTarget, AMonthThatDoesNotFitIsNotCountedAndNoCardIsTorn) {
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
         const QByteArray bytes = f.readAll();
         const QString code = name.chopped(5);
-        EXPECT_TRUE(bytes == cardBytes(code, "new") || (code == "1" && bytes == cardBytes("1", "old")))
+        EXPECT_TRUE(bytes == cardBytes(code, "new") ||
+                    (code == "1" && bytes == cardBytes("1", "old")))
             << name.toStdString();
     }
     EXPECT_EQ(allEntries(medium.dir.filePath("2007年2月")), (QStringList{"1.Card", "2.Card"}));

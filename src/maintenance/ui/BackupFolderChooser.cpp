@@ -60,9 +60,9 @@ void BackupFolderChooser::place(const QString &path) {
     int best = -1;
     for (int i = 0; i < m_drive->count(); ++i) {
         const QString root = m_drive->itemText(i);
-        const bool under = path == root || path.startsWith(root.endsWith(QLatin1Char('/'))
-                                                               ? root
-                                                               : root + QLatin1Char('/'));
+        const bool under =
+            path == root ||
+            path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (under && (best < 0 || root.size() > m_drive->itemText(best).size()))
             best = i;
     }

@@ -25,14 +25,6 @@ constexpr int kNarrowTwips = 4410;
 constexpr int kWideTwips = 8415;
 constexpr int kHeightTwips = 6870;
 
-QLabel *heading(const QString &text, QWidget *parent) {
-    auto *l = new QLabel(text, parent);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
 } // namespace
 
 frmbp::frmbp(ScreenContext &ctx, QWidget *parent)
@@ -109,7 +101,8 @@ QWidget *frmbp::buildMain() {
     });
     v->addWidget(modes);
 
-    v->addWidget(heading(QStringLiteral("バックアップフォルダのアドレス"), page));
+    v->addSpacing(2);
+    v->addWidget(new QLabel(QStringLiteral("バックアップフォルダのアドレス"), page));
     m_chooser = new BackupFolderChooser(page);
     connect(m_chooser, &BackupFolderChooser::folderChanged, this, [this](const QString &path) {
         m_logic.folderChanged(path);
@@ -117,19 +110,20 @@ QWidget *frmbp::buildMain() {
     });
     v->addWidget(m_chooser, 3);
 
-    auto *create = new QGroupBox(QStringLiteral("バックアップフォルダの作成"), page);
-    auto *createRow = new QHBoxLayout(create);
-    createRow->setContentsMargins(6, 2, 6, 4);
-    m_text1 = EntryBox::create(create, QStringLiteral("Text1"));
-    m_command3 = new QPushButton(QStringLiteral("作　成"), create);
+    v->addSpacing(2);
+    v->addWidget(new QLabel(QStringLiteral("バックアップフォルダの作成"), page));
+    auto *createRow = new QHBoxLayout;
+    m_text1 = EntryBox::create(page, QStringLiteral("Text1"));
+    m_command3 = new QPushButton(QStringLiteral("作　成"), page);
     m_command3->setObjectName(QStringLiteral("Command3"));
     m_text1->setNext(m_command3);
     createRow->addWidget(m_text1->widget(), 1);
     createRow->addWidget(m_command3);
     connect(m_command3, &QPushButton::clicked, this, &frmbp::createFolder);
-    v->addWidget(create);
+    v->addLayout(createRow);
 
-    v->addWidget(heading(QStringLiteral("対象年月"), page));
+    v->addSpacing(2);
+    v->addWidget(new QLabel(QStringLiteral("対象年月"), page));
     m_list = new MonthListWidget(page, [this](int i, bool on) {
         m_logic.click(i, on);
         return on;
@@ -141,8 +135,7 @@ QWidget *frmbp::buildMain() {
     m_basics = new QCheckBox(QStringLiteral("基本設定と名簿も含める"), page);
     m_basics->setObjectName(QStringLiteral("chkkihon"));
     m_basics->setToolTip(QStringLiteral("Kijyun.Dat と Meibo.Dat もコピーします"));
-    connect(m_basics, &QCheckBox::toggled, this,
-            [this](bool on) { m_logic.setIncludeBasics(on); });
+    connect(m_basics, &QCheckBox::toggled, this, [this](bool on) { m_logic.setIncludeBasics(on); });
     m_command1 = new QPushButton(QStringLiteral("コピー開始"), page);
     m_command1->setObjectName(QStringLiteral("Command1"));
     connect(m_command1, &QPushButton::clicked, this, &frmbp::copy);
@@ -165,18 +158,20 @@ QFrame *frmbp::buildGuide() {
     QFrame *panel = guidepanel::make(
         this,
         {QStringLiteral("◆バックアップ・復元のしかた"),
-         QStringLiteral("1. 「処理の選択」で、バックアップをとるか、データを復元するかを選びます。\n"
-                        "2. バックアップフォルダのアドレスを、ドライブとフォルダで選びます"
-                        "（年月のフォルダではなく、バックアップフォルダそのものを選びます）。\n"
-                        "3. 対象年月を選びます（続けてクリックすると複数選べます）。\n"
-                        "4. 「コピー開始」を押します。"),
+         QStringLiteral(
+             "1. 「処理の選択」で、バックアップをとるか、データを復元するかを選びます。\n"
+             "2. バックアップフォルダのアドレスを、ドライブとフォルダで選びます"
+             "（年月のフォルダではなく、バックアップフォルダそのものを選びます）。\n"
+             "3. 対象年月を選びます（続けてクリックすると複数選べます）。\n"
+             "4. 「コピー開始」を押します。"),
          QStringLiteral("◆バックアップフォルダの作成"),
          QStringLiteral("作成する場所をドライブとフォルダで選び、フォルダ名を入力して「作　成」を"
                         "押します。USBメモリなどは、先に差し込んでおいてください。"),
          QStringLiteral("◆確認"),
-         QStringLiteral("選んだフォルダのアドレスは画面の一番下に表示されます"
-                        "（例：/media/usb/タイムカード）。"
-                        "「基本設定と名簿も含める」を選ぶと、基本設定と従業員の名簿もコピーします。")});
+         QStringLiteral(
+             "選んだフォルダのアドレスは画面の一番下に表示されます"
+             "（例：/media/usb/タイムカード）。"
+             "「基本設定と名簿も含める」を選ぶと、基本設定と従業員の名簿もコピーします。")});
     auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
     close->setObjectName(QStringLiteral("Command2"));
     connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
@@ -216,7 +211,7 @@ void frmbp::render() {
     m_command1->setEnabled(l.command1Enabled());
     m_list->render(l.list());
     const QString address = l.address();
-    m_label3->setText(
-        m_label3->fontMetrics().elidedText(address, Qt::ElideMiddle, twipsToPixels(kNarrowTwips) - 24));
+    m_label3->setText(m_label3->fontMetrics().elidedText(address, Qt::ElideMiddle,
+                                                         twipsToPixels(kNarrowTwips) - 24));
     m_label3->setToolTip(address);
 }

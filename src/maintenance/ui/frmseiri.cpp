@@ -73,15 +73,15 @@ bool frmseiri::load() {
 }
 
 QFrame *frmseiri::buildGuide() {
-    QFrame *panel = guidepanel::make(
-        this, {QStringLiteral("保存されているタイムカードの年月が一覧"
-                              "表示されますから、保存不要の年月を選択"
-                              "(クリック) し、下の削除ボタンを押してくださ"
-                              "い。"
-                              "複数の年月を選択する場合は、続けてクリ"
-                              "ックします。"
-                              "外部にデータ保存されていなければ、デー"
-                              "タの復旧はできませんからご注意ください。")});
+    QFrame *panel =
+        guidepanel::make(this, {QStringLiteral("保存されているタイムカードの年月が一覧"
+                                               "表示されますから、保存不要の年月を選択"
+                                               "(クリック) し、下の削除ボタンを押してくださ"
+                                               "い。"
+                                               "複数の年月を選択する場合は、続けてクリ"
+                                               "ックします。"
+                                               "外部にデータ保存されていなければ、デー"
+                                               "タの復旧はできませんからご注意ください。")});
     auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
     close->setObjectName(QStringLiteral("Command2"));
     connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });

@@ -33,6 +33,11 @@ public:
     // Sets the screen's fixed size and asks the main frame to fit around it.
     void setTwipsSize(int widthTwips, int heightTwips);
 
+    // A screen of fixed size asks for that size: the child window that hosts
+    // it sizes itself by the hint, which the lists and trees inside would
+    // otherwise make larger than the screen.
+    QSize sizeHint() const override;
+
     // Closes the hosting child window; the close protocol runs as on any close.
     void closeScreen();
 
