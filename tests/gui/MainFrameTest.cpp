@@ -119,15 +119,37 @@ TEST(MainFrame, HelpItemsWorkWithAScreenOpen) {
     EXPECT_TRUE(help->isVisible());
 }
 
-TEST(MainFrame, NothingOpensAfterThePunchClockWasClosed) {
+TEST(MainFrame, PunchClockHasNoCloseBoxAndRefusesTheUsersClose) {
     MainFrameFixture f;
     f.startAndPassSplash();
+    auto *sub = qobject_cast<QMdiSubWindow *>(f.frame->currentScreen()->parentWidget());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(sub->systemMenu(), nullptr);
     f.frame->currentScreen()->closeScreen();
-    EXPECT_TRUE(f.t.session.screenWord.isEmpty());
-    for (const QString &item : kSix)
-        f.trigger(item);
-    f.trigger("mynupw");
-    EXPECT_EQ(f.log, QStringList({"open:recorder", "close:recorder"}));
+    EXPECT_EQ(f.t.session.screenWord, "recorder");
+    EXPECT_EQ(f.log, QStringList({"open:recorder"}));
+    // So the menus keep working.
+    f.trigger("mynustaff");
+    EXPECT_EQ(f.t.session.screenWord, "meibo");
+}
+
+TEST(MainFrame, PunchClockThatStaysKeepsEverythingAsItWas) {
+    MainFrameFixture f;
+    f.startAndPassSplash();
+    f.frame->show();
+    static_cast<FakeScreen *>(f.frame->currentScreen())->refuseClose = true;
+    f.trigger("mynustaff");
+    EXPECT_EQ(f.t.session.screenWord, "recorder");
+    EXPECT_TRUE(allEnabled(f, true));
+    f.trigger("menuend");
+    EXPECT_EQ(f.t.programEnd.calls, 0);
+    EXPECT_FALSE(f.frame->close());
+    EXPECT_EQ(f.log,
+              QStringList({"open:recorder", "kept:recorder", "kept:recorder", "kept:recorder"}));
+    static_cast<FakeScreen *>(f.frame->currentScreen())->refuseClose = false;
+    f.trigger("mynustaff");
+    EXPECT_EQ(f.t.session.screenWord, "meibo");
 }
 
 TEST(MainFrame, PinGuardsTallyAndOrganizingOnly) {
@@ -163,13 +185,14 @@ TEST(MainFrame, ClosingTheFrameClosesEveryScreenFirst) {
     EXPECT_EQ(f.frame->findChild<QMdiArea *>()->subWindowList().size(), 0);
 }
 
-TEST(MainFrame, EndItemEndsAtOnceWithoutClosingScreens) {
+TEST(MainFrame, EndItemClosesTheScreenInFrontFirst) {
     MainFrameFixture f;
     f.startAndPassSplash();
     f.trigger("menukijyun");
     f.trigger("menuend");
     EXPECT_EQ(f.t.programEnd.calls, 1);
-    EXPECT_FALSE(f.log.contains("close:keisankijyun"));
+    // Closed, so it saved; the punch clock is not opened again on the way out.
+    EXPECT_EQ(f.log.mid(3), QStringList({"close:keisankijyun"}));
 }
 
 TEST(MainFrame, FrameFitsAroundTheScreenInFront) {

@@ -1,8 +1,10 @@
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextLayout>
 
 namespace {
 
@@ -22,7 +24,35 @@ QMessageBox::Icon iconOf(BoxIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Room the box needs besides its text: its margins, and the icon with its gap.
+constexpr int kMarginRoom = 48;
+constexpr int kIconRoom = 56;
+constexpr int kNarrowest = 200;
+
 } // namespace
+
+QString QtDialogs::wrapToWidth(const QString &text, const QFont &font, int width) {
+    QStringList lines;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        QTextOption option;
+        // Japanese breaks between any two characters; the line-breaking rules
+        // keep "。" and "、" off the start of a line.
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        bool any = false;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines.append(paragraph.mid(line.textStart(), line.textLength()).trimmed());
+            any = true;
+        }
+        layout.endLayout();
+        if (!any)
+            lines.append(QString());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon icon,
                              BoxButtons buttons) {
@@ -32,15 +62,29 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
 
     QMessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("messageBox"));
+    // Never wider than the main frame: a long text is broken into lines that fit.
+    const QWidget *frame = m_fallback ? m_fallback.data() : parent.data();
+    if (frame) {
+        const int room = kMarginRoom + (icon == BoxIcon::None ? 0 : kIconRoom);
+        const int width = qMax(kNarrowest, frame->window()->width() - room);
+        const auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        const QFont font = label ? label->font() : box.font();
+        if (QFontMetrics(font).horizontalAdvance(text) > width)
+            box.setText(wrapToWidth(text, font, width));
+    }
     QPushButton *yes = nullptr;
     QPushButton *no = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
-    if (buttons == BoxButtons::YesNo) {
+    if (buttons == BoxButtons::YesNo || buttons == BoxButtons::YesNoCancel) {
         yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
+        if (buttons == BoxButtons::YesNoCancel) {
+            cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+            box.setEscapeButton(cancel);
+        }
     } else {
         ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
@@ -57,9 +101,15 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
     if (parent)
         parent->activateWindow();
     QAbstractButton *clicked = box.clickedButton();
-    if (buttons == BoxButtons::YesNo)
+    switch (buttons) {
+    case BoxButtons::YesNo:
         return clicked == yes ? BoxAnswer::Yes : BoxAnswer::No;
-    if (buttons == BoxButtons::OkCancel)
+    case BoxButtons::YesNoCancel:
+        return clicked == yes ? BoxAnswer::Yes : clicked == no ? BoxAnswer::No : BoxAnswer::Cancel;
+    case BoxButtons::OkCancel:
         return clicked == ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+    case BoxButtons::Ok:
+        break;
+    }
     return BoxAnswer::Ok;
 }

@@ -2,12 +2,14 @@
 
 #include "platform/Dialogs.h"
 
+#include <QFont>
 #include <QPointer>
 #include <QWidget>
 
 // Message boxes as QMessageBox with Japanese button captions. The parent is
 // the active window; it is activated again after the box closes, since nothing
-// else gives it the focus back.
+// else gives it the focus back. A box is never wider than the main frame (the
+// fallback parent): a longer text is broken into lines.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget *fallbackParent = nullptr) : m_fallback(fallbackParent) {}
@@ -15,6 +17,9 @@ public:
 
     BoxAnswer message(const QString &text, const QString &title, BoxIcon icon,
                       BoxButtons buttons) override;
+
+    // The text broken into lines no wider than width in the font.
+    static QString wrapToWidth(const QString &text, const QFont &font, int width);
 
 private:
     QPointer<QWidget> m_fallback;

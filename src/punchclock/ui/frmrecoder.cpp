@@ -336,6 +336,12 @@ void frmrecoder::showEvent(QShowEvent *e) {
     }
 }
 
+bool frmrecoder::mayClose() {
+    const bool may = m_logic.mayClose();
+    render();
+    return may;
+}
+
 bool frmrecoder::save() {
     m_timer->stop();
     m_logic.close();

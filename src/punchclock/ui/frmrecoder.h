@@ -32,6 +32,9 @@ protected:
     // The punch clock saves nothing: closing stops its clock and, closed by
     // the user, leaves no screen in front.
     bool save() override;
+    // A set card is returned before the screen closes (a chosen time not yet
+    // pressed is asked about); the user may keep it set, and the screen open.
+    bool mayClose() override;
     // It is the punch-clock screen: nothing comes back in front.
     void closed() override {}
     bool event(QEvent *e) override;
