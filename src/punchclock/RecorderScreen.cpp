@@ -195,9 +195,9 @@ bool RecorderScreen::openAddPanel() {
 
 QString RecorderScreen::unpressedText(int k) const {
     return kindCaption(k) + QLatin1Char(' ') + m_panel.timeLabel(k).text +
-           QStringLiteral(" は、まだ「カードを押す」で記録されていません。\n"
+           QStringLiteral(" がまだ記録されていません。\n"
                           "記録してからカードを戻しますか？\n\n"
-                          "「いいえ」：記録せずにカードを戻します。\n"
+                          "「いいえ」：記録せずに戻します。\n"
                           "「キャンセル」：カードを戻しません。");
 }
 

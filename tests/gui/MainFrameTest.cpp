@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -220,4 +221,19 @@ TEST(MainFrame, TheScreenInFrontGetsItsFirstBoxFocused) {
     auto *box = f.frame->findChild<QWidget *>("box_meibo");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }, 2000));
+}
+
+TEST(MainFrame, ProgramIconOnTheFrameAndEveryWindow) {
+    MainFrameFixture f;
+    const QIcon icon = QApplication::windowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
+    EXPECT_EQ(f.frame->windowIcon().cacheKey(), icon.cacheKey());
+    f.startAndPassSplash();
+    f.trigger("mynustaff");
+    // A child window and a dialog show the program's icon, not the toolkit's.
+    EXPECT_EQ(f.frame->currentScreen()->parentWidget()->windowIcon().cacheKey(), icon.cacheKey());
+    QDialog dialog(f.frame.get());
+    EXPECT_EQ(dialog.windowIcon().cacheKey(), icon.cacheKey());
 }

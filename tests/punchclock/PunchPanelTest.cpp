@@ -314,8 +314,7 @@ TEST(PunchReturn, ChosenTimeNotPressedIsAskedAbout) {
         EXPECT_EQ(c.byClosing ? screen.mayClose() : screen.returnCard(), c.returned);
         ASSERT_EQ(t.dialogs.boxes().size(), 1);
         const ScriptedDialogs::Box &box = t.dialogs.boxes()[0];
-        EXPECT_TRUE(
-            box.text.startsWith("出勤 8:59 は、まだ「カードを押す」で記録されていません。"));
+        EXPECT_TRUE(box.text.startsWith("出勤 8:59 がまだ記録されていません。"));
         EXPECT_EQ(box.title, "確認");
         EXPECT_EQ(box.buttons, BoxButtons::YesNoCancel);
         EXPECT_EQ(screen.panel().cardSet(), !c.returned);

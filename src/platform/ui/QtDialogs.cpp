@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextLayout>
@@ -24,10 +25,9 @@ QMessageBox::Icon iconOf(BoxIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// Room the box needs besides its text: its margins, and the icon with its gap.
-constexpr int kMarginRoom = 48;
-constexpr int kIconRoom = 56;
-constexpr int kNarrowest = 200;
+// The narrowest a text is broken to, and the frame's edge a box keeps off.
+constexpr int kNarrowest = 160;
+constexpr int kInset = 40;
 
 } // namespace
 
@@ -54,6 +54,27 @@ QString QtDialogs::wrapToWidth(const QString &text, const QFont &font, int width
     return lines.join(QLatin1Char('\n'));
 }
 
+void QtDialogs::fitWidth(QMessageBox &box, const QString &text, int frameWidth) {
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label || !box.layout())
+        return;
+    // The box takes the width its lines need (it measures them unwrapped).
+    label->setWordWrap(false);
+    const QFontMetrics metrics(label->font());
+    for (int tries = 0; tries < 4; ++tries) {
+        box.layout()->activate();
+        const int over = box.layout()->totalMinimumSize().width() - (frameWidth - kInset);
+        if (over <= 0)
+            return;
+        int widest = 0;
+        for (const QString &line : label->text().split(QLatin1Char('\n')))
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        if (widest - over < kNarrowest)
+            return;
+        box.setText(wrapToWidth(text, label->font(), widest - over));
+    }
+}
+
 BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon icon,
                              BoxButtons buttons) {
     QPointer<QWidget> parent = QApplication::activeWindow();
@@ -64,14 +85,8 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
     box.setObjectName(QStringLiteral("messageBox"));
     // Never wider than the main frame: a long text is broken into lines that fit.
     const QWidget *frame = m_fallback ? m_fallback.data() : parent.data();
-    if (frame) {
-        const int room = kMarginRoom + (icon == BoxIcon::None ? 0 : kIconRoom);
-        const int width = qMax(kNarrowest, frame->window()->width() - room);
-        const auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
-        const QFont font = label ? label->font() : box.font();
-        if (QFontMetrics(font).horizontalAdvance(text) > width)
-            box.setText(wrapToWidth(text, font, width));
-    }
+    if (frame)
+        fitWidth(box, text, frame->window()->width());
     QPushButton *yes = nullptr;
     QPushButton *no = nullptr;
     QPushButton *ok = nullptr;

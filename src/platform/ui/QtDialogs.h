@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 // Message boxes as QMessageBox with Japanese button captions. The parent is
 // the active window; it is activated again after the box closes, since nothing
 // else gives it the focus back. A box is never wider than the main frame (the
@@ -22,5 +24,8 @@ public:
     static QString wrapToWidth(const QString &text, const QFont &font, int width);
 
 private:
+    // Breaks the box's text until the box is no wider than frameWidth.
+    static void fitWidth(QMessageBox &box, const QString &text, int frameWidth);
+
     QPointer<QWidget> m_fallback;
 };

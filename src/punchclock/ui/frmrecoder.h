@@ -6,6 +6,7 @@
 
 class AddPunchPanelWidget;
 class CardPanelWidget;
+class FirstStepsPanel;
 class RecorderGuide;
 class MonthViewPanel;
 class QAction;
@@ -67,6 +68,10 @@ private:
     QLabel *m_weekday = nullptr;
     QLabel *m_year = nullptr;
     QLabel *m_month = nullptr;
+    QWidget *m_monthRow = nullptr;  // year 年 month 月分のカード
+    QLabel *m_monthUnset = nullptr; // in its place while no card month is set
+    FirstStepsPanel *m_first = nullptr;
+    int m_shownDayRevision = -1;
     QListWidget *m_rack = nullptr;
     QPushButton *m_cancel = nullptr;
     CardPanelWidget *m_card = nullptr;
