@@ -38,7 +38,10 @@ public:
     // The texts printed on each page (pages split at newPage).
     QList<QStringList> pageTexts() const;
     int count(const QString &op) const;
-    void clear() { m_calls.clear(); }
+    void clear() {
+        m_calls.clear();
+        m_counts.clear();
+    }
 
     int setPaperSize(int code) override;
     Reading<int> paperSize() override;
