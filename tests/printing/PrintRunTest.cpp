@@ -6,8 +6,9 @@ namespace {
 const QString kPrinterError = "印刷の中止、またはプリンターのエラーです";
 const QString kNoInfo =
     "プリンターの情報を正しく受け取れません。プリンターの設定を確認してください。";
-const QString kNarrow = "使用するプリンターの印刷可能範囲が狭いため、正常に印刷されないことがあります。"
-                        "よろしいですか？";
+const QString kNarrow =
+    "使用するプリンターの印刷可能範囲が狭いため、正常に印刷されないことがあります。"
+    "よろしいですか？";
 
 struct Stopper : PrintProgress {
     int stopAt = -1;
@@ -55,8 +56,8 @@ TEST_F(PrintFixture, TwoEmployeesThreeCopiesInListOrder) {
     EXPECT_EQ(r.end, PrintRun::End::Done);
     EXPECT_EQ(r.employees, 2);
     EXPECT_EQ(r.pages, 6);
-    EXPECT_EQ(pageNames(), QStringList({"山田太郎", "山田太郎", "山田太郎", "鈴木花子",
-                                        "鈴木花子", "鈴木花子"}));
+    EXPECT_EQ(pageNames(), QStringList({"山田太郎", "山田太郎", "山田太郎", "鈴木花子", "鈴木花子",
+                                        "鈴木花子"}));
     EXPECT_EQ(printer.count("newPage"), 5);
     EXPECT_EQ(printer.count("endDocument"), 1);
     EXPECT_EQ(printer.log().last(), "endDocument");
@@ -146,8 +147,8 @@ TEST_F(PrintFixture, ErrorsByNumber) {
         {"paperSize", 1, 483, PrintRun::End::Done, "", 2},
         {"setPosition", 5, 57, PrintRun::End::Ended,
          "Ｉ／Ｏエラーです。ガイドブックをご覧ください。プログラムを終了します", 0},
-        {"line", 1, 61, PrintRun::End::Ended, "デイスクにスペースがありません。プログラムを終了します",
-         0},
+        {"line", 1, 61, PrintRun::End::Ended,
+         "デイスクにスペースがありません。プログラムを終了します", 0},
         {"rectangle", 1, 7, PrintRun::End::Ended, t501, 0},
     };
     for (const auto &c : cases) {
@@ -177,8 +178,7 @@ TEST_F(PrintFixture, AProgramErrorNamesItsCause) {
     ASSERT_EQ(t.dialogs.boxes().size(), 1);
     EXPECT_EQ(t.dialogs.boxes()[0].title, "プログラムエラー");
     EXPECT_EQ(t.dialogs.boxes()[0].text.split('\r'),
-              QStringList({"エラー番号 = T-501",
-                           "エラー原因 = " + PrintRun::describe(7),
+              QStringList({"エラー番号 = T-501", "エラー原因 = " + PrintRun::describe(7),
                            "(申し訳ございませんが、エラー番号とエラー原因をメモしてから、"
                            "ガイドブックをおよみください。)"}));
 }
