@@ -117,8 +117,8 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
     const QString path = targets.askPdfFile(pdfName());
     if (path.isEmpty())
         return;
-    std::unique_ptr<Printer> file = targets.pdfFile(path, QStringLiteral("勤務実績表 ") + m_month);
-    const PrintRun::Result r = run(*file, targets, QStringLiteral("ＰＤＦファイルに保存"));
+    Printer &file = targets.pdfFile(path, QStringLiteral("勤務実績表 ") + m_month);
+    const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"));
     if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
         m_s.dialogs.info(QStringLiteral("勤務実績表をＰＤＦファイルに保存しました。\n") + path);
 }
@@ -130,6 +130,9 @@ void PrintPanel::preview(PrintTargets &targets) {
         m_s.dialogs.info(QStringLiteral("印刷する勤務実績表がありません。"));
         return;
     }
-    targets.preview(QStringLiteral("勤務実績表 ") + m_month,
-                    [this, &targets](Printer &p) { run(p, targets, QStringLiteral("表示")); });
+    const bool print =
+        targets.preview(QStringLiteral("勤務実績表 ") + m_month,
+                        [this, &targets](Printer &p) { run(p, targets, QStringLiteral("表示")); });
+    if (print)
+        this->print(targets);
 }

@@ -57,7 +57,8 @@ public:
     void setup(PrintTargets &targets);
     // cmdinsatu(3) "PDF": the same run into a PDF file the user names.
     void pdf(PrintTargets &targets);
-    // cmdinsatu(4) "プレビュー": the same run in the preview window.
+    // cmdinsatu(4) "プレビュー": the same run in the preview window, from
+    // which the user may go on to print.
     void preview(PrintTargets &targets);
 
     // The PDF file name offered for the month: 2007年3月_勤務実績表.pdf.

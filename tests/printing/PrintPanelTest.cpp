@@ -10,7 +10,7 @@ struct FakeTargets : PrintTargets {
     QString chosenPdf = "/tmp/out.pdf";
     QString askedName;
     QStringList files; // path and title of every PDF printer made
-    RecordingPrinter *lastFile = nullptr;
+    std::unique_ptr<RecordingPrinter> lastFile;
     RecordingPrinter previewPrinter;
     QString previewTitle;
 
@@ -19,15 +19,16 @@ struct FakeTargets : PrintTargets {
         askedName = name;
         return chosenPdf;
     }
-    std::unique_ptr<Printer> pdfFile(const QString &path, const QString &title) override {
+    Printer &pdfFile(const QString &path, const QString &title) override {
         files << path << title;
-        auto p = std::make_unique<RecordingPrinter>();
-        lastFile = p.get();
-        return p;
+        lastFile = std::make_unique<RecordingPrinter>();
+        return *lastFile;
     }
-    void preview(const QString &title, const std::function<void(Printer &)> &draw) override {
+    bool printFromPreview = false;
+    bool preview(const QString &title, const std::function<void(Printer &)> &draw) override {
         previewTitle = title;
         draw(previewPrinter);
+        return printFromPreview;
     }
     PrintProgress *progress(int) override { return nullptr; }
 };
@@ -152,6 +153,11 @@ TEST_F(PanelFixture, PdfAndPreviewRunTheSameSelection) {
     EXPECT_EQ(targets.previewTitle, "勤務実績表 2007年3月");
     EXPECT_EQ(targets.previewPrinter.count("newPage"), 3);
     EXPECT_EQ(targets.previewPrinter.count("endDocument"), 1);
+    EXPECT_EQ(targets.office_.count("endDocument"), 0);
+    targets.printFromPreview = true;
+    panel.preview(targets);
+    EXPECT_EQ(targets.office_.count("newPage"), 3);
+    EXPECT_EQ(targets.office_.count("endDocument"), 1);
 
     panel.chooseDesignated();
     type(PrintPanel::FromBox, "2");
