@@ -189,6 +189,7 @@ int QtPrinter::rectangle(double x1, double y1, double x2, double y2) {
 
 int QtPrinter::setFontFace(const QString &face) {
     m_font.setFamilies({face});
+    m_ascent = -1;
     if (m_open)
         m_painter.setFont(m_font);
     return 0;
@@ -198,6 +199,7 @@ int QtPrinter::setFontSize(double points) {
     if (points <= 0)
         return 5;
     m_font.setPointSizeF(points);
+    m_ascent = -1;
     if (m_open)
         m_painter.setFont(m_font);
     return 0;
@@ -216,8 +218,9 @@ int QtPrinter::print(const QString &text) {
         return 0;
     m_painter.setPen(Qt::black);
     const QPointF at = toDevice(m_x, m_y);
-    const QFontMetricsF metrics(m_font, &m_device);
-    m_painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+    if (m_ascent < 0)
+        m_ascent = QFontMetricsF(m_font, &m_device).ascent();
+    m_painter.drawText(QPointF(at.x(), at.y() + m_ascent), text);
     return 0;
 }
 

@@ -73,6 +73,7 @@ private:
     double m_originY = 0;
     int m_lineWidth = 1;
     QFont m_font;
+    double m_ascent = -1; // of the font on the device; -1 until measured
     double m_x = 0;
     double m_y = 0;
 };
