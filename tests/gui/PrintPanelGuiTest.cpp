@@ -44,8 +44,9 @@ TEST(PrintPanelGui, DesignatedRangeTwoCopiesThenClose) {
     OfficeOnly targets;
     PrintPanel panel(t.services);
     QWidget host;
-    host.resize(600, 520);
     PrintPanelWidget w(panel, &host, &targets);
+    w.move(16, 16);
+    host.resize(w.width() + 32, w.height() + 32);
     bool closed = false;
     QObject::connect(&w, &PrintPanelWidget::closed, [&] { closed = true; });
     host.show();
@@ -80,6 +81,9 @@ TEST(PrintPanelGui, DesignatedRangeTwoCopiesThenClose) {
     EXPECT_EQ(copies->text(), "2");
     EXPECT_EQ(panel.settings().toCode, "12");
 
+    // A picture for the documentation, when asked for (under a real X server).
+    if (qEnvironmentVariableIsSet("KELVANE_SHOT_DIR"))
+        host.grab().save(qEnvironmentVariable("KELVANE_SHOT_DIR") + "/print-panel.png");
     QTest::mouseClick(w.findChild<QPushButton *>("cmdinsatu_0"), Qt::LeftButton);
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
     EXPECT_EQ(panel.lastRun().pages, 4);

@@ -172,17 +172,6 @@ TEST_F(PrintFixture, ErrorsByNumber) {
     }
 }
 
-TEST_F(PrintFixture, AProgramErrorNamesItsCause) {
-    printer.failOn("line", 1, 7);
-    run();
-    ASSERT_EQ(t.dialogs.boxes().size(), 1);
-    EXPECT_EQ(t.dialogs.boxes()[0].title, "プログラムエラー");
-    EXPECT_EQ(t.dialogs.boxes()[0].text.split('\r'),
-              QStringList({"エラー番号 = T-501", "エラー原因 = " + PrintRun::describe(7),
-                           "(申し訳ございませんが、エラー番号とエラー原因をメモしてから、"
-                           "ガイドブックをおよみください。)"}));
-}
-
 TEST_F(PrintFixture, AnUnreadableCardCostsOnlyItsOwnSheet) {
     job.staff << "◆7   欠番一郎";
     t.put(kMonth + "/12.Card", QByteArray()); // empty, but there: printed blank
