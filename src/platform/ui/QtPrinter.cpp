@@ -1,10 +1,12 @@
 #include "platform/ui/QtPrinter.h"
 
+#include <QDialogButtonBox>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -266,6 +268,10 @@ int QtPrinter::setupDialog() {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    // It chooses the printer for later runs; it prints nothing itself.
+    for (QDialogButtonBox *buttons : dialog.findChildren<QDialogButtonBox *>())
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     dialog.exec();
     // The run prints its copies itself.
     m_printer->setCopyCount(1);
