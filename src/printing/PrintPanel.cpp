@@ -121,6 +121,8 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
     const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"));
     if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
         m_s.dialogs.info(QStringLiteral("勤務実績表をＰＤＦファイルに保存しました。\n") + path);
+    else if (r.end == PrintRun::End::Aborted)
+        m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
 }
 
 void PrintPanel::preview(PrintTargets &targets) {

@@ -11,6 +11,7 @@ struct FakeTargets : PrintTargets {
     QString askedName;
     QStringList files; // path and title of every PDF printer made
     std::unique_ptr<RecordingPrinter> lastFile;
+    bool failEnd = false;
     RecordingPrinter previewPrinter;
     QString previewTitle;
 
@@ -22,6 +23,8 @@ struct FakeTargets : PrintTargets {
     Printer &pdfFile(const QString &path, const QString &title) override {
         files << path << title;
         lastFile = std::make_unique<RecordingPrinter>();
+        if (failEnd)
+            lastFile->failOn("endDocument", 1, Printer::kPrinterFault);
         return *lastFile;
     }
     bool printFromPreview = false;
@@ -128,6 +131,11 @@ TEST_F(PanelFixture, NoPrinterOffersAPdfFile) {
     EXPECT_EQ(targets.lastFile->count("endDocument"), 1);
     EXPECT_EQ(panel.lastRun().pages, 2);
     EXPECT_EQ(t.dialogs.texts().last(), "勤務実績表をＰＤＦファイルに保存しました。\n/tmp/out.pdf");
+
+    // A file that could not be written is said to be missing.
+    targets.failEnd = true;
+    panel.pdf(targets);
+    EXPECT_EQ(t.dialogs.texts().last(), "ＰＤＦファイルは作成していません。\n/tmp/out.pdf");
 
     panel.setup(targets);
     EXPECT_EQ(t.dialogs.texts().last(), "使用できるプリンターがありません。");
