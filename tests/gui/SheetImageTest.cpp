@@ -85,3 +85,23 @@ TEST(SheetImage, KnownCardLooksLikeTheReference) {
                       << kept.toStdString();
     }
 }
+
+TEST(PdfFile, AppearsWholeOrNotAtAll) {
+    TestServices t;
+    const QString pdf = t.path("out.pdf");
+    t.put("out.pdf", "old");
+    {
+        PdfFilePrinter printer(pdf, "勤務実績表");
+        printer.setScaleUnit(Printer::Points);
+        EXPECT_EQ(printer.line(0, 0, 100, 100), 0);
+        EXPECT_EQ(printer.newPage(), 0);
+        EXPECT_EQ(printer.abortDocument(), 0); // a run stopped halfway
+        EXPECT_EQ(t.bytes("out.pdf"), "old");
+        EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+        EXPECT_EQ(printer.print("勤務実績表"), 0);
+        EXPECT_EQ(printer.endDocument(), 0);
+    }
+    EXPECT_TRUE(t.bytes("out.pdf").startsWith("%PDF"));
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
