@@ -34,25 +34,25 @@ CardTable tallied(int code) {
     CardTable t;
     static const QString days = QStringLiteral("日月火水木金土");
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, Day) = QString::number(r + 1);
-        t.at(r, Code) = QString::number(code);
-        t.at(r, Name) = QStringLiteral("従業員") + QString::number(code);
-        t.at(r, PayType) = QStringLiteral("月給");
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = QString::number(code);
+        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
+        t.at(r, CardField::PayType) = QStringLiteral("月給");
         if ((r + code) % 7 < 2)
             continue;
-        t.at(r, Weekday) = days.mid((r + code) % 7, 1);
-        t.at(r, ClockIn) = hm(8 * 60 + 45 + (r * 7 + code) % 20);
-        t.at(r, BreakOut) = QStringLiteral("12:00");
-        t.at(r, BreakReturn) = QStringLiteral("13:00");
-        t.at(r, ClockOut) = hm(17 * 60 + 30 + (r * 13 + code) % 90);
-        t.at(r, Work) = hm(8 * 60 + (r % 4) * 15);
+        t.at(r, CardField::Weekday) = days.mid((r + code) % 7, 1);
+        t.at(r, CardField::ClockIn) = hm(8 * 60 + 45 + (r * 7 + code) % 20);
+        t.at(r, CardField::BreakOut) = QStringLiteral("12:00");
+        t.at(r, CardField::BreakReturn) = QStringLiteral("13:00");
+        t.at(r, CardField::ClockOut) = hm(17 * 60 + 30 + (r * 13 + code) % 90);
+        t.at(r, CardField::Work) = hm(8 * 60 + (r % 4) * 15);
         if (r % 9 == 0)
-            t.at(r, CertBeyond) = hm(60 + r);
+            t.at(r, CardField::CertBeyond) = hm(60 + r);
     }
     const int t31 = CardTable::kTotalsRow;
-    t.at(t31, DaysWorked) = QStringLiteral("22");
-    t.at(t31, Work) = QStringLiteral("176:30");
-    t.at(t31, CertBeyond) = QStringLiteral("12:15");
+    t.at(t31, CardField::DaysWorked) = QStringLiteral("22");
+    t.at(t31, CardField::Work) = QStringLiteral("176:30");
+    t.at(t31, CardField::CertBeyond) = QStringLiteral("12:15");
     return t;
 }
 
@@ -119,13 +119,13 @@ struct PlainSheet {
         for (const auto &[t, x, y] : fixed)
             text(QString::fromUtf16(t), x, y, ascentMincho);
         text(QStringLiteral("( ") + kMonth + QStringLiteral(" ) "), 57, 24.5, ascentMincho);
-        text(QStringLiteral("氏名： ") + c.at(0, Name), 83, 24.5, ascentMincho);
+        text(QStringLiteral("氏名： ") + c.at(0, CardField::Name), 83, 24.5, ascentMincho);
         text(QStringLiteral("【月間の合計勤務時間数は 15分単位、切捨て方式で処理しています】"), 25,
              273.5, ascentMincho);
         const double xs[] = {38, 53, 68, 83, 98.5, 114, 130.5, 145.5, 160.5, 175.5, 190.5};
         for (int a = 0; a < 31; ++a) {
-            text(c.at(a, Day), 22, 48 + 7 * a, ascentMincho);
-            text(c.at(a, Weekday), 28.75, 48 + 7 * a, ascentMincho);
+            text(c.at(a, CardField::Day), 22, 48 + 7 * a, ascentMincho);
+            text(c.at(a, CardField::Weekday), 28.75, 48 + 7 * a, ascentMincho);
             for (int f = 2; f <= 12; ++f)
                 if (!c.at(a, f).isEmpty())
                     text(WorkRecordSheet::rightAligned(c.at(a, f), 5), xs[f - 2], 48 + 7 * a,

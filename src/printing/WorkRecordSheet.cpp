@@ -154,34 +154,34 @@ int WorkRecordSheet::data(const CardTable &card, const QString &monthFolder,
         return e;
     if (int e = text(QStringLiteral("( ") + monthFolder + QStringLiteral(" ) "), 57, 24.5))
         return e;
-    if (int e = text(QStringLiteral("氏名： ") + card.at(0, Name), 83, 24.5))
+    if (int e = text(QStringLiteral("氏名： ") + card.at(0, CardField::Name), 83, 24.5))
         return e;
-    const QString foot = footer(card.at(0, PayType), settings);
+    const QString foot = footer(card.at(0, CardField::PayType), settings);
     if (!foot.isEmpty())
         if (int e = text(foot, 25, 273.5))
             return e;
 
     for (int a = 0; a < CardTable::kDayRows; ++a) {
         const double y = 48 + 7 * a;
-        if (int e = text(card.at(a, Day), 22, y))
+        if (int e = text(card.at(a, CardField::Day), 22, y))
             return e;
-        if (int e = text(card.at(a, Weekday), 28.75, y))
+        if (int e = text(card.at(a, CardField::Weekday), 28.75, y))
             return e;
-        for (int f = ClockIn; f <= CertLateEarly; ++f) {
+        for (int f = CardField::ClockIn; f <= CardField::CertLateEarly; ++f) {
             const QString &v = card.at(a, f);
             if (v.isEmpty())
                 continue;
-            if (int e = text(rightAligned(v, 5), kDayX[f - ClockIn], y))
+            if (int e = text(rightAligned(v, 5), kDayX[f - CardField::ClockIn], y))
                 return e;
         }
     }
 
     constexpr double totalsY = 266.5;
     const int t = CardTable::kTotalsRow;
-    if (int e = text(rightAligned(card.at(t, DaysWorked), 2), 68, totalsY))
+    if (int e = text(rightAligned(card.at(t, CardField::DaysWorked), 2), 68, totalsY))
         return e;
-    for (int f = Work; f <= CertLateEarly; ++f)
-        if (int e = text(rightAligned(card.at(t, f), 6), kTotalX[f - Work], totalsY))
+    for (int f = CardField::Work; f <= CardField::CertLateEarly; ++f)
+        if (int e = text(rightAligned(card.at(t, f), 6), kTotalX[f - CardField::Work], totalsY))
             return e;
     return 0;
 }

@@ -63,7 +63,7 @@ TEST(CupsPrint, TwoEmployeesThreeCopiesMakeOneSixPageJob) {
     QDir().mkpath(t.path(kMonth));
     for (const auto &[code, name] : {std::pair{"1", "山田太郎"}, std::pair{"12", "鈴木花子"}}) {
         CardTable c;
-        c.at(0, Name) = name;
+        c.at(0, CardField::Name) = name;
         ASSERT_EQ(cardfile::write(t.fs, kMonth, code, c), FileError::None);
     }
     PrintPanel panel(t.services);

@@ -29,10 +29,10 @@ struct PrintFixture : ::testing::Test {
     void writeCard(const QString &code, const QString &name) {
         CardTable c;
         for (int r = 0; r < CardTable::kDayRows; ++r) {
-            c.at(r, Day) = QString::number(r + 1);
-            c.at(r, Code) = code;
-            c.at(r, Name) = name;
-            c.at(r, PayType) = "月給";
+            c.at(r, CardField::Day) = QString::number(r + 1);
+            c.at(r, CardField::Code) = code;
+            c.at(r, CardField::Name) = name;
+            c.at(r, CardField::PayType) = "月給";
         }
         ASSERT_EQ(cardfile::write(t.fs, kMonth, code, c), FileError::None);
     }

@@ -107,18 +107,18 @@ TEST(WorkRecordSheet, FrameCornerWithoutOffsets) {
 
 TEST(WorkRecordSheet, FilledSheet) {
     CardTable card;
-    card.at(0, Name) = "山田太郎";
-    card.at(0, PayType) = "時給";
-    card.at(0, Day) = "21";
-    card.at(0, Weekday) = "水";
-    card.at(0, ClockIn) = "8:05";      // four characters: one space before
-    card.at(0, ClockOut) = "17:30";    // five: as it is
-    card.at(0, Work) = "123:45";       // six: cut to the last five
-    card.at(0, CertLateEarly) = "   "; // blanks are still placed
-    card.at(30, Day) = "20";
-    card.at(31, DaysWorked) = "123"; // cut to two
-    card.at(31, Work) = "1234:56";   // cut to six
-    card.at(31, LateNight) = "7:00";
+    card.at(0, CardField::Name) = "山田太郎";
+    card.at(0, CardField::PayType) = "時給";
+    card.at(0, CardField::Day) = "21";
+    card.at(0, CardField::Weekday) = "水";
+    card.at(0, CardField::ClockIn) = "8:05";      // four characters: one space before
+    card.at(0, CardField::ClockOut) = "17:30";    // five: as it is
+    card.at(0, CardField::Work) = "123:45";       // six: cut to the last five
+    card.at(0, CardField::CertLateEarly) = "   "; // blanks are still placed
+    card.at(30, CardField::Day) = "20";
+    card.at(31, CardField::DaysWorked) = "123"; // cut to two
+    card.at(31, CardField::Work) = "1234:56";   // cut to six
+    card.at(31, CardField::LateNight) = "7:00";
     CalcSettings settings;
     settings[CalcSettings::HourlyPunchUnit + 1] = "15";
     settings[CalcSettings::HourlyPunchUnit + 2] = "切捨て";
