@@ -202,7 +202,9 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
             handle(errorNumber(card.error), r);
             return r;
         }
-        if (!card.ok()) {
+        // A short card prints what it holds, the missing fields empty.
+        const bool shortCard = card.error == FileError::Damaged && card.found > 0;
+        if (!card.ok() && !shortCard) {
             // A card that is missing or cannot be read costs its own sheet only.
             r.unreadable.append(who);
             continue;

@@ -174,17 +174,20 @@ TEST_F(PrintFixture, ErrorsByNumber) {
 
 TEST_F(PrintFixture, AnUnreadableCardCostsOnlyItsOwnSheet) {
     job.staff << "◆7   欠番一郎";
-    t.put(kMonth + "/12.Card", QByteArray()); // empty, but there: printed blank
+    job.staff << "◆8   空白三郎";
+    t.put(kMonth + "/8.Card", QByteArray()); // there, but empty
+    // A short card prints what it holds: row 0 and the name.
+    t.put(kMonth + "/12.Card", records::format(QStringList(14, "") << "鈴木花子"));
     settings.copies = "2";
     const PrintRun::Result r = run();
     EXPECT_EQ(r.end, PrintRun::End::Done);
     EXPECT_EQ(r.pages, 4);
-    EXPECT_EQ(pageNames(), QStringList({"山田太郎", "山田太郎", "", ""}));
-    EXPECT_EQ(r.unreadable, QStringList{"7　欠番一郎"});
+    EXPECT_EQ(pageNames(), QStringList({"山田太郎", "山田太郎", "鈴木花子", "鈴木花子"}));
+    EXPECT_EQ(r.unreadable, QStringList({"7　欠番一郎", "8　空白三郎"}));
     ASSERT_EQ(t.dialogs.boxes().size(), 1);
     EXPECT_EQ(t.dialogs.boxes()[0].title, "お知らせ");
     EXPECT_TRUE(t.dialogs.boxes()[0].text.startsWith("2名分の勤務実績表を印刷しました。"));
-    EXPECT_TRUE(t.dialogs.boxes()[0].text.endsWith("　7　欠番一郎"));
+    EXPECT_TRUE(t.dialogs.boxes()[0].text.endsWith("　7　欠番一郎\n　8　空白三郎"));
     EXPECT_FALSE(t.programEnd.ended());
 }
 
