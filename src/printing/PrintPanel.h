@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/CalcSettings.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 #include "printing/PrintRun.h"
 #include "printing/PrintSettings.h"
 #include "printing/PrintTargets.h"

@@ -2,7 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 #include "platform/Printer.h"
 #include "printing/PrintProgress.h"
 #include "printing/PrintSettings.h"

@@ -1,12 +1,13 @@
 #include "printing/ui/PrintPanelWidget.h"
 
-#include "printing/ui/PrintBox.h"
 #include "printing/ui/QtPrintTargets.h"
+#include "screen/ui/EntryBox.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -63,15 +64,17 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     auto *codes = new QGroupBox(QStringLiteral("指定の場合"), this);
     auto *codeRow = new QHBoxLayout(codes);
     for (int b = 0; b < PrintPanel::kBoxes; ++b) {
-        auto *box =
-            new PrintBox(QStringLiteral("texinsatu_%1").arg(b), PrintPanel::kMaxLength[b], this);
-        box->setFixedWidth(b == PrintPanel::CopiesBox ? 44 : 56);
+        EntryBox *box = EntryBox::create(this, QStringLiteral("texinsatu_%1").arg(b),
+                                         KeyFilter::Digits, PrintPanel::kMaxLength[b]);
+        box->setEscape(EntryBox::Escape::Ignored);
+        box->lineEdit()->setAlignment(Qt::AlignRight);
+        box->lineEdit()->setFixedWidth(b == PrintPanel::CopiesBox ? 44 : 56);
         m_boxes[static_cast<size_t>(b)] = box;
     }
     codeRow->addWidget(label(QStringLiteral("コード"), codes));
-    codeRow->addWidget(m_boxes[PrintPanel::FromBox]);
+    codeRow->addWidget(m_boxes[PrintPanel::FromBox]->widget());
     codeRow->addWidget(label(QStringLiteral("～"), codes));
-    codeRow->addWidget(m_boxes[PrintPanel::ToBox]);
+    codeRow->addWidget(m_boxes[PrintPanel::ToBox]->widget());
     codeRow->addStretch();
     body->addWidget(codes);
 
@@ -84,7 +87,7 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
 
     auto *copiesRow = new QHBoxLayout;
     copiesRow->addWidget(label(QStringLiteral("印刷部数"), this));
-    copiesRow->addWidget(m_boxes[PrintPanel::CopiesBox]);
+    copiesRow->addWidget(m_boxes[PrintPanel::CopiesBox]->widget());
     copiesRow->addWidget(label(QStringLiteral("部"), this));
     copiesRow->addStretch();
     body->addLayout(copiesRow);
@@ -120,26 +123,26 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
         m_panel.chooseDesignated();
         render();
     });
+    // Enter moves from-code -> to-code -> copies -> the panel itself.
     for (int b = 0; b < PrintPanel::kBoxes; ++b) {
-        PrintBox *box = m_boxes[static_cast<size_t>(b)];
-        connect(box, &QLineEdit::textChanged, this, [this, b](const QString &t) {
+        EntryBox *box = m_boxes[static_cast<size_t>(b)];
+        const int next = PrintPanel::nextAfter(b);
+        if (next == PrintPanel::kPanel)
+            box->setExitTarget(this);
+        else
+            box->setNext(m_boxes[static_cast<size_t>(next)]->widget());
+        connect(box, &EntryBox::edited, this, [this, b](const QString &t) {
             if (!m_rendering)
                 m_panel.setBox(b, t);
         });
-        connect(box, &PrintBox::left, this, [this, b] { leave(b); });
-        connect(box, &PrintBox::enterPressed, this, [this, b] {
-            const int next = PrintPanel::nextAfter(b);
-            if (next == PrintPanel::kPanel)
-                setFocus(Qt::OtherFocusReason);
-            else
-                m_boxes[static_cast<size_t>(next)]->setFocus(Qt::TabFocusReason);
-        });
+        connect(box, &EntryBox::left, this, [this, b] { m_panel.leaveBox(b); });
     }
     connect(m_buttons[0], &QPushButton::clicked, this, [this] { act(&PrintPanel::print); });
     connect(m_buttons[2], &QPushButton::clicked, this, [this] { act(&PrintPanel::setup); });
     connect(m_buttons[3], &QPushButton::clicked, this, [this] { act(&PrintPanel::pdf); });
     connect(m_buttons[4], &QPushButton::clicked, this, [this] { act(&PrintPanel::preview); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] {
+        EntryBox::flushPending();
         m_panel.close();
         render();
         Q_EMIT closed();
@@ -156,15 +159,9 @@ void PrintPanelWidget::open(const QStringList &staff, const QString &monthFolder
     setFocus(Qt::OtherFocusReason);
 }
 
-void PrintPanelWidget::leave(int box) {
-    m_panel.leaveBox(box);
-}
-
 void PrintPanelWidget::act(void (PrintPanel::*f)(PrintTargets &)) {
-    // A box still being typed in counts as left before the button acts.
-    for (int b = 0; b < PrintPanel::kBoxes; ++b)
-        if (m_boxes[static_cast<size_t>(b)]->hasFocus())
-            m_panel.leaveBox(b);
+    // The box the click took the focus from is left before the button acts.
+    EntryBox::flushPending();
     (m_panel.*f)(*m_targets);
     render();
 }
@@ -175,7 +172,7 @@ void PrintPanelWidget::render() {
     m_all->setChecked(!m_panel.designated());
     m_designated->setChecked(m_panel.designated());
     for (int b = 0; b < PrintPanel::kBoxes; ++b) {
-        PrintBox *box = m_boxes[static_cast<size_t>(b)];
+        EntryBox *box = m_boxes[static_cast<size_t>(b)];
         if (box->text() != m_panel.box(b))
             box->setText(m_panel.box(b));
     }

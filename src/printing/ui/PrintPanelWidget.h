@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-class PrintBox;
+class EntryBox;
 class QPushButton;
 class QRadioButton;
 
@@ -26,6 +26,7 @@ public:
     PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTargets *targets = nullptr);
     ~PrintPanelWidget() override;
 
+    PrintPanel &logic() { return m_panel; }
     // Shows the panel and gives it the focus.
     void open(const QStringList &staff, const QString &monthFolder, const CalcSettings &settings);
     void render();
@@ -34,7 +35,6 @@ Q_SIGNALS:
     void closed();
 
 private:
-    void leave(int box);
     void act(void (PrintPanel::*f)(PrintTargets &));
 
     PrintPanel &m_panel;
@@ -42,7 +42,7 @@ private:
     PrintTargets *m_targets;
     QRadioButton *m_all;
     QRadioButton *m_designated;
-    std::array<PrintBox *, PrintPanel::kBoxes> m_boxes{};
+    std::array<EntryBox *, PrintPanel::kBoxes> m_boxes{};
     std::array<QPushButton *, 5> m_buttons{};
     bool m_rendering = false;
 };
