@@ -1,10 +1,10 @@
 #pragma once
 
 #include "data/CalcSettings.h"
-#include "screen/Services.h"
 #include "printing/PrintRun.h"
 #include "printing/PrintSettings.h"
 #include "printing/PrintTargets.h"
+#include "screen/Services.h"
 
 #include <array>
 #include <functional>

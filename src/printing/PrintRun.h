@@ -2,10 +2,10 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
-#include "screen/Services.h"
 #include "platform/Printer.h"
 #include "printing/PrintProgress.h"
 #include "printing/PrintSettings.h"
+#include "screen/Services.h"
 
 #include <QStringList>
 
