@@ -44,7 +44,12 @@ QString QtDialogs::wrapToWidth(const QString &text, const QFont &font, int width
         bool any = false;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(width);
-            lines.append(paragraph.mid(line.textStart(), line.textLength()).trimmed());
+            // The blank a line is broken at goes; the text keeps every other.
+            QString part = paragraph.mid(line.textStart(), line.textLength());
+            while (line.textStart() + line.textLength() < paragraph.size() &&
+                   part.endsWith(QLatin1Char(' ')))
+                part.chop(1);
+            lines.append(part);
             any = true;
         }
         layout.endLayout();
@@ -81,12 +86,12 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
     if (!parent)
         parent = m_fallback;
 
-    QMessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, parent);
+    // Texts break their lines with CR, CR LF or LF alike.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(iconOf(icon), title, shown, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("messageBox"));
-    // Never wider than the main frame: a long text is broken into lines that fit.
-    const QWidget *frame = m_fallback ? m_fallback.data() : parent.data();
-    if (frame)
-        fitWidth(box, text, frame->window()->width());
     QPushButton *yes = nullptr;
     QPushButton *no = nullptr;
     QPushButton *ok = nullptr;
@@ -110,6 +115,9 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
             box.setEscapeButton(ok);
         }
     }
+    // Never wider than the main frame: a long text is broken into lines that fit.
+    if (const QWidget *frame = m_fallback ? m_fallback.data() : parent.data())
+        fitWidth(box, shown, frame->window()->width());
     box.exec();
 
     // The window's own focus widget gets the focus back with the activation.
