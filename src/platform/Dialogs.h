@@ -3,7 +3,7 @@
 #include <QString>
 
 enum class BoxIcon { None, Information, Warning, Critical, Question };
-enum class BoxButtons { Ok, OkCancel, YesNo };
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 // Message boxes. Logic classes ask here and get the answer; they never show a
@@ -16,7 +16,8 @@ public:
 
     // The notice of the system: no icon, OK, "お知らせ".
     void notice(const QString &text);
-    // Information box with an OK button under "お知らせ".
+    // The information boxes of the settings, roster and preparation screens:
+    // notices like every other, without an icon.
     void info(const QString &text);
     // Confirmation before deleting or copying: warning icon, OK/Cancel, "確認".
     bool confirm(const QString &text);

@@ -185,7 +185,14 @@ bool frmbp::guideOpen() const {
 void frmbp::showGuide(bool shown) {
     // Hidden, not only clipped: the keyboard must not reach the panel's button.
     m_guide->setVisible(shown);
-    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+    const int width = shown ? kWideTwips : kNarrowTwips;
+    // The main frame is a little wider than the screen, and on the newer
+    // desktop a little more again while the guide is closed.
+    int frame = width * 105 / 100;
+    if (!shown && m_ctx.services.session.osKind == QLatin1String("Vista"))
+        frame += 90;
+    setFrameTwips(QSize(frame, 1), QPoint(0, 0));
+    setTwipsSize(width, kHeightTwips);
 }
 
 void frmbp::createFolder() {
