@@ -53,7 +53,8 @@ TEST(MaintenanceShots, Write) {
     {
         ProgramFixture p;
         putMonths(p.t);
-        QTemporaryDir medium;
+        // A short place, so the address reads whole.
+        QTemporaryDir medium(QStringLiteral("/tmp/usb-XXXXXX"));
         const QString folder = medium.filePath("タイムカード");
         QDir().mkpath(folder + "/2006年10月");
         p.start();
