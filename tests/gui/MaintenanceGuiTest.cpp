@@ -39,7 +39,9 @@ TEST(MaintenanceGui, OrganizingDeletesTwoMonthsAndClosesTheScreen) {
     putMonth(p.t, "2006年12月", 2, "a");
     putMonth(p.t, "2007年1月", 2, "a");
     putMonth(p.t, "2007年3月", 2, "a"); // in use on 1 March 2007
+    putSettings(p.t, "getumatusime");
     p.start();
+    EXPECT_EQ(p.frame->currentScreen()->findChild<QListWidget *>("List1")->count(), 2);
     p.frame->item("menuseiri")->trigger();
     ASSERT_EQ(p.t.session.screenWord, "seiri");
     auto *screen = qobject_cast<frmseiri *>(p.frame->currentScreen());
@@ -53,22 +55,30 @@ TEST(MaintenanceGui, OrganizingDeletesTwoMonthsAndClosesTheScreen) {
     auto *list = screen->findChild<QListWidget *>("List1");
     ASSERT_EQ(list->count(), 3);
     p.t.dialogs.clear();
+    // The month in use: Cancel deselects it, OK keeps it.
     p.t.dialogs.answer(BoxAnswer::Cancel);
     clickLine(list, 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.t.dialogs.boxes().isEmpty(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.t.dialogs.boxes().size() == 1; }, 2000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !list->item(2)->isSelected(); }, 2000));
+    clickLine(list, 2);
     clickLine(list, 0);
-    clickLine(list, 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->logic().list().selectedCount() == 2; }, 2000));
+    EXPECT_TRUE(list->item(2)->isSelected());
 
     QTest::mouseClick(screen->findChild<QPushButton *>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(p.t.dialogs.texts(),
-              (QStringList{"2007年3月 は現在使用中です。削除してもよろしいか。",
-                           "2ケ月分を削除します。", "2ケ月分を削除しました。"}));
+    const QString question = "2007年3月 は現在使用中です。削除してもよろしいか。";
+    EXPECT_EQ(p.t.dialogs.texts(), (QStringList{question, question, "2ケ月分を削除します。",
+                                                "2ケ月分を削除しました。"}));
     EXPECT_FALSE(p.t.fs.exists("2006年12月"));
-    EXPECT_FALSE(p.t.fs.exists("2007年1月"));
+    EXPECT_FALSE(p.t.fs.exists("2007年3月"));
+    EXPECT_TRUE(p.t.fs.exists("2007年1月"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.t.session.screenWord == "recorder"; }, 2000));
     EXPECT_TRUE(p.frame->item("menuseiri")->isEnabled());
+    // The punch clock comes back with its rack built anew: no card is left.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.frame->currentScreen() != screen; }, 2000));
+    auto *rack = p.frame->currentScreen()->findChild<QListWidget *>("List1");
+    ASSERT_NE(rack, nullptr);
+    EXPECT_EQ(rack->count(), 0);
 }
 
 TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
@@ -76,6 +86,7 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     QTemporaryDir medium;
     putMonth(p.t, "2007年2月", 3, "a");
     putMonth(p.t, "2007年3月", 2, "a"); // in use on 1 March 2007
+    putSettings(p.t, "getumatusime");
     p.start();
     p.frame->item("menubup")->trigger();
     ASSERT_EQ(p.t.session.screenWord, "bkup");
@@ -136,7 +147,8 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     // The punch clock comes back with the restored card in its rack.
     screen->findChild<QToolBar *>("Toolbar1")->actions().at(0)->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.t.session.screenWord == "recorder"; }, 2000));
-    auto *rack = p.find<QListWidget>("List1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.frame->currentScreen() != screen; }, 2000));
+    auto *rack = p.frame->currentScreen()->findChild<QListWidget *>("List1");
     ASSERT_NE(rack, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return rack->count() == 2; }, 2000));
 }

@@ -66,6 +66,7 @@ TEST_F(Backup, BacksUpTwoMonthsAndRestoresOneKeepingOtherFiles) {
     t.put("2007年3月/memo.txt", "memo"); // no card: left out and named
     putOnMedium("2007年2月/1.Card", cardBytes("1", "old"));
     putOnMedium("2007年2月/9.Card", cardBytes("9", "old"));
+    putOnMedium("2007年2月/.1.Card.kvtmp-a1B2c3", "left by a copy cut short");
     bp.chooseMode(Mode::Hozon);
     bp.folderChanged(medium.path() + "/");
     EXPECT_EQ(bp.address(), medium.path());
@@ -80,6 +81,8 @@ TEST_F(Backup, BacksUpTwoMonthsAndRestoresOneKeepingOtherFiles) {
     EXPECT_TRUE(t.dialogs.texts()[2].contains("2007年3月：1 件のファイルは読み込めないため"));
     EXPECT_EQ(mediumBytes("2007年2月/1.Card"), cardBytes("1", "data"));
     EXPECT_EQ(mediumBytes("2007年2月/9.Card"), cardBytes("9", "old"));
+    EXPECT_EQ(allEntries(onMedium("2007年2月")),
+              (QStringList{"1.Card", "2.Card", "3.Card", "9.Card"}));
     EXPECT_EQ(allEntries(onMedium("2007年3月")), (QStringList{"1.Card", "2.Card"}));
 
     // Restore: names with a dash are no months to restore.
