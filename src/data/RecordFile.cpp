@@ -91,6 +91,45 @@ bool isWrittenForm(const QByteArray &bytes, int count) {
     return p == end;
 }
 
+QByteArray formatLine(const QStringList &values) {
+    QByteArray out;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            out.append(',');
+        out.append('"');
+        out.append(cp932::encode(values[i]));
+        out.append('"');
+    }
+    return out;
+}
+
+bool parseLine(QByteArrayView line, QStringList &values) {
+    values.clear();
+    // A quote, a comma, CR and LF are never the second byte of a double-byte
+    // character of the code page, so the bytes split as they stand.
+    qsizetype p = 0;
+    while (p < line.size()) {
+        if (line[p] != '"')
+            return false;
+        const qsizetype close = line.indexOf('"', p + 1);
+        if (close < 0)
+            return false;
+        const QByteArrayView value = line.sliced(p + 1, close - p - 1);
+        if (value.contains('\r') || value.contains('\n'))
+            return false;
+        values.append(cp932::decode(value.toByteArray()));
+        p = close + 1;
+        if (p == line.size())
+            return true;
+        if (line[p] != ',')
+            return false;
+        ++p;
+        if (p == line.size())
+            return false;
+    }
+    return false;
+}
+
 Read read(FileSystem &fs, const QString &path, int count) {
     return fromFile(fs.readFile(path, byteLimit(count)), count);
 }

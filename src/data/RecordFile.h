@@ -29,6 +29,14 @@ QByteArray format(const QStringList &values);
 // byte, which the bytes themselves keep.
 bool isWrittenForm(const QByteArray &bytes, int count);
 
+// Files of one record a line (the change history) hold the same quoted
+// values side by side, separated by commas, the line ended by the caller:
+// "a","b","c". Values hold no quote and no line end.
+QByteArray formatLine(const QStringList &values);
+// Reads such a line (without its line end) exactly as formatLine writes it:
+// false for anything else.
+bool parseLine(QByteArrayView line, QStringList &values);
+
 struct Read {
     QStringList values; // exactly the count asked for: missing values read as empty
     FileError error = FileError::None;

@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "platform/SafeAppend.h"
 #include "platform/SafeSave.h"
 
 #include <QDir>
@@ -90,6 +91,56 @@ ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
 
 FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
     return safeReplace(resolve(path), bytes);
+}
+
+ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 maxBytes) {
+    ReadResult r;
+    const QString resolved = resolve(path);
+    const QByteArray name = QFile::encodeName(resolved);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        const int err = errno;
+        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
+        return r;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        r.error = S_ISDIR(st.st_mode) ? FileError::PathFileAccess : FileError::Damaged;
+        ::close(fd);
+        return r;
+    }
+    r.fileSize = st.st_size;
+    const qint64 start = offset < 0 ? std::max<qint64>(0, st.st_size - maxBytes)
+                                    : std::min<qint64>(offset, st.st_size);
+    const qint64 want = std::max<qint64>(0, std::min<qint64>(maxBytes, st.st_size - start));
+    r.bytes.resize(static_cast<qsizetype>(want));
+    qint64 got = 0;
+    while (got < want) {
+        const ssize_t n = ::pread(fd, r.bytes.data() + got, static_cast<size_t>(want - got),
+                                  static_cast<off_t>(start + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            r.error = fileErrorFromErrno(errno);
+            r.bytes.clear();
+            break;
+        }
+        if (n == 0)
+            break; // cut short meanwhile
+        got += n;
+    }
+    if (r.ok())
+        r.bytes.truncate(static_cast<qsizetype>(got));
+    ::close(fd);
+    return r;
+}
+
+FileError LocalFileSystem::appendFile(const QString &path, const QByteArray &bytes) {
+    return safeAppend(resolve(path), bytes);
+}
+
+FileError LocalFileSystem::truncateFile(const QString &path, qint64 size) {
+    return safeTruncate(resolve(path), size);
 }
 
 FileError FileSystem::replaceFiles(const QString &folder,

@@ -11,6 +11,7 @@
 struct ReadResult {
     QByteArray bytes;
     FileError error = FileError::None;
+    qint64 fileSize = -1; // the whole file's size, where a part was read (readPart)
     bool ok() const { return error == FileError::None; }
 };
 
@@ -48,6 +49,17 @@ public:
     // Replaces the whole file atomically: the old file stays on any failure.
     // Unconfirmed means the new file is in place but not known to be on disk.
     virtual FileError replaceFile(const QString &path, const QByteArray &bytes) = 0;
+    // Reads at most maxBytes of a regular file from offset on; a negative
+    // offset reads its last maxBytes bytes. fileSize is the file's size. The
+    // errors are those of readFile, but for the size: any file may be read
+    // part by part, so a file of any size can be read in bounded memory.
+    virtual ReadResult readPart(const QString &path, qint64 offset, qint64 maxBytes) = 0;
+    // Adds bytes to the end of a file that only grows, creating it when
+    // missing, without writing again what it holds (see SafeAppend): a failure
+    // leaves the file as it was; a crash may leave the first part of the bytes.
+    virtual FileError appendFile(const QString &path, const QByteArray &bytes) = 0;
+    // Cuts a file to its first size bytes, synced.
+    virtual FileError truncateFile(const QString &path, qint64 size) = 0;
     // Replaces several files of one folder (names, not paths). Each file is
     // replaced whole or not at all; on an error the files not yet in place keep
     // their old content. By default one replaceFile after the other; an
@@ -91,6 +103,9 @@ public:
 
     QString dataFolder() const override { return m_root; }
     FileError replaceFile(const QString &path, const QByteArray &bytes) override;
+    ReadResult readPart(const QString &path, qint64 offset, qint64 maxBytes) override;
+    FileError appendFile(const QString &path, const QByteArray &bytes) override;
+    FileError truncateFile(const QString &path, qint64 size) override;
     // With one flush of the file system for all the files.
     FileError replaceFiles(const QString &folder,
                            const QList<std::pair<QString, QByteArray>> &files) override;

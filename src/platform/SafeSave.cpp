@@ -37,6 +37,14 @@ int PosixOps::syncfs(int fd) {
     return ::syncfs(fd);
 }
 
+int PosixOps::open(const char *path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+
+int PosixOps::ftruncate(int fd, off_t size) {
+    return ::ftruncate(fd, size);
+}
+
 PosixOps &realPosixOps() {
     static PosixOps ops;
     return ops;

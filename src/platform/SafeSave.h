@@ -22,6 +22,9 @@ public:
     virtual int fchmod(int fd, mode_t mode);
     virtual int openFolder(const char *path);
     virtual int syncfs(int fd);
+    // For appending (SafeAppend).
+    virtual int open(const char *path, int flags, mode_t mode);
+    virtual int ftruncate(int fd, off_t size);
 };
 
 PosixOps &realPosixOps();

@@ -69,6 +69,24 @@ FileError FaultyFileSystem::replaceFile(const QString &path, const QByteArray &b
     return LocalFileSystem::replaceFile(path, bytes);
 }
 
+ReadResult FaultyFileSystem::readPart(const QString &path, qint64 offset, qint64 maxBytes) {
+    if (FileError e = tick(Op::ReadPart); e != FileError::None)
+        return {{}, e};
+    return LocalFileSystem::readPart(path, offset, maxBytes);
+}
+
+FileError FaultyFileSystem::appendFile(const QString &path, const QByteArray &bytes) {
+    if (FileError e = tick(Op::Append); e != FileError::None)
+        return e;
+    return LocalFileSystem::appendFile(path, bytes);
+}
+
+FileError FaultyFileSystem::truncateFile(const QString &path, qint64 size) {
+    if (FileError e = tick(Op::Truncate); e != FileError::None)
+        return e;
+    return LocalFileSystem::truncateFile(path, size);
+}
+
 QStringList FaultyFileSystem::list(const QString &folder, const QString &pattern, ListKind kind) {
     if (tick(Op::List) != FileError::None)
         return {};

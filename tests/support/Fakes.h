@@ -85,7 +85,17 @@ private:
 // a replace given Unconfirmed replaces the file and then says so.
 class FaultyFileSystem : public LocalFileSystem {
 public:
-    enum class Op { Read, Replace, List, MakeFolder, RemoveFolder, RemoveFile };
+    enum class Op {
+        Read,
+        Replace,
+        List,
+        MakeFolder,
+        RemoveFolder,
+        RemoveFile,
+        ReadPart,
+        Append,
+        Truncate
+    };
     using LocalFileSystem::LocalFileSystem;
 
     void failOn(Op op, int nth, FileError error) { m_faults.append({op, nth, error}); }
@@ -94,6 +104,10 @@ public:
     int calls(Op op) const { return m_counts.value(static_cast<int>(op)); }
 
     FileError replaceFile(const QString &path, const QByteArray &bytes) override;
+    ReadResult readPart(const QString &path, qint64 offset, qint64 maxBytes) override;
+    // A failed append leaves the file as it was, as the real one does.
+    FileError appendFile(const QString &path, const QByteArray &bytes) override;
+    FileError truncateFile(const QString &path, qint64 size) override;
     // File by file, so a fault can hit the n-th file of a batch.
     FileError replaceFiles(const QString &folder,
                            const QList<std::pair<QString, QByteArray>> &files) override {

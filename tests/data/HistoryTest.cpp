@@ -1,0 +1,230 @@
+#include "data/History.h"
+#include "data/HistoryFile.h"
+#include "data/RecordFile.h"
+#include "support/TestServices.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Fault = history::LineFault;
+
+const QString kMonth = QStringLiteral("2007年3月");
+
+CardTable card(const QString &code) {
+    CardTable t;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = code;
+    }
+    return t;
+}
+
+struct History : ::testing::Test {
+    TestServices t;
+
+    QList<QByteArray> lines() const {
+        QList<QByteArray> out = t.bytes(history::kFileName).split('\n');
+        if (!out.isEmpty() && out.last().isEmpty())
+            out.removeLast();
+        for (QByteArray &l : out)
+            l.chop(1); // CR
+        return out;
+    }
+    void setLines(const QList<QByteArray> &ls) const {
+        QByteArray all;
+        for (const QByteArray &l : ls)
+            all += l + "\r\n";
+        t.put(history::kFileName, all);
+    }
+    // Three groups: two punches, one removal of a card with two punches.
+    void writeThree() {
+        CardTable before = card("12"), after = before;
+        after.at(0, CardField::ClockIn) = "9:00";
+        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
+                                    history::cardChanges(kMonth, "12", before, after))
+                        .ok());
+        before = after;
+        after.at(0, CardField::ClockOut) = "18:00";
+        t.clock.advanceSeconds(60);
+        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::tuika,
+                                    history::cardChanges(kMonth, "12", before, after), "忘れ")
+                        .ok());
+        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::kaadosakujo,
+                                    history::cardRemoved(kMonth, "12", after))
+                        .ok());
+    }
+};
+
+} // namespace
+
+TEST_F(History, LinesHoldTheChangeAndChainTheirHashes) {
+    writeThree();
+    const QList<QByteArray> ls = lines();
+    ASSERT_EQ(ls.size(), 4);
+    const QByteArray zeros(64, '0');
+    QStringList v;
+    ASSERT_TRUE(records::parseLine(ls[0], v));
+    EXPECT_EQ(v.mid(0, 13), QStringList({"1", "2007/03/01 09:00:00", "dakoku", "2007年3月", "12",
+                                         "0", "1", "2", "", "9:00", "", "1/1", zeros}));
+    EXPECT_EQ(v[13].toLatin1(), history::hashOf(ls[0].left(ls[0].size() - 66)));
+    ASSERT_TRUE(records::parseLine(ls[1], v));
+    EXPECT_EQ(v.mid(8, 4), QStringList({"", "18:00", "忘れ", "1/1"}));
+    EXPECT_EQ(v[12].toLatin1(), history::hashOf(ls[0]));
+    ASSERT_TRUE(records::parseLine(ls[3], v));
+    EXPECT_EQ(v.mid(2, 10), QStringList({"kaadosakujo", "2007年3月", "12", "0", "1", "5", "18:00",
+                                         "", "", "2/2"}));
+    const history::CheckResult r = history::check(t.fs);
+    EXPECT_TRUE(r.intact());
+    EXPECT_EQ(r.lines, 4);
+    EXPECT_EQ(r.lastWhen, "2007/03/01 09:01:00");
+    // Read back for one card, in file order.
+    const QList<history::Record> recs = history::recordsOf(t.fs, kMonth, "12");
+    ASSERT_EQ(recs.size(), 4);
+    EXPECT_EQ(recs[1].reason, "忘れ");
+    EXPECT_EQ(recs[1].entry, (history::Entry{kMonth, "12", 0, "1", 5, "", "18:00"}));
+    EXPECT_TRUE(history::recordsOf(t.fs, kMonth, "7").isEmpty());
+}
+
+TEST_F(History, TheCheckNamesTheFirstLineThatDoesNotMatch) {
+    struct Case {
+        const char *name;
+        std::function<void(QList<QByteArray> &)> change;
+        qint64 badLine;
+        Fault fault;
+    };
+    const Case cases[] = {
+        {"one byte of a time", [](auto &ls) { ls[1].replace("18:00", "17:00"); }, 2,
+         Fault::Changed},
+        {"one byte of a hash", [](auto &ls) { ls[2][ls[2].size() - 2] ^= 1; }, 3, Fault::Changed},
+        {"a line removed", [](auto &ls) { ls.removeAt(1); }, 2, Fault::Chain},
+        {"the first line removed", [](auto &ls) { ls.removeFirst(); }, 1, Fault::Chain},
+        {"two lines swapped", [](auto &ls) { std::swap(ls[1], ls[2]); }, 2, Fault::Chain},
+        {"a line that is no record", [](auto &ls) { ls.insert(2, "\"x\""); }, 3, Fault::Form},
+        {"a very long line", [](auto &ls) { ls.insert(1, QByteArray(200000, 'x')); }, 2,
+         Fault::Form},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        t.put(history::kFileName, {});
+        writeThree();
+        QList<QByteArray> ls = lines();
+        c.change(ls);
+        setLines(ls);
+        const history::CheckResult r = history::check(t.fs);
+        EXPECT_FALSE(r.intact());
+        EXPECT_EQ(r.badLine, c.badLine);
+        EXPECT_EQ(r.fault, c.fault);
+        EXPECT_TRUE(history::checkText(r).contains(QString::number(c.badLine) + " 行目"));
+        // New records still go on after a damaged line; the check keeps
+        // naming it.
+        EXPECT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
+                                    {{kMonth, "1", 0, "1", 2, "", "8:00"}})
+                        .ok());
+        EXPECT_EQ(history::check(t.fs).badLine, c.badLine);
+    }
+}
+
+TEST_F(History, AnIncompleteGroupAtTheEndIsDropped) {
+    writeThree();
+    const QByteArray whole = t.bytes(history::kFileName);
+    // A group of three as a crash may leave it: any first part of its bytes.
+    CardTable before = card("5"), after = before;
+    for (int r = 0; r < 3; ++r)
+        after.at(r, CardField::ClockIn) = "8:30";
+    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::seiri,
+                                history::cardChanges(kMonth, "5", before, after))
+                    .ok());
+    const QByteArray group = t.bytes(history::kFileName).mid(whole.size());
+    const qsizetype firstEnd = group.indexOf('\n') + 1;
+    for (const qsizetype cut : {qsizetype(1), firstEnd - 1, firstEnd, firstEnd + 30,
+                                group.size() - 2, group.size() - 1}) {
+        SCOPED_TRACE(cut);
+        t.put(history::kFileName, whole + group.left(cut));
+        const history::CheckResult r = history::check(t.fs);
+        EXPECT_TRUE(r.intact());
+        EXPECT_EQ(r.lines, 4);
+        EXPECT_GE(r.dropped, 1);
+        EXPECT_EQ(t.bytes(history::kFileName), whole);
+    }
+    // A write after a crash repairs first and numbers on.
+    t.put(history::kFileName, whole + group.left(firstEnd + 30));
+    const history::Written w = history::record(t.fs, t.clock, history::word::dakoku,
+                                               {{kMonth, "1", 0, "1", 2, "", "8:00"}});
+    EXPECT_EQ(w.firstNumber, 5);
+    EXPECT_TRUE(history::check(t.fs).intact());
+}
+
+TEST_F(History, AFailedWriteLeavesTheHistoryAndTheCardAsTheyWere) {
+    writeThree();
+    const QByteArray historyBefore = t.bytes(history::kFileName);
+    const CardTable before = card("12");
+    QDir().mkpath(t.path(kMonth));
+    ASSERT_EQ(cardfile::write(t.fs, kMonth, "12", before), FileError::None);
+    CardTable after = before;
+    after.at(3, CardField::ClockIn) = "9:15";
+
+    t.fs.failOn(FaultyFileSystem::Op::Append, t.fs.calls(FaultyFileSystem::Op::Append) + 1,
+                FileError::DiskFull);
+    history::Saved s =
+        history::saveCard(t.fs, t.clock, history::word::dakoku, kMonth, "12", before, after);
+    EXPECT_TRUE(s.historyFailed);
+    EXPECT_EQ(s.error, FileError::DiskFull);
+    EXPECT_EQ(t.bytes(history::kFileName), historyBefore);
+    EXPECT_EQ(cardfile::read(t.fs, kMonth, "12").table.at(3, CardField::ClockIn), "");
+
+    // The card that cannot be written: its records are taken back.
+    t.fs.failOn(FaultyFileSystem::Op::Replace, 2, FileError::DeviceIO);
+    s = history::saveCard(t.fs, t.clock, history::word::dakoku, kMonth, "12", before, after);
+    EXPECT_FALSE(s.historyFailed);
+    EXPECT_EQ(s.error, FileError::DeviceIO);
+    EXPECT_EQ(cardfile::read(t.fs, kMonth, "12").table.at(3, CardField::ClockIn), "");
+    const QList<history::Record> recs = history::recordsOf(t.fs, kMonth, "12");
+    ASSERT_EQ(recs.size(), 6);
+    EXPECT_EQ(recs[4].function, "dakoku");
+    EXPECT_EQ(recs[5].function, "torikesi");
+    EXPECT_EQ(recs[5].entry.oldText, "9:15");
+    EXPECT_EQ(recs[5].entry.newText, "");
+    EXPECT_TRUE(recs[5].reason.startsWith("5番の変更"));
+    EXPECT_TRUE(history::check(t.fs).intact());
+
+    // Nothing changed, nothing written.
+    EXPECT_TRUE(
+        history::saveCard(t.fs, t.clock, history::word::dakoku, kMonth, "12", after, after).ok());
+    EXPECT_EQ(history::recordsOf(t.fs, kMonth, "12").size(), 6);
+}
+
+TEST_F(History, TextsAreKeptToWhatALineCanHold) {
+    const QString reason = QStringLiteral("\"出勤\"忘れ\r\n再") + QString(600, QLatin1Char('x'));
+    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::tuika,
+                                {{kMonth, "1", 0, "1", 2, "", "8:00"}}, reason)
+                    .ok());
+    const QList<history::Record> recs = history::recordsOf(t.fs, kMonth, "1");
+    ASSERT_EQ(recs.size(), 1);
+    EXPECT_TRUE(recs[0].reason.startsWith(QStringLiteral("”出勤”忘れ  再xx")));
+    EXPECT_EQ(recs[0].reason.size(), 501);
+    EXPECT_TRUE(history::check(t.fs).intact());
+}
+
+TEST_F(History, ALongHistoryIsCheckedPieceByPiece) {
+    // Far more than one piece of the reader.
+    QList<history::Entry> entries;
+    for (int i = 0; i < 2000; ++i)
+        entries.append({kMonth, QString::number(i), i % 31, "1", 2, "", "8:00"});
+    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::seiri, entries).ok());
+    ASSERT_GT(t.bytes(history::kFileName).size(), 3 * (64 << 10));
+    const history::CheckResult r = history::check(t.fs);
+    EXPECT_TRUE(r.intact());
+    EXPECT_EQ(r.lines, 2000);
+    t.fs.failOn(FaultyFileSystem::Op::ReadPart, t.fs.calls(FaultyFileSystem::Op::ReadPart) + 3,
+                FileError::DeviceIO);
+    EXPECT_EQ(history::check(t.fs).error, FileError::DeviceIO);
+}
+
+TEST(HistoryCheck, NoHistoryYet) {
+    TestServices t;
+    const history::CheckResult r = history::check(t.fs);
+    EXPECT_EQ(r.error, FileError::NotFound);
+    EXPECT_EQ(history::checkText(r), "変更履歴はまだありません。");
+}
