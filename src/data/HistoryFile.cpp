@@ -302,4 +302,10 @@ QString checkText(const CheckResult &r) {
     return text;
 }
 
+void tell(const CheckResult &r, Dialogs &dialogs) {
+    const bool fine = r.intact() || r.error == FileError::NotFound;
+    dialogs.message(checkText(r), QStringLiteral("変更履歴の検査"),
+                    fine ? BoxIcon::None : BoxIcon::Warning, BoxButtons::Ok);
+}
+
 } // namespace history

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/History.h"
+#include "platform/Dialogs.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -96,5 +97,8 @@ struct CheckResult {
 CheckResult check(FileSystem &fs);
 // What the check found, for the administrator.
 QString checkText(const CheckResult &r);
+// Shows what the check found ("変更履歴の検査"), with a warning icon when the
+// history does not match or cannot be read.
+void tell(const CheckResult &r, Dialogs &dialogs);
 
 } // namespace history

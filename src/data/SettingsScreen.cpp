@@ -1,6 +1,7 @@
 #include "data/SettingsScreen.h"
 
 #include "data/FileFailure.h"
+#include "data/LabourRules.h"
 #include "data/RecordFile.h"
 
 SettingsScreen::SettingsScreen(Services &services) : m_s(services) {}
@@ -37,6 +38,17 @@ void SettingsScreen::hyouji() {
     m_option = {kind == storedword::getumatusime,   kind == storedword::nijuusime,
                 year == storedword::seireki,        year == storedword::wareki,
                 attribution == storedword::tougetu, attribution == storedword::yokugetu};
+}
+
+bool SettingsScreen::roundingNoticeShown() const {
+    return labourrules::roundingShortensTime(m_settings);
+}
+
+bool SettingsScreen::roundingNoticeShownWith(int k, const QString &text) const {
+    CalcSettings shown = m_settings;
+    if (k >= 0 && k < kRoundingBoxes)
+        shown[k + 4] = text;
+    return labourrules::roundingShortensTime(shown);
 }
 
 void SettingsScreen::chooseOption(int n) {

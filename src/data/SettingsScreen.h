@@ -37,6 +37,13 @@ public:
     // n is 1-6 for Option1-Option6.
     bool option(int n) const { return m_option[static_cast<size_t>(n - 1)]; }
 
+    // The notice beside the rounding boxes: shown while a setting counts
+    // working time short (labourrules::roundingShortensTime). It never
+    // refuses a setting.
+    bool roundingNoticeShown() const;
+    // The same while rounding box k shows text that is not stored yet.
+    bool roundingNoticeShownWith(int k, const QString &text) const;
+
     // An option button was clicked.
     void chooseOption(int n);
 

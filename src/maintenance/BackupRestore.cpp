@@ -1,6 +1,7 @@
 #include "maintenance/BackupRestore.h"
 
 #include "maintenance/CopyReport.h"
+#include "maintenance/MonthHistory.h"
 #include "maintenance/MonthInUse.h"
 
 #include <QDir>
@@ -155,6 +156,20 @@ bool BackupRestore::askBeforeReplacingBasics() {
                            "バックアップフォルダのもので置き換えます。よろしいですか。"));
 }
 
+void BackupRestore::takeBackMissing(const history::Written &w, const monthhistory::Changes &changes,
+                                    const backupcopy::Report &report) {
+    const QList<qsizetype> missing = monthhistory::notInPlace(m_s.fs, changes);
+    if (missing.isEmpty())
+        return;
+    FileError why = FileError::DeviceIO;
+    for (const backupcopy::MonthResult &m : report.months)
+        if (!m.copy.ok()) {
+            why = m.copy.error;
+            break;
+        }
+    history::recordNotMade(m_s.fs, m_s.clock, w, why, missing);
+}
+
 std::optional<backupcopy::Report> BackupRestore::copy() {
     const int count = m_list.selectedCount();
     if (count == 0) {
@@ -182,8 +197,25 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     const QString target = backup ? m_address : QString();
     if (onBusy)
         onBusy(true);
+    // A restore changes punches: they go into the history first, and a
+    // restore whose history cannot be written is not made.
+    monthhistory::Changes changes;
+    history::Written w;
+    if (!backup) {
+        changes = monthhistory::restore(m_s.fs, m_address, months);
+        w = history::record(m_s.fs, m_s.clock, history::word::hukugen, changes.entries);
+        if (!w.ok()) {
+            if (onBusy)
+                onBusy(false);
+            m_s.dialogs.info(QStringLiteral("変更履歴に書き込めないため、復元しませんでした（") +
+                             copyreport::reason(w.error) + QStringLiteral("）。"));
+            return std::nullopt;
+        }
+    }
     backupcopy::Report report;
     report.months = backupcopy::copyMonths(m_s.fs, source, target, months, backup);
+    if (!backup)
+        takeBackMissing(w, changes, report);
     if (basics)
         for (const QString &name : backupcopy::basicFiles())
             report.files.append(backupcopy::copyFile(m_s.fs, source, target, name, backup));

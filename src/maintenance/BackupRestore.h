@@ -2,6 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "maintenance/BackupCopy.h"
+#include "maintenance/MonthHistory.h"
 #include "maintenance/MonthList.h"
 #include "screen/Services.h"
 
@@ -64,6 +65,10 @@ private:
     void fill(bool announceEmpty);
     QStringList restoreOverMonthInUse(QStringList months);
     bool askBeforeReplacingBasics();
+    // The restored punches that are not in the data folder after the copy
+    // are recorded as not made.
+    void takeBackMissing(const history::Written &w, const monthhistory::Changes &changes,
+                         const backupcopy::Report &report);
 
     Services &m_s;
     CalcSettings m_settings;

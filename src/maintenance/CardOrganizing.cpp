@@ -1,8 +1,10 @@
 #include "maintenance/CardOrganizing.h"
 
 #include "data/CardMonth.h"
+#include "data/LabourRules.h"
 #include "data/MonthFolders.h"
 #include "maintenance/CopyReport.h"
+#include "maintenance/MonthHistory.h"
 #include "maintenance/MonthInUse.h"
 
 CardOrganizing::CardOrganizing(Services &services) : m_s(services) {}
@@ -33,6 +35,15 @@ bool CardOrganizing::click(int index, bool selected) {
     return selected;
 }
 
+QStringList CardOrganizing::stillKept() const {
+    QStringList young;
+    const QDate today = m_s.clock.now().date();
+    for (const QString &name : m_list.selection())
+        if (labourrules::withinRetention(name.trimmed(), today, m_settings))
+            young.append(name.trimmed());
+    return young;
+}
+
 bool CardOrganizing::deleteSelected() {
     if (m_list.isEmpty()) {
         m_s.dialogs.info(QStringLiteral("タイムカードが見つかりません。"));
@@ -45,6 +56,9 @@ bool CardOrganizing::deleteSelected() {
     }
     if (!m_s.dialogs.confirm(QString::number(count) + QStringLiteral("ケ月分を削除します。")))
         return false;
+    if (const QStringList young = stillKept();
+        !young.isEmpty() && !m_s.dialogs.confirm(labourrules::retentionQuestion(young)))
+        return false;
     int deleted = 0;
     QStringList problems;
     for (const QString &name : m_list.selection()) {
@@ -54,7 +68,21 @@ bool CardOrganizing::deleteSelected() {
             problems.append(folder + QStringLiteral("：タイムカードのフォルダではありません。"));
             continue;
         }
+        // The cards go into the history before they go; a month whose history
+        // cannot be written is not deleted.
+        const monthhistory::Changes changes = monthhistory::removal(m_s.fs, folder);
+        const history::Written w =
+            history::record(m_s.fs, m_s.clock, history::word::seiri, changes.entries);
+        if (!w.ok()) {
+            problems.append(folder +
+                            QStringLiteral("：変更履歴に書き込めないため、削除しませんでした（") +
+                            copyreport::reason(w.error) + QStringLiteral("）。"));
+            continue;
+        }
         const monthfolders::DeleteResult r = monthfolders::deleteMonth(m_s.fs, folder);
+        if (!r.kept.isEmpty())
+            history::recordNotMade(m_s.fs, m_s.clock, w, r.error,
+                                   monthhistory::ofFiles(changes, folder, r.kept));
         // A month whose cards are gone is deleted, even when other files keep
         // its folder; one with a card left is not.
         if (r.kept.isEmpty())

@@ -27,7 +27,10 @@ public:
     bool click(int index, bool selected);
 
     // Command1 "削　除". True when months were deleted: the screen closes.
+    // Months still within the retention period are asked about a second time.
     bool deleteSelected();
+    // The selected months whose records must still be kept today.
+    QStringList stillKept() const;
 
     // The card month the punch clock works in today.
     QString monthInUse() const;

@@ -3,6 +3,7 @@
 #include "data/CardMonth.h"
 #include "data/DateRules.h"
 #include "data/FileFailure.h"
+#include "data/History.h"
 #include "data/PayPeriodKind.h"
 #include "punchclock/CardRack.h"
 #include "punchclock/PunchDay.h"
@@ -68,6 +69,7 @@ void AddPunchPanel::clearEmployee() {
     m_kind = -1;
     m_optionEnabled.fill(false);
     m_boxesEnabled = false;
+    m_reason.clear();
 }
 
 void AddPunchPanel::unloadDay() {
@@ -90,6 +92,7 @@ void AddPunchPanel::chooseEmployee(int index) {
     m_boxesEnabled = true;
     for (QString &b : m_boxes)
         b.clear();
+    m_reason.clear();
     unloadDay();
 }
 
@@ -247,17 +250,25 @@ bool AddPunchPanel::add() {
     const int k = m_kind;
     if (label(k).pressed())
         return false;
-    if (label(k).text.isEmpty())
-        label(k).text = timeText(box(HourBox), box(MinuteBox));
-    label(k).state = TimeState::Pressed;
-    m_table.at(m_row, fieldOfKind(k)) = label(k).text;
+    const QString time =
+        label(k).text.isEmpty() ? timeText(box(HourBox), box(MinuteBox)) : label(k).text;
+    CardTable after = m_table;
+    after.at(m_row, fieldOfKind(k)) = time;
+    const QStringList days = weekdayChoices();
+    after.at(m_row, CardField::Weekday) =
+        m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
+    // The history first, then the card; a failure of either ends the program
+    // with the card as it was.
+    const history::Saved saved =
+        history::saveCard(m_s.fs, m_s.clock, history::word::tuika, m_cardFolder, m_code.trimmed(),
+                          m_table, after, m_reason.trimmed());
+    if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
+        return false;
+    m_table = after;
+    label(k) = {time, TimeState::Pressed};
     m_kind = -1;
     m_optionEnabled[static_cast<size_t>(k)] = false;
-    const QStringList days = weekdayChoices();
-    m_table.at(m_row, CardField::Weekday) =
-        m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
-    const FileError e = cardfile::write(m_s.fs, m_cardFolder, m_code.trimmed(), m_table);
-    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook);
+    return true;
 }
 
 void AddPunchPanel::close() {

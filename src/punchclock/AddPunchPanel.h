@@ -38,6 +38,11 @@ public:
     void leaveTimeBox();
     // Option k clicked.
     void chooseKind(int k);
+    // "理由": why the punch is added, kept in the change history with it.
+    // It stays for further kinds of the same employee.
+    void setReason(const QString &reason) { m_reason = reason; }
+    const QString &reason() const { return m_reason; }
+    static constexpr int kReasonMaxLength = 60;
     // Combo2: 0 "月曜" .. 6 "日曜", -1 none.
     void setWeekday(int index) { m_weekday = index; }
     int weekday() const { return m_weekday; }
@@ -94,6 +99,7 @@ private:
     bool m_visible = false;
     int m_kind = -1;
     int m_weekday = -1;
+    QString m_reason;
     CardTable m_table;
     QString m_path;
     QString m_cardFolder;

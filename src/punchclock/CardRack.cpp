@@ -1,6 +1,7 @@
 #include "punchclock/CardRack.h"
 
 #include "data/CardTable.h"
+#include "data/History.h"
 #include "data/LeadingNumber.h"
 #include "data/RecordFile.h"
 #include "punchclock/RackLine.h"
@@ -155,10 +156,25 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
-    } else if (m_s.fs.removeFile(cardfile::path(folder, code)) != FileError::None &&
-               m_s.fs.exists(cardfile::path(folder, code))) {
-        m_s.dialogs.notice(line.trimmed() +
-                           QStringLiteral(" のタイムカードを削除できませんでした。"));
+    } else {
+        // What the card held goes into the history before the card goes; a
+        // damaged card gives what could be read of it.
+        const cardfile::Read card = cardfile::read(m_s.fs, folder, code);
+        const history::Written w = history::record(
+            m_s.fs, m_s.clock, history::word::kaadosakujo,
+            card.error == FileError::NotFound ? QList<history::Entry>()
+                                              : history::cardRemoved(folder, code, card.table));
+        if (!w.ok()) {
+            m_s.dialogs.notice(line.trimmed() +
+                               QStringLiteral(" のタイムカードは、変更履歴に書き込めないため削除"
+                                              "しませんでした（エラー番号 %1）。")
+                                   .arg(errorNumber(w.error)));
+        } else if (const FileError e = m_s.fs.removeFile(cardfile::path(folder, code));
+                   e != FileError::None && m_s.fs.exists(cardfile::path(folder, code))) {
+            history::recordNotMade(m_s.fs, m_s.clock, w, e);
+            m_s.dialogs.notice(line.trimmed() +
+                               QStringLiteral(" のタイムカードを削除できませんでした。"));
+        }
     }
 
     m_lines.clear();

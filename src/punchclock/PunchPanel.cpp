@@ -1,6 +1,8 @@
 #include "punchclock/PunchPanel.h"
 
 #include "data/FileFailure.h"
+#include "data/History.h"
+#include "data/LabourRules.h"
 #include "punchclock/PunchDay.h"
 #include "punchclock/RackLine.h"
 
@@ -52,6 +54,7 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
         return;
     }
     m_table = read.table;
+    m_read = read.table;
     m_target = target;
     m_cardCode = code;
     m_path = cardfile::path(target.folder, code);
@@ -64,7 +67,32 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
     m_kind = -1;
     m_set = true;
     showDayRow();
-    rowMissing();
+    if (!rowMissing())
+        warnOpenClockIn();
+}
+
+void PunchPanel::warnOpenClockIn() {
+    // Once a day: while the punch day holds no punch yet.
+    for (int f = CardField::ClockIn; f <= CardField::ClockOut; ++f)
+        if (!m_table.at(m_row, f).isEmpty())
+            return;
+    const int r = labourrules::openClockInBefore(m_table, m_row);
+    if (r < 0)
+        return;
+    const QDate date = m_target.period.days[static_cast<size_t>(r)];
+    const QString day = m_table.at(r, CardField::Day);
+    const bool dated = m_target.periodKnown && date.isValid() && leadingNumber(day) == date.day();
+    const QString weekday = m_table.at(r, CardField::Weekday);
+    const QString when =
+        dated ? QStringLiteral("%1月%2日（%3）")
+                    .arg(date.month())
+                    .arg(date.day())
+                    .arg(punchday::weekdayKanji(date.dayOfWeek()))
+              : day + QStringLiteral("日") +
+                    (weekday.isEmpty() ? QString() : QStringLiteral("（%1）").arg(weekday));
+    m_s.dialogs.notice(QStringLiteral("前回の出勤日 %1 の退勤が打刻されていません。\n"
+                                      "退勤の時刻は、管理者に追加打刻をしてもらってください。")
+                           .arg(when));
 }
 
 void PunchPanel::showDayRow() {
@@ -143,10 +171,12 @@ bool PunchPanel::returnCard(const QString &weekday) {
         return true;
     if (m_row >= 0)
         m_table.at(m_row, CardField::Weekday) = weekday;
-    const FileError e = cardfile::write(m_s.fs, m_target.folder, m_cardCode, m_table);
-    // A card that could not be written stays on the panel with its punches;
-    // the failure ends the program with the fatal box.
-    if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
+    // The punches go into the history first; a card that could not be
+    // written (or whose history could not) stays on the panel with its
+    // punches, and the failure ends the program with the fatal box.
+    const history::Saved saved = history::saveCard(m_s.fs, m_s.clock, history::word::dakoku,
+                                                   m_target.folder, m_cardCode, m_read, m_table);
+    if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
         return false;
     m_code.clear();
     m_name.clear();

@@ -73,9 +73,12 @@ private:
     TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }
     void showDayRow();
     bool rowMissing();
+    // The day before the punch day was left without clock-out.
+    void warnOpenClockIn();
 
     Services &m_s;
     CardTable m_table;
+    CardTable m_read; // as the card file held it: the history's "before"
     PunchTarget m_target;
     QString m_code;
     QString m_name;

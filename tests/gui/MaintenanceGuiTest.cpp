@@ -1,5 +1,6 @@
 // The two maintenance screens opened from the menu of the real main frame:
 // card months deleted, backed up into a new backup folder and restored.
+#include "data/LabourRules.h"
 #include "maintenance/MaintenanceFixture.h"
 #include "maintenance/ui/BackupFolderChooser.h"
 #include "maintenance/ui/frmbp.h"
@@ -67,8 +68,11 @@ TEST(MaintenanceGui, OrganizingDeletesTwoMonthsAndClosesTheScreen) {
 
     QTest::mouseClick(screen->findChild<QPushButton *>("Command1"), Qt::LeftButton);
     const QString question = "2007年3月 は現在使用中です。削除してもよろしいか。";
-    EXPECT_EQ(p.t.dialogs.texts(), (QStringList{question, question, "2ケ月分を削除します。",
-                                                "2ケ月分を削除しました。"}));
+    // Both months are younger than the retention period: asked a second time.
+    EXPECT_EQ(p.t.dialogs.texts(),
+              (QStringList{question, question, "2ケ月分を削除します。",
+                           labourrules::retentionQuestion({"2006年12月", "2007年3月"}),
+                           "2ケ月分を削除しました。"}));
     EXPECT_FALSE(p.t.fs.exists("2006年12月"));
     EXPECT_FALSE(p.t.fs.exists("2007年3月"));
     EXPECT_TRUE(p.t.fs.exists("2007年1月"));

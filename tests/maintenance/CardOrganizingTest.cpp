@@ -79,6 +79,7 @@ TEST(CardOrganizing, SelectingTheMonthInUseAsksFirst) {
 
 TEST(CardOrganizing, DeletesTheCardsOfTheSelectedMonthsAndKeepsOtherFiles) {
     TestServices t;
+    t.clock.set(2013, 1, 1, 9, 0); // past the retention period of every month
     putMonth(t, "2006年12月", 3, "a");
     putMonth(t, "2007年1月", 2, "a");
     t.put("2007年1月/memo.txt", "keep");
@@ -113,6 +114,7 @@ TEST(CardOrganizing, DeletesTheCardsOfTheSelectedMonthsAndKeepsOtherFiles) {
 
 TEST(CardOrganizing, WhatWasNotDeletedIsNotCountedAndIsNamed) {
     TestServices t;
+    t.clock.set(2013, 1, 1, 9, 0); // past the retention period of every month
     putMonth(t, "2007年1月", 2, "a");
     putMonth(t, "2007年2月", 3, "a");
     t.put("月報.txt", "x");

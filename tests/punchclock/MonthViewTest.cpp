@@ -99,6 +99,9 @@ TEST_F(MonthViewing, MissingCardLeavesAnEmptyView) {
 TEST_F(MonthViewing, ASetCardStaysSetAcrossTheView) {
     screen.rackClicked(0);
     ASSERT_TRUE(screen.panel().cardSet());
+    // The 1st has a clock-in and no clock-out: said when the card is set.
+    EXPECT_TRUE(t.dialogs.texts().value(0).contains("の退勤が打刻されていません"));
+    t.dialogs.clear();
     screen.toolbarMonthView();
     screen.rackClicked(1);
     screen.closeMonthView();

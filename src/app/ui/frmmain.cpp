@@ -6,6 +6,7 @@
 #include "app/ui/femxp.h"
 #include "app/ui/frmhlp.h"
 #include "app/ui/frmver.h"
+#include "data/HistoryFile.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -105,7 +106,9 @@ void frmmain::buildMenus() {
              {"menusyuukei", QStringLiteral("集計＆勤務実績表の作成(&C)")},
              {nullptr, {}},
              {"menuseiri", QStringLiteral("タイムカードを整理する(&S)")},
-             {"menubup", QStringLiteral("データのバックアップ＆復元(&B)")}});
+             {"menubup", QStringLiteral("データのバックアップ＆復元(&B)")},
+             {nullptr, {}},
+             {"menurireki", QStringLiteral("変更履歴の検査(&R)")}});
     addMenu("menuhelp", QStringLiteral("ヘルプ(&H)"),
             {{"menugide", QStringLiteral("使い方(&G)")},
              {"menuxp", QStringLiteral("画面調整 (&P)")},
@@ -177,6 +180,15 @@ void frmmain::onMenuItem(const QString &name) {
         // The screen in front closes first and saves as on any close.
         if (closeAllScreens())
             m_s.programEnd.endProgram();
+        return;
+    }
+    if (name == QLatin1String("menurireki")) {
+        // Reads only (but for cutting off what a crash left unfinished): it
+        // may run over any screen.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const history::CheckResult r = history::check(m_s.fs);
+        QApplication::restoreOverrideCursor();
+        history::tell(r, m_s.dialogs);
         return;
     }
     if (name == QLatin1String("menugide")) {

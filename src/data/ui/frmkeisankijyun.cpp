@@ -1,5 +1,6 @@
 #include "data/ui/frmkeisankijyun.h"
 
+#include "data/LabourRules.h"
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/GuidePanel.h"
 #include "screen/ui/ScreenToolbar.h"
@@ -159,12 +160,27 @@ QWidget *frmkeisankijyun::buildRounding() {
             combo->addItems(c == 2 ? methods : units);
             combo->setFixedWidth(c == 2 ? 130 : 60);
             m_rounding[static_cast<size_t>(k)] = EntryBox::attach(combo);
+            // The notice follows what the box shows, before it is stored.
+            connect(combo, &QComboBox::currentTextChanged, this, [this, k](const QString &t) {
+                m_roundingNotice->setVisible(m_logic.roundingNoticeShownWith(k, t));
+            });
             grid->addWidget(combo, row + 1, 1 + c * 2);
             if (c < 2)
                 grid->addWidget(new QLabel(QStringLiteral("分単位"), box), row + 1, 2 + c * 2);
         }
     }
     grid->setColumnStretch(6, 1);
+    // Shown while a setting counts working time short; it never refuses one.
+    m_roundingNotice = new QLabel(labourrules::roundingNoticeText(), box);
+    m_roundingNotice->setObjectName(QStringLiteral("lblhasuutyuui"));
+    m_roundingNotice->setWordWrap(true);
+    m_roundingNotice->setStyleSheet(QStringLiteral(
+        "color: #7a4a00; background: #fff6d8; border: 1px solid #e0c070; padding: 3px;"));
+    QSizePolicy keep = m_roundingNotice->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_roundingNotice->setSizePolicy(keep);
+    m_roundingNotice->setVisible(false);
+    grid->addWidget(m_roundingNotice, 4, 0, 1, 7);
     return box;
 }
 
@@ -209,6 +225,7 @@ void frmkeisankijyun::render() {
         m_rounding[static_cast<size_t>(k)]->setText(m_logic.roundingBox(k));
     for (int n = 1; n <= SettingsScreen::kOptions; ++n)
         m_option[static_cast<size_t>(n - 1)]->setChecked(m_logic.option(n));
+    m_roundingNotice->setVisible(m_logic.roundingNoticeShown());
 }
 
 void frmkeisankijyun::wireBoxes() {
@@ -244,6 +261,7 @@ void frmkeisankijyun::leaveRounding(int k) {
     EntryBox *box = m_rounding[static_cast<size_t>(k)];
     const SettingsScreen::Leave leave = m_logic.leaveRoundingBox(k, box->text());
     box->setText(leave.boxText);
+    m_roundingNotice->setVisible(m_logic.roundingNoticeShown());
 }
 
 bool frmkeisankijyun::save() {

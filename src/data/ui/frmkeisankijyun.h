@@ -8,6 +8,7 @@
 class EntryBox;
 class QComboBox;
 class QFrame;
+class QLabel;
 class QRadioButton;
 class QToolBar;
 
@@ -39,6 +40,7 @@ private:
     SettingsScreen m_logic;
     QToolBar *m_toolbar = nullptr;
     QFrame *m_guide = nullptr;
+    QLabel *m_roundingNotice = nullptr;
     std::array<EntryBox *, SettingsScreen::kTextBoxes> m_text{};
     std::array<EntryBox *, SettingsScreen::kRoundingBoxes> m_rounding{};
     std::array<QRadioButton *, SettingsScreen::kOptions> m_option{};

@@ -115,17 +115,32 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         m_times[static_cast<size_t>(k)] = t;
     }
 
+    // Why the punch is added: kept in the change history with it.
+    const int reasonTop = kKindTop + 4 * kKindRow + 12;
+    text(QStringLiteral("理由"), this, {kRight, reasonTop + 4, 34, 24},
+         QStringLiteral("font-size: 14px;"));
+    m_reason = EntryBox::create(this, QStringLiteral("texriyuu"), KeyFilter::None,
+                                AddPunchPanel::kReasonMaxLength);
+    m_reason->lineEdit()->setGeometry(kRight + 36, reasonTop, kWidth - kRight - 46, 30);
+    m_reason->lineEdit()->setPlaceholderText(QStringLiteral("（任意）打刻忘れ など"));
+    connect(m_reason, &EntryBox::edited, this, [this](const QString &t) {
+        if (!m_rendering)
+            m_panel.setReason(t);
+    });
+
+    const int buttonTop = reasonTop + 44;
     m_add = new QPushButton(QStringLiteral("追加する"), this);
     m_add->setObjectName(QStringLiteral("Command7"));
-    m_add->setGeometry(kRight, kKindTop + 4 * kKindRow + 20, 106, 40);
+    m_add->setGeometry(kRight, buttonTop, 106, 40);
     m_close = new QPushButton(QStringLiteral("閉 じ る"), this);
     m_close->setObjectName(QStringLiteral("Command8"));
-    m_close->setGeometry(kWidth - 118, kKindTop + 4 * kKindRow + 20, 106, 40);
+    m_close->setGeometry(kWidth - 118, buttonTop, 106, 40);
 
     // Enter moves month -> day -> hour -> minute, then to "追加する".
     for (int b = 0; b + 1 < AddPunchPanel::kBoxes; ++b)
         m_boxes[static_cast<size_t>(b)]->setNext(m_boxes[static_cast<size_t>(b + 1)]->widget());
-    m_boxes[3]->setExitTarget(m_add);
+    m_boxes[3]->setNext(m_reason->widget());
+    m_reason->setExitTarget(m_add);
     connect(m_boxes[AddPunchPanel::DayBox], &EntryBox::left, this,
             [this] { act(&AddPunchPanel::leaveDayBox); });
     connect(m_boxes[AddPunchPanel::HourBox], &EntryBox::left, this,
@@ -185,6 +200,9 @@ void AddPunchPanelWidget::render() {
         box->widget()->setEnabled(m_panel.boxesEnabled());
     }
     m_weekday->setCurrentIndex(m_panel.weekday());
+    if (m_reason->text() != m_panel.reason())
+        m_reason->setText(m_panel.reason());
+    m_reason->widget()->setEnabled(m_panel.boxesEnabled());
     const QString date = m_panel.dateText();
     m_date->setText(date.isEmpty() ? QString() : QStringLiteral("→ ") + date);
     for (int k = 0; k < kKinds; ++k) {

@@ -44,6 +44,7 @@ private:
     std::array<EntryBox *, AddPunchPanel::kBoxes> m_boxes{};
     QLabel *m_date;
     QComboBox *m_weekday;
+    EntryBox *m_reason;
     std::array<QRadioButton *, kKinds> m_options{};
     std::array<QLabel *, kKinds> m_times{};
     QPushButton *m_add;

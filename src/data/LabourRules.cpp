@@ -1,0 +1,64 @@
+#include "data/LabourRules.h"
+
+#include "data/CardMonth.h"
+#include "data/DateRules.h"
+
+namespace labourrules {
+
+bool roundingShortensTime(const CalcSettings &s) {
+    for (const int row : {CalcSettings::MonthlyPunchUnit, CalcSettings::DailyPunchUnit,
+                          CalcSettings::HourlyPunchUnit}) {
+        // A method works only with a monthly unit.
+        if (leadingNumber(s[row]) > 0 ||
+            (leadingNumber(s[row + 1]) > 0 && s[row + 2].trimmed() == QStringLiteral("切捨て")))
+            return true;
+    }
+    return false;
+}
+
+QString roundingNoticeText() {
+    return QStringLiteral(
+        "※ 打刻時刻の端数処理（出勤の切上げ・退勤の切捨て）や月間の「切捨て」は、"
+        "働いた時間を短く数えるため、賃金の全額払いの原則に反するおそれがあります。"
+        "認められているのは、月間の合計を30分単位で「切上げ切捨て」する処理です。");
+}
+
+QDate periodEnd(const QString &folderName, const CalcSettings &s) {
+    const std::optional<CardMonth> m = CardMonth::parse(folderName);
+    if (!m || m->month() < 1 || m->month() > 12 || m->year() <= 0)
+        return {};
+    const int western = m->year() >= 1000 ? m->year() : daterules::westernFromEra(m->year());
+    const daterules::PayPeriod p = daterules::payPeriod({western, m->month()}, s);
+    for (auto d = p.days.rbegin(); d != p.days.rend(); ++d)
+        if (d->isValid())
+            return *d;
+    return QDate(western, m->month(), daterules::daysInMonth(western, m->month()));
+}
+
+bool withinRetention(const QString &folderName, const QDate &today, const CalcSettings &s) {
+    const QDate end = periodEnd(folderName, s);
+    return end.isValid() && today <= end.addYears(kRetentionYears);
+}
+
+QString retentionQuestion(const QStringList &months) {
+    return QStringLiteral("次の年月のタイムカードは、保存期間（%1年）を過ぎていません。\n%2\n"
+                          "勤怠の記録は%1年間の保存が必要です。それでも削除しますか。")
+        .arg(kRetentionYears)
+        .arg(months.join(QStringLiteral("、")));
+}
+
+int openClockInBefore(const CardTable &t, int row) {
+    for (int r = std::min(row, CardTable::kDayRows) - 1; r >= 0; --r) {
+        bool punched = false;
+        for (int f = CardField::ClockIn; f <= CardField::ClockOut; ++f)
+            punched = punched || !t.at(r, f).isEmpty();
+        if (!punched)
+            continue;
+        return !t.at(r, CardField::ClockIn).isEmpty() && t.at(r, CardField::ClockOut).isEmpty()
+                   ? r
+                   : -1;
+    }
+    return -1;
+}
+
+} // namespace labourrules
