@@ -152,6 +152,22 @@ TEST_F(SettingsFixture, RefusedUnitMakesTheMethodRefusedToo) {
     EXPECT_EQ(screen.settings()[5], "15");
 }
 
+TEST_F(SettingsFixture, RoundingNoticeFollowsTheBoxesAndRefusesNothing) {
+    ASSERT_TRUE(screen.open());
+    EXPECT_FALSE(screen.roundingNoticeShown());
+    EXPECT_TRUE(screen.roundingNoticeShownWith(3, "10")); // shown while typed
+    EXPECT_FALSE(screen.roundingNoticeShown());
+    screen.leaveRoundingBox(3, "10");
+    EXPECT_TRUE(screen.roundingNoticeShown());
+    EXPECT_EQ(screen.settings()[7], "10"); // stored all the same
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+    screen.leaveRoundingBox(3, "");
+    screen.leaveRoundingBox(4, "30");
+    screen.leaveRoundingBox(5, "切上げ切捨て");
+    EXPECT_FALSE(screen.roundingNoticeShown());
+    EXPECT_TRUE(screen.roundingNoticeShownWith(5, "切捨て"));
+}
+
 TEST_F(SettingsFixture, OptionsSetAndClearEachOther) {
     openWith({"", "11", "10", "", "", "", "", "", "", "", "", "", "", "sonota", "tougetu"});
     EXPECT_TRUE(screen.option(5));

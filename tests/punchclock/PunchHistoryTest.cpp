@@ -1,0 +1,156 @@
+// The change history of the punch clock's writes, and the notice of a
+// clock-out left out the day before.
+#include "PunchFixture.h"
+#include "data/History.h"
+#include "punchclock/RecorderScreen.h"
+
+namespace {
+
+using Box = AddPunchPanel::Box;
+const QString kFolder = "2009年5月";
+
+struct PunchHistory : ::testing::Test {
+    TestServices t;
+    RecorderScreen screen{t.services};
+
+    void SetUp() override {
+        PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+        t.clock.set(2009, 5, 12, 8, 59, 40); // a Tuesday, row 11
+        ASSERT_TRUE(screen.open());
+        screen.tick();
+        screen.activated();
+    }
+    QList<history::Record> records(const QString &code = "1") {
+        return history::recordsOf(t.fs, kFolder, code);
+    }
+    void punchClockIn() {
+        screen.rackClicked(0);
+        screen.chooseKind(0);
+        screen.press();
+    }
+    void put(int row, int field, const QString &text) {
+        CardTable c = PunchData::readCard(t, kFolder, "1");
+        c.at(row, field) = text;
+        PunchData::writeCard(t, kFolder, c);
+    }
+};
+
+} // namespace
+
+TEST_F(PunchHistory, EachWriteOfThePunchClockIsRecordedFirst) {
+    // A punch.
+    punchClockIn();
+    ASSERT_TRUE(screen.returnCard());
+    // A card returned without a new punch changes no punch: nothing recorded.
+    screen.rackClicked(0);
+    ASSERT_TRUE(screen.returnCard());
+    // An additional punch with its reason.
+    ASSERT_TRUE(screen.openAddPanel());
+    AddPunchPanel &add = screen.addPanel();
+    add.chooseMonth(kFolder);
+    add.chooseEmployee(0);
+    add.setBox(Box::MonthBox, "5");
+    add.setBox(Box::DayBox, "11");
+    add.leaveDayBox();
+    add.setBox(Box::HourBox, "18");
+    add.setBox(Box::MinuteBox, "5");
+    add.chooseKind(3);
+    add.setReason("打刻忘れ");
+    ASSERT_TRUE(add.add());
+    add.close();
+    // The card removed: each punch it held.
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+
+    const QList<history::Record> recs = records();
+    ASSERT_EQ(recs.size(), 4);
+    const struct {
+        const char *function;
+        history::Entry entry;
+        const char *reason;
+    } expected[] = {
+        {"dakoku", {kFolder, "1", 11, "12", 2, "", "8:59"}, ""},
+        {"tuika", {kFolder, "1", 10, "11", 5, "", "18:05"}, "打刻忘れ"},
+        {"kaadosakujo", {kFolder, "1", 10, "11", 5, "18:05", ""}, ""},
+        {"kaadosakujo", {kFolder, "1", 11, "12", 2, "8:59", ""}, ""},
+    };
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(recs[i].function, expected[i].function);
+        EXPECT_EQ(recs[i].entry, expected[i].entry);
+        EXPECT_EQ(recs[i].reason, expected[i].reason);
+        EXPECT_EQ(recs[i].when, "2009/05/12 08:59:40");
+    }
+    // A removed card that held no punch is recorded as a whole card.
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+    const QList<history::Record> other = records("2");
+    ASSERT_EQ(other.size(), 1);
+    EXPECT_EQ(other[0].entry, (history::Entry{kFolder, "2", -1, "", -1, "", ""}));
+}
+
+TEST_F(PunchHistory, AHistoryThatCannotBeWrittenLeavesTheCardAsItWas) {
+    t.fs.failFrom(FaultyFileSystem::Op::Append, 1, FileError::DiskFull);
+    punchClockIn();
+    EXPECT_FALSE(screen.returnCard());
+    EXPECT_EQ(t.programEnd.calls, 1);
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(11, CardField::ClockIn), "");
+    EXPECT_TRUE(screen.panel().cardSet()); // the punch is still on the panel
+
+    // Removal: the card stays and the notice says why.
+    t.dialogs.clear();
+    RecorderScreen other{t.services};
+    ASSERT_TRUE(other.open());
+    other.tick();
+    other.activated();
+    other.toolbarRemoval();
+    other.rackClicked(1);
+    EXPECT_TRUE(t.fs.exists(kFolder + "/2.Card"));
+    EXPECT_TRUE(t.dialogs.texts().value(1).contains("変更履歴に書き込めないため削除しませんでした"));
+}
+
+TEST_F(PunchHistory, ACardThatCannotBeWrittenIsRecordedAsNotMade) {
+    t.fs.failOn(FaultyFileSystem::Op::Replace, t.fs.calls(FaultyFileSystem::Op::Replace) + 1,
+                FileError::DeviceIO);
+    punchClockIn();
+    EXPECT_FALSE(screen.returnCard());
+    const QList<history::Record> recs = records();
+    ASSERT_EQ(recs.size(), 2);
+    EXPECT_EQ(recs[1].function, "torikesi");
+    EXPECT_EQ(recs[1].entry.oldText, "8:59");
+    EXPECT_EQ(recs[1].entry.newText, "");
+}
+
+TEST_F(PunchHistory, AClockOutLeftOutIsNamedWhenTheCardIsSet) {
+    struct Case {
+        const char *name;
+        QList<std::tuple<int, int, QString>> punches;
+        QString notice; // empty: none
+    };
+    const Case cases[] = {
+        {"the last day worked has no clock-out",
+         {{6, CardField::ClockIn, "9:00"}, {6, CardField::BreakOut, "12:00"}},
+         "前回の出勤日 5月7日（木） の退勤が打刻されていません。"},
+        {"the last day worked is complete",
+         {{6, CardField::ClockIn, "9:00"}, {6, CardField::ClockOut, "18:00"}},
+         ""},
+        {"today already punched",
+         {{6, CardField::ClockIn, "9:00"}, {11, CardField::ClockIn, "8:50"}},
+         ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+        for (const auto &[row, field, text] : c.punches)
+            put(row, field, text);
+        t.dialogs.clear();
+        screen.rackClicked(0);
+        ASSERT_TRUE(screen.panel().cardSet());
+        if (c.notice.isEmpty())
+            EXPECT_TRUE(t.dialogs.texts().isEmpty());
+        else
+            EXPECT_TRUE(t.dialogs.texts().value(0).startsWith(c.notice))
+                << t.dialogs.texts().value(0).toStdString();
+        ASSERT_TRUE(screen.returnCard());
+    }
+}
