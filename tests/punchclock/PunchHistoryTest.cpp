@@ -106,7 +106,8 @@ TEST_F(PunchHistory, AHistoryThatCannotBeWrittenLeavesTheCardAsItWas) {
     other.toolbarRemoval();
     other.rackClicked(1);
     EXPECT_TRUE(t.fs.exists(kFolder + "/2.Card"));
-    EXPECT_TRUE(t.dialogs.texts().value(1).contains("変更履歴に書き込めないため削除しませんでした"));
+    EXPECT_TRUE(
+        t.dialogs.texts().value(1).contains("変更履歴に書き込めないため削除しませんでした"));
 }
 
 TEST_F(PunchHistory, ACardThatCannotBeWrittenIsRecordedAsNotMade) {
