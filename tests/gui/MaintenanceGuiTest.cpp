@@ -1,5 +1,6 @@
 // The two maintenance screens opened from the menu of the real main frame:
 // card months deleted, backed up into a new backup folder and restored.
+#include "data/HistoryFile.h"
 #include "data/LabourRules.h"
 #include "maintenance/MaintenanceFixture.h"
 #include "maintenance/ui/BackupFolderChooser.h"
@@ -155,4 +156,27 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     auto *rack = p.frame->currentScreen()->findChild<QListWidget *>("List1");
     ASSERT_NE(rack, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return rack->count() == 2; }, 2000));
+}
+
+TEST(MaintenanceGui, TheHistoryCheckFromTheMenu) {
+    ProgramFixture p;
+    putSettings(p.t, "getumatusime");
+    p.start();
+    for (const char *time : {"9:00", "18:00"})
+        ASSERT_TRUE(history::record(p.t.fs, p.t.clock, history::word::dakoku,
+                                    {{"2007年3月", "1", 0, "1", 2, "", time}})
+                        .ok());
+    p.frame->item("menurireki")->trigger();
+    ASSERT_EQ(p.t.dialogs.boxes().size(), 1);
+    EXPECT_TRUE(p.t.dialogs.texts()[0].startsWith("変更履歴を検査しました。2 件の記録に"));
+    EXPECT_EQ(p.t.dialogs.boxes()[0].icon, BoxIcon::None);
+    EXPECT_EQ(p.t.dialogs.boxes()[0].title, "変更履歴の検査");
+
+    QByteArray bytes = p.t.bytes(history::kFileName);
+    bytes.replace("18:00", "17:00");
+    p.t.put(history::kFileName, bytes);
+    p.frame->item("menurireki")->trigger();
+    ASSERT_EQ(p.t.dialogs.boxes().size(), 2);
+    EXPECT_TRUE(p.t.dialogs.texts()[1].startsWith("変更履歴の 2 行目"));
+    EXPECT_EQ(p.t.dialogs.boxes()[1].icon, BoxIcon::Warning);
 }

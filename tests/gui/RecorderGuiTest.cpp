@@ -1,4 +1,5 @@
 #include "RecorderHarness.h"
+#include "data/History.h"
 #include "punchclock/PunchFixture.h"
 
 #include <QAction>
@@ -169,15 +170,20 @@ TEST_F(RecorderGui, AdditionalPunchAsksThePinAndWrites) {
     EXPECT_EQ(text("lbldata_8"), "山田太郎");
     auto *month = child<QLineEdit>("textukihi_2");
     month->setFocus();
-    for (const char *s : {"5", "10", "18", "5"}) {
+    // Month, day, hour, minute, then the reason.
+    for (const QString s : {"5", "10", "18", "5", "打刻忘れ"}) {
         typeInto(QApplication::focusWidget(), s);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::qWait(10);
     }
+    EXPECT_EQ(child<QLineEdit>("texriyuu")->text(), "打刻忘れ");
     QTest::mouseClick(child<QRadioButton>("optuika_3"), Qt::LeftButton);
     EXPECT_EQ(text("lbldata_12"), "18:05");
     QTest::mouseClick(child<QPushButton>("Command7"), Qt::LeftButton);
     EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(9, CardField::ClockOut), "18:05");
+    const QList<history::Record> recs = history::recordsOf(t.fs, kFolder, "1");
+    ASSERT_EQ(recs.size(), 1);
+    EXPECT_EQ(recs[0].reason, "打刻忘れ");
     EXPECT_FALSE(child<QRadioButton>("optuika_3")->isEnabled());
     EXPECT_EQ(t.dialogs.texts(), QStringList());
     QTest::mouseClick(child<QPushButton>("Command8"), Qt::LeftButton);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -64,6 +65,15 @@ TEST(SettingsScreenGui, EditWithTheKeyboardAndSaveOnClose) {
     ASSERT_TRUE(focusOn(w->findChild<QComboBox *>("cmbhasuu_1")));
     EXPECT_EQ(t.dialogs.texts().last(), "３０分を超える端数処理は無効です。");
     EXPECT_EQ(unit->currentText(), "");
+    // A punch unit chosen: the notice beside the boxes, and no refusal.
+    auto *notice = w->findChild<QLabel *>("lblhasuutyuui");
+    EXPECT_FALSE(notice->isVisible());
+    const qsizetype boxes = t.dialogs.boxes().size();
+    w->findChild<QComboBox *>("cmbhasuu_3")->setCurrentText("10");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(t.dialogs.boxes().size(), boxes);
+    w->findChild<QComboBox *>("cmbhasuu_3")->setCurrentText("");
+    EXPECT_FALSE(notice->isVisible());
 
     // Typed into the second unit box and closed without leaving it.
     QTest::keyClicks(w->findChild<QComboBox *>("cmbhasuu_1"), "15");
