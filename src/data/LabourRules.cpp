@@ -17,10 +17,10 @@ bool roundingShortensTime(const CalcSettings &s) {
 }
 
 QString roundingNoticeText() {
-    return QStringLiteral(
-        "※ 打刻時刻の端数処理（出勤の切上げ・退勤の切捨て）や月間の「切捨て」は、"
-        "働いた時間を短く数えるため、賃金の全額払いの原則に反するおそれがあります。"
-        "認められているのは、月間の合計を30分単位で「切上げ切捨て」する処理です。");
+    return QStringLiteral("※ 打刻時刻の端数処理（出勤の切上げ・退勤の切捨て）や月間の「切捨て」は、"
+                          "勤務時間を日々短く数えるため、賃金の全額払いの原則に反するおそれが"
+                          "あります。認められているのは、月間の合計を30分単位で「切上げ切捨て」"
+                          "する処理です。");
 }
 
 QDate periodEnd(const QString &folderName, const CalcSettings &s) {

@@ -90,8 +90,9 @@ void PunchPanel::warnOpenClockIn() {
                     .arg(punchday::weekdayKanji(date.dayOfWeek()))
               : day + QStringLiteral("日") +
                     (weekday.isEmpty() ? QString() : QStringLiteral("（%1）").arg(weekday));
-    m_s.dialogs.notice(QStringLiteral("前回の出勤日 %1 の退勤が打刻されていません。\n"
-                                      "退勤の時刻は、管理者に追加打刻をしてもらってください。")
+    m_s.dialogs.notice(QStringLiteral("前回の出勤日、%1の退勤が打刻されていません。\n"
+                                      "夜勤の退勤なら、日付をその日に直して退勤を打刻してください。"
+                                      "打刻を忘れた場合は、管理者に追加打刻を頼んでください。")
                            .arg(when));
 }
 

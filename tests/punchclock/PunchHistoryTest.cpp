@@ -131,7 +131,7 @@ TEST_F(PunchHistory, AClockOutLeftOutIsNamedWhenTheCardIsSet) {
     const Case cases[] = {
         {"the last day worked has no clock-out",
          {{6, CardField::ClockIn, "9:00"}, {6, CardField::BreakOut, "12:00"}},
-         "前回の出勤日 5月7日（木） の退勤が打刻されていません。"},
+         "前回の出勤日、5月7日（木）の退勤が打刻されていません。"},
         {"the last day worked is complete",
          {{6, CardField::ClockIn, "9:00"}, {6, CardField::ClockOut, "18:00"}},
          ""},

@@ -22,7 +22,8 @@ namespace {
 
 constexpr int kNarrowTwips = 8700;
 constexpr int kWideTwips = 13500;
-constexpr int kHeightTwips = 7800;
+// With room for the notice under the rounding boxes.
+constexpr int kHeightTwips = 8700;
 
 EntryBox *numberBox(QWidget *parent, const QString &name) {
     EntryBox *box =
@@ -176,9 +177,6 @@ QWidget *frmkeisankijyun::buildRounding() {
     m_roundingNotice->setWordWrap(true);
     m_roundingNotice->setStyleSheet(QStringLiteral(
         "color: #7a4a00; background: #fff6d8; border: 1px solid #e0c070; padding: 3px;"));
-    QSizePolicy keep = m_roundingNotice->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    m_roundingNotice->setSizePolicy(keep);
     m_roundingNotice->setVisible(false);
     grid->addWidget(m_roundingNotice, 4, 0, 1, 7);
     return box;
