@@ -3,7 +3,7 @@
 #include <QString>
 
 enum class BoxIcon { None, Information, Warning, Critical, Question };
-enum class BoxButtons { Ok, OkCancel, YesNo };
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 // Message boxes. Logic classes ask here and get the answer; they never show a

@@ -10,7 +10,8 @@ BoxAnswer ScriptedDialogs::message(const QString &text, const QString &title, Bo
         m_script.pop_front();
         return a;
     }
-    return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+    return buttons == BoxButtons::YesNo || buttons == BoxButtons::YesNoCancel ? BoxAnswer::Yes
+                                                                              : BoxAnswer::Ok;
 }
 
 QStringList ScriptedDialogs::texts() const {

@@ -15,7 +15,7 @@
 #include <functional>
 
 // Records every message box and answers from a script; with an empty script
-// it answers OK, or Yes for a Yes/No box.
+// it answers OK, or Yes for a box with a Yes button.
 class ScriptedDialogs : public Dialogs {
 public:
     struct Box {

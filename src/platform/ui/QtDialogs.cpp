@@ -36,11 +36,16 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
     QPushButton *no = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
-    if (buttons == BoxButtons::YesNo) {
+    if (buttons == BoxButtons::YesNo || buttons == BoxButtons::YesNoCancel) {
         yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
+        if (buttons == BoxButtons::YesNoCancel) {
+            // Esc goes back rather than choosing either way.
+            cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+            box.setEscapeButton(cancel);
+        }
     } else {
         ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
@@ -59,6 +64,8 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
     QAbstractButton *clicked = box.clickedButton();
     if (buttons == BoxButtons::YesNo)
         return clicked == yes ? BoxAnswer::Yes : BoxAnswer::No;
+    if (buttons == BoxButtons::YesNoCancel)
+        return clicked == yes ? BoxAnswer::Yes : clicked == no ? BoxAnswer::No : BoxAnswer::Cancel;
     if (buttons == BoxButtons::OkCancel)
         return clicked == ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
     return BoxAnswer::Ok;
