@@ -6,6 +6,7 @@
 #include "data/ui/frmkeisankijyun.h"
 #include "data/ui/frmmeibo.h"
 #include "punchclock/ui/frmrecoder.h"
+#include "tally/ui/frmsyuukei.h"
 
 // One line a screen: word, and how its widget is made.
 void registerScreens(ScreenRegistry &registry) {
@@ -17,6 +18,7 @@ void registerScreens(ScreenRegistry &registry) {
     registry.add(QStringLiteral("cardjyunbi"),
                  [](ScreenContext &ctx) { return new frmjyunbi(ctx); });
     registry.add(QStringLiteral("pw"), [](ScreenContext &ctx) { return new frmpw(ctx); });
+    registry.add(QStringLiteral("syuukei"), [](ScreenContext &ctx) { return new frmsyuukei(ctx); });
     registry.setPinPrompt(
         [](QWidget *parent, ScreenContext &ctx) { return runPinPrompt(parent, ctx.services); });
 }
