@@ -324,3 +324,64 @@ TEST_F(TallyFlow, TheKeyboardConfirmOpensTheNextEmployeeNotYetOpened) {
     screen->confirmAndNext();
     EXPECT_EQ(t.dialogs.texts(), QStringList{"この月の対象者は、すべて選択済み（◆）です。"});
 }
+
+TEST_F(TallyFlow, ThePrintPanelAndABoxClickLockWhatTheyShould) {
+    open(0);
+    screen->toolPrint(); // refused while the card is open and locked
+    EXPECT_FALSE(screen->printOpen());
+    ASSERT_TRUE(screen->kakutei());
+    screen->toolPrint();
+    EXPECT_TRUE(screen->printOpen());
+    EXPECT_EQ(tools(), (std::array<bool, 6>{false, false, false, false, false, true}));
+    EXPECT_FALSE(screen->lists().staffListEnabled() || screen->lists().monthListEnabled());
+    EXPECT_EQ(screen->staffEntries().first(), "◆1   山田太郎");
+    screen->closePrint();
+    EXPECT_EQ(tools(), (std::array<bool, 6>{true, true, true, true, true, true}));
+    EXPECT_TRUE(screen->lists().staffListEnabled() && screen->lists().monthListEnabled());
+
+    // A click in a box locks again; so does a value typed after tabbing in.
+    screen->scroll(10);
+    screen->boxClicked(12);
+    EXPECT_EQ(screen->grid().firstShownDay(), 10);
+    EXPECT_FALSE(screen->lists().staffListEnabled());
+    ASSERT_TRUE(screen->kakutei());
+    type(12, "0:30");
+    EXPECT_EQ(screen->card().at(12, CertHoliday), "0:30");
+    EXPECT_FALSE(screen->lists().staffListEnabled());
+    EXPECT_FALSE(screen->toolEnabled(TallyScreen::CloseTool));
+}
+
+TEST_F(TallyFlow, LoadingAndSuspendingWhenFilesFail) {
+    const struct {
+        Op op;
+        FileError error;
+        bool loads;
+        const char *message;
+    } loads[] = {
+        {Op::Read, FileError::NotFound, true, "基本設定が保存されていません。"},
+        {Op::Read, FileError::DeviceIO, false, "Ｉ／Ｏエラーです。ガイドブックをご覧ください。"},
+        {Op::Read, FileError::PathFileAccess, true, ""},
+    };
+    for (const auto &c : loads) {
+        again();
+        t.fs.failOn(c.op, t.fs.calls(c.op) + 1, c.error);
+        screen = std::make_unique<TallyScreen>(t.services);
+        EXPECT_EQ(screen->load(), c.loads);
+        const QStringList texts = t.dialogs.texts();
+        EXPECT_EQ(texts.size(), *c.message ? 1 : 0);
+        EXPECT_TRUE(texts.isEmpty() || texts.first().startsWith(c.message)) << c.message;
+        EXPECT_EQ(t.programEnd.calls, c.loads ? 0 : 1);
+        // Without the settings no month is offered; an unreadable file counts as empty.
+        EXPECT_EQ(screen->lists().months().isEmpty(), c.error != FileError::PathFileAccess);
+    }
+
+    again();
+    open(0);
+    ASSERT_TRUE(screen->kakutei());
+    t.fs.failOn(Op::Replace, t.fs.calls(Op::Replace) + 2, FileError::PathFileAccess);
+    EXPECT_FALSE(screen->toolSuspend()); // the list was written, the flags not
+    EXPECT_EQ(t.programEnd.calls, 0);
+    EXPECT_TRUE(t.dialogs.texts().last().startsWith("中断の記録（Cyuudanumu.Dat）"));
+    EXPECT_FALSE(t.fs.exists("Cyuudanumu.Dat"));
+    EXPECT_EQ(t.session.suspendFlags, QStringList({"", "", "", ""}));
+}
