@@ -3,12 +3,14 @@
 #include "app/ui/WorkingScreen.h"
 #include "tally/ui/TallyIcons.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QUrl>
+#include <QWheelEvent>
 
 namespace {
 
@@ -157,4 +159,9 @@ TallyGuidePanel::TallyGuidePanel(int height, QWidget *parent) : QFrame(parent) {
 
 void TallyGuidePanel::reset() {
     m_scroll->setValue(0);
+}
+
+void TallyGuidePanel::wheelEvent(QWheelEvent *e) {
+    // The wheel anywhere over the guide scrolls its text.
+    QApplication::sendEvent(m_scroll, e);
 }

@@ -25,6 +25,9 @@ public:
     // The text blocks, one line a string; a block starts with "■".
     static QStringList lines();
 
+protected:
+    void wheelEvent(QWheelEvent *e) override;
+
 private:
     QTextEdit *m_text = nullptr;
     QScrollBar *m_scroll = nullptr;
