@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/LeadingNumber.h"
+#include "data/StoredWords.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -27,15 +30,10 @@ struct CalcSettings {
     QStringList toList() const;
     static CalcSettings fromList(const QStringList &list);
 
-    bool wareki() const { return values[YearStyle] == QLatin1String("wareki"); }
+    bool wareki() const { return values[YearStyle] == storedword::wareki; }
     // First index of the rounding row of a pay type ("月給", "日給", "時給"),
     // or -1 for any other pay type.
     static int roundingRowOf(const QString &payType);
 };
 
 inline constexpr char kSettingsFile[] = "Kijyun.Dat";
-
-// The number value of a text as the legacy read it: leading blanks skipped,
-// a sign, then the leading digits; 0 when there are none. A long run of
-// digits saturates at 999999999, so callers can add a day or a row to it.
-int leadingNumber(QStringView text);

@@ -1,6 +1,8 @@
 #include "data/CardPreparation.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/PayPeriodKind.h"
 #include "data/RecordFile.h"
 #include "platform/Codec932.h"
 
@@ -73,7 +75,8 @@ void CardPreparation::leaveMonth(const QString &text) {
 }
 
 int CardPreparation::prepare() {
-    if (m_settings[CalcSettings::PeriodKind].isEmpty()) {
+    const PayPeriodKind kind = payPeriodKind(m_settings);
+    if (kind == PayPeriodKind::Unregistered) {
         info(QStringLiteral("給与計算期間が未登録のため、タイムカードの準備はできません。"));
         return 0;
     }
@@ -82,7 +85,7 @@ int CardPreparation::prepare() {
         return 0;
     }
     // A start day outside the month would date every row wrongly.
-    if (m_settings[CalcSettings::PeriodKind] == QLatin1String("sonota")) {
+    if (isOtherPeriod(kind)) {
         const int start = leadingNumber(m_settings[CalcSettings::OtherStartDay]);
         if (start < 1 || start > 31) {
             info(QStringLiteral("給与計算期間（その他の場合）の開始日が正しくありません。"
@@ -100,8 +103,7 @@ int CardPreparation::prepare() {
         return 0;
     }
 
-    const QString folder = QString::number(m_year) + QStringLiteral("年") +
-                           QString::number(m_month) + QStringLiteral("月");
+    const QString folder = CardMonth(m_year, m_month).folderName();
     const FileError made = m_s.fs.makeFolder(folder);
     if (made != FileError::None && !m_s.fs.isFolder(folder)) {
         if (m_s.fs.exists(folder)) {
@@ -114,7 +116,7 @@ int CardPreparation::prepare() {
         return 0;
     }
 
-    const daterules::CardMonth month{daterules::westernYearOf(m_year, m_settings), m_month};
+    const daterules::YearMonth month{daterules::westernYearOf(m_year, m_settings), m_month};
     const daterules::PayPeriod period = daterules::payPeriod(month, m_settings);
     // All new cards go to the disk in one batch: one flush instead of one per card.
     QList<std::pair<QString, QByteArray>> batch;
@@ -155,39 +157,5 @@ int CardPreparation::prepare() {
 void CardPreparation::nengetuhyouji() {
     const QStringList names =
         m_s.fs.list(QString(), QStringLiteral("*月*"), ListKind::FilesAndFolders);
-    m_months = sortByMonthKey(names);
-}
-
-qint64 CardPreparation::monthKey(const QString &name) {
-    auto digits = [](const QString &text) {
-        QString d;
-        for (const QChar c : text.trimmed()) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                break;
-            d.append(c);
-        }
-        return d;
-    };
-    const qsizetype yearEnd = name.indexOf(QStringLiteral("年"));
-    const qsizetype monthStart = yearEnd < 0 ? 0 : yearEnd + 1;
-    const qsizetype monthEnd = name.indexOf(QStringLiteral("月"), monthStart);
-    QString month = digits(name.mid(monthStart, monthEnd < 0 ? -1 : monthEnd - monthStart));
-    if (month.size() == 1)
-        month.prepend(QLatin1Char('0'));
-    const QString key = (digits(yearEnd < 0 ? QString() : name.left(yearEnd)) + month).left(18);
-    return key.toLongLong();
-}
-
-QStringList CardPreparation::sortByMonthKey(const QStringList &names) {
-    QList<std::pair<qint64, QString>> keyed;
-    keyed.reserve(names.size());
-    for (const QString &n : names)
-        keyed.append({monthKey(n), n});
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    QStringList sorted;
-    sorted.reserve(keyed.size());
-    for (const auto &k : keyed)
-        sorted.append(k.second);
-    return sorted;
+    m_months = CardMonth::sorted(names, CardMonth::Order::OldestFirst, CardMonth::Others::First);
 }

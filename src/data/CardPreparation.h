@@ -40,15 +40,13 @@ public:
     // Command2: prepares the entered month. Returns how many cards were made.
     int prepare();
 
-    // nengetuhyouji: the entries of the data folder named with "月", by key.
+    // nengetuhyouji: the entries of the data folder named with "月", oldest
+    // first. Names that are no card month go first, so that the last entry,
+    // shown as the latest prepared month, is always a card month.
     void nengetuhyouji();
     const QStringList &months() const { return m_months; }
     // lblcard (0): the latest prepared month, empty when none.
     QString latest() const { return m_months.isEmpty() ? QString() : m_months.last(); }
-
-    // The listing order of prepared months.
-    static QStringList sortByMonthKey(const QStringList &names);
-    static qint64 monthKey(const QString &name);
 
 private:
     void info(const QString &text) { m_s.dialogs.info(text); }

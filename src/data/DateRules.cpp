@@ -1,11 +1,14 @@
 #include "data/DateRules.h"
 
+#include "data/CardMonth.h"
+#include "data/PayPeriodKind.h"
+
 namespace daterules {
 
 namespace {
 
 // Also brings a month outside 1-12 (a typed month 13) back into its year.
-CardMonth addMonths(CardMonth m, int delta) {
+YearMonth addMonths(YearMonth m, int delta) {
     const long long index = static_cast<long long>(m.westernYear) * 12 + (m.month - 1) + delta;
     long long year = index / 12;
     long long month = index % 12;
@@ -14,13 +17,6 @@ CardMonth addMonths(CardMonth m, int delta) {
         --year;
     }
     return {static_cast<int>(year), static_cast<int>(month) + 1};
-}
-
-QString kind(const CalcSettings &s) {
-    return s[CalcSettings::PeriodKind];
-}
-bool attributionNext(const CalcSettings &s) {
-    return s[CalcSettings::MonthAttribution] == QLatin1String("yokugetu");
 }
 
 } // namespace
@@ -33,24 +29,23 @@ int westernYearOf(int shownYear, const CalcSettings &s) {
     return s.wareki() ? westernFromEra(shownYear) : shownYear;
 }
 
-CardMonth currentCardMonth(const QDate &date, const CalcSettings &s) {
-    const CardMonth same{date.year(), date.month()};
+YearMonth currentCardMonth(const QDate &date, const CalcSettings &s) {
+    const YearMonth same{date.year(), date.month()};
     const int d = date.day();
-    const QString k = kind(s);
-    if (k == QLatin1String("20sime"))
+    const PayPeriodKind k = payPeriodKind(s);
+    if (k == PayPeriodKind::Twentieth)
         return d <= 20 ? same : addMonths(same, 1);
-    if (k == QLatin1String("sonota")) {
+    if (isOtherPeriod(k)) {
         const int end = leadingNumber(s[CalcSettings::OtherEndDay]);
-        if (attributionNext(s))
+        if (k == PayPeriodKind::OtherNextMonth)
             return d <= end ? same : addMonths(same, 1);
         return d <= end ? addMonths(same, -1) : same;
     }
     return same;
 }
 
-QString cardMonthFolder(const CardMonth &m, const CalcSettings &s) {
-    return yearText(m.westernYear, s) + QStringLiteral("年") + QString::number(m.month) +
-           QStringLiteral("月");
+QString cardMonthFolder(const YearMonth &m, const CalcSettings &s) {
+    return CardMonth::inYearStyle(m.westernYear, m.month, s).folderName();
 }
 
 int daysInMonth(int westernYear, int month) {
@@ -66,19 +61,19 @@ bool isLeapYear(int westernYear) {
     return (westernYear % 4 == 0 && westernYear % 100 != 0) || westernYear % 400 == 0;
 }
 
-PayPeriod payPeriod(const CardMonth &m, const CalcSettings &s) {
+PayPeriod payPeriod(const YearMonth &m, const CalcSettings &s) {
     PayPeriod p;
-    const QString k = kind(s);
+    const PayPeriodKind k = payPeriodKind(s);
     bool startsMonthBefore = false;
-    if (k == QLatin1String("20sime")) {
+    if (k == PayPeriodKind::Twentieth) {
         p.startDay = 21;
         startsMonthBefore = true;
-    } else if (k == QLatin1String("sonota")) {
+    } else if (isOtherPeriod(k)) {
         p.startDay = leadingNumber(s[CalcSettings::OtherStartDay]);
-        startsMonthBefore = attributionNext(s);
+        startsMonthBefore = k == PayPeriodKind::OtherNextMonth;
     }
-    const CardMonth f = addMonths(m, startsMonthBefore ? -1 : 0);
-    const CardMonth next = addMonths(f, 1);
+    const YearMonth f = addMonths(m, startsMonthBefore ? -1 : 0);
+    const YearMonth next = addMonths(f, 1);
     p.startYear = f.westernYear;
     p.startMonth = f.month;
     for (int r = 0; r < 31; ++r) {

@@ -23,17 +23,18 @@ QString yearText(int westernYear, const CalcSettings &s);
 // The western year of a year typed in the year style.
 int westernYearOf(int shownYear, const CalcSettings &s);
 
-struct CardMonth {
+// A month by its western year, as the date rules count months.
+struct YearMonth {
     int westernYear = 0;
     int month = 0;
-    bool operator==(const CardMonth &) const = default;
+    bool operator==(const YearMonth &) const = default;
 };
 
 // The card month whose pay period contains the date.
-CardMonth currentCardMonth(const QDate &date, const CalcSettings &s);
+YearMonth currentCardMonth(const QDate &date, const CalcSettings &s);
 
 // "2007年3月" or, with "wareki", "19年3月".
-QString cardMonthFolder(const CardMonth &m, const CalcSettings &s);
+QString cardMonthFolder(const YearMonth &m, const CalcSettings &s);
 
 // Days of a month by the full Gregorian rule; 0 for a month outside 1-12.
 int daysInMonth(int westernYear, int month);
@@ -49,6 +50,6 @@ struct PayPeriod {
 // The 31 day rows of a card month. Start days outside 1..31 and days that do
 // not exist in their month give blank rows; a month past 12 counts on into
 // the next year.
-PayPeriod payPeriod(const CardMonth &m, const CalcSettings &s);
+PayPeriod payPeriod(const YearMonth &m, const CalcSettings &s);
 
 } // namespace daterules

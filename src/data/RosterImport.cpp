@@ -1,7 +1,7 @@
 #include "data/RosterImport.h"
 
+#include "data/LeadingNumber.h"
 #include "data/RecordFile.h"
-#include "data/RosterScreen.h"
 
 #include <QDir>
 #include <QSet>
@@ -16,10 +16,6 @@ QString notFoundText() {
 } // namespace
 
 RosterImport::RosterImport(Services &s) : m_s(s) {}
-
-qint64 RosterImport::countValue(const QString &text) {
-    return RosterScreen::codeValue(text);
-}
 
 Employee RosterImport::employeeOf(const QStringList &values, int first) {
     Employee e;
@@ -61,7 +57,7 @@ RosterImport::Result RosterImport::read(const QString &folder) {
         m_s.dialogs.notice(notFoundText());
         return r;
     }
-    const qint64 n = countValue(records::parse(countFile.bytes).value(2).trimmed());
+    const qint64 n = leadingNumber(records::parse(countFile.bytes).value(2).trimmed());
     if (n == 0) {
         m_s.dialogs.notice(notFoundText());
         return r;

@@ -46,8 +46,6 @@ public:
 
     // The mapping of one source record, 61 values from first.
     static Employee employeeOf(const QStringList &values, int first);
-    // A number as a count file holds it: the value's leading integer, 0 when none.
-    static qint64 countValue(const QString &text);
 
     // The drives to choose from: the mounted volumes that hold files.
     static QStringList drives();

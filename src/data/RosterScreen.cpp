@@ -172,34 +172,15 @@ bool RosterScreen::deleteMarked() {
     return true;
 }
 
-qint64 RosterScreen::codeValue(const QString &code) {
-    // Leading blanks and a sign are read as a number reader reads them; only
-    // ASCII digits count, at most what a five-character box can hold.
-    int i = 0;
-    while (i < code.size() && (code[i] == QLatin1Char(' ') || code[i] == QLatin1Char('\t')))
-        ++i;
-    bool negative = false;
-    if (i < code.size() && (code[i] == QLatin1Char('+') || code[i] == QLatin1Char('-'))) {
-        negative = code[i] == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < code.size() && code[i] >= QLatin1Char('0') && code[i] <= QLatin1Char('9'); ++i) {
-        if (value < 1'000'000'000'000LL)
-            value = value * 10 + (code[i].unicode() - '0');
-    }
-    return negative ? -value : value;
-}
-
 bool RosterScreen::soot() {
     if (!m_s.dialogs.confirm(QStringLiteral("コード番号順に並び替えます。")))
         return false;
     std::vector<Employee> kept;
     for (const Employee &e : m_roster.slots)
-        if (codeValue(e.code) > 0)
+        if (leadingNumber(e.code) > 0)
             kept.push_back(Employee{e.code, e.name, e.payType, QString()});
     std::stable_sort(kept.begin(), kept.end(), [](const Employee &a, const Employee &b) {
-        return codeValue(a.code) < codeValue(b.code);
+        return leadingNumber(a.code) < leadingNumber(b.code);
     });
     Roster sorted;
     std::copy(kept.begin(), kept.end(), sorted.slots.begin());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/LeadingNumber.h"
 #include "data/Roster.h"
 #include "data/Services.h"
 
@@ -73,8 +74,6 @@ public:
     bool deleteMarked();
     // Toolbar button 2 (soot). True when the roster changed.
     bool soot();
-    // The number value of a code's leading digits (0 when there is none).
-    static qint64 codeValue(const QString &code);
 
     // The roster is replaced by an import and written at once. False when
     // the write failed and the program was ended.

@@ -3,18 +3,6 @@
 #include "data/FileFailure.h"
 #include "data/RecordFile.h"
 
-namespace {
-
-const QString kSeireki = QStringLiteral("seireki");
-const QString kWareki = QStringLiteral("wareki");
-const QString kMonthEnd = QStringLiteral("getumatusime");
-const QString kTwentieth = QStringLiteral("20sime");
-const QString kOther = QStringLiteral("sonota");
-const QString kSameMonth = QStringLiteral("tougetu");
-const QString kNextMonth = QStringLiteral("yokugetu");
-
-} // namespace
-
 SettingsScreen::SettingsScreen(Services &services) : m_s(services) {}
 
 bool SettingsScreen::open() {
@@ -30,7 +18,7 @@ bool SettingsScreen::open() {
         m_s.dialogs.notice(QStringLiteral("基本設定（Kijyun.Dat）を読み込めませんでした。"
                                           "この画面での変更は保存されません。"));
     if (m_settings[CalcSettings::YearStyle].isEmpty())
-        m_settings[CalcSettings::YearStyle] = kSeireki;
+        m_settings[CalcSettings::YearStyle] = storedword::seireki;
     hyouji();
     return true;
 }
@@ -43,8 +31,9 @@ void SettingsScreen::hyouji() {
     const QString &year = m_settings[CalcSettings::YearStyle];
     const QString &kind = m_settings[CalcSettings::PeriodKind];
     const QString &attribution = m_settings[CalcSettings::MonthAttribution];
-    m_option = {kind == kMonthEnd, kind == kTwentieth,        year == kSeireki,
-                year == kWareki,   attribution == kSameMonth, attribution == kNextMonth};
+    m_option = {kind == storedword::getumatusime,   kind == storedword::nijuusime,
+                year == storedword::seireki,        year == storedword::wareki,
+                attribution == storedword::tougetu, attribution == storedword::yokugetu};
 }
 
 void SettingsScreen::chooseOption(int n) {
@@ -52,13 +41,14 @@ void SettingsScreen::chooseOption(int n) {
     switch (n) {
     case 3:
     case 4:
-        m_settings[CalcSettings::YearStyle] = n == 3 ? kSeireki : kWareki;
+        m_settings[CalcSettings::YearStyle] = n == 3 ? storedword::seireki : storedword::wareki;
         set(3, n == 3);
         set(4, n == 4);
         break;
     case 1:
     case 2:
-        m_settings[CalcSettings::PeriodKind] = n == 1 ? kMonthEnd : kTwentieth;
+        m_settings[CalcSettings::PeriodKind] =
+            n == 1 ? storedword::getumatusime : storedword::nijuusime;
         m_settings[CalcSettings::OtherStartDay].clear();
         m_settings[CalcSettings::OtherEndDay].clear();
         m_settings[CalcSettings::MonthAttribution].clear();
@@ -71,8 +61,9 @@ void SettingsScreen::chooseOption(int n) {
         break;
     case 5:
     case 6:
-        m_settings[CalcSettings::MonthAttribution] = n == 5 ? kSameMonth : kNextMonth;
-        m_settings[CalcSettings::PeriodKind] = kOther;
+        m_settings[CalcSettings::MonthAttribution] =
+            n == 5 ? storedword::tougetu : storedword::yokugetu;
+        m_settings[CalcSettings::PeriodKind] = storedword::sonota;
         set(1, false);
         set(2, false);
         set(5, n == 5);

@@ -1,10 +1,9 @@
 #include "punchclock/AddPunchPanel.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "punchclock/CardRack.h"
 #include "punchclock/RackLine.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -15,22 +14,6 @@ bool allDigits(const QString &t) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     return true;
-}
-
-qint64 monthKey(const QString &name) {
-    const qsizetype at = name.indexOf(QStringLiteral("年"));
-    const QString year = at < 0 ? name : name.left(at);
-    const QString after = at < 0 ? QString() : name.mid(at + 1);
-    const QString month = after.size() == 2 ? QLatin1Char('0') + after.left(1) : after.left(2);
-    qint64 n = 0;
-    for (const QChar c : year + month) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
-        n = n * 10 + (c.unicode() - '0');
-        if (n > 1'000'000'000'000LL)
-            break;
-    }
-    return n;
 }
 
 } // namespace
@@ -48,17 +31,10 @@ QString AddPunchPanel::timeText(const QString &hour, const QString &minute) {
            (small ? QStringLiteral("%1").arg(m.toInt(), 2, 10, QLatin1Char('0')) : m);
 }
 
-QStringList AddPunchPanel::sortNewestFirst(const QStringList &names) {
-    QStringList sorted = names;
-    // Newest first; months with the same key keep their listing order.
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const QString &a, const QString &b) { return monthKey(a) > monthKey(b); });
-    return sorted;
-}
-
 void AddPunchPanel::nengetuyomikomi() {
-    m_months = sortNewestFirst(
-        m_s.fs.list(QStringLiteral("."), QStringLiteral("*月*"), ListKind::FilesAndFolders));
+    m_months = CardMonth::sorted(
+        m_s.fs.list(QStringLiteral("."), QStringLiteral("*月*"), ListKind::FilesAndFolders),
+        CardMonth::Order::NewestFirst);
     m_folder.clear();
     m_visible = true;
 }
@@ -124,9 +100,8 @@ void AddPunchPanel::leaveDayBox() {
     if (month.isEmpty() || day.isEmpty())
         return;
     unloadDay();
-    const qsizetype at = m_folder.indexOf(QStringLiteral("年"));
-    const QString year = at < 0 ? m_folder : m_folder.left(at);
-    const QString folder = year + QStringLiteral("年") + month + QStringLiteral("月");
+    const QString year = CardMonth::yearTextOf(m_folder);
+    const QString folder = CardMonth::folderName(year, month);
     const QString code = m_code.trimmed();
     // Typed month and day are numbers; anything else names no card.
     cardfile::Read read;

@@ -58,8 +58,6 @@ public:
     // The time text of the boxes: hour as typed, ":", minute with a leading
     // zero when it is 9 or less.
     static QString timeText(const QString &hour, const QString &minute);
-    // The folder names sorted newest first by their year and month key.
-    static QStringList sortNewestFirst(const QStringList &names);
 
     static QStringList weekdayChoices();
 

@@ -1,6 +1,8 @@
 #include "punchclock/RecorderScreen.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/PayPeriodKind.h"
 #include "punchclock/RackLine.h"
 
 RecorderScreen::RecorderScreen(Services &s) : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s) {}
@@ -19,7 +21,7 @@ bool RecorderScreen::load() {
         return false;
     m_settings = CalcSettings::fromList(settings.read.values);
     if (m_settings[CalcSettings::YearStyle].isEmpty())
-        m_settings[CalcSettings::YearStyle] = QStringLiteral("seireki");
+        m_settings[CalcSettings::YearStyle] = storedword::seireki;
     m_dateShown = false;
     nengetuhyouji();
     m_rack.cancelMode();
@@ -29,25 +31,20 @@ bool RecorderScreen::load() {
 }
 
 void RecorderScreen::nengetuhyouji() {
-    const QString kind = m_settings[CalcSettings::PeriodKind];
-    const QString attribution = m_settings[CalcSettings::MonthAttribution];
+    const PayPeriodKind kind = payPeriodKind(m_settings);
     const QDate today = m_s.clock.now().date();
     m_periodKnown = false;
-    if (kind.isEmpty()) {
+    if (kind == PayPeriodKind::Unregistered) {
         m_yearText.clear();
         m_monthText.clear();
         return;
     }
-    const bool known =
-        kind == QLatin1String("getumatusime") || kind == QLatin1String("20sime") ||
-        (kind == QLatin1String("sonota") &&
-         (attribution == QLatin1String("tougetu") || attribution == QLatin1String("yokugetu")));
-    if (!known) {
+    if (kind == PayPeriodKind::Unknown || kind == PayPeriodKind::OtherUnattributed) {
         // An unknown kind names no card month: only the year is shown.
         m_yearText = daterules::yearText(today.year(), m_settings);
         return;
     }
-    const daterules::CardMonth m = daterules::currentCardMonth(today, m_settings);
+    const daterules::YearMonth m = daterules::currentCardMonth(today, m_settings);
     m_yearText = daterules::yearText(m.westernYear, m_settings);
     m_monthText = QString::number(m.month);
     m_period = daterules::payPeriod(m, m_settings);
@@ -55,7 +52,7 @@ void RecorderScreen::nengetuhyouji() {
 }
 
 QString RecorderScreen::monthFolder() const {
-    return m_yearText + QStringLiteral("年") + m_monthText + QStringLiteral("月");
+    return CardMonth::folderName(m_yearText, m_monthText);
 }
 
 void RecorderScreen::tick() {

@@ -1,4 +1,5 @@
 #include "data/CardPreparation.h"
+#include "data/CardMonth.h"
 #include "data/RecordFile.h"
 #include "support/TestServices.h"
 
@@ -375,15 +376,14 @@ TEST(NewCard, BytesAreTheRecordFormatOfTheTable) {
 TEST(MonthListing, SortedByYearAndTwoDigitMonth) {
     const QStringList names = {"2007年12月", "2007年3月", "2006年10月", "19年3月",
                                "2008年1月",  "19年11月",  "2007年13月"};
-    EXPECT_EQ(CardPreparation::sortByMonthKey(names),
+    EXPECT_EQ(CardMonth::sorted(names, CardMonth::Order::OldestFirst, CardMonth::Others::First),
               (QStringList{"19年3月", "19年11月", "2006年10月", "2007年3月", "2007年12月",
                            "2007年13月", "2008年1月"}));
-    EXPECT_EQ(CardPreparation::monthKey("2007年3月"), 200703);
-    EXPECT_EQ(CardPreparation::monthKey("2007年12月"), 200712);
-    EXPECT_EQ(CardPreparation::monthKey("19年3月"), 1903);
-    EXPECT_EQ(CardPreparation::monthKey("メモ月"), 0);
-    EXPECT_EQ(CardPreparation::monthKey(QString(40, QLatin1Char('9')) + "年1月"),
-              999999999999999999LL);
+    EXPECT_EQ(CardMonth::key("2007年3月"), 200703);
+    EXPECT_EQ(CardMonth::key("2007年12月"), 200712);
+    EXPECT_EQ(CardMonth::key("19年3月"), 1903);
+    EXPECT_EQ(CardMonth::key("メモ月"), 0);
+    EXPECT_EQ(CardMonth::key(QString(40, QLatin1Char('9')) + "年1月"), 999999999999999999LL);
 }
 
 TEST_F(PrepFixture, ListingTakesFoldersAndFilesWithTheMonthSign) {

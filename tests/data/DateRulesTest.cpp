@@ -106,7 +106,7 @@ TEST(DateRules, CurrentCardMonth) {
         const char *name;
         CalcSettings settings;
         QDate date;
-        daterules::CardMonth month;
+        daterules::YearMonth month;
     };
     const Case cases[] = {
         {"month end, last day", settingsOf("getumatusime"), {2007, 3, 31}, {2007, 3}},
@@ -177,8 +177,8 @@ TEST(CalcSettings, LeadingNumber) {
         const char *text;
         int value;
     };
-    const Case cases[] = {{"", 0},    {"12", 12}, {" 7x", 7}, {"-5", -5},
-                          {"abc", 0}, {"0", 0},   {"+3", 3},  {"08", 8}};
+    const Case cases[] = {{"", 0},  {"12", 12}, {" 7x", 7}, {"-5", -5}, {"abc", 0},
+                          {"0", 0}, {"+3", 3},  {"08", 8},  {"\t9", 9}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(leadingNumber(QString::fromUtf8(c.text)), c.value);

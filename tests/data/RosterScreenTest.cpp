@@ -308,7 +308,7 @@ TEST(RosterSort, CodeValueReadsLeadingNumber) {
         {"+4", 4}, {"-3", -3}, {"007", 7}, {"１２", 0}, {"99999", 99999},
     };
     for (const auto &[code, value] : cases)
-        EXPECT_EQ(RosterScreen::codeValue(QString::fromUtf8(code)), value) << code;
+        EXPECT_EQ(leadingNumber(QString::fromUtf8(code)), value) << code;
 }
 
 TEST_F(RosterFixture, ClosingWarnsAboutSharedAndUnsafeCodesThenSaves) {

@@ -1,4 +1,5 @@
 #include "PunchFixture.h"
+#include "data/CardMonth.h"
 #include "punchclock/RecorderScreen.h"
 
 namespace {
@@ -37,9 +38,10 @@ struct AddingPunches : ::testing::Test {
 } // namespace
 
 TEST(AddPunchRules, MonthsNewestFirst) {
-    EXPECT_EQ(AddPunchPanel::sortNewestFirst({"2008年12月", "2009年1月", "2009年11月"}),
-              QStringList({"2009年11月", "2009年1月", "2008年12月"}));
-    EXPECT_EQ(AddPunchPanel::sortNewestFirst({"20年5月", "21年10月", "21年2月"}),
+    EXPECT_EQ(
+        CardMonth::sorted({"2008年12月", "2009年1月", "2009年11月"}, CardMonth::Order::NewestFirst),
+        QStringList({"2009年11月", "2009年1月", "2008年12月"}));
+    EXPECT_EQ(CardMonth::sorted({"20年5月", "21年10月", "21年2月"}, CardMonth::Order::NewestFirst),
               QStringList({"21年10月", "21年2月", "20年5月"}));
 }
 

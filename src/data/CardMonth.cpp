@@ -1,0 +1,93 @@
+#include "data/CardMonth.h"
+
+#include "data/DateRules.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+const QString kYearSign = QStringLiteral("年");
+const QString kMonthSign = QStringLiteral("月");
+
+// Year digits, "年", one or two month digits, "月".
+struct Parts {
+    QStringView year;
+    QStringView month;
+};
+
+std::optional<Parts> split(QStringView name) {
+    static const QRegularExpression form(QStringLiteral("^([0-9]+)年([0-9]{1,2})月$"));
+    const QStringView trimmed = name.trimmed();
+    const QRegularExpressionMatch m = form.match(trimmed);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return Parts{m.capturedView(1), m.capturedView(2)};
+}
+
+} // namespace
+
+CardMonth CardMonth::inYearStyle(int westernYear, int month, const CalcSettings &s) {
+    return {s.wareki() ? daterules::eraYear(westernYear) : westernYear, month};
+}
+
+std::optional<CardMonth> CardMonth::parse(const QString &folderName) {
+    const std::optional<Parts> p = split(folderName);
+    if (!p)
+        return std::nullopt;
+    return CardMonth(leadingNumber(p->year), leadingNumber(p->month));
+}
+
+int CardMonth::westernYear(const CalcSettings &s) const {
+    return daterules::westernYearOf(m_year, s);
+}
+
+QString CardMonth::folderName() const {
+    return folderName(QString::number(m_year), QString::number(m_month));
+}
+
+QString CardMonth::folderName(const QString &yearText, const QString &monthText) {
+    return yearText + kYearSign + monthText + kMonthSign;
+}
+
+QString CardMonth::yearTextOf(const QString &folderName) {
+    const qsizetype at = folderName.indexOf(kYearSign);
+    return at < 0 ? folderName : folderName.left(at);
+}
+
+qint64 CardMonth::key(const QString &folderName) {
+    const std::optional<Parts> p = split(folderName);
+    if (!p)
+        return 0;
+    QString digits = p->year.toString();
+    if (p->month.size() == 1)
+        digits.append(QLatin1Char('0'));
+    digits.append(p->month);
+    return digits.left(18).toLongLong();
+}
+
+QStringList CardMonth::sorted(const QStringList &names, Order order, Others others) {
+    struct Keyed {
+        bool month;
+        qint64 key;
+        QString name;
+    };
+    QList<Keyed> keyed;
+    keyed.reserve(names.size());
+    for (const QString &n : names)
+        keyed.append({split(n).has_value(), key(n), n});
+    const bool othersFirst = others == Others::First;
+    const bool newestFirst = order == Order::NewestFirst;
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed &a, const Keyed &b) {
+        if (a.month != b.month)
+            return a.month != othersFirst;
+        if (!a.month)
+            return false;
+        return newestFirst ? a.key > b.key : a.key < b.key;
+    });
+    QStringList out;
+    out.reserve(keyed.size());
+    for (const Keyed &k : keyed)
+        out.append(k.name);
+    return out;
+}

@@ -1,0 +1,111 @@
+#include "data/CardMonth.h"
+#include "data/PayPeriodKind.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CalcSettings yearStyle(const char *style) {
+    CalcSettings s;
+    s[CalcSettings::YearStyle] = QString::fromUtf8(style);
+    return s;
+}
+
+} // namespace
+
+TEST(CardMonth, FolderNamesBuiltAndRead) {
+    struct Case {
+        const char *name;
+        bool parses;
+        int year, month;
+        qint64 key;
+    };
+    const Case cases[] = {
+        {"2007年3月", true, 2007, 3, 200703},
+        {"2007年12月", true, 2007, 12, 200712},
+        {"19年3月", true, 19, 3, 1903},
+        {" 2007年3月 ", true, 2007, 3, 200703},
+        {"2007年13月", true, 2007, 13, 200713}, // month 13 can be prepared
+        {"2009年05月", true, 2009, 5, 200905},  // typed on the additional punch panel
+        {"2007年3月分", false, 0, 0, 0},
+        {"2007年123月", false, 0, 0, 0},
+        {"年3月", false, 0, 0, 0},
+        {"メモ月", false, 0, 0, 0},
+        {"２００７年３月", false, 0, 0, 0},
+        {"-5年3月", false, 0, 0, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromUtf8(c.name);
+        const std::optional<CardMonth> m = CardMonth::parse(name);
+        ASSERT_EQ(m.has_value(), c.parses);
+        if (m) {
+            EXPECT_EQ(*m, CardMonth(c.year, c.month));
+        }
+        EXPECT_EQ(CardMonth::key(name), c.key);
+    }
+    EXPECT_EQ(CardMonth(2007, 3).folderName(), "2007年3月");
+    EXPECT_EQ(CardMonth::folderName("2009", "05"), "2009年05月");
+    EXPECT_EQ(CardMonth::yearTextOf("2009年5月"), "2009");
+    EXPECT_EQ(CardMonth::yearTextOf("メモ"), "メモ");
+}
+
+TEST(CardMonth, YearStyle) {
+    EXPECT_EQ(CardMonth::inYearStyle(2007, 3, yearStyle("wareki")).folderName(), "19年3月");
+    EXPECT_EQ(CardMonth::inYearStyle(2007, 3, yearStyle("seireki")).folderName(), "2007年3月");
+    EXPECT_EQ(CardMonth::inYearStyle(2007, 3, yearStyle("")).folderName(), "2007年3月");
+    EXPECT_EQ(CardMonth(19, 3).westernYear(yearStyle("wareki")), 2007);
+    EXPECT_EQ(CardMonth(19, 3).westernYear(yearStyle("seireki")), 19);
+}
+
+TEST(CardMonth, ListOrders) {
+    const QStringList listed = {"メモ月",     "2024年4月", "2024年12月", "2025年1月",
+                                "2024年4月 ", "月報.txt",  "19年3月"};
+    struct Case {
+        const char *name;
+        CardMonth::Order order;
+        CardMonth::Others others;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"newest first",
+         CardMonth::Order::NewestFirst,
+         CardMonth::Others::Last,
+         {"2025年1月", "2024年12月", "2024年4月", "2024年4月 ", "19年3月", "メモ月", "月報.txt"}},
+        {"oldest first",
+         CardMonth::Order::OldestFirst,
+         CardMonth::Others::Last,
+         {"19年3月", "2024年4月", "2024年4月 ", "2024年12月", "2025年1月", "メモ月", "月報.txt"}},
+        {"oldest first, others first",
+         CardMonth::Order::OldestFirst,
+         CardMonth::Others::First,
+         {"メモ月", "月報.txt", "19年3月", "2024年4月", "2024年4月 ", "2024年12月", "2025年1月"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CardMonth::sorted(listed, c.order, c.others), c.expected);
+    }
+}
+
+TEST(PayPeriodKind, ReadFromTheSettings) {
+    struct Case {
+        const char *kind, *attribution;
+        PayPeriodKind expected;
+    };
+    const Case cases[] = {
+        {"", "", PayPeriodKind::Unregistered},
+        {"", "tougetu", PayPeriodKind::Unregistered},
+        {"getumatusime", "", PayPeriodKind::MonthEnd},
+        {"20sime", "yokugetu", PayPeriodKind::Twentieth},
+        {"sonota", "tougetu", PayPeriodKind::OtherSameMonth},
+        {"sonota", "yokugetu", PayPeriodKind::OtherNextMonth},
+        {"sonota", "", PayPeriodKind::OtherUnattributed},
+        {"Sonota", "", PayPeriodKind::Unknown},
+    };
+    for (const Case &c : cases) {
+        CalcSettings s;
+        s[CalcSettings::PeriodKind] = QString::fromUtf8(c.kind);
+        s[CalcSettings::MonthAttribution] = QString::fromUtf8(c.attribution);
+        EXPECT_EQ(payPeriodKind(s), c.expected) << c.kind << "/" << c.attribution;
+    }
+}
