@@ -1,42 +1,12 @@
 #include "tally/TallyMonth.h"
 
+#include "data/CardMonth.h"
 #include "data/DateRules.h"
-
-#include <QRegularExpression>
-#include <algorithm>
 
 namespace tallymonth {
 
-namespace {
-
-// Year and month of a name of the form year "年" month "月"; the month is
-// read from the one or two characters after "年" as the folder names have
-// always been ordered.
-struct Key {
-    bool valid = false;
-    qint64 value = 0;
-};
-
-Key keyOf(const QString &name) {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,6})年([0-9]{1,2})月$"));
-    const QRegularExpressionMatch m = form.match(name);
-    if (!m.hasMatch())
-        return {};
-    return {true, m.captured(1).toLongLong() * 100 + m.captured(2).toInt()};
-}
-
-} // namespace
-
 QStringList sortNewestFirst(const QStringList &names) {
-    QStringList sorted = names;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) {
-        const Key ka = keyOf(a);
-        const Key kb = keyOf(b);
-        if (ka.valid != kb.valid)
-            return ka.valid;
-        return ka.valid && ka.value > kb.value;
-    });
-    return sorted;
+    return CardMonth::sorted(names, CardMonth::Order::NewestFirst, CardMonth::Others::Last);
 }
 
 QStringList listNewestFirst(FileSystem &fs) {
@@ -61,16 +31,13 @@ QString unsafeFolderText(const QString &name) {
 std::array<QDate, CardTable::kDayRows> rowDates(const QString &folder, const CardTable &card,
                                                 const CalcSettings &settings) {
     std::array<QDate, CardTable::kDayRows> dates{};
-    const Key key = keyOf(folder);
-    if (!key.valid)
+    const std::optional<CardMonth> m = CardMonth::parse(folder);
+    if (!m || m->month() < 1 || m->month() > 12)
         return dates;
-    int year = static_cast<int>(key.value / 100);
-    const int month = static_cast<int>(key.value % 100);
-    // A short year is an era year: folders keep the year style they were made in.
-    if (year < 1000)
-        year = daterules::westernFromEra(year);
-    if (month < 1 || month > 12)
-        return dates;
+    // A short year is an era year: a folder keeps the year style it was made
+    // in, whatever the settings say now. The day fields check the guess.
+    const int year = m->year() < 1000 ? daterules::westernFromEra(m->year()) : m->year();
+    const int month = m->month();
     const daterules::PayPeriod period = daterules::payPeriod({year, month}, settings);
     for (int r = 0; r < CardTable::kDayRows; ++r) {
         const QDate d = period.days[static_cast<size_t>(r)];
