@@ -300,6 +300,8 @@ void TallyScreen::closePrint() {
     setTools(ConfirmTool, CloseTool, true);
     m_lists.setMonthListEnabled(true);
     m_lists.setStaffListEnabled(true);
+    // Hours typed in the card area meanwhile keep the lists locked.
+    lockWhilePending();
     m_focus = {Focus::StaffList, 0};
 }
 

@@ -337,6 +337,11 @@ TEST_F(TallyFlow, ThePrintPanelAndABoxClickLockWhatTheyShould) {
     EXPECT_EQ(screen->staffEntries().first(), "◆1   山田太郎");
     screen->closePrint();
     EXPECT_EQ(tools(), (std::array<bool, 6>{true, true, true, true, true, true}));
+    screen->toolPrint();
+    type(2, "0:15"); // typed while the panel is open
+    screen->closePrint();
+    EXPECT_FALSE(screen->lists().staffListEnabled());
+    ASSERT_TRUE(screen->kakutei());
     EXPECT_TRUE(screen->lists().staffListEnabled() && screen->lists().monthListEnabled());
 
     // A click in a box locks again; so does a value typed after tabbing in.
