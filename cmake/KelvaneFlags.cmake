@@ -1,7 +1,8 @@
 # One place for the flags every target of the tree is built with.
 add_library(kelvane_flags INTERFACE)
 target_compile_features(kelvane_flags INTERFACE cxx_std_20)
-target_compile_options(kelvane_flags INTERFACE -Wall -Wextra -Werror)
+option(KELVANE_WERROR "Treat warnings as errors" ON)
+target_compile_options(kelvane_flags INTERFACE -Wall -Wextra $<$<BOOL:${KELVANE_WERROR}>:-Werror>)
 target_compile_definitions(kelvane_flags INTERFACE
     QT_DISABLE_DEPRECATED_BEFORE=0x060400
     QT_NO_KEYWORDS)
@@ -15,5 +16,15 @@ option(KELVANE_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSaniti
 if(KELVANE_SANITIZE)
     target_compile_options(kelvane_flags INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(kelvane_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# The fuzz preset: the core with the fuzzer's coverage and the sanitizers; the
+# fuzz targets link libFuzzer themselves.
+option(KELVANE_FUZZ "Build the fuzz targets of the readers (clang and libFuzzer)" OFF)
+if(KELVANE_FUZZ)
+    target_compile_options(kelvane_flags INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
     target_link_options(kelvane_flags INTERFACE -fsanitize=address,undefined)
 endif()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every test twice (release, and debug with AddressSanitizer and
-# UBSan) and runs them all.
+# UBSan) and runs them all, the kill stress test with the release build; then
+# runs each fuzz target for a short fixed time (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -12,4 +13,6 @@ for preset in release debug-asan; do
     cmake --build --preset "$preset" -j "$(nproc)"
     ctest --preset "$preset" -j "$(nproc)" || status=1
 done
+echo "== fuzz =="
+bash scripts/fuzz.sh || status=1
 exit $status

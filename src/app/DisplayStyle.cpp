@@ -20,5 +20,5 @@ bool DisplayStyle::close() {
     while (values.size() < 2)
         values.append(QString());
     values.resize(2);
-    return records::write(m_s.fs, QLatin1String(kDisplayStyleFile), values) == FileError::None;
+    return isSaved(records::write(m_s.fs, QLatin1String(kDisplayStyleFile), values));
 }

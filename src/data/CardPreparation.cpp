@@ -43,6 +43,23 @@ QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &empl
     return out;
 }
 
+namespace {
+
+// One box for all the damaged cards of a month, the first few by name.
+QString damagedCardsText(const QString &folder, const QStringList &lines) {
+    constexpr int kShown = 20;
+    QString text = folder + QStringLiteral("の次のタイムカードは壊れているため、使用できません。"
+                                           "カードは書き換えずに残してあります。");
+    for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), kShown); ++i)
+        text += QLatin1Char('\n') + lines[i];
+    if (lines.size() > kShown)
+        text += QStringLiteral("\nほか ") + QString::number(lines.size() - kShown) +
+                QStringLiteral(" 名");
+    return text;
+}
+
+} // namespace
+
 CardPreparation::CardPreparation(Services &services) : m_s(services) {}
 
 bool CardPreparation::open() {
@@ -50,6 +67,8 @@ bool CardPreparation::open() {
                                                              CalcSettings::kCount, IoWording::Disk);
     if (load.ended)
         return false;
+    if (load.cleared == FileError::Damaged)
+        info(filefailure::damagedFileText(QLatin1String(kSettingsFile)));
     m_settings = CalcSettings::fromList(load.read.values);
     m_year = 0;
     m_month = 0;
@@ -97,6 +116,10 @@ int CardPreparation::prepare() {
     const Roster roster = Roster::fromList(file.values);
     const bool anyone = std::any_of(roster.slots.begin(), roster.slots.end(),
                                     [](const Employee &e) { return e.inUse(); });
+    if (file.error == FileError::Damaged) {
+        info(filefailure::damagedFileText(QLatin1String(kRosterFile)));
+        return 0;
+    }
     if (!file.ok() || !anyone) {
         info(QStringLiteral("従業員名簿が作成されていません。名簿の作成後に、この処理を実行してく"
                             "ださい。"));
@@ -121,6 +144,7 @@ int CardPreparation::prepare() {
     // All new cards go to the disk in one batch: one flush instead of one per card.
     QList<std::pair<QString, QByteArray>> batch;
     QSet<QString> names;
+    QStringList damaged;
     for (const Employee &e : roster.slots) {
         if (!e.inUse())
             continue;
@@ -138,8 +162,13 @@ int CardPreparation::prepare() {
             continue;
         }
         names.insert(name);
-        if (m_s.fs.exists(cardfile::path(folder, e.code)))
-            continue; // an existing card keeps its punches
+        if (m_s.fs.exists(cardfile::path(folder, e.code))) {
+            // An existing card keeps its punches; a damaged one is named, and
+            // kept as it is too.
+            if (cardfile::read(m_s.fs, folder, e.code).error == FileError::Damaged)
+                damaged.append(QStringLiteral("・") + e.code.trimmed() + QLatin1Char(' ') + e.name);
+            continue;
+        }
         batch.append({name, newCardBytes(period, e)});
     }
     const FileError written = m_s.fs.replaceFiles(folder, batch);
@@ -150,6 +179,8 @@ int CardPreparation::prepare() {
         info(QString::number(created) + QStringLiteral(" 人分のタイムカードを準備しました。"));
     else
         info(QStringLiteral("タイムカードは既に準備されています。"));
+    if (!damaged.isEmpty())
+        info(damagedCardsText(folder, damaged));
     nengetuhyouji();
     return created;
 }

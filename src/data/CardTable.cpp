@@ -39,7 +39,7 @@ QString fileName(const QString &code) {
 
 bool isSafeCode(const QString &code) {
     const QString c = code.trimmed();
-    if (c.isEmpty() || c == QLatin1String(".") || c == QLatin1String(".."))
+    if (c.isEmpty() || c.startsWith(QLatin1Char('.')))
         return false;
     // The card's file name and the save's temporary name beside it must fit
     // the file system's limit of 255 bytes a name.
@@ -67,12 +67,27 @@ Read read(FileSystem &fs, const QString &monthFolder, const QString &code) {
         r.error = FileError::PathFileAccess;
         return r;
     }
-    const records::Read values = records::read(fs, path(monthFolder, code), CardTable::kValues);
+    return fromFile(fs.readFile(path(monthFolder, code), kMaxBytes));
+}
+
+Read fromFile(const ReadResult &file) {
+    Read r;
+    const records::Read values = records::fromFile(file, CardTable::kValues);
     r.error = values.error;
     r.found = values.found;
     if (values.ok())
         r.table = CardTable::fromList(values.values);
+    // Every card is written whole: fewer values are a torn or emptied file,
+    // which a save would make final.
+    if (r.ok() && r.found < CardTable::kValues)
+        r.error = FileError::Damaged;
     return r;
+}
+
+QString damagedText(const QString &who, const QString &monthFolder) {
+    return QStringLiteral("「") + who.trimmed() + QStringLiteral("」の") + monthFolder.trimmed() +
+           QStringLiteral("のタイムカードは壊れているため、使用できません。"
+                          "カードは書き換えずに残してあります。");
 }
 
 FileError write(FileSystem &fs, const QString &monthFolder, const QString &code,

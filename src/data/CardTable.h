@@ -61,15 +61,19 @@ namespace cardfile {
 
 inline constexpr char kSuffix[] = ".Card";
 inline constexpr int kMaxCodeBytes = 100;
+// The largest card file: far more than 512 values ever take. A larger file is
+// Damaged and never loaded.
+inline constexpr qint64 kMaxBytes = qint64(CardTable::kValues) << 11;
 
 // The card file name of an employee code: the code without surrounding spaces
 // and ".Card".
 QString fileName(const QString &code);
 
 // Whether a code can name a card file that stays inside its card month folder:
-// not empty, no path separators, no "." or "..", no characters a file name
-// cannot hold, not longer than kMaxCodeBytes, and storable in the data files'
-// code page.
+// not empty, not beginning with "." (a hidden file the rack never lists, and
+// the names of a save's temporary files), no path separators, no characters a
+// file name cannot hold, not longer than kMaxCodeBytes, and storable in the
+// data files' code page.
 bool isSafeCode(const QString &code);
 
 // The message shown where such a code is refused.
@@ -80,11 +84,21 @@ QString path(const QString &monthFolder, const QString &code);
 struct Read {
     CardTable table;
     FileError error = FileError::None;
-    int found = 0; // values the file held; fewer than 512 is a short card
+    int found = 0; // values of the card the file held
     bool ok() const { return error == FileError::None; }
 };
 
+// Reads a card. A card file holding fewer than 512 values (an empty file, a
+// torn one), larger than kMaxBytes or not a regular file is Damaged: nothing of
+// it may be written over, and its reader says so with damagedText(). The table
+// then holds what could be read, for display only.
 Read read(FileSystem &fs, const QString &monthFolder, const QString &code);
+// The same from a file already read (at most kMaxBytes).
+Read fromFile(const ReadResult &file);
+// The message for a damaged card: who is the employee as the screen shows
+// them (a rack line, a code and name), monthFolder the card month.
+QString damagedText(const QString &who, const QString &monthFolder);
+
 FileError write(FileSystem &fs, const QString &monthFolder, const QString &code,
                 const CardTable &table);
 

@@ -31,9 +31,24 @@ bool endOnFatal(Services &s, FileError e, IoWording wording) {
     return true;
 }
 
+QString unconfirmedText() {
+    return QStringLiteral("保存しましたが、ディスクへの書き込みの完了を確認できませんでした。"
+                          "ディスクの状態を確認してください。");
+}
+
+QString damagedFileText(const QString &fileName) {
+    return QStringLiteral("「") + fileName +
+           QStringLiteral("」は壊れているため、読み込めませんでした。ファイルは書き換えずに残して"
+                          "あります。");
+}
+
 bool endOnWriteFailure(Services &s, FileError e, IoWording wording) {
     if (e == FileError::None)
         return false;
+    if (e == FileError::Unconfirmed) {
+        s.dialogs.notice(unconfirmedText());
+        return false;
+    }
     return endOnFatal(s, e == FileError::DiskFull ? e : FileError::DeviceIO, wording);
 }
 

@@ -20,8 +20,18 @@ bool endOnFatal(Services &s, FileError e, IoWording wording);
 
 // A write that failed is never taken for success: a full disk shows its box,
 // any other error the device-error box, and the program ends. Returns true
-// when the program ended.
+// when the program ended. An Unconfirmed write is saved: it shows
+// unconfirmedText() and returns false, as for a write that went well.
 bool endOnWriteFailure(Services &s, FileError e, IoWording wording);
+
+// The warning of a save whose new content is in place but not known to be on
+// the disk.
+QString unconfirmedText();
+
+// The message for a data file that is Damaged (not a regular file, or far
+// larger than its kind): it is not read, and never written over by what took
+// its place.
+QString damagedFileText(const QString &fileName);
 
 struct Load {
     records::Read read;
@@ -29,6 +39,9 @@ struct Load {
     // The error that was cleared (neither not-found nor fatal): the values
     // read as empty although the file may hold data.
     FileError cleared = FileError::None;
+    // The file exists but was not read: whatever the screen saves must not
+    // replace it.
+    bool unreadable() const { return cleared != FileError::None && cleared != FileError::NotFound; }
 };
 
 // The load step of a screen: a missing file is created with count empty values

@@ -2,12 +2,21 @@
 
 #include "platform/Codec932.h"
 
+#include <algorithm>
+
 namespace records {
 
 namespace {
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
 QString valueOfLine(QByteArrayView line) {
-    if (line.endsWith('\r'))
+    // Blanks outside the quotes are no part of the value.
+    while (!line.isEmpty() && isBlank(line.front()))
+        line = line.sliced(1);
+    while (!line.isEmpty() && isBlank(line.back()))
         line.chop(1);
     // A quoted value is what lies between the first and the last quote, so a
     // stray inner quote is kept rather than cutting the value.
@@ -15,7 +24,7 @@ QString valueOfLine(QByteArrayView line) {
         return cp932::decode(line.sliced(1, line.size() - 2).toByteArray());
     if (line.size() == 1 && line.front() == '"')
         return {};
-    return cp932::decode(line.toByteArray().trimmed());
+    return cp932::decode(line.toByteArray());
 }
 
 } // namespace
@@ -26,22 +35,33 @@ QStringList parse(const QByteArray &bytes) {
 
 QStringList parseFirst(const QByteArray &bytes, int limit) {
     QStringList values;
-    QByteArrayView rest(bytes);
-    while (!rest.isEmpty() && (limit < 0 || values.size() < limit)) {
-        const qsizetype nl = rest.indexOf('\n');
-        if (nl < 0) {
-            // Last line without an end of line; a lone CR or a Ctrl-Z is no value.
-            QByteArrayView tail = rest;
-            while (!tail.isEmpty() && (tail.back() == '\r' || tail.back() == '\x1a'))
+    if (limit > 0)
+        values.reserve(std::min<qsizetype>(limit, bytes.size() / 3 + 1));
+    const char *p = bytes.constData();
+    const char *const end = p + bytes.size();
+    while (p < end && (limit < 0 || values.size() < limit)) {
+        const char *e = p;
+        while (e < end && *e != '\n' && *e != '\r')
+            ++e;
+        if (e == end) {
+            // Last line without an end of line; a Ctrl-Z is no value.
+            QByteArrayView tail(p, e - p);
+            while (!tail.isEmpty() && tail.back() == '\x1a')
                 tail.chop(1);
             if (!tail.isEmpty())
                 values.append(valueOfLine(tail));
             break;
         }
-        values.append(valueOfLine(rest.first(nl)));
-        rest = rest.sliced(nl + 1);
+        values.append(valueOfLine(QByteArrayView(p, e - p)));
+        p = e + 1;
+        if (*e == '\r' && p < end && *p == '\n')
+            ++p;
     }
     return values;
+}
+
+qint64 byteLimit(int count) {
+    return std::max<qint64>(qint64(64) << 10, qint64(count) << 11);
 }
 
 QByteArray format(const QStringList &values) {
@@ -56,15 +76,16 @@ QByteArray format(const QStringList &values) {
 }
 
 Read read(FileSystem &fs, const QString &path, int count) {
+    return fromFile(fs.readFile(path, byteLimit(count)), count);
+}
+
+Read fromFile(const ReadResult &file, int count) {
     Read r;
-    const ReadResult file = fs.readFile(path);
     r.error = file.error;
     if (file.ok()) {
-        r.values = parse(file.bytes);
+        r.values = parseFirst(file.bytes, count);
         r.found = static_cast<int>(r.values.size());
     }
-    if (r.values.size() > count)
-        r.values.resize(count);
     while (r.values.size() < count)
         r.values.append(QString());
     return r;

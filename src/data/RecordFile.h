@@ -8,11 +8,16 @@
 // on a line of its own, CR LF, code page 932.
 namespace records {
 
-// Tolerant parse: LF alone, unquoted values and stray quotes are accepted; no
-// line is dropped.
+// Tolerant parse: a value ends at CR LF, LF alone or CR alone; blanks outside
+// the quotes, unquoted values and stray quotes are accepted; no line is
+// dropped.
 QStringList parse(const QByteArray &bytes);
 // The same parse, stopping after the first limit values.
 QStringList parseFirst(const QByteArray &bytes, int limit);
+
+// The largest file of count values: 2 KiB a value and at least 64 KiB, far
+// more than any such file of the program holds. A larger file is Damaged.
+qint64 byteLimit(int count);
 
 // Exact bytes of the values, one quoted line each.
 QByteArray format(const QStringList &values);
@@ -20,12 +25,16 @@ QByteArray format(const QStringList &values);
 struct Read {
     QStringList values; // exactly the count asked for: missing values read as empty
     FileError error = FileError::None;
-    int found = 0; // how many values the file held
+    int found = 0; // how many of the count values the file held
     bool ok() const { return error == FileError::None; }
 };
 
-// Reads a file and pads or cuts it to count values.
+// Reads a file of at most byteLimit(count) bytes, reads its first count values
+// and pads them to count. A file too large, or not a regular file, is Damaged
+// and its values are empty.
 Read read(FileSystem &fs, const QString &path, int count);
+// The same from bytes already read.
+Read fromFile(const ReadResult &file, int count);
 
 // Replaces the file with the values; the old file stays on failure.
 FileError write(FileSystem &fs, const QString &path, const QStringList &values);

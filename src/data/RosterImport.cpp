@@ -1,11 +1,13 @@
 #include "data/RosterImport.h"
 
+#include "data/FileFailure.h"
 #include "data/LeadingNumber.h"
 #include "data/RecordFile.h"
 
 #include <QDir>
 #include <QSet>
 #include <QStorageInfo>
+#include <algorithm>
 
 namespace {
 
@@ -48,16 +50,41 @@ RosterImport::Outcome RosterImport::ask(const QString &folder) {
     return Outcome::Imported;
 }
 
+qint64 RosterImport::recordCount(const QByteArray &countFile) {
+    return leadingNumber(records::parseFirst(countFile, 3).value(2).trimmed());
+}
+
+Roster RosterImport::rosterOf(const QByteArray &source, qint64 count) {
+    Roster roster;
+    const int n = static_cast<int>(std::clamp<qint64>(count, 0, Roster::kSlots));
+    // Values the file lacks read as empty: such records are not in service.
+    const QStringList values = records::parseFirst(source, n * kValuesPerRecord);
+    for (int i = 0; i < n; ++i) {
+        const int first = i * kValuesPerRecord;
+        if (values.value(first + kStatusValue) == QStringLiteral("在職"))
+            roster[i] = employeeOf(values, first);
+    }
+    return roster;
+}
+
 RosterImport::Result RosterImport::read(const QString &folder) {
     Result r;
     const QDir dir(folder);
     r.outcome = Outcome::NotFound;
-    const ReadResult countFile = m_s.fs.readFile(dir.filePath(QStringLiteral("Tourokusuu.Dat")));
-    if (!countFile.ok()) {
-        m_s.dialogs.notice(notFoundText());
+    // A file that cannot be read says which; a damaged one says so.
+    auto readable = [this, &dir](const QString &name, qint64 limit, QByteArray &bytes) {
+        const ReadResult file = m_s.fs.readFile(dir.filePath(name), limit);
+        if (file.error == FileError::Damaged)
+            m_s.dialogs.notice(QStringLiteral("マルカの") + filefailure::damagedFileText(name));
+        else if (!file.ok())
+            m_s.dialogs.notice(notFoundText());
+        bytes = file.bytes;
+        return file.ok();
+    };
+    QByteArray countFile;
+    if (!readable(QStringLiteral("Tourokusuu.Dat"), kMaxCountFileBytes, countFile))
         return r;
-    }
-    const qint64 n = leadingNumber(records::parse(countFile.bytes).value(2).trimmed());
+    const qint64 n = recordCount(countFile);
     if (n == 0) {
         m_s.dialogs.notice(notFoundText());
         return r;
@@ -66,19 +93,10 @@ RosterImport::Result RosterImport::read(const QString &folder) {
         r.outcome = Outcome::NoRecords;
         return r;
     }
-    const ReadResult source = m_s.fs.readFile(dir.filePath(QStringLiteral("Meibo.Dat")));
-    if (!source.ok()) {
-        m_s.dialogs.notice(notFoundText());
+    QByteArray source;
+    if (!readable(QStringLiteral("Meibo.Dat"), kMaxSourceBytes, source))
         return r;
-    }
-    // Values the file lacks read as empty: such records are not in service.
-    const QStringList values = records::parse(source.bytes);
-    const int records = static_cast<int>(std::min<qint64>(n, Roster::kSlots));
-    for (int i = 0; i < records; ++i) {
-        const int first = i * kValuesPerRecord;
-        if (values.value(first + kStatusValue) == QStringLiteral("在職"))
-            r.roster[i] = employeeOf(values, first);
-    }
+    r.roster = rosterOf(source, n);
     r.outcome = Outcome::Imported;
     return r;
 }

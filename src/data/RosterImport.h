@@ -44,6 +44,17 @@ public:
     // Reads the two files and builds the new roster.
     Result read(const QString &folder);
 
+    // The largest files of マルカ that are read: far more than their kinds
+    // hold. A larger file is damaged and not read.
+    static constexpr qint64 kMaxCountFileBytes = 64 << 10;
+    static constexpr qint64 kMaxSourceBytes = 16 << 20;
+
+    // The record count of Tourokusuu.Dat: its third number.
+    static qint64 recordCount(const QByteArray &countFile);
+    // The roster that count records of a Meibo.Dat of マルカ give; only the
+    // values those records take are read.
+    static Roster rosterOf(const QByteArray &source, qint64 count);
+
     // The mapping of one source record, 61 values from first.
     static Employee employeeOf(const QStringList &values, int first);
 

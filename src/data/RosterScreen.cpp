@@ -40,10 +40,13 @@ bool RosterScreen::open() {
     m_loaded = true;
     // A file that exists but could not be read is never overwritten by the
     // empty roster that took its place.
-    m_unreadable = load.cleared != FileError::None && load.cleared != FileError::NotFound;
+    m_unreadable = load.unreadable();
     if (m_unreadable)
-        m_s.dialogs.notice(QStringLiteral("従業員名簿（Meibo.Dat）を読み込めませんでした。"
-                                          "この画面での変更は保存されません。"));
+        m_s.dialogs.notice(
+            (load.cleared == FileError::Damaged
+                 ? filefailure::damagedFileText(rosterFile())
+                 : QStringLiteral("従業員名簿（Meibo.Dat）を読み込めませんでした。")) +
+            QStringLiteral("この画面での変更は保存されません。"));
     return true;
 }
 

@@ -13,10 +13,13 @@ bool SettingsScreen::open() {
     m_settings = CalcSettings::fromList(load.read.values);
     // A file that exists but could not be read is never overwritten by the
     // empty settings that took its place.
-    m_unreadable = load.cleared != FileError::None && load.cleared != FileError::NotFound;
+    m_unreadable = load.unreadable();
     if (m_unreadable)
-        m_s.dialogs.notice(QStringLiteral("基本設定（Kijyun.Dat）を読み込めませんでした。"
-                                          "この画面での変更は保存されません。"));
+        m_s.dialogs.notice(
+            (load.cleared == FileError::Damaged
+                 ? filefailure::damagedFileText(QLatin1String(kSettingsFile))
+                 : QStringLiteral("基本設定（Kijyun.Dat）を読み込めませんでした。")) +
+            QStringLiteral("この画面での変更は保存されません。"));
     if (m_settings[CalcSettings::YearStyle].isEmpty())
         m_settings[CalcSettings::YearStyle] = storedword::seireki;
     hyouji();

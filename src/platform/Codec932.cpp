@@ -121,8 +121,8 @@ QByteArray encode(const QString &text, bool *lossless) {
 
 bool canEncode(const QString &text) {
     bool ok = true;
-    encode(text, &ok);
-    return ok;
+    const QByteArray bytes = encode(text, &ok);
+    return ok && decode(bytes) == text;
 }
 
 } // namespace cp932

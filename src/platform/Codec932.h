@@ -14,7 +14,9 @@ QString decode(const QByteArray &bytes);
 // Characters the code page lacks become "?"; *lossless tells whether any did.
 QByteArray encode(const QString &text, bool *lossless = nullptr);
 
-// True when every character of the text can be stored in the data files.
+// True when the text can be stored in the data files: written and read back it
+// is the same text. Some characters are written but read back as others
+// (¥ as a backslash, 〜 as ～): such a text is not storable.
 bool canEncode(const QString &text);
 
 } // namespace cp932

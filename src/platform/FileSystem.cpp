@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,27 +19,53 @@ QString LocalFileSystem::resolve(const QString &path) const {
     return QDir::cleanPath(m_root + QLatin1Char('/') + path);
 }
 
-ReadResult LocalFileSystem::readFile(const QString &path) {
+namespace {
+
+// A missing entry whose folder is missing too is "path not found", never a
+// file to create.
+FileError missingError(const QString &resolved) {
+    return QFileInfo(QFileInfo(resolved).absolutePath()).isDir() ? FileError::NotFound
+                                                                 : FileError::PathNotFound;
+}
+
+} // namespace
+
+ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
     ReadResult r;
-    const QByteArray name = QFile::encodeName(resolve(path));
-    int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const QString resolved = resolve(path);
+    const QByteArray name = QFile::encodeName(resolved);
+    // Judged before opening: opening a FIFO would wait for a writer, and a
+    // device may never end.
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
         const int err = errno;
-        r.error = fileErrorFromErrno(err);
-        // A missing folder is "path not found", never a file to create.
-        if (err == ENOENT && !QFileInfo(QFileInfo(resolve(path)).absolutePath()).isDir())
-            r.error = FileError::PathNotFound;
+        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
         return r;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
+    if (S_ISDIR(st.st_mode)) {
         r.error = FileError::PathFileAccess;
         return r;
     }
+    if (!S_ISREG(st.st_mode) || st.st_size > maxBytes) {
+        r.error = FileError::Damaged;
+        return r;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        const int err = errno;
+        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
+        return r;
+    }
+    // The entry may have been swapped since the look above.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        r.error = FileError::Damaged;
+        return r;
+    }
+    r.bytes.reserve(static_cast<qsizetype>(std::min<qint64>(st.st_size, maxBytes)));
     char buf[65536];
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -48,6 +75,13 @@ ReadResult LocalFileSystem::readFile(const QString &path) {
         }
         if (n == 0)
             break;
+        // A file that grows past its limit while it is read is no more loaded
+        // than one that was that large from the start.
+        if (r.bytes.size() + n > maxBytes) {
+            r.error = FileError::Damaged;
+            r.bytes.clear();
+            break;
+        }
         r.bytes.append(buf, n);
     }
     ::close(fd);
@@ -60,11 +94,17 @@ FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &by
 
 FileError FileSystem::replaceFiles(const QString &folder,
                                    const QList<std::pair<QString, QByteArray>> &files) {
-    for (const auto &[name, bytes] : files)
-        if (FileError e = replaceFile(folder + QLatin1Char('/') + name, bytes);
-            e != FileError::None)
+    FileError result = FileError::None;
+    for (const auto &[name, bytes] : files) {
+        // An empty folder is the data folder, never the root.
+        const FileError e =
+            replaceFile(folder.isEmpty() ? name : folder + QLatin1Char('/') + name, bytes);
+        if (!isSaved(e))
             return e;
-    return FileError::None;
+        if (e == FileError::Unconfirmed)
+            result = e;
+    }
+    return result;
 }
 
 FileError LocalFileSystem::replaceFiles(const QString &folder,
@@ -86,34 +126,29 @@ QStringList LocalFileSystem::list(const QString &folder, const QString &pattern,
         break;
     }
     QDir dir(resolve(folder));
-    return dir.entryList({pattern}, filters, QDir::Name);
+    return dir.entryList({pattern}, filters | QDir::CaseSensitive, QDir::Name);
 }
 
 FileError LocalFileSystem::makeFolder(const QString &path) {
     const QByteArray name = QFile::encodeName(resolve(path));
     if (::mkdir(name.constData(), 0777) != 0)
-        return fileErrorFromErrno(errno);
+        return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
 }
 
 FileError LocalFileSystem::removeFolder(const QString &path) {
     const QByteArray name = QFile::encodeName(resolve(path));
     if (::rmdir(name.constData()) != 0)
-        return fileErrorFromErrno(errno);
+        return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
 }
 
-FileError LocalFileSystem::removeFiles(const QString &folder, const QString &pattern) {
-    QDir dir(resolve(folder));
-    if (!dir.exists())
-        return FileError::PathNotFound;
-    const auto names = dir.entryList({pattern}, QDir::Files);
-    if (names.isEmpty())
-        return FileError::NotFound;
-    for (const QString &n : names) {
-        const QByteArray p = QFile::encodeName(dir.filePath(n));
-        if (::unlink(p.constData()) != 0)
-            return fileErrorFromErrno(errno);
+FileError LocalFileSystem::removeFile(const QString &path) {
+    const QString resolved = resolve(path);
+    const QByteArray name = QFile::encodeName(resolved);
+    if (::unlink(name.constData()) != 0) {
+        const int err = errno;
+        return err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
     }
     return FileError::None;
 }

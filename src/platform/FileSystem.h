@@ -15,6 +15,10 @@ struct ReadResult {
 
 enum class ListKind { Files, Folders, FilesAndFolders };
 
+// What a read takes at most when the caller names no limit: far more than any
+// data file of the program holds.
+inline constexpr qint64 kDefaultReadLimit = 16 << 20;
+
 // The data folder and the folders a user points at (backup, import source).
 // A relative path is taken below the data folder; an absolute one as it is.
 class FileSystem {
@@ -22,23 +26,38 @@ public:
     virtual ~FileSystem() = default;
 
     virtual QString dataFolder() const = 0;
-    virtual ReadResult readFile(const QString &path) = 0;
+    // Reads a regular file whole. Anything else (a FIFO, a device, a socket)
+    // and a file larger than maxBytes is Damaged and never read; a folder is
+    // PathFileAccess; a missing file NotFound, a missing folder PathNotFound.
+    ReadResult readFile(const QString &path, qint64 maxBytes = kDefaultReadLimit) {
+        return readBounded(path, maxBytes);
+    }
     // Replaces the whole file atomically: the old file stays on any failure.
+    // Unconfirmed means the new file is in place but not known to be on disk.
     virtual FileError replaceFile(const QString &path, const QByteArray &bytes) = 0;
     // Replaces several files of one folder (names, not paths). Each file is
     // replaced whole or not at all; on an error the files not yet in place keep
-    // their old content. By default one replaceFile after the other.
+    // their old content. By default one replaceFile after the other; an
+    // Unconfirmed file does not stop the others and is what is returned when
+    // nothing failed.
     virtual FileError replaceFiles(const QString &folder,
                                    const QList<std::pair<QString, QByteArray>> &files);
     // Names (not paths) of the entries of a folder matching a wildcard pattern,
-    // sorted by name.
+    // sorted by name. The match is case-sensitive ("*.Card" is not "x.card"),
+    // hidden entries are never listed, and patterns are the program's own
+    // texts: a name built from user text is never a pattern.
     virtual QStringList list(const QString &folder, const QString &pattern, ListKind kind) = 0;
     virtual FileError makeFolder(const QString &path) = 0;
     // Removes an empty folder.
     virtual FileError removeFolder(const QString &path) = 0;
-    virtual FileError removeFiles(const QString &folder, const QString &pattern) = 0;
+    // Deletes exactly the file of that path: NotFound when it is missing,
+    // PathNotFound when its folder is.
+    virtual FileError removeFile(const QString &path) = 0;
     virtual bool exists(const QString &path) = 0;
     virtual bool isFolder(const QString &path) = 0;
+
+protected:
+    virtual ReadResult readBounded(const QString &path, qint64 maxBytes) = 0;
 };
 
 // The real file system, rooted at the data folder.
@@ -47,7 +66,6 @@ public:
     explicit LocalFileSystem(QString dataFolder);
 
     QString dataFolder() const override { return m_root; }
-    ReadResult readFile(const QString &path) override;
     FileError replaceFile(const QString &path, const QByteArray &bytes) override;
     // With one flush of the file system for all the files.
     FileError replaceFiles(const QString &folder,
@@ -55,11 +73,14 @@ public:
     QStringList list(const QString &folder, const QString &pattern, ListKind kind) override;
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;
-    FileError removeFiles(const QString &folder, const QString &pattern) override;
+    FileError removeFile(const QString &path) override;
     bool exists(const QString &path) override;
     bool isFolder(const QString &path) override;
 
     QString resolve(const QString &path) const;
+
+protected:
+    ReadResult readBounded(const QString &path, qint64 maxBytes) override;
 
 private:
     QString m_root;

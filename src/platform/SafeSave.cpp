@@ -101,14 +101,21 @@ QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QBy
     return pattern;
 }
 
+// After the rename the new content is in place whatever the folder's sync
+// says: its failure leaves the save unconfirmed, not failed.
 FileError syncFolder(int dfd, PosixOps &ops) {
     const int syncRc = ops.fsync(dfd);
     const int err = errno;
     ops.close(dfd);
     // Some file systems cannot sync a folder; that is no failed save.
     if (syncRc != 0 && err != EINVAL)
-        return fileErrorFromErrno(err);
+        return FileError::Unconfirmed;
     return FileError::None;
+}
+
+FileError errorOf(int err) {
+    // A missing folder is the same number for one file and for a batch.
+    return err == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(err);
 }
 
 } // namespace
@@ -120,15 +127,15 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
     int err = 0;
     const QByteArray temp = writeTemp(folder, name, bytes, ops, err, true);
     if (temp.isEmpty())
-        return err == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(err);
+        return errorOf(err);
     if (ops.rename(temp.constData(), (folder + '/' + name).constData()) != 0) {
         err = errno;
         ops.unlink(temp.constData());
-        return fileErrorFromErrno(err);
+        return errorOf(err);
     }
     const int dfd = ops.openFolder(folder.constData());
     if (dfd < 0)
-        return fileErrorFromErrno(errno);
+        return FileError::Unconfirmed;
     return syncFolder(dfd, ops);
 }
 
@@ -141,7 +148,7 @@ FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, Q
     // that happen after its opening, so it must come before the writes.
     int dfd = ops.openFolder(dir.constData());
     if (dfd < 0)
-        return fileErrorFromErrno(errno);
+        return errorOf(errno);
     QList<QByteArray> temps;
     QList<QByteArray> targets;
     temps.reserve(files.size());
@@ -157,7 +164,7 @@ FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, Q
         if (temp.isEmpty()) {
             ops.close(dfd);
             dropFrom(0);
-            return fileErrorFromErrno(err);
+            return errorOf(err);
         }
         temps.append(temp);
         targets.append(dir + '/' + encoded);
@@ -174,19 +181,37 @@ FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, Q
             const int err = errno;
             ops.close(dfd);
             dropFrom(i);
-            return fileErrorFromErrno(err);
+            return errorOf(err);
         }
     }
     return syncFolder(dfd, ops);
 }
 
+bool isTempName(const QString &name) {
+    constexpr qsizetype kRandom = 6; // mkstemp's XXXXXX
+    const QLatin1String marker(kTempMarker);
+    const qsizetype at = name.size() - kRandom - marker.size();
+    // "." + at least one character of the target's name + marker + random.
+    if (at < 2 || !name.startsWith(QLatin1Char('.')) || name.mid(at, marker.size()) != marker)
+        return false;
+    for (qsizetype i = name.size() - kRandom; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        const bool alnum =
+            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (!alnum)
+            return false;
+    }
+    return true;
+}
+
 int removeStaleTemps(const QString &folder) {
     int removed = 0;
-    const QString pattern = QLatin1String("*") + QLatin1String(kTempMarker) + QLatin1String("*");
     auto clean = [&](const QDir &dir) {
-        const auto names = dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
+        // Only hidden names can be temporary ones; the exact test is isTempName.
+        const auto names =
+            dir.entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
         for (const QString &name : names)
-            if (QFile::remove(dir.filePath(name)))
+            if (isTempName(name) && QFile::remove(dir.filePath(name)))
                 ++removed;
     };
     const QDir root(folder);

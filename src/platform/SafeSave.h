@@ -27,12 +27,19 @@ public:
 PosixOps &realPosixOps();
 
 // Marker in the names of the temporary files a save writes; a crash may leave
-// one behind, and start-up clears them.
+// one behind, and start-up clears them. A temporary file of "name" is named
+// "." + name + kTempMarker + six letters or digits.
 inline constexpr char kTempMarker[] = ".kvtmp-";
 
+// Whether a file name is one that only a save's temporary file has. No name of
+// a real file is: the program's own files and cards never begin with ".".
+bool isTempName(const QString &name);
+
 // Writes bytes to a temporary file beside path, checks every write, syncs it,
-// renames it over path and syncs the folder. On any failure the temporary file
-// is removed, the old file is left as it was and the error is returned.
+// renames it over path and syncs the folder. On any failure before the rename
+// the temporary file is removed, the old file is left as it was and the error
+// is returned. Once renamed, the new file is in place: a failure to open or
+// sync the folder then gives Unconfirmed, never a failure.
 FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &ops = realPosixOps());
 
 // Replaces several files of one folder at once, as safeReplace does for one,
@@ -40,10 +47,13 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
 // per file: every file is written to its temporary file, the file system is
 // synced, then each one is renamed into place and the folder synced. A failure
 // before the renames leaves every old file as it was; a failure during them
-// leaves the files renamed so far complete. Temporary files never stay.
+// leaves the files renamed so far complete. Temporary files never stay. A
+// missing folder is PathNotFound, as for one file; a failed sync of the folder
+// after all the renames is Unconfirmed.
 FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,
                          PosixOps &ops = realPosixOps());
 
-// Removes temporary files left by an interrupted save in folder and in its
-// direct subfolders. Returns how many were removed.
+// Removes temporary files left by an interrupted save (names for which
+// isTempName holds) in folder and in its direct subfolders. Returns how many
+// were removed.
 int removeStaleTemps(const QString &folder);

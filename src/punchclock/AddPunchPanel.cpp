@@ -47,9 +47,9 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
     unloadDay();
     const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
     for (const QString &code : codes) {
-        const rack::Head h = rack::readHead(m_s.fs, m_folder, code);
-        if (h.ok)
-            m_employees.append(rackline::format(h.values[Code], h.values[Name]));
+        const QString line = rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, {});
+        if (!line.isEmpty())
+            m_employees.append(line);
     }
     if (codes.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
@@ -109,6 +109,12 @@ void AddPunchPanel::leaveDayBox() {
     if (allDigits(month) && allDigits(day) && !year.contains(QLatin1Char('/')) &&
         !year.contains(QLatin1Char('\\')) && !year.contains(QStringLiteral("..")))
         read = cardfile::read(m_s.fs, folder, code);
+    if (read.error == FileError::Damaged) {
+        // Nothing is loaded, so nothing can be added to it.
+        m_s.dialogs.notice(
+            cardfile::damagedText(code + QLatin1Char(' ') + m_name.trimmed(), folder));
+        return;
+    }
     if (!read.ok()) {
         m_s.dialogs.notice(m_name.trimmed() + QStringLiteral(" のタイムカードは見つかりません。"));
         return;

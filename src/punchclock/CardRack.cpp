@@ -10,7 +10,8 @@ Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
     Head h;
     if (!cardfile::isSafeCode(code))
         return h;
-    const ReadResult file = fs.readFile(cardfile::path(folder, code));
+    const ReadResult file = fs.readFile(cardfile::path(folder, code), cardfile::kMaxBytes);
+    h.damaged = file.error == FileError::Damaged;
     if (!file.ok())
         return h;
     h.values = records::parseFirst(file.bytes, kHeadValues);
@@ -18,6 +19,17 @@ Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
         h.values.append(QString());
     h.ok = true;
     return h;
+}
+
+QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName) {
+    if (h.ok && !h.values[Code].trimmed().isEmpty())
+        return rackline::format(h.values[Code], h.values[Name]);
+    // A card emptied or torn at its head keeps a line under its file's code, so
+    // that a click tells it is damaged and removal can reach it.
+    if (h.damaged || h.ok)
+        return rackline::format(fileCode,
+                                h.ok && !h.values[Name].isEmpty() ? h.values[Name] : fallbackName);
+    return {};
 }
 
 QStringList cardCodes(FileSystem &fs, const QString &folder) {
@@ -29,6 +41,17 @@ QStringList cardCodes(FileSystem &fs, const QString &folder) {
 }
 
 } // namespace rack
+
+namespace {
+
+QString rosterNameOf(const Roster &roster, const QString &code) {
+    for (const Employee &e : roster.slots)
+        if (e.code.trimmed() == code)
+            return e.name;
+    return {};
+}
+
+} // namespace
 
 QString CardRack::modeWord() const {
     switch (m_mode) {
@@ -87,10 +110,10 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     m_selected = -1;
     const QStringList codes = rack::cardCodes(m_s.fs, folder);
     for (const QString &code : codes) {
-        const rack::Head h = rack::readHead(m_s.fs, folder, code);
-        if (!h.ok)
-            continue;
-        m_lines.append(rackline::format(h.values[Code], h.values[Name]));
+        const QString line =
+            rack::lineOf(rack::readHead(m_s.fs, folder, code), code, rosterNameOf(roster, code));
+        if (!line.isEmpty())
+            m_lines.append(line);
     }
     if (codes.isEmpty()) {
         if (named != 0)
@@ -110,16 +133,10 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         return;
     }
     const QString code = rackline::codeOf(line);
-    const QString name = cardfile::fileName(code);
-    // The name is used as a listing pattern: wildcard characters would reach
-    // other cards.
-    static const QString wild = QStringLiteral("*?[]");
-    bool safe = cardfile::isSafeCode(code);
-    for (const QChar c : name)
-        safe = safe && !wild.contains(c);
-    if (!safe) {
+    // Exactly the file of that code: never a pattern, never another case.
+    if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
-    } else if (m_s.fs.removeFiles(folder, name) != FileError::None &&
+    } else if (m_s.fs.removeFile(cardfile::path(folder, code)) != FileError::None &&
                m_s.fs.exists(cardfile::path(folder, code))) {
         m_s.dialogs.notice(line.trimmed() +
                            QStringLiteral(" のタイムカードを削除できませんでした。"));

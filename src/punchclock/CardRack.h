@@ -73,8 +73,13 @@ inline constexpr int kHeadValues = 32; // rows 0 and 1 of a card
 struct Head {
     QStringList values;
     bool ok = false;
+    bool damaged = false; // too large or not a regular file: no values
 };
 Head readHead(FileSystem &fs, const QString &folder, const QString &code);
+// The line of a card: its own code and name; for a card damaged or emptied at
+// its head, the code of its file name with fallbackName. Empty when the card
+// gets no line (it could not be read).
+QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName);
 
 // The codes of the card files of a folder, in listing order.
 QStringList cardCodes(FileSystem &fs, const QString &folder);

@@ -13,7 +13,9 @@ void MonthView::open(const QString &rackLine, const QString &folder, const QStri
     m_month.clear();
     const cardfile::Read read = cardfile::read(m_s.fs, folder, rackline::codeOf(rackLine));
     if (!read.ok()) {
-        m_s.dialogs.notice(QStringLiteral("タイムカードが見つかりません。"));
+        m_s.dialogs.notice(read.error == FileError::Damaged
+                               ? cardfile::damagedText(rackLine, folder)
+                               : QStringLiteral("タイムカードが見つかりません。"));
         return;
     }
     m_table = read.table;

@@ -41,8 +41,11 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
     const QString code = rackline::codeOf(rackLine);
     const cardfile::Read read = cardfile::read(m_s.fs, target.folder, code);
     if (!read.ok()) {
-        m_s.dialogs.notice(rackLine.trimmed() +
-                           QStringLiteral(" のタイムカードは準備されていません。"));
+        // A damaged card is never set: returning it would save it as it reads.
+        m_s.dialogs.notice(read.error == FileError::Damaged
+                               ? cardfile::damagedText(rackLine, target.folder)
+                               : rackLine.trimmed() +
+                                     QStringLiteral(" のタイムカードは準備されていません。"));
         // Nothing is set: a second click on the same line tries again.
         m_lastSet = -1;
         m_selected = -1;

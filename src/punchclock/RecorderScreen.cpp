@@ -14,11 +14,15 @@ bool RecorderScreen::load() {
         m_s, QLatin1String(kRosterFile), Roster::kValues, IoWording::Guidebook);
     if (roster.ended)
         return false;
+    if (roster.cleared == FileError::Damaged)
+        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(kRosterFile)));
     m_roster = Roster::fromList(roster.read.values);
     const filefailure::Load settings = filefailure::loadOrCreate(
         m_s, QLatin1String(kSettingsFile), CalcSettings::kCount, IoWording::Guidebook);
     if (settings.ended)
         return false;
+    if (settings.cleared == FileError::Damaged)
+        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(kSettingsFile)));
     m_settings = CalcSettings::fromList(settings.read.values);
     if (m_settings[CalcSettings::YearStyle].isEmpty())
         m_settings[CalcSettings::YearStyle] = storedword::seireki;

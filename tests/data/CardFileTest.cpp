@@ -19,7 +19,13 @@ TEST(CardFile, SafeCodes) {
         {" 12 ", true},
         {"Ａ１", true},
         {"ｺｰﾄﾞ", true},
-        {"...", true},
+        {"...", false},
+        {".12", false}, // hidden: the rack never lists it
+        {" .12", false},
+        {"1.2", true},
+        {"a.kvtmp-abcdef", true}, // no temporary file's name begins without "."
+        {"[a]", true},
+        {QStringLiteral("¥1"), false}, // read back as "\1"
         {"", false},
         {"   ", false},
         {".", false},
@@ -67,42 +73,45 @@ TEST(CardFile, WriteAndReadWhole) {
     EXPECT_EQ(back.table.at(31, 15), QStringLiteral("3115"));
 }
 
-TEST(CardFile, ShortAndDamagedCardsLoadWhatTheyHold) {
+TEST(CardFile, ShortCardsAreDamaged) {
     TestServices t;
     struct Case {
         const char *name;
         QByteArray bytes;
+        FileError error;
         int found;
         QString row0day, row0code, row31last;
     };
-    QByteArray tooLong;
+    QByteArray tooLong, whole, oneShort;
     for (int i = 0; i < 600; ++i)
         tooLong += "\"" + QByteArray::number(i) + "\"\r\n";
+    for (int i = 0; i < 512; ++i)
+        (i < 511 ? oneShort : whole) += "\"" + QByteArray::number(i) + "\"\r\n";
+    whole.prepend(oneShort);
     const Case cases[] = {
-        {"empty file", "", 0, "", "", ""},
-        {"three values", "\"1\"\r\n\"木\"\r\n\"8:05\"\r\n", 3, "1", "", ""},
-        {"cut in a line", "\"1\"\r\n\"", 2, "1", "", ""},
-        {"more than 512 values", tooLong, 600, "0", "13", "511"},
+        {"empty file", "", FileError::Damaged, 0, "", "", ""},
+        {"three values", "\"1\"\r\n\"木\"\r\n\"8:05\"\r\n", FileError::Damaged, 3, "1", "", ""},
+        {"cut in a line", "\"1\"\r\n\"", FileError::Damaged, 2, "1", "", ""},
+        {"one value short", oneShort, FileError::Damaged, 511, "0", "13", ""},
+        {"whole", whole, FileError::None, 512, "0", "13", "511"},
+        {"more than 512 values", tooLong, FileError::None, 512, "0", "13", "511"},
+        {"over the size limit", QByteArray(cardfile::kMaxBytes + 1, '\n'), FileError::Damaged, 0,
+         "", "", ""},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         t.put("2007年3月/5.Card", c.bytes);
         const cardfile::Read r = cardfile::read(t.fs, "2007年3月", "5");
-        EXPECT_TRUE(r.ok());
+        EXPECT_EQ(r.error, c.error);
         EXPECT_EQ(r.found, c.found);
         EXPECT_EQ(r.table.toList().size(), CardTable::kValues);
         EXPECT_EQ(r.table.at(0, Day), c.row0day);
         EXPECT_EQ(r.table.code(), c.row0code);
         EXPECT_EQ(r.table.at(31, 15), c.row31last);
     }
-    // Bytes that are no text at all still give a whole table.
-    t.put("2007年3月/5.Card", QByteArray("\x00\xff\x81\n\x82\r\n\"\"\"\r\n", 11));
-    const cardfile::Read garbage = cardfile::read(t.fs, "2007年3月", "5");
-    EXPECT_TRUE(garbage.ok());
-    EXPECT_EQ(garbage.found, 3);
-    EXPECT_EQ(garbage.table.toList().size(), CardTable::kValues);
-    EXPECT_EQ(garbage.table.at(0, 2), "\"");
     EXPECT_EQ(cardfile::read(t.fs, "2007年3月", "6").error, FileError::NotFound);
+    const QString text = cardfile::damagedText(" 12  山田 ", "2007年3月");
+    EXPECT_TRUE(text.contains("12  山田") && text.contains("2007年3月")) << text.toStdString();
 }
 
 TEST(CardFile, UnsafeCodesNeverReachAFile) {

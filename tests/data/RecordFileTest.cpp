@@ -24,6 +24,10 @@ TEST(RecordFile, TolerantParse) {
         {"ctrl-z at end", "\"a\"\r\n\x1a", {"a"}},
         {"lone quote", "\"\r\n\"x\"\r\n", {"", "x"}},
         {"empty file", "", {}},
+        {"blanks outside the quotes", " \"17:30\" \r\n\t\"a b\"\t\n", {"17:30", "a b"}},
+        {"blanks inside the quotes kept", "\" x \"\r\n", {" x "}},
+        {"cr alone", "\"a\"\r\"b\"\r\"\"\r", {"a", "b", ""}},
+        {"cr alone, last value open", "\"a\"\rb", {"a", "b"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -46,6 +50,25 @@ TEST(RecordFile, ReadPadsAndCuts) {
     // Only a missing file is "not found"; a missing folder is not a file to create.
     EXPECT_EQ(records::read(t.fs, QStringLiteral("2007年3月/1.Card"), 3).error,
               FileError::PathNotFound);
+}
+
+TEST(RecordFile, ReadTakesOnlyWhatItsKindNeeds) {
+    TestServices t;
+    // Line feeds alone: a million values, of which 15 are read.
+    t.put("Kijyun.Dat", QByteArray(records::byteLimit(15), '\n'));
+    const records::Read lf = records::read(t.fs, "Kijyun.Dat", 15);
+    EXPECT_TRUE(lf.ok());
+    EXPECT_EQ(lf.found, 15);
+    t.put("Kijyun.Dat", QByteArray(records::byteLimit(15) + 1, '\n'));
+    const records::Read big = records::read(t.fs, "Kijyun.Dat", 15);
+    EXPECT_EQ(big.error, FileError::Damaged);
+    EXPECT_EQ(big.values, QStringList(15, QString()));
+    EXPECT_EQ(records::byteLimit(512), 1 << 20);
+    // Blanks outside the quotes are not written back as quotes.
+    t.put("XP.Dat", " \"xp\" \r\n");
+    ASSERT_EQ(records::write(t.fs, "XP.Dat", records::read(t.fs, "XP.Dat", 1).values),
+              FileError::None);
+    EXPECT_EQ(t.bytes("XP.Dat"), "\"xp\"\r\n");
 }
 
 TEST(RecordFile, RoundTripIsByteExact) {
@@ -116,6 +139,12 @@ TEST(FileFailure, LoadStepByErrorNumber) {
 TEST(FileFailure, FailedWriteIsNeverSuccess) {
     TestServices t;
     EXPECT_FALSE(filefailure::endOnWriteFailure(t.services, FileError::None, IoWording::Disk));
+    // In place but not confirmed: saved, with a warning, and the program goes on.
+    EXPECT_FALSE(
+        filefailure::endOnWriteFailure(t.services, FileError::Unconfirmed, IoWording::Disk));
+    EXPECT_EQ(t.dialogs.texts(), QStringList{filefailure::unconfirmedText()});
+    EXPECT_EQ(t.programEnd.calls, 0);
+    t.dialogs.clear();
     EXPECT_TRUE(
         filefailure::endOnWriteFailure(t.services, FileError::PathFileAccess, IoWording::Disk));
     EXPECT_EQ(t.programEnd.calls, 1);

@@ -137,7 +137,7 @@ TEST_F(RosterFixture, BoxesStoreIntoTheSlotTheyWereEnteredFor) {
 TEST_F(RosterFixture, UnsafeCodesAreRefusedWhereTyped) {
     ASSERT_TRUE(screen.open());
     type(0, QStringLiteral("12"));
-    for (const char *code : {"a/b", "..", "x\\y", "1:2", ".", "a*"}) {
+    for (const char *code : {"a/b", "..", "x\\y", "1:2", ".", "a*", ".12", "¥1"}) {
         SCOPED_TRACE(code);
         t.dialogs.clear();
         EXPECT_EQ(type(0, QString::fromUtf8(code)), RosterScreen::Leave::Refused);
@@ -355,11 +355,13 @@ TEST_F(RosterFixture, TextsTheFileCannotHoldAreRefused) {
     t.dialogs.clear();
     EXPECT_EQ(type(1, QStringLiteral("山田😀")), RosterScreen::Leave::Refused);
     EXPECT_EQ(type(0, QStringLiteral("1😀")), RosterScreen::Leave::Refused);
+    // Written, but read back as another character: not storable either.
+    EXPECT_EQ(type(1, QStringLiteral("山田〜")), RosterScreen::Leave::Refused);
     screen.showChooser(0);
     screen.leaveChooser(QStringLiteral("月給"));
     screen.showChooser(0);
     screen.leaveChooser(QStringLiteral("😀"));
-    EXPECT_EQ(t.dialogs.boxes().size(), 3);
+    EXPECT_EQ(t.dialogs.boxes().size(), 4);
     const Employee &e = screen.roster()[0];
     EXPECT_EQ(e.code, QStringLiteral("1"));
     EXPECT_EQ(e.name, QStringLiteral("山田"));

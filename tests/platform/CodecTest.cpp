@@ -43,6 +43,27 @@ TEST(Codec932, UnencodableCharactersAreReported) {
     EXPECT_TRUE(cp932::canEncode(QStringLiteral("山田太郎")));
 }
 
+TEST(Codec932, StorableOnlyWhenReadBackUnchanged) {
+    struct Case {
+        QString text;
+        bool storable;
+    };
+    // The code page writes these nine, but reads them back as other characters.
+    const Case cases[] = {
+        {QStringLiteral("¢"), false},   {QStringLiteral("£"), false},
+        {QStringLiteral("¥12"), false}, {QStringLiteral("¬"), false},
+        {QStringLiteral("—"), false},   {QStringLiteral("‖"), false},
+        {QStringLiteral("‾"), false},   {QStringLiteral("−"), false},
+        {QStringLiteral("〜"), false},  {QStringLiteral("￥１２"), true},
+        {QStringLiteral("～"), true},   {QStringLiteral("－"), true},
+        {QStringLiteral("\\"), true},   {QStringLiteral("①ｺｰﾄﾞ"), true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(cp932::canEncode(c.text), c.storable);
+    }
+}
+
 TEST(FileError, LegacyNumbers) {
     EXPECT_EQ(fileErrorFromErrno(ENOENT), FileError::NotFound);
     EXPECT_EQ(fileErrorFromErrno(ENOSPC), FileError::DiskFull);

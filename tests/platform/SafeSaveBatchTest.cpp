@@ -126,3 +126,15 @@ TEST(SafeSaveBatch, FileSystemBatchGoesBelowTheDataFolder) {
     ASSERT_EQ(fs.replaceFiles("2007年3月", kThree), FileError::None);
     EXPECT_EQ(contents(dir.filePath("2007年3月/3.Card")), "three");
 }
+
+TEST(SafeSaveBatch, FolderSyncFailureAfterTheRenamesIsUnconfirmed) {
+    QTemporaryDir dir;
+    struct FolderSyncFails : BatchOps {
+        int fsync(int) override {
+            errno = EIO;
+            return -1;
+        }
+    } ops;
+    EXPECT_EQ(safeReplaceAll(dir.path(), kThree, ops), FileError::Unconfirmed);
+    EXPECT_EQ(entries(dir.path()), (QStringList{"1.Card", "2.Card", "3.Card"}));
+}

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 // Fails one chosen system call of a save.
 class FailingOps : public PosixOps {
 public:
-    enum class What { None, NthWrite, ShortThenFull, Fsync, Rename, FolderFsync };
+    enum class What { None, NthWrite, ShortThenFull, Fsync, Rename, FolderFsync, FolderOpen };
     What what = What::None;
     int nth = 1;
     int writes = 0;
@@ -39,6 +40,13 @@ public:
             return -1;
         }
         return PosixOps::fsync(fd);
+    }
+    int openFolder(const char *path) override {
+        if (what == What::FolderOpen) {
+            errno = EMFILE;
+            return -1;
+        }
+        return PosixOps::openFolder(path);
     }
     int rename(const char *from, const char *to) override {
         if (what == What::Rename) {
@@ -98,12 +106,18 @@ TEST(SafeSave, EveryFailureKeepsTheOldFile) {
     }
 }
 
-TEST(SafeSave, FolderSyncFailureIsReported) {
-    QTemporaryDir dir;
-    const QString p = dir.filePath(QStringLiteral("a.Dat"));
-    FailingOps ops;
-    ops.what = FailingOps::What::FolderFsync;
-    EXPECT_EQ(safeReplace(p, "x", ops), FileError::DeviceIO);
+TEST(SafeSave, FailuresAfterTheRenameAreUnconfirmedNotFailed) {
+    for (const auto what : {FailingOps::What::FolderFsync, FailingOps::What::FolderOpen}) {
+        QTemporaryDir dir;
+        const QString p = dir.filePath(QStringLiteral("a.Dat"));
+        ASSERT_EQ(safeReplace(p, "old"), FileError::None);
+        FailingOps ops;
+        ops.what = what;
+        EXPECT_EQ(safeReplace(p, "new", ops), FileError::Unconfirmed);
+        EXPECT_TRUE(isSaved(FileError::Unconfirmed));
+        EXPECT_EQ(contents(p), "new");
+        EXPECT_EQ(tempFilesIn(dir.path()), 0);
+    }
 }
 
 TEST(SafeSave, MissingFolderIsPathNotFound) {
@@ -115,12 +129,27 @@ TEST(SafeSave, MissingFolderIsPathNotFound) {
 TEST(SafeSave, StaleTempsAreClearedInFolderAndMonthFolders) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("2007年3月"));
-    for (const QString &name :
-         {QStringLiteral(".Meibo.Dat.kvtmp-abc123"),
-          QStringLiteral("2007年3月/.1.Card.kvtmp-zzz999"), QStringLiteral("2007年3月/1.Card")}) {
-        QFile f(dir.filePath(name));
+    struct Case {
+        QString name;
+        bool temp;
+    };
+    const Case cases[] = {
+        {".Meibo.Dat.kvtmp-abc123", true},
+        {"2007年3月/.1.Card.kvtmp-ZZz999", true},
+        {"2007年3月/1.Card", false},
+        // What a save of a real file can be named is never taken for a temp.
+        {"2007年3月/a.kvtmp-abcdef.Card", false},
+        {"2007年3月/x.kvtmp-abcdef", false},
+        {"2007年3月/.kvtmp-abcdef", false},
+        {".x.kvtmp-abc12", false},
+        {".x.kvtmp-abc12!", false},
+    };
+    for (const Case &c : cases) {
+        QFile f(dir.filePath(c.name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        EXPECT_EQ(isTempName(QFileInfo(c.name).fileName()), c.temp) << c.name.toStdString();
     }
     EXPECT_EQ(removeStaleTemps(dir.path()), 2);
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("2007年3月/1.Card"))));
+    for (const Case &c : cases)
+        EXPECT_EQ(QFile::exists(dir.filePath(c.name)), !c.temp) << c.name.toStdString();
 }

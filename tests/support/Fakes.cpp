@@ -51,14 +51,20 @@ FileError FaultyFileSystem::tick(Op op) {
     return FileError::None;
 }
 
-ReadResult FaultyFileSystem::readFile(const QString &path) {
+ReadResult FaultyFileSystem::readBounded(const QString &path, qint64 maxBytes) {
     if (FileError e = tick(Op::Read); e != FileError::None)
         return {{}, e};
-    return LocalFileSystem::readFile(path);
+    return LocalFileSystem::readBounded(path, maxBytes);
 }
 
 FileError FaultyFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
-    if (FileError e = tick(Op::Replace); e != FileError::None)
+    const FileError e = tick(Op::Replace);
+    // Unconfirmed is a save that did happen: the file is replaced first.
+    if (e == FileError::Unconfirmed) {
+        const FileError written = LocalFileSystem::replaceFile(path, bytes);
+        return written == FileError::None ? e : written;
+    }
+    if (e != FileError::None)
         return e;
     return LocalFileSystem::replaceFile(path, bytes);
 }
@@ -81,8 +87,8 @@ FileError FaultyFileSystem::removeFolder(const QString &path) {
     return LocalFileSystem::removeFolder(path);
 }
 
-FileError FaultyFileSystem::removeFiles(const QString &folder, const QString &pattern) {
-    if (FileError e = tick(Op::RemoveFiles); e != FileError::None)
+FileError FaultyFileSystem::removeFile(const QString &path) {
+    if (FileError e = tick(Op::RemoveFile); e != FileError::None)
         return e;
-    return LocalFileSystem::removeFiles(folder, pattern);
+    return LocalFileSystem::removeFile(path);
 }

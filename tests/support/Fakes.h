@@ -81,10 +81,11 @@ private:
 };
 
 // The real file system with chosen calls made to fail: the n-th call of an
-// operation (counted from 1) returns the given error without touching disk.
+// operation (counted from 1) returns the given error without touching disk;
+// a replace given Unconfirmed replaces the file and then says so.
 class FaultyFileSystem : public LocalFileSystem {
 public:
-    enum class Op { Read, Replace, List, MakeFolder, RemoveFolder, RemoveFiles };
+    enum class Op { Read, Replace, List, MakeFolder, RemoveFolder, RemoveFile };
     using LocalFileSystem::LocalFileSystem;
 
     void failOn(Op op, int nth, FileError error) { m_faults.append({op, nth, error}); }
@@ -92,7 +93,6 @@ public:
     void failFrom(Op op, int nth, FileError error) { m_faults.append({op, -nth, error}); }
     int calls(Op op) const { return m_counts.value(static_cast<int>(op)); }
 
-    ReadResult readFile(const QString &path) override;
     FileError replaceFile(const QString &path, const QByteArray &bytes) override;
     // File by file, so a fault can hit the n-th file of a batch.
     FileError replaceFiles(const QString &folder,
@@ -102,7 +102,10 @@ public:
     QStringList list(const QString &folder, const QString &pattern, ListKind kind) override;
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;
-    FileError removeFiles(const QString &folder, const QString &pattern) override;
+    FileError removeFile(const QString &path) override;
+
+protected:
+    ReadResult readBounded(const QString &path, qint64 maxBytes) override;
 
 private:
     struct Fault {

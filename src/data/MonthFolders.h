@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QString>
+#include <QStringList>
+
+// Whole card months, for card organizing (deleting months) and for backup and
+// restore (copying months between the data folder and a backup folder). Every
+// file is written through the one save primitive and deleted by its exact
+// name, so an error or a crash leaves each file either as it was or complete
+// with its new content; never torn, never another file.
+//
+// Folders are paths as FileSystem takes them: relative ones lie below the
+// data folder ("2009年5月"), absolute ones anywhere (a backup folder's month).
+namespace monthfolders {
+
+struct CopyResult {
+    // Files whose new content is in place in the target folder.
+    int copied = 0;
+    // Source files left out, by name: files that could not be read, and files
+    // that are no whole card (damaged, see cardfile::read). The target's file
+    // of that name keeps what it held.
+    QStringList skipped;
+    // None; Unconfirmed when every file was written but the flush to the disk
+    // was not confirmed (the copy counts as done); or the error that stopped
+    // the copy: the source folder is missing (PathNotFound) or the target
+    // folder could not be made (nothing written), or the
+    // writing failed (each target file then holds its old content or its new
+    // one, and copied is 0 as none is known to be in place).
+    FileError error = FileError::None;
+    bool ok() const { return isSaved(error); }
+};
+
+// Copies a card month: makes targetFolder when it is missing (an existing one
+// is used as it is), then reads each file of sourceFolder (sub-folders and
+// hidden files aside) as a card, 32 rows of 16 values, and writes it in the
+// card format to the file of the same name in targetFolder, replacing it.
+// Files of the target that the source lacks stay. The files go to the disk as
+// one batch: one flush for the whole month.
+CopyResult copyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder);
+
+struct DeleteResult {
+    int removed = 0;                   // card files deleted
+    QStringList kept;                  // card files that could not be deleted
+    bool folderRemoved = false;        // false while any file (another kind, a kept card) is in it
+    FileError error = FileError::None; // the first error of deleting a card or the folder
+};
+
+// Deletes a card month: the files whose names end in ".Card" exactly (letter
+// case counts: "x.card" is no card and stays), one by one, each failure
+// skipped; then the folder itself when nothing is left in it.
+DeleteResult deleteMonth(FileSystem &fs, const QString &folder);
+
+} // namespace monthfolders

@@ -1,0 +1,238 @@
+// Saves killed at random moments. A child process saves one kind of file in a
+// loop, alternating two complete contents; the parent kills it with SIGKILL
+// after a random delay, then checks that the file is byte for byte one of the
+// two contents and that the start-up cleaning leaves no temporary file.
+//
+//   kelvane_stress [kills per kind]   (or KELVANE_STRESS_KILLS; 300 by default)
+//
+// Prints one line per kind and "N passed, N failed" at the end; exits non-zero
+// on any torn file or temporary file left behind.
+
+#include "data/CalcSettings.h"
+#include "data/CardTable.h"
+#include "data/MonthFolders.h"
+#include "data/RecordFile.h"
+#include "data/Roster.h"
+#include "platform/FileSystem.h"
+#include "platform/SafeSave.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kMonth = QStringLiteral("2009年5月");
+constexpr int kMonthCards = 5;
+
+QStringList rosterValues(const QString &mark) {
+    Roster r;
+    for (int i = 0; i < Roster::kSlots; i += 3)
+        r[i] = {QString::number(i + 1),
+                QStringLiteral("従業員") + mark + QString::number(i),
+                QStringLiteral("月給"),
+                {}};
+    return r.toList();
+}
+
+CardTable cardOf(const QString &code, const QString &mark) {
+    CardTable t;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        t.at(r, Day) = QString::number(r + 1);
+        t.at(r, ClockIn) = mark.size() > 1 ? QStringLiteral("8:%1").arg(r + 10) : QString();
+        t.at(r, Code) = code;
+        t.at(r, Name) = QStringLiteral("山田　") + mark;
+        t.at(r, PayType) = QStringLiteral("時給");
+    }
+    return t;
+}
+
+QStringList settingsValues(const QString &mark) {
+    CalcSettings s;
+    s[CalcSettings::YearStyle] = QStringLiteral("seireki");
+    s[CalcSettings::PeriodKind] = mark.size() > 1 ? QStringLiteral("20sime") : QString();
+    s[CalcSettings::DayChangeHour] = mark;
+    return s.toList();
+}
+
+// One kind of save: the files it writes and their two complete contents.
+struct Kind {
+    const char *name;
+    QStringList files;                                // below the data folder
+    QList<QByteArray> first, second;                  // per file
+    std::function<void(LocalFileSystem &, int)> save; // content 0 or 1
+};
+
+QList<Kind> kinds() {
+    QList<Kind> list;
+    list.append({"card",
+                 {kMonth + QStringLiteral("/1.Card")},
+                 {records::format(cardOf(QStringLiteral("1"), QStringLiteral("a")).toList())},
+                 {records::format(cardOf(QStringLiteral("1"), QStringLiteral("bb")).toList())},
+                 [](LocalFileSystem &fs, int n) {
+                     (void)cardfile::write(fs, kMonth, QStringLiteral("1"),
+                                           cardOf(QStringLiteral("1"),
+                                                  n ? QStringLiteral("bb") : QStringLiteral("a")));
+                 }});
+    list.append({"roster",
+                 {QLatin1String(kRosterFile)},
+                 {records::format(rosterValues(QStringLiteral("a")))},
+                 {records::format(rosterValues(QStringLiteral("bb")))},
+                 [](LocalFileSystem &fs, int n) {
+                     (void)records::write(
+                         fs, QLatin1String(kRosterFile),
+                         rosterValues(n ? QStringLiteral("bb") : QStringLiteral("a")));
+                 }});
+    list.append({"settings",
+                 {QLatin1String(kSettingsFile)},
+                 {records::format(settingsValues(QStringLiteral("a")))},
+                 {records::format(settingsValues(QStringLiteral("bb")))},
+                 [](LocalFileSystem &fs, int n) {
+                     (void)records::write(
+                         fs, QLatin1String(kSettingsFile),
+                         settingsValues(n ? QStringLiteral("bb") : QStringLiteral("a")));
+                 }});
+    // A month restored from one of two backups, as a batch of cards.
+    Kind month{"month copy", {}, {}, {}, [](LocalFileSystem &fs, int n) {
+                   (void)monthfolders::copyMonth(
+                       fs, (n ? QStringLiteral("backup-b/") : QStringLiteral("backup-a/")) + kMonth,
+                       kMonth);
+               }};
+    for (int c = 1; c <= kMonthCards; ++c) {
+        const QString code = QString::number(c);
+        month.files.append(kMonth + QLatin1Char('/') + code + QStringLiteral(".Card"));
+        month.first.append(records::format(cardOf(code, QStringLiteral("a")).toList()));
+        month.second.append(records::format(cardOf(code, QStringLiteral("bb")).toList()));
+    }
+    list.append(month);
+    return list;
+}
+
+QByteArray contents(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Names left by an interrupted save anywhere in the data folder or its
+// month folders; any name with the marker counts, not only the exact pattern.
+QStringList tempsIn(const QString &root) {
+    QStringList found;
+    const QDir top(root);
+    QStringList folders{QString()};
+    for (const QString &sub : top.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        folders.append(sub);
+    for (const QString &folder : folders) {
+        const QDir dir(top.filePath(folder));
+        for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            if (name.contains(QLatin1String(kTempMarker)))
+                found.append(dir.filePath(name));
+    }
+    return found;
+}
+
+struct Figures {
+    int kills = 0;
+    int torn = 0;
+    int tempsCleaned = 0;
+    int tempsLeft = 0;
+    int first = 0, second = 0; // kills after which the files held either content
+};
+
+// The save loop of the child: never returns.
+[[noreturn]] void saveForever(const Kind &kind, const QString &root) {
+    LocalFileSystem fs(root);
+    for (int n = 1;; n ^= 1)
+        kind.save(fs, n);
+}
+
+Figures run(const Kind &kind, int kills) {
+    Figures f;
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    LocalFileSystem fs(root);
+    QDir(root).mkpath(kMonth);
+    QDir(root).mkpath(QStringLiteral("backup-a/") + kMonth);
+    QDir(root).mkpath(QStringLiteral("backup-b/") + kMonth);
+    if (QLatin1String(kind.name) == QLatin1String("month copy")) {
+        for (int c = 0; c < kind.files.size(); ++c) {
+            const QString name = QFileInfo(kind.files[c]).fileName();
+            (void)fs.replaceFile(QStringLiteral("backup-a/") + kMonth + QLatin1Char('/') + name,
+                                 kind.first[c]);
+            (void)fs.replaceFile(QStringLiteral("backup-b/") + kMonth + QLatin1Char('/') + name,
+                                 kind.second[c]);
+        }
+    }
+    // One save measured, so the kills fall anywhere within a few saves.
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 5; ++i)
+        kind.save(fs, 0);
+    const qint64 window = std::max<qint64>(200, timer.nsecsElapsed() / 1000 / 5 * 3);
+
+    for (int k = 0; k < kills; ++k) {
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            saveForever(kind, root);
+        if (pid < 0) {
+            std::perror("fork");
+            std::exit(2);
+        }
+        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(window)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ++f.kills;
+
+        bool allFirst = true, allSecond = true;
+        for (int c = 0; c < kind.files.size(); ++c) {
+            const QByteArray now = contents(fs.resolve(kind.files[c]));
+            const bool isFirst = now == kind.first[c];
+            const bool isSecond = now == kind.second[c];
+            allFirst = allFirst && isFirst;
+            allSecond = allSecond && isSecond;
+            if (!isFirst && !isSecond) {
+                ++f.torn;
+                std::fprintf(stderr, "torn: %s after kill %d (%lld bytes)\n",
+                             qPrintable(kind.files[c]), k, static_cast<long long>(now.size()));
+            }
+        }
+        f.first += allFirst;
+        f.second += allSecond;
+        // What start-up does: the leftovers of the killed save go.
+        f.tempsCleaned += removeStaleTemps(root);
+        f.tempsLeft += static_cast<int>(tempsIn(root).size());
+    }
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    int kills = 300;
+    if (const char *env = std::getenv("KELVANE_STRESS_KILLS"))
+        kills = std::atoi(env);
+    if (argc > 1)
+        kills = std::atoi(argv[1]);
+    int passed = 0, failed = 0;
+    for (const Kind &kind : kinds()) {
+        const Figures f = run(kind, kills);
+        const bool ok = f.torn == 0 && f.tempsLeft == 0;
+        std::printf("%-10s kills %d, torn files %d, temporary files cleaned %d, left %d; "
+                    "content A %d, content B %d, files of both %d\n",
+                    kind.name, f.kills, f.torn, f.tempsCleaned, f.tempsLeft, f.first, f.second,
+                    f.kills - f.first - f.second);
+        ok ? ++passed : ++failed;
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
