@@ -28,7 +28,7 @@ int StaffLists::chooseMonth(const QString &folderText) {
         const QString code = file.left(file.size() - suffix.size()).trimmed();
         if (!cardfile::isSafeCode(code))
             continue;
-        const ReadResult r = m_s.fs.readFile(cardfile::path(m_folder, code));
+        const ReadResult r = m_s.fs.readFile(cardfile::path(m_folder, code), cardfile::kMaxBytes);
         if (!r.ok())
             continue;
         const CardTable head = CardTable::fromList(records::parseFirst(r.bytes, kHeadValues));

@@ -3,6 +3,8 @@
 #include "data/RecordFile.h"
 #include "tally/StaffEntry.h"
 
+#include <algorithm>
+
 namespace suspendfiles {
 
 QString suspendedWord() {
@@ -19,7 +21,7 @@ QString openedWord() {
 
 QStringList groupsOf(const QStringList &entries) {
     QStringList records;
-    records.reserve(entries.size() * 3);
+    records.reserve(entries.size() * kGroup);
     for (const QString &e : entries) {
         records.append(staffentry::codeOf(e));
         records.append(staffentry::storedNameOf(e));
@@ -30,10 +32,10 @@ QStringList groupsOf(const QStringList &entries) {
 
 QStringList entriesOf(const QStringList &records, int count) {
     QStringList entries;
-    for (int g = 0; g < count && g * 3 < records.size(); ++g) {
-        const QString code = records.value(g * 3);
-        const QString name = records.value(g * 3 + 1);
-        const QString state = records.value(g * 3 + 2);
+    for (int g = 0; g < count && g * kGroup < records.size(); ++g) {
+        const QString code = records.value(g * kGroup);
+        const QString name = records.value(g * kGroup + 1);
+        const QString state = records.value(g * kGroup + 2);
         if (state == openedWord())
             entries.append(staffentry::format(code, name, true));
         else if (state.isEmpty())
@@ -55,7 +57,10 @@ FileError writeList(FileSystem &fs, const QStringList &entries) {
 
 ListRead readList(FileSystem &fs, int count) {
     ListRead r;
-    const ReadResult file = fs.readFile(QLatin1String(kListFile));
+    // No month holds more cards than this; a count beyond it is no list count.
+    count = std::clamp(count, 0, kMaxEntries);
+    const ReadResult file =
+        fs.readFile(QLatin1String(kListFile), records::byteLimit(count * kGroup));
     r.error = file.error;
     if (file.ok() && count > 0)
         r.entries = entriesOf(records::parse(file.bytes), count);

@@ -11,6 +11,8 @@ namespace suspendfiles {
 inline constexpr char kFlagsFile[] = "Cyuudanumu.Dat";
 inline constexpr char kListFile[] = "Cyuudan.Dat";
 inline constexpr int kFlagCount = 4;
+inline constexpr int kGroup = 3;         // records of one staff list entry
+inline constexpr int kMaxEntries = 9999; // the most entries a list file is read for
 
 enum Flag { Suspended = 0, ListCount = 1, StartUpChoice = 2, MonthFolder = 3 };
 

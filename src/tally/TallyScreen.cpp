@@ -29,6 +29,10 @@ bool TallyScreen::load() {
     }
     if (filefailure::endOnFatal(m_s, settings.error, IoWording::Guidebook))
         return false;
+    if (settings.error == FileError::Damaged) {
+        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(kSettingsFile)));
+        return true;
+    }
     m_settings = CalcSettings::fromList(settings.ok() ? settings.values : QStringList());
     m_lists.fillMonths();
 
@@ -44,8 +48,10 @@ bool TallyScreen::load() {
         suspendfiles::readList(m_s.fs, leadingNumber(flags.value(suspendfiles::ListCount)));
     if (filefailure::endOnFatal(m_s, list.error, IoWording::Guidebook))
         return false;
+    if (list.error == FileError::Damaged)
+        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(suspendfiles::kListFile)));
     if (list.error != FileError::None)
-        return true; // the restore ends quietly
+        return true; // the restore ends; a missing file ends it quietly
     m_lists.restore(folder, list.entries);
     setTools(ConfirmTool, SuspendTool, true);
     m_lists.setMonthListEnabled(false);
@@ -120,8 +126,11 @@ bool TallyScreen::openCard(int index) {
     const QString code = staffentry::codeOf(entry);
     cardfile::Read read = cardfile::read(m_s.fs, m_lists.folder(), code);
     if (!read.ok()) {
-        // The employee open before stays the open one.
-        m_s.dialogs.notice(QStringLiteral("データが保存されていません。"));
+        // The employee open before stays the open one. A damaged card is never
+        // opened: the confirm would save it as it reads.
+        m_s.dialogs.notice(read.error == FileError::Damaged
+                               ? cardfile::damagedText(entry, m_lists.folder())
+                               : QStringLiteral("データが保存されていません。"));
         m_lists.select(m_listPosition);
         return false;
     }
@@ -220,11 +229,17 @@ bool TallyScreen::failed(FileError e, const QString &text) {
     return false;
 }
 
+void TallyScreen::warnUnconfirmed(FileError e) {
+    if (e == FileError::Unconfirmed)
+        m_s.dialogs.notice(filefailure::unconfirmedText());
+}
+
 bool TallyScreen::kakutei() {
     if (m_listPosition < 0)
         return false;
     const FileError e = cardfile::write(m_s.fs, m_lists.folder(), m_code, m_table);
-    if (e != FileError::None) {
+    warnUnconfirmed(e);
+    if (!isSaved(e)) {
         failed(e, QStringLiteral("タイムカード（%1）を保存できませんでした。\n"
                                  "入力した内容は画面に残っています。"
                                  "書き込みできるか確かめてから、もう一度「確定」してください。")
@@ -363,11 +378,13 @@ bool TallyScreen::toolSuspend() {
     const QString notSaved = QStringLiteral("中断の記録（%1）を保存できませんでした。\n"
                                             "集計作業は中断されていません。");
     FileError e = suspendfiles::writeList(m_s.fs, m_lists.entries());
-    if (e != FileError::None)
+    if (!isSaved(e))
         return failed(e, notSaved.arg(QLatin1String(suspendfiles::kListFile)));
+    const FileError list = e;
     e = suspendfiles::writeFlags(m_s.fs, flags);
-    if (e != FileError::None)
+    if (!isSaved(e))
         return failed(e, notSaved.arg(QLatin1String(suspendfiles::kFlagsFile)));
+    warnUnconfirmed(list == FileError::Unconfirmed ? list : e);
     m_s.session.suspendFlags = flags;
     m_s.programEnd.endProgram();
     return true;
@@ -383,7 +400,8 @@ bool TallyScreen::closing() {
 void TallyScreen::clearFlags() {
     m_s.session.suspendFlags = QStringList(suspendfiles::kFlagCount, QString());
     const FileError e = suspendfiles::writeFlags(m_s.fs, m_s.session.suspendFlags);
-    if (e != FileError::None)
+    warnUnconfirmed(e);
+    if (!isSaved(e))
         failed(e, QStringLiteral("中断の記録（%1）を消せませんでした。\n"
                                  "次回の起動時に、中断した集計が開くことがあります。")
                       .arg(QLatin1String(suspendfiles::kFlagsFile)));

@@ -115,6 +115,8 @@ private:
     bool writeSuspend();
     void clearFlags();
     bool failed(FileError e, const QString &what);
+    // A save in place but not known to be on the disk is a save, with a warning.
+    void warnUnconfirmed(FileError e);
 
     Services &m_s;
     CalcSettings m_settings;

@@ -295,17 +295,26 @@ TEST_F(TallyFlow, UnconfirmedValuesAreNotDroppedWithoutAWord) {
 }
 
 TEST_F(TallyFlow, AConfirmThatCannotWriteIsNeverSilent) {
-    open(0);
+    // A torn card: listed by its first day row, never opened, never saved over.
+    t.put(kMonth + "/2.Card", records::format(card("2").toList().mid(0, 40)));
+    open(1);
+    EXPECT_TRUE(t.dialogs.texts().last().contains("壊れている"));
+    EXPECT_FALSE(screen->employeeOpen());
+    EXPECT_TRUE(screen->lists().staffListEnabled());
+    screen->chooseEmployee(0);
+    t.fs.failOn(Op::Replace, 1, FileError::Unconfirmed);
+    EXPECT_TRUE(screen->kakutei()); // saved, with a warning
+    EXPECT_TRUE(t.dialogs.texts().last().startsWith("保存しましたが"));
+    t.fs.failOn(Op::Replace, 2, FileError::PathFileAccess);
+    t.fs.failOn(Op::Replace, 3, FileError::DiskFull);
     type(0, "2:00");
     const QByteArray before = t.bytes(kMonth + "/1.Card");
-    t.fs.failOn(Op::Replace, 1, FileError::PathFileAccess);
     EXPECT_FALSE(screen->kakutei());
     EXPECT_TRUE(t.dialogs.texts().last().startsWith("タイムカード（2007年3月/1.Card）を保存"));
     EXPECT_EQ(screen->card().at(0, CertWithin), "2:00");
     EXPECT_FALSE(screen->lists().staffListEnabled());
     EXPECT_EQ(t.programEnd.calls, 0);
 
-    t.fs.failOn(Op::Replace, 2, FileError::DiskFull);
     EXPECT_FALSE(screen->kakutei());
     EXPECT_EQ(t.dialogs.texts().last(), "デイスクにスペースがありません。プログラムを終了します");
     EXPECT_EQ(t.programEnd.calls, 1);
