@@ -5,8 +5,8 @@
 #include "data/CardTable.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
-#include "data/Services.h"
 #include "punchclock/RecorderScreen.h"
+#include "screen/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,13 +43,13 @@ void prepare(const QString &root) {
         roster[i] = {code, name, QStringLiteral("月給"), {}};
         CardTable c;
         for (int r = 0; r < CardTable::kDayRows; ++r) {
-            c.at(r, Day) = QString::number(r + 1);
-            c.at(r, Code) = code;
-            c.at(r, Name) = name;
-            c.at(r, PayType) = QStringLiteral("月給");
+            c.at(r, CardField::Day) = QString::number(r + 1);
+            c.at(r, CardField::Code) = code;
+            c.at(r, CardField::Name) = name;
+            c.at(r, CardField::PayType) = QStringLiteral("月給");
             if (r < 11) {
-                c.at(r, ClockIn) = QStringLiteral("8:55");
-                c.at(r, ClockOut) = QStringLiteral("17:30");
+                c.at(r, CardField::ClockIn) = QStringLiteral("8:55");
+                c.at(r, CardField::ClockOut) = QStringLiteral("17:30");
             }
         }
         (void)cardfile::write(fs, QStringLiteral("2009年5月"), code, c);
@@ -101,7 +101,7 @@ int main(int argc, char **argv) {
     Session session;
     Services services{fs, dialogs, clock, settings, end, session};
     RecorderScreen screen(services);
-    if (!screen.load()) {
+    if (!screen.open()) {
         std::fprintf(stderr, "load failed\n");
         return 1;
     }

@@ -28,23 +28,23 @@ CardTable generatedCard(int code, std::mt19937 &rng) {
     std::uniform_int_distribution<int> minute(0, 59), jitter(-1, 1), kind(0, 9);
     CardTable t;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, Day) = QString::number(r + 1);
-        t.at(r, Code) = QString::number(code);
-        t.at(r, Name) = QStringLiteral("従業員") + QString::number(code);
-        t.at(r, PayType) = payTypes[code % 3];
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = QString::number(code);
+        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
+        t.at(r, CardField::PayType) = payTypes[code % 3];
         const int k = kind(rng);
         if (k < 2)
             continue; // a day off
         const bool night = k == 9;
         const int start = night ? 22 : 8 + jitter(rng);
-        t.at(r, ClockIn) = timeText(start, minute(rng));
-        t.at(r, ClockOut) = timeText((start + 9) % 24, minute(rng));
+        t.at(r, CardField::ClockIn) = timeText(start, minute(rng));
+        t.at(r, CardField::ClockOut) = timeText((start + 9) % 24, minute(rng));
         if (k >= 5) {
-            t.at(r, BreakOut) = timeText((start + 4) % 24, minute(rng));
-            t.at(r, BreakReturn) = timeText((start + 5) % 24, minute(rng));
+            t.at(r, CardField::BreakOut) = timeText((start + 4) % 24, minute(rng));
+            t.at(r, CardField::BreakReturn) = timeText((start + 5) % 24, minute(rng));
         }
         if (k == 8)
-            t.at(r, CertBeyond) = timeText(1, minute(rng));
+            t.at(r, CardField::CertBeyond) = timeText(1, minute(rng));
     }
     return t;
 }

@@ -7,7 +7,7 @@
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
 #include "data/RecordFile.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 #include "tally/TallyScreen.h"
 #include "tally/ui/CardArea.h"
 
@@ -42,18 +42,18 @@ QString timeText(int h, int m) {
 CardTable generatedCard(int code) {
     CardTable t;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, Day) = QString::number(r + 1);
-        t.at(r, Code) = QString::number(code);
-        t.at(r, Name) = QStringLiteral("従業員") + QString::number(code);
-        t.at(r, PayType) = QStringLiteral("月給");
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = QString::number(code);
+        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
+        t.at(r, CardField::PayType) = QStringLiteral("月給");
         if ((r + code) % 7 < 2)
             continue;
-        t.at(r, ClockIn) = timeText(8, (r * 7 + code) % 60);
-        t.at(r, BreakOut) = timeText(12, r % 10);
-        t.at(r, BreakReturn) = timeText(13, r % 10);
-        t.at(r, ClockOut) = timeText(17 + r % 3, (r * 11 + code) % 60);
+        t.at(r, CardField::ClockIn) = timeText(8, (r * 7 + code) % 60);
+        t.at(r, CardField::BreakOut) = timeText(12, r % 10);
+        t.at(r, CardField::BreakReturn) = timeText(13, r % 10);
+        t.at(r, CardField::ClockOut) = timeText(17 + r % 3, (r * 11 + code) % 60);
         if (r % 5 == 0)
-            t.at(r, CertBeyond) = timeText(1, r % 60);
+            t.at(r, CardField::CertBeyond) = timeText(1, r % 60);
     }
     return t;
 }
@@ -98,7 +98,7 @@ int main(int argc, char **argv) {
     Services services{fs, dialogs, clock, store, end, session};
     TallyScreen screen(services);
     CardArea area(nullptr);
-    if (!screen.load())
+    if (!screen.open())
         return 1;
     screen.chooseMonth(kMonth);
     const int n = screen.lists().count();

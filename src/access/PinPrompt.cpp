@@ -5,8 +5,7 @@
 
 namespace {
 bool knownRequester(const QString &word) {
-    return word == QLatin1String("recorder") || word == QLatin1String("syuukei") ||
-           word == QLatin1String("seiri");
+    return word == screenword::recorder || word == screenword::syuukei || word == screenword::seiri;
 }
 } // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Services.h"
+#include "screen/Services.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "access/PinStore.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 
 #include <QString>
 

@@ -5,14 +5,14 @@
 
 DisplayStyle::DisplayStyle(Services &s) : m_s(s) {
     m_enabled = s.session.osKind != QLatin1String("NXP");
-    m_checked = s.session.displayStyle.value(0) != QLatin1String("xp");
+    m_checked = s.session.displayStyle.value(0) != stylewords::xp;
 }
 
 void DisplayStyle::setChecked(bool checked) {
     if (!m_enabled)
         return;
     m_checked = checked;
-    m_s.session.displayStyle[0] = checked ? QStringLiteral("sonota") : QStringLiteral("xp");
+    m_s.session.displayStyle[0] = checked ? stylewords::sonota : stylewords::xp;
 }
 
 bool DisplayStyle::close() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Services.h"
+#include "screen/Services.h"
 
 // The display-style window: whether the desktop uses the classic look.
 class DisplayStyle {

@@ -13,19 +13,19 @@ const QStringList &workingItems() {
 
 QString wordOfItem(const QString &item) {
     static const QHash<QString, QString> words = {
-        {QStringLiteral("menukijyun"), QStringLiteral("keisankijyun")},
-        {QStringLiteral("mynustaff"), QStringLiteral("meibo")},
-        {QStringLiteral("mynupw"), QStringLiteral("pw")},
-        {QStringLiteral("menujyunbi"), QStringLiteral("cardjyunbi")},
-        {QStringLiteral("menusyuukei"), QStringLiteral("syuukei")},
-        {QStringLiteral("menuseiri"), QStringLiteral("seiri")},
-        {QStringLiteral("menubup"), QStringLiteral("bkup")},
+        {QStringLiteral("menukijyun"), screenword::keisankijyun},
+        {QStringLiteral("mynustaff"), screenword::meibo},
+        {QStringLiteral("mynupw"), screenword::pw},
+        {QStringLiteral("menujyunbi"), screenword::cardjyunbi},
+        {QStringLiteral("menusyuukei"), screenword::syuukei},
+        {QStringLiteral("menuseiri"), screenword::seiri},
+        {QStringLiteral("menubup"), screenword::bkup},
     };
     return words.value(item);
 }
 
 bool pinGuarded(const QString &word) {
-    return word == QLatin1String("syuukei") || word == QLatin1String("seiri");
+    return word == screenword::syuukei || word == screenword::seiri;
 }
 
 } // namespace menurules

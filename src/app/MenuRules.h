@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/Session.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ QString wordOfItem(const QString &item);
 bool pinGuarded(const QString &word);
 // Items that open working screens act only on the punch-clock screen.
 inline bool mayOpen(const QString &screenWord) {
-    return screenWord == QLatin1String("recorder");
+    return screenWord == screenword::recorder;
 }
 
 } // namespace menurules

@@ -16,11 +16,11 @@ void StartUp::run(const OsVersion &version) {
     session.displayStyle = style.ok() ? style.values : QStringList{QString(), QString()};
     QString &first = session.displayStyle[0];
     if (session.osKind == QLatin1String("NXP"))
-        first = QStringLiteral("sonota");
+        first = stylewords::sonota;
     else if (first.isEmpty())
-        first = QStringLiteral("xp");
-    else if (first != QLatin1String("xp"))
-        first = QStringLiteral("sonota"); // anything but the themed style sizes as classic
+        first = stylewords::xp;
+    else if (first != stylewords::xp)
+        first = stylewords::sonota; // anything but the themed style sizes as classic
 
     session.storedPin = m_s.settings.value(kPinApp, kPinSection, kPinKey);
     session.startSecond = m_s.clock.now().time().second();
@@ -48,7 +48,7 @@ bool StartUp::tick() {
 
 bool StartUp::smallDisplayNoticeDue(const QSize &screen) const {
     return m_s.session.osKind == QLatin1String("Vista") &&
-           m_s.session.displayStyle.value(0) == QLatin1String("xp") &&
+           m_s.session.displayStyle.value(0) == stylewords::xp &&
            (screen.width() < 1024 || screen.height() < 768);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Services.h"
 #include "platform/OsKind.h"
+#include "screen/Services.h"
 
 #include <QSize>
 

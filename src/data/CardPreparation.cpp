@@ -14,10 +14,10 @@ CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) 
     for (int r = 0; r < CardTable::kDayRows; ++r) {
         const QDate &day = period.days[static_cast<size_t>(r)];
         if (day.isValid())
-            card.at(r, Day) = QString::number(day.day());
-        card.at(r, Code) = employee.code;
-        card.at(r, Name) = employee.name;
-        card.at(r, PayType) = employee.payType;
+            card.at(r, CardField::Day) = QString::number(day.day());
+        card.at(r, CardField::Code) = employee.code;
+        card.at(r, CardField::Name) = employee.name;
+        card.at(r, CardField::PayType) = employee.payType;
     }
     return card;
 }

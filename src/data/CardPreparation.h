@@ -4,7 +4,7 @@
 #include "data/CardTable.h"
 #include "data/DateRules.h"
 #include "data/Roster.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 
 #include <QStringList>
 

@@ -10,7 +10,7 @@ int CardTable::dayRowOf(int day) const {
     if (day <= 0)
         return -1;
     for (int r = 0; r < kDayRows; ++r)
-        if (leadingNumber(at(r, Day)) == day)
+        if (leadingNumber(at(r, CardField::Day)) == day)
             return r;
     return -1;
 }

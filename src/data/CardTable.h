@@ -6,9 +6,11 @@
 #include <QStringList>
 #include <array>
 
-// Fields of a card row. Day rows 0-30 use them all; the totals row 31 keeps
-// days worked in DaysWorked and the month's totals in Work..CertLateShort.
-enum CardField : int {
+// Fields of a card row, named CardField::ClockIn and so on. Day rows 0-30 use
+// them all; the totals row 31 keeps days worked in DaysWorked and the month's
+// totals in Work..CertLateEarly.
+namespace CardField {
+enum : int {
     Day = 0,
     Weekday = 1,
     ClockIn = 2,
@@ -27,6 +29,7 @@ enum CardField : int {
     PayType = 15,
     DaysWorked = 5, // on the totals row
 };
+} // namespace CardField
 
 // One employee's card month: 32 rows of 16 texts.
 class CardTable {
@@ -40,9 +43,9 @@ public:
     QString &at(int row, int field) { return m_cells[index(row, field)]; }
     const QString &at(int row, int field) const { return m_cells[index(row, field)]; }
 
-    QString code() const { return at(0, Code); }
-    QString name() const { return at(0, Name); }
-    QString payType() const { return at(0, PayType); }
+    QString code() const { return at(0, CardField::Code); }
+    QString name() const { return at(0, CardField::Name); }
+    QString payType() const { return at(0, CardField::PayType); }
 
     // The day row whose day field holds the day number, or -1.
     int dayRowOf(int day) const;

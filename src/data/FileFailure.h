@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/RecordFile.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 
 // Which wording a screen uses for a device error: the roster, punch-clock and
 // tally screens and the print run speak of the guidebook; the settings,

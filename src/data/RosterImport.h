@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Roster.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 
 #include <QString>
 #include <QStringList>

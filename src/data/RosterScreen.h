@@ -2,7 +2,7 @@
 
 #include "data/LeadingNumber.h"
 #include "data/Roster.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 
 #include <QString>
 #include <QStringList>

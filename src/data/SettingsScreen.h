@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/CalcSettings.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 
 #include <QString>
 #include <array>
@@ -57,6 +57,8 @@ public:
     // read). False when the write failed; the fatal box was shown and the
     // program ended.
     bool dhozon();
+    // Closing the screen saves: dhozon().
+    bool close() { return dhozon(); }
 
     static QString unitOverText() { return QStringLiteral("３０分を超える端数処理は無効です。"); }
     static QString methodWithoutUnitText() {

@@ -203,7 +203,7 @@ bool AddPunchPanel::add() {
     m_kind = -1;
     m_optionEnabled[static_cast<size_t>(k)] = false;
     const QStringList days = weekdayChoices();
-    m_table.at(m_row, Weekday) =
+    m_table.at(m_row, CardField::Weekday) =
         m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
     const FileError e = cardfile::write(m_s.fs, m_cardFolder, m_code.trimmed(), m_table);
     return !filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/CardTable.h"
-#include "data/Services.h"
 #include "punchclock/PunchTypes.h"
+#include "screen/Services.h"
 
 #include <QStringList>
 #include <array>

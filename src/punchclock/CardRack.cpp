@@ -22,13 +22,14 @@ Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
 }
 
 QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName) {
-    if (h.ok && !h.values[Code].trimmed().isEmpty())
-        return rackline::format(h.values[Code], h.values[Name]);
+    if (h.ok && !h.values[CardField::Code].trimmed().isEmpty())
+        return rackline::format(h.values[CardField::Code], h.values[CardField::Name]);
     // A card emptied or torn at its head keeps a line under its file's code, so
     // that a click tells it is damaged and removal can reach it.
     if (h.damaged || h.ok)
-        return rackline::format(fileCode,
-                                h.ok && !h.values[Name].isEmpty() ? h.values[Name] : fallbackName);
+        return rackline::format(fileCode, h.ok && !h.values[CardField::Name].isEmpty()
+                                              ? h.values[CardField::Name]
+                                              : fallbackName);
     return {};
 }
 

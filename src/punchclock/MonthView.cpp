@@ -35,7 +35,7 @@ void MonthView::itiranhyouji() {
     }
     m_labels[90] = m_year;
     m_labels[91] = m_month;
-    m_labels[92] = m_table.at(0, Name);
+    m_labels[92] = m_table.at(0, CardField::Name);
 }
 
 void MonthView::scroll(int value) {

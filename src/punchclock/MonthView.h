@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/CardTable.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 
 // The month view Picture5: one card's day rows, 15 lines of day, weekday and
 // the four punch times, scrolled by VScroll1.

@@ -8,7 +8,7 @@ int findPunchRow(const CardTable &table, const PunchTarget &target) {
     if (target.day <= 0)
         return -1;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        if (leadingNumber(table.at(r, Day)) != target.day)
+        if (leadingNumber(table.at(r, CardField::Day)) != target.day)
             continue;
         const QDate date = target.period.days[static_cast<size_t>(r)];
         // Where the card's layout and the pay period agree, the month decides;
@@ -55,8 +55,8 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
     m_target = target;
     m_cardCode = code;
     m_path = cardfile::path(target.folder, code);
-    m_code = m_table.at(0, Code);
-    m_name = m_table.at(0, Name);
+    m_code = m_table.at(0, CardField::Code);
+    m_name = m_table.at(0, CardField::Name);
     for (int k = 0; k < kKinds; ++k) {
         label(k).clear();
         m_buttonDown[static_cast<size_t>(k)] = false;
@@ -131,7 +131,7 @@ bool PunchPanel::returnCard(const QString &weekday) {
     if (!m_set)
         return true;
     if (m_row >= 0)
-        m_table.at(m_row, Weekday) = weekday;
+        m_table.at(m_row, CardField::Weekday) = weekday;
     const FileError e = cardfile::write(m_s.fs, m_target.folder, m_cardCode, m_table);
     // A card that could not be written stays on the panel with its punches;
     // the failure ends the program with the fatal box.
@@ -158,7 +158,7 @@ QString PunchPanel::retarget(const PunchTarget &target) {
     showDayRow();
     if (rowMissing())
         return {};
-    const QString stored = m_table.at(m_row, Weekday);
+    const QString stored = m_table.at(m_row, CardField::Weekday);
     if (!stored.isEmpty())
         return stored;
     const QDate date = m_target.period.days[static_cast<size_t>(m_row)];

@@ -2,8 +2,8 @@
 
 #include "data/CardTable.h"
 #include "data/DateRules.h"
-#include "data/Services.h"
 #include "punchclock/PunchTypes.h"
+#include "screen/Services.h"
 
 #include <array>
 

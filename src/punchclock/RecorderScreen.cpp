@@ -7,8 +7,8 @@
 
 RecorderScreen::RecorderScreen(Services &s) : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s) {}
 
-bool RecorderScreen::load() {
-    m_s.session.screenWord = QStringLiteral("recorder");
+bool RecorderScreen::open() {
+    m_s.session.screenWord = screenword::recorder;
     m_widthTwips = kWidthTwips;
     const filefailure::Load roster = filefailure::loadOrCreate(
         m_s, QLatin1String(kRosterFile), Roster::kValues, IoWording::Guidebook);
@@ -85,10 +85,8 @@ void RecorderScreen::activated() {
     m_rack.select(index);
 }
 
-void RecorderScreen::closing() {
-    // Closed by the user, the system or the main frame: no screen is in front
-    // any more. Closed by the program for another screen: its word stays.
-    if (m_s.session.screenWord == QLatin1String("recorder"))
+void RecorderScreen::close() {
+    if (m_s.session.screenWord == screenword::recorder)
         m_s.session.screenWord.clear();
 }
 
@@ -182,40 +180,27 @@ bool RecorderScreen::returnCard() {
     return ok;
 }
 
-bool RecorderScreen::punchDayChanged(const QString &text, const QString &remembered) {
+QString RecorderScreen::leavePunchBox(bool monthBox, const QString &text,
+                                      const QString &remembered) {
+    const int value = leadingNumber(text);
+    if (value <= 0 || value >= (monthBox ? 13 : 32)) {
+        m_s.dialogs.notice(monthBox ? QStringLiteral("正しい月を入力してください。")
+                                    : QStringLiteral("正しい日を入力してください。"));
+        return text;
+    }
     if (text == remembered)
-        return false;
+        return remembered;
     if (!m_panel.cardSet()) {
         m_s.dialogs.notice(
             QStringLiteral("タイムカードがセットされていないと、日付の変更はできません。"));
-        return false;
-    }
-    return true;
-}
-
-QString RecorderScreen::leavePunchMonth(const QString &text, const QString &remembered) {
-    const int month = leadingNumber(text);
-    if (month <= 0 || month >= 13) {
-        m_s.dialogs.notice(QStringLiteral("正しい月を入力してください。"));
-        return text;
-    }
-    if (!punchDayChanged(text, remembered))
         return remembered;
-    m_day.monthText = text;
-    m_weekdayShown = m_panel.retarget(target());
-    return text;
-}
-
-QString RecorderScreen::leavePunchDay(const QString &text, const QString &remembered) {
-    const int day = leadingNumber(text);
-    if (day <= 0 || day >= 32) {
-        m_s.dialogs.notice(QStringLiteral("正しい日を入力してください。"));
-        return text;
     }
-    if (!punchDayChanged(text, remembered))
-        return remembered;
-    m_day.dayText = text;
-    m_day.dayNumber = QString::number(day);
+    if (monthBox) {
+        m_day.monthText = text;
+    } else {
+        m_day.dayText = text;
+        m_day.dayNumber = QString::number(value);
+    }
     m_weekdayShown = m_panel.retarget(target());
     return text;
 }

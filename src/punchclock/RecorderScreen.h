@@ -2,12 +2,12 @@
 
 #include "data/CalcSettings.h"
 #include "data/Roster.h"
-#include "data/Services.h"
 #include "punchclock/AddPunchPanel.h"
 #include "punchclock/CardRack.h"
 #include "punchclock/MonthView.h"
 #include "punchclock/PunchDay.h"
 #include "punchclock/PunchPanel.h"
+#include "screen/Services.h"
 
 // The punch-clock screen frmrecoder: clock, punch day, current card month and
 // the rack, with the card panel, the month view and the additional punch panel.
@@ -19,14 +19,15 @@ public:
     explicit RecorderScreen(Services &s);
 
     // The load step. False when a fatal file error ended the program.
-    bool load();
+    bool open();
     // Timer1: the clock, and the punch day on the first tick.
     void tick();
     // The screen became the active window.
     void activated();
-    // The screen is closing. byUser is false when the program closes it to open
-    // another screen; the frame has then already set the word of that screen.
-    void closing();
+    // The screen is closing: closed by the user, the system or the main frame,
+    // no screen is in front any more; closed by the program to open another
+    // screen, whose word the frame has already set, that word stays.
+    void close();
 
     // nengetuhyouji: the current card month of today's date.
     void nengetuhyouji();
@@ -45,8 +46,12 @@ public:
     // The punch day boxes textukihi(0) (month) and textukihi(1) (day): the text
     // they held when they got the focus and the text they hold on leaving.
     // Returns the text the box shows afterwards.
-    QString leavePunchMonth(const QString &text, const QString &remembered);
-    QString leavePunchDay(const QString &text, const QString &remembered);
+    QString leavePunchMonth(const QString &text, const QString &remembered) {
+        return leavePunchBox(true, text, remembered);
+    }
+    QString leavePunchDay(const QString &text, const QString &remembered) {
+        return leavePunchBox(false, text, remembered);
+    }
 
     // Kind buttons and the two card buttons.
     void chooseKind(int k) { m_panel.chooseKind(k, m_clockText); }
@@ -78,7 +83,7 @@ public:
 
 private:
     PunchTarget target() const;
-    bool punchDayChanged(const QString &text, const QString &remembered);
+    QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
 
     Services &m_s;
     Roster m_roster;

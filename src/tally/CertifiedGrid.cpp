@@ -16,7 +16,8 @@ void CertifiedGrid::scrollTo(int first) {
 }
 
 bool CertifiedGrid::rowExists(int row) const {
-    return row >= 0 && row < CardTable::kDayRows && !m_table.at(row, Day).trimmed().isEmpty();
+    return row >= 0 && row < CardTable::kDayRows &&
+           !m_table.at(row, CardField::Day).trimmed().isEmpty();
 }
 
 QString CertifiedGrid::cell(int box) const {
@@ -66,7 +67,7 @@ CertifiedGrid::Line CertifiedGrid::line(int screenRow) const {
     static const QString names[] = {
         QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("木"),
         QStringLiteral("金"), QStringLiteral("土"), QStringLiteral("日")};
-    QString weekday = m_table.at(l.row, Weekday).trimmed();
+    QString weekday = m_table.at(l.row, CardField::Weekday).trimmed();
     if (date.isValid()) {
         if (weekday.isEmpty())
             l.weekdayOfDate = names[date.dayOfWeek() - 1];
@@ -77,7 +78,7 @@ CertifiedGrid::Line CertifiedGrid::line(int screenRow) const {
     else if (l.exists && weekday == names[6])
         l.kind = DayKind::Sunday;
     for (int k = 0; k < kColumns; ++k) {
-        const QString &v = m_table.at(l.row, CertWithin + k);
+        const QString &v = m_table.at(l.row, CardField::CertWithin + k);
         l.certified[static_cast<size_t>(k)] = v;
         l.bare[static_cast<size_t>(k)] = entrytext::isBare(v);
     }
@@ -94,17 +95,17 @@ QString CertifiedGrid::columnName(int column) {
 CertifiedGrid::Totals CertifiedGrid::totals() const {
     const int t = CardTable::kTotalsRow;
     Totals totals;
-    totals.daysWorked = m_table.at(t, DaysWorked);
-    totals.work = m_table.at(t, Work);
-    totals.lateNight = m_table.at(t, LateNight);
+    totals.daysWorked = m_table.at(t, CardField::DaysWorked);
+    totals.work = m_table.at(t, CardField::Work);
+    totals.lateNight = m_table.at(t, CardField::LateNight);
     for (int k = 0; k < kColumns; ++k)
-        totals.certified[static_cast<size_t>(k)] = m_table.at(t, CertWithin + k);
+        totals.certified[static_cast<size_t>(k)] = m_table.at(t, CardField::CertWithin + k);
     for (int r = 0; r < CardTable::kDayRows && totals.bareNote.isEmpty(); ++r)
         for (int k = 0; k < kColumns; ++k) {
-            const QString &v = m_table.at(r, CertWithin + k);
+            const QString &v = m_table.at(r, CardField::CertWithin + k);
             if (!entrytext::isBare(v))
                 continue;
-            const QString day = m_table.at(r, Day).trimmed();
+            const QString day = m_table.at(r, CardField::Day).trimmed();
             totals.bareNote = QStringLiteral("※%1の「%2」欄の「%3」に「：」がありません。"
                                              "直すまで認定の合計は変わりません。")
                                   .arg(day.isEmpty() ? QStringLiteral("%1行目").arg(r + 1)

@@ -77,7 +77,7 @@ public:
 
     // The day row a box edits, and its field.
     int rowOf(int box) const { return m_first + box / kColumns; }
-    static int fieldOf(int box) { return CertWithin + box % kColumns; }
+    static int fieldOf(int box) { return CardField::CertWithin + box % kColumns; }
     bool rowExists(int row) const;
 
     Line line(int screenRow) const;

@@ -49,7 +49,7 @@ CorrectionPanel::Outcome CorrectionPanel::apply(CardTable &table, Dialogs &dialo
         return {Outcome::Stopped, -1};
     for (int i = ClockInBox; i <= ClockOutBox; ++i) {
         const QString &t = m_boxes[static_cast<size_t>(i)];
-        QString &cell = table.at(row, ClockIn + i - ClockInBox);
+        QString &cell = table.at(row, CardField::ClockIn + i - ClockInBox);
         if (t == QLatin1String(entrytext::kDeleteCode))
             cell.clear();
         else if (!t.isEmpty())

@@ -53,10 +53,10 @@ Punch roundDown(Punch p, int unit) {
 
 RoundedPunches roundPunches(const CardTable &table, int row, int unit) {
     RoundedPunches r;
-    const Punch rawIn = readPunch(table.at(row, ClockIn), r.unreadable);
-    const Punch rawOut = readPunch(table.at(row, BreakOut), r.unreadable);
-    const Punch rawReturn = readPunch(table.at(row, BreakReturn), r.unreadable);
-    const Punch rawClockOut = readPunch(table.at(row, ClockOut), r.unreadable);
+    const Punch rawIn = readPunch(table.at(row, CardField::ClockIn), r.unreadable);
+    const Punch rawOut = readPunch(table.at(row, CardField::BreakOut), r.unreadable);
+    const Punch rawReturn = readPunch(table.at(row, CardField::BreakReturn), r.unreadable);
+    const Punch rawClockOut = readPunch(table.at(row, CardField::ClockOut), r.unreadable);
 
     r.clockIn = roundUp(rawIn, unit);
 

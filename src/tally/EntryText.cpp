@@ -23,11 +23,6 @@ QString padLoneMinuteDigit(QString t) {
 
 } // namespace
 
-bool isBoxChar(QChar c) {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.') ||
-           c == QLatin1Char(':') || c == QLatin1Char('-');
-}
-
 QString certified(const QString &typed) {
     return padLoneMinuteDigit(dotToColon(typed));
 }

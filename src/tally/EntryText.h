@@ -6,9 +6,6 @@
 // the certified-hours boxes and the punch boxes of the correction panel.
 namespace entrytext {
 
-// The characters a tally box takes: the digits, ".", ":" and "-".
-bool isBoxChar(QChar c);
-
 // A certified value as stored: the first "." becomes ":" and a lone digit
 // after the ":" gets a leading zero (1.5 is 1:05). A text without ":" stays
 // as typed.

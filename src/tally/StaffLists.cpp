@@ -32,7 +32,8 @@ int StaffLists::chooseMonth(const QString &folderText) {
         if (!r.ok())
             continue;
         const CardTable head = CardTable::fromList(records::parseFirst(r.bytes, kHeadValues));
-        m_entries.append(staffentry::format(head.at(0, Code), head.at(0, Name)));
+        m_entries.append(
+            staffentry::format(head.at(0, CardField::Code), head.at(0, CardField::Name)));
     }
     if (files.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));

@@ -12,8 +12,8 @@ using timetext::durationMinutes;
 using timetext::durationText;
 using timetext::numberValue;
 
-constexpr int kCertifiedFirst = CertWithin;
-constexpr int kCertifiedLast = CertLateEarly;
+constexpr int kCertifiedFirst = CardField::CertWithin;
+constexpr int kCertifiedLast = CardField::CertLateEarly;
 
 // The notice names the month's rounding in the blank of its fixed text.
 QString noticeText(const QString &unit, const QString &method) {
@@ -74,7 +74,7 @@ qint64 roundMonthlyMinutes(qint64 minutes, qint64 unit, const QString &method) {
 
 TallyResult jidousyuukei(CardTable &table, const CalcSettings &settings) {
     TallyResult result;
-    const QString payType = table.at(0, PayType);
+    const QString payType = table.at(0, CardField::PayType);
     const int row = CalcSettings::roundingRowOf(payType);
     result.punchUnit = punchUnitOf(settings, payType);
 
@@ -89,14 +89,14 @@ TallyResult jidousyuukei(CardTable &table, const CalcSettings &settings) {
 
     for (int d = 0; d < CardTable::kDayRows; ++d) {
         const DayMinutes day = dayMinutes(roundPunches(table, d, result.punchUnit));
-        table.at(d, Work) = durationText(day.work);
-        table.at(d, LateNight) = durationText(day.lateNight);
+        table.at(d, CardField::Work) = durationText(day.work);
+        table.at(d, CardField::LateNight) = durationText(day.lateNight);
     }
 
     qint64 workHours = 0, workMinutes = 0, lateHours = 0, lateMinutes = 0;
     for (int d = 0; d < CardTable::kDayRows; ++d) {
-        const QString &work = table.at(d, Work);
-        const QString &late = table.at(d, LateNight);
+        const QString &work = table.at(d, CardField::Work);
+        const QString &late = table.at(d, CardField::LateNight);
         if (worked(work))
             ++result.daysWorked;
         // Minutes are summed apart from the hours so that the monthly rounding
@@ -115,9 +115,9 @@ TallyResult jidousyuukei(CardTable &table, const CalcSettings &settings) {
 
     result.monthlyWork = monthText(workHours, workMinutes);
     result.monthlyLateNight = monthText(lateHours, lateMinutes);
-    table.at(CardTable::kTotalsRow, DaysWorked) = QString::number(result.daysWorked);
-    table.at(CardTable::kTotalsRow, Work) = result.monthlyWork;
-    table.at(CardTable::kTotalsRow, LateNight) = result.monthlyLateNight;
+    table.at(CardTable::kTotalsRow, CardField::DaysWorked) = QString::number(result.daysWorked);
+    table.at(CardTable::kTotalsRow, CardField::Work) = result.monthlyWork;
+    table.at(CardTable::kTotalsRow, CardField::LateNight) = result.monthlyLateNight;
     return result;
 }
 

@@ -41,7 +41,7 @@ std::array<QDate, CardTable::kDayRows> rowDates(const QString &folder, const Car
     const daterules::PayPeriod period = daterules::payPeriod({year, month}, settings);
     for (int r = 0; r < CardTable::kDayRows; ++r) {
         const QDate d = period.days[static_cast<size_t>(r)];
-        if (d.isValid() && leadingNumber(card.at(r, Day)) == d.day())
+        if (d.isValid() && leadingNumber(card.at(r, CardField::Day)) == d.day())
             dates[static_cast<size_t>(r)] = d;
     }
     return dates;

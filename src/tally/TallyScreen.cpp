@@ -9,14 +9,16 @@
 namespace {
 
 // The fields the administrator changes: the punches and the certified hours.
-constexpr int kEditedFields[] = {ClockIn,    BreakOut,    BreakReturn,   ClockOut,     CertWithin,
-                                 CertBeyond, CertHoliday, CertLateNight, CertLateEarly};
+constexpr int kEditedFields[] = {
+    CardField::ClockIn,     CardField::BreakOut,      CardField::BreakReturn,
+    CardField::ClockOut,    CardField::CertWithin,    CardField::CertBeyond,
+    CardField::CertHoliday, CardField::CertLateNight, CardField::CertLateEarly};
 
 } // namespace
 
 TallyScreen::TallyScreen(Services &s) : m_s(s), m_lists(s) {}
 
-bool TallyScreen::load() {
+bool TallyScreen::open() {
     m_tools = {false, false, false, false, true, true};
     forgetCard();
     const records::Read settings =
@@ -390,11 +392,13 @@ bool TallyScreen::toolSuspend() {
     return true;
 }
 
-bool TallyScreen::closing() {
-    if (!settlePending(QStringLiteral("閉じます")))
-        return false;
+bool TallyScreen::settleBeforeClose() {
+    return settlePending(QStringLiteral("閉じます"));
+}
+
+bool TallyScreen::close() {
     clearFlags();
-    return true;
+    return !m_s.programEnd.ended();
 }
 
 void TallyScreen::clearFlags() {

@@ -2,7 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
-#include "data/Services.h"
+#include "screen/Services.h"
 #include "tally/CertifiedGrid.h"
 #include "tally/CorrectionPanel.h"
 #include "tally/StaffLists.h"
@@ -34,7 +34,7 @@ public:
 
     // The load step: settings, month list, a suspended tally's list. False
     // when a fatal file error ended the program.
-    bool load();
+    bool open();
 
     // Combo1 chosen.
     void chooseMonth(const QString &folderText);
@@ -62,10 +62,13 @@ public:
     void toolPrint();
     // Suspend: true when the program ends (the screen goes without clearing).
     bool toolSuspend();
-    // Close by button 5 or by the window: true when the screen may close; the
-    // suspend flags are then cleared.
-    bool toolClose() { return toolEnabled(CloseTool) && closing(); }
-    bool closing();
+    // Before the screen closes by button 5 or by the window: hours or
+    // corrections not yet stored are confirmed or dropped as the user says.
+    // False when the user goes back to the screen (or the program ended).
+    bool settleBeforeClose();
+    // The screen closes: the suspend flags are cleared. False when the
+    // program ended meanwhile.
+    bool close();
     void toolGuide() { m_guideOpen = true; }
 
     // The keyboard's confirm: stores the card and opens the next employee not

@@ -60,7 +60,7 @@ TEST(CardFile, WriteAndReadWhole) {
     for (int r = 0; r < CardTable::kRows; ++r)
         for (int f = 0; f < CardTable::kFields; ++f)
             card.at(r, f) = QString::number(r * 100 + f);
-    card.at(0, Name) = "山田　太郎";
+    card.at(0, CardField::Name) = "山田　太郎";
     ASSERT_EQ(cardfile::write(t.fs, "2007年3月", " 12 ", card), FileError::None);
     const QByteArray bytes = t.bytes("2007年3月/12.Card");
     EXPECT_EQ(bytes.count("\r\n"), 512);
@@ -105,7 +105,7 @@ TEST(CardFile, ShortCardsAreDamaged) {
         EXPECT_EQ(r.error, c.error);
         EXPECT_EQ(r.found, c.found);
         EXPECT_EQ(r.table.toList().size(), CardTable::kValues);
-        EXPECT_EQ(r.table.at(0, Day), c.row0day);
+        EXPECT_EQ(r.table.at(0, CardField::Day), c.row0day);
         EXPECT_EQ(r.table.code(), c.row0code);
         EXPECT_EQ(r.table.at(31, 15), c.row31last);
     }
@@ -132,10 +132,10 @@ TEST(CardFile, DayRowOfACalendarDay) {
     CardTable card;
     const char *days[] = {"21", "22", "23", "24", "25", "26", "27", "28", "", "", ""};
     for (int r = 0; r < 11; ++r)
-        card.at(r, Day) = days[r];
+        card.at(r, CardField::Day) = days[r];
     for (int r = 11; r < 31; ++r)
-        card.at(r, Day) = QString::number(r - 10);
-    card.at(31, Day) = "29"; // the totals row is never a day
+        card.at(r, CardField::Day) = QString::number(r - 10);
+    card.at(31, CardField::Day) = "29"; // the totals row is never a day
     EXPECT_EQ(card.dayRowOf(21), 0);
     EXPECT_EQ(card.dayRowOf(28), 7);
     EXPECT_EQ(card.dayRowOf(1), 11);
@@ -147,12 +147,12 @@ TEST(CardFile, DayRowOfACalendarDay) {
 TEST(CardFile, EraAndWesternFoldersAreDifferentMonths) {
     TestServices t;
     CardTable a, b;
-    a.at(0, Day) = "era";
-    b.at(0, Day) = "western";
+    a.at(0, CardField::Day) = "era";
+    b.at(0, CardField::Day) = "western";
     t.put("19年3月/.keep", "");
     t.put("2007年3月/.keep", "");
     ASSERT_EQ(cardfile::write(t.fs, "19年3月", "1", a), FileError::None);
     ASSERT_EQ(cardfile::write(t.fs, "2007年3月", "1", b), FileError::None);
-    EXPECT_EQ(cardfile::read(t.fs, "19年3月", "1").table.at(0, Day), "era");
-    EXPECT_EQ(cardfile::read(t.fs, "2007年3月", "1").table.at(0, Day), "western");
+    EXPECT_EQ(cardfile::read(t.fs, "19年3月", "1").table.at(0, CardField::Day), "era");
+    EXPECT_EQ(cardfile::read(t.fs, "2007年3月", "1").table.at(0, CardField::Day), "western");
 }

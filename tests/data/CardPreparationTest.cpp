@@ -122,13 +122,13 @@ TEST_F(PrepFixture, PreparesOnceThenAddsOnlyNewcomers) {
     EXPECT_EQ(t.dialogs.texts(), QStringList{"3" + kPrepared});
     EXPECT_EQ(cards("2007年3月"), (QStringList{"1.Card", "2.Card", "3.Card"}));
     const cardfile::Read card = cardfile::read(t.fs, "2007年3月", "2");
-    EXPECT_EQ(card.table.at(7, Day), "28");
+    EXPECT_EQ(card.table.at(7, CardField::Day), "28");
     for (int r : {8, 9, 10}) {
-        EXPECT_EQ(card.table.at(r, Day), "") << r;
-        EXPECT_EQ(card.table.at(r, Name), "鈴木　花子") << r;
+        EXPECT_EQ(card.table.at(r, CardField::Day), "") << r;
+        EXPECT_EQ(card.table.at(r, CardField::Name), "鈴木　花子") << r;
     }
-    EXPECT_EQ(card.table.at(11, Day), "1");
-    EXPECT_EQ(card.table.at(30, PayType), "日給");
+    EXPECT_EQ(card.table.at(11, CardField::Day), "1");
+    EXPECT_EQ(card.table.at(30, CardField::PayType), "日給");
     EXPECT_EQ(prep.months(), QStringList{"2007年3月"});
     EXPECT_EQ(prep.latest(), "2007年3月");
 
@@ -229,9 +229,9 @@ TEST_F(PrepFixture, YearBoxByYearStyle) {
     EXPECT_EQ(p.prepare(), 1);
     // Era year 20 is 2008, a leap year: only rows 9 and 10 are blank.
     const cardfile::Read card = cardfile::read(t2.fs, "20年3月", "1");
-    EXPECT_EQ(card.table.at(8, Day), "29");
-    EXPECT_EQ(card.table.at(9, Day), "");
-    EXPECT_EQ(card.table.at(10, Day), "");
+    EXPECT_EQ(card.table.at(8, CardField::Day), "29");
+    EXPECT_EQ(card.table.at(9, CardField::Day), "");
+    EXPECT_EQ(card.table.at(10, CardField::Day), "");
 }
 
 TEST_F(PrepFixture, MonthIsTakenAsTyped) {

@@ -12,9 +12,9 @@ namespace {
 QByteArray card(const QString &code, const QString &mark) {
     CardTable t;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, Day) = QString::number(r + 1);
-        t.at(r, Code) = code;
-        t.at(r, Name) = mark;
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = code;
+        t.at(r, CardField::Name) = mark;
     }
     return records::format(t.toList());
 }

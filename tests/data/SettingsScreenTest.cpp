@@ -1,6 +1,6 @@
 #include "data/SettingsScreen.h"
-#include "data/NumberKeys.h"
 #include "data/RecordFile.h"
+#include "screen/EntryKeys.h"
 #include "support/TestServices.h"
 
 #include <QFile>
@@ -328,17 +328,17 @@ TEST(SettingsKeys, EnterMovesOn) {
 }
 
 TEST(SettingsKeys, NumberBoxesTakeDigitsOnly) {
-    EXPECT_TRUE(acceptsNumberKey(Qt::Key_5, "5"));
-    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Backspace, "\b"));
-    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Escape, "\x1b"));
-    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Return, "\r"));
-    EXPECT_FALSE(acceptsNumberKey(Qt::Key_A, "a"));
-    EXPECT_FALSE(acceptsNumberKey(Qt::Key_Minus, "-"));
-    EXPECT_FALSE(acceptsNumberKey(Qt::Key_unknown, "５")); // full-width digit
-    EXPECT_FALSE(acceptsNumberKey(Qt::Key_V, "\x16"));     // Ctrl+V
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_5, "5"));
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_Backspace, "\b"));
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_Escape, "\x1b"));
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_Return, "\r"));
+    EXPECT_FALSE(keyAccepted(KeyFilter::Digits, Qt::Key_A, "a"));
+    EXPECT_FALSE(keyAccepted(KeyFilter::Digits, Qt::Key_Minus, "-"));
+    EXPECT_FALSE(keyAccepted(KeyFilter::Digits, Qt::Key_unknown, "５")); // full-width digit
+    EXPECT_FALSE(keyAccepted(KeyFilter::Digits, Qt::Key_V, "\x16"));     // Ctrl+V
     // The window system gives Tab and Delete a text: they still move the
     // focus on and delete.
-    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Tab, "\t"));
-    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Backtab, "\t"));
-    EXPECT_TRUE(acceptsNumberKey(Qt::Key_Delete, "\x7f"));
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_Tab, "\t"));
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_Backtab, "\t"));
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_Delete, "\x7f"));
 }

@@ -64,23 +64,3 @@ TEST(CardPreparationGui, PrepareAMonthFromTheKeyboard) {
     w->findChild<QToolBar *>("Toolbar1")->actions().at(0)->trigger();
     EXPECT_EQ(host.punchClockShown, 1);
 }
-
-TEST(CardPreparationGui, OpeningTheMenuBarRunsNoYearCheck) {
-    TestServices t;
-    RecordingHost host;
-    ScreenContext ctx{t.services, host};
-    frmjyunbi w(ctx);
-    w.show();
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    auto *year = w.findChild<QLineEdit *>("texcard_0");
-    year->setFocus();
-    ASSERT_TRUE(focusOn(year));
-    // The menu bar takes the focus while a menu is open, then gives it back.
-    auto *list = w.findChild<QListWidget *>("List1");
-    list->setFocus(Qt::MenuBarFocusReason);
-    ASSERT_TRUE(focusOn(list));
-    year->setFocus(Qt::MenuBarFocusReason);
-    ASSERT_TRUE(focusOn(year));
-    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
-}

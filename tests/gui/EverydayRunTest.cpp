@@ -58,6 +58,6 @@ TEST(EverydayRun, PrepareFromTheMenuThenPunchClockIn) {
     const CardTable c = PunchData::readCard(p.t, "2009年5月", "1");
     const int row = c.dayRowOf(12);
     ASSERT_GE(row, 0);
-    EXPECT_EQ(c.at(row, ClockIn), "8:59");
-    EXPECT_EQ(c.at(row, Weekday), "火");
+    EXPECT_EQ(c.at(row, CardField::ClockIn), "8:59");
+    EXPECT_EQ(c.at(row, CardField::Weekday), "火");
 }

@@ -73,8 +73,8 @@ TEST_F(RecorderGui, ClockInWithMouseAndKeyboardWritesTheCard) {
     QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
     EXPECT_FALSE(child<QWidget>("Picture2")->isVisible());
     const CardTable c = PunchData::readCard(t, kFolder, "1");
-    EXPECT_EQ(c.at(11, ClockIn), "8:59");
-    EXPECT_EQ(c.at(11, Weekday), "火");
+    EXPECT_EQ(c.at(11, CardField::ClockIn), "8:59");
+    EXPECT_EQ(c.at(11, CardField::Weekday), "火");
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
     (void)w;
 }
@@ -102,8 +102,8 @@ TEST_F(RecorderGui, KeyboardSetsACardAndChangesTheDay) {
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
     QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
     const CardTable c = PunchData::readCard(t, kFolder, "2");
-    EXPECT_EQ(c.at(10, ClockOut), "8:59");
-    EXPECT_EQ(c.at(10, Weekday), "月");
+    EXPECT_EQ(c.at(10, CardField::ClockOut), "8:59");
+    EXPECT_EQ(c.at(10, CardField::Weekday), "月");
 }
 
 TEST_F(RecorderGui, DayCannotChangeWithoutACard) {
@@ -177,7 +177,7 @@ TEST_F(RecorderGui, AdditionalPunchAsksThePinAndWrites) {
     QTest::mouseClick(child<QRadioButton>("optuika_3"), Qt::LeftButton);
     EXPECT_EQ(text("lbldata_12"), "18:05");
     QTest::mouseClick(child<QPushButton>("Command7"), Qt::LeftButton);
-    EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(9, ClockOut), "18:05");
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(9, CardField::ClockOut), "18:05");
     EXPECT_FALSE(child<QRadioButton>("optuika_3")->isEnabled());
     EXPECT_EQ(t.dialogs.texts(), QStringList());
     QTest::mouseClick(child<QPushButton>("Command8"), Qt::LeftButton);
@@ -232,7 +232,7 @@ TEST_F(RecorderGui, ClickRightAfterTypingTheDayLoadsTheDayFirst) {
     QTest::mouseClick(child<QRadioButton>("optuika_0"), Qt::LeftButton);
     EXPECT_EQ(text("lbldata_9"), "7:30");
     QTest::mouseClick(child<QPushButton>("Command7"), Qt::LeftButton);
-    EXPECT_EQ(PunchData::readCard(t, kFolder, "2").at(2, ClockIn), "7:30");
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "2").at(2, CardField::ClockIn), "7:30");
     EXPECT_EQ(t.dialogs.texts(), QStringList());
 }
 

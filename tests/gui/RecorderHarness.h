@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/WorkingScreen.h"
 #include "punchclock/ui/frmrecoder.h"
+#include "screen/ui/WorkingScreen.h"
 #include "support/RecordingHost.h"
 #include "support/TestServices.h"
 

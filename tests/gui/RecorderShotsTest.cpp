@@ -21,11 +21,11 @@ TEST(RecorderShots, EverydayStates) {
                              {"7", "伊藤さくら"}});
     CardTable c = PunchData::readCard(h.t, "2009年5月", "1");
     for (int r = 0; r < 11; ++r) {
-        c.at(r, Weekday) = punchday::weekdayKanji(QDate(2009, 5, r + 1).dayOfWeek());
-        c.at(r, ClockIn) = QStringLiteral("8:%1").arg(50 + r % 9);
-        c.at(r, ClockOut) = QStringLiteral("17:%1").arg(10 + r * 2);
+        c.at(r, CardField::Weekday) = punchday::weekdayKanji(QDate(2009, 5, r + 1).dayOfWeek());
+        c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(50 + r % 9);
+        c.at(r, CardField::ClockOut) = QStringLiteral("17:%1").arg(10 + r * 2);
     }
-    c.at(11, ClockIn) = "8:47";
+    c.at(11, CardField::ClockIn) = "8:47";
     h.t.put("2009年5月/1.Card", records::format(c.toList()));
     h.t.put("2009年4月/x.Card", "");
     h.t.put("2009年3月/x.Card", "");

@@ -97,7 +97,7 @@ TEST_F(RosterGui, UnsafeCodeIsRefusedAndFocusReturns) {
     EXPECT_TRUE(t.dialogs.texts()[0].contains(QStringLiteral("ファイル名に使えない")));
     ASSERT_TRUE(focusIs(box(4)));
     EXPECT_EQ(box(4)->text(), QString());
-    EXPECT_EQ(w->screen().roster()[2].code, QString());
+    EXPECT_EQ(w->logic().roster()[2].code, QString());
     QTest::keyClick(box(4), Qt::Key_Escape);
     EXPECT_EQ(box(4)->text(), QString());
 }
@@ -105,13 +105,13 @@ TEST_F(RosterGui, UnsafeCodeIsRefusedAndFocusReturns) {
 TEST_F(RosterGui, MarkScrollAndImport) {
     auto *mark = child<QLabel>(QStringLiteral("imgsitei_1"));
     QTest::mouseClick(mark, Qt::LeftButton);
-    EXPECT_TRUE(w->screen().greyed(1));
+    EXPECT_TRUE(w->logic().greyed(1));
     EXPECT_EQ(box(2)->palette().color(QPalette::Text), QColor(192, 192, 192));
 
     auto *scroll = child<QScrollBar>(QStringLiteral("VScroll1"));
     EXPECT_EQ(scroll->maximum(), 984);
     scroll->setValue(984);
-    EXPECT_EQ(w->screen().top(), 984);
+    EXPECT_EQ(w->logic().top(), 984);
 
     // Payroll files to import, then the panel as a user drives it.
     const QString src = QStringLiteral("給与/マルカ");
@@ -132,7 +132,7 @@ TEST_F(RosterGui, MarkScrollAndImport) {
     EXPECT_EQ(panel->chosenFolder(), t.path(src));
     QTest::mouseClick(child<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_EQ(w->screen().top(), 0);
+    EXPECT_EQ(w->logic().top(), 0);
     EXPECT_EQ(box(0)->text(), QStringLiteral("31"));
     EXPECT_EQ(child<QLabel>(QStringLiteral("lblkubun_0"))->text(), QStringLiteral("月給"));
     EXPECT_TRUE(t.bytes("Meibo.Dat").startsWith("\"31\"\r\n"));

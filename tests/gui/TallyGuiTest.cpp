@@ -29,8 +29,8 @@ void prepare(ProgramFixture &p) {
     for (int r = 0; r < 16; ++r) {
         if (QDate(2007, 3, r + 1).dayOfWeek() >= 6)
             continue;
-        c.at(r, ClockIn) = QStringLiteral("8:%1").arg(50 + r % 9);
-        c.at(r, ClockOut) = QStringLiteral("17:%1").arg(10 + r * 2);
+        c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(50 + r % 9);
+        c.at(r, CardField::ClockOut) = QStringLiteral("17:%1").arg(10 + r * 2);
     }
     PunchData::writeCard(p.t, kMonth, c);
 }
@@ -83,11 +83,11 @@ TEST(TallyGui, FromTheMenuBehindThePinTypeAndConfirmWithEnterAtTheLastDay) {
     EXPECT_TRUE(staff->isEnabled());
     EXPECT_EQ(w->findChild<QScrollBar *>("VScroll1")->value(), 16);
     EXPECT_EQ(first->text(), ""); // shows day row 16 now
-    EXPECT_EQ(PunchData::readCard(p.t, kMonth, "1").at(0, CertWithin), "2:05");
-    EXPECT_EQ(PunchData::readCard(p.t, kMonth, "1").at(31, CertWithin), "2:05");
+    EXPECT_EQ(PunchData::readCard(p.t, kMonth, "1").at(0, CardField::CertWithin), "2:05");
+    EXPECT_EQ(PunchData::readCard(p.t, kMonth, "1").at(31, CardField::CertWithin), "2:05");
     EXPECT_TRUE(p.t.dialogs.texts().isEmpty());
 
-    w->findChild<QToolBar *>("Toolbar1")->actions().at(6)->trigger(); // "閉じる"
+    w->findChild<QAction *>("Toolbar1_5")->trigger(); // "閉じる"
     QTest::qWait(20);
     EXPECT_EQ(p.t.session.screenWord, "recorder");
     EXPECT_EQ(records::parse(p.t.bytes("Cyuudanumu.Dat")), QStringList({"", "", "", ""}));

@@ -38,16 +38,16 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
         const QDate d(2007, 3, r + 1);
         if (d.dayOfWeek() >= 6 || r == 20 || r > 25)
             continue;
-        c.at(r, Weekday) = kanji[d.dayOfWeek() - 1];
-        c.at(r, ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
-        c.at(r, BreakOut) = "12:01";
-        c.at(r, BreakReturn) = QStringLiteral("12:%1").arg(55 + r % 5);
-        c.at(r, ClockOut) =
+        c.at(r, CardField::Weekday) = kanji[d.dayOfWeek() - 1];
+        c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
+        c.at(r, CardField::BreakOut) = "12:01";
+        c.at(r, CardField::BreakReturn) = QStringLiteral("12:%1").arg(55 + r % 5);
+        c.at(r, CardField::ClockOut) =
             QStringLiteral("%1:%2").arg(17 + r % 3).arg(5 + (r * 11) % 50, 2, 10, QChar('0'));
     }
-    c.at(9, ClockIn) = "21:58"; // a night shift into Saturday morning
-    c.at(9, BreakOut) = c.at(9, BreakReturn) = "";
-    c.at(9, ClockOut) = "6:02";
+    c.at(9, CardField::ClockIn) = "21:58"; // a night shift into Saturday morning
+    c.at(9, CardField::BreakOut) = c.at(9, CardField::BreakReturn) = "";
+    c.at(9, CardField::ClockOut) = "6:02";
     PunchData::writeCard(p.t, month, c);
     p.start();
 

@@ -14,7 +14,7 @@ struct AddingPunches : ::testing::Test {
     void SetUp() override {
         PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
         t.clock.set(2009, 5, 12, 9, 0);
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
         screen.activated();
     }
@@ -74,7 +74,7 @@ TEST_F(AddingPunches, ListsMonthsAndEmployees) {
 
 TEST_F(AddingPunches, AddsAMissingPunch) {
     CardTable c = card();
-    c.at(9, ClockIn) = "8:50";
+    c.at(9, CardField::ClockIn) = "8:50";
     PunchData::writeCard(t, "2009年5月", c);
     loadDay("5", "10");
     ASSERT_TRUE(panel.dayLoaded());
@@ -96,15 +96,15 @@ TEST_F(AddingPunches, AddsAMissingPunch) {
     EXPECT_FALSE(panel.optionEnabled(3));
     EXPECT_FALSE(panel.optionChecked(3));
     const CardTable after = card();
-    EXPECT_EQ(after.at(9, ClockIn), "8:50");
-    EXPECT_EQ(after.at(9, ClockOut), "17:05");
-    EXPECT_EQ(after.at(9, Weekday), "日");
+    EXPECT_EQ(after.at(9, CardField::ClockIn), "8:50");
+    EXPECT_EQ(after.at(9, CardField::ClockOut), "17:05");
+    EXPECT_EQ(after.at(9, CardField::Weekday), "日");
     // A further kind for the same day; no weekday chosen empties the field.
     panel.setWeekday(-1);
     panel.chooseKind(1);
     ASSERT_TRUE(panel.add());
-    EXPECT_EQ(card().at(9, BreakOut), "17:05");
-    EXPECT_EQ(card().at(9, Weekday), "");
+    EXPECT_EQ(card().at(9, CardField::BreakOut), "17:05");
+    EXPECT_EQ(card().at(9, CardField::Weekday), "");
 }
 
 TEST_F(AddingPunches, HourAndMinuteChecks) {
@@ -155,8 +155,8 @@ TEST_F(AddingPunches, RefusedWhileACardIsSetSoItsPunchesStay) {
               QStringList({"タイムカードを戻してから、追加打刻をしてください。"}));
     EXPECT_FALSE(panel.visible());
     ASSERT_TRUE(screen.returnCard());
-    EXPECT_EQ(card("2").at(11, ClockIn), "9:00");
-    EXPECT_EQ(card("1").at(11, ClockIn), "");
+    EXPECT_EQ(card("2").at(11, CardField::ClockIn), "9:00");
+    EXPECT_EQ(card("1").at(11, CardField::ClockIn), "");
     EXPECT_TRUE(screen.openAddPanel());
 }
 
@@ -250,7 +250,7 @@ TEST_F(AddingPunches, RackUnderTheOpenPanelSetsNoCard) {
     screen.rackClicked(0);
     ASSERT_TRUE(screen.panel().cardSet());
     ASSERT_TRUE(screen.returnCard());
-    EXPECT_EQ(card().at(9, ClockIn), "9:00");
+    EXPECT_EQ(card().at(9, CardField::ClockIn), "9:00");
 }
 
 TEST_F(AddingPunches, LastCardRemovedIsNotFollowedByNotPrepared) {

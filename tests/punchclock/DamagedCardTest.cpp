@@ -16,7 +16,7 @@ struct DamagedCards : ::testing::Test {
     void SetUp() override {
         PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
         t.clock.set(2009, 5, 12, 9, 0);
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
     }
 };
@@ -91,7 +91,7 @@ TEST_F(DamagedCards, RemovalDeletesExactlyTheCardOfThatCode) {
     // Codes that differ in case only, and a code that reads as a pattern.
     const QList<PunchData::Person> people = {{"a", "小文字"}, {"A", "大文字"}, {"[a]", "括弧"}};
     PunchData::writeRoster(t, people);
-    ASSERT_TRUE(screen.load());
+    ASSERT_TRUE(screen.open());
     for (const PunchData::Person &p : people)
         PunchData::writeCard(
             t, kFolder, PunchData::makeCard(p, 2009, 5, PunchData::settingsOf("getumatusime")));
@@ -121,5 +121,5 @@ TEST_F(DamagedCards, UnconfirmedReturnIsSavedWithAWarning) {
     EXPECT_EQ(t.dialogs.texts(), QStringList{filefailure::unconfirmedText()});
     EXPECT_EQ(t.programEnd.calls, 0);
     EXPECT_FALSE(screen.panel().cardSet());
-    EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(11, ClockIn), "9:00");
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(11, CardField::ClockIn), "9:00");
 }

@@ -11,13 +11,13 @@ struct MonthViewing : ::testing::Test {
         // February 2009 has 28 days: rows 28-30 are blank.
         PunchData::prepareMonth(t, 2009, 2, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
         CardTable c = PunchData::readCard(t, "2009年2月", "1");
-        c.at(0, Weekday) = "日";
-        c.at(0, ClockIn) = "8:55";
-        c.at(16, ClockOut) = "17:30";
-        c.at(31, Work) = "161:15"; // the totals row is never shown
+        c.at(0, CardField::Weekday) = "日";
+        c.at(0, CardField::ClockIn) = "8:55";
+        c.at(16, CardField::ClockOut) = "17:30";
+        c.at(31, CardField::Work) = "161:15"; // the totals row is never shown
         PunchData::writeCard(t, "2009年2月", c);
         t.clock.set(2009, 2, 10, 9, 0);
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
         screen.activated();
     }

@@ -45,10 +45,10 @@ struct PunchData {
         const auto period = daterules::payPeriod({year, month}, s);
         for (int r = 0; r < CardTable::kDayRows; ++r) {
             const QDate d = period.days[static_cast<size_t>(r)];
-            c.at(r, Day) = d.isValid() ? QString::number(d.day()) : QString();
-            c.at(r, Code) = p.code;
-            c.at(r, Name) = p.name;
-            c.at(r, PayType) = p.payType;
+            c.at(r, CardField::Day) = d.isValid() ? QString::number(d.day()) : QString();
+            c.at(r, CardField::Code) = p.code;
+            c.at(r, CardField::Name) = p.name;
+            c.at(r, CardField::PayType) = p.payType;
         }
         return c;
     }

@@ -12,7 +12,7 @@ struct Punching : ::testing::Test {
     void SetUp() override {
         PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
         t.clock.set(2009, 5, 12, 8, 59, 40); // a Tuesday
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
         screen.activated();
         ASSERT_EQ(screen.rack().lines().size(), 2);
@@ -41,12 +41,12 @@ TEST_F(Punching, TimeIsTakenWhenTheKindIsChosen) {
     EXPECT_TRUE(label(0).pressed());
     EXPECT_FALSE(screen.panel().kindPressed(0));
     // Pressing does not write the file.
-    EXPECT_TRUE(card().at(11, ClockIn).isEmpty());
+    EXPECT_TRUE(card().at(11, CardField::ClockIn).isEmpty());
     ASSERT_TRUE(screen.returnCard());
     const CardTable c = card();
-    EXPECT_EQ(c.at(11, Day), "12");
-    EXPECT_EQ(c.at(11, ClockIn), "8:59");
-    EXPECT_EQ(c.at(11, Weekday), "火");
+    EXPECT_EQ(c.at(11, CardField::Day), "12");
+    EXPECT_EQ(c.at(11, CardField::ClockIn), "8:59");
+    EXPECT_EQ(c.at(11, CardField::Weekday), "火");
     EXPECT_FALSE(screen.panel().cardSet());
     EXPECT_EQ(screen.panel().lastSetIndex(), -1);
     EXPECT_EQ(screen.rack().selected(), -1);
@@ -67,12 +67,12 @@ TEST_F(Punching, ChoosingAnotherKindEmptiesThePendingOne) {
     EXPECT_FALSE(screen.panel().kindPressed(3));
     screen.press();
     ASSERT_TRUE(screen.returnCard());
-    EXPECT_TRUE(card().at(11, ClockOut).isEmpty());
+    EXPECT_TRUE(card().at(11, CardField::ClockOut).isEmpty());
 }
 
 TEST_F(Punching, KindsAlreadyOnTheCardCannotBeChanged) {
     CardTable c = card();
-    c.at(11, ClockIn) = "8:30";
+    c.at(11, CardField::ClockIn) = "8:30";
     PunchData::writeCard(t, kFolder, c);
     screen.rackClicked(0);
     EXPECT_EQ(label(0).text, "8:30");
@@ -87,15 +87,15 @@ TEST_F(Punching, KindsAlreadyOnTheCardCannotBeChanged) {
     EXPECT_EQ(label(0).text, "8:30");
     screen.press();
     ASSERT_TRUE(screen.returnCard());
-    EXPECT_EQ(card().at(11, ClockIn), "8:30");
-    EXPECT_EQ(card().at(11, BreakOut), "8:59");
+    EXPECT_EQ(card().at(11, CardField::ClockIn), "8:30");
+    EXPECT_EQ(card().at(11, CardField::BreakOut), "8:59");
 }
 
 TEST_F(Punching, ReturningWithoutPunchStillWritesTheWeekday) {
     screen.rackClicked(1);
     ASSERT_TRUE(screen.returnCard());
-    EXPECT_EQ(card("2").at(11, Weekday), "火");
-    EXPECT_EQ(card("2").at(10, Weekday), "");
+    EXPECT_EQ(card("2").at(11, CardField::Weekday), "火");
+    EXPECT_EQ(card("2").at(10, CardField::Weekday), "");
 }
 
 TEST_F(Punching, RackClicksWhileACardIsSet) {
@@ -152,8 +152,8 @@ TEST_F(Punching, PunchDayBoxes) {
 
 TEST_F(Punching, ChangingTheDayRetargetsTheSetCard) {
     CardTable c = card();
-    c.at(10, Weekday) = "月";
-    c.at(10, ClockIn) = "22:00";
+    c.at(10, CardField::Weekday) = "月";
+    c.at(10, CardField::ClockIn) = "22:00";
     PunchData::writeCard(t, kFolder, c);
     screen.rackClicked(0);
     screen.chooseKind(0);
@@ -175,9 +175,9 @@ TEST_F(Punching, ChangingTheDayRetargetsTheSetCard) {
     screen.press();
     ASSERT_TRUE(screen.returnCard());
     const CardTable after = card();
-    EXPECT_EQ(after.at(10, ClockOut), "8:59");
-    EXPECT_EQ(after.at(8, BreakReturn), "9:20");
-    EXPECT_EQ(after.at(8, Weekday), "土");
+    EXPECT_EQ(after.at(10, CardField::ClockOut), "8:59");
+    EXPECT_EQ(after.at(8, CardField::BreakReturn), "9:20");
+    EXPECT_EQ(after.at(8, CardField::Weekday), "土");
 }
 
 TEST_F(Punching, DayWithoutARowIsRefusedAndNothingReachesRow31) {
@@ -187,7 +187,7 @@ TEST_F(Punching, DayWithoutARowIsRefusedAndNothingReachesRow31) {
         PunchData::makeCard({"1", "山田太郎"}, 2009, 6, PunchData::settingsOf("getumatusime")));
     t.clock.set(2009, 6, 10, 9, 0);
     RecorderScreen june(t.services);
-    ASSERT_TRUE(june.load());
+    ASSERT_TRUE(june.open());
     june.tick();
     june.activated();
     june.rackClicked(0);
@@ -212,7 +212,7 @@ TEST_F(Punching, YesterdayOfAnotherCardMonthIsNotWrittenIntoThisOne) {
     PunchData::prepareMonth(s, 2008, 3, {{"1", "山田"}}, "5");
     s.clock.set(2008, 3, 1, 4, 59);
     RecorderScreen r(s.services);
-    ASSERT_TRUE(r.load());
+    ASSERT_TRUE(r.open());
     r.tick();
     r.activated();
     r.rackClicked(0);
@@ -222,9 +222,9 @@ TEST_F(Punching, YesterdayOfAnotherCardMonthIsNotWrittenIntoThisOne) {
     r.press();
     ASSERT_TRUE(r.returnCard());
     const CardTable c = PunchData::readCard(s, "2008年3月", "1");
-    EXPECT_EQ(c.at(28, Day), "29");
-    EXPECT_TRUE(c.at(28, ClockOut).isEmpty());
-    EXPECT_TRUE(c.at(28, Weekday).isEmpty());
+    EXPECT_EQ(c.at(28, CardField::Day), "29");
+    EXPECT_TRUE(c.at(28, CardField::ClockOut).isEmpty());
+    EXPECT_TRUE(c.at(28, CardField::Weekday).isEmpty());
 }
 
 TEST_F(Punching, WriteFailureOnReturnIsFatalAndKeepsThePunches) {
@@ -256,7 +256,7 @@ TEST_F(Punching, WriteFailureOnReturnIsFatalAndKeepsThePunches) {
         EXPECT_EQ(t.dialogs.boxes()[0].title, "エラー");
         EXPECT_EQ(t.bytes(kFolder + "/1.Card"), before);
         EXPECT_TRUE(screen.panel().cardSet());
-        EXPECT_EQ(screen.panel().card().at(11, ClockIn), "8:59");
+        EXPECT_EQ(screen.panel().card().at(11, CardField::ClockIn), "8:59");
         EXPECT_TRUE(label(0).pressed());
         // The program would end here; for the next case let the return go through.
         ASSERT_TRUE(screen.returnCard());

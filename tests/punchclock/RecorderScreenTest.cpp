@@ -11,7 +11,7 @@ struct Recorder : ::testing::Test {
 
     void start(int y, int mo, int d, int h, int mi) {
         t.clock.set(y, mo, d, h, mi);
-        ASSERT_TRUE(screen.load());
+        ASSERT_TRUE(screen.open());
         screen.tick();
         screen.activated();
     }
@@ -20,7 +20,7 @@ struct Recorder : ::testing::Test {
 } // namespace
 
 TEST_F(Recorder, LoadCreatesMissingFilesAndTakesTheScreenWord) {
-    ASSERT_TRUE(screen.load());
+    ASSERT_TRUE(screen.open());
     EXPECT_EQ(t.session.screenWord, "recorder");
     EXPECT_EQ(records::parse(t.bytes(kRosterFile)).size(), Roster::kValues);
     EXPECT_EQ(records::parse(t.bytes(kSettingsFile)).size(), CalcSettings::kCount);
@@ -48,7 +48,7 @@ TEST_F(Recorder, FatalLoadErrorsEndTheProgram) {
         s.fs.failOn(FaultyFileSystem::Op::Read, 2, c.error); // Kijyun.Dat
         PunchData::prepareMonth(s, 2009, 5, {{"1", "山田"}});
         RecorderScreen r(s.services);
-        EXPECT_FALSE(r.load());
+        EXPECT_FALSE(r.open());
         EXPECT_EQ(s.programEnd.calls, 1);
         ASSERT_EQ(s.dialogs.boxes().size(), 1);
         EXPECT_EQ(s.dialogs.boxes()[0].text, QString::fromUtf8(c.text));
@@ -60,7 +60,7 @@ TEST_F(Recorder, OtherLoadErrorsAreClearedAndTheStepSkipped) {
     PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
     t.fs.failOn(FaultyFileSystem::Op::Read, 1, FileError::PathFileAccess);
     t.clock.set(2009, 5, 10, 9, 0);
-    EXPECT_TRUE(screen.load());
+    EXPECT_TRUE(screen.open());
     EXPECT_EQ(t.programEnd.calls, 0);
     EXPECT_EQ(screen.monthFolder(), "2009年5月");
     // The roster was never taken for missing: the file keeps its employee.
@@ -101,7 +101,7 @@ TEST_F(Recorder, CurrentCardMonth) {
         PunchData::writeSettings(s, c.kind, "", c.style, c.endDay, c.attribution);
         s.clock.set(QDateTime(c.date, QTime(12, 0)));
         RecorderScreen r(s.services);
-        ASSERT_TRUE(r.load());
+        ASSERT_TRUE(r.open());
         EXPECT_EQ(r.yearText(), c.year);
         EXPECT_EQ(r.monthText(), c.month);
     }
@@ -138,7 +138,7 @@ TEST_F(Recorder, MissingMonthIsAnnouncedOnceNotOnEveryActivation) {
     PunchData::writeSettings(t, "getumatusime");
     PunchData::writeRoster(t, {{"1", "山田"}});
     t.clock.set(2009, 5, 12, 9, 0);
-    ASSERT_TRUE(screen.load());
+    ASSERT_TRUE(screen.open());
     // Closing the box activates the screen again, which rebuilds the rack.
     int activations = 0;
     t.dialogs.onBox = [&](const ScriptedDialogs::Box &) {
@@ -198,17 +198,17 @@ TEST_F(Recorder, RackModesAndTheirColours) {
 }
 
 TEST_F(Recorder, ClosingEmptiesTheWordOnlyWhenItIsStillOurs) {
-    ASSERT_TRUE(screen.load());
-    screen.closing();
+    ASSERT_TRUE(screen.open());
+    screen.close();
     EXPECT_TRUE(t.session.screenWord.isEmpty());
-    ASSERT_TRUE(screen.load());
+    ASSERT_TRUE(screen.open());
     t.session.screenWord = "meibo"; // the frame opens another screen, then closes this one
-    screen.closing();
+    screen.close();
     EXPECT_EQ(t.session.screenWord, "meibo");
 }
 
 TEST_F(Recorder, GuideWidth) {
-    ASSERT_TRUE(screen.load());
+    ASSERT_TRUE(screen.open());
     EXPECT_EQ(screen.widthTwips(), 6225);
     screen.setGuideOpen(true);
     EXPECT_EQ(screen.widthTwips(), 10740);

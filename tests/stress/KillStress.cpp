@@ -47,11 +47,12 @@ QStringList rosterValues(const QString &mark) {
 CardTable cardOf(const QString &code, const QString &mark) {
     CardTable t;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, Day) = QString::number(r + 1);
-        t.at(r, ClockIn) = mark.size() > 1 ? QStringLiteral("8:%1").arg(r + 10) : QString();
-        t.at(r, Code) = code;
-        t.at(r, Name) = QStringLiteral("山田　") + mark;
-        t.at(r, PayType) = QStringLiteral("時給");
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::ClockIn) =
+            mark.size() > 1 ? QStringLiteral("8:%1").arg(r + 10) : QString();
+        t.at(r, CardField::Code) = code;
+        t.at(r, CardField::Name) = QStringLiteral("山田　") + mark;
+        t.at(r, CardField::PayType) = QStringLiteral("時給");
     }
     return t;
 }

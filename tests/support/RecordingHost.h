@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ScreenHost.h"
+#include "screen/ScreenHost.h"
 
 #include <QStringList>
 #include <QTest>

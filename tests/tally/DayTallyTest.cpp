@@ -21,7 +21,7 @@ std::pair<QString, QString> tallyDay(const DayCase &c) {
     punch(t, 3, QString::fromUtf8(c.in), QString::fromUtf8(c.out), QString::fromUtf8(c.back),
           QString::fromUtf8(c.leave));
     tally::jidousyuukei(t, rounding("時給", QString::number(c.unit)));
-    return {t.at(3, Work), t.at(3, LateNight)};
+    return {t.at(3, CardField::Work), t.at(3, CardField::LateNight)};
 }
 
 } // namespace

@@ -37,9 +37,9 @@ TEST(MonthTally, MonthlyRoundingOfTwentyDaysOf810) {
         const tally::TallyResult r = tally::jidousyuukei(
             t, rounding("月給", "", QString::fromUtf8(c.unit), QString::fromUtf8(c.method)));
         EXPECT_EQ(r.monthlyWork, QString::fromUtf8(c.total));
-        EXPECT_EQ(t.at(CardTable::kTotalsRow, Work), QString::fromUtf8(c.total));
+        EXPECT_EQ(t.at(CardTable::kTotalsRow, CardField::Work), QString::fromUtf8(c.total));
         EXPECT_EQ(r.daysWorked, 20);
-        EXPECT_EQ(t.at(CardTable::kTotalsRow, DaysWorked), "20");
+        EXPECT_EQ(t.at(CardTable::kTotalsRow, CardField::DaysWorked), "20");
     }
 }
 
@@ -82,25 +82,25 @@ TEST(MonthTally, FullMonthOfNightShifts) {
     EXPECT_EQ(r.monthlyWork, "271:00");
     EXPECT_EQ(r.monthlyLateNight, "217:00");
     for (int d = 0; d < CardTable::kDayRows; ++d) {
-        EXPECT_EQ(t.at(d, Work), "8:45");
-        EXPECT_EQ(t.at(d, LateNight), "7:00");
+        EXPECT_EQ(t.at(d, CardField::Work), "8:45");
+        EXPECT_EQ(t.at(d, CardField::LateNight), "7:00");
     }
 }
 
 TEST(MonthTally, EmptyCard) {
     CardTable t = card();
-    t.at(4, Work) = "9:99"; // left from an earlier tally: recomputed
-    t.at(CardTable::kTotalsRow, Work) = "1:00";
+    t.at(4, CardField::Work) = "9:99"; // left from an earlier tally: recomputed
+    t.at(CardTable::kTotalsRow, CardField::Work) = "1:00";
     const tally::TallyResult r = tally::jidousyuukei(t, rounding("月給", "15", "30", "切上げ"));
     EXPECT_EQ(r.daysWorked, 0);
-    EXPECT_EQ(t.at(CardTable::kTotalsRow, DaysWorked), "0");
+    EXPECT_EQ(t.at(CardTable::kTotalsRow, CardField::DaysWorked), "0");
     EXPECT_EQ(r.monthlyWork, "");
     EXPECT_EQ(r.monthlyLateNight, "");
-    EXPECT_EQ(t.at(CardTable::kTotalsRow, Work), "");
-    EXPECT_EQ(t.at(CardTable::kTotalsRow, LateNight), "");
+    EXPECT_EQ(t.at(CardTable::kTotalsRow, CardField::Work), "");
+    EXPECT_EQ(t.at(CardTable::kTotalsRow, CardField::LateNight), "");
     for (int d = 0; d < CardTable::kDayRows; ++d) {
-        EXPECT_EQ(t.at(d, Work), "");
-        EXPECT_EQ(t.at(d, LateNight), "");
+        EXPECT_EQ(t.at(d, CardField::Work), "");
+        EXPECT_EQ(t.at(d, CardField::LateNight), "");
     }
 }
 
@@ -135,7 +135,7 @@ TEST(MonthTally, SettingsRowFollowsThePayType) {
         CardTable t = month(QString::fromUtf8(c.payType), 1, "8:01", "17:04");
         const tally::TallyResult r = tally::jidousyuukei(t, s);
         EXPECT_EQ(r.punchUnit, c.unit);
-        EXPECT_EQ(t.at(0, Work), QString::fromUtf8(c.work));
+        EXPECT_EQ(t.at(0, CardField::Work), QString::fromUtf8(c.work));
     }
 }
 
@@ -162,7 +162,7 @@ TEST(MonthTally, UnknownPayTypeIgnoresTheCardBefore) {
     CardTable other = month("アルバイト", 1, "8:52", "17:03");
     const tally::TallyResult second = tally::jidousyuukei(other, s);
     EXPECT_EQ(second.punchUnit, 1);
-    EXPECT_EQ(other.at(0, Work), "8:11");
+    EXPECT_EQ(other.at(0, CardField::Work), "8:11");
     EXPECT_EQ(second.monthlyWork, "8:11"); // not rounded up to 8:30
     EXPECT_FALSE(second.noticeShown);
     EXPECT_EQ(second.notice, "");
@@ -180,16 +180,18 @@ TEST(MonthTally, RoundingNotice) {
 
 TEST(MonthTally, OnlyTheTallyCellsChange) {
     CardTable t = month("月給", 3, "22:00", "6:00");
-    t.at(1, Weekday) = "火";
-    t.at(1, CertWithin) = "1:00";
-    t.at(CardTable::kTotalsRow, CertWithin) = "7:77";
-    t.at(CardTable::kTotalsRow, Code) = "x";
+    t.at(1, CardField::Weekday) = "火";
+    t.at(1, CardField::CertWithin) = "1:00";
+    t.at(CardTable::kTotalsRow, CardField::CertWithin) = "7:77";
+    t.at(CardTable::kTotalsRow, CardField::Code) = "x";
     CardTable before = t;
     tally::jidousyuukei(t, CalcSettings());
     for (int r = 0; r < CardTable::kRows; ++r)
         for (int f = 0; f < CardTable::kFields; ++f) {
-            const bool written = (r < CardTable::kDayRows && (f == Work || f == LateNight)) ||
-                                 (r == CardTable::kTotalsRow && f >= DaysWorked && f <= LateNight);
+            const bool written =
+                (r < CardTable::kDayRows && (f == CardField::Work || f == CardField::LateNight)) ||
+                (r == CardTable::kTotalsRow && f >= CardField::DaysWorked &&
+                 f <= CardField::LateNight);
             if (!written) {
                 EXPECT_EQ(t.at(r, f), before.at(r, f)) << r << "/" << f;
             }

@@ -12,20 +12,20 @@ namespace tallytest {
 inline CardTable card(const QString &payType = "月給") {
     CardTable t;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, Day) = QString::number(r + 1);
-        t.at(r, Code) = "12";
-        t.at(r, Name) = "山田太郎";
-        t.at(r, PayType) = payType;
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = "12";
+        t.at(r, CardField::Name) = "山田太郎";
+        t.at(r, CardField::PayType) = payType;
     }
     return t;
 }
 
 inline void punch(CardTable &t, int row, const QString &in, const QString &out, const QString &back,
                   const QString &leave) {
-    t.at(row, ClockIn) = in;
-    t.at(row, BreakOut) = out;
-    t.at(row, BreakReturn) = back;
-    t.at(row, ClockOut) = leave;
+    t.at(row, CardField::ClockIn) = in;
+    t.at(row, CardField::BreakOut) = out;
+    t.at(row, CardField::BreakReturn) = back;
+    t.at(row, CardField::ClockOut) = leave;
 }
 
 // Settings with one rounding row filled for a pay type.

@@ -97,7 +97,7 @@ TEST(TallyProperty, InvariantsOverGeneratedCards) {
         int worked = 0;
         qint64 work = 0, late = 0, minuteSum = 0;
         for (int r = 0; r < CardTable::kDayRows; ++r) {
-            const QString &w = t.at(r, Work), &l = t.at(r, LateNight);
+            const QString &w = t.at(r, CardField::Work), &l = t.at(r, CardField::LateNight);
             ASSERT_TRUE(isDuration(w)) << w.toStdString();
             ASSERT_TRUE(isDuration(l)) << l.toStdString();
             ASSERT_LE(minutesOf(l), minutesOf(w));
@@ -108,17 +108,17 @@ TEST(TallyProperty, InvariantsOverGeneratedCards) {
         }
         const int totals = CardTable::kTotalsRow;
         ASSERT_EQ(result.daysWorked, worked);
-        ASSERT_EQ(t.at(totals, DaysWorked), QString::number(worked));
-        ASSERT_TRUE(isDuration(t.at(totals, Work)));
-        ASSERT_EQ(t.at(totals, LateNight), timetext::durationText(late));
+        ASSERT_EQ(t.at(totals, CardField::DaysWorked), QString::number(worked));
+        ASSERT_TRUE(isDuration(t.at(totals, CardField::Work)));
+        ASSERT_EQ(t.at(totals, CardField::LateNight), timetext::durationText(late));
         ASSERT_LE(late, work);
 
         // The monthly rounding moves the minute sum by less than one unit in
         // the direction of its method, and only for the three pay types.
-        const int row = CalcSettings::roundingRowOf(t.at(0, PayType));
+        const int row = CalcSettings::roundingRowOf(t.at(0, CardField::PayType));
         const qint64 unit = row < 0 ? 0 : timetext::numberValue(s[row + 1]);
         const QString method = row < 0 ? QString() : s[row + 2];
-        const qint64 shift = minutesOf(t.at(totals, Work)) - work;
+        const qint64 shift = minutesOf(t.at(totals, CardField::Work)) - work;
         if (unit <= 0 || minuteSum == 0 ||
             !QStringList{"切上げ", "切捨て", "切上げ切捨て"}.contains(method)) {
             ASSERT_EQ(shift, 0);
@@ -132,8 +132,8 @@ TEST(TallyProperty, InvariantsOverGeneratedCards) {
             ASSERT_TRUE(2 * shift <= unit && -2 * shift < unit) << shift;
             ASSERT_EQ((minuteSum + shift) % unit, 0);
         }
-        ASSERT_EQ(result.monthlyWork, t.at(totals, Work));
-        ASSERT_EQ(result.monthlyLateNight, t.at(totals, LateNight));
+        ASSERT_EQ(result.monthlyWork, t.at(totals, CardField::Work));
+        ASSERT_EQ(result.monthlyLateNight, t.at(totals, CardField::LateNight));
     }
 }
 
@@ -175,12 +175,12 @@ TEST(TallyProperty, UnitOneMatchesMinuteByMinuteCount) {
             punch(t, 0, text(h[0], m[0]), "", "", text(h[3], m[3]));
             segment(h[0], m[0], h[3], m[3], work, late);
         }
-        SCOPED_TRACE((t.at(0, ClockIn) + " " + t.at(0, BreakOut) + " " + t.at(0, BreakReturn) +
-                      " " + t.at(0, ClockOut))
+        SCOPED_TRACE((t.at(0, CardField::ClockIn) + " " + t.at(0, CardField::BreakOut) + " " +
+                      t.at(0, CardField::BreakReturn) + " " + t.at(0, CardField::ClockOut))
                          .toStdString());
         tally::jidousyuukei(t, CalcSettings());
-        ASSERT_EQ(t.at(0, Work), timetext::durationText(work));
-        ASSERT_EQ(t.at(0, LateNight), timetext::durationText(late));
+        ASSERT_EQ(t.at(0, CardField::Work), timetext::durationText(work));
+        ASSERT_EQ(t.at(0, CardField::LateNight), timetext::durationText(late));
     }
 }
 
@@ -193,12 +193,14 @@ TEST(TallyProperty, CertifiedTotalsAreColumnSums) {
             for (int k = 0; k < 5; ++k)
                 if (g.chance(30)) {
                     const int minutes = g.pick(600);
-                    t.at(r, CertWithin + k) = QString::number(minutes / 60) + ':' +
-                                              QString::number(minutes % 60).rightJustified(2, '0');
+                    t.at(r, CardField::CertWithin + k) =
+                        QString::number(minutes / 60) + ':' +
+                        QString::number(minutes % 60).rightJustified(2, '0');
                     sums[k] += minutes;
                 }
         ASSERT_FALSE(tally::keisan(t).stopped);
         for (int k = 0; k < 5; ++k)
-            ASSERT_EQ(t.at(CardTable::kTotalsRow, CertWithin + k), timetext::durationText(sums[k]));
+            ASSERT_EQ(t.at(CardTable::kTotalsRow, CardField::CertWithin + k),
+                      timetext::durationText(sums[k]));
     }
 }

@@ -33,10 +33,6 @@ TEST(TallyRules, StorablePunchesAndTargetDays) {
                 {"0", 0},   {"-4", 0}, {"abc", 0}, {"31", 31}};
     for (const auto &d : days)
         EXPECT_EQ(entrytext::targetDay(d.text), d.day) << d.text;
-    for (const QChar c : QStringLiteral("0123456789.:-"))
-        EXPECT_TRUE(entrytext::isBoxChar(c));
-    for (const QChar c : QStringLiteral("a+ ,／："))
-        EXPECT_FALSE(entrytext::isBoxChar(c));
 }
 
 TEST(TallyRules, StaffEntriesAndTheSuspendRecords) {
@@ -70,8 +66,8 @@ TEST(TallyRules, MonthsNewestFirstAndSafeFolders) {
 TEST(TallyRules, DayRowsKnowTheirWeekdayAndTheDaysTheMonthLacks) {
     CardTable card;
     for (int r = 0; r < 28; ++r)
-        card.at(r, Day) = QString::number(r + 1);
-    card.at(5, Weekday) = "火"; // as punched; the date says 火 too
+        card.at(r, CardField::Day) = QString::number(r + 1);
+    card.at(5, CardField::Weekday) = "火"; // as punched; the date says 火 too
     CalcSettings s;
     s[CalcSettings::PeriodKind] = "getumatusime";
     CertifiedGrid grid(card);

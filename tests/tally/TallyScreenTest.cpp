@@ -39,7 +39,7 @@ struct TallyFlow : ::testing::Test {
     }
     TallyScreen &restart() {
         screen = std::make_unique<TallyScreen>(t.services);
-        EXPECT_TRUE(screen->load());
+        EXPECT_TRUE(screen->open());
         return *screen;
     }
     TallyScreen &open(int employee) {
@@ -91,8 +91,8 @@ TEST_F(TallyFlow, ChoosingAMonthAndOpeningAnEmployeeMarksLocksAndReReads) {
     EXPECT_FALSE(screen->lists().monthListEnabled());
     EXPECT_EQ(tools(), (std::array<bool, 6>{true, false, false, false, false, true}));
     EXPECT_EQ(screen->takeFocus().where, TallyScreen::Focus::Box);
-    EXPECT_EQ(screen->card().at(0, Work), "8:11");
-    EXPECT_EQ(screen->card().at(14, Work), "8:00");
+    EXPECT_EQ(screen->card().at(0, CardField::Work), "8:11");
+    EXPECT_EQ(screen->card().at(14, CardField::Work), "8:00");
     EXPECT_EQ(screen->grid().totals().daysWorked, "2");
     EXPECT_EQ(screen->grid().totals().work, "16:11");
 
@@ -108,12 +108,12 @@ TEST_F(TallyFlow, CertifiedHoursAreTidiedTotalledConfirmedAndShownAgain) {
     open(0);
     type(0, "2.5");
     type(5, "1:30");
-    EXPECT_EQ(screen->card().at(0, CertWithin), "2:05");
+    EXPECT_EQ(screen->card().at(0, CardField::CertWithin), "2:05");
     EXPECT_EQ(screen->grid().totals().certified[0], "3:35");
     EXPECT_TRUE(screen->pendingChanges());
 
     type(1, "45"); // kept as typed; the totals wait until it is mended
-    EXPECT_EQ(screen->card().at(0, CertBeyond), "45");
+    EXPECT_EQ(screen->card().at(0, CardField::CertBeyond), "45");
     EXPECT_EQ(screen->grid().totals().certified[0], "3:35");
     type(6, "1:00");
     EXPECT_EQ(screen->grid().totals().certified[1], "");
@@ -127,7 +127,7 @@ TEST_F(TallyFlow, CertifiedHoursAreTidiedTotalledConfirmedAndShownAgain) {
     enter(74, "1:00"); // the bottom row moves on a day
     EXPECT_EQ(screen->grid().firstShownDay(), 1);
     EXPECT_EQ(screen->takeFocus().box, 70);
-    EXPECT_EQ(screen->card().at(14, CertLateEarly), "1:00");
+    EXPECT_EQ(screen->card().at(14, CardField::CertLateEarly), "1:00");
     screen->scroll(16);
     enter(74, "0.3"); // the last day: the card is confirmed
     EXPECT_EQ(screen->takeFocus().where, TallyScreen::Focus::CardArea);
@@ -135,10 +135,10 @@ TEST_F(TallyFlow, CertifiedHoursAreTidiedTotalledConfirmedAndShownAgain) {
     EXPECT_TRUE(screen->lists().staffListEnabled());
 
     const CardTable stored = card("1");
-    EXPECT_EQ(stored.at(0, CertWithin), "2:05");
-    EXPECT_EQ(stored.at(30, CertLateEarly), "0:03");
-    EXPECT_EQ(stored.at(31, CertLateEarly), "1:03");
-    EXPECT_EQ(stored.at(0, Work), "8:11");
+    EXPECT_EQ(stored.at(0, CardField::CertWithin), "2:05");
+    EXPECT_EQ(stored.at(30, CardField::CertLateEarly), "0:03");
+    EXPECT_EQ(stored.at(31, CardField::CertLateEarly), "1:03");
+    EXPECT_EQ(stored.at(0, CardField::Work), "8:11");
     restart();
     open(0);
     EXPECT_EQ(screen->grid().line(1).certified[0], "1:30");
@@ -152,7 +152,7 @@ TEST_F(TallyFlow, BoxesBeforeAnEmployeeIsOpenTakeNothing) {
               QStringList{"データの入力は、対象者を選択してから行なってください。"});
     EXPECT_FALSE(screen->boxEntered(3).has_value());
     EXPECT_FALSE(screen->boxLeft(3, "1:00").has_value());
-    EXPECT_EQ(screen->card().at(0, CertWithin + 3), "");
+    EXPECT_EQ(screen->card().at(0, CardField::CertWithin + 3), "");
 }
 
 TEST_F(TallyFlow, CorrectionsWriteTheDayAndTallyAgain) {
@@ -180,8 +180,8 @@ TEST_F(TallyFlow, CorrectionsWriteTheDayAndTallyAgain) {
         EXPECT_EQ(tools(), (std::array<bool, 6>{true, true, true, true, true, true}));
         const CardTable stored = card("1");
         for (int f = 0; f < 4; ++f)
-            EXPECT_EQ(stored.at(c.row, ClockIn + f), c.punches[f]) << c.row << ',' << f;
-        EXPECT_EQ(stored.at(c.row, Work), c.work);
+            EXPECT_EQ(stored.at(c.row, CardField::ClockIn + f), c.punches[f]) << c.row << ',' << f;
+        EXPECT_EQ(stored.at(c.row, CardField::Work), c.work);
     }
 }
 
@@ -233,7 +233,8 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         EXPECT_EQ(list.mid(3, 3), QStringList({"2", "鈴木花子", "sumi"}));
         EXPECT_EQ(list.mid(6, 3), QStringList({"3", "佐藤次郎", ""}));
 
-        t.session = Session();
+        t.session = Session(); // the next run of the program
+        t.programEnd.calls = 0;
         StartUp start(t.services);
         start.run(platformOsVersion());
         EXPECT_EQ(start.resumeTallyAtStart(), atStart);
@@ -245,7 +246,8 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         EXPECT_FALSE(screen->lists().monthListEnabled());
         EXPECT_EQ(tools(), (std::array<bool, 6>{true, true, true, true, true, true}));
 
-        EXPECT_TRUE(screen->toolClose());
+        EXPECT_TRUE(screen->settleBeforeClose());
+        EXPECT_TRUE(screen->close());
         EXPECT_EQ(file("Cyuudanumu.Dat"), QStringList({"", "", "", ""}));
         EXPECT_EQ(file("Cyuudan.Dat"), list);
         restart();
@@ -287,9 +289,9 @@ TEST_F(TallyFlow, UnconfirmedValuesAreNotDroppedWithoutAWord) {
         type(0, "1");
         type(0, "1.0");
         t.dialogs.answer(c.answer);
-        EXPECT_EQ(screen->closing(), c.closes);
+        EXPECT_EQ(screen->settleBeforeClose(), c.closes);
         EXPECT_EQ(t.dialogs.boxes().last().buttons, BoxButtons::YesNoCancel);
-        EXPECT_EQ(card("1").at(0, CertWithin), c.stored);
+        EXPECT_EQ(card("1").at(0, CardField::CertWithin), c.stored);
         EXPECT_EQ(screen->pendingChanges(), !c.closes);
     }
 }
@@ -311,7 +313,7 @@ TEST_F(TallyFlow, AConfirmThatCannotWriteIsNeverSilent) {
     const QByteArray before = t.bytes(kMonth + "/1.Card");
     EXPECT_FALSE(screen->kakutei());
     EXPECT_TRUE(t.dialogs.texts().last().startsWith("タイムカード（2007年3月/1.Card）を保存"));
-    EXPECT_EQ(screen->card().at(0, CertWithin), "2:00");
+    EXPECT_EQ(screen->card().at(0, CardField::CertWithin), "2:00");
     EXPECT_FALSE(screen->lists().staffListEnabled());
     EXPECT_EQ(t.programEnd.calls, 0);
 
@@ -360,7 +362,7 @@ TEST_F(TallyFlow, ThePrintPanelAndABoxClickLockWhatTheyShould) {
     EXPECT_FALSE(screen->lists().staffListEnabled());
     ASSERT_TRUE(screen->kakutei());
     type(12, "0:30");
-    EXPECT_EQ(screen->card().at(12, CertHoliday), "0:30");
+    EXPECT_EQ(screen->card().at(12, CardField::CertHoliday), "0:30");
     EXPECT_FALSE(screen->lists().staffListEnabled());
     EXPECT_FALSE(screen->toolEnabled(TallyScreen::CloseTool));
 }
@@ -380,7 +382,7 @@ TEST_F(TallyFlow, LoadingAndSuspendingWhenFilesFail) {
         again();
         t.fs.failOn(c.op, t.fs.calls(c.op) + 1, c.error);
         screen = std::make_unique<TallyScreen>(t.services);
-        EXPECT_EQ(screen->load(), c.loads);
+        EXPECT_EQ(screen->open(), c.loads);
         const QStringList texts = t.dialogs.texts();
         EXPECT_EQ(texts.size(), *c.message ? 1 : 0);
         EXPECT_TRUE(texts.isEmpty() || texts.first().startsWith(c.message)) << c.message;

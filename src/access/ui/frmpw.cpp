@@ -1,12 +1,15 @@
 #include "access/ui/frmpw.h"
 
-#include "access/ui/PinEdit.h"
-#include "access/ui/ToolIcons.h"
+#include "access/ui/PinBox.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/GuidePanel.h"
+#include "screen/ui/ScreenToolbar.h"
 
-#include <QCloseEvent>
+#include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -32,44 +35,39 @@ QLabel *label(const QString &text, QWidget *parent, int x, int y) {
 } // namespace
 
 frmpw::frmpw(ScreenContext &ctx, QWidget *parent)
-    : WorkingScreen(ctx, parent), m_screen(ctx.services) {
+    : WorkingScreen(ctx, parent), m_logic(ctx.services) {
     setObjectName(QStringLiteral("frmpw"));
     setWindowTitle(QStringLiteral(" 管理者暗証番号"));
 
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setMovable(false);
-    m_toolbar->setIconSize(QSize(24, 24));
+    m_toolbar =
+        screentoolbar::make(this, {screentoolbar::closeButton(), screentoolbar::guideButton()},
+                            {Qt::ToolButtonIconOnly, QSize(24, 24)});
     m_toolbar->setGeometry(0, 0, WorkingScreen::twipsToPixels(kWideWidth), kToolbarHeight);
-    QAction *close = m_toolbar->addAction(toolicons::closeScreen(), QString());
-    close->setToolTip(QStringLiteral("この画面を閉じます"));
-    QAction *guide = m_toolbar->addAction(toolicons::guide(), QString());
-    guide->setToolTip(QStringLiteral("操作ガイドを開きます"));
-    connect(close, &QAction::triggered, this, &WorkingScreen::closeScreen);
-    connect(guide, &QAction::triggered, this, [this] { showGuide(true); });
+    connect(m_toolbar->actions().at(0), &QAction::triggered, this, &WorkingScreen::closeScreen);
+    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
 
     buildNewSection();
     buildChangeSection();
     buildGuide();
 
-    m_newBox->setEnabled(m_screen.newSectionEnabled());
-    m_changeBox->setEnabled(m_screen.changeSectionEnabled());
-    setFocusProxy(m_screen.newSectionEnabled() ? m_texin[0] : m_texin[1]);
+    m_newBox->setEnabled(m_logic.newSectionEnabled());
+    m_changeBox->setEnabled(m_logic.changeSectionEnabled());
+    setFocusProxy((m_logic.newSectionEnabled() ? m_texin[0] : m_texin[1])->widget());
     showGuide(false);
+    open();
 }
 
 void frmpw::buildNewSection() {
     m_newBox = new QGroupBox(QStringLiteral("新規登録"), this);
     m_newBox->setGeometry(8, kToolbarHeight + 4, 243, 62);
     label(QStringLiteral("暗証番号"), m_newBox, kLabelX, 24);
-    m_texin[0] = new PinEdit(m_newBox);
-    m_texin[0]->setObjectName(QStringLiteral("texin_0"));
-    m_texin[0]->setGeometry(kEditX, 24, kEditWidth, kRowHeight);
+    m_texin[0] = makePinBox(m_newBox, QStringLiteral("texin_0"));
+    m_texin[0]->widget()->setGeometry(kEditX, 24, kEditWidth, kRowHeight);
     m_register = new QPushButton(QStringLiteral("登　録"), m_newBox);
     m_register->setObjectName(QStringLiteral("cmdsousa_2"));
     m_register->setGeometry(kButtonX, 23, 62, kRowHeight + 2);
     connect(m_register, &QPushButton::clicked, this,
-            [this] { m_screen.registerPin(m_texin[0]->text()); });
+            [this] { m_logic.registerPin(m_texin[0]->text()); });
 }
 
 void frmpw::buildChangeSection() {
@@ -78,63 +76,42 @@ void frmpw::buildChangeSection() {
     label(QStringLiteral("現在の番号"), m_changeBox, kLabelX, 24);
     label(QStringLiteral("新しい番号"), m_changeBox, kLabelX, 58);
     for (int i = 1; i <= 2; ++i) {
-        m_texin[i] = new PinEdit(m_changeBox);
-        m_texin[i]->setObjectName(QStringLiteral("texin_%1").arg(i));
-        m_texin[i]->setGeometry(kEditX, i == 1 ? 24 : 58, kEditWidth, kRowHeight);
+        m_texin[i] = makePinBox(m_changeBox, QStringLiteral("texin_%1").arg(i));
+        m_texin[i]->widget()->setGeometry(kEditX, i == 1 ? 24 : 58, kEditWidth, kRowHeight);
     }
     m_change = new QPushButton(QStringLiteral("変　更"), m_changeBox);
     m_change->setObjectName(QStringLiteral("cmdsousa_3"));
     m_change->setGeometry(kButtonX, 57, 62, kRowHeight + 2);
     connect(m_change, &QPushButton::clicked, this,
-            [this] { m_screen.changePin(m_texin[1]->text(), m_texin[2]->text()); });
+            [this] { m_logic.changePin(m_texin[1]->text(), m_texin[2]->text()); });
 }
 
 void frmpw::buildGuide() {
-    m_guide = new QFrame(this);
+    m_guide = guidepanel::make(
+        this,
+        {QStringLiteral("管理者暗証番号を登録すると、次の機能は暗証番号を入力しないと使えません。\n"
+                        "　●タイムカードの追加打刻\n"
+                        "　●勤務実績表の作成\n"
+                        "　●タイムカードの整理（削除）\n\n"
+                        "暗証番号を６桁の数字で入力し、「登録」ボタンを押してください。\n"
+                        "変更は、現在の番号と新しい番号を入力し、「変更」ボタンを押します。\n\n"
+                        "一度登録すると元の状態（暗証番号不要）には戻せません。")},
+        QStringLiteral("閉 じ る"));
     m_guide->setObjectName(QStringLiteral("guidePanel"));
-    m_guide->setFrameShape(QFrame::StyledPanel);
     m_guide->setGeometry(262, kToolbarHeight + 4, 256, 238);
-    m_guide->setAutoFillBackground(true);
-    QPalette pal = m_guide->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 230));
-    m_guide->setPalette(pal);
-
-    auto *text = new QLabel(m_guide);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setGeometry(10, 8, 236, 190);
-    text->setText(
-        QStringLiteral("管理者暗証番号を登録すると、次の機能は暗証番号を入力しないと使えません。\n"
-                       "　●タイムカードの追加打刻\n"
-                       "　●勤務実績表の作成\n"
-                       "　●タイムカードの整理（削除）\n\n"
-                       "暗証番号を６桁の数字で入力し、「登録」ボタンを押してください。\n"
-                       "変更は、現在の番号と新しい番号を入力し、「変更」ボタンを押します。\n\n"
-                       "一度登録すると元の状態（暗証番号不要）には戻せません。"));
-
-    m_guideClose = new QPushButton(QStringLiteral("閉 じ る"), m_guide);
-    m_guideClose->setObjectName(QStringLiteral("Command1"));
-    m_guideClose->setGeometry(256 - 10 - 80, 238 - 8 - 26, 80, 26);
-    connect(m_guideClose, &QPushButton::clicked, this, [this] { showGuide(false); });
+    auto *close = m_guide->findChild<QPushButton *>(QStringLiteral("Command1"));
+    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
 }
 
 bool frmpw::guideOpen() const {
     return !m_guide->isHidden();
 }
 
-void frmpw::showGuide(bool open) {
+void frmpw::showGuide(bool shown) {
     // Hidden, not only clipped: the keyboard must not reach the panel's button.
-    m_guide->setVisible(open);
-    if (open)
+    m_guide->setVisible(shown);
+    if (shown)
         setTwipsSize(kWideWidth, kWideHeight);
     else
         setTwipsSize(kSmallWidth, kSmallHeight);
-}
-
-void frmpw::closeEvent(QCloseEvent *event) {
-    if (!m_closed) {
-        m_closed = true;
-        m_ctx.host.showPunchClock();
-    }
-    WorkingScreen::closeEvent(event);
 }

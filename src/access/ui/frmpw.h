@@ -1,10 +1,9 @@
 #pragma once
 
 #include "access/PinSetupScreen.h"
-#include "app/ui/WorkingScreen.h"
+#include "screen/ui/WorkingScreen.h"
 
-class PinEdit;
-class QAction;
+class EntryBox;
 class QFrame;
 class QGroupBox;
 class QPushButton;
@@ -17,25 +16,21 @@ class frmpw : public WorkingScreen {
 public:
     explicit frmpw(ScreenContext &ctx, QWidget *parent = nullptr);
 
+    PinSetupScreen &logic() { return m_logic; }
     bool guideOpen() const;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildNewSection();
     void buildChangeSection();
     void buildGuide();
-    void showGuide(bool open);
+    void showGuide(bool shown);
 
-    PinSetupScreen m_screen;
+    PinSetupScreen m_logic;
     QToolBar *m_toolbar = nullptr;
     QGroupBox *m_newBox = nullptr;
     QGroupBox *m_changeBox = nullptr;
-    PinEdit *m_texin[3] = {};
+    EntryBox *m_texin[3] = {};
     QPushButton *m_register = nullptr;
     QPushButton *m_change = nullptr;
     QFrame *m_guide = nullptr;
-    QPushButton *m_guideClose = nullptr;
-    bool m_closed = false;
 };

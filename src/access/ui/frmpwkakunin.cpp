@@ -1,9 +1,11 @@
 #include "access/ui/frmpwkakunin.h"
 
-#include "access/ui/PinEdit.h"
+#include "access/ui/PinBox.h"
+#include "screen/ui/EntryBox.h"
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -20,9 +22,8 @@ frmpwkakunin::frmpwkakunin(Services &services, QWidget *parent)
     text->setObjectName(QStringLiteral("Label1"));
     text->setGeometry(16, 12, 188, 40);
 
-    m_text1 = new PinEdit(this);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setGeometry(16, 66, 100, 26);
+    m_text1 = makePinBox(this, QStringLiteral("Text1"));
+    m_text1->widget()->setGeometry(16, 66, 100, 26);
 
     m_command1 = new QPushButton(QStringLiteral("ＯＫ"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
@@ -32,7 +33,7 @@ frmpwkakunin::frmpwkakunin(Services &services, QWidget *parent)
     m_command1->setDefault(false);
     connect(m_command1, &QPushButton::clicked, this, &frmpwkakunin::ok);
 
-    m_text1->setFocus();
+    m_text1->widget()->setFocus();
     centreOnScreen();
 }
 
@@ -51,8 +52,8 @@ void frmpwkakunin::centreOnScreen() {
 void frmpwkakunin::ok() {
     switch (m_prompt.ok(m_text1->text())) {
     case PinPrompt::Result::Stay:
-        m_text1->setFocus();
-        m_text1->selectAll();
+        m_text1->widget()->setFocus();
+        m_text1->lineEdit()->selectAll();
         return;
     case PinPrompt::Result::Match:
         accept();

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class PinEdit;
+class EntryBox;
 class QPushButton;
 
 // The modal PIN prompt in front of the administrator's functions. exec()
@@ -19,7 +19,7 @@ private:
     void ok();
 
     PinPrompt m_prompt;
-    PinEdit *m_text1 = nullptr;
+    EntryBox *m_text1 = nullptr;
     QPushButton *m_command1 = nullptr;
 };
 

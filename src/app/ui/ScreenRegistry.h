@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/WorkingScreen.h"
+#include "screen/ui/WorkingScreen.h"
 
 #include <QHash>
 #include <functional>

@@ -10,15 +10,13 @@
 
 // One line a screen: word, and how its widget is made.
 void registerScreens(ScreenRegistry &registry) {
-    registry.add(QStringLiteral("recorder"),
-                 [](ScreenContext &ctx) { return new frmrecoder(ctx); });
-    registry.add(QStringLiteral("keisankijyun"),
+    registry.add(screenword::recorder, [](ScreenContext &ctx) { return new frmrecoder(ctx); });
+    registry.add(screenword::keisankijyun,
                  [](ScreenContext &ctx) { return new frmkeisankijyun(ctx); });
-    registry.add(QStringLiteral("meibo"), [](ScreenContext &ctx) { return new frmmeibo(ctx); });
-    registry.add(QStringLiteral("cardjyunbi"),
-                 [](ScreenContext &ctx) { return new frmjyunbi(ctx); });
-    registry.add(QStringLiteral("pw"), [](ScreenContext &ctx) { return new frmpw(ctx); });
-    registry.add(QStringLiteral("syuukei"), [](ScreenContext &ctx) { return new frmsyuukei(ctx); });
+    registry.add(screenword::meibo, [](ScreenContext &ctx) { return new frmmeibo(ctx); });
+    registry.add(screenword::cardjyunbi, [](ScreenContext &ctx) { return new frmjyunbi(ctx); });
+    registry.add(screenword::pw, [](ScreenContext &ctx) { return new frmpw(ctx); });
+    registry.add(screenword::syuukei, [](ScreenContext &ctx) { return new frmsyuukei(ctx); });
     registry.setPinPrompt(
         [](QWidget *parent, ScreenContext &ctx) { return runPinPrompt(parent, ctx.services); });
 }

@@ -116,11 +116,11 @@ void frmmain::start(const OsVersion &version) {
     if (m_startUp.smallDisplayNoticeDue(screen()->size()))
         m_s.dialogs.message(StartUp::smallDisplayText(), QStringLiteral("お知らせ"),
                             BoxIcon::Information, BoxButtons::Ok);
-    if (m_startUp.resumeTallyAtStart() && m_registry.has(QStringLiteral("syuukei"))) {
-        m_s.session.screenWord = QStringLiteral("syuukei");
+    if (m_startUp.resumeTallyAtStart() && m_registry.has(screenword::syuukei)) {
+        m_s.session.screenWord = screenword::syuukei;
         hideSplash();
         setWorkingItemsEnabled(false);
-        addScreen(m_registry.create(QStringLiteral("syuukei"), m_ctx));
+        addScreen(m_registry.create(screenword::syuukei, m_ctx));
         return;
     }
     m_timer->start();
@@ -150,14 +150,14 @@ bool frmmain::splashVisible() const {
 }
 
 void frmmain::openRecorder() {
-    if (recorderOpen() || !m_registry.has(QStringLiteral("recorder")))
+    if (recorderOpen() || !m_registry.has(screenword::recorder))
         return;
-    WorkingScreen *screen = m_registry.create(QStringLiteral("recorder"), m_ctx);
+    WorkingScreen *screen = m_registry.create(screenword::recorder, m_ctx);
     if (!screen)
         return;
     m_recorder = addScreen(screen);
     if (m_s.session.screenWord.isEmpty())
-        m_s.session.screenWord = QStringLiteral("recorder");
+        m_s.session.screenWord = screenword::recorder;
 }
 
 void frmmain::setWorkingItemsEnabled(bool enabled) {
@@ -165,7 +165,7 @@ void frmmain::setWorkingItemsEnabled(bool enabled) {
         if (QAction *a = m_items.value(name))
             a->setEnabled(enabled && m_registry.has(menurules::wordOfItem(name)));
     if (QAction *pw = m_items.value(QStringLiteral("mynupw")))
-        pw->setEnabled(m_registry.has(QStringLiteral("pw")));
+        pw->setEnabled(m_registry.has(screenword::pw));
 }
 
 void frmmain::onMenuItem(const QString &name) {
@@ -219,7 +219,7 @@ void frmmain::openScreen(const QString &word) {
 void frmmain::showPunchClock() {
     if (m_closing)
         return;
-    m_s.session.screenWord = QStringLiteral("recorder");
+    m_s.session.screenWord = screenword::recorder;
     setWorkingItemsEnabled(true);
     openRecorder();
     if (recorderOpen()) {

@@ -2,8 +2,8 @@
 
 #include "app/StartUp.h"
 #include "app/ui/ScreenRegistry.h"
-#include "app/ui/WorkingScreen.h"
-#include "data/ScreenHost.h"
+#include "screen/ScreenHost.h"
+#include "screen/ui/WorkingScreen.h"
 
 #include <QHash>
 #include <QMainWindow>

@@ -1,20 +1,17 @@
 #include "data/ui/frmjyunbi.h"
 
-#include "data/NumberKeys.h"
-#include "data/ui/BoxEvents.h"
-#include "data/ui/GuidePanel.h"
-#include "data/ui/NumberBox.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/GuidePanel.h"
+#include "screen/ui/Lists.h"
+#include "screen/ui/ScreenToolbar.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -30,20 +27,21 @@ frmjyunbi::frmjyunbi(ScreenContext &ctx, QWidget *parent)
     : WorkingScreen(ctx, parent), m_logic(ctx.services) {
     setObjectName(QStringLiteral("frmjyunbi"));
     setWindowTitle(QStringLiteral(" タイムカードの準備"));
-    m_events = new BoxEvents(this);
-    m_events->left = [this](QWidget *w) { left(w); };
-    m_events->key = [this](QWidget *w, QKeyEvent *e) { return key(w, e); };
 
     auto *body = new QHBoxLayout;
     body->addWidget(buildEntry());
     m_guide = buildGuide();
     body->addWidget(m_guide, 1);
-    m_toolbar = guidepanel::layOut(this, body, [this] { showGuide(true); });
-
-    m_opened = m_logic.open();
-    if (m_opened)
-        render();
+    m_toolbar = screentoolbar::layOut(this, body, [this] { showGuide(true); });
     showGuide(false);
+    open();
+}
+
+bool frmjyunbi::load() {
+    if (!m_logic.open())
+        return false;
+    render();
+    return true;
 }
 
 QWidget *frmjyunbi::buildEntry() {
@@ -60,15 +58,18 @@ QWidget *frmjyunbi::buildEntry() {
     m_yearStyle = new QLabel(entry);
     row->addWidget(m_yearStyle);
     for (int i = 0; i < 2; ++i) {
-        auto *box = new QLineEdit(entry);
-        box->setObjectName(QStringLiteral("texcard_") + QString::number(i));
-        makeNumberBox(box, maxLength[i]);
-        box->setFixedWidth(i == 0 ? 56 : 40);
+        EntryBox *box = EntryBox::create(entry, QStringLiteral("texcard_") + QString::number(i),
+                                         KeyFilter::Digits, maxLength[i]);
+        box->lineEdit()->setAlignment(Qt::AlignRight);
+        box->lineEdit()->setFixedWidth(i == 0 ? 56 : 40);
         m_texcard[static_cast<size_t>(i)] = box;
-        m_events->watch(box);
-        row->addWidget(box);
+        row->addWidget(box->widget());
         row->addWidget(new QLabel(unit[i], entry));
     }
+    connect(m_texcard[0], &EntryBox::left, this,
+            [this] { m_logic.leaveYear(m_texcard[0]->text()); });
+    connect(m_texcard[1], &EntryBox::left, this,
+            [this] { m_logic.leaveMonth(m_texcard[1]->text()); });
     row->addStretch();
     m_command2 = new QPushButton(QStringLiteral("準備する"), entry);
     m_command2->setObjectName(QStringLiteral("Command2"));
@@ -78,6 +79,8 @@ QWidget *frmjyunbi::buildEntry() {
         render();
     });
     row->addWidget(m_command2);
+    m_texcard[0]->setNext(m_texcard[1]->widget());
+    m_texcard[1]->setNext(m_command2);
     v->addWidget(entry);
 
     v->addWidget(new QLabel(QStringLiteral("◆今までに準備されたタイムカードの一覧"), page));
@@ -124,40 +127,6 @@ void frmjyunbi::showGuide(bool shown) {
 void frmjyunbi::render() {
     m_yearStyle->setText(m_logic.settings().wareki() ? QStringLiteral("和暦")
                                                      : QStringLiteral("西暦"));
-    m_list->clear();
-    m_list->addItems(m_logic.months());
+    lists::show(m_list, m_logic.months());
     m_latest->setText(m_logic.latest());
-}
-
-void frmjyunbi::left(QWidget *box) {
-    if (m_closed)
-        return;
-    if (box == m_texcard[0])
-        m_logic.leaveYear(m_texcard[0]->text());
-    else if (box == m_texcard[1])
-        m_logic.leaveMonth(m_texcard[1]->text());
-}
-
-bool frmjyunbi::key(QWidget *box, QKeyEvent *event) {
-    const int k = event->key();
-    auto *line = qobject_cast<QLineEdit *>(box);
-    if (k == Qt::Key_Escape) {
-        line->clear();
-        return true;
-    }
-    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-        QWidget *next = box == m_texcard[0] ? static_cast<QWidget *>(m_texcard[1]) : m_command2;
-        QTimer::singleShot(0, next, [next] { next->setFocus(Qt::TabFocusReason); });
-        return true;
-    }
-    return !acceptsNumberKey(k, event->text()) && !event->text().isEmpty();
-}
-
-void frmjyunbi::closeEvent(QCloseEvent *event) {
-    event->accept();
-    if (m_closed)
-        return;
-    m_closed = true;
-    if (m_opened) // otherwise the program is ending
-        m_ctx.host.showPunchClock();
 }

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "app/ui/WorkingScreen.h"
 #include "data/CardPreparation.h"
+#include "screen/ui/WorkingScreen.h"
 
 #include <array>
 
-class BoxEvents;
+class EntryBox;
 class QFrame;
-class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QToolBar;
@@ -24,7 +22,7 @@ public:
     const CardPreparation &logic() const { return m_logic; }
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    bool load() override;
 
 private:
     QWidget *buildEntry();
@@ -32,18 +30,12 @@ private:
     void showGuide(bool shown);
     void render();
 
-    void left(QWidget *box);
-    bool key(QWidget *box, QKeyEvent *event);
-
     CardPreparation m_logic;
-    BoxEvents *m_events = nullptr;
     QToolBar *m_toolbar = nullptr;
     QFrame *m_guide = nullptr;
-    std::array<QLineEdit *, 2> m_texcard{};
+    std::array<EntryBox *, 2> m_texcard{};
     QPushButton *m_command2 = nullptr;
     QListWidget *m_list = nullptr;
     QLabel *m_latest = nullptr;
     QLabel *m_yearStyle = nullptr;
-    bool m_opened = false;
-    bool m_closed = false;
 };

@@ -1,17 +1,14 @@
 #include "data/ui/frmkeisankijyun.h"
 
-#include "data/NumberKeys.h"
-#include "data/ui/BoxEvents.h"
-#include "data/ui/GuidePanel.h"
-#include "data/ui/NumberBox.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/GuidePanel.h"
+#include "screen/ui/ScreenToolbar.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,11 +23,11 @@ constexpr int kNarrowTwips = 8700;
 constexpr int kWideTwips = 13500;
 constexpr int kHeightTwips = 7800;
 
-QLineEdit *numberBox(QWidget *parent, const QString &name) {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    makeNumberBox(box, SettingsScreen::kTextMaxLength);
-    box->setFixedWidth(40);
+EntryBox *numberBox(QWidget *parent, const QString &name) {
+    EntryBox *box =
+        EntryBox::create(parent, name, KeyFilter::Digits, SettingsScreen::kTextMaxLength);
+    box->lineEdit()->setAlignment(Qt::AlignRight);
+    box->lineEdit()->setFixedWidth(40);
     return box;
 }
 
@@ -40,26 +37,22 @@ frmkeisankijyun::frmkeisankijyun(ScreenContext &ctx, QWidget *parent)
     : WorkingScreen(ctx, parent), m_logic(ctx.services) {
     setObjectName(QStringLiteral("frmkeisankijyun"));
     setWindowTitle(QStringLiteral(" 基本設定"));
-    m_events = new BoxEvents(this);
-    m_events->entered = [this](QWidget *w) { entered(w); };
-    m_events->left = [this](QWidget *w) { left(w); };
-    m_events->key = [this](QWidget *w, QKeyEvent *e) { return key(w, e); };
 
     auto *body = new QHBoxLayout;
     body->addWidget(buildSettings(), 0, Qt::AlignTop);
     m_guide = buildGuide();
     body->addWidget(m_guide);
-    m_toolbar = guidepanel::layOut(this, body, [this] { showGuide(true); });
-
-    for (QLineEdit *box : m_text)
-        m_events->watch(box);
-    for (QComboBox *box : m_rounding)
-        m_events->watch(box);
-
-    m_opened = m_logic.open();
-    if (m_opened)
-        render();
+    m_toolbar = screentoolbar::layOut(this, body, [this] { showGuide(true); });
+    wireBoxes();
     showGuide(false);
+    open();
+}
+
+bool frmkeisankijyun::load() {
+    if (!m_logic.open())
+        return false;
+    render();
+    return true;
 }
 
 QWidget *frmkeisankijyun::buildSettings() {
@@ -72,7 +65,7 @@ QWidget *frmkeisankijyun::buildSettings() {
     auto *day = new QGroupBox(QStringLiteral("日付の切り替え"), page);
     auto *dayRow = new QHBoxLayout(day);
     m_text[0] = numberBox(day, QStringLiteral("texkijyun_0"));
-    dayRow->addWidget(m_text[0]);
+    dayRow->addWidget(m_text[0]->widget());
     dayRow->addWidget(new QLabel(QStringLiteral("時に日付を切り替える"), day));
     dayRow->addStretch();
     top->addWidget(day, 1);
@@ -99,9 +92,9 @@ QWidget *frmkeisankijyun::buildSettings() {
     auto *days = new QHBoxLayout;
     m_text[1] = numberBox(other, QStringLiteral("texkijyun_1"));
     m_text[2] = numberBox(other, QStringLiteral("texkijyun_2"));
-    days->addWidget(m_text[1]);
+    days->addWidget(m_text[1]->widget());
     days->addWidget(new QLabel(QStringLiteral("日～"), other));
-    days->addWidget(m_text[2]);
+    days->addWidget(m_text[2]->widget());
     days->addWidget(new QLabel(QStringLiteral("日までを"), other));
     days->addStretch();
     ov->addLayout(days);
@@ -165,7 +158,7 @@ QWidget *frmkeisankijyun::buildRounding() {
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->addItems(c == 2 ? methods : units);
             combo->setFixedWidth(c == 2 ? 130 : 60);
-            m_rounding[static_cast<size_t>(k)] = combo;
+            m_rounding[static_cast<size_t>(k)] = EntryBox::attach(combo);
             grid->addWidget(combo, row + 1, 1 + c * 2);
             if (c < 2)
                 grid->addWidget(new QLabel(QStringLiteral("分単位"), box), row + 1, 2 + c * 2);
@@ -213,95 +206,53 @@ void frmkeisankijyun::render() {
     for (int i = 0; i < SettingsScreen::kTextBoxes; ++i)
         m_text[static_cast<size_t>(i)]->setText(m_logic.textBox(i));
     for (int k = 0; k < SettingsScreen::kRoundingBoxes; ++k)
-        m_rounding[static_cast<size_t>(k)]->setEditText(m_logic.roundingBox(k));
+        m_rounding[static_cast<size_t>(k)]->setText(m_logic.roundingBox(k));
     for (int n = 1; n <= SettingsScreen::kOptions; ++n)
         m_option[static_cast<size_t>(n - 1)]->setChecked(m_logic.option(n));
 }
 
-int frmkeisankijyun::textIndex(QWidget *box) const {
-    for (int i = 0; i < SettingsScreen::kTextBoxes; ++i)
-        if (m_text[static_cast<size_t>(i)] == box)
-            return i;
-    return -1;
-}
-
-int frmkeisankijyun::roundingIndex(QWidget *box) const {
-    for (int k = 0; k < SettingsScreen::kRoundingBoxes; ++k)
-        if (m_rounding[static_cast<size_t>(k)] == box)
-            return k;
-    return -1;
-}
-
-void frmkeisankijyun::entered(QWidget *box) {
-    if (m_leaving)
-        return;
-    if (const int i = textIndex(box); i >= 0)
-        m_text[static_cast<size_t>(i)]->setText(m_logic.enterTextBox(i));
-    else if (const int k = roundingIndex(box); k >= 0)
-        m_rounding[static_cast<size_t>(k)]->setEditText(m_logic.enterRoundingBox(k));
-}
-
-void frmkeisankijyun::left(QWidget *box) {
-    if (m_leaving || m_closed)
-        return;
-    m_leaving = true;
-    SettingsScreen::Leave leave;
-    if (const int i = textIndex(box); i >= 0) {
-        leave = m_logic.leaveTextBox(i, m_text[static_cast<size_t>(i)]->text());
-        m_text[static_cast<size_t>(i)]->setText(leave.boxText);
-    } else if (const int k = roundingIndex(box); k >= 0) {
-        leave = m_logic.leaveRoundingBox(k, m_rounding[static_cast<size_t>(k)]->currentText());
-        m_rounding[static_cast<size_t>(k)]->setEditText(leave.boxText);
+void frmkeisankijyun::wireBoxes() {
+    auto wire = [this](EntryBox *box, auto enter, auto leave) {
+        box->setNext(
+            findChild<QWidget *>(SettingsScreen::enterTarget(box->widget()->objectName())));
+        connect(box, &EntryBox::entered, this, enter);
+        connect(box, &EntryBox::left, this, leave);
+    };
+    for (int i = 0; i < SettingsScreen::kTextBoxes; ++i) {
+        EntryBox *box = m_text[static_cast<size_t>(i)];
+        wire(
+            box, [this, i, box] { box->setText(m_logic.enterTextBox(i)); },
+            [this, i] { leaveText(i); });
     }
-    m_leaving = false;
+    for (int k = 0; k < SettingsScreen::kRoundingBoxes; ++k) {
+        EntryBox *box = m_rounding[static_cast<size_t>(k)];
+        wire(
+            box, [this, k, box] { box->setText(m_logic.enterRoundingBox(k)); },
+            [this, k] { leaveRounding(k); });
+    }
+}
+
+void frmkeisankijyun::leaveText(int i) {
+    EntryBox *box = m_text[static_cast<size_t>(i)];
+    const SettingsScreen::Leave leave = m_logic.leaveTextBox(i, box->text());
+    box->setText(leave.boxText);
     if (leave.keepFocus)
-        QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+        box->widget()->setFocus(Qt::OtherFocusReason);
 }
 
-bool frmkeisankijyun::key(QWidget *box, QKeyEvent *event) {
-    const int k = event->key();
-    if (k == Qt::Key_Escape) {
-        if (auto *line = qobject_cast<QLineEdit *>(box))
-            line->clear();
-        else if (auto *combo = qobject_cast<QComboBox *>(box))
-            combo->setEditText(QString());
-        return true;
-    }
-    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-        moveOn(box);
-        return true;
-    }
-    if (textIndex(box) >= 0)
-        return !acceptsNumberKey(k, event->text()) && !event->text().isEmpty();
-    return false;
+void frmkeisankijyun::leaveRounding(int k) {
+    EntryBox *box = m_rounding[static_cast<size_t>(k)];
+    const SettingsScreen::Leave leave = m_logic.leaveRoundingBox(k, box->text());
+    box->setText(leave.boxText);
 }
 
-void frmkeisankijyun::moveOn(QWidget *box) {
-    const QString target = SettingsScreen::enterTarget(box->objectName());
-    // Queued, so the box's own key handling is over when its checks run.
-    QTimer::singleShot(0, this, [this, target] {
-        if (auto *next = findChild<QWidget *>(target))
-            next->setFocus(Qt::TabFocusReason);
-    });
-}
-
-void frmkeisankijyun::closeEvent(QCloseEvent *event) {
-    if (m_closed) {
-        event->accept();
-        return;
-    }
-    m_closed = true;
+bool frmkeisankijyun::save() {
     // A box still holding the focus keeps what was typed into it.
-    QWidget *focused = focusWidget();
-    if (focused && qobject_cast<QComboBox *>(focused->parentWidget()))
-        focused = focused->parentWidget();
-    if (const int i = textIndex(focused); i >= 0)
-        m_logic.leaveTextBox(i, m_text[static_cast<size_t>(i)]->text(), true);
-    else if (const int k = roundingIndex(focused); k >= 0)
-        m_logic.leaveRoundingBox(k, m_rounding[static_cast<size_t>(k)]->currentText(), true);
-    event->accept();
-    // After a fatal read the program is ending: nothing read, nothing to save.
-    if (!m_opened || !m_logic.dhozon())
-        return;
-    m_ctx.host.showPunchClock();
+    for (int i = 0; i < SettingsScreen::kTextBoxes; ++i)
+        if (EntryBox *box = m_text[static_cast<size_t>(i)]; box->widget()->hasFocus())
+            m_logic.leaveTextBox(i, box->text(), true);
+    for (int k = 0; k < SettingsScreen::kRoundingBoxes; ++k)
+        if (EntryBox *box = m_rounding[static_cast<size_t>(k)]; box->widget()->hasFocus())
+            m_logic.leaveRoundingBox(k, box->text(), true);
+    return m_logic.close();
 }

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "app/ui/WorkingScreen.h"
 #include "data/SettingsScreen.h"
+#include "screen/ui/WorkingScreen.h"
 
 #include <array>
 
-class BoxEvents;
+class EntryBox;
 class QComboBox;
 class QFrame;
-class QKeyEvent;
-class QLineEdit;
 class QRadioButton;
 class QToolBar;
 
@@ -23,7 +21,8 @@ public:
     const SettingsScreen &logic() const { return m_logic; }
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    bool load() override;
+    bool save() override;
 
 private:
     QWidget *buildSettings();
@@ -33,22 +32,14 @@ private:
     void renderOptions(int chosen);
     void showGuide(bool shown);
 
-    void entered(QWidget *box);
-    void left(QWidget *box);
-    bool key(QWidget *box, QKeyEvent *event);
-    void moveOn(QWidget *box);
-
-    int textIndex(QWidget *box) const;
-    int roundingIndex(QWidget *box) const;
+    void wireBoxes();
+    void leaveText(int i);
+    void leaveRounding(int k);
 
     SettingsScreen m_logic;
-    BoxEvents *m_events = nullptr;
     QToolBar *m_toolbar = nullptr;
     QFrame *m_guide = nullptr;
-    std::array<QLineEdit *, SettingsScreen::kTextBoxes> m_text{};
-    std::array<QComboBox *, SettingsScreen::kRoundingBoxes> m_rounding{};
+    std::array<EntryBox *, SettingsScreen::kTextBoxes> m_text{};
+    std::array<EntryBox *, SettingsScreen::kRoundingBoxes> m_rounding{};
     std::array<QRadioButton *, SettingsScreen::kOptions> m_option{};
-    bool m_opened = false;
-    bool m_closed = false;
-    bool m_leaving = false;
 };

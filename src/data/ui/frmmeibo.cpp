@@ -1,14 +1,13 @@
 #include "data/ui/frmmeibo.h"
 
 #include "data/ui/RosterImportPanel.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/GuidePanel.h"
+#include "screen/ui/ScreenToolbar.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -17,7 +16,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace {
@@ -59,12 +57,6 @@ QPixmap markPixmap(bool marked) {
     return pm;
 }
 
-// A message box, a drop-down list or the menu bar gives the focus back.
-bool ignoredReason(Qt::FocusReason r) {
-    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
-           r == Qt::MenuBarFocusReason;
-}
-
 void setTextColor(QWidget *w, QPalette::ColorRole role, bool grey) {
     QPalette pal = w->palette();
     pal.setColor(role, grey ? kGrey : QColor(Qt::black));
@@ -83,7 +75,7 @@ QLabel *headerLabel(QWidget *parent, const QString &text, int x, int width) {
 } // namespace
 
 frmmeibo::frmmeibo(ScreenContext &ctx, QWidget *parent)
-    : WorkingScreen(ctx, parent), m_screen(ctx.services), m_import(ctx.services) {
+    : WorkingScreen(ctx, parent), m_logic(ctx.services), m_import(ctx.services) {
     setObjectName(QStringLiteral("frmmeibo"));
     setWindowTitle(QStringLiteral(" 従業員の登録"));
     setFocusPolicy(Qt::ClickFocus);
@@ -97,41 +89,41 @@ frmmeibo::frmmeibo(ScreenContext &ctx, QWidget *parent)
     connect(m_picture4, &RosterImportPanel::copyRequested, this, &frmmeibo::startImport);
 
     setGuideShown(false);
-    m_screen.open();
+    open();
+}
+
+bool frmmeibo::load() {
+    const bool loaded = m_logic.open();
     hyouji();
+    return loaded;
 }
 
 void frmmeibo::buildToolbar() {
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_toolbar->setIconSize(QSize(16, 16));
-    m_toolbar->setGeometry(0, 0, kWideWidth, 36);
     QStyle *st = style();
-    auto add = [this](const QIcon &icon, const QString &text, const QString &tip) {
-        QAction *a = m_toolbar->addAction(icon, text);
-        a->setToolTip(tip);
-        return a;
-    };
-    connect(add(st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("削除"),
-                QStringLiteral("名簿から指定の従業員を削除します")),
-            &QAction::triggered, this, &frmmeibo::deleteMarked);
-    connect(add(st->standardIcon(QStyle::SP_ArrowDown), QStringLiteral("並べ替え"),
-                QStringLiteral("コード順に並び替えます")),
-            &QAction::triggered, this, &frmmeibo::sortByCode);
-    connect(add(st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("マルカから"),
-                QStringLiteral("マルカの従業員データを取り込みます")),
-            &QAction::triggered, this, [this] {
-                commitEdits();
-                m_picture4->show();
-                m_picture4->raise();
-            });
-    connect(add(st->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("閉じる"),
-                QStringLiteral("保存して閉じます")),
-            &QAction::triggered, this, &WorkingScreen::closeScreen);
-    connect(add(st->standardIcon(QStyle::SP_MessageBoxQuestion), QStringLiteral("説明"),
-                QStringLiteral("操作の説明を表示します")),
-            &QAction::triggered, this, [this] { setGuideShown(true); });
+    m_toolbar = screentoolbar::make(
+        this,
+        {{st->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("削除"),
+          QStringLiteral("名簿から指定の従業員を削除します")},
+         {st->standardIcon(QStyle::SP_ArrowDown), QStringLiteral("並べ替え"),
+          QStringLiteral("コード順に並び替えます")},
+         {st->standardIcon(QStyle::SP_DialogOpenButton), QStringLiteral("マルカから"),
+          QStringLiteral("マルカの従業員データを取り込みます")},
+         {screentoolbar::closeButton().icon, QStringLiteral("閉じる"),
+          QStringLiteral("保存して閉じます")},
+         {screentoolbar::guideButton().icon, QStringLiteral("説明"),
+          QStringLiteral("操作の説明を表示します")}},
+        {Qt::ToolButtonTextBesideIcon, QSize(16, 16)});
+    m_toolbar->setGeometry(0, 0, kWideWidth, 36);
+    const QList<QAction *> actions = m_toolbar->actions();
+    connect(actions[0], &QAction::triggered, this, &frmmeibo::deleteMarked);
+    connect(actions[1], &QAction::triggered, this, &frmmeibo::sortByCode);
+    connect(actions[2], &QAction::triggered, this, [this] {
+        commitEdits();
+        m_picture4->show();
+        m_picture4->raise();
+    });
+    connect(actions[3], &QAction::triggered, this, &WorkingScreen::closeScreen);
+    connect(actions[4], &QAction::triggered, this, [this] { setGuideShown(true); });
 }
 
 void frmmeibo::buildGrid() {
@@ -150,12 +142,17 @@ void frmmeibo::buildGrid() {
         m_marks[k] = mark;
         for (int f = 0; f < 2; ++f) {
             const int box = 2 * k + f;
-            auto *e = new QLineEdit(this);
-            e->setObjectName(QStringLiteral("texdata_%1").arg(box));
-            e->setMaxLength(RosterScreen::maxLength(box));
-            e->setGeometry(f == 0 ? kCodeX : kNameX, y, f == 0 ? kCodeWidth : kNameWidth,
-                           kRowHeight);
-            e->installEventFilter(this);
+            EntryBox *e = EntryBox::create(this, QStringLiteral("texdata_%1").arg(box),
+                                           KeyFilter::None, RosterScreen::maxLength(box));
+            e->widget()->setGeometry(f == 0 ? kCodeX : kNameX, y, f == 0 ? kCodeWidth : kNameWidth,
+                                     kRowHeight);
+            // Enter goes where the roster's rules say: the name box, the chooser.
+            e->handEnterToScreen();
+            connect(e, &EntryBox::entered, this, [this, box] { enterBox(box); });
+            connect(e, &EntryBox::left, this, [this, box] { leaveBox(box); });
+            connect(e, &EntryBox::enterPressed, this, [this, box] {
+                QTimer::singleShot(0, this, [this, box] { moveFocus(m_logic.enterKey(box)); });
+            });
             m_boxes[box] = e;
         }
         auto *kubun = new QLabel(this);
@@ -181,39 +178,32 @@ void frmmeibo::buildGrid() {
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->addItems(RosterScreen::payTypes());
-    m_combo->installEventFilter(this);
-    m_combo->lineEdit()->installEventFilter(this);
     m_combo->hide();
+    m_chooser = EntryBox::attach(m_combo);
+    m_chooser->handEnterToScreen();
+    connect(m_chooser, &EntryBox::left, this, &frmmeibo::commitChooser);
+    connect(m_chooser, &EntryBox::enterPressed, this, &frmmeibo::chooserEnter);
 }
 
 void frmmeibo::buildGuide() {
-    m_guide = new QFrame(this);
-    m_guide->setFrameShape(QFrame::StyledPanel);
+    m_guide = guidepanel::make(
+        this, {QStringLiteral("◆従業員ｺｰﾄﾞ"),
+               QStringLiteral("３桁以内の数字で入力してください。コードはタイムカードの名前になる"
+                              "ため、同じコードを二人に付けないでください。"),
+               QStringLiteral("◆氏名と区分"),
+               QStringLiteral("氏名は１５文字以内で入力します。区分の欄をクリックするか、氏名の欄"
+                              "でEnterキーを押すと、月給・日給・時給を選べます。"),
+               QStringLiteral("◆削除と並べ替え"),
+               QStringLiteral("削除するときは、行の左の□をクリックして灰色にし、［削除］を押し"
+                              "ます。もう一度クリックすると元に戻ります。［並べ替え］でコードの小"
+                              "さい順に並びます。コードのない行はなくなります。"),
+               QStringLiteral("◆保存"),
+               QStringLiteral("Escキーで入力中の欄を空にします。名簿は画面を閉じるときに保存さ"
+                              "れます。")});
     m_guide->setGeometry(kNarrowWidth, kHeaderY, kWideWidth - kNarrowWidth - 10,
                          kHeight - kHeaderY - 12);
-    auto *text = new QLabel(
-        QStringLiteral("【操作の説明】\n\n"
-                       "・従業員ｺｰﾄﾞは３桁以内の数字で入力してください。"
-                       "コードはタイムカードの名前になるため、同じコードを二人に付けないで"
-                       "ください。\n\n"
-                       "・氏名は１５文字以内で入力します。\n\n"
-                       "・区分の欄をクリックするか、氏名の欄でEnterキーを押すと、"
-                       "月給・日給・時給を選べます。\n\n"
-                       "・削除するときは、行の左の□をクリックして灰色にし、"
-                       "［削除］を押します。もう一度クリックすると元に戻ります。\n\n"
-                       "・［並べ替え］でコードの小さい順に並びます。コードのない行は"
-                       "なくなります。\n\n"
-                       "・Escキーで入力中の欄を空にします。\n\n"
-                       "・名簿は画面を閉じるときに保存されます。"),
-        m_guide);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_command1 = new QPushButton(QStringLiteral("閉じる"), m_guide);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    auto *layout = new QVBoxLayout(m_guide);
-    layout->addWidget(text, 1);
-    layout->addWidget(m_command1, 0, Qt::AlignRight);
-    connect(m_command1, &QPushButton::clicked, this, [this] { setGuideShown(false); });
+    auto *close = m_guide->findChild<QPushButton *>(QStringLiteral("Command1"));
+    connect(close, &QPushButton::clicked, this, [this] { setGuideShown(false); });
 }
 
 void frmmeibo::setGuideShown(bool shown) {
@@ -223,20 +213,20 @@ void frmmeibo::setGuideShown(bool shown) {
 
 void frmmeibo::hyouji() {
     const QSignalBlocker block(m_scroll);
-    m_scroll->setValue(m_screen.top());
+    m_scroll->setValue(m_logic.top());
     for (int k = 0; k < RosterScreen::kRows; ++k)
         renderRow(k);
 }
 
 void frmmeibo::renderRow(int row) {
-    const Employee &e = m_screen.rowEmployee(row);
-    const bool grey = m_screen.greyed(row);
+    const Employee &e = m_logic.rowEmployee(row);
+    const bool grey = m_logic.greyed(row);
     for (int f = 0; f < 2; ++f) {
         const int box = 2 * row + f;
-        QLineEdit *edit = m_boxes[box];
+        QWidget *edit = m_boxes[box]->widget();
         // The box being typed in keeps its text until it is left.
-        if (!(box == m_editBox && m_screen.editing()))
-            edit->setText(f == 0 ? e.code : e.name);
+        if (!(box == m_editBox && m_logic.editing()))
+            m_boxes[box]->setText(f == 0 ? e.code : e.name);
         setTextColor(edit, QPalette::Text, grey);
     }
     m_marks[row]->setPixmap(markPixmap(grey));
@@ -253,7 +243,7 @@ void frmmeibo::moveFocus(RosterFocus f) {
     case RosterFocus::NameBox:
         m_combo->hide();
         hyouji();
-        m_boxes[2 * f.row + (f.kind == RosterFocus::NameBox ? 1 : 0)]->setFocus(
+        m_boxes[2 * f.row + (f.kind == RosterFocus::NameBox ? 1 : 0)]->widget()->setFocus(
             Qt::OtherFocusReason);
         return;
     case RosterFocus::Chooser:
@@ -261,8 +251,8 @@ void frmmeibo::moveFocus(RosterFocus f) {
         // The arrow keys step on from the slot's own pay type (from the top
         // of the list when it has none), not from the last row's choice.
         m_combo->setCurrentIndex(
-            m_screen.chooserText().isEmpty() ? -1 : m_combo->findText(m_screen.chooserText()));
-        m_combo->setEditText(m_screen.chooserText());
+            m_logic.chooserText().isEmpty() ? -1 : m_combo->findText(m_logic.chooserText()));
+        m_chooser->setText(m_logic.chooserText());
         m_combo->show();
         m_combo->raise();
         m_combo->setFocus(Qt::OtherFocusReason);
@@ -277,14 +267,14 @@ void frmmeibo::moveFocus(RosterFocus f) {
 
 void frmmeibo::openChooser(int row) {
     commitChooser();
-    moveFocus(m_screen.showChooser(row));
+    moveFocus(m_logic.showChooser(row));
 }
 
 void frmmeibo::commitChooser() {
-    if (!m_screen.chooserShown())
+    if (!m_logic.chooserShown())
         return;
-    const int row = m_screen.chooserRow();
-    m_screen.leaveChooser(m_combo->currentText());
+    const int row = m_logic.chooserRow();
+    m_logic.leaveChooser(m_combo->currentText());
     m_combo->hide();
     if (row >= 0 && row < RosterScreen::kRows)
         renderRow(row);
@@ -292,9 +282,9 @@ void frmmeibo::commitChooser() {
 
 void frmmeibo::commitEdits() {
     commitChooser();
-    if (m_editBox >= 0 && m_screen.editing()) {
+    if (m_editBox >= 0 && m_logic.editing()) {
         const int box = m_editBox;
-        m_screen.leaveBox(box, m_boxes[box]->text());
+        m_logic.leaveBox(box, m_boxes[box]->text());
         renderRow(box / 2);
     }
     m_editBox = -1;
@@ -304,98 +294,46 @@ void frmmeibo::commitEdits() {
 void frmmeibo::onScroll(int value) {
     commitChooser();
     const int box = m_editBox;
-    if (box >= 0 && m_screen.editing())
-        m_screen.leaveBox(box, m_boxes[box]->text());
-    m_screen.setTop(value);
+    if (box >= 0 && m_logic.editing())
+        m_logic.leaveBox(box, m_boxes[box]->text());
+    m_logic.setTop(value);
     hyouji();
     // The focused box now stands for another slot and shows its value.
-    if (box >= 0 && m_boxes[box]->hasFocus())
-        m_boxes[box]->setText(m_screen.enterBox(box));
+    if (box >= 0 && m_boxes[box]->widget()->hasFocus())
+        m_boxes[box]->setText(m_logic.enterBox(box));
 }
 
-void frmmeibo::onBoxFocusIn(int box, QFocusEvent *e) {
-    if (ignoredReason(e->reason()) && m_screen.editing() && box == m_editBox)
-        return;
+void frmmeibo::enterBox(int box) {
     m_editBox = box;
-    m_boxes[box]->setText(m_screen.enterBox(box));
+    m_boxes[box]->setText(m_logic.enterBox(box));
 }
 
-void frmmeibo::onBoxFocusOut(int box, QFocusEvent *e) {
-    if (ignoredReason(e->reason()) || box != m_editBox || !m_screen.editing())
+void frmmeibo::leaveBox(int box) {
+    if (box != m_editBox || !m_logic.editing())
         return;
-    const RosterScreen::Leave leave = m_screen.leaveBox(box, m_boxes[box]->text());
+    const RosterScreen::Leave leave = m_logic.leaveBox(box, m_boxes[box]->text());
     m_editBox = -1;
     renderRow(box / 2);
     if (leave == RosterScreen::Leave::Refused)
-        QTimer::singleShot(0, m_boxes[box], [edit = m_boxes[box]] { edit->setFocus(); });
+        m_boxes[box]->widget()->setFocus(Qt::OtherFocusReason);
 }
 
-bool frmmeibo::onBoxKey(int box, QKeyEvent *e) {
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        QTimer::singleShot(0, this, [this, box] { moveFocus(m_screen.enterKey(box)); });
-        return true;
-    }
-    if (e->key() == Qt::Key_Escape) {
-        m_boxes[box]->clear();
-        return true;
-    }
-    return false;
-}
-
-bool frmmeibo::onChooserEvent(QEvent *e) {
-    if (e->type() == QEvent::FocusOut) {
-        // Focus passing between the chooser and its own edit line is no leave.
-        const auto *fe = static_cast<QFocusEvent *>(e);
-        QWidget *now = QApplication::focusWidget();
-        if (!ignoredReason(fe->reason()) && now != m_combo && now != m_combo->lineEdit())
-            commitChooser();
-        return false;
-    }
-    if (e->type() != QEvent::KeyPress)
-        return false;
-    const auto *ke = static_cast<QKeyEvent *>(e);
-    if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
-        if (m_combo->view()->isVisible())
-            return false;
-        QTimer::singleShot(0, this, [this] {
-            if (!m_screen.chooserShown())
-                return;
-            const RosterFocus f = m_screen.chooserEnter(m_combo->currentText());
-            m_combo->hide();
-            moveFocus(f.kind == RosterFocus::Keep ? RosterFocus{RosterFocus::OffGrid, 0} : f);
-        });
-        return true;
-    }
-    if (ke->key() == Qt::Key_Escape) {
-        m_combo->setEditText(QString());
-        return true;
-    }
-    return false;
+void frmmeibo::chooserEnter() {
+    // Queued, as a box's Enter: the key is over before the chooser hides.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_logic.chooserShown())
+            return;
+        const RosterFocus f = m_logic.chooserEnter(m_combo->currentText());
+        m_combo->hide();
+        moveFocus(f.kind == RosterFocus::Keep ? RosterFocus{RosterFocus::OffGrid, 0} : f);
+    });
 }
 
 bool frmmeibo::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_combo || watched == m_combo->lineEdit())
-        return onChooserEvent(event);
-    for (int box = 0; box < 2 * RosterScreen::kRows; ++box) {
-        if (watched != m_boxes[box])
-            continue;
-        switch (event->type()) {
-        case QEvent::FocusIn:
-            onBoxFocusIn(box, static_cast<QFocusEvent *>(event));
-            return false;
-        case QEvent::FocusOut:
-            onBoxFocusOut(box, static_cast<QFocusEvent *>(event));
-            return false;
-        case QEvent::KeyPress:
-            return onBoxKey(box, static_cast<QKeyEvent *>(event));
-        default:
-            return false;
-        }
-    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int k = 0; k < RosterScreen::kRows; ++k) {
             if (watched == m_marks[k]) {
-                m_screen.toggleMark(k);
+                m_logic.toggleMark(k);
                 renderRow(k);
                 return true;
             }
@@ -410,14 +348,14 @@ bool frmmeibo::eventFilter(QObject *watched, QEvent *event) {
 
 void frmmeibo::deleteMarked() {
     commitEdits();
-    if (m_screen.deleteMarked())
+    if (m_logic.deleteMarked())
         hyouji();
 }
 
 void frmmeibo::sortByCode() {
     commitEdits();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool sorted = m_screen.soot();
+    const bool sorted = m_logic.soot();
     QApplication::restoreOverrideCursor();
     if (sorted)
         hyouji();
@@ -429,7 +367,7 @@ void frmmeibo::startImport(const QString &folder) {
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const RosterImport::Result r = m_import.read(folder);
-    if (r.outcome == RosterImport::Outcome::Imported && m_screen.adoptImport(r.roster))
+    if (r.outcome == RosterImport::Outcome::Imported && m_logic.adoptImport(r.roster))
         hyouji();
     m_picture4->hide();
     QApplication::restoreOverrideCursor();
@@ -440,12 +378,7 @@ void frmmeibo::wheelEvent(QWheelEvent *event) {
     QApplication::sendEvent(m_scroll, event);
 }
 
-void frmmeibo::closeEvent(QCloseEvent *event) {
-    if (!m_closed) {
-        m_closed = true;
-        commitEdits();
-        if (m_screen.close())
-            m_ctx.host.showPunchClock();
-    }
-    event->accept();
+bool frmmeibo::save() {
+    commitEdits();
+    return m_logic.close();
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "app/ui/WorkingScreen.h"
 #include "data/RosterImport.h"
 #include "data/RosterScreen.h"
+#include "screen/ui/WorkingScreen.h"
 
 #include <array>
 
+class EntryBox;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class QScrollBar;
 class QToolBar;
 class RosterImportPanel;
@@ -23,11 +22,12 @@ class frmmeibo : public WorkingScreen {
 public:
     explicit frmmeibo(ScreenContext &ctx, QWidget *parent = nullptr);
 
-    RosterScreen &screen() { return m_screen; }
+    RosterScreen &logic() { return m_logic; }
 
 protected:
+    bool load() override;
+    bool save() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
@@ -43,26 +43,24 @@ private:
     // off the grid, before a toolbar action works on the whole roster.
     void commitEdits();
     void onScroll(int value);
-    void onBoxFocusIn(int box, QFocusEvent *e);
-    void onBoxFocusOut(int box, QFocusEvent *e);
-    bool onBoxKey(int box, QKeyEvent *e);
-    bool onChooserEvent(QEvent *e);
+    void enterBox(int box);
+    void leaveBox(int box);
+    void chooserEnter();
     void deleteMarked();
     void sortByCode();
     void startImport(const QString &folder);
     void setGuideShown(bool shown);
 
-    RosterScreen m_screen;
+    RosterScreen m_logic;
     RosterImport m_import;
-    std::array<QLineEdit *, 2 * RosterScreen::kRows> m_boxes{};
+    std::array<EntryBox *, 2 * RosterScreen::kRows> m_boxes{};
     std::array<QLabel *, RosterScreen::kRows> m_marks{};
     std::array<QLabel *, RosterScreen::kRows> m_kubun{};
     QScrollBar *m_scroll = nullptr;
     QComboBox *m_combo = nullptr;
+    EntryBox *m_chooser = nullptr;
     QToolBar *m_toolbar = nullptr;
     QFrame *m_guide = nullptr;
-    QPushButton *m_command1 = nullptr;
     RosterImportPanel *m_picture4 = nullptr;
     int m_editBox = -1;
-    bool m_closed = false;
 };

@@ -1,9 +1,12 @@
 #include "punchclock/ui/AddPunchPanelWidget.h"
 
-#include "punchclock/ui/EntryBox.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/Lists.h"
+#include "screen/ui/Sheets.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -56,14 +59,16 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
     const QString unitNames[] = {QStringLiteral("月"), QStringLiteral("日"), QStringLiteral("時"),
                                  QStringLiteral("分")};
     for (int b = 0; b < AddPunchPanel::kBoxes; ++b) {
-        auto *box = new EntryBox(QStringLiteral("textukihi_%1").arg(2 + b), 2, this);
+        EntryBox *box =
+            EntryBox::create(this, QStringLiteral("textukihi_%1").arg(2 + b), KeyFilter::Digits, 2);
         const int row = b / 2, col = b % 2;
         const int x = kRight + col * 64, y = 100 + row * 52;
-        box->setGeometry(x, y, 40, 32);
-        box->setStyleSheet(QStringLiteral("font-size: 17px;"));
+        box->lineEdit()->setAlignment(Qt::AlignCenter);
+        box->lineEdit()->setGeometry(x, y, 40, 32);
+        box->lineEdit()->setStyleSheet(QStringLiteral("font-size: 17px;"));
         text(unitNames[b], this, {x + 42, y + 6, 20, 22}, QStringLiteral("font-size: 14px;"));
         m_boxes[static_cast<size_t>(b)] = box;
-        connect(box, &QLineEdit::textEdited, this, [this, b](const QString &t) {
+        connect(box, &EntryBox::edited, this, [this, b](const QString &t) {
             if (!m_rendering)
                 m_panel.setBox(b, t);
         });
@@ -83,7 +88,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         o->setStyleSheet(QStringLiteral("font-size: 15px;"));
         m_options[static_cast<size_t>(k)] = o;
         connect(o, &QRadioButton::clicked, this, [this, k] {
-            flushBoxes();
+            EntryBox::flushPending();
             m_panel.chooseKind(k);
             render();
         });
@@ -106,7 +111,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
 
     // Enter moves month -> day -> hour -> minute, then to "追加する".
     for (int b = 0; b + 1 < AddPunchPanel::kBoxes; ++b)
-        m_boxes[static_cast<size_t>(b)]->setNext(m_boxes[static_cast<size_t>(b + 1)]);
+        m_boxes[static_cast<size_t>(b)]->setNext(m_boxes[static_cast<size_t>(b + 1)]->widget());
     m_boxes[3]->setExitTarget(m_add);
     connect(m_boxes[AddPunchPanel::DayBox], &EntryBox::left, this,
             [this] { act(&AddPunchPanel::leaveDayBox); });
@@ -134,7 +139,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
             m_panel.setWeekday(i);
     });
     connect(m_add, &QPushButton::clicked, this, [this] {
-        flushBoxes();
+        EntryBox::flushPending();
         m_panel.add();
         render();
     });
@@ -145,11 +150,6 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
     });
 }
 
-void AddPunchPanelWidget::flushBoxes() {
-    for (EntryBox *b : m_boxes)
-        b->flushLeave();
-}
-
 void AddPunchPanelWidget::act(void (AddPunchPanel::*f)()) {
     (m_panel.*f)();
     render();
@@ -158,32 +158,18 @@ void AddPunchPanelWidget::act(void (AddPunchPanel::*f)()) {
 void AddPunchPanelWidget::render() {
     m_rendering = true;
     setVisible(m_panel.visible());
-    if (m_months->count() != m_panel.months().size() || [&] {
-            for (int i = 0; i < m_months->count(); ++i)
-                if (m_months->itemText(i) != m_panel.months()[i])
-                    return true;
-            return false;
-        }()) {
-        m_months->clear();
-        m_months->addItems(m_panel.months());
-    }
+    lists::show(m_months, m_panel.months());
     m_months->setCurrentIndex(m_panel.months().indexOf(m_panel.monthChoice()));
     if (m_panel.monthChoice().isEmpty())
         m_months->setCurrentIndex(-1);
-    QStringList shown;
-    for (int i = 0; i < m_employees->count(); ++i)
-        shown.append(m_employees->item(i)->text());
-    if (shown != m_panel.employees()) {
-        m_employees->clear();
-        m_employees->addItems(m_panel.employees());
-    }
+    lists::show(m_employees, m_panel.employees());
     m_code->setText(m_panel.codeLabel());
     m_name->setText(m_panel.nameLabel());
     for (int b = 0; b < AddPunchPanel::kBoxes; ++b) {
         EntryBox *box = m_boxes[static_cast<size_t>(b)];
         if (box->text() != m_panel.box(b))
             box->setText(m_panel.box(b));
-        box->setEnabled(m_panel.boxesEnabled());
+        box->widget()->setEnabled(m_panel.boxesEnabled());
     }
     m_weekday->setCurrentIndex(m_panel.weekday());
     for (int k = 0; k < kKinds; ++k) {
@@ -193,9 +179,7 @@ void AddPunchPanelWidget::render() {
         const TimeLabel &l = m_panel.timeLabel(k);
         QLabel *t = m_times[static_cast<size_t>(k)];
         t->setText(l.text);
-        t->setStyleSheet(
-            QStringLiteral("color: #%1;")
-                .arg(l.pressed() ? kPressedColour : kPendingColour, 6, 16, QLatin1Char('0')));
+        sheets::apply(t, sheets::textColour(l.pressed() ? kPressedColour : kPendingColour));
     }
     m_rendering = false;
     update();

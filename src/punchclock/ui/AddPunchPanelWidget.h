@@ -35,7 +35,6 @@ private:
     static constexpr int kRight = 182;
 
     void act(void (AddPunchPanel::*f)());
-    void flushBoxes();
 
     AddPunchPanel &m_panel;
     QComboBox *m_months;

@@ -3,16 +3,9 @@
 #include "punchclock/PunchPanel.h"
 #include "punchclock/ui/ClickImage.h"
 #include "punchclock/ui/PunchImages.h"
+#include "screen/ui/Sheets.h"
 
 #include <QPainter>
-
-namespace {
-
-QString colourSheet(quint32 rgb) {
-    return QStringLiteral("color: #%1;").arg(rgb, 6, 16, QLatin1Char('0'));
-}
-
-} // namespace
 
 CardPanelWidget::CardPanelWidget(QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture2"));
@@ -89,7 +82,7 @@ void CardPanelWidget::render(const PunchPanel &panel) {
         const TimeLabel &l = panel.timeLabel(k);
         QLabel *t = m_times[static_cast<size_t>(k)];
         t->setText(l.text);
-        t->setStyleSheet(colourSheet(l.pressed() ? kPressedColour : kPendingColour));
+        sheets::apply(t, sheets::textColour(l.pressed() ? kPressedColour : kPendingColour));
     }
 }
 

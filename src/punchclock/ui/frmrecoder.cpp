@@ -2,15 +2,17 @@
 
 #include "punchclock/ui/AddPunchPanelWidget.h"
 #include "punchclock/ui/CardPanelWidget.h"
-#include "punchclock/ui/EntryBox.h"
-#include "punchclock/ui/GuidePanel.h"
 #include "punchclock/ui/MonthViewPanel.h"
 #include "punchclock/ui/PunchImages.h"
+#include "punchclock/ui/RecorderGuide.h"
+#include "screen/ui/Lists.h"
+#include "screen/ui/ScreenToolbar.h"
+#include "screen/ui/Sheets.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -24,10 +26,6 @@ constexpr int kWidth = RecorderScreen::kWidthTwips / 15; // 415
 constexpr int kHeight = frmrecoder::kHeightTwips / 15;   // 560
 constexpr int kRightX = 172;
 
-QString rgbSheet(quint32 rgb) {
-    return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0'));
-}
-
 QLabel *caption(const QString &t, QWidget *parent, const QRect &r, int px) {
     auto *l = new QLabel(t, parent);
     l->setGeometry(r);
@@ -38,7 +36,7 @@ QLabel *caption(const QString &t, QWidget *parent, const QRect &r, int px) {
 } // namespace
 
 frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
-    : WorkingScreen(ctx, parent), m_screen(ctx.services) {
+    : WorkingScreen(ctx, parent), m_logic(ctx.services) {
     setObjectName(QStringLiteral("frmrecoder"));
     setWindowTitle(QStringLiteral(" タイムレコーダー"));
     QFont f(QStringLiteral("IPAGothic"));
@@ -57,27 +55,27 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
     m_card = new CardPanelWidget(this);
     m_card->move(kRightX, 124);
     connect(m_card, &CardPanelWidget::kindChosen, this,
-            [this](int k) { act([&] { m_screen.chooseKind(k); }); });
+            [this](int k) { act([&] { m_logic.chooseKind(k); }); });
     connect(m_card, &CardPanelWidget::kindUnchosen, this,
-            [this](int k) { act([&] { m_screen.unchooseKind(k); }); });
+            [this](int k) { act([&] { m_logic.unchooseKind(k); }); });
 
     m_view = new MonthViewPanel(this);
     m_view->move(kRightX - 2, 124);
     connect(m_view->scrollBar(), &QScrollBar::valueChanged, this,
-            [this](int v) { act([&] { m_screen.monthView().scroll(v); }); });
+            [this](int v) { act([&] { m_logic.monthView().scroll(v); }); });
     connect(m_view->closeButton(), &QPushButton::clicked, this, [this] {
-        act([&] { m_screen.closeMonthView(); });
+        act([&] { m_logic.closeMonthView(); });
         m_rack->setFocus();
     });
 
-    m_add = new AddPunchPanelWidget(m_screen.addPanel(), this);
+    m_add = new AddPunchPanelWidget(m_logic.addPanel(), this);
     m_add->move(0, 44);
     connect(m_add, &AddPunchPanelWidget::changed, this, [this] {
         render();
         m_rack->setFocus();
     });
 
-    m_guide = new GuidePanel(kHeight, this);
+    m_guide = new RecorderGuide(kHeight, this);
     m_guide->move(kWidth, 0);
     connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
     connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
@@ -87,37 +85,39 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
     m_timer->setInterval(500);
     connect(m_timer, &QTimer::timeout, this, &frmrecoder::onTick);
 
-    m_loaded = m_screen.load();
-    setTwipsSize(m_screen.widthTwips(), kHeightTwips);
+    open();
+}
+
+bool frmrecoder::load() {
+    m_loaded = m_logic.open();
+    setTwipsSize(m_logic.widthTwips(), kHeightTwips);
     if (!m_loaded)
-        return;
+        return false;
     m_timer->start();
     onTick(); // the clock and the punch day at once, not half a second later
     render();
+    return true;
 }
 
 void frmrecoder::buildToolbar() {
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setGeometry(0, 0, kWidth, 40);
-    m_toolbar->setIconSize(QSize(30, 30));
-    m_toolbar->setMovable(false);
     const QString tips[] = {QStringLiteral("タイムカードの記録を表示します"),
                             QStringLiteral("不要なカードを削除します"),
                             QStringLiteral("追加打刻をします"),
                             QStringLiteral("操作ガイドを開きます")};
-    for (int n = 0; n < 4; ++n) {
-        QAction *a = m_toolbar->addAction(punchimages::toolbarIcon(n + 1), tips[n]);
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(n + 1));
-        a->setToolTip(tips[n]);
-        m_tool[n] = a;
-        if (n == 1 || n == 3)
-            m_toolbar->addSeparator();
-    }
+    QList<screentoolbar::Button> buttons;
+    for (int n = 0; n < 4; ++n)
+        buttons.append({punchimages::toolbarIcon(n + 1), tips[n], tips[n]});
+    m_toolbar = screentoolbar::make(this, buttons, {Qt::ToolButtonIconOnly, QSize(30, 30)});
+    m_toolbar->setGeometry(0, 0, kWidth, 40);
+    for (int n = 0; n < 4; ++n)
+        m_tool[n] = m_toolbar->actions().at(n);
+    // The view and removal modes, then the administrator's and the guide.
+    m_toolbar->insertSeparator(m_tool[2]);
+    m_toolbar->addSeparator();
     connect(m_tool[0], &QAction::triggered, this,
-            [this] { act([&] { m_screen.toolbarMonthView(); }); });
+            [this] { act([&] { m_logic.toolbarMonthView(); }); });
     connect(m_tool[1], &QAction::triggered, this,
-            [this] { act([&] { m_screen.toolbarRemoval(); }); });
+            [this] { act([&] { m_logic.toolbarRemoval(); }); });
     connect(m_tool[2], &QAction::triggered, this, &frmrecoder::openAddPanel);
     connect(m_tool[3], &QAction::triggered, this, [this] { setGuideOpen(true); });
 }
@@ -127,10 +127,13 @@ void frmrecoder::buildHeader() {
     dateFrame->setGeometry(6, 44, 196, 74);
     dateFrame->setFrameShape(QFrame::StyledPanel);
     for (int b = 0; b < 2; ++b) {
-        auto *box = new EntryBox(QStringLiteral("textukihi_%1").arg(b), 2, dateFrame);
-        box->setGeometry(6 + b * 66, 6, 38, 34);
-        box->setToolTip(QStringLiteral("訂正可能です"));
-        box->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold;"));
+        EntryBox *box = EntryBox::create(dateFrame, QStringLiteral("textukihi_%1").arg(b),
+                                         KeyFilter::Digits, 2);
+        QLineEdit *line = box->lineEdit();
+        line->setAlignment(Qt::AlignCenter);
+        line->setGeometry(6 + b * 66, 6, 38, 34);
+        line->setToolTip(QStringLiteral("訂正可能です"));
+        line->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold;"));
         m_dayBoxes[b] = box;
         connect(box, &EntryBox::left, this, [this, b] { leavePunchBox(b); });
     }
@@ -175,17 +178,17 @@ void frmrecoder::buildRack() {
     m_rack->installEventFilter(this);
     connect(m_rack, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = m_rack->row(item);
-        act([&] { m_screen.rackClicked(row); });
+        act([&] { m_logic.rackClicked(row); });
     });
 
-    m_dayBoxes[0]->setNext(m_dayBoxes[1]);
+    m_dayBoxes[0]->setNext(m_dayBoxes[1]->widget());
     m_dayBoxes[1]->setExitTarget(m_rack);
 
     m_cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     m_cancel->setObjectName(QStringLiteral("Command6"));
     m_cancel->setGeometry(6, 512, 160, 40);
     m_cancel->hide();
-    connect(m_cancel, &QPushButton::clicked, this, [this] { act([&] { m_screen.cancelMode(); }); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { act([&] { m_logic.cancelMode(); }); });
 }
 
 void frmrecoder::buildButtons() {
@@ -202,9 +205,9 @@ void frmrecoder::buildButtons() {
     const QString style = QStringLiteral("QPushButton { font-size: 16px; font-weight: bold; }");
     m_press->setStyleSheet(style);
     m_return->setStyleSheet(style);
-    connect(m_press, &QPushButton::clicked, this, [this] { act([&] { m_screen.press(); }); });
+    connect(m_press, &QPushButton::clicked, this, [this] { act([&] { m_logic.press(); }); });
     connect(m_return, &QPushButton::clicked, this, [this] {
-        act([&] { m_screen.returnCard(); });
+        act([&] { m_logic.returnCard(); });
         m_rack->setFocus();
     });
     caption(QStringLiteral("※「カードを戻す」で記録されます。"), this, {kRightX, 512, 240, 20}, 12);
@@ -214,88 +217,76 @@ void frmrecoder::render() {
     if (!m_loaded)
         return;
     m_rendering = true;
-    m_clock->setText(m_screen.clockText());
-    m_weekday->setText(m_screen.weekdayShown());
-    m_year->setText(m_screen.yearText());
-    m_month->setText(m_screen.monthText());
+    m_clock->setText(m_logic.clockText());
+    m_weekday->setText(m_logic.weekdayShown());
+    m_year->setText(m_logic.yearText());
+    m_month->setText(m_logic.monthText());
 
-    const CardRack &rack = m_screen.rack();
-    QStringList shown;
-    for (int i = 0; i < m_rack->count(); ++i)
-        shown.append(m_rack->item(i)->text());
-    if (shown != rack.lines()) {
-        m_rack->clear();
-        m_rack->addItems(rack.lines());
-    }
+    const CardRack &rack = m_logic.rack();
+    lists::show(m_rack, rack.lines());
     m_rack->setCurrentRow(rack.selected());
     if (rack.selected() < 0)
         m_rack->clearSelection();
-    m_rack->setStyleSheet(
-        QStringLiteral("QListWidget { background: %1; } QListWidget::item { padding: 2px; }")
-            .arg(rgbSheet(rack.background())));
+    sheets::apply(m_rack, QStringLiteral("QListWidget { %1 } QListWidget::item { padding: 2px; }")
+                              .arg(sheets::background(rack.background())));
     m_rack->setEnabled(rack.enabled());
     m_cancel->setVisible(rack.cancelVisible());
-    m_tool[0]->setEnabled(m_screen.toolbarViewButtonsEnabled());
-    m_tool[1]->setEnabled(m_screen.toolbarViewButtonsEnabled());
+    m_tool[0]->setEnabled(m_logic.toolbarViewButtonsEnabled());
+    m_tool[1]->setEnabled(m_logic.toolbarViewButtonsEnabled());
 
-    const PunchPanel &panel = m_screen.panel();
+    const PunchPanel &panel = m_logic.panel();
     m_card->render(panel);
     m_card->setVisible(panel.visible());
     m_hint->setVisible(!panel.visible());
     m_press->setEnabled(panel.cardSet());
     m_return->setEnabled(panel.cardSet());
 
-    m_view->setVisible(m_screen.monthView().isOpen());
-    m_view->render(m_screen.monthView());
+    m_view->setVisible(m_logic.monthView().isOpen());
+    m_view->render(m_logic.monthView());
     m_add->render();
-    m_guide->setVisible(m_screen.widthTwips() != RecorderScreen::kWidthTwips);
+    m_guide->setVisible(m_logic.widthTwips() != RecorderScreen::kWidthTwips);
     m_rendering = false;
 }
 
-void frmrecoder::flushDayBoxes() {
-    for (EntryBox *b : m_dayBoxes)
-        b->flushLeave();
-}
-
 void frmrecoder::onTick() {
-    const bool first = !m_screen.dateShown();
-    m_screen.tick();
+    const bool first = !m_logic.dateShown();
+    m_logic.tick();
     if (first) {
-        m_dayBoxes[0]->setShownText(m_screen.punchDay().monthText);
-        m_dayBoxes[1]->setShownText(m_screen.punchDay().dayText);
+        m_dayBoxes[0]->setText(m_logic.punchDay().monthText);
+        m_dayBoxes[1]->setText(m_logic.punchDay().dayText);
         render();
     } else {
-        m_clock->setText(m_screen.clockText());
+        m_clock->setText(m_logic.clockText());
     }
 }
 
 void frmrecoder::onActivated() {
     if (!m_loaded || m_ctx.services.programEnd.ended())
         return;
-    m_screen.activated();
+    m_logic.activated();
     render();
 }
 
 void frmrecoder::leavePunchBox(int box) {
     EntryBox *b = m_dayBoxes[box];
-    const QString shown = box == 0 ? m_screen.leavePunchMonth(b->text(), b->remembered())
-                                   : m_screen.leavePunchDay(b->text(), b->remembered());
+    const QString shown = box == 0 ? m_logic.leavePunchMonth(b->text(), b->remembered())
+                                   : m_logic.leavePunchDay(b->text(), b->remembered());
     b->setText(shown);
     render();
 }
 
 void frmrecoder::openAddPanel() {
     // A set card is refused before the PIN is asked.
-    if (m_screen.panel().cardSet() || m_ctx.host.askPin(QStringLiteral("recorder")))
-        m_screen.openAddPanel();
+    if (m_logic.panel().cardSet() || m_ctx.host.askPin(screenword::recorder))
+        m_logic.openAddPanel();
     render();
-    if (m_screen.addPanel().visible())
+    if (m_logic.addPanel().visible())
         m_add->findChild<QWidget *>(QStringLiteral("Combo1"))->setFocus();
 }
 
 void frmrecoder::setGuideOpen(bool open) {
-    m_screen.setGuideOpen(open);
-    setTwipsSize(m_screen.widthTwips(), kHeightTwips);
+    m_logic.setGuideOpen(open);
+    setTwipsSize(m_logic.widthTwips(), kHeightTwips);
     render();
 }
 
@@ -312,7 +303,7 @@ bool frmrecoder::eventFilter(QObject *watched, QEvent *e) {
         if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
             m_rack->currentRow() >= 0) {
             const int row = m_rack->currentRow();
-            act([&] { m_screen.rackClicked(row); });
+            act([&] { m_logic.rackClicked(row); });
             return true;
         }
     }
@@ -345,8 +336,8 @@ void frmrecoder::showEvent(QShowEvent *e) {
     }
 }
 
-void frmrecoder::closeEvent(QCloseEvent *e) {
+bool frmrecoder::save() {
     m_timer->stop();
-    m_screen.closing();
-    WorkingScreen::closeEvent(e);
+    m_logic.close();
+    return true;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/ui/WorkingScreen.h"
 #include "punchclock/RecorderScreen.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/WorkingScreen.h"
 
 class AddPunchPanelWidget;
 class CardPanelWidget;
-class EntryBox;
-class GuidePanel;
+class RecorderGuide;
 class MonthViewPanel;
 class QAction;
 class QLabel;
@@ -23,14 +23,19 @@ public:
 
     explicit frmrecoder(ScreenContext &ctx, QWidget *parent = nullptr);
 
-    RecorderScreen &logic() { return m_screen; }
+    RecorderScreen &logic() { return m_logic; }
     // Shows the state of the logic in the widgets.
     void render();
 
 protected:
+    bool load() override;
+    // The punch clock saves nothing: closing stops its clock and, closed by
+    // the user, leaves no screen in front.
+    bool save() override;
+    // It is the punch-clock screen: nothing comes back in front.
+    void closed() override {}
     bool event(QEvent *e) override;
     bool eventFilter(QObject *watched, QEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
 
 private:
@@ -45,13 +50,12 @@ private:
     void leavePunchBox(int box);
     // Every action first finishes a punch day box the click has just left.
     template <typename F> void act(F f) {
-        flushDayBoxes();
+        EntryBox::flushPending();
         f();
         render();
     }
-    void flushDayBoxes();
 
-    RecorderScreen m_screen;
+    RecorderScreen m_logic;
     QTimer *m_timer = nullptr;
     QToolBar *m_toolbar = nullptr;
     QAction *m_tool[4] = {};
@@ -68,7 +72,7 @@ private:
     QPushButton *m_return = nullptr;
     MonthViewPanel *m_view = nullptr;
     AddPunchPanelWidget *m_add = nullptr;
-    GuidePanel *m_guide = nullptr;
+    RecorderGuide *m_guide = nullptr;
     bool m_loaded = false;
     bool m_rendering = false;
     bool m_subConnected = false;

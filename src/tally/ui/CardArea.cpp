@@ -1,5 +1,7 @@
 #include "tally/ui/CardArea.h"
 
+#include "screen/ui/Sheets.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -27,12 +29,6 @@ const QColor kSunday(0xff, 0xe6, 0xe6);
 const QColor kMissing(0xdc, 0xdc, 0xdc);
 const QColor kTotalsFill(0xfa, 0xf0, 0xd0);
 
-// Style sheets are costly to apply: each widget gets a new one only when it
-// changes.
-void restyle(QWidget *w, const QString &sheet) {
-    if (w->styleSheet() != sheet)
-        w->setStyleSheet(sheet);
-}
 void retext(QLabel *l, const QString &text) {
     if (l->text() != text)
         l->setText(text);
@@ -165,17 +161,17 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
             QLabel *l = m_labels[static_cast<size_t>(r * CertifiedGrid::kLabels + j)];
             QString text = line.labels[static_cast<size_t>(j)];
             QString colour = QStringLiteral("#101010");
-            if (j == Weekday && text.isEmpty() && !line.weekdayOfDate.isEmpty()) {
+            if (j == CardField::Weekday && text.isEmpty() && !line.weekdayOfDate.isEmpty()) {
                 text = line.weekdayOfDate; // from the calendar: not punched that day
                 colour = QStringLiteral("#8a8a8a");
-            } else if (j == Weekday && line.kind == CertifiedGrid::DayKind::Sunday) {
+            } else if (j == CardField::Weekday && line.kind == CertifiedGrid::DayKind::Sunday) {
                 colour = QStringLiteral("#c00000");
-            } else if (j == Weekday && line.kind == CertifiedGrid::DayKind::Saturday) {
+            } else if (j == CardField::Weekday && line.kind == CertifiedGrid::DayKind::Saturday) {
                 colour = QStringLiteral("#0040c0");
-            } else if (j >= Work) {
+            } else if (j >= CardField::Work) {
                 colour = QStringLiteral("#003870");
             }
-            restyle(l, QStringLiteral("color: %1;").arg(colour));
+            sheets::apply(l, QStringLiteral("color: %1;").arg(colour));
             retext(l, text);
         }
         for (int k = 0; k < CertifiedGrid::kColumns; ++k) {
@@ -185,11 +181,11 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
                 b->setText(line.certified[static_cast<size_t>(k)]);
             const bool missing = cardOpen && !line.exists;
             b->setReadOnly(missing);
-            restyle(b, missing
-                           ? QStringLiteral("QLineEdit { background: #d4d4d4; color: #909090; }")
-                       : line.bare[static_cast<size_t>(k)]
-                           ? QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }")
-                           : QStringLiteral("QLineEdit { background: white; color: #101010; }"));
+            sheets::apply(
+                b, missing ? QStringLiteral("QLineEdit { background: #d4d4d4; color: #909090; }")
+                   : line.bare[static_cast<size_t>(k)]
+                       ? QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }")
+                       : QStringLiteral("QLineEdit { background: white; color: #101010; }"));
         }
     }
     const QSignalBlocker block(m_scroll);

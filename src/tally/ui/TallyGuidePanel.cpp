@@ -1,6 +1,6 @@
 #include "tally/ui/TallyGuidePanel.h"
 
-#include "app/ui/WorkingScreen.h"
+#include "screen/ui/WorkingScreen.h"
 #include "tally/ui/TallyIcons.h"
 
 #include <QApplication>

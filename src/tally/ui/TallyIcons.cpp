@@ -66,30 +66,6 @@ void suspend(QPainter &p) {
     p.drawRoundedRect(QRectF(35, 18, 8, 28), 2, 2);
 }
 
-void close(QPainter &p) {
-    // A door swung open and an arrow leaving through it.
-    p.setPen(QPen(QColor(90, 60, 30), 3));
-    p.setBrush(QColor(235, 225, 200));
-    p.drawRect(QRectF(8, 5, 28, 54));
-    p.setBrush(QColor(170, 110, 50));
-    p.drawPolygon(QPolygonF({QPointF(8, 5), QPointF(24, 12), QPointF(24, 62), QPointF(8, 59)}));
-    p.setPen(QPen(QColor(0, 120, 0), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(32, 32), QPointF(58, 32));
-    p.drawPolyline(QPolygonF({QPointF(48, 22), QPointF(58, 32), QPointF(48, 42)}));
-}
-
-void guide(QPainter &p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1f, 0x6f, 0xc0));
-    p.drawEllipse(QRectF(6, 6, 52, 52));
-    QFont f(QStringLiteral("IPAGothic"));
-    f.setPixelSize(40);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(6, 4, 52, 52), Qt::AlignCenter, QStringLiteral("?"));
-}
-
 } // namespace
 
 QIcon toolbar(int n) {
@@ -107,14 +83,8 @@ QIcon toolbar(int n) {
     case 3:
         print(p);
         break;
-    case 4:
-        suspend(p);
-        break;
-    case 5:
-        close(p);
-        break;
     default:
-        guide(p);
+        suspend(p);
         break;
     }
     return QIcon(pm);

@@ -5,7 +5,7 @@
 // The images of the tally screen's toolbar, drawn rather than shipped.
 namespace tallyicons {
 
-// Toolbar button n (1-6): confirm, correct, print, suspend, close, guide.
+// Toolbar button n (1-4): confirm, correct, print, suspend.
 QIcon toolbar(int n);
 
 } // namespace tallyicons

@@ -1,7 +1,8 @@
 #include "tally/ui/frmsyuukei.h"
 
-#include "tally/EntryText.h"
-#include "tally/StaffEntry.h"
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/Lists.h"
+#include "screen/ui/ScreenToolbar.h"
 #include "tally/ui/CardArea.h"
 #include "tally/ui/CorrectionPanelWidget.h"
 #include "tally/ui/TallyGuidePanel.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
@@ -34,12 +34,6 @@ constexpr int kCardLeft = kListLeft + kListWidth + 10;
 constexpr int kCardTop = 106;
 constexpr int kCertifiedLeft = 376; // in the card area
 
-// A message box, a drop-down list or the menu bar gives the focus back.
-bool passesBack(Qt::FocusReason r) {
-    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason ||
-           r == Qt::MenuBarFocusReason;
-}
-
 QLabel *caption(const QString &text, QWidget *parent, const QRect &r) {
     auto *l = new QLabel(text, parent);
     l->setGeometry(r);
@@ -50,7 +44,7 @@ QLabel *caption(const QString &text, QWidget *parent, const QRect &r) {
 } // namespace
 
 frmsyuukei::frmsyuukei(ScreenContext &ctx, QWidget *parent)
-    : WorkingScreen(ctx, parent), m_screen(ctx.services) {
+    : WorkingScreen(ctx, parent), m_logic(ctx.services) {
     setObjectName(QStringLiteral("frmsyuukei"));
     setWindowTitle(QStringLiteral(" タイムカードの月次集計"));
     setAutoFillBackground(true);
@@ -66,47 +60,52 @@ frmsyuukei::frmsyuukei(ScreenContext &ctx, QWidget *parent)
         watchBox(i, m_card->box(i));
     m_card->installEventFilter(this);
     connect(m_card->scrollBar(), &QScrollBar::valueChanged, this,
-            [this](int v) { act([&] { m_screen.scroll(v); }); });
+            [this](int v) { act([&] { m_logic.scroll(v); }); });
     buildPanels();
     buildKeys();
     setTwipsSize(kWidthTwips, kHeightTwips);
+    open();
+}
 
-    m_loaded = m_screen.load();
+bool frmsyuukei::load() {
+    m_loaded = m_logic.open();
     if (m_loaded)
         render();
+    return m_loaded;
+}
+
+bool frmsyuukei::save() {
+    return m_logic.close();
 }
 
 void frmsyuukei::buildToolbar() {
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    const QString tips[] = {
+        QStringLiteral("確定します"), QStringLiteral("訂正・取り消し/打刻漏れの追加をします"),
+        QStringLiteral("勤務実績表を印刷します"), QStringLiteral("集計作業を中断します")};
+    const QString texts[] = {QStringLiteral("確定"), QStringLiteral("訂正・追加"),
+                             QStringLiteral("印刷"), QStringLiteral("中断")};
+    QList<screentoolbar::Button> buttons;
+    for (int n = 0; n < 4; ++n)
+        buttons.append({tallyicons::toolbar(n + 1), texts[n], tips[n]});
+    buttons.append(screentoolbar::closeButton());
+    buttons.append(screentoolbar::guideButton());
+    m_toolbar = screentoolbar::make(this, buttons, {Qt::ToolButtonTextUnderIcon, QSize(28, 28)});
     m_toolbar->setGeometry(0, 0, kWidth, kToolbarHeight);
-    m_toolbar->setIconSize(QSize(28, 28));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    m_toolbar->setMovable(false);
-    const QString tips[] = {QStringLiteral("確定します"),
-                            QStringLiteral("訂正・取り消し/打刻漏れの追加をします"),
-                            QStringLiteral("勤務実績表を印刷します"),
-                            QStringLiteral("集計作業を中断します"),
-                            QStringLiteral("この画面を閉じます"),
-                            QStringLiteral("操作ガイドを開きます")};
-    const QString texts[] = {QStringLiteral("確定"),   QStringLiteral("訂正・追加"),
-                             QStringLiteral("印刷"),   QStringLiteral("中断"),
-                             QStringLiteral("閉じる"), QStringLiteral("ガイド")};
     for (int n = 0; n < TallyScreen::kTools; ++n) {
-        QAction *a = m_toolbar->addAction(tallyicons::toolbar(n + 1), texts[n]);
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(n + 1));
-        a->setToolTip(tips[n]);
+        QAction *a = m_toolbar->actions().at(n);
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(a); // its shortcut works anywhere on the screen
         m_tool[n] = a;
-        if (n == 1 || n == 3 || n == 4)
-            m_toolbar->addSeparator();
     }
+    // Confirm and correct; print and suspend; close; the guide.
+    m_toolbar->insertSeparator(m_tool[2]);
+    m_toolbar->insertSeparator(m_tool[4]);
+    m_toolbar->insertSeparator(m_tool[5]);
     m_tool[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_tool[1]->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(m_tool[0], &QAction::triggered, this, [this] { act([&] { m_screen.toolConfirm(); }); });
-    connect(m_tool[1], &QAction::triggered, this, [this] { act([&] { m_screen.toolCorrect(); }); });
-    connect(m_tool[2], &QAction::triggered, this, [this] { act([&] { m_screen.toolPrint(); }); });
+    connect(m_tool[0], &QAction::triggered, this, [this] { act([&] { m_logic.toolConfirm(); }); });
+    connect(m_tool[1], &QAction::triggered, this, [this] { act([&] { m_logic.toolCorrect(); }); });
+    connect(m_tool[2], &QAction::triggered, this, [this] { act([&] { m_logic.toolPrint(); }); });
     connect(m_tool[3], &QAction::triggered, this, &frmsyuukei::suspend);
     connect(m_tool[4], &QAction::triggered, this, [this] {
         flushBox();
@@ -122,7 +121,7 @@ void frmsyuukei::buildLists() {
     m_months->setGeometry(kListLeft, 84, kListWidth, 28);
     connect(m_months, &QComboBox::activated, this, [this](int index) {
         const QString text = m_months->itemText(index);
-        act([&] { m_screen.chooseMonth(text); });
+        act([&] { m_logic.chooseMonth(text); });
     });
     caption(QStringLiteral("対象者"), this, {kListLeft, 120, kListWidth, 20});
     m_staff = new QListWidget(this);
@@ -134,7 +133,7 @@ void frmsyuukei::buildLists() {
     m_staff->installEventFilter(this);
     connect(m_staff, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = m_staff->row(item);
-        act([&] { m_screen.chooseEmployee(row); });
+        act([&] { m_logic.chooseEmployee(row); });
     });
 
     m_title = new QLabel(this);
@@ -154,9 +153,9 @@ void frmsyuukei::buildPanels() {
     for (int i = 0; i < CorrectionPanel::kBoxes; ++i)
         watchBox(CorrectionPanel::kFirstBox + i, m_correction->box(i));
     connect(m_correction->execute(), &QPushButton::clicked, this,
-            [this] { act([&] { m_screen.executeCorrection(); }); });
+            [this] { act([&] { m_logic.executeCorrection(); }); });
     connect(m_correction->closeButton(), &QPushButton::clicked, this,
-            [this] { act([&] { m_screen.closeCorrection(); }); });
+            [this] { act([&] { m_logic.closeCorrection(); }); });
 
     m_printArea = new QFrame(this);
     m_printArea->setObjectName(QStringLiteral("Picture6"));
@@ -200,26 +199,30 @@ void frmsyuukei::setPrintPanel(QWidget *panel) {
     }
     m_printArea->adjustSize();
     m_printArea->move(kCardLeft + (CardArea::kWidth - m_printArea->width()) / 2, kCardTop + 60);
-    m_printArea->setVisible(m_screen.printOpen());
+    m_printArea->setVisible(m_logic.printOpen());
     m_printArea->raise();
 }
 
 void frmsyuukei::closePrintPanel() {
-    act([&] { m_screen.closePrint(); });
+    act([&] { m_logic.closePrint(); });
 }
 
 void frmsyuukei::buildKeys() {
     for (const QKeyCombination k : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
         auto *s = new QShortcut(QKeySequence(k), this);
         s->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(s, &QShortcut::activated, this,
-                [this] { act([&] { m_screen.confirmAndNext(); }); });
+        connect(s, &QShortcut::activated, this, [this] { act([&] { m_logic.confirmAndNext(); }); });
     }
 }
 
 void frmsyuukei::watchBox(int i, QLineEdit *b) {
-    static const QRegularExpression allowed(QStringLiteral("[0-9.:\\-]*"));
-    b->setValidator(new QRegularExpressionValidator(allowed, b));
+    EntryBox *box = EntryBox::attach(b, KeyFilter::CertifiedHours);
+    box->setEscape(EntryBox::Escape::Ignored);
+    box->handEnterToScreen();
+    connect(box, &EntryBox::entered, this, [this, i] { boxEntered(i); });
+    connect(box, &EntryBox::left, this, [this, i] { boxLeft(i); });
+    connect(box, &EntryBox::enterPressed, this, [this, i] { boxEnter(i); });
+    // A click on a box is told apart from the focus coming in.
     b->installEventFilter(this);
     m_boxIndex.insert(b, i);
 }
@@ -237,61 +240,50 @@ void frmsyuukei::render() {
     if (!m_loaded)
         return;
     for (int n = 0; n < TallyScreen::kTools; ++n)
-        m_tool[n]->setEnabled(m_screen.toolEnabled(n + 1));
+        m_tool[n]->setEnabled(m_logic.toolEnabled(n + 1));
 
-    const StaffLists &lists = m_screen.lists();
-    QStringList shown;
-    for (int i = 0; i < m_months->count(); ++i)
-        shown.append(m_months->itemText(i));
+    const StaffLists &lists = m_logic.lists();
     {
         const QSignalBlocker block(m_months);
-        if (shown != lists.months()) {
-            m_months->clear();
-            m_months->addItems(lists.months());
-        }
+        lists::show(m_months, lists.months());
         m_months->setCurrentIndex(lists.months().indexOf(lists.folder()));
     }
     m_months->setEnabled(lists.monthListEnabled());
-    shown.clear();
-    for (int i = 0; i < m_staff->count(); ++i)
-        shown.append(m_staff->item(i)->text());
-    if (shown != lists.entries()) {
-        m_staff->clear();
-        m_staff->addItems(lists.entries());
-    }
+    lists::show(m_staff, lists.entries());
     m_staff->setCurrentRow(lists.selected());
     if (lists.selected() < 0)
         m_staff->clearSelection();
     m_staff->setEnabled(lists.staffListEnabled());
 
-    const CardTable &card = m_screen.card();
-    if (m_screen.employeeOpen())
+    const CardTable &card = m_logic.card();
+    if (m_logic.employeeOpen())
         m_title->setText(
             QStringLiteral("%1分　　%2　%3（%4）")
                 .arg(lists.folder(), card.code().trimmed(), card.name().trimmed(), card.payType()));
     else
         m_title->setText(lists.folder().isEmpty() ? QString()
                                                   : lists.folder() + QStringLiteral("分"));
-    const tally::TallyResult &t = m_screen.tallyResult();
+    const tally::TallyResult &t = m_logic.tallyResult();
     m_notice->setText(t.notice);
-    m_notice->setVisible(m_screen.employeeOpen() && t.noticeShown);
+    m_notice->setVisible(m_logic.employeeOpen() && t.noticeShown);
 
-    m_card->render(m_screen.grid(), m_screen.grid().boxInUse(), m_screen.employeeOpen());
-    m_correction->setVisible(m_screen.correction().visible());
-    m_correction->render(m_screen.correction(), focusedBox());
+    m_card->render(m_logic.grid(), m_logic.grid().boxInUse(), m_logic.employeeOpen());
+    m_correction->setVisible(m_logic.correction().visible());
+    m_correction->render(m_logic.correction(), focusedBox());
     m_correction->raise();
-    m_printArea->setVisible(m_screen.printOpen());
+    m_printArea->setVisible(m_logic.printOpen());
     m_printArea->raise();
-    m_guide->setVisible(m_screen.guideOpen());
-    m_hscroll->setVisible(m_screen.guideOpen());
+    m_guide->setVisible(m_logic.guideOpen());
+    m_hscroll->setVisible(m_logic.guideOpen());
     m_guide->raise();
 }
 
 void frmsyuukei::flushBox() {
+    EntryBox::flushPending();
     const int i = focusedBox();
     if (i < 0)
         return;
-    if (const std::optional<QString> shown = m_screen.boxLeft(i, box(i)->text()))
+    if (const std::optional<QString> shown = m_logic.boxLeft(i, box(i)->text()))
         box(i)->setText(*shown);
 }
 
@@ -299,11 +291,11 @@ void frmsyuukei::afterAction() {
     if (m_ctx.services.programEnd.ended())
         return;
     render();
-    applyFocus(m_screen.takeFocus());
+    applyFocus(m_logic.takeFocus());
     // A box that kept the focus through the action is in use again.
     const int i = focusedBox();
-    if (i >= 0 && i <= CertifiedGrid::kLastBox && m_screen.grid().boxInUse() != i)
-        if (const std::optional<QString> shown = m_screen.boxEntered(i))
+    if (i >= 0 && i <= CertifiedGrid::kLastBox && m_logic.grid().boxInUse() != i)
+        if (const std::optional<QString> shown = m_logic.boxEntered(i))
             box(i)->setText(*shown);
 }
 
@@ -335,68 +327,34 @@ void frmsyuukei::applyFocus(const TallyScreen::Focus &f) {
     }
 }
 
-void frmsyuukei::boxFocusIn(int i) {
-    if (const std::optional<QString> shown = m_screen.boxEntered(i))
+void frmsyuukei::boxEntered(int i) {
+    if (const std::optional<QString> shown = m_logic.boxEntered(i))
         box(i)->setText(*shown);
 }
 
-void frmsyuukei::boxFocusOut(int i) {
-    if (const std::optional<QString> shown = m_screen.boxLeft(i, box(i)->text()))
+void frmsyuukei::boxLeft(int i) {
+    if (const std::optional<QString> shown = m_logic.boxLeft(i, box(i)->text()))
         box(i)->setText(*shown);
     render();
 }
 
-bool frmsyuukei::boxKey(int i, QKeyEvent *e) {
-    const int key = e->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (e->modifiers() & Qt::ControlModifier) {
-            act([&] { m_screen.confirmAndNext(); });
-            return true;
-        }
-        const QString text = box(i)->text();
-        m_screen.enterKey(i, text);
-        afterAction();
-        return true;
-    }
-    if (key == Qt::Key_Escape)
-        return true;
-    const QString t = e->text();
-    return t.size() == 1 && t[0].isPrint() && !entrytext::isBoxChar(t[0]);
+void frmsyuukei::boxEnter(int i) {
+    m_logic.enterKey(i, box(i)->text());
+    afterAction();
 }
 
 bool frmsyuukei::eventFilter(QObject *watched, QEvent *e) {
     const int i = m_boxIndex.value(watched, -1);
-    if (i >= 0) {
-        switch (e->type()) {
-        case QEvent::FocusIn:
-            // Coming back from a message box the box is still in use; a box
-            // given the focus while the window was inactive gets it only now.
-            if (!passesBack(static_cast<QFocusEvent *>(e)->reason()) ||
-                m_screen.grid().boxInUse() != i)
-                boxFocusIn(i);
-            break;
-        case QEvent::FocusOut:
-            if (!passesBack(static_cast<QFocusEvent *>(e)->reason()))
-                boxFocusOut(i);
-            break;
-        case QEvent::KeyPress:
-            return boxKey(i, static_cast<QKeyEvent *>(e));
-        case QEvent::MouseButtonPress:
-            // After the press has put the focus in the box, as a click follows it.
-            QTimer::singleShot(0, this, [this, i] { act([&] { m_screen.boxClicked(i); }); });
-            break;
-        default:
-            break;
-        }
-        return WorkingScreen::eventFilter(watched, e);
-    }
+    if (i >= 0 && e->type() == QEvent::MouseButtonPress)
+        // After the press has put the focus in the box, as a click follows it.
+        QTimer::singleShot(0, this, [this, i] { act([&] { m_logic.boxClicked(i); }); });
     if (watched == m_staff && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(e)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
             !(static_cast<QKeyEvent *>(e)->modifiers() & Qt::ControlModifier) &&
             m_staff->currentRow() >= 0) {
             const int row = m_staff->currentRow();
-            act([&] { m_screen.chooseEmployee(row); });
+            act([&] { m_logic.chooseEmployee(row); });
             return true;
         }
     }
@@ -410,35 +368,34 @@ void frmsyuukei::wheelEvent(QWheelEvent *e) {
 
 void frmsyuukei::setGuideOpen(bool open) {
     if (open) {
-        act([&] { m_screen.toolGuide(); });
+        act([&] { m_logic.toolGuide(); });
         return;
     }
     m_hscroll->setValue(0);
     m_guide->reset();
     m_card->move(kCardLeft, kCardTop);
-    act([&] { m_screen.closeGuide(); });
+    act([&] { m_logic.closeGuide(); });
 }
 
 void frmsyuukei::suspend() {
     flushBox();
-    if (m_screen.toolSuspend()) {
-        m_closedByProgram = true;
+    // The program ends: the screen goes without clearing the suspend flags.
+    if (m_logic.toolSuspend())
         closeScreen();
-        return;
-    }
-    afterAction();
+    else
+        afterAction();
 }
 
 void frmsyuukei::closeEvent(QCloseEvent *e) {
-    if (!m_closedByProgram && m_loaded && !m_ctx.services.programEnd.ended()) {
+    // Hours not yet stored are confirmed or dropped as the user says, or the
+    // screen stays.
+    if (!isClosing() && m_loaded && !m_ctx.services.programEnd.ended()) {
         flushBox();
-        if (!m_screen.closing()) {
+        if (!m_logic.settleBeforeClose()) {
             e->ignore();
             afterAction();
             return;
         }
-        m_closedByProgram = true;
-        m_ctx.host.showPunchClock();
     }
     WorkingScreen::closeEvent(e);
 }

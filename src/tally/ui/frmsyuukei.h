@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/WorkingScreen.h"
+#include "screen/ui/WorkingScreen.h"
 #include "tally/TallyScreen.h"
 
 #include <QHash>
@@ -26,7 +26,7 @@ public:
 
     explicit frmsyuukei(ScreenContext &ctx, QWidget *parent = nullptr);
 
-    TallyScreen &logic() { return m_screen; }
+    TallyScreen &logic() { return m_logic; }
     // The place of the print panel Picture6; the panel put here replaces the
     // stand-in, and closes through closePrintPanel().
     QFrame *printArea() const { return m_printArea; }
@@ -36,6 +36,8 @@ public:
     void render();
 
 protected:
+    bool load() override;
+    bool save() override;
     bool eventFilter(QObject *watched, QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void wheelEvent(QWheelEvent *e) override;
@@ -48,9 +50,9 @@ private:
     void watchBox(int i, QLineEdit *box);
     QLineEdit *box(int i) const;
     int focusedBox() const;
-    bool boxKey(int i, QKeyEvent *e);
-    void boxFocusIn(int i);
-    void boxFocusOut(int i);
+    void boxEntered(int i);
+    void boxLeft(int i);
+    void boxEnter(int i);
     void applyFocus(const TallyScreen::Focus &f);
     void setGuideOpen(bool open);
     void suspend();
@@ -64,7 +66,7 @@ private:
     void flushBox();
     void afterAction();
 
-    TallyScreen m_screen;
+    TallyScreen m_logic;
     QToolBar *m_toolbar = nullptr;
     QAction *m_tool[TallyScreen::kTools] = {};
     QComboBox *m_months = nullptr;
@@ -79,5 +81,4 @@ private:
     QScrollBar *m_hscroll = nullptr;
     QHash<QObject *, int> m_boxIndex;
     bool m_loaded = false;
-    bool m_closedByProgram = false;
 };

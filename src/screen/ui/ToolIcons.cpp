@@ -1,4 +1,4 @@
-#include "access/ui/ToolIcons.h"
+#include "screen/ui/ToolIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "punchclock/ui/GuidePanel.h"
+#include "punchclock/ui/RecorderGuide.h"
 
-#include "app/ui/WorkingScreen.h"
+#include "screen/ui/WorkingScreen.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@ constexpr int kTextTopTwips = 430;
 constexpr int kScrollTwips = 9000;
 } // namespace
 
-QString GuidePanel::guideText() {
+QString RecorderGuide::guideText() {
     return QStringLiteral(
         "<p style='font-size:6px'>&nbsp;</p>"
         "<h3>■出退勤等の記録</h3>"
@@ -45,7 +45,7 @@ QString GuidePanel::guideText() {
         "カードをセットしたままでは開けません。先にカードを戻してください。</p>");
 }
 
-GuidePanel::GuidePanel(int height, QWidget *parent) : QFrame(parent) {
+RecorderGuide::RecorderGuide(int height, QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture3"));
     setFixedSize(kWidth, height);
     setFrameShape(QFrame::StyledPanel);

@@ -4,7 +4,7 @@
 
 // What a working screen asks of the main frame. The frame opens a screen
 // (word set, the six working-screen items disabled, punch-clock screen closed);
-// the screen calls showPunchClock() once it has saved on its close.
+// WorkingScreen calls showPunchClock() once the screen has saved on its close.
 class ScreenHost {
 public:
     virtual ~ScreenHost() = default;

@@ -1,5 +1,8 @@
-#include "app/ui/WorkingScreen.h"
+#include "screen/ui/WorkingScreen.h"
 
+#include "screen/ui/EntryBox.h"
+
+#include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QShortcut>
 
@@ -19,4 +22,25 @@ void WorkingScreen::closeScreen() {
         sub->close();
     else
         close();
+}
+
+void WorkingScreen::open() {
+    m_opened = load();
+}
+
+void WorkingScreen::closed() {
+    m_ctx.host.showPunchClock();
+}
+
+void WorkingScreen::closeEvent(QCloseEvent *event) {
+    event->accept();
+    if (m_closing)
+        return;
+    // A box left just before the close has its checks run as the user made them.
+    EntryBox::flushPending();
+    m_closing = true;
+    if (!m_opened || m_ctx.services.programEnd.ended())
+        return;
+    if (save())
+        closed();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "data/Session.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SettingsStore.h"
+#include "screen/Session.h"
 
 // What every screen's logic reaches the outside world through.
 struct Services {

@@ -8,12 +8,12 @@ class QLabel;
 
 // Picture3: the operating guide of the punch-clock screen, beside it while the
 // screen is widened.
-class GuidePanel : public QFrame {
+class RecorderGuide : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kWidth = 300;
 
-    GuidePanel(int height, QWidget *parent);
+    RecorderGuide(int height, QWidget *parent);
     QPushButton *closeTop() const { return m_closeTop; }
     QPushButton *closeBottom() const { return m_closeBottom; }
 

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-// The toolbar images of the PIN screen, drawn rather than loaded.
+// The toolbar images every screen shares, drawn rather than loaded.
 namespace toolicons {
 QIcon closeScreen(); // an open door with an arrow leaving it
 QIcon guide();       // an open book

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "screen/ScreenHost.h"
+#include "screen/Services.h"
+
+#include <QWidget>
+
+// What a screen widget is built with.
+struct ScreenContext {
+    Services &services;
+    ScreenHost &host;
+};
+
+// Base of every working screen widget. It owns the opening and closing of a
+// screen, so that a screen only says what it loads and what it saves:
+//
+//  - a screen builds its widgets, then calls open() at the end of its
+//    constructor; open() runs load() once;
+//  - on any close (its toolbar, the close box, the main frame closing) the
+//    checks of a box just left run first; then, once only, unless loading
+//    failed or the program is ending: save(), and after a successful save
+//    closed(), which by default shows the punch-clock screen again.
+//
+// F1 opens the usage guide from any of its controls, closeScreen() closes the
+// child window that hosts it, and sizes are given in the twips of the screen's
+// design (15 twips a pixel).
+class WorkingScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit WorkingScreen(ScreenContext &ctx, QWidget *parent = nullptr);
+
+    static int twipsToPixels(int twips) { return twips / 15; }
+    // Sets the screen's fixed size and asks the main frame to fit around it.
+    void setTwipsSize(int widthTwips, int heightTwips);
+
+    // Closes the hosting child window; the close protocol runs as on any close.
+    void closeScreen();
+
+    // The load step succeeded (false after a fatal file error ended the program).
+    bool opened() const { return m_opened; }
+    // The screen has begun closing: nothing it still hears may change its data.
+    bool isClosing() const { return m_closing; }
+
+Q_SIGNALS:
+    void sizeChanged();
+
+protected:
+    // Runs load(); call it once, at the end of the screen's constructor.
+    void open();
+    // What the screen reads when it opens. False when a fatal file error
+    // ended the program: the screen then saves nothing.
+    virtual bool load() { return true; }
+    // What the screen writes when it closes, after taking over what a box
+    // that still has the focus holds. False when the write failed and the
+    // program ended.
+    virtual bool save() { return true; }
+    // After the save: the punch-clock screen comes back in front.
+    virtual void closed();
+
+    void closeEvent(QCloseEvent *event) override;
+
+    ScreenContext &m_ctx;
+
+private:
+    bool m_opened = false;
+    bool m_closing = false;
+};
