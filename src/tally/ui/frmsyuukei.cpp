@@ -58,7 +58,6 @@ frmsyuukei::frmsyuukei(ScreenContext &ctx, QWidget *parent)
     m_card->move(kCardLeft, kCardTop);
     for (int i = 0; i < CertifiedGrid::kBoxes; ++i)
         watchBox(i, m_card->box(i));
-    m_card->installEventFilter(this);
     connect(m_card->scrollBar(), &QScrollBar::valueChanged, this,
             [this](int v) { act([&] { m_logic.scroll(v); }); });
     buildPanels();
