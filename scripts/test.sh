@@ -4,7 +4,8 @@
 # runs each fuzz target for a short fixed time (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+# The print tests need a print service, a PDF queue and the PDF tools.
+bash scripts/deps.sh cups printer-driver-cups-pdf poppler-utils
 export QT_QPA_PLATFORM=offscreen
 status=0
 for preset in release debug-asan; do

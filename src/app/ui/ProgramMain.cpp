@@ -10,7 +10,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -44,6 +47,11 @@ int programMain(int argc, char **argv, const ProgramOptions &options) {
     }
     QApplication app(argc, argv);
     mapFonts();
+    // Qt's own dialogs (printer setup, file choice, preview) speak Japanese too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     // The program's own folder is the data folder.
     const QString dataFolder =

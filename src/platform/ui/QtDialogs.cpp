@@ -30,7 +30,11 @@ BoxAnswer QtDialogs::message(const QString &text, const QString &title, BoxIcon 
     if (!parent)
         parent = m_fallback;
 
-    QMessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, parent);
+    // Texts break their lines with CR, CR LF or LF alike.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(iconOf(icon), title, shown, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     QPushButton *yes = nullptr;
     QPushButton *no = nullptr;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/ui/QtPrinter.h"
+
+#include <QPrinter>
+
+namespace cupsprinter {
+struct Device {
+    QPrinter printer{QPrinter::HighResolution};
+};
+} // namespace cupsprinter
+
+// A printer of the system's print service (CUPS). The document is drawn into
+// a temporary file and handed to the service whole when it ends: a dropped
+// run prints nothing, and a job the service refuses is a printer error, not
+// a silent loss.
+class CupsPrinter : private cupsprinter::Device, public QtPrinter {
+public:
+    // The printers of the system; empty when it has none.
+    static QStringList printerNames();
+    // The system's default printer, else its first one, else empty.
+    static QString defaultPrinterName();
+
+    CupsPrinter(const QString &name, QWidget *dialogParent);
+    ~CupsPrinter() override;
+    QString name() const { return printer.printerName(); }
+    void setTitle(const QString &title) { printer.setDocName(title); }
+    // The job number of the last document handed to the service.
+    int lastJob() const { return m_lastJob; }
+
+protected:
+    int startJob() override;
+    int finishJob() override;
+    void dropJob() override;
+
+private:
+    void removeTemp();
+    QString m_temp;
+    int m_lastJob = 0;
+};

@@ -1,0 +1,229 @@
+#include "printing/PrintRun.h"
+
+#include "data/CardTable.h"
+#include "data/FileFailure.h"
+#include "printing/WorkRecordSheet.h"
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("エラー");
+
+// Tells the progress the run is over on every way out.
+struct ProgressEnd {
+    PrintProgress *progress;
+    ~ProgressEnd() {
+        if (progress)
+            progress->finish();
+    }
+};
+
+QString unreadableText(int printed, const QString &verb, const QStringList &who) {
+    constexpr int kListed = 10;
+    QString text = QString::number(printed) + QStringLiteral("名分の勤務実績表を") + verb +
+                   QStringLiteral("しました。\n次の従業員はタイムカードを読めないため、") + verb +
+                   QStringLiteral("できませんでした。\n");
+    for (int i = 0; i < who.size() && i < kListed; ++i)
+        text += QStringLiteral("\n　") + who[i];
+    if (who.size() > kListed)
+        text += QStringLiteral("\n　ほか") + QString::number(who.size() - kListed) +
+                QStringLiteral("名");
+    return text;
+}
+
+} // namespace
+
+QList<PrintEmployee> PrintRun::select(const QStringList &staff, const PrintSettings &settings) {
+    const bool all = settings.rangeMode == PrintSettings::kAll;
+    if (!all && settings.rangeMode != PrintSettings::kDesignated)
+        return {};
+    const int from = leadingNumber(settings.fromCode);
+    const int to = leadingNumber(settings.toCode);
+    QList<PrintEmployee> chosen;
+    for (const QString &entry : staff) {
+        if (!entry.startsWith(QStringLiteral("◆")))
+            continue;
+        const QString code = entry.mid(1, 4).trimmed();
+        if (!all) {
+            const int n = leadingNumber(code);
+            if (n < from || n > to)
+                continue;
+        }
+        chosen.append({code, entry.mid(5).trimmed()});
+    }
+    return chosen;
+}
+
+QString PrintRun::describe(int error) {
+    switch (error) {
+    case 5:
+        return QStringLiteral("プロシージャの呼び出し、または引数が不正です。");
+    case 53:
+        return QStringLiteral("ファイルが見つかりません。");
+    case 57:
+        return QStringLiteral("デバイス I/O エラーです。");
+    case 61:
+        return QStringLiteral("ディスクの空き容量が不足しています。");
+    case 62:
+        return QStringLiteral("ファイルにこれ以上データがありません。");
+    case 75:
+        return QStringLiteral("パス名が無効です。");
+    case 76:
+        return QStringLiteral("パスが見つかりません。");
+    case Printer::kPrinterFault:
+        return QStringLiteral("プリンタ エラーです。");
+    case Printer::kUnsupported:
+        return QStringLiteral("プリンタ ドライバは指定されたプロパティをサポートしていません。");
+    case Printer::kNoPrinterInfo:
+        return QStringLiteral("プリンタ情報を取得できませんでした。");
+    default:
+        return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。(") +
+               QString::number(error) + QLatin1Char(')');
+    }
+}
+
+void PrintRun::A4kensa() {
+    m_offsetX = 0;
+    m_offsetY = 0;
+    m_printer.setPaperSize(Printer::A4);
+    m_printer.setScaleUnit(Printer::Millimetres);
+    const auto w = m_printer.deviceCaps(Printer::PhysicalWidth);
+    const auto h = m_printer.deviceCaps(Printer::PhysicalHeight);
+    const auto x = m_printer.deviceCaps(Printer::PhysicalOffsetX);
+    const auto y = m_printer.deviceCaps(Printer::PhysicalOffsetY);
+    if (w.error || h.error || w.value <= 0 || h.value <= 0)
+        return;
+    if (!x.error)
+        m_offsetX = static_cast<double>(x.value) / w.value * 210;
+    if (!y.error)
+        m_offsetY = static_cast<double>(y.value) / h.value * 297;
+}
+
+PrintRun::Next PrintRun::handle(int error, Result &r) {
+    switch (error) {
+    case 0:
+    case Printer::kUnsupported:
+    case 62: // past the end of a file
+    case 5:  // invalid argument
+        return Next::Go;
+    case Printer::kPrinterFault:
+    case Printer::kNoPrinterInfo:
+        m_printer.abortDocument();
+        m_s.dialogs.message(error == Printer::kPrinterFault
+                                ? QStringLiteral("印刷の中止、またはプリンターのエラーです")
+                                : QStringLiteral("プリンターの情報を正しく受け取れません。"
+                                                 "プリンターの設定を確認してください。"),
+                            kErrorTitle, BoxIcon::Critical, BoxButtons::Ok);
+        r.end = End::Aborted;
+        return Next::Stop;
+    case static_cast<int>(FileError::DeviceIO):
+    case static_cast<int>(FileError::DiskFull):
+        m_printer.abortDocument();
+        filefailure::endOnFatal(m_s, static_cast<FileError>(error), IoWording::Guidebook);
+        r.end = End::Ended;
+        return Next::Stop;
+    default:
+        m_printer.abortDocument();
+        m_s.dialogs.message(QStringLiteral("エラー番号 = T-501\rエラー原因 = ") + describe(error) +
+                                QStringLiteral("\r(申し訳ございませんが、エラー番号とエラー原因を"
+                                               "メモしてから、ガイドブックをおよみください。)"),
+                            QStringLiteral("プログラムエラー"), BoxIcon::Critical, BoxButtons::Ok);
+        m_s.programEnd.endProgram();
+        r.end = End::Ended;
+        return Next::Stop;
+    }
+}
+
+PrintRun::Next PrintRun::sheet(const PrintJob &job, const CardTable &card, Result &r) {
+    WorkRecordSheet s(m_printer, m_offsetX, m_offsetY);
+    if (handle(m_printer.setScaleOrigin(0, 0), r) == Next::Stop)
+        return Next::Stop;
+    if (handle(m_printer.setFontFace(QStringLiteral("ＭＳ ゴシック")), r) == Next::Stop)
+        return Next::Stop;
+    if (handle(m_printer.setFontSize(12), r) == Next::Stop)
+        return Next::Stop;
+    // The empty text opens the page.
+    if (handle(s.lprint(QString(), WorkRecordSheet::anchor(10), WorkRecordSheet::anchor(10)), r) ==
+        Next::Stop)
+        return Next::Stop;
+    if (handle(s.waku(), r) == Next::Stop)
+        return Next::Stop;
+    return handle(s.data(card, job.monthFolder, job.settings), r);
+}
+
+PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
+                                  PrintProgress *progress) {
+    ProgressEnd progressEnd{progress};
+    Result r;
+    A4kensa();
+
+    const auto width = m_printer.printableWidth();
+    if (handle(width.error, r) == Next::Stop)
+        return r;
+    if (!width.error && width.value <= kNarrowWidthMm &&
+        m_s.dialogs.message(QStringLiteral("使用するプリンターの印刷可能範囲が狭いため、"
+                                           "正常に印刷されないことがあります。よろしいですか？"),
+                            QStringLiteral("確認"), BoxIcon::Question,
+                            BoxButtons::YesNo) != BoxAnswer::Yes) {
+        r.end = End::Declined;
+        return r;
+    }
+
+    const auto paper = m_printer.paperSize();
+    if (handle(paper.error, r) == Next::Stop)
+        return r;
+    if (!paper.error && paper.value != Printer::A4) {
+        m_s.dialogs.message(QStringLiteral("プリンターの「用紙サイズ」をＡ４に設定してください。"),
+                            QStringLiteral("用紙サイズ不正"), BoxIcon::None, BoxButtons::Ok);
+        r.end = End::Declined;
+        return r;
+    }
+
+    if (handle(m_printer.setScaleUnit(Printer::Points), r) == Next::Stop)
+        return r;
+    m_offsetX *= WorkRecordSheet::kPointsPerMm;
+    m_offsetY *= WorkRecordSheet::kPointsPerMm;
+
+    if (settings.copies.isEmpty())
+        settings.copies = QStringLiteral("1");
+    const int copies = leadingNumber(settings.copies);
+    const QList<PrintEmployee> employees = select(job.staff, settings);
+
+    for (qsizetype i = 0; i < employees.size(); ++i) {
+        const PrintEmployee &e = employees[i];
+        const QString who = e.code + QStringLiteral("　") + e.name;
+        if (progress &&
+            !progress->next(static_cast<int>(i), static_cast<int>(employees.size()), who)) {
+            m_printer.abortDocument();
+            r.end = End::Cancelled;
+            return r;
+        }
+        const cardfile::Read card = cardfile::read(m_s.fs, job.monthFolder, e.code);
+        if (card.error == FileError::DeviceIO || card.error == FileError::DiskFull) {
+            handle(errorNumber(card.error), r);
+            return r;
+        }
+        // A short card prints what it holds, the missing fields empty.
+        const bool shortCard = card.error == FileError::Damaged && card.found > 0;
+        if (!card.ok() && !shortCard) {
+            // A card that is missing or cannot be read costs its own sheet only.
+            r.unreadable.append(who);
+            continue;
+        }
+        if (r.pages > 0 && handle(m_printer.newPage(), r) == Next::Stop)
+            return r;
+        for (int copy = 1; copy <= copies; ++copy) {
+            if (sheet(job, card.table, r) == Next::Stop)
+                return r;
+            ++r.pages;
+            if (copy < copies && handle(m_printer.newPage(), r) == Next::Stop)
+                return r;
+        }
+        ++r.employees;
+    }
+
+    if (handle(m_printer.endDocument(), r) == Next::Stop)
+        return r;
+    if (!r.unreadable.isEmpty())
+        m_s.dialogs.notice(unreadableText(r.employees, job.verb, r.unreadable));
+    return r;
+}

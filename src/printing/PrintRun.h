@@ -1,0 +1,75 @@
+#pragma once
+
+#include "data/CalcSettings.h"
+#include "data/CardTable.h"
+#include "platform/Printer.h"
+#include "printing/PrintProgress.h"
+#include "printing/PrintSettings.h"
+#include "screen/Services.h"
+
+#include <QStringList>
+
+// What a print run prints: the tally screen's staff list, its card month and
+// its calculation settings.
+struct PrintJob {
+    QStringList staff; // "◆" or " ", the code in 4 characters, the name
+    QString monthFolder;
+    CalcSettings settings;
+    QString verb = QStringLiteral("印刷"); // what the end notice says was done
+};
+
+// One employee to print, as the staff list names them.
+struct PrintEmployee {
+    QString code;
+    QString name;
+};
+
+// The print run (insatu) on one printer: page setup, the printer checks, the
+// employees of the marked entries, each sheet from its stored card, copies
+// one after the other, and the errors by number.
+class PrintRun {
+public:
+    enum class End {
+        Done,      // the document was ended (maybe empty)
+        Declined,  // the user said No to the narrow area, or the paper is no A4
+        Aborted,   // a printer error; the job was dropped
+        Cancelled, // stopped by the user between two employees; the job was dropped
+        Ended,     // the program ends
+    };
+    struct Result {
+        End end = End::Done;
+        int employees = 0; // whose sheets went into the document
+        int pages = 0;
+        QStringList unreadable; // employees whose card could not be read
+    };
+
+    PrintRun(Services &s, Printer &printer) : m_s(s), m_printer(printer) {}
+
+    // Page setup and measurement: A4 portrait, then the printable-area
+    // offsets in millimetres. A step that fails is skipped.
+    void A4kensa();
+    double offsetX() const { return m_offsetX; }
+    double offsetY() const { return m_offsetY; }
+
+    Result insatu(const PrintJob &job, PrintSettings &settings, PrintProgress *progress = nullptr);
+
+    // The marked entries of the staff list that the settings select, in list
+    // order.
+    static QList<PrintEmployee> select(const QStringList &staff, const PrintSettings &settings);
+    // The platform's description of a run-time error number.
+    static QString describe(int error);
+
+    static constexpr double kNarrowWidthMm = 195;
+
+private:
+    enum class Next { Go, Stop };
+    // The reaction to an error of a run's step; Go when the run continues.
+    Next handle(int error, Result &r);
+    // One sheet: the page opened, waku, data.
+    Next sheet(const PrintJob &job, const CardTable &card, Result &r);
+
+    Services &m_s;
+    Printer &m_printer;
+    double m_offsetX = 0;
+    double m_offsetY = 0;
+};

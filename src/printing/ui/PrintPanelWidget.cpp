@@ -1,0 +1,180 @@
+#include "printing/ui/PrintPanelWidget.h"
+
+#include "printing/ui/QtPrintTargets.h"
+#include "screen/ui/EntryBox.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *label(const QString &text, QWidget *parent) {
+    auto *l = new QLabel(text, parent);
+    return l;
+}
+
+} // namespace
+
+PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTargets *targets)
+    : QFrame(parent), m_panel(panel) {
+    if (!targets) {
+        m_ownTargets = std::make_unique<QtPrintTargets>(this);
+        targets = m_ownTargets.get();
+    }
+    m_targets = targets;
+    setObjectName(QStringLiteral("Picture6"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    setFixedWidth(336);
+    hide();
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 10);
+    outer->setSpacing(8);
+    auto *title = label(QStringLiteral("勤務実績表の印刷"), this);
+    title->setStyleSheet(QStringLiteral("background: #1f3f7a; color: white; font-size: 15px;"
+                                        "font-weight: bold; padding: 5px 10px;"));
+    outer->addWidget(title);
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(12, 0, 12, 0);
+    body->setSpacing(8);
+    outer->addLayout(body);
+
+    auto *range = new QGroupBox(QStringLiteral("印刷範囲"), this);
+    auto *rangeRow = new QHBoxLayout(range);
+    m_all = new QRadioButton(QStringLiteral("全員"), range);
+    m_all->setObjectName(QStringLiteral("Option1"));
+    m_designated = new QRadioButton(QStringLiteral("指定"), range);
+    m_designated->setObjectName(QStringLiteral("Option2"));
+    rangeRow->addWidget(m_all);
+    rangeRow->addWidget(m_designated);
+    rangeRow->addStretch();
+    body->addWidget(range);
+
+    auto *codes = new QGroupBox(QStringLiteral("指定の場合"), this);
+    auto *codeRow = new QHBoxLayout(codes);
+    for (int b = 0; b < PrintPanel::kBoxes; ++b) {
+        EntryBox *box = EntryBox::create(this, QStringLiteral("texinsatu_%1").arg(b),
+                                         KeyFilter::Digits, PrintPanel::kMaxLength[b]);
+        box->setEscape(EntryBox::Escape::Ignored);
+        box->lineEdit()->setAlignment(Qt::AlignRight);
+        box->lineEdit()->setFixedWidth(b == PrintPanel::CopiesBox ? 44 : 56);
+        m_boxes[static_cast<size_t>(b)] = box;
+    }
+    codeRow->addWidget(label(QStringLiteral("コード"), codes));
+    codeRow->addWidget(m_boxes[PrintPanel::FromBox]->widget());
+    codeRow->addWidget(label(QStringLiteral("～"), codes));
+    codeRow->addWidget(m_boxes[PrintPanel::ToBox]->widget());
+    codeRow->addStretch();
+    body->addWidget(codes);
+
+    auto *guide = label(QStringLiteral("｢指定｣はコード番号を若い順に入力しま\n"
+                                       "す。１名のみ指定する場合は、同じ番号\n"
+                                       "を入力してください。"),
+                        this);
+    guide->setStyleSheet(QStringLiteral("color: #404040;"));
+    body->addWidget(guide);
+
+    auto *copiesRow = new QHBoxLayout;
+    copiesRow->addWidget(label(QStringLiteral("印刷部数"), this));
+    copiesRow->addWidget(m_boxes[PrintPanel::CopiesBox]->widget());
+    copiesRow->addWidget(label(QStringLiteral("部"), this));
+    copiesRow->addStretch();
+    body->addLayout(copiesRow);
+    auto *paper = label(QStringLiteral("用紙はＡ４普通紙(縦)です。"), this);
+    paper->setStyleSheet(QStringLiteral("color: #404040;"));
+    body->addWidget(paper);
+
+    const QString captions[] = {QStringLiteral("印　刷"), QStringLiteral("閉じる"),
+                                QStringLiteral("ﾌﾟﾘﾝﾀｰ"), QStringLiteral("PDF"),
+                                QStringLiteral("プレビュー")};
+    for (int i = 0; i < 5; ++i) {
+        auto *b = new QPushButton(captions[i], this);
+        b->setObjectName(QStringLiteral("cmdinsatu_%1").arg(i));
+        b->setMinimumHeight(32);
+        m_buttons[static_cast<size_t>(i)] = b;
+    }
+    auto *buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(m_buttons[0], 0, 0);
+    buttons->addWidget(m_buttons[3], 0, 1);
+    buttons->addWidget(m_buttons[4], 0, 2);
+    buttons->addWidget(m_buttons[2], 1, 0);
+    buttons->addWidget(m_buttons[1], 1, 2);
+    body->addSpacing(4);
+    body->addLayout(buttons);
+    adjustSize();
+
+    connect(m_all, &QRadioButton::clicked, this, [this] {
+        m_panel.chooseAll();
+        render();
+    });
+    connect(m_designated, &QRadioButton::clicked, this, [this] {
+        m_panel.chooseDesignated();
+        render();
+    });
+    // Enter moves from-code -> to-code -> copies -> the panel itself.
+    for (int b = 0; b < PrintPanel::kBoxes; ++b) {
+        EntryBox *box = m_boxes[static_cast<size_t>(b)];
+        const int next = PrintPanel::nextAfter(b);
+        if (next == PrintPanel::kPanel)
+            box->setExitTarget(this);
+        else
+            box->setNext(m_boxes[static_cast<size_t>(next)]->widget());
+        connect(box, &EntryBox::edited, this, [this, b](const QString &t) {
+            if (!m_rendering)
+                m_panel.setBox(b, t);
+        });
+        connect(box, &EntryBox::left, this, [this, b] { m_panel.leaveBox(b); });
+    }
+    connect(m_buttons[0], &QPushButton::clicked, this, [this] { act(&PrintPanel::print); });
+    connect(m_buttons[2], &QPushButton::clicked, this, [this] { act(&PrintPanel::setup); });
+    connect(m_buttons[3], &QPushButton::clicked, this, [this] { act(&PrintPanel::pdf); });
+    connect(m_buttons[4], &QPushButton::clicked, this, [this] { act(&PrintPanel::preview); });
+    connect(m_buttons[1], &QPushButton::clicked, this, [this] {
+        EntryBox::flushPending();
+        m_panel.close();
+        render();
+        Q_EMIT closed();
+    });
+}
+
+PrintPanelWidget::~PrintPanelWidget() = default;
+
+void PrintPanelWidget::open(const QStringList &staff, const QString &monthFolder,
+                            const CalcSettings &settings) {
+    m_panel.open(staff, monthFolder, settings);
+    render();
+    raise();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void PrintPanelWidget::act(void (PrintPanel::*f)(PrintTargets &)) {
+    // The box the click took the focus from is left before the button acts.
+    EntryBox::flushPending();
+    (m_panel.*f)(*m_targets);
+    render();
+}
+
+void PrintPanelWidget::render() {
+    m_rendering = true;
+    setVisible(m_panel.visible());
+    m_all->setChecked(!m_panel.designated());
+    m_designated->setChecked(m_panel.designated());
+    for (int b = 0; b < PrintPanel::kBoxes; ++b) {
+        EntryBox *box = m_boxes[static_cast<size_t>(b)];
+        if (box->text() != m_panel.box(b))
+            box->setText(m_panel.box(b));
+    }
+    m_rendering = false;
+}

@@ -1,0 +1,171 @@
+#include "printing/PrintPanel.h"
+#include "PrintFixture.h"
+#include "support/Printers.h"
+
+namespace {
+
+struct FakeTargets : PrintTargets {
+    RecordingPrinter office_;
+    bool hasOffice = true;
+    QString chosenPdf = "/tmp/out.pdf";
+    QString askedName;
+    QStringList files; // path and title of every PDF printer made
+    std::unique_ptr<RecordingPrinter> lastFile;
+    bool failEnd = false;
+    RecordingPrinter previewPrinter;
+    QString previewTitle;
+
+    Printer *office() override { return hasOffice ? &office_ : nullptr; }
+    QString askPdfFile(const QString &name) override {
+        askedName = name;
+        return chosenPdf;
+    }
+    Printer &pdfFile(const QString &path, const QString &title) override {
+        files << path << title;
+        lastFile = std::make_unique<RecordingPrinter>();
+        if (failEnd)
+            lastFile->failOn("endDocument", 1, Printer::kPrinterFault);
+        return *lastFile;
+    }
+    bool printFromPreview = false;
+    bool preview(const QString &title, const std::function<void(Printer &)> &draw) override {
+        previewTitle = title;
+        draw(previewPrinter);
+        return printFromPreview;
+    }
+    PrintProgress *progress(int) override { return nullptr; }
+};
+
+struct PanelFixture : PrintFixture {
+    PrintPanel panel{t.services};
+    FakeTargets targets;
+    bool closed = false;
+
+    void SetUp() override {
+        PrintFixture::SetUp();
+        panel.onClosed = [this] { closed = true; };
+        panel.open(job.staff, job.monthFolder, job.settings);
+    }
+    void type(int box, const QString &text) {
+        panel.setBox(box, text);
+        panel.leaveBox(box);
+    }
+};
+
+} // namespace
+
+TEST(PrintPanelKeys, DigitsAndTheControlKeysOnly) {
+    const struct {
+        char16_t c;
+        bool kept;
+    } cases[] = {{u'0', true}, {u'9', true},  {13, true},     {8, true},     {16, true},
+                 {27, false},  {u'a', false}, {u'５', false}, {u'-', false}, {u' ', false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(PrintPanel::acceptsChar(QChar(c.c)), c.kept) << int(c.c);
+}
+
+TEST_F(PanelFixture, RangeIsCheckedBeforeCopies) {
+    const struct {
+        bool designated;
+        const char *from, *copies;
+        QStringList messages;
+        int pages;
+    } cases[] = {
+        {true, "", "", {"印刷範囲が未指定です。"}, 0},
+        {true, "", "2", {"印刷範囲が未指定です。"}, 0},
+        {true, "1", "", {"印刷部数が未入力です。"}, 0},
+        {false, "", "", {"印刷部数が未入力です。"}, 0},
+        {false, "", "0", {"印刷部数が未入力です。"}, 0},
+        {true, "1", "2", {}, 2}, // to-code empty: nobody
+        {false, "", "2", {}, 4},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.from) + "/" + c.copies);
+        c.designated ? panel.chooseDesignated() : panel.chooseAll();
+        type(PrintPanel::FromBox, c.from);
+        type(PrintPanel::ToBox, "");
+        type(PrintPanel::CopiesBox, c.copies);
+        t.dialogs.clear();
+        targets.office_.clear();
+        panel.print(targets);
+        EXPECT_EQ(t.dialogs.texts(), c.messages);
+        for (const auto &b : t.dialogs.boxes())
+            EXPECT_EQ(b.title, "お知らせ");
+        EXPECT_EQ(targets.office_.count("endDocument"), c.messages.isEmpty() ? 1 : 0);
+        EXPECT_EQ(panel.lastRun().pages, c.messages.isEmpty() ? (c.designated ? 0 : 4) : 0);
+    }
+}
+
+TEST_F(PanelFixture, SettingsOutliveThePanel) {
+    panel.chooseDesignated();
+    type(PrintPanel::FromBox, "12");
+    type(PrintPanel::ToBox, "99");
+    type(PrintPanel::CopiesBox, "3");
+    panel.close();
+    EXPECT_TRUE(closed);
+    panel.open(job.staff, job.monthFolder, job.settings);
+    EXPECT_EQ(panel.box(PrintPanel::ToBox), "99");
+    panel.print(targets);
+    EXPECT_EQ(targets.office_.count("newPage"), 2); // 鈴木 only, three copies
+    panel.chooseAll();
+    panel.chooseDesignated();
+    EXPECT_EQ(panel.settings().fromCode, "");
+    EXPECT_EQ(panel.settings().copies, "3");
+}
+
+TEST_F(PanelFixture, NoPrinterOffersAPdfFile) {
+    targets.hasOffice = false;
+    type(PrintPanel::CopiesBox, "1");
+    t.dialogs.answer(BoxAnswer::No);
+    panel.print(targets);
+    EXPECT_TRUE(targets.files.isEmpty());
+    ASSERT_EQ(t.dialogs.boxes().size(), 1);
+    EXPECT_EQ(t.dialogs.boxes()[0].buttons, BoxButtons::YesNo);
+
+    t.dialogs.clear();
+    t.dialogs.answer(BoxAnswer::Yes);
+    panel.print(targets);
+    EXPECT_EQ(targets.askedName, "2007年3月_勤務実績表.pdf");
+    EXPECT_EQ(targets.files, QStringList({"/tmp/out.pdf", "勤務実績表 2007年3月"}));
+    ASSERT_NE(targets.lastFile, nullptr);
+    EXPECT_EQ(targets.lastFile->count("endDocument"), 1);
+    EXPECT_EQ(panel.lastRun().pages, 2);
+    EXPECT_EQ(t.dialogs.texts().last(), "勤務実績表をＰＤＦファイルに保存しました。\n/tmp/out.pdf");
+
+    // A file that could not be written is said to be missing.
+    targets.failEnd = true;
+    panel.pdf(targets);
+    EXPECT_EQ(t.dialogs.texts().last(), "ＰＤＦファイルは作成していません。\n/tmp/out.pdf");
+
+    panel.setup(targets);
+    EXPECT_EQ(t.dialogs.texts().last(), "使用できるプリンターがありません。");
+}
+
+TEST_F(PanelFixture, PdfAndPreviewRunTheSameSelection) {
+    type(PrintPanel::CopiesBox, "2");
+    targets.chosenPdf.clear(); // the user cancels the file dialog
+    panel.pdf(targets);
+    EXPECT_TRUE(targets.files.isEmpty());
+
+    panel.preview(targets);
+    EXPECT_EQ(targets.previewTitle, "勤務実績表 2007年3月");
+    EXPECT_EQ(targets.previewPrinter.count("newPage"), 3);
+    EXPECT_EQ(targets.previewPrinter.count("endDocument"), 1);
+    EXPECT_EQ(targets.office_.count("endDocument"), 0);
+    targets.printFromPreview = true;
+    panel.preview(targets);
+    EXPECT_EQ(targets.office_.count("newPage"), 3);
+    EXPECT_EQ(targets.office_.count("endDocument"), 1);
+
+    panel.chooseDesignated();
+    type(PrintPanel::FromBox, "2");
+    type(PrintPanel::ToBox, "2"); // 2 carries no mark
+    t.dialogs.clear();
+    panel.preview(targets);
+    panel.pdf(targets);
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"印刷する勤務実績表がありません。",
+                                              "印刷する勤務実績表がありません。"}));
+
+    panel.setup(targets);
+    EXPECT_EQ(targets.office_.count("setupDialog"), 1);
+}
