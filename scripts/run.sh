@@ -10,6 +10,8 @@ cmake --build --preset app --target kelvane
 mkdir -p "$prefix"
 install -m 755 build/app/src/kelvane "$prefix/kelvane"
 echo "Kelvane is installed in $prefix (its data files live there too)."
+# Its icon and a desktop entry, so it is found in the desktop's application menu.
+bash scripts/install-desktop.sh "$prefix"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: start it on a desktop, or without one as: xvfb-run -a \"$prefix/kelvane\""
     exit 1

@@ -5,7 +5,7 @@ void Dialogs::notice(const QString &text) {
 }
 
 void Dialogs::info(const QString &text) {
-    message(text, QStringLiteral("お知らせ"), BoxIcon::Information, BoxButtons::Ok);
+    notice(text);
 }
 
 bool Dialogs::confirm(const QString &text) {

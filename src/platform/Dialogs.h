@@ -16,7 +16,8 @@ public:
 
     // The notice of the system: no icon, OK, "お知らせ".
     void notice(const QString &text);
-    // Information box with an OK button under "お知らせ".
+    // The information boxes of the settings, roster and preparation screens:
+    // notices like every other, without an icon.
     void info(const QString &text);
     // Confirmation before deleting or copying: warning icon, OK/Cancel, "確認".
     bool confirm(const QString &text);

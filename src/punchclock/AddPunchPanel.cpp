@@ -1,8 +1,11 @@
 #include "punchclock/AddPunchPanel.h"
 
 #include "data/CardMonth.h"
+#include "data/DateRules.h"
 #include "data/FileFailure.h"
+#include "data/PayPeriodKind.h"
 #include "punchclock/CardRack.h"
+#include "punchclock/PunchDay.h"
 #include "punchclock/RackLine.h"
 
 namespace {
@@ -69,6 +72,7 @@ void AddPunchPanel::clearEmployee() {
 
 void AddPunchPanel::unloadDay() {
     m_row = -1;
+    m_rowDate = QDate();
     m_path.clear();
     m_cardFolder.clear();
 }
@@ -101,13 +105,15 @@ void AddPunchPanel::leaveDayBox() {
         return;
     unloadDay();
     const QString year = CardMonth::yearTextOf(m_folder);
-    const QString folder = CardMonth::folderName(year, month);
+    // Year and month are numbers: a month typed "04" is the folder "2007年4月",
+    // as the punch clock names it. Anything else names no card.
+    const bool numbers = allDigits(year) && allDigits(month) && allDigits(day);
+    const CardMonth cardMonth(numbers ? year.toInt() : 0, numbers ? month.toInt() : 0);
+    const QString folder = cardMonth.folderName();
     const QString code = m_code.trimmed();
-    // Typed month and day are numbers; anything else names no card.
     cardfile::Read read;
     read.error = FileError::NotFound;
-    if (allDigits(month) && allDigits(day) && !year.contains(QLatin1Char('/')) &&
-        !year.contains(QLatin1Char('\\')) && !year.contains(QStringLiteral("..")))
+    if (numbers)
         read = cardfile::read(m_s.fs, folder, code);
     if (read.error == FileError::Damaged) {
         // Nothing is loaded, so nothing can be added to it.
@@ -144,6 +150,51 @@ void AddPunchPanel::leaveDayBox() {
     m_path = cardfile::path(folder, code);
     m_loadedMonth = month;
     m_loadedDay = day;
+    m_rowDate = rowDate(cardMonth, row);
+    // The weekday of this day, not of the day entered before; the stored one
+    // where the settings no longer give the card's layout.
+    const QString stored = m_table.at(row, CardField::Weekday);
+    if (m_rowDate.isValid())
+        m_weekday = m_rowDate.dayOfWeek() - 1;
+    else if (const int i = weekdayIndexOf(stored); i >= 0)
+        m_weekday = i;
+    else
+        m_weekday = -1;
+}
+
+QDate AddPunchPanel::rowDate(const CardMonth &month, int row) const {
+    // Preparation writes a western year with four digits and an era year
+    // with at most two, whatever the year style is now.
+    const int western =
+        month.year() >= 1000 ? month.year() : daterules::westernFromEra(month.year());
+    if (payPeriodKind(m_settings) == PayPeriodKind::Unregistered || western <= 0 ||
+        month.month() < 1 || month.month() > 12)
+        return {};
+    const daterules::PayPeriod period = daterules::payPeriod({western, month.month()}, m_settings);
+    const QDate date = period.days[static_cast<size_t>(row)];
+    // A card laid out under other settings: its day numbers decide.
+    if (!date.isValid() || date.day() != leadingNumber(m_table.at(row, CardField::Day)))
+        return {};
+    return date;
+}
+
+int AddPunchPanel::weekdayIndexOf(const QString &kanji) {
+    const QStringList days = weekdayChoices();
+    for (int i = 0; i < days.size(); ++i)
+        if (!kanji.isEmpty() && days[i].startsWith(kanji))
+            return i;
+    return -1;
+}
+
+QString AddPunchPanel::dateText() const {
+    // Only while the boxes still name the day that was loaded.
+    if (m_row < 0 || !m_rowDate.isValid() || box(MonthBox).trimmed() != m_loadedMonth ||
+        box(DayBox).trimmed() != m_loadedDay)
+        return {};
+    return QString::number(m_rowDate.year()) + QStringLiteral("年") +
+           QString::number(m_rowDate.month()) + QStringLiteral("月") +
+           QString::number(m_rowDate.day()) + QStringLiteral("日（") +
+           punchday::weekdayKanji(m_rowDate.dayOfWeek()) + QStringLiteral("）");
 }
 
 bool AddPunchPanel::hasTime() const {

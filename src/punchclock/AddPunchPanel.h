@@ -1,9 +1,12 @@
 #pragma once
 
+#include "data/CalcSettings.h"
+#include "data/CardMonth.h"
 #include "data/CardTable.h"
 #include "punchclock/PunchTypes.h"
 #include "screen/Services.h"
 
+#include <QDate>
 #include <QStringList>
 #include <array>
 
@@ -15,7 +18,8 @@ public:
     enum Box { MonthBox = 0, DayBox = 1, HourBox = 2, MinuteBox = 3 }; // textukihi(2)..(5)
     static constexpr int kBoxes = 4;
 
-    explicit AddPunchPanel(Services &s) : m_s(s) {}
+    // The settings give the calendar date of a card's day rows.
+    AddPunchPanel(Services &s, const CalcSettings &settings) : m_s(s), m_settings(settings) {}
 
     // nengetuyomikomi: fills Combo1 with the card month folders, newest first,
     // and shows the panel.
@@ -27,7 +31,8 @@ public:
     // The entry boxes; the screen tells every edit.
     void setBox(int box, const QString &text);
     const QString &box(int b) const { return m_boxes[static_cast<size_t>(b)]; }
-    // Leaving the day box: loads the card and the day.
+    // Leaving the day box: loads the card and the day, and sets the weekday
+    // choice to the weekday of that day.
     void leaveDayBox();
     // Leaving the hour or the minute box.
     void leaveTimeBox();
@@ -53,6 +58,10 @@ public:
     bool boxesEnabled() const { return m_boxesEnabled; }
     bool dayLoaded() const { return m_row >= 0; }
     int dayRow() const { return m_row; }
+    // The calendar date of the loaded day row, as "2007年3月23日（金）"; empty
+    // when no day is loaded, the boxes name another day or the settings do not
+    // give the card's dates.
+    QString dateText() const;
     const QString &cardPath() const { return m_path; }
 
     // The time text of the boxes: hour as typed, ":", minute with a leading
@@ -60,6 +69,8 @@ public:
     static QString timeText(const QString &hour, const QString &minute);
 
     static QStringList weekdayChoices();
+    // The choice of a weekday kanji ("木" is 3, "木曜"), -1 for none.
+    static int weekdayIndexOf(const QString &kanji);
 
 private:
     TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }
@@ -67,8 +78,10 @@ private:
     // Forgets the chosen employee, the day's times and the entry boxes.
     void clearEmployee();
     void unloadDay();
+    QDate rowDate(const CardMonth &month, int row) const;
 
     Services &m_s;
+    const CalcSettings &m_settings;
     QStringList m_months;
     QString m_folder;
     QStringList m_employees;
@@ -87,4 +100,5 @@ private:
     QString m_loadedMonth;
     QString m_loadedDay;
     int m_row = -1;
+    QDate m_rowDate;
 };

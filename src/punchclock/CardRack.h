@@ -81,7 +81,10 @@ Head readHead(FileSystem &fs, const QString &folder, const QString &code);
 // gets no line (it could not be read).
 QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName);
 
-// The codes of the card files of a folder, in listing order.
+// The codes of the card files of a folder, in the order of sortCodes.
 QStringList cardCodes(FileSystem &fs, const QString &folder);
+// Orders codes by their number value, then by their text; codes without a
+// positive number go last.
+void sortCodes(QStringList &codes);
 
 } // namespace rack

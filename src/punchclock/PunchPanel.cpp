@@ -115,16 +115,27 @@ void PunchPanel::unchooseKind(int k) {
 }
 
 void PunchPanel::press() {
-    if (!m_set || m_kind < 0)
+    pressKind(m_kind);
+}
+
+void PunchPanel::pressKind(int k) {
+    if (!m_set || k < 0 || k >= kKinds)
         return;
-    TimeLabel &l = label(m_kind);
+    TimeLabel &l = label(k);
     if (l.pressed() || l.text.isEmpty())
         return;
     if (rowMissing())
         return;
-    m_table.at(m_row, fieldOfKind(m_kind)) = l.text;
+    m_table.at(m_row, fieldOfKind(k)) = l.text;
     l.state = TimeState::Pressed;
-    m_buttonDown[static_cast<size_t>(m_kind)] = false;
+    m_buttonDown[static_cast<size_t>(k)] = false;
+}
+
+int PunchPanel::pendingKind() const {
+    for (int k = 0; k < kKinds; ++k)
+        if (m_set && timeLabel(k).pending())
+            return k;
+    return -1;
 }
 
 bool PunchPanel::returnCard(const QString &weekday) {

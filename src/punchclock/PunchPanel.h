@@ -38,6 +38,10 @@ public:
     void unchooseKind(int k);
     // "カードを押す".
     void press();
+    // Presses the chosen time of kind k, whichever kind is selected.
+    void pressKind(int k);
+    // The kind whose time is chosen but not pressed, -1 when none.
+    int pendingKind() const;
     // "カードを戻す" with the weekday shown for the punch day. False when the
     // card could not be written: the program was ended and the panel keeps it.
     bool returnCard(const QString &weekday);

@@ -5,7 +5,8 @@
 #include "data/PayPeriodKind.h"
 #include "punchclock/RackLine.h"
 
-RecorderScreen::RecorderScreen(Services &s) : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s) {}
+RecorderScreen::RecorderScreen(Services &s)
+    : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s, m_settings) {}
 
 bool RecorderScreen::open() {
     m_s.session.screenWord = screenword::recorder;
@@ -37,6 +38,7 @@ bool RecorderScreen::open() {
 void RecorderScreen::nengetuhyouji() {
     const PayPeriodKind kind = payPeriodKind(m_settings);
     const QDate today = m_s.clock.now().date();
+    m_monthDate = today;
     m_periodKnown = false;
     if (kind == PayPeriodKind::Unregistered) {
         m_yearText.clear();
@@ -63,12 +65,32 @@ void RecorderScreen::tick() {
     // One reading of the clock, so that the date and the hour agree at midnight.
     const QDateTime now = m_s.clock.now();
     m_clockText = punchday::clockText(now.time());
-    if (m_dateShown)
-        return;
-    m_day = punchday::hizukehyouji(now.date(), m_clockText,
-                                   leadingNumber(m_settings[CalcSettings::DayChangeHour]));
-    m_weekdayShown = m_day.weekday;
+    // A set card keeps the day it was set for, or the day typed for it; with
+    // no card set the screen shows what a fresh start would show now.
+    if (!m_dateShown || !m_panel.cardSet())
+        showClockDay(now);
+}
+
+void RecorderScreen::showClockDay(const QDateTime &now) {
+    const PunchDay day =
+        punchday::hizukehyouji(now.date(), punchday::clockText(now.time()),
+                               leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+    if (!m_dateShown || day.date != m_day.date || day.monthText != m_day.monthText ||
+        day.dayText != m_day.dayText || m_weekdayShown != day.weekday) {
+        m_day = day;
+        m_weekdayShown = day.weekday;
+        ++m_dayRevision;
+    }
     m_dateShown = true;
+    if (now.date() == m_monthDate)
+        return;
+    // A new calendar day may begin a new card month: its cards go in the rack.
+    const QString before = monthFolder();
+    nengetuhyouji();
+    if (monthFolder() != before) {
+        m_rack.screenShown();
+        activated();
+    }
 }
 
 void RecorderScreen::activated() {
@@ -171,13 +193,51 @@ bool RecorderScreen::openAddPanel() {
     return true;
 }
 
+QString RecorderScreen::unpressedText(int k) const {
+    return kindCaption(k) + QLatin1Char(' ') + m_panel.timeLabel(k).text +
+           QStringLiteral(" がまだ記録されていません。\n"
+                          "記録してからカードを戻しますか？\n\n"
+                          "「いいえ」：記録せずに戻します。\n"
+                          "「キャンセル」：カードを戻しません。");
+}
+
 bool RecorderScreen::returnCard() {
     if (!m_panel.cardSet())
         return true;
+    // A chosen time that was never pressed would be dropped without a word.
+    if (const int k = m_panel.pendingKind(); k >= 0) {
+        switch (m_s.dialogs.message(unpressedText(k), QStringLiteral("確認"), BoxIcon::Warning,
+                                    BoxButtons::YesNoCancel)) {
+        case BoxAnswer::Yes:
+            m_panel.pressKind(k);
+            break;
+        case BoxAnswer::No:
+            break;
+        default:
+            return false;
+        }
+    }
     const bool ok = m_panel.returnCard(m_weekdayShown);
-    if (ok)
-        m_rack.select(-1);
-    return ok;
+    if (!ok)
+        return false;
+    m_rack.select(-1);
+    // A day typed for that card lasts only while it was set.
+    showClockDay(m_s.clock.now());
+    return true;
+}
+
+bool RecorderScreen::mayClose() {
+    return returnCard() || m_s.programEnd.ended();
+}
+
+RecorderScreen::FirstSteps RecorderScreen::firstSteps() const {
+    FirstSteps f;
+    f.settings = payPeriodKind(m_settings) != PayPeriodKind::Unregistered;
+    for (const Employee &e : m_roster.slots)
+        if (e.inUse())
+            f.roster = true;
+    f.cards = !m_rack.lines().isEmpty();
+    return f;
 }
 
 QString RecorderScreen::leavePunchBox(bool monthBox, const QString &text,
@@ -186,7 +246,9 @@ QString RecorderScreen::leavePunchBox(bool monthBox, const QString &text,
     if (value <= 0 || value >= (monthBox ? 13 : 32)) {
         m_s.dialogs.notice(monthBox ? QStringLiteral("正しい月を入力してください。")
                                     : QStringLiteral("正しい日を入力してください。"));
-        return text;
+        // The day stays as it was: a refused text left in the box would be
+        // refused again on every leaving, and without a card it cannot be fixed.
+        return remembered;
     }
     if (text == remembered)
         return remembered;

@@ -20,7 +20,8 @@ public:
 
     // The load step. False when a fatal file error ended the program.
     bool open();
-    // Timer1: the clock, and the punch day on the first tick.
+    // Timer1: the clock; while no card is set, the punch day the clock gives
+    // now (yesterday before the day change hour) and the current card month.
     void tick();
     // The screen became the active window.
     void activated();
@@ -57,10 +58,26 @@ public:
     void chooseKind(int k) { m_panel.chooseKind(k, m_clockText); }
     void unchooseKind(int k) { m_panel.unchooseKind(k); }
     void press() { m_panel.press(); }
+    // "カードを戻す". A time chosen but not pressed is asked about first: Yes
+    // presses it, No drops it, Cancel keeps the card set. True when the card
+    // was returned (or none was set); the punch day is then the clock's again.
     bool returnCard();
+    // The screen is about to close: a set card is returned first. False when
+    // the user kept it set.
+    bool mayClose();
+
+    // What a new user has still to do before the rack holds cards.
+    struct FirstSteps {
+        bool settings = false; // a pay period is registered
+        bool roster = false;   // an employee is entered
+        bool cards = false;    // the rack holds cards
+    };
+    FirstSteps firstSteps() const;
 
     const QString &clockText() const { return m_clockText; }
     const PunchDay &punchDay() const { return m_day; }
+    // Counts the times the program set the punch day, so the boxes follow it.
+    int dayRevision() const { return m_dayRevision; }
     const QString &weekdayShown() const { return m_weekdayShown; }
     bool dateShown() const { return m_dateShown; }
     const QString &yearText() const { return m_yearText; }
@@ -83,6 +100,8 @@ public:
 
 private:
     PunchTarget target() const;
+    void showClockDay(const QDateTime &now);
+    QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
 
     Services &m_s;
@@ -100,5 +119,7 @@ private:
     daterules::PayPeriod m_period;
     bool m_periodKnown = false;
     bool m_dateShown = false;
+    int m_dayRevision = 0;
+    QDate m_monthDate; // the date the current card month was worked out for
     int m_widthTwips = kWidthTwips;
 };

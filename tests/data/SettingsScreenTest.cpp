@@ -73,7 +73,8 @@ TEST_F(SettingsFixture, DayChangeHourChecks) {
         EXPECT_EQ(t.dialogs.texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
         if (!c.message.isEmpty()) {
             EXPECT_EQ(t.dialogs.boxes().first().title, "お知らせ");
-            EXPECT_EQ(t.dialogs.boxes().first().icon, BoxIcon::Information);
+            // A notice like every other: no icon.
+            EXPECT_EQ(t.dialogs.boxes().first().icon, BoxIcon::None);
         }
     }
 }

@@ -95,3 +95,31 @@ TEST(QtDialogs, JapaneseButtonsAndAnswers) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return parent.isActiveWindow(); }, 1000));
     }
 }
+
+TEST(QtDialogs, LongTextIsBrokenToTheFramesWidth) {
+    QWidget frame;
+    frame.resize(430, 600);
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QtDialogs dialogs(&frame);
+    const QString longText = "6月31日の欄がこのタイムカードにありません。日付を確かめてください。"
+                             "この日には打刻できません。";
+    for (const BoxIcon icon : {BoxIcon::None, BoxIcon::Warning}) {
+        int width = 0;
+        QString shown;
+        QTimer::singleShot(50, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            width = box->width();
+            shown = box->text();
+            box->buttons().first()->click();
+        });
+        dialogs.message(longText, "お知らせ", icon, BoxButtons::Ok);
+        EXPECT_GT(width, 0);
+        EXPECT_LE(width, frame.width());
+        // Broken into lines, not a character lost.
+        EXPECT_GT(shown.count('\n'), 0);
+        EXPECT_EQ(shown.remove('\n'), longText);
+    }
+}

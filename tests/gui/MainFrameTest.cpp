@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -119,15 +120,37 @@ TEST(MainFrame, HelpItemsWorkWithAScreenOpen) {
     EXPECT_TRUE(help->isVisible());
 }
 
-TEST(MainFrame, NothingOpensAfterThePunchClockWasClosed) {
+TEST(MainFrame, PunchClockHasNoCloseBoxAndRefusesTheUsersClose) {
     MainFrameFixture f;
     f.startAndPassSplash();
+    auto *sub = qobject_cast<QMdiSubWindow *>(f.frame->currentScreen()->parentWidget());
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(sub->systemMenu(), nullptr);
     f.frame->currentScreen()->closeScreen();
-    EXPECT_TRUE(f.t.session.screenWord.isEmpty());
-    for (const QString &item : kSix)
-        f.trigger(item);
-    f.trigger("mynupw");
-    EXPECT_EQ(f.log, QStringList({"open:recorder", "close:recorder"}));
+    EXPECT_EQ(f.t.session.screenWord, "recorder");
+    EXPECT_EQ(f.log, QStringList({"open:recorder"}));
+    // So the menus keep working.
+    f.trigger("mynustaff");
+    EXPECT_EQ(f.t.session.screenWord, "meibo");
+}
+
+TEST(MainFrame, PunchClockThatStaysKeepsEverythingAsItWas) {
+    MainFrameFixture f;
+    f.startAndPassSplash();
+    f.frame->show();
+    static_cast<FakeScreen *>(f.frame->currentScreen())->refuseClose = true;
+    f.trigger("mynustaff");
+    EXPECT_EQ(f.t.session.screenWord, "recorder");
+    EXPECT_TRUE(allEnabled(f, true));
+    f.trigger("menuend");
+    EXPECT_EQ(f.t.programEnd.calls, 0);
+    EXPECT_FALSE(f.frame->close());
+    EXPECT_EQ(f.log,
+              QStringList({"open:recorder", "kept:recorder", "kept:recorder", "kept:recorder"}));
+    static_cast<FakeScreen *>(f.frame->currentScreen())->refuseClose = false;
+    f.trigger("mynustaff");
+    EXPECT_EQ(f.t.session.screenWord, "meibo");
 }
 
 TEST(MainFrame, PinGuardsTallyAndOrganizingOnly) {
@@ -163,13 +186,14 @@ TEST(MainFrame, ClosingTheFrameClosesEveryScreenFirst) {
     EXPECT_EQ(f.frame->findChild<QMdiArea *>()->subWindowList().size(), 0);
 }
 
-TEST(MainFrame, EndItemEndsAtOnceWithoutClosingScreens) {
+TEST(MainFrame, EndItemClosesTheScreenInFrontFirst) {
     MainFrameFixture f;
     f.startAndPassSplash();
     f.trigger("menukijyun");
     f.trigger("menuend");
     EXPECT_EQ(f.t.programEnd.calls, 1);
-    EXPECT_FALSE(f.log.contains("close:keisankijyun"));
+    // Closed, so it saved; the punch clock is not opened again on the way out.
+    EXPECT_EQ(f.log.mid(3), QStringList({"close:keisankijyun"}));
 }
 
 TEST(MainFrame, FrameFitsAroundTheScreenInFront) {
@@ -197,4 +221,19 @@ TEST(MainFrame, TheScreenInFrontGetsItsFirstBoxFocused) {
     auto *box = f.frame->findChild<QWidget *>("box_meibo");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return box->hasFocus(); }, 2000));
+}
+
+TEST(MainFrame, ProgramIconOnTheFrameAndEveryWindow) {
+    MainFrameFixture f;
+    const QIcon icon = QApplication::windowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
+    EXPECT_EQ(f.frame->windowIcon().cacheKey(), icon.cacheKey());
+    f.startAndPassSplash();
+    f.trigger("mynustaff");
+    // A child window and a dialog show the program's icon, not the toolkit's.
+    EXPECT_EQ(f.frame->currentScreen()->parentWidget()->windowIcon().cacheKey(), icon.cacheKey());
+    QDialog dialog(f.frame.get());
+    EXPECT_EQ(dialog.windowIcon().cacheKey(), icon.cacheKey());
 }

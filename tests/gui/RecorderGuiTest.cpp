@@ -264,3 +264,81 @@ TEST_F(RecorderGui, ActivationInsideTheMainFrameRebuildsTheRack) {
     EXPECT_TRUE(t.session.screenWord.isEmpty());
     screen.release(); // the child window owns it
 }
+
+TEST_F(RecorderGui, DayBoxesShowTheClocksDayAgainAfterTheReturn) {
+    open();
+    clickRackLine(0);
+    auto *day = child<QLineEdit>("textukihi_1");
+    day->setFocus();
+    day->selectAll();
+    typeInto(day, "11");
+    QTest::keyClick(day, Qt::Key_Return);
+    QTest::qWait(20);
+    QTest::mouseClick(child<QWidget>("Image3_3"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(10, CardField::ClockOut), "8:59");
+    EXPECT_EQ(day->text(), "12");
+    EXPECT_EQ(text("lblyoubi"), "火");
+
+    // A refused month shows the month again, so it is not refused on every leaving.
+    auto *month = child<QLineEdit>("textukihi_0");
+    month->setFocus();
+    month->selectAll();
+    typeInto(month, "13");
+    EXPECT_EQ(month->text(), "13");
+    QTest::keyClick(month, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return month->text() == "05"; }, 1000));
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"正しい月を入力してください。"}));
+    month->setFocus();
+    QTest::mouseClick(child<QListWidget>("List1")->viewport(), Qt::LeftButton, {}, QPoint(5, 300));
+    QTest::qWait(20);
+    EXPECT_EQ(t.dialogs.boxes().size(), 1);
+}
+
+TEST(RecorderLongNames, RackElidesAtTheEndAndTheCardShowsTheWholeName) {
+    RecorderHarness h;
+    const QString name = "ウィリアムズ・キャサリン・アン"; // 15 characters
+    PunchData::prepareMonth(h.t, 2009, 5, {{"1", name}, {"2", "鈴木花子"}});
+    h.t.clock.set(2009, 5, 12, 9, 0);
+    h.open();
+    auto *rack = h.child<QListWidget>("List1");
+    EXPECT_EQ(rack->item(0)->text(), "1   " + name);
+    EXPECT_EQ(rack->item(0)->toolTip(), "1   " + name);
+    EXPECT_EQ(rack->textElideMode(), Qt::ElideRight);
+    EXPECT_EQ(rack->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QTest::mouseClick(rack->viewport(), Qt::LeftButton, {},
+                      rack->visualItemRect(rack->item(0)).center());
+    auto *label = h.child<QLabel>("lbldata_1");
+    EXPECT_EQ(label->text(), name);
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(name), label->width());
+}
+
+TEST(RecorderFirstSteps, EmptyDataFolderSaysWhatToDoFirst) {
+    RecorderHarness h;
+    h.t.clock.set(2009, 5, 12, 9, 0);
+    h.open();
+    auto *steps = h.child<QWidget>("firstSteps");
+    EXPECT_TRUE(steps->isVisible());
+    EXPECT_FALSE(h.child<QLabel>("lbltukihi_3")->isVisible());
+    EXPECT_FALSE(h.child<QPushButton>("Command2")->isVisible());
+    auto *settings = h.child<QPushButton>("firstStep_keisankijyun");
+    EXPECT_FALSE(settings->text().contains("済"));
+    QTest::mouseClick(settings, Qt::LeftButton);
+    QTest::mouseClick(h.child<QPushButton>("firstStep_cardjyunbi"), Qt::LeftButton);
+    EXPECT_EQ(h.host.opened, QStringList({"keisankijyun", "cardjyunbi"}));
+
+    // With settings and roster done, those steps are marked; cards end the panel.
+    RecorderHarness done;
+    PunchData::writeSettings(done.t, "getumatusime");
+    PunchData::writeRoster(done.t, {{"1", "山田太郎"}});
+    done.t.clock.set(2009, 5, 12, 9, 0);
+    done.open();
+    EXPECT_TRUE(done.child<QPushButton>("firstStep_meibo")->text().contains("✓ 済"));
+    EXPECT_FALSE(done.child<QPushButton>("firstStep_cardjyunbi")->text().contains("済"));
+    PunchData::prepareMonth(done.t, 2009, 5, {{"1", "山田太郎"}});
+    QEvent e(QEvent::WindowActivate);
+    QApplication::sendEvent(done.screen.get(), &e);
+    EXPECT_FALSE(done.child<QWidget>("firstSteps")->isVisible());
+    EXPECT_TRUE(done.child<QPushButton>("Command2")->isVisible());
+}

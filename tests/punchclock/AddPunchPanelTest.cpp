@@ -262,3 +262,51 @@ TEST_F(AddingPunches, LastCardRemovedIsNotFollowedByNotPrepared) {
     screen.activated(); // closing the last box activates the screen
     EXPECT_TRUE(t.dialogs.texts().isEmpty());
 }
+
+TEST(AddPunchDates, TypedMonthIsANumberAndEachDayGetsItsOwnWeekday) {
+    TestServices t;
+    PunchData::writeSettings(t, "20sime");
+    PunchData::writeRoster(t, {{"1", "山田太郎"}});
+    // Card month April 2007 of a 20th closing: 21 March to 20 April.
+    PunchData::writeCard(
+        t, "2007年4月",
+        PunchData::makeCard({"1", "山田太郎"}, 2007, 4, PunchData::settingsOf("20sime")));
+    t.clock.set(2007, 4, 2, 9, 0);
+    RecorderScreen screen(t.services);
+    ASSERT_TRUE(screen.open());
+    AddPunchPanel &panel = screen.addPanel();
+    ASSERT_TRUE(screen.openAddPanel());
+    panel.chooseMonth("2007年4月");
+    panel.chooseEmployee(0);
+
+    struct Case {
+        const char *month, *day, *date;
+        int weekday; // 0 月曜 .. 6 日曜
+    };
+    const Case cases[] = {
+        {"4", "23", "2007年3月23日（金）", 4},
+        {"04", "22", "2007年3月22日（木）", 3},
+        {"04", "05", "2007年4月5日（木）", 3},
+        {"4", "20", "2007年4月20日（金）", 4},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.month) + "/" + c.day);
+        panel.setBox(Box::MonthBox, c.month);
+        panel.setBox(Box::DayBox, c.day);
+        panel.leaveDayBox();
+        ASSERT_TRUE(panel.dayLoaded());
+        EXPECT_EQ(panel.dateText(), c.date);
+        EXPECT_EQ(panel.weekday(), c.weekday);
+        panel.setBox(Box::HourBox, "9");
+        panel.setBox(Box::MinuteBox, "0");
+        panel.chooseKind(0);
+        ASSERT_TRUE(panel.add());
+        const CardTable card = PunchData::readCard(t, "2007年4月", "1");
+        EXPECT_EQ(card.at(panel.dayRow(), CardField::Weekday),
+                  AddPunchPanel::weekdayChoices()[c.weekday].left(1));
+    }
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+    // The date shows only while the boxes name the loaded day.
+    panel.setBox(Box::DayBox, "21");
+    EXPECT_TRUE(panel.dateText().isEmpty());
+}

@@ -145,7 +145,10 @@ TEST_F(Punching, PunchDayBoxes) {
         SCOPED_TRACE(b.text);
         const QString shown =
             b.month ? screen.leavePunchMonth(b.text, "05") : screen.leavePunchDay(b.text, "12");
-        EXPECT_EQ(shown, b.text);
+        // The box shows its day again: the refused text would come back on
+        // every leaving, and without a card it could not be corrected.
+        EXPECT_EQ(shown, b.month ? "05" : "12");
+        EXPECT_EQ(screen.punchDay().dayText, "12");
         EXPECT_EQ(t.dialogs.texts().last(), QString::fromUtf8(b.message));
     }
 }
@@ -271,7 +274,7 @@ TEST_F(Punching, RackRebuiltWhileACardIsSetKeepsItsLine) {
     screen.rackClicked(1); // 2 鈴木花子
     PunchData::writeCard(
         t, kFolder,
-        PunchData::makeCard({"0", "青木"}, 2009, 5, PunchData::settingsOf("getumatusime")));
+        PunchData::makeCard({"01", "青木"}, 2009, 5, PunchData::settingsOf("getumatusime")));
     screen.activated();
     ASSERT_EQ(screen.rack().lines().value(2), "2   鈴木花子");
     EXPECT_EQ(screen.rack().selected(), 2);
@@ -279,4 +282,44 @@ TEST_F(Punching, RackRebuiltWhileACardIsSetKeepsItsLine) {
     screen.rackClicked(1);
     EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードを戻してから、クリックしてください。"}));
     EXPECT_EQ(screen.rack().selected(), 2);
+}
+
+TEST(PunchReturn, ChosenTimeNotPressedIsAskedAbout) {
+    struct Case {
+        const char *name;
+        bool byClosing; // the screen closes (another screen opens, the program ends)
+        BoxAnswer answer;
+        const char *stored;
+        bool returned;
+    };
+    const Case cases[] = {
+        {"yes presses and returns", false, BoxAnswer::Yes, "8:59", true},
+        {"no returns without it", false, BoxAnswer::No, "", true},
+        {"cancel keeps the card set", false, BoxAnswer::Cancel, "", false},
+        {"closing, yes", true, BoxAnswer::Yes, "8:59", true},
+        {"closing, cancel keeps the screen open", true, BoxAnswer::Cancel, "", false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestServices t;
+        PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}});
+        t.clock.set(2009, 5, 12, 8, 59, 40);
+        RecorderScreen screen(t.services);
+        ASSERT_TRUE(screen.open());
+        screen.tick();
+        screen.activated();
+        screen.rackClicked(0);
+        screen.chooseKind(0);
+        t.dialogs.answer(c.answer);
+        EXPECT_EQ(c.byClosing ? screen.mayClose() : screen.returnCard(), c.returned);
+        ASSERT_EQ(t.dialogs.boxes().size(), 1);
+        const ScriptedDialogs::Box &box = t.dialogs.boxes()[0];
+        EXPECT_TRUE(box.text.startsWith("出勤 8:59 がまだ記録されていません。"));
+        EXPECT_EQ(box.title, "確認");
+        EXPECT_EQ(box.buttons, BoxButtons::YesNoCancel);
+        EXPECT_EQ(screen.panel().cardSet(), !c.returned);
+        EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(11, CardField::ClockIn), c.stored);
+        // A kept card still holds its chosen time.
+        EXPECT_EQ(screen.panel().timeLabel(0).pending(), !c.returned);
+    }
 }

@@ -1,5 +1,6 @@
 #include "punchclock/RecorderScreen.h"
 #include "PunchFixture.h"
+#include "punchclock/PunchDay.h"
 
 using P = PunchData::Person;
 
@@ -116,22 +117,108 @@ TEST_F(Recorder, LeapDayBeforeTheDayChangeHourKeepsTheCardMonth) {
     EXPECT_EQ(screen.monthFolder(), "2008年3月");
 }
 
-TEST_F(Recorder, PunchDayIsWorkedOutOnceOnTheFirstTick) {
-    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
-    start(2009, 5, 12, 23, 59);
-    EXPECT_EQ(screen.clockText(), "23:59:00");
-    t.clock.set(2009, 5, 13, 0, 0, 30);
-    screen.tick();
-    EXPECT_EQ(screen.clockText(), "0:00:30");
-    EXPECT_EQ(screen.punchDay().dayText, "12");
-    EXPECT_TRUE(screen.dateShown());
+TEST_F(Recorder, PunchDayFollowsTheClockWhileNoCardIsSet) {
+    struct Case {
+        const char *name;
+        QDateTime start, later;
+        bool cardSet;
+        const char *dayBefore, *dayAfter;
+    };
+    // Day change hour 5 throughout.
+    const Case cases[] = {
+        {"past midnight",
+         {{2009, 5, 12}, {23, 59}},
+         {{2009, 5, 13}, {0, 0, 30}},
+         false,
+         "12",
+         "12"},
+        {"past the day change hour",
+         {{2009, 5, 13}, {4, 59}},
+         {{2009, 5, 13}, {5, 0}},
+         false,
+         "12",
+         "13"},
+        {"a set card keeps its day",
+         {{2009, 5, 13}, {4, 59}},
+         {{2009, 5, 13}, {5, 0}},
+         true,
+         "12",
+         "12"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestServices s;
+        PunchData::prepareMonth(s, 2009, 5, {{"1", "山田"}}, "5");
+        RecorderScreen r(s.services);
+        s.clock.set(c.start);
+        ASSERT_TRUE(r.open());
+        r.tick();
+        r.activated();
+        EXPECT_EQ(r.punchDay().dayText, c.dayBefore);
+        if (c.cardSet)
+            r.rackClicked(0);
+        const int revision = r.dayRevision();
+        s.clock.set(c.later);
+        r.tick();
+        EXPECT_EQ(r.clockText(), punchday::clockText(c.later.time()));
+        EXPECT_EQ(r.punchDay().dayText, c.dayAfter);
+        EXPECT_EQ(r.dayRevision() != revision, QString(c.dayBefore) != c.dayAfter);
+    }
 }
 
-TEST_F(Recorder, RackLinesFollowTheFolderListing) {
-    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"12345", "長い番号"}, {"20", "鈴木"}});
+TEST_F(Recorder, NightShiftReturnGivesTheNextEmployeeToday) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}, {"2", "鈴木"}}, "5");
+    start(2009, 5, 13, 6, 30);
+    ASSERT_EQ(screen.punchDay().dayText, "13");
+    // Clock-out of yesterday's shift: the day typed back, punched, returned.
+    screen.rackClicked(0);
+    EXPECT_EQ(screen.leavePunchDay("12", "13"), "12");
+    screen.tick();
+    EXPECT_EQ(screen.punchDay().dayText, "12");
+    screen.chooseKind(3);
+    screen.press();
+    ASSERT_TRUE(screen.returnCard());
+    EXPECT_EQ(screen.punchDay().dayText, "13");
+    EXPECT_EQ(screen.weekdayShown(), "水");
+    // The next employee's clock-in goes to today's row.
+    screen.rackClicked(1);
+    screen.chooseKind(0);
+    screen.press();
+    ASSERT_TRUE(screen.returnCard());
+    const CardTable first = PunchData::readCard(t, "2009年5月", "1");
+    const CardTable second = PunchData::readCard(t, "2009年5月", "2");
+    EXPECT_EQ(first.at(11, CardField::ClockOut), "6:30");
+    EXPECT_EQ(second.at(12, CardField::ClockIn), "6:30");
+    EXPECT_EQ(second.at(11, CardField::ClockIn), "");
+    EXPECT_EQ(second.at(12, CardField::Weekday), "水");
+}
+
+TEST_F(Recorder, NewCardMonthAtMidnightFillsTheRack) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
+    PunchData::writeCard(
+        t, "2009年6月",
+        PunchData::makeCard({"7", "鈴木"}, 2009, 6, PunchData::settingsOf("getumatusime")));
+    start(2009, 5, 31, 23, 59);
+    EXPECT_EQ(screen.rack().lines(), QStringList({"1   山田"}));
+    t.clock.set(2009, 6, 1, 0, 0, 1);
+    screen.tick();
+    EXPECT_EQ(screen.monthFolder(), "2009年6月");
+    EXPECT_EQ(screen.rack().lines(), QStringList({"7   鈴木"}));
+}
+
+TEST_F(Recorder, RackLinesByCodeNumber) {
+    PunchData::prepareMonth(
+        t, 2009, 5, {{"10", "山田太郎"}, {"12345", "長い番号"}, {"2", "鈴木"}, {"A1", "英字"}});
     start(2009, 5, 12, 9, 0);
-    EXPECT_EQ(screen.rack().lines(), QStringList({"1   山田太郎", "1234長い番号", "20  鈴木"}));
+    EXPECT_EQ(screen.rack().lines(),
+              QStringList({"2   鈴木", "10  山田太郎", "1234長い番号", "A1  英字"}));
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+}
+
+TEST(RackOrder, ByNumberValueThenText) {
+    QStringList codes = {"10", "2", "abc", "1", "01", "", "3a", "0"};
+    rack::sortCodes(codes);
+    EXPECT_EQ(codes, QStringList({"01", "1", "2", "3a", "10", "", "0", "abc"}));
 }
 
 TEST_F(Recorder, MissingMonthIsAnnouncedOnceNotOnEveryActivation) {

@@ -20,6 +20,11 @@ FakeScreen::FakeScreen(ScreenContext &ctx, QString word, QStringList &log)
 }
 
 void FakeScreen::closeEvent(QCloseEvent *event) {
+    if (refuseClose) {
+        m_log.append(QStringLiteral("kept:") + m_word);
+        event->ignore();
+        return;
+    }
     m_log.append(QStringLiteral("close:") + m_word);
     Session &session = m_ctx.services.session;
     if (m_word == QLatin1String("recorder")) {

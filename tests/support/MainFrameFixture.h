@@ -13,6 +13,8 @@ class FakeScreen : public WorkingScreen {
     Q_OBJECT
 public:
     FakeScreen(ScreenContext &ctx, QString word, QStringList &log);
+    // Refuses to close, as the punch clock does when its set card is kept.
+    bool refuseClose = false;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

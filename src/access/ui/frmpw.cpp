@@ -19,6 +19,11 @@ constexpr int kSmallWidth = 3885;
 constexpr int kSmallHeight = 3180;
 constexpr int kWideWidth = 7890;
 constexpr int kWideHeight = 4185;
+// The main frame around it: its own outer size, the window at 300 from its left.
+constexpr int kFrameWidth = 8679;
+constexpr int kFrameHeightThemed = 5351;  // 5351.25
+constexpr int kFrameHeightClassic = 5231; // 5231.25
+constexpr int kLeft = 300;
 
 constexpr int kToolbarHeight = 30;
 constexpr int kLabelX = 12;
@@ -53,6 +58,9 @@ frmpw::frmpw(ScreenContext &ctx, QWidget *parent)
     m_newBox->setEnabled(m_logic.newSectionEnabled());
     m_changeBox->setEnabled(m_logic.changeSectionEnabled());
     setFocusProxy((m_logic.newSectionEnabled() ? m_texin[0] : m_texin[1])->widget());
+    setFrameTwips(QSize(kFrameWidth, ctx.services.session.classicStyle() ? kFrameHeightClassic
+                                                                         : kFrameHeightThemed),
+                  QPoint(kLeft, 0));
     showGuide(false);
     open();
 }

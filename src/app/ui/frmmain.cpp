@@ -1,11 +1,13 @@
 #include "app/ui/frmmain.h"
 
 #include "app/MenuRules.h"
+#include "app/ui/ProgramIcon.h"
 #include "app/ui/SplashPanel.h"
 #include "app/ui/femxp.h"
 #include "app/ui/frmhlp.h"
 #include "app/ui/frmver.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -40,6 +42,9 @@ frmmain::frmmain(Services &services, const ScreenRegistry &registry, QWidget *pa
       m_startUp(services) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral(" ケルベーン"));
+    // The program's own icon, for this frame and every window it opens.
+    QApplication::setWindowIcon(programicon::icon());
+    setWindowIcon(QApplication::windowIcon());
 
     m_stack = new QStackedWidget(this);
     m_splash = new SplashPanel(m_stack);
@@ -114,8 +119,7 @@ void frmmain::start(const OsVersion &version) {
     show();
     activateWindow();
     if (m_startUp.smallDisplayNoticeDue(screen()->size()))
-        m_s.dialogs.message(StartUp::smallDisplayText(), QStringLiteral("お知らせ"),
-                            BoxIcon::Information, BoxButtons::Ok);
+        m_s.dialogs.notice(StartUp::smallDisplayText());
     if (m_startUp.resumeTallyAtStart() && m_registry.has(screenword::syuukei)) {
         m_s.session.screenWord = screenword::syuukei;
         hideSplash();
@@ -155,7 +159,7 @@ void frmmain::openRecorder() {
     WorkingScreen *screen = m_registry.create(screenword::recorder, m_ctx);
     if (!screen)
         return;
-    m_recorder = addScreen(screen);
+    m_recorder = addScreen(screen, true);
     if (m_s.session.screenWord.isEmpty())
         m_s.session.screenWord = screenword::recorder;
 }
@@ -170,7 +174,9 @@ void frmmain::setWorkingItemsEnabled(bool enabled) {
 
 void frmmain::onMenuItem(const QString &name) {
     if (name == QLatin1String("menuend")) {
-        m_s.programEnd.endProgram();
+        // The screen in front closes first and saves as on any close.
+        if (closeAllScreens())
+            m_s.programEnd.endProgram();
         return;
     }
     if (name == QLatin1String("menugide")) {
@@ -201,9 +207,13 @@ void frmmain::openScreen(const QString &word) {
     m_s.session.screenWord = word;
     setWorkingItemsEnabled(false);
     // The punch-clock screen goes first, so its closing moves no focus through
-    // the new screen's boxes (whose checks run when they lose the focus).
-    if (recorderOpen())
-        m_recorder->close();
+    // the new screen's boxes (whose checks run when they lose the focus). It
+    // may stay, when its set card was kept set.
+    if (recorderOpen() && !closeRecorder()) {
+        m_s.session.screenWord = screenword::recorder;
+        setWorkingItemsEnabled(true);
+        return;
+    }
     WorkingScreen *screen = m_registry.create(word, m_ctx);
     if (m_s.programEnd.ended()) {
         delete screen;
@@ -254,7 +264,7 @@ WorkingScreen *frmmain::currentScreen() const {
     return sub ? qobject_cast<WorkingScreen *>(sub->widget()) : nullptr;
 }
 
-QMdiSubWindow *frmmain::addScreen(WorkingScreen *screen) {
+QMdiSubWindow *frmmain::addScreen(WorkingScreen *screen, bool punchClock) {
     if (!screen)
         return nullptr;
     auto *sub = new QMdiSubWindow;
@@ -264,6 +274,14 @@ QMdiSubWindow *frmmain::addScreen(WorkingScreen *screen) {
     sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowCloseButtonHint);
     sub->setWindowTitle(screen->windowTitle());
+    if (punchClock) {
+        // The punch clock is the screen every other returns to: it has no
+        // close box, and a user's close is refused, so the frame is never left
+        // empty. It closes when another screen opens or the program ends.
+        sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        sub->setSystemMenu(nullptr);
+        sub->installEventFilter(this);
+    }
     m_mdi->addSubWindow(sub);
     connect(screen, &WorkingScreen::sizeChanged, sub, [this, sub] {
         sub->adjustSize();
@@ -283,8 +301,23 @@ QMdiSubWindow *frmmain::addScreen(WorkingScreen *screen) {
 void frmmain::fitAround(QMdiSubWindow *sub) {
     if (!sub || m_closing)
         return;
-    sub->move(0, 0);
-    m_stack->setFixedSize(sub->size());
+    const auto *screen = qobject_cast<WorkingScreen *>(sub->widget());
+    const QSize frameTwips = screen ? screen->frameTwips() : QSize();
+    if (frameTwips.isEmpty()) {
+        sub->move(0, 0);
+        m_stack->setFixedSize(sub->size());
+    } else {
+        // The screen's own frame size is the outer size: the window system's
+        // border and title bar and the menu bar come off it.
+        const QPoint at(WorkingScreen::twipsToPixels(screen->placeTwips().x()),
+                        WorkingScreen::twipsToPixels(screen->placeTwips().y()));
+        const QSize decoration = frameGeometry().size() - geometry().size();
+        const QSize client(WorkingScreen::twipsToPixels(frameTwips.width()) - decoration.width(),
+                           WorkingScreen::twipsToPixels(frameTwips.height()) - decoration.height() -
+                               menuBar()->sizeHint().height());
+        sub->move(at);
+        m_stack->setFixedSize(client.expandedTo(sub->size() + QSize(at.x(), at.y())));
+    }
     adjustSize();
     place();
 }
@@ -299,16 +332,42 @@ void frmmain::place() {
          avail.y() + (avail.height() - frame.height()) / 2);
 }
 
-void frmmain::closeEvent(QCloseEvent *event) {
+bool frmmain::closeAllScreens() {
     // Every child closes first, so the settings and roster screens save.
     m_closing = true;
     m_mdi->closeAllSubWindows();
-    if (!m_mdi->subWindowList().isEmpty()) {
-        m_closing = false;
-        event->ignore();
-        return;
+    // A closed child window lingers until its deferred deletion.
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        if (!sub->isHidden()) {
+            m_closing = false;
+            return false;
+        }
     }
     if (m_help)
         m_help->close();
+    return true;
+}
+
+bool frmmain::closeRecorder() {
+    m_replacingRecorder = true;
+    const bool closed = m_recorder->close();
+    m_replacingRecorder = false;
+    return closed;
+}
+
+bool frmmain::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Close && watched == m_recorder && !m_closing &&
+        !m_replacingRecorder) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmmain::closeEvent(QCloseEvent *event) {
+    if (!closeAllScreens()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }

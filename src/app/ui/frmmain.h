@@ -45,16 +45,21 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
     void onMenuItem(const QString &name);
-    QMdiSubWindow *addScreen(WorkingScreen *screen);
+    QMdiSubWindow *addScreen(WorkingScreen *screen, bool punchClock = false);
     void fitAround(QMdiSubWindow *sub);
     void place();
     void hideSplash();
     void openRecorder();
     bool recorderOpen() const;
+    // Closes the punch clock to open another screen; false when it stays.
+    bool closeRecorder();
+    // Closes every screen, each saving as on any close; false when one stays.
+    bool closeAllScreens();
 
     Services &m_s;
     const ScreenRegistry &m_registry;
@@ -68,4 +73,5 @@ private:
     QPointer<QMdiSubWindow> m_recorder;
     QPointer<frmhlp> m_help;
     bool m_closing = false;
+    bool m_replacingRecorder = false;
 };

@@ -32,9 +32,9 @@ constexpr int kMarkX = 10;
 constexpr int kCodeX = 38;
 constexpr int kCodeWidth = 92;
 constexpr int kNameX = 134;
-constexpr int kNameWidth = 192;
-constexpr int kKubunX = 330;
-constexpr int kKubunWidth = 80;
+constexpr int kNameWidth = 212; // a name of 15 characters shows whole
+constexpr int kKubunX = 350;
+constexpr int kKubunWidth = 62;
 constexpr int kScrollX = 416;
 
 const QColor kGrey(192, 192, 192);
@@ -225,8 +225,11 @@ void frmmeibo::renderRow(int row) {
         const int box = 2 * row + f;
         QWidget *edit = m_boxes[box]->widget();
         // The box being typed in keeps its text until it is left.
-        if (!(box == m_editBox && m_logic.editing()))
+        if (!(box == m_editBox && m_logic.editing())) {
             m_boxes[box]->setText(f == 0 ? e.code : e.name);
+            // A box not being typed in shows its text from the start.
+            m_boxes[box]->lineEdit()->setCursorPosition(0);
+        }
         setTextColor(edit, QPalette::Text, grey);
     }
     m_marks[row]->setPixmap(markPixmap(grey));

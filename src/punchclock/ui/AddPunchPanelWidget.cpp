@@ -1,6 +1,7 @@
 #include "punchclock/ui/AddPunchPanelWidget.h"
 
 #include "screen/ui/EntryBox.h"
+#include "screen/ui/FitLabel.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/Sheets.h"
 
@@ -47,13 +48,17 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
     m_employees->setObjectName(QStringLiteral("List2"));
     m_employees->setGeometry(10, 120, 160, 386);
     m_employees->setStyleSheet(QStringLiteral("font-size: 14px;"));
+    m_employees->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_employees->setTextElideMode(Qt::ElideRight);
 
     text(QStringLiteral("No."), this, {kRight, 52, 30, 24});
-    m_code = text({}, this, {kRight + 30, 50, 50, 28},
+    m_code = text({}, this, {kRight + 28, 50, 40, 28},
                   QStringLiteral("font-size: 16px; font-weight: bold;"));
     m_code->setObjectName(QStringLiteral("lbldata_7"));
-    m_name = text({}, this, {kRight + 80, 50, kWidth - kRight - 88, 28},
-                  QStringLiteral("font-size: 16px; font-weight: bold;"));
+    m_name = text({}, this, {kRight + 68, 50, kWidth - kRight - 74, 28});
+    QFont nameFont(QStringLiteral("IPAGothic"));
+    nameFont.setBold(true);
+    m_name->setFont(nameFont);
     m_name->setObjectName(QStringLiteral("lbldata_8"));
 
     const QString unitNames[] = {QStringLiteral("月"), QStringLiteral("日"), QStringLiteral("時"),
@@ -62,17 +67,25 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         EntryBox *box =
             EntryBox::create(this, QStringLiteral("textukihi_%1").arg(2 + b), KeyFilter::Digits, 2);
         const int row = b / 2, col = b % 2;
-        const int x = kRight + col * 64, y = 100 + row * 52;
+        const int x = kRight + col * 64, y = 100 + row * 60;
         box->lineEdit()->setAlignment(Qt::AlignCenter);
         box->lineEdit()->setGeometry(x, y, 40, 32);
         box->lineEdit()->setStyleSheet(QStringLiteral("font-size: 17px;"));
         text(unitNames[b], this, {x + 42, y + 6, 20, 22}, QStringLiteral("font-size: 14px;"));
         m_boxes[static_cast<size_t>(b)] = box;
         connect(box, &EntryBox::edited, this, [this, b](const QString &t) {
-            if (!m_rendering)
-                m_panel.setBox(b, t);
+            if (m_rendering)
+                return;
+            m_panel.setBox(b, t);
+            // The day shown goes as soon as the boxes name another day.
+            if (b <= AddPunchPanel::DayBox && m_panel.dateText().isEmpty())
+                m_date->clear();
         });
     }
+    // The calendar day the punch goes to, under the month and day it was typed as.
+    m_date = text({}, this, {kRight, 135, kWidth - kRight - 10, 20},
+                  QStringLiteral("font-size: 12px; color: #a02020; font-weight: bold;"));
+    m_date->setObjectName(QStringLiteral("lblhizuke"));
     m_weekday = new QComboBox(this);
     m_weekday->setObjectName(QStringLiteral("Combo2"));
     m_weekday->setGeometry(kRight + 128, 100, 92, 32);
@@ -164,7 +177,7 @@ void AddPunchPanelWidget::render() {
         m_months->setCurrentIndex(-1);
     lists::show(m_employees, m_panel.employees());
     m_code->setText(m_panel.codeLabel());
-    m_name->setText(m_panel.nameLabel());
+    fitlabel::show(m_name, m_panel.nameLabel(), 16, 10);
     for (int b = 0; b < AddPunchPanel::kBoxes; ++b) {
         EntryBox *box = m_boxes[static_cast<size_t>(b)];
         if (box->text() != m_panel.box(b))
@@ -172,6 +185,8 @@ void AddPunchPanelWidget::render() {
         box->widget()->setEnabled(m_panel.boxesEnabled());
     }
     m_weekday->setCurrentIndex(m_panel.weekday());
+    const QString date = m_panel.dateText();
+    m_date->setText(date.isEmpty() ? QString() : QStringLiteral("→ ") + date);
     for (int k = 0; k < kKinds; ++k) {
         QRadioButton *o = m_options[static_cast<size_t>(k)];
         o->setEnabled(m_panel.optionEnabled(k));

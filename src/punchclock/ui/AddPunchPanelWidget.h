@@ -42,6 +42,7 @@ private:
     QLabel *m_code;
     QLabel *m_name;
     std::array<EntryBox *, AddPunchPanel::kBoxes> m_boxes{};
+    QLabel *m_date;
     QComboBox *m_weekday;
     std::array<QRadioButton *, kKinds> m_options{};
     std::array<QLabel *, kKinds> m_times{};

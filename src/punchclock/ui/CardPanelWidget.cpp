@@ -3,6 +3,7 @@
 #include "punchclock/PunchPanel.h"
 #include "punchclock/ui/ClickImage.h"
 #include "punchclock/ui/PunchImages.h"
+#include "screen/ui/FitLabel.h"
 #include "screen/ui/Sheets.h"
 
 #include <QPainter>
@@ -15,21 +16,26 @@ CardPanelWidget::CardPanelWidget(QWidget *parent) : QFrame(parent) {
     pal.setColor(QPalette::Window, QColor(0xff, 0xfd, 0xf4));
     setPalette(pal);
 
+    // The caption and the code share the top line, so that the name has the
+    // card's whole width below them: fifteen characters fit.
     auto *caption = new QLabel(QStringLiteral("タ イ ム カ ー ド"), this);
-    caption->setGeometry(0, 4, kWidth, 20);
-    caption->setAlignment(Qt::AlignCenter);
+    caption->setGeometry(10, 4, 120, 20);
     caption->setStyleSheet(QStringLiteral("color: #804000; font-size: 13px; font-weight: bold;"));
 
     auto *codeCaption = new QLabel(QStringLiteral("No."), this);
-    codeCaption->setGeometry(8, 30, 30, 20);
+    codeCaption->setGeometry(kWidth - 92, 5, 28, 18);
+    codeCaption->setStyleSheet(QStringLiteral("color: #804000;"));
     m_code = new QLabel(this);
     m_code->setObjectName(QStringLiteral("lbldata_0"));
-    m_code->setGeometry(38, 28, 52, 24);
-    m_code->setStyleSheet(QStringLiteral("font-size: 17px; font-weight: bold;"));
+    m_code->setGeometry(kWidth - 64, 2, 58, 22);
+    m_code->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold;"));
     m_name = new QLabel(this);
     m_name->setObjectName(QStringLiteral("lbldata_1"));
-    m_name->setGeometry(92, 28, kWidth - 98, 24);
-    m_name->setStyleSheet(QStringLiteral("font-size: 17px; font-weight: bold;"));
+    m_name->setGeometry(6, 28, kWidth - 12, 26);
+    m_name->setAlignment(Qt::AlignCenter);
+    QFont nameFont(QStringLiteral("IPAGothic"));
+    nameFont.setBold(true);
+    m_name->setFont(nameFont);
 
     const QString headStyle = QStringLiteral("font-size: 11px; color: #905020;");
     auto *kindHead = new QLabel(QStringLiteral("種　類"), this);
@@ -74,7 +80,7 @@ CardPanelWidget::CardPanelWidget(QWidget *parent) : QFrame(parent) {
 
 void CardPanelWidget::render(const PunchPanel &panel) {
     m_code->setText(panel.codeLabel());
-    m_name->setText(panel.nameLabel());
+    fitlabel::show(m_name, panel.nameLabel(), 18, 12);
     for (int k = 0; k < kKinds; ++k) {
         const bool down = panel.kindPressed(k);
         m_raised[static_cast<size_t>(k)]->setVisible(!down);

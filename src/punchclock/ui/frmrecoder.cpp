@@ -2,6 +2,7 @@
 
 #include "punchclock/ui/AddPunchPanelWidget.h"
 #include "punchclock/ui/CardPanelWidget.h"
+#include "punchclock/ui/FirstStepsPanel.h"
 #include "punchclock/ui/MonthViewPanel.h"
 #include "punchclock/ui/PunchImages.h"
 #include "punchclock/ui/RecorderGuide.h"
@@ -145,14 +146,18 @@ void frmrecoder::buildHeader() {
     m_weekday->setStyleSheet(QStringLiteral(
         "font-size: 20px; font-weight: bold; border: 1px solid #b08060; border-radius: 4px;"));
 
-    m_year = caption({}, dateFrame, {6, 46, 42, 22}, 14);
+    m_monthRow = new QWidget(dateFrame);
+    m_monthRow->setGeometry(0, 46, 196, 22);
+    m_year = caption({}, m_monthRow, {6, 0, 42, 22}, 14);
     m_year->setObjectName(QStringLiteral("lbltukihi_3"));
     m_year->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    caption(QStringLiteral("年"), dateFrame, {50, 46, 16, 22}, 14);
-    m_month = caption({}, dateFrame, {66, 46, 22, 22}, 14);
+    caption(QStringLiteral("年"), m_monthRow, {50, 0, 16, 22}, 14);
+    m_month = caption({}, m_monthRow, {66, 0, 22, 22}, 14);
     m_month->setObjectName(QStringLiteral("lbltukihi_4"));
     m_month->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    caption(QStringLiteral("月分のカード"), dateFrame, {90, 46, 100, 22}, 14);
+    caption(QStringLiteral("月分のカード"), m_monthRow, {90, 0, 100, 22}, 14);
+    m_monthUnset = caption(QStringLiteral("カードの月：未設定"), dateFrame, {6, 46, 186, 22}, 13);
+    m_monthUnset->setStyleSheet(QStringLiteral("font-size: 13px; color: #a04020;"));
 
     m_clock = new QLabel(this);
     m_clock->setObjectName(QStringLiteral("lbltimer"));
@@ -175,6 +180,10 @@ void frmrecoder::buildRack() {
     rf.setPixelSize(16);
     m_rack->setFont(rf);
     m_rack->setSpacing(1);
+    // A long name ends in "…" (its tooltip gives it whole); it is never
+    // scrolled off at the front.
+    m_rack->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rack->setTextElideMode(Qt::ElideRight);
     m_rack->installEventFilter(this);
     connect(m_rack, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = m_rack->row(item);
@@ -211,6 +220,15 @@ void frmrecoder::buildButtons() {
         m_rack->setFocus();
     });
     caption(QStringLiteral("※「カードを戻す」で記録されます。"), this, {kRightX, 512, 240, 20}, 12);
+
+    m_first = new FirstStepsPanel(this);
+    m_first->move(kRightX, 124);
+    m_first->hide();
+    connect(m_first, &FirstStepsPanel::openScreen, this, [this](const QString &word) {
+        EntryBox::flushPending();
+        if (m_ctx.services.session.screenWord == screenword::recorder)
+            m_ctx.host.openScreen(word);
+    });
 }
 
 void frmrecoder::render() {
@@ -218,12 +236,22 @@ void frmrecoder::render() {
         return;
     m_rendering = true;
     m_clock->setText(m_logic.clockText());
+    if (m_logic.dayRevision() != m_shownDayRevision) {
+        // The program set the punch day: the boxes show it, typed text or not.
+        m_shownDayRevision = m_logic.dayRevision();
+        m_dayBoxes[0]->setText(m_logic.punchDay().monthText);
+        m_dayBoxes[1]->setText(m_logic.punchDay().dayText);
+    }
     m_weekday->setText(m_logic.weekdayShown());
     m_year->setText(m_logic.yearText());
     m_month->setText(m_logic.monthText());
+    m_monthRow->setVisible(!m_logic.monthText().isEmpty());
+    m_monthUnset->setVisible(m_logic.monthText().isEmpty());
 
     const CardRack &rack = m_logic.rack();
     lists::show(m_rack, rack.lines());
+    for (int i = 0; i < m_rack->count(); ++i)
+        m_rack->item(i)->setToolTip(m_rack->item(i)->text());
     m_rack->setCurrentRow(rack.selected());
     if (rack.selected() < 0)
         m_rack->clearSelection();
@@ -237,7 +265,16 @@ void frmrecoder::render() {
     const PunchPanel &panel = m_logic.panel();
     m_card->render(panel);
     m_card->setVisible(panel.visible());
-    m_hint->setVisible(!panel.visible());
+    // Until the rack holds cards, what to do first stands where the card goes.
+    const RecorderScreen::FirstSteps steps = m_logic.firstSteps();
+    m_hint->setVisible(!panel.visible() && steps.cards);
+    const bool firstSteps = !panel.visible() && !steps.cards && !m_logic.monthView().isOpen();
+    m_first->setVisible(firstSteps);
+    if (firstSteps)
+        m_first->render(steps);
+    // The panel covers the card buttons: with no card to set they are no use.
+    m_press->setVisible(!firstSteps);
+    m_return->setVisible(!firstSteps);
     m_press->setEnabled(panel.cardSet());
     m_return->setEnabled(panel.cardSet());
 
@@ -249,15 +286,13 @@ void frmrecoder::render() {
 }
 
 void frmrecoder::onTick() {
-    const bool first = !m_logic.dateShown();
+    const QString folder = m_logic.monthFolder();
     m_logic.tick();
-    if (first) {
-        m_dayBoxes[0]->setText(m_logic.punchDay().monthText);
-        m_dayBoxes[1]->setText(m_logic.punchDay().dayText);
+    // A new punch day or card month shows in full; otherwise only the clock.
+    if (m_logic.dayRevision() != m_shownDayRevision || m_logic.monthFolder() != folder)
         render();
-    } else {
+    else
         m_clock->setText(m_logic.clockText());
-    }
 }
 
 void frmrecoder::onActivated() {
@@ -271,7 +306,10 @@ void frmrecoder::leavePunchBox(int box) {
     EntryBox *b = m_dayBoxes[box];
     const QString shown = box == 0 ? m_logic.leavePunchMonth(b->text(), b->remembered())
                                    : m_logic.leavePunchDay(b->text(), b->remembered());
-    b->setText(shown);
+    // Only a text that changes is set: setting it anew would drop the cursor
+    // and selection of a box the user has already come back to.
+    if (b->text() != shown)
+        b->setText(shown);
     render();
 }
 
@@ -334,6 +372,12 @@ void frmrecoder::showEvent(QShowEvent *e) {
                         onActivated();
                 });
     }
+}
+
+bool frmrecoder::mayClose() {
+    const bool may = m_logic.mayClose();
+    render();
+    return may;
 }
 
 bool frmrecoder::save() {

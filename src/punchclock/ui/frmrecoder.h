@@ -6,6 +6,7 @@
 
 class AddPunchPanelWidget;
 class CardPanelWidget;
+class FirstStepsPanel;
 class RecorderGuide;
 class MonthViewPanel;
 class QAction;
@@ -32,6 +33,9 @@ protected:
     // The punch clock saves nothing: closing stops its clock and, closed by
     // the user, leaves no screen in front.
     bool save() override;
+    // A set card is returned before the screen closes (a chosen time not yet
+    // pressed is asked about); the user may keep it set, and the screen open.
+    bool mayClose() override;
     // It is the punch-clock screen: nothing comes back in front.
     void closed() override {}
     bool event(QEvent *e) override;
@@ -64,6 +68,10 @@ private:
     QLabel *m_weekday = nullptr;
     QLabel *m_year = nullptr;
     QLabel *m_month = nullptr;
+    QWidget *m_monthRow = nullptr;  // year 年 month 月分のカード
+    QLabel *m_monthUnset = nullptr; // in its place while no card month is set
+    FirstStepsPanel *m_first = nullptr;
+    int m_shownDayRevision = -1;
     QListWidget *m_rack = nullptr;
     QPushButton *m_cancel = nullptr;
     CardPanelWidget *m_card = nullptr;

@@ -17,6 +17,12 @@ void WorkingScreen::setTwipsSize(int widthTwips, int heightTwips) {
     Q_EMIT sizeChanged();
 }
 
+void WorkingScreen::setFrameTwips(const QSize &frame, const QPoint &place) {
+    m_frameTwips = frame;
+    m_placeTwips = place;
+    Q_EMIT sizeChanged();
+}
+
 void WorkingScreen::closeScreen() {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->close();
@@ -38,6 +44,10 @@ void WorkingScreen::closeEvent(QCloseEvent *event) {
         return;
     // A box left just before the close has its checks run as the user made them.
     EntryBox::flushPending();
+    if (m_opened && !m_ctx.services.programEnd.ended() && !mayClose()) {
+        event->ignore();
+        return;
+    }
     m_closing = true;
     if (!m_opened || m_ctx.services.programEnd.ended())
         return;

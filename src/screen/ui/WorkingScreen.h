@@ -17,9 +17,10 @@ struct ScreenContext {
 //  - a screen builds its widgets, then calls open() at the end of its
 //    constructor; open() runs load() once;
 //  - on any close (its toolbar, the close box, the main frame closing) the
-//    checks of a box just left run first; then, once only, unless loading
-//    failed or the program is ending: save(), and after a successful save
-//    closed(), which by default shows the punch-clock screen again.
+//    checks of a box just left run first; then mayClose() may keep the
+//    screen open; then, once only, unless loading failed or the program is
+//    ending: save(), and after a successful save closed(), which by default
+//    shows the punch-clock screen again.
 //
 // F1 opens the usage guide from any of its controls, closeScreen() closes the
 // child window that hosts it, and sizes are given in the twips of the screen's
@@ -32,6 +33,11 @@ public:
     static int twipsToPixels(int twips) { return twips / 15; }
     // Sets the screen's fixed size and asks the main frame to fit around it.
     void setTwipsSize(int widthTwips, int heightTwips);
+    // A screen that gives the main frame a size of its own (outer size, in
+    // twips) and its own place inside it; the frame still grows to hold it.
+    void setFrameTwips(const QSize &frame, const QPoint &place);
+    QSize frameTwips() const { return m_frameTwips; }
+    QPoint placeTwips() const { return m_placeTwips; }
 
     // Closes the hosting child window; the close protocol runs as on any close.
     void closeScreen();
@@ -47,6 +53,9 @@ Q_SIGNALS:
 protected:
     // Runs load(); call it once, at the end of the screen's constructor.
     void open();
+    // Asked first on every close: false keeps the screen open (a close of the
+    // main frame, or the end of the program, then stops too).
+    virtual bool mayClose() { return true; }
     // What the screen reads when it opens. False when a fatal file error
     // ended the program: the screen then saves nothing.
     virtual bool load() { return true; }
@@ -64,4 +73,6 @@ protected:
 private:
     bool m_opened = false;
     bool m_closing = false;
+    QSize m_frameTwips;
+    QPoint m_placeTwips;
 };
