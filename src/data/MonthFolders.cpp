@@ -11,35 +11,80 @@ QString inFolder(const QString &folder, const QString &name) {
     return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
 }
 
+// A source file as the copy writes it; empty when it is no whole card. A card
+// already in the written form goes as it is, without its texts converted.
+QByteArray asCopied(FileSystem &fs, const QString &path) {
+    ReadResult file = fs.readFile(path, cardfile::kMaxBytes);
+    if (file.ok() && records::isWrittenForm(file.bytes, CardTable::kValues))
+        return std::move(file.bytes);
+    const cardfile::Read card = cardfile::fromFile(file);
+    return card.ok() ? records::format(card.table.toList()) : QByteArray();
+}
+
 } // namespace
 
 CopyResult copyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder) {
-    CopyResult result;
-    // A source that is gone (a backup disk taken out) makes no empty month.
-    if (!fs.isFolder(sourceFolder)) {
-        result.error = FileError::PathNotFound;
-        return result;
-    }
-    const FileError made = fs.makeFolder(targetFolder);
-    if (made != FileError::None && !fs.isFolder(targetFolder)) {
-        result.error = made;
-        return result;
-    }
-    QList<std::pair<QString, QByteArray>> batch;
-    for (const QString &name : fs.list(sourceFolder, QStringLiteral("*"), ListKind::Files)) {
-        const cardfile::Read card =
-            cardfile::fromFile(fs.readFile(inFolder(sourceFolder, name), cardfile::kMaxBytes));
-        // A torn or emptied card would replace a whole one with blanks.
-        if (!card.ok()) {
-            result.skipped.append(name);
+    return copyMonths(fs, {{sourceFolder, targetFolder}}).value(0);
+}
+
+QList<CopyResult> copyMonths(FileSystem &fs, const QList<std::pair<QString, QString>> &folders) {
+    QList<CopyResult> results(folders.size());
+    // For each month in the batch: its place in the results, its files' names.
+    QList<std::pair<qsizetype, QStringList>> added;
+    const std::unique_ptr<FileBatch> batch = fs.batch();
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const auto &[sourceFolder, targetFolder] = folders[i];
+        CopyResult &result = results[i];
+        // A source that is gone (a backup disk taken out) makes no empty month.
+        if (!fs.isFolder(sourceFolder)) {
+            result.error = FileError::PathNotFound;
             continue;
         }
-        batch.append({name, records::format(card.table.toList())});
+        const FileError made = fs.makeFolder(targetFolder);
+        if (made != FileError::None && !fs.isFolder(targetFolder)) {
+            result.error = made;
+            continue;
+        }
+        QList<std::pair<QString, QByteArray>> files;
+        QStringList names;
+        for (const QString &name : fs.list(sourceFolder, QStringLiteral("*"), ListKind::Files)) {
+            QByteArray bytes = asCopied(fs, inFolder(sourceFolder, name));
+            // A torn or emptied card would replace a whole one with blanks.
+            if (bytes.isEmpty()) {
+                result.skipped.append(name);
+                continue;
+            }
+            files.append({name, std::move(bytes)});
+            names.append(name);
+        }
+        batch->add(targetFolder, files);
+        added.append({i, names});
     }
-    result.error = fs.replaceFiles(targetFolder, batch);
-    if (result.ok())
-        result.copied = static_cast<int>(batch.size());
-    return result;
+    const QList<FileError> written = batch->commit();
+    for (qsizetype k = 0; k < added.size(); ++k) {
+        CopyResult &result = results[added[k].first];
+        result.error = written.value(k, FileError::DeviceIO);
+        if (result.ok()) {
+            result.written = added[k].second;
+            result.copied = static_cast<int>(result.written.size());
+        } else {
+            result.notWritten = static_cast<int>(added[k].second.size());
+        }
+    }
+    return results;
+}
+
+QStringList verifyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder,
+                        const QStringList &names) {
+    QStringList differing;
+    for (const QString &name : names) {
+        const QString target = inFolder(targetFolder, name);
+        fs.forgetCached(target);
+        const ReadResult back = fs.readFile(target, cardfile::kMaxBytes);
+        if (!back.ok() || back.bytes != asCopied(fs, inFolder(sourceFolder, name)))
+            differing.append(name);
+    }
+    return differing;
 }
 
 DeleteResult deleteMonth(FileSystem &fs, const QString &folder) {

@@ -18,6 +18,11 @@ namespace monthfolders {
 struct CopyResult {
     // Files whose new content is in place in the target folder.
     int copied = 0;
+    // Their names, in listing order.
+    QStringList written;
+    // Files read whole whose writing failed (the copy stopped with error):
+    // none of them is known to be in place.
+    int notWritten = 0;
     // Source files left out, by name: files that could not be read, and files
     // that are no whole card (damaged, see cardfile::read). The target's file
     // of that name keeps what it held.
@@ -39,6 +44,19 @@ struct CopyResult {
 // Files of the target that the source lacks stay. The files go to the disk as
 // one batch: one flush for the whole month.
 CopyResult copyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder);
+
+// Copies several card months, each one as copyMonth does and with a result of
+// its own, with one flush for them all (FileSystem::batch): a month that
+// cannot be written leaves its target folder's files as they were, and the
+// others go on. folders holds pairs of source and target folder.
+QList<CopyResult> copyMonths(FileSystem &fs, const QList<std::pair<QString, QString>> &folders);
+
+// Reads back the named files of a copy from targetFolder, from the disk rather
+// than from the system's memory where it can (FileSystem::forgetCached), and
+// compares each with what copyMonth makes of the file of that name in
+// sourceFolder. Returns the names that differ or could not be read back.
+QStringList verifyMonth(FileSystem &fs, const QString &sourceFolder, const QString &targetFolder,
+                        const QStringList &names);
 
 struct DeleteResult {
     int removed = 0;                   // card files deleted

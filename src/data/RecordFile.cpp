@@ -75,6 +75,22 @@ QByteArray format(const QStringList &values) {
     return out;
 }
 
+bool isWrittenForm(const QByteArray &bytes, int count) {
+    const char *p = bytes.constData();
+    const char *const end = p + bytes.size();
+    for (int i = 0; i < count; ++i) {
+        if (p == end || *p != '"')
+            return false;
+        ++p;
+        while (p < end && *p != '"' && *p != '\r' && *p != '\n')
+            ++p;
+        if (end - p < 3 || p[0] != '"' || p[1] != '\r' || p[2] != '\n')
+            return false;
+        p += 3;
+    }
+    return p == end;
+}
+
 Read read(FileSystem &fs, const QString &path, int count) {
     return fromFile(fs.readFile(path, byteLimit(count)), count);
 }

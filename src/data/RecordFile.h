@@ -22,6 +22,13 @@ qint64 byteLimit(int count);
 // Exact bytes of the values, one quoted line each.
 QByteArray format(const QStringList &values);
 
+// Whether bytes are exactly count values as format() writes them: each one
+// quoted on a CR LF line of its own, with no quote inside, and nothing after.
+// Writing back what parse() reads of them gives the same bytes, but for
+// characters that the code page's converter does not bring back byte for
+// byte, which the bytes themselves keep.
+bool isWrittenForm(const QByteArray &bytes, int count);
+
 struct Read {
     QStringList values; // exactly the count asked for: missing values read as empty
     FileError error = FileError::None;

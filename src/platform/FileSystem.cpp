@@ -107,6 +107,49 @@ FileError FileSystem::replaceFiles(const QString &folder,
     return result;
 }
 
+namespace {
+
+// Each folder replaced at once, as replaceFiles does.
+class FolderByFolder : public FileBatch {
+public:
+    explicit FolderByFolder(FileSystem &fs) : m_fs(fs) {}
+    FileError add(const QString &folder,
+                  const QList<std::pair<QString, QByteArray>> &files) override {
+        m_results.append(m_fs.replaceFiles(folder, files));
+        return isSaved(m_results.last()) ? FileError::None : m_results.last();
+    }
+    QList<FileError> commit() override { return m_results; }
+
+private:
+    FileSystem &m_fs;
+    QList<FileError> m_results;
+};
+
+// Every folder's files written first, then one flush, then the renames.
+class LocalBatch : public FileBatch {
+public:
+    explicit LocalBatch(const LocalFileSystem &fs) : m_fs(fs) {}
+    FileError add(const QString &folder,
+                  const QList<std::pair<QString, QByteArray>> &files) override {
+        return m_batch.add(m_fs.resolve(folder), files);
+    }
+    QList<FileError> commit() override { return m_batch.commit(); }
+
+private:
+    const LocalFileSystem &m_fs;
+    SafeBatch m_batch;
+};
+
+} // namespace
+
+std::unique_ptr<FileBatch> FileSystem::batch() {
+    return std::make_unique<FolderByFolder>(*this);
+}
+
+std::unique_ptr<FileBatch> LocalFileSystem::batch() {
+    return std::make_unique<LocalBatch>(*this);
+}
+
 FileError LocalFileSystem::replaceFiles(const QString &folder,
                                         const QList<std::pair<QString, QByteArray>> &files) {
     return safeReplaceAll(resolve(folder), files);
@@ -159,4 +202,18 @@ bool LocalFileSystem::exists(const QString &path) {
 
 bool LocalFileSystem::isFolder(const QString &path) {
     return QFileInfo(resolve(path)).isDir();
+}
+
+void LocalFileSystem::forgetCached(const QString &path) {
+    const QByteArray name = QFile::encodeName(resolve(path));
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return;
+    // Only pages already on the disk are dropped; the file was synced.
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+}
+
+int LocalFileSystem::clearStaleTemps(const QString &folder) {
+    return removeStaleTemps(resolve(folder));
 }

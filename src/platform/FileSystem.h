@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <utility>
 
 struct ReadResult {
@@ -14,6 +15,18 @@ struct ReadResult {
 };
 
 enum class ListKind { Files, Folders, FilesAndFolders };
+
+// Files of several folders replaced together (see FileSystem::batch).
+class FileBatch {
+public:
+    virtual ~FileBatch() = default;
+    // Adds the files of one folder (names, not paths), as replaceFiles takes
+    // them. An error here is that folder's result; the others go on.
+    virtual FileError add(const QString &folder,
+                          const QList<std::pair<QString, QByteArray>> &files) = 0;
+    // Puts everything added in place: one result for each add(), in order.
+    virtual QList<FileError> commit() = 0;
+};
 
 // What a read takes at most when the caller names no limit: far more than any
 // data file of the program holds.
@@ -42,6 +55,10 @@ public:
     // nothing failed.
     virtual FileError replaceFiles(const QString &folder,
                                    const QList<std::pair<QString, QByteArray>> &files);
+    // A batch of several folders' files, each folder replaced as replaceFiles
+    // does, with one flush of the file system for them all where it can. By
+    // default each add() is one replaceFiles at once.
+    virtual std::unique_ptr<FileBatch> batch();
     // Names (not paths) of the entries of a folder matching a wildcard pattern,
     // sorted by name. The match is case-sensitive ("*.Card" is not "x.card"),
     // hidden entries are never listed, and patterns are the program's own
@@ -55,6 +72,13 @@ public:
     virtual FileError removeFile(const QString &path) = 0;
     virtual bool exists(const QString &path) = 0;
     virtual bool isFolder(const QString &path) = 0;
+    // Asks the system to forget what it keeps in memory of a file written
+    // before, so that the next read comes from the disk itself where the
+    // system allows it: a check reads back what the disk really holds.
+    virtual void forgetCached(const QString & /*path*/) {}
+    // Removes what interrupted saves left in a folder and in its direct
+    // sub-folders (see isTempName); returns how many files.
+    virtual int clearStaleTemps(const QString & /*folder*/) { return 0; }
 
 protected:
     virtual ReadResult readBounded(const QString &path, qint64 maxBytes) = 0;
@@ -70,12 +94,15 @@ public:
     // With one flush of the file system for all the files.
     FileError replaceFiles(const QString &folder,
                            const QList<std::pair<QString, QByteArray>> &files) override;
+    std::unique_ptr<FileBatch> batch() override;
     QStringList list(const QString &folder, const QString &pattern, ListKind kind) override;
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;
     FileError removeFile(const QString &path) override;
     bool exists(const QString &path) override;
     bool isFolder(const QString &path) override;
+    void forgetCached(const QString &path) override;
+    int clearStaleTemps(const QString &folder) override;
 
     QString resolve(const QString &path) const;
 

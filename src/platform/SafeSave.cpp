@@ -141,50 +141,107 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
 
 FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,
                          PosixOps &ops) {
+    SafeBatch batch(ops);
+    const FileError added = batch.add(folder, files);
+    if (added != FileError::None)
+        return added;
+    return batch.commit().value(0, FileError::None);
+}
+
+SafeBatch::SafeBatch(PosixOps &ops) : m_ops(ops) {}
+
+SafeBatch::~SafeBatch() {
+    for (Folder &f : m_folders)
+        drop(f, 0);
+}
+
+void SafeBatch::drop(Folder &f, qsizetype first) {
+    for (qsizetype i = first; i < f.temps.size(); ++i)
+        m_ops.unlink(f.temps[i].constData());
+    f.temps.clear();
+    f.targets.clear();
+    if (f.dfd >= 0)
+        m_ops.close(f.dfd);
+    f.dfd = -1;
+}
+
+FileError SafeBatch::add(const QString &folder,
+                         const QList<std::pair<QString, QByteArray>> &files) {
+    m_folders.append(Folder());
+    Folder &f = m_folders.last();
     if (files.isEmpty())
         return FileError::None;
     const QByteArray dir = QFile::encodeName(QFileInfo(folder).absoluteFilePath());
     // The folder is opened first: the flush reports the write-back errors
     // that happen after its opening, so it must come before the writes.
-    int dfd = ops.openFolder(dir.constData());
-    if (dfd < 0)
-        return errorOf(errno);
-    QList<QByteArray> temps;
-    QList<QByteArray> targets;
-    temps.reserve(files.size());
-    targets.reserve(files.size());
-    auto dropFrom = [&](qsizetype first) {
-        for (qsizetype i = first; i < temps.size(); ++i)
-            ops.unlink(temps[i].constData());
-    };
+    f.dfd = m_ops.openFolder(dir.constData());
+    if (f.dfd < 0) {
+        f.error = errorOf(errno);
+        return f.error;
+    }
+    f.temps.reserve(files.size());
+    f.targets.reserve(files.size());
     for (const auto &[name, bytes] : files) {
         int err = 0;
         const QByteArray encoded = QFile::encodeName(name);
-        QByteArray temp = writeTemp(dir, encoded, bytes, ops, err, false);
+        QByteArray temp = writeTemp(dir, encoded, bytes, m_ops, err, false);
         if (temp.isEmpty()) {
-            ops.close(dfd);
-            dropFrom(0);
-            return errorOf(err);
+            drop(f, 0);
+            f.error = errorOf(err);
+            return f.error;
         }
-        temps.append(temp);
-        targets.append(dir + '/' + encoded);
+        f.temps.append(temp);
+        f.targets.append(dir + '/' + encoded);
     }
-    // One flush for all the data; a failure is final, as with fsync.
-    if (ops.syncfs(dfd) != 0) {
-        const int err = errno;
-        ops.close(dfd);
-        dropFrom(0);
-        return fileErrorFromErrno(err);
-    }
-    for (qsizetype i = 0; i < temps.size(); ++i) {
-        if (ops.rename(temps[i].constData(), targets[i].constData()) != 0) {
-            const int err = errno;
-            ops.close(dfd);
-            dropFrom(i);
-            return errorOf(err);
+    return FileError::None;
+}
+
+QList<FileError> SafeBatch::commit() {
+    // One flush for all the data of a file system; a failure is final, as
+    // with fsync, for every folder on it.
+    QList<dev_t> synced;
+    for (Folder &f : m_folders) {
+        if (f.dfd < 0)
+            continue;
+        struct stat st {};
+        const bool known = ::fstat(f.dfd, &st) == 0;
+        if (known && synced.contains(st.st_dev))
+            continue;
+        if (m_ops.syncfs(f.dfd) != 0) {
+            const FileError e = fileErrorFromErrno(errno);
+            for (Folder &g : m_folders) {
+                struct stat gst {};
+                if (g.dfd >= 0 && (g.dfd == f.dfd || (known && ::fstat(g.dfd, &gst) == 0 &&
+                                                      gst.st_dev == st.st_dev))) {
+                    drop(g, 0);
+                    g.error = e;
+                }
+            }
+            continue;
         }
+        if (known)
+            synced.append(st.st_dev);
     }
-    return syncFolder(dfd, ops);
+    QList<FileError> results;
+    for (Folder &f : m_folders) {
+        if (f.dfd >= 0) {
+            f.error = FileError::None;
+            for (qsizetype i = 0; i < f.temps.size(); ++i) {
+                if (m_ops.rename(f.temps[i].constData(), f.targets[i].constData()) != 0) {
+                    f.error = errorOf(errno);
+                    drop(f, i);
+                    break;
+                }
+            }
+            if (f.dfd >= 0) {
+                f.temps.clear();
+                f.error = syncFolder(f.dfd, m_ops);
+                f.dfd = -1;
+            }
+        }
+        results.append(f.error);
+    }
+    return results;
 }
 
 bool isTempName(const QString &name) {

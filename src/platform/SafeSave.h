@@ -53,6 +53,37 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
 FileError safeReplaceAll(const QString &folder, const QList<std::pair<QString, QByteArray>> &files,
                          PosixOps &ops = realPosixOps());
 
+// Replaces the files of several folders, each folder as safeReplaceAll does,
+// with one flush of each file system for all of them. add() writes a folder's
+// files to their temporary files at once, so the bytes need not stay in
+// memory; a failure removes that folder's temporary files and is its result,
+// and the folders added before or after go on. commit() flushes, then renames
+// folder by folder and syncs each folder. A batch dropped without commit()
+// removes every temporary file it wrote.
+class SafeBatch {
+public:
+    explicit SafeBatch(PosixOps &ops = realPosixOps());
+    ~SafeBatch();
+    SafeBatch(const SafeBatch &) = delete;
+    SafeBatch &operator=(const SafeBatch &) = delete;
+
+    FileError add(const QString &folder, const QList<std::pair<QString, QByteArray>> &files);
+    // One result for each add(), in order; an add() that failed keeps its error.
+    QList<FileError> commit();
+
+private:
+    struct Folder {
+        int dfd = -1;
+        QList<QByteArray> temps;
+        QList<QByteArray> targets;
+        FileError error = FileError::None;
+    };
+    void drop(Folder &f, qsizetype first);
+
+    PosixOps &m_ops;
+    QList<Folder> m_folders;
+};
+
 // Removes temporary files left by an interrupted save (names for which
 // isTempName holds) in folder and in its direct subfolders. Returns how many
 // were removed.

@@ -88,6 +88,31 @@ TEST(RecordFile, RoundTripIsByteExact) {
     EXPECT_EQ(t.bytes(QStringLiteral("x.Dat")), first);
 }
 
+TEST(RecordFile, WrittenFormIsExactlyWhatFormatWrites) {
+    const QByteArray two = "\"a\"\r\n\"\"\r\n";
+    struct Case {
+        QByteArray bytes;
+        bool written;
+    };
+    const Case cases[] = {
+        {two, true},
+        {records::format({"山田", "8:05"}), true},
+        {"\"a\"\n\"\"\n", false},        // LF alone
+        {two + "\"x\"\r\n", false},      // a value more
+        {"\"a\"\r\n", false},            // a value less
+        {"\"a\"b\"\r\n\"\"\r\n", false}, // a quote inside
+        {"a\r\n\"\"\r\n", false},        // unquoted
+        {two + "\x1a", false},           // anything after
+        {"\"a\"\r\n\"\r\n", false},      // a lone quote
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(records::isWrittenForm(c.bytes, 2), c.written) << c.bytes.toStdString();
+        if (c.written) {
+            EXPECT_EQ(records::format(records::parse(c.bytes)), c.bytes);
+        }
+    }
+}
+
 TEST(FileFailure, LoadStepByErrorNumber) {
     {
         TestServices t; // missing: created empty and read again

@@ -138,3 +138,32 @@ TEST(SafeSaveBatch, FolderSyncFailureAfterTheRenamesIsUnconfirmed) {
     EXPECT_EQ(safeReplaceAll(dir.path(), kThree, ops), FileError::Unconfirmed);
     EXPECT_EQ(entries(dir.path()), (QStringList{"1.Card", "2.Card", "3.Card"}));
 }
+
+TEST(SafeSaveBatch, SeveralFoldersShareOneFlushAndFailOneByOne) {
+    QTemporaryDir dir;
+    const QStringList folders{"a", "b", "c"};
+    for (const QString &f : folders)
+        ASSERT_TRUE(QDir(dir.path()).mkdir(f));
+    BatchOps ops;
+    ops.what = BatchOps::What::NthWrite;
+    ops.nth = 5; // the second file of folder b
+    {
+        SafeBatch batch(ops);
+        EXPECT_EQ(batch.add(dir.filePath("a"), kThree), FileError::None);
+        EXPECT_EQ(batch.add(dir.filePath("b"), kThree), FileError::DiskFull);
+        EXPECT_EQ(batch.add(dir.filePath("none"), kThree), FileError::PathNotFound);
+        EXPECT_EQ(batch.add(dir.filePath("c"), kThree), FileError::None);
+        EXPECT_EQ(batch.commit(), (QList<FileError>{FileError::None, FileError::DiskFull,
+                                                    FileError::PathNotFound, FileError::None}));
+    }
+    EXPECT_EQ(ops.syncs, 1);
+    EXPECT_EQ(entries(dir.filePath("a")), (QStringList{"1.Card", "2.Card", "3.Card"}));
+    EXPECT_EQ(entries(dir.filePath("b")), QStringList{});
+    EXPECT_EQ(entries(dir.filePath("c")), (QStringList{"1.Card", "2.Card", "3.Card"}));
+    // A batch dropped before its commit leaves nothing behind.
+    {
+        SafeBatch batch;
+        EXPECT_EQ(batch.add(dir.filePath("b"), kThree), FileError::None);
+    }
+    EXPECT_EQ(entries(dir.filePath("b")), QStringList{});
+}

@@ -99,6 +99,8 @@ public:
                            const QList<std::pair<QString, QByteArray>> &files) override {
         return FileSystem::replaceFiles(folder, files);
     }
+    // Folder by folder, each file by file.
+    std::unique_ptr<FileBatch> batch() override { return FileSystem::batch(); }
     QStringList list(const QString &folder, const QString &pattern, ListKind kind) override;
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;

@@ -17,6 +17,12 @@ void WorkingScreen::setTwipsSize(int widthTwips, int heightTwips) {
     Q_EMIT sizeChanged();
 }
 
+QSize WorkingScreen::sizeHint() const {
+    if (minimumSize() == maximumSize())
+        return maximumSize();
+    return QWidget::sizeHint();
+}
+
 void WorkingScreen::setFrameTwips(const QSize &frame, const QPoint &place) {
     m_frameTwips = frame;
     m_placeTwips = place;

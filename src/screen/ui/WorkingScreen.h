@@ -39,6 +39,11 @@ public:
     QSize frameTwips() const { return m_frameTwips; }
     QPoint placeTwips() const { return m_placeTwips; }
 
+    // A screen of fixed size asks for that size: the child window that hosts
+    // it sizes itself by the hint, which the lists and trees inside would
+    // otherwise make larger than the screen.
+    QSize sizeHint() const override;
+
     // Closes the hosting child window; the close protocol runs as on any close.
     void closeScreen();
 

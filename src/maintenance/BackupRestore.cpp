@@ -1,0 +1,208 @@
+#include "maintenance/BackupRestore.h"
+
+#include "maintenance/CopyReport.h"
+#include "maintenance/MonthInUse.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace {
+
+const QString kHuka = QStringLiteral("huka");
+
+constexpr int kMaxNameBytes = 255;
+
+QString noDataText() {
+    return QStringLiteral("データは作成されていません。");
+}
+
+} // namespace
+
+BackupRestore::BackupRestore(Services &services) : m_s(services) {}
+
+bool BackupRestore::open() {
+    return monthinuse::readSettings(m_s, false, m_settings);
+}
+
+QString BackupRestore::modeWord() const {
+    switch (m_mode) {
+    case Mode::Hozon:
+        return QStringLiteral("hozon");
+    case Mode::Hukugen:
+        return QStringLiteral("hukugen");
+    case Mode::None:
+        break;
+    }
+    return {};
+}
+
+QString BackupRestore::monthInUse() const {
+    return monthinuse::name(m_s.clock.now().date(), m_settings);
+}
+
+void BackupRestore::chooseMode(Mode mode) {
+    if (m_resetSwitch.isEmpty()) {
+        m_resetSwitch = kHuka;
+    } else {
+        m_list.clear();
+        m_resetSwitch.clear();
+    }
+    m_mode = mode;
+    m_text1Enabled = mode == Mode::Hozon;
+    m_command3Enabled = mode == Mode::Hozon;
+}
+
+void BackupRestore::folderChanged(const QString &path) {
+    // The chooser's path without a closing separator; a root stays "/".
+    m_address = path.isEmpty() ? QString() : QDir::cleanPath(path);
+    fill(true);
+}
+
+void BackupRestore::fill(bool announceEmpty) {
+    if (m_mode == Mode::None)
+        return;
+    // A new list starts with nothing selected: what was selected in the
+    // list before is never copied from this one.
+    if (m_mode == Mode::Hozon) {
+        m_list.setLines(monthEntries(m_s.fs, QString()));
+        if (m_list.isEmpty() && announceEmpty)
+            m_s.dialogs.info(noDataText());
+        return;
+    }
+    QStringList names;
+    if (!m_address.isEmpty())
+        for (const QString &name : monthEntries(m_s.fs, m_address))
+            if (!name.contains(QStringLiteral("－")) && !name.contains(QLatin1Char('-')))
+                names.append(name);
+    m_list.setLines(names);
+}
+
+void BackupRestore::click(int index, bool selected) {
+    m_list.setSelected(index, selected);
+    if (m_mode != Mode::None && m_list.selectedCount() > 0)
+        m_command1Enabled = true;
+}
+
+QString BackupRestore::unsafeNameText(const QString &name) {
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    bool bad = name.contains(QStringLiteral("..")) || name.startsWith(QLatin1Char('.')) ||
+               name.startsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char(' ')) ||
+               name.endsWith(QLatin1Char('.'));
+    for (const QChar c : name)
+        bad = bad || c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c);
+    if (bad)
+        return QStringLiteral("フォルダ名「") + name +
+               QStringLiteral("」は使えません。「/」「\\」「..」や : * ? \" < > | などの記号、"
+                              "先頭の「.」、前後の空白はフォルダ名に使えません。");
+    if (name.toUtf8().size() > kMaxNameBytes)
+        return QStringLiteral("フォルダ名が長すぎます。短い名前にしてください。");
+    return {};
+}
+
+std::optional<QString> BackupRestore::createFolder(const QString &name) {
+    if (name.isEmpty()) {
+        m_s.dialogs.info(QStringLiteral("フォルダ名を入力してください。"));
+        return std::nullopt;
+    }
+    if (name.startsWith(QLatin1Char('\\')) || name.startsWith(QStringLiteral("￥"))) {
+        m_s.dialogs.info(QStringLiteral(" \\ は不要です。"));
+        return std::nullopt;
+    }
+    if (const QString why = unsafeNameText(name); !why.isEmpty()) {
+        m_s.dialogs.info(why);
+        return std::nullopt;
+    }
+    // Without a chosen place the folder would land wherever the program runs.
+    if (m_address.isEmpty()) {
+        m_s.dialogs.info(QStringLiteral("バックアップ用フォルダを作る場所を、ドライブとフォルダで"
+                                        "選んでください。"));
+        return std::nullopt;
+    }
+    if (!m_s.dialogs.confirm(m_address + QStringLiteral(" にバックアップ用フォルダ「 ") + name +
+                             QStringLiteral(" 」を作成します。")))
+        return std::nullopt;
+    const QString path = backupcopy::inFolder(m_address, name);
+    if (m_s.fs.makeFolder(path) != FileError::None) {
+        m_s.dialogs.info(QStringLiteral("このディスクは書き込みができないか、バックアップ用フォルダ"
+                                        "は同じ名前で既に作成されています。"));
+        return std::nullopt;
+    }
+    m_address = path;
+    m_s.dialogs.info(QStringLiteral("バックアップ用フォルダを作成しました。"));
+    m_command3Enabled = false;
+    folderChanged(path);
+    if (m_mode == Mode::Hozon)
+        fill(true);
+    return path;
+}
+
+QStringList BackupRestore::restoreOverMonthInUse(QStringList months) {
+    const QString inUse = monthInUse();
+    const qsizetype at = months.indexOf(inUse);
+    if (at < 0 || !m_s.fs.exists(inUse))
+        return months;
+    if (!m_s.dialogs.confirm(monthinuse::question(inUse, QStringLiteral("復元"))))
+        months.removeAt(at);
+    return months;
+}
+
+bool BackupRestore::askBeforeReplacingBasics() {
+    const QStringList &names = backupcopy::basicFiles();
+    const bool present = std::any_of(names.begin(), names.end(),
+                                     [this](const QString &n) { return m_s.fs.exists(n); });
+    return !present || m_s.dialogs.confirm(QStringLiteral(
+                           "基本設定（Kijyun.Dat）と従業員の名簿（Meibo.Dat）を、"
+                           "バックアップフォルダのもので置き換えます。よろしいですか。"));
+}
+
+std::optional<backupcopy::Report> BackupRestore::copy() {
+    const int count = m_list.selectedCount();
+    if (count == 0) {
+        m_s.dialogs.info(QStringLiteral("コピー対象が選択されていません。"));
+        return std::nullopt;
+    }
+    if (m_mode == Mode::None || m_address.isEmpty()) {
+        m_s.dialogs.info(QStringLiteral("処理とバックアップフォルダを選んでください。"));
+        return std::nullopt;
+    }
+    if (!m_s.dialogs.confirm(QString::number(count) + QStringLiteral("ケ月分コピーします。")))
+        return std::nullopt;
+    const bool backup = m_mode == Mode::Hozon;
+    QStringList months;
+    for (const QString &name : m_list.selection())
+        months.append(name.trimmed());
+    bool basics = m_includeBasics;
+    if (!backup) {
+        months = restoreOverMonthInUse(months);
+        basics = basics && askBeforeReplacingBasics();
+        if (months.isEmpty() && !basics)
+            return std::nullopt;
+    }
+    const QString source = backup ? QString() : m_address;
+    const QString target = backup ? m_address : QString();
+    if (onBusy)
+        onBusy(true);
+    backupcopy::Report report;
+    report.months = backupcopy::copyMonths(m_s.fs, source, target, months, backup);
+    if (basics)
+        for (const QString &name : backupcopy::basicFiles())
+            report.files.append(backupcopy::copyFile(m_s.fs, source, target, name, backup));
+    if (onBusy)
+        onBusy(false);
+    // The month in use follows restored settings.
+    if (!backup && basics && !monthinuse::readSettings(m_s, false, m_settings))
+        return report;
+    m_s.dialogs.info(QString::number(report.wholeMonths()) +
+                     QStringLiteral("ケ月分コピーしました。"));
+    if (const QStringList problems = report.problems(); !problems.isEmpty())
+        m_s.dialogs.message(
+            copyreport::problemsText(QStringLiteral("次のものは正しくコピーできませんでした。"),
+                                     problems),
+            QStringLiteral("お知らせ"), BoxIcon::Warning, BoxButtons::Ok);
+    if (const QStringList unsure = report.unconfirmed(); !unsure.isEmpty())
+        m_s.dialogs.notice(copyreport::problemsText(
+            QStringLiteral("コピーしましたが、ディスクへの書き込みの完了を確認できませんでした。"
+                           "ディスクの状態を確認してください。"),
+            unsure));
+    return report;
+}

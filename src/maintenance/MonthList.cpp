@@ -1,0 +1,29 @@
+#include "maintenance/MonthList.h"
+
+#include "platform/FileSystem.h"
+
+void MonthList::setLines(const QStringList &lines) {
+    m_lines = lines;
+    m_selected = QList<bool>(lines.size(), false);
+}
+
+void MonthList::setSelected(int index, bool selected) {
+    if (index >= 0 && index < m_selected.size())
+        m_selected[index] = selected;
+}
+
+int MonthList::selectedCount() const {
+    return static_cast<int>(m_selected.count(true));
+}
+
+QStringList MonthList::selection() const {
+    QStringList out;
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        if (m_selected[i])
+            out.append(m_lines[i]);
+    return out;
+}
+
+QStringList monthEntries(FileSystem &fs, const QString &folder) {
+    return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
+}

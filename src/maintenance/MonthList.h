@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class FileSystem;
+
+// List1 of the maintenance screens: names of card month folders in a
+// multi-selection list, where each click selects or deselects one entry.
+class MonthList {
+public:
+    void setLines(const QStringList &lines);
+    void clear() { setLines({}); }
+
+    const QStringList &lines() const { return m_lines; }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    bool isSelected(int index) const { return m_selected.value(index, false); }
+    void setSelected(int index, bool selected);
+
+    // The selected count and the selection (the selected names in list
+    // order), as the screens rebuild them after each click.
+    int selectedCount() const;
+    QStringList selection() const;
+
+private:
+    QStringList m_lines;
+    QList<bool> m_selected;
+};
+
+// The names of a folder's entries (card month folders, and anything else
+// whose name holds "月"), in listing order.
+QStringList monthEntries(FileSystem &fs, const QString &folder);

@@ -1,0 +1,99 @@
+#include "maintenance/ui/frmseiri.h"
+
+#include "maintenance/ui/MonthListWidget.h"
+#include "screen/ui/GuidePanel.h"
+#include "screen/ui/ScreenToolbar.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kNarrowTwips = 2160;
+constexpr int kWideTwips = 6150;
+constexpr int kHeightTwips = 4500;
+
+} // namespace
+
+frmseiri::frmseiri(ScreenContext &ctx, QWidget *parent)
+    : WorkingScreen(ctx, parent), m_logic(ctx.services) {
+    setObjectName(QStringLiteral("frmseiri"));
+    setWindowTitle(QStringLiteral(" タイムカードの整理"));
+
+    m_toolbar =
+        screentoolbar::make(this, {screentoolbar::closeButton(), screentoolbar::guideButton()},
+                            {Qt::ToolButtonIconOnly, QSize(24, 24)});
+    connect(m_toolbar->actions().at(0), &QAction::triggered, this, &WorkingScreen::closeScreen);
+    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
+
+    auto *left = new QWidget(this);
+    left->setFixedWidth(twipsToPixels(kNarrowTwips));
+    auto *v = new QVBoxLayout(left);
+    v->setContentsMargins(6, 2, 6, 6);
+    v->setSpacing(4);
+    v->addWidget(new QLabel(QStringLiteral("保存されている年月"), left));
+    m_list = new MonthListWidget(left, [this](int i, bool on) { return m_logic.click(i, on); });
+    v->addWidget(m_list, 1);
+    m_command1 = new QPushButton(QStringLiteral("削　除"), left);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    connect(m_command1, &QPushButton::clicked, this, [this] {
+        if (m_logic.deleteSelected()) {
+            closeScreen();
+            return;
+        }
+        m_list->render(m_logic.list());
+    });
+    v->addWidget(m_command1);
+
+    m_guide = buildGuide();
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    body->addWidget(left);
+    body->addWidget(m_guide, 1);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(m_toolbar);
+    outer->addLayout(body, 1);
+    showGuide(false);
+    open();
+}
+
+bool frmseiri::load() {
+    if (!m_logic.open())
+        return false;
+    m_list->render(m_logic.list());
+    return true;
+}
+
+QFrame *frmseiri::buildGuide() {
+    QFrame *panel =
+        guidepanel::make(this, {QStringLiteral("保存されているタイムカードの年月が一覧"
+                                               "表示されますから、保存不要の年月を選択"
+                                               "(クリック) し、下の削除ボタンを押してくださ"
+                                               "い。"
+                                               "複数の年月を選択する場合は、続けてクリ"
+                                               "ックします。"
+                                               "外部にデータ保存されていなければ、デー"
+                                               "タの復旧はできませんからご注意ください。")});
+    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
+    close->setObjectName(QStringLiteral("Command2"));
+    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
+    return panel;
+}
+
+bool frmseiri::guideOpen() const {
+    return !m_guide->isHidden();
+}
+
+void frmseiri::showGuide(bool shown) {
+    // Hidden, not only clipped: the keyboard must not reach the panel's button.
+    m_guide->setVisible(shown);
+    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+}

@@ -1,0 +1,154 @@
+// The two maintenance screens opened from the menu of the real main frame:
+// card months deleted, backed up into a new backup folder and restored.
+#include "maintenance/MaintenanceFixture.h"
+#include "maintenance/ui/BackupFolderChooser.h"
+#include "maintenance/ui/frmbp.h"
+#include "maintenance/ui/frmseiri.h"
+#include "support/ProgramFixture.h"
+#include "support/RecordingHost.h"
+
+#include <QAction>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+void clickLine(QListWidget *list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+// A click on a folder of Dir1, as the user makes it.
+void chooseFolder(BackupFolderChooser *chooser, const QString &path) {
+    QTreeView *tree = chooser->folderList();
+    auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+    tree->setCurrentIndex(model->index(path));
+}
+
+} // namespace
+
+TEST(MaintenanceGui, OrganizingDeletesTwoMonthsAndClosesTheScreen) {
+    ProgramFixture p;
+    putMonth(p.t, "2006年12月", 2, "a");
+    putMonth(p.t, "2007年1月", 2, "a");
+    putMonth(p.t, "2007年3月", 2, "a"); // in use on 1 March 2007
+    putSettings(p.t, "getumatusime");
+    p.start();
+    EXPECT_EQ(p.frame->currentScreen()->findChild<QListWidget *>("List1")->count(), 2);
+    p.frame->item("menuseiri")->trigger();
+    ASSERT_EQ(p.t.session.screenWord, "seiri");
+    auto *screen = qobject_cast<frmseiri *>(p.frame->currentScreen());
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->width(), 2160 / 15);
+    screen->findChild<QToolBar *>("Toolbar1")->actions().at(1)->trigger();
+    EXPECT_EQ(screen->width(), 6150 / 15);
+    QTest::mouseClick(screen->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    EXPECT_FALSE(screen->guideOpen());
+
+    auto *list = screen->findChild<QListWidget *>("List1");
+    ASSERT_EQ(list->count(), 3);
+    p.t.dialogs.clear();
+    // The month in use: Cancel deselects it, OK keeps it.
+    p.t.dialogs.answer(BoxAnswer::Cancel);
+    clickLine(list, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.t.dialogs.boxes().size() == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !list->item(2)->isSelected(); }, 2000));
+    clickLine(list, 2);
+    clickLine(list, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->logic().list().selectedCount() == 2; }, 2000));
+    EXPECT_TRUE(list->item(2)->isSelected());
+
+    QTest::mouseClick(screen->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    const QString question = "2007年3月 は現在使用中です。削除してもよろしいか。";
+    EXPECT_EQ(p.t.dialogs.texts(), (QStringList{question, question, "2ケ月分を削除します。",
+                                                "2ケ月分を削除しました。"}));
+    EXPECT_FALSE(p.t.fs.exists("2006年12月"));
+    EXPECT_FALSE(p.t.fs.exists("2007年3月"));
+    EXPECT_TRUE(p.t.fs.exists("2007年1月"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.t.session.screenWord == "recorder"; }, 2000));
+    EXPECT_TRUE(p.frame->item("menuseiri")->isEnabled());
+    // The punch clock comes back with its rack built anew: no card is left.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.frame->currentScreen() != screen; }, 2000));
+    auto *rack = p.frame->currentScreen()->findChild<QListWidget *>("List1");
+    ASSERT_NE(rack, nullptr);
+    EXPECT_EQ(rack->count(), 0);
+}
+
+TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
+    ProgramFixture p;
+    QTemporaryDir medium;
+    putMonth(p.t, "2007年2月", 3, "a");
+    putMonth(p.t, "2007年3月", 2, "a"); // in use on 1 March 2007
+    putSettings(p.t, "getumatusime");
+    p.start();
+    p.frame->item("menubup")->trigger();
+    ASSERT_EQ(p.t.session.screenWord, "bkup");
+    auto *screen = qobject_cast<frmbp *>(p.frame->currentScreen());
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->size(), QSize(4410 / 15, 6870 / 15));
+    auto *list = screen->findChild<QListWidget *>("List1");
+    auto *copy = screen->findChild<QPushButton *>("Command1");
+    auto *create = screen->findChild<QPushButton *>("Command3");
+    EXPECT_FALSE(copy->isEnabled());
+    EXPECT_FALSE(create->isEnabled());
+
+    // Backup: where, a new folder there, both months.
+    QTest::mouseClick(screen->findChild<QRadioButton *>("Option1"), Qt::LeftButton);
+    EXPECT_TRUE(create->isEnabled());
+    chooseFolder(screen->chooser(), medium.path());
+    EXPECT_EQ(screen->logic().address(), medium.path());
+    EXPECT_EQ(list->count(), 2);
+    auto *name = screen->findChild<QLineEdit *>("Text1");
+    ASSERT_TRUE(ProgramFixture::focus(name));
+    typeText(name, "タイムカード");
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return create->hasFocus(); }, 2000));
+    p.t.dialogs.clear();
+    QTest::keyClick(create, Qt::Key_Space);
+    const QString folder = medium.filePath("タイムカード");
+    EXPECT_EQ(screen->logic().address(), folder);
+    EXPECT_FALSE(create->isEnabled());
+    clickLine(list, 0);
+    clickLine(list, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return copy->isEnabled(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->logic().list().selectedCount() == 2; }, 2000));
+    QTest::mouseClick(copy, Qt::LeftButton);
+    EXPECT_EQ(
+        p.t.dialogs.texts(),
+        (QStringList{medium.path() + " にバックアップ用フォルダ「 タイムカード 」を作成します。",
+                     "バックアップ用フォルダを作成しました。", "2ケ月分コピーします。",
+                     "2ケ月分コピーしました。"}));
+    EXPECT_EQ(allEntries(folder + "/2007年2月"), (QStringList{"1.Card", "2.Card", "3.Card"}));
+
+    // A card of the month in use is lost; restore that month.
+    QFile::remove(p.t.path("2007年3月/2.Card"));
+    QTest::mouseClick(screen->findChild<QRadioButton *>("Option2"), Qt::LeftButton);
+    EXPECT_EQ(list->count(), 0);
+    chooseFolder(screen->chooser(), medium.path());
+    chooseFolder(screen->chooser(), folder);
+    ASSERT_EQ(list->count(), 2);
+    clickLine(list, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screen->logic().list().selectedCount() == 1; }, 2000));
+    p.t.dialogs.clear();
+    QTest::mouseClick(copy, Qt::LeftButton);
+    EXPECT_EQ(
+        p.t.dialogs.texts(),
+        (QStringList{"1ケ月分コピーします。", "2007年3月 は現在使用中です。復元してもよろしいか。",
+                     "1ケ月分コピーしました。"}));
+    EXPECT_EQ(p.t.bytes("2007年3月/2.Card"), cardBytes("2", "a"));
+
+    // The punch clock comes back with the restored card in its rack.
+    screen->findChild<QToolBar *>("Toolbar1")->actions().at(0)->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.t.session.screenWord == "recorder"; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.frame->currentScreen() != screen; }, 2000));
+    auto *rack = p.frame->currentScreen()->findChild<QListWidget *>("List1");
+    ASSERT_NE(rack, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rack->count() == 2; }, 2000));
+}
