@@ -66,5 +66,9 @@ void frmpwkakunin::ok() {
 
 bool runPinPrompt(QWidget *parent, Services &services) {
     frmpwkakunin prompt(services, parent);
-    return prompt.exec() == QDialog::Accepted;
+    const bool matched = prompt.exec() == QDialog::Accepted;
+    // Nothing else gives the window behind the prompt its keyboard back.
+    if (parent)
+        parent->activateWindow();
+    return matched;
 }

@@ -8,6 +8,7 @@
 #include "maintenance/ui/frmbp.h"
 #include "maintenance/ui/frmseiri.h"
 #include "punchclock/ui/frmrecoder.h"
+#include "tally/ui/frmsyuukei.h"
 
 // One line a screen: word, and how its widget is made.
 void registerScreens(ScreenRegistry &registry) {
@@ -17,6 +18,7 @@ void registerScreens(ScreenRegistry &registry) {
     registry.add(screenword::meibo, [](ScreenContext &ctx) { return new frmmeibo(ctx); });
     registry.add(screenword::cardjyunbi, [](ScreenContext &ctx) { return new frmjyunbi(ctx); });
     registry.add(screenword::pw, [](ScreenContext &ctx) { return new frmpw(ctx); });
+    registry.add(screenword::syuukei, [](ScreenContext &ctx) { return new frmsyuukei(ctx); });
     registry.add(screenword::seiri, [](ScreenContext &ctx) { return new frmseiri(ctx); });
     registry.add(screenword::bkup, [](ScreenContext &ctx) { return new frmbp(ctx); });
     registry.setPinPrompt(

@@ -1,0 +1,155 @@
+// The tally screen's work over a generated month of 999 cards: opening one
+// employee (read, tally, the 15 day lines and the totals drawn) and one box
+// left with the certified totals and the card area refreshed, each against a
+// plain read of the same card; and opening every card of the month through
+// the screen against reading them all.
+#include "BenchStandIns.h"
+#include "data/CalcSettings.h"
+#include "data/CardTable.h"
+#include "data/RecordFile.h"
+#include "screen/Services.h"
+#include "tally/TallyScreen.h"
+#include "tally/ui/CardArea.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+constexpr int kCards = 999;
+const QString kMonth = QStringLiteral("2007年3月");
+
+class BenchClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime(QDate(2007, 3, 31), QTime(17, 0, 0)); }
+};
+
+// The confirm that unlocks the list between two openings writes nowhere: the
+// benchmark measures the openings.
+class NoWrites : public LocalFileSystem {
+public:
+    using LocalFileSystem::LocalFileSystem;
+    FileError replaceFile(const QString &, const QByteArray &) override { return FileError::None; }
+};
+
+QString timeText(int h, int m) {
+    return QString::number(h) + QLatin1Char(':') +
+           QString::number(m).rightJustified(2, QLatin1Char('0'));
+}
+
+CardTable generatedCard(int code) {
+    CardTable t;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = QString::number(code);
+        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
+        t.at(r, CardField::PayType) = QStringLiteral("月給");
+        if ((r + code) % 7 < 2)
+            continue;
+        t.at(r, CardField::ClockIn) = timeText(8, (r * 7 + code) % 60);
+        t.at(r, CardField::BreakOut) = timeText(12, r % 10);
+        t.at(r, CardField::BreakReturn) = timeText(13, r % 10);
+        t.at(r, CardField::ClockOut) = timeText(17 + r % 3, (r * 11 + code) % 60);
+        if (r % 5 == 0)
+            t.at(r, CardField::CertBeyond) = timeText(1, r % 60);
+    }
+    return t;
+}
+
+double perCall(qint64 ns, int n) {
+    return double(ns) / n / 1000.0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    NoWrites fs(dir.path());
+    LocalFileSystem disk(dir.path());
+    CalcSettings settings;
+    settings[CalcSettings::YearStyle] = QStringLiteral("seireki");
+    settings[CalcSettings::PeriodKind] = QStringLiteral("getumatusime");
+    settings[CalcSettings::MonthlyPunchUnit] = QStringLiteral("15");
+    settings[CalcSettings::MonthlyPunchUnit + 1] = QStringLiteral("30");
+    settings[CalcSettings::MonthlyPunchUnit + 2] = QStringLiteral("切上げ");
+    if (!dir.isValid() ||
+        records::write(disk, QLatin1String(kSettingsFile), settings.toList()) != FileError::None ||
+        disk.makeFolder(kMonth) != FileError::None) {
+        std::fprintf(stderr, "cannot prepare the data folder\n");
+        return 1;
+    }
+    for (int code = 1; code <= kCards; ++code)
+        if (cardfile::write(disk, kMonth, QString::number(code), generatedCard(code)) !=
+            FileError::None) {
+            std::fprintf(stderr, "cannot write card %d\n", code);
+            return 1;
+        }
+
+    QuietDialogs dialogs;
+    BenchClock clock;
+    NoSettings store;
+    NoEnd end;
+    Session session;
+    Services services{fs, dialogs, clock, store, end, session};
+    TallyScreen screen(services);
+    CardArea area(nullptr);
+    if (!screen.open())
+        return 1;
+    screen.chooseMonth(kMonth);
+    const int n = screen.lists().count();
+
+    // Every card of the month opened once through the screen, as a month's tally goes.
+    QElapsedTimer timer;
+    qint64 openNs = 0;
+    for (int i = 0; i < n; ++i) {
+        timer.start();
+        screen.chooseEmployee(i);
+        area.render(screen.grid(), -1, true);
+        openNs += timer.nsecsElapsed();
+        screen.kakutei();
+    }
+    timer.start();
+    for (int code = 1; code <= kCards; ++code)
+        (void)cardfile::read(fs, kMonth, QString::number(code));
+    const qint64 readAllNs = timer.nsecsElapsed();
+
+    // One employee opened again and again (marked already: one read).
+    constexpr int kRounds = 300;
+    qint64 reopenNs = 0;
+    for (int r = 0; r < kRounds; ++r) {
+        timer.start();
+        screen.chooseEmployee(r % n);
+        area.render(screen.grid(), -1, true);
+        reopenNs += timer.nsecsElapsed();
+        screen.kakutei();
+    }
+    timer.start();
+    for (int r = 0; r < kRounds; ++r)
+        (void)cardfile::read(fs, kMonth, QString::number(r % n + 1));
+    const qint64 readNs = timer.nsecsElapsed();
+
+    // One box left with a new value: keisan and the card area drawn again.
+    screen.chooseEmployee(0);
+    timer.start();
+    for (int r = 0; r < kRounds; ++r) {
+        screen.boxEntered(7);
+        screen.boxLeft(7, r % 2 ? QStringLiteral("1:30") : QStringLiteral("0:45"));
+        area.render(screen.grid(), -1, true);
+    }
+    const qint64 leaveNs = timer.nsecsElapsed();
+
+    std::printf("cards: %d, messages: %d\n", n, dialogs.shown);
+    std::printf("read one card:                  %9.1f us\n", perCall(readNs, kRounds));
+    std::printf("open a marked employee:         %9.1f us  (%.2f x read)\n",
+                perCall(reopenNs, kRounds), double(reopenNs) / double(readNs));
+    std::printf("leave a box, keisan, refresh:   %9.1f us  (%.2f x read)\n",
+                perCall(leaveNs, kRounds), double(leaveNs) / double(readNs));
+    std::printf("open all %d for the first time: %9.1f ms  (%.2f x reading them)\n", n,
+                double(openNs) / 1e6, double(openNs) / double(readAllNs));
+    return 0;
+}

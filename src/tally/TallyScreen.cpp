@@ -1,0 +1,412 @@
+#include "tally/TallyScreen.h"
+
+#include "data/FileFailure.h"
+#include "data/RecordFile.h"
+#include "tally/StaffEntry.h"
+#include "tally/SuspendFiles.h"
+#include "tally/TallyMonth.h"
+
+namespace {
+
+// The fields the administrator changes: the punches and the certified hours.
+constexpr int kEditedFields[] = {
+    CardField::ClockIn,     CardField::BreakOut,      CardField::BreakReturn,
+    CardField::ClockOut,    CardField::CertWithin,    CardField::CertBeyond,
+    CardField::CertHoliday, CardField::CertLateNight, CardField::CertLateEarly};
+
+} // namespace
+
+TallyScreen::TallyScreen(Services &s) : m_s(s), m_lists(s) {}
+
+bool TallyScreen::open() {
+    m_tools = {false, false, false, false, true, true};
+    forgetCard();
+    const records::Read settings =
+        records::read(m_s.fs, QLatin1String(kSettingsFile), CalcSettings::kCount);
+    if (settings.error == FileError::NotFound) {
+        // Without the rounding rules no card may be tallied.
+        m_s.dialogs.notice(QStringLiteral("基本設定が保存されていません。\n"
+                                          "「基本設定」で設定してから集計してください。"));
+        return true;
+    }
+    if (filefailure::endOnFatal(m_s, settings.error, IoWording::Guidebook))
+        return false;
+    if (settings.error == FileError::Damaged) {
+        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(kSettingsFile)));
+        return true;
+    }
+    m_settings = CalcSettings::fromList(settings.ok() ? settings.values : QStringList());
+    m_lists.fillMonths();
+
+    const QStringList &flags = m_s.session.suspendFlags;
+    if (flags.value(suspendfiles::Suspended) != suspendfiles::suspendedWord())
+        return true;
+    const QString folder = flags.value(suspendfiles::MonthFolder);
+    if (!tallymonth::isSafeFolder(folder)) {
+        m_s.dialogs.notice(tallymonth::unsafeFolderText(folder));
+        return true;
+    }
+    const suspendfiles::ListRead list =
+        suspendfiles::readList(m_s.fs, leadingNumber(flags.value(suspendfiles::ListCount)));
+    if (filefailure::endOnFatal(m_s, list.error, IoWording::Guidebook))
+        return false;
+    if (list.error == FileError::Damaged)
+        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(suspendfiles::kListFile)));
+    if (list.error != FileError::None)
+        return true; // the restore ends; a missing file ends it quietly
+    m_lists.restore(folder, list.entries);
+    setTools(ConfirmTool, SuspendTool, true);
+    m_lists.setMonthListEnabled(false);
+    return true;
+}
+
+void TallyScreen::forgetCard() {
+    m_table = CardTable();
+    m_saved = m_table;
+    m_code.clear();
+    m_listPosition = -1;
+    m_newlyOpened = false;
+    m_grid.reset();
+    m_grid.setDates({});
+    m_tally = tally::TallyResult();
+}
+
+void TallyScreen::setTools(int first, int last, bool on) {
+    for (int t = first; t <= last; ++t)
+        m_tools[static_cast<size_t>(t - 1)] = on;
+}
+
+void TallyScreen::lock() {
+    m_lists.setStaffListEnabled(false);
+    m_lists.setMonthListEnabled(false);
+    setTools(CorrectTool, CloseTool, false);
+}
+
+void TallyScreen::unlock() {
+    m_lists.setStaffListEnabled(true);
+    m_lists.setMonthListEnabled(true);
+    setTools(CorrectTool, CloseTool, true);
+}
+
+void TallyScreen::lockWhilePending() {
+    if (pendingChanges())
+        lock();
+}
+
+bool TallyScreen::pendingChanges() const {
+    if (m_listPosition < 0)
+        return false;
+    for (int r = 0; r < CardTable::kDayRows; ++r)
+        for (const int f : kEditedFields)
+            if (m_table.at(r, f) != m_saved.at(r, f))
+                return true;
+    return false;
+}
+
+TallyScreen::Focus TallyScreen::takeFocus() {
+    const Focus f = m_focus;
+    m_focus = Focus();
+    return f;
+}
+
+void TallyScreen::chooseMonth(const QString &folderText) {
+    if (!m_lists.monthListEnabled())
+        return;
+    // The card of another month is no longer the one shown.
+    forgetCard();
+    setTools(ConfirmTool, SuspendTool, m_lists.chooseMonth(folderText) > 0);
+}
+
+void TallyScreen::chooseEmployee(int index) {
+    if (!m_lists.staffListEnabled() || index < 0 || index >= m_lists.count())
+        return;
+    openCard(index);
+}
+
+bool TallyScreen::openCard(int index) {
+    const QString entry = m_lists.entry(index);
+    const QString code = staffentry::codeOf(entry);
+    cardfile::Read read = cardfile::read(m_s.fs, m_lists.folder(), code);
+    if (!read.ok()) {
+        // The employee open before stays the open one. A damaged card is never
+        // opened: the confirm would save it as it reads.
+        m_s.dialogs.notice(read.error == FileError::Damaged
+                               ? cardfile::damagedText(entry, m_lists.folder())
+                               : QStringLiteral("データが保存されていません。"));
+        m_lists.select(m_listPosition);
+        return false;
+    }
+    m_listPosition = index;
+    m_newlyOpened = !staffentry::isMarked(entry);
+    m_lists.select(index);
+    m_table = std::move(read.table);
+    m_saved = m_table;
+    m_code = code;
+    m_grid.reset();
+    m_grid.setDates(tallymonth::rowDates(m_lists.folder(), m_table, m_settings));
+    m_tally = tally::jidousyuukei(m_table, m_settings);
+    datin(true);
+    return true;
+}
+
+void TallyScreen::datin(bool opening) {
+    lock();
+    m_focus = {Focus::Box, 0};
+    // A click in a box keeps the days shown: the box clicked is the one typed in.
+    if (opening)
+        m_grid.scrollTo(0);
+    if (m_newlyOpened) {
+        m_lists.markAt(m_listPosition);
+        m_newlyOpened = false;
+        m_lists.select(m_listPosition);
+        openCard(m_listPosition);
+        return;
+    }
+    m_focus = {Focus::Box, m_grid.currentBox()};
+}
+
+bool TallyScreen::guarded() const {
+    if (m_listPosition < 0)
+        return false;
+    return staffentry::isMarked(m_lists.entry(m_lists.selected())) || m_newlyOpened;
+}
+
+void TallyScreen::boxClicked(int box) {
+    if (!guarded()) {
+        m_s.dialogs.notice(
+            QStringLiteral("データの入力は、対象者を選択してから行なってください。"));
+        m_focus = {Focus::CardArea, 0};
+        return;
+    }
+    if (box <= CertifiedGrid::kLastBox) {
+        m_grid.setCurrentBox(box);
+        datin(false);
+    }
+}
+
+std::optional<QString> TallyScreen::boxEntered(int box) {
+    if (!guarded() || box > CertifiedGrid::kLastBox)
+        return std::nullopt;
+    return m_grid.enter(box);
+}
+
+std::optional<QString> TallyScreen::boxLeft(int box, const QString &text) {
+    if (!guarded())
+        return std::nullopt;
+    if (CorrectionPanel::isPanelBox(box))
+        return m_correction.leave(box, text);
+    const QString shown = m_grid.leave(box, text);
+    lockWhilePending();
+    return shown;
+}
+
+void TallyScreen::enterKey(int box, const QString &text) {
+    if (!guarded())
+        return;
+    if (CorrectionPanel::isPanelBox(box)) {
+        m_correction.leave(box, text);
+        m_focus = box == CorrectionPanel::kLastBox ? Focus{Focus::CorrectionExecute, 0}
+                                                   : Focus{Focus::Box, box + 1};
+        return;
+    }
+    m_grid.leave(box, text);
+    lockWhilePending();
+    const CertifiedGrid::Move move = m_grid.enterKey(box);
+    if (move.kind == CertifiedGrid::Move::Box) {
+        m_focus = {Focus::Box, move.box};
+        return;
+    }
+    kakutei();
+    m_focus = {Focus::CardArea, 0};
+}
+
+void TallyScreen::scroll(int firstShownDay) {
+    m_grid.scrollTo(firstShownDay);
+}
+
+bool TallyScreen::failed(FileError e, const QString &text) {
+    if (filefailure::endOnFatal(m_s, e, IoWording::Guidebook))
+        return true;
+    m_s.dialogs.notice(text);
+    return false;
+}
+
+void TallyScreen::warnUnconfirmed(FileError e) {
+    if (e == FileError::Unconfirmed)
+        m_s.dialogs.notice(filefailure::unconfirmedText());
+}
+
+bool TallyScreen::kakutei() {
+    if (m_listPosition < 0)
+        return false;
+    const FileError e = cardfile::write(m_s.fs, m_lists.folder(), m_code, m_table);
+    warnUnconfirmed(e);
+    if (!isSaved(e)) {
+        failed(e, QStringLiteral("タイムカード（%1）を保存できませんでした。\n"
+                                 "入力した内容は画面に残っています。"
+                                 "書き込みできるか確かめてから、もう一度「確定」してください。")
+                      .arg(cardfile::path(m_lists.folder(), m_code)));
+        return false;
+    }
+    m_saved = m_table;
+    unlock();
+    return true;
+}
+
+void TallyScreen::toolConfirm() {
+    if (!toolEnabled(ConfirmTool) || m_listPosition < 0)
+        return;
+    kakutei();
+    m_focus = {Focus::CardArea, 0};
+}
+
+void TallyScreen::toolCorrect() {
+    if (!toolEnabled(CorrectTool) || m_listPosition < 0)
+        return;
+    m_correction.open();
+    setTools(ConfirmTool, CloseTool, false);
+    m_focus = {Focus::Box, CorrectionPanel::kFirstBox};
+}
+
+void TallyScreen::executeCorrection() {
+    if (!m_correction.visible())
+        return;
+    const CorrectionPanel::Outcome o = m_correction.apply(m_table, m_s.dialogs);
+    switch (o.kind) {
+    case CorrectionPanel::Outcome::NoItems:
+        m_tools[ConfirmTool - 1] = true;
+        return;
+    case CorrectionPanel::Outcome::Stopped:
+        if (o.focusBox >= 0)
+            m_focus = {Focus::Box, o.focusBox};
+        return;
+    case CorrectionPanel::Outcome::Applied:
+        break;
+    }
+    m_tally = tally::jidousyuukei(m_table, m_settings);
+    kakutei();
+    if (m_s.programEnd.ended())
+        return;
+    setTools(ConfirmTool, CloseTool, true);
+    m_correction.close();
+    lockWhilePending();
+    m_focus = {Focus::CardArea, 0};
+}
+
+void TallyScreen::closeCorrection() {
+    m_correction.close();
+    setTools(ConfirmTool, CloseTool, true);
+    lockWhilePending();
+    m_focus = {Focus::CardArea, 0};
+}
+
+void TallyScreen::toolPrint() {
+    if (!toolEnabled(PrintTool))
+        return;
+    m_printOpen = true;
+    setTools(ConfirmTool, CloseTool, false);
+    m_lists.setMonthListEnabled(false);
+    m_lists.setStaffListEnabled(false);
+    m_focus = {Focus::PrintPanel, 0};
+}
+
+void TallyScreen::closePrint() {
+    if (!m_printOpen)
+        return;
+    m_printOpen = false;
+    setTools(ConfirmTool, CloseTool, true);
+    m_lists.setMonthListEnabled(true);
+    m_lists.setStaffListEnabled(true);
+    // Hours typed in the card area meanwhile keep the lists locked.
+    lockWhilePending();
+    m_focus = {Focus::StaffList, 0};
+}
+
+void TallyScreen::closeGuide() {
+    m_guideOpen = false;
+    m_focus = {Focus::CardArea, 0};
+}
+
+void TallyScreen::confirmAndNext() {
+    if (m_listPosition < 0 || m_printOpen || m_correction.visible() || !kakutei())
+        return;
+    const int next = m_lists.nextUnmarked(m_listPosition);
+    if (next < 0) {
+        m_s.dialogs.notice(QStringLiteral("この月の対象者は、すべて選択済み（◆）です。"));
+        m_focus = {Focus::StaffList, 0};
+        return;
+    }
+    chooseEmployee(next);
+}
+
+bool TallyScreen::settlePending(const QString &going) {
+    if (!pendingChanges())
+        return true;
+    const BoxAnswer a =
+        m_s.dialogs.message(QStringLiteral("確定していない入力があります。確定してから%1か。\n\n"
+                                           "「はい」　　　確定してから%1\n"
+                                           "「いいえ」　　入力を取り消して%1\n"
+                                           "「キャンセル」集計画面に戻ります")
+                                .arg(going),
+                            QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNoCancel);
+    if (a == BoxAnswer::Yes)
+        return kakutei();
+    if (a != BoxAnswer::No)
+        return false;
+    m_table = m_saved;
+    m_tally = tally::jidousyuukei(m_table, m_settings);
+    unlock();
+    return true;
+}
+
+bool TallyScreen::toolSuspend() {
+    if (!toolEnabled(SuspendTool))
+        return false;
+    if (m_listPosition < 0) {
+        // Nothing was opened: a suspended tally from before stays as it was.
+        m_s.programEnd.endProgram();
+        return true;
+    }
+    if (!settlePending(QStringLiteral("中断します")))
+        return m_s.programEnd.ended();
+    const bool atStart =
+        m_s.dialogs.message(QStringLiteral("次回起動時に、即「集計画面」を開きますか。"),
+                            QStringLiteral("確認"), BoxIcon::Warning,
+                            BoxButtons::YesNo) == BoxAnswer::Yes;
+    const QStringList flags = {suspendfiles::suspendedWord(), QString::number(m_lists.count()),
+                               atStart ? suspendfiles::openAtStartWord() : QString(),
+                               m_lists.folder()};
+    // The list goes first: the flag file is what makes it a suspended tally.
+    const QString notSaved = QStringLiteral("中断の記録（%1）を保存できませんでした。\n"
+                                            "集計作業は中断されていません。");
+    FileError e = suspendfiles::writeList(m_s.fs, m_lists.entries());
+    if (!isSaved(e))
+        return failed(e, notSaved.arg(QLatin1String(suspendfiles::kListFile)));
+    const FileError list = e;
+    e = suspendfiles::writeFlags(m_s.fs, flags);
+    if (!isSaved(e))
+        return failed(e, notSaved.arg(QLatin1String(suspendfiles::kFlagsFile)));
+    warnUnconfirmed(list == FileError::Unconfirmed ? list : e);
+    m_s.session.suspendFlags = flags;
+    m_s.programEnd.endProgram();
+    return true;
+}
+
+bool TallyScreen::settleBeforeClose() {
+    return settlePending(QStringLiteral("閉じます"));
+}
+
+bool TallyScreen::close() {
+    clearFlags();
+    return !m_s.programEnd.ended();
+}
+
+void TallyScreen::clearFlags() {
+    m_s.session.suspendFlags = QStringList(suspendfiles::kFlagCount, QString());
+    const FileError e = suspendfiles::writeFlags(m_s.fs, m_s.session.suspendFlags);
+    warnUnconfirmed(e);
+    if (!isSaved(e))
+        failed(e, QStringLiteral("中断の記録（%1）を消せませんでした。\n"
+                                 "次回の起動時に、中断した集計が開くことがあります。")
+                      .arg(QLatin1String(suspendfiles::kFlagsFile)));
+}

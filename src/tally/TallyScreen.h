@@ -1,0 +1,139 @@
+#pragma once
+
+#include "data/CalcSettings.h"
+#include "data/CardTable.h"
+#include "screen/Services.h"
+#include "tally/CertifiedGrid.h"
+#include "tally/CorrectionPanel.h"
+#include "tally/StaffLists.h"
+#include "tally/TallyEngine.h"
+
+#include <array>
+#include <optional>
+
+// The tally screen frmsyuukei without its widgets: the month and staff lists,
+// the open employee's card with the certified-hours grid, the correction
+// panel, the toolbar's rules, and the suspend files.
+//
+// The open card is stored only by the confirm step. While it holds values not
+// yet stored the lists stay locked, and closing or suspending asks whether to
+// confirm them first.
+class TallyScreen {
+public:
+    // Toolbar1 buttons by position.
+    enum Tool { ConfirmTool = 1, CorrectTool, PrintTool, SuspendTool, CloseTool, GuideTool };
+    static constexpr int kTools = 6;
+
+    // Where the focus goes after an action.
+    struct Focus {
+        enum Where { Keep, Box, CardArea, CorrectionExecute, PrintPanel, StaffList } where = Keep;
+        int box = 0;
+    };
+
+    explicit TallyScreen(Services &s);
+
+    // The load step: settings, month list, a suspended tally's list. False
+    // when a fatal file error ended the program.
+    bool open();
+
+    // Combo1 chosen.
+    void chooseMonth(const QString &folderText);
+    // List1 clicked (or Enter on a line).
+    void chooseEmployee(int index);
+
+    // The entry boxes 0-79. Entering returns the text the box shows from now
+    // on, or nothing when it keeps its own; leaving returns what it shows.
+    void boxClicked(int box);
+    std::optional<QString> boxEntered(int box);
+    std::optional<QString> boxLeft(int box, const QString &text);
+    // Enter in a box holding text: the box is left, then the focus moves on.
+    void enterKey(int box, const QString &text);
+    // Whether the boxes act: an employee is open.
+    bool guarded() const;
+
+    // VScroll1.
+    void scroll(int firstShownDay);
+
+    // kakutei: the whole card table is stored. False when it was not.
+    bool kakutei();
+    // Toolbar buttons.
+    void toolConfirm();
+    void toolCorrect();
+    void toolPrint();
+    // Suspend: true when the program ends (the screen goes without clearing).
+    bool toolSuspend();
+    // Before the screen closes by button 5 or by the window: hours or
+    // corrections not yet stored are confirmed or dropped as the user says.
+    // False when the user goes back to the screen (or the program ended).
+    bool settleBeforeClose();
+    // The screen closes: the suspend flags are cleared. False when the
+    // program ended meanwhile.
+    bool close();
+    void toolGuide() { m_guideOpen = true; }
+
+    // The keyboard's confirm: stores the card and opens the next employee not
+    // yet opened in this tally.
+    void confirmAndNext();
+
+    // The correction panel's buttons.
+    void executeCorrection();
+    void closeCorrection();
+    // The print panel's "閉じる".
+    void closePrint();
+    // The guide panel's "閉じる".
+    void closeGuide();
+
+    bool toolEnabled(int tool) const { return m_tools[static_cast<size_t>(tool - 1)]; }
+    bool printOpen() const { return m_printOpen; }
+    bool guideOpen() const { return m_guideOpen; }
+    bool employeeOpen() const { return m_listPosition >= 0; }
+    int listPosition() const { return m_listPosition; }
+    // The open card holds punches or certified hours not yet stored.
+    bool pendingChanges() const;
+
+    Focus takeFocus();
+
+    const StaffLists &lists() const { return m_lists; }
+    const CertifiedGrid &grid() const { return m_grid; }
+    const CorrectionPanel &correction() const { return m_correction; }
+    const tally::TallyResult &tallyResult() const { return m_tally; }
+    const CardTable &card() const { return m_table; }
+    const QString &code() const { return m_code; }
+
+    // What the print panel prints from.
+    const QStringList &staffEntries() const { return m_lists.entries(); }
+    const QString &monthFolder() const { return m_lists.folder(); }
+    const CalcSettings &settings() const { return m_settings; }
+
+private:
+    bool openCard(int index);
+    void datin(bool opening);
+    void lock();
+    void unlock();
+    void lockWhilePending();
+    void setTools(int first, int last, bool on);
+    void forgetCard();
+    // Unconfirmed values before the screen goes: true to go on.
+    bool settlePending(const QString &going);
+    bool writeSuspend();
+    void clearFlags();
+    bool failed(FileError e, const QString &what);
+    // A save in place but not known to be on the disk is a save, with a warning.
+    void warnUnconfirmed(FileError e);
+
+    Services &m_s;
+    CalcSettings m_settings;
+    StaffLists m_lists;
+    CardTable m_table;
+    CardTable m_saved;
+    QString m_code;
+    CertifiedGrid m_grid{m_table};
+    CorrectionPanel m_correction;
+    tally::TallyResult m_tally;
+    std::array<bool, kTools> m_tools{};
+    int m_listPosition = -1;
+    bool m_newlyOpened = false;
+    bool m_printOpen = false;
+    bool m_guideOpen = false;
+    Focus m_focus;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+// The images of the tally screen's toolbar, drawn rather than shipped.
+namespace tallyicons {
+
+// Toolbar button n (1-4): confirm, correct, print, suspend.
+QIcon toolbar(int n);
+
+} // namespace tallyicons

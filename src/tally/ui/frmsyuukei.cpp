@@ -1,0 +1,400 @@
+#include "tally/ui/frmsyuukei.h"
+
+#include "screen/ui/EntryBox.h"
+#include "screen/ui/Lists.h"
+#include "screen/ui/ScreenToolbar.h"
+#include "tally/ui/CardArea.h"
+#include "tally/ui/CorrectionPanelWidget.h"
+#include "tally/ui/TallyGuidePanel.h"
+#include "tally/ui/TallyIcons.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kWidth = frmsyuukei::kWidthTwips / 15;   // 930
+constexpr int kHeight = frmsyuukei::kHeightTwips / 15; // 622
+constexpr int kToolbarHeight = 56;
+constexpr int kListLeft = 8;
+constexpr int kListWidth = 196;
+constexpr int kCardLeft = kListLeft + kListWidth + 10;
+constexpr int kCardTop = 106;
+constexpr int kCertifiedLeft = 376; // in the card area
+
+QLabel *caption(const QString &text, QWidget *parent, const QRect &r) {
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(r);
+    l->setStyleSheet(QStringLiteral("font-size: 13px; font-weight: bold; color: #303030;"));
+    return l;
+}
+
+} // namespace
+
+frmsyuukei::frmsyuukei(ScreenContext &ctx, QWidget *parent)
+    : WorkingScreen(ctx, parent), m_logic(ctx.services) {
+    setObjectName(QStringLiteral("frmsyuukei"));
+    setWindowTitle(QStringLiteral(" タイムカードの月次集計"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xf0, 0xef, 0xe8));
+    setPalette(pal);
+
+    buildToolbar();
+    buildLists();
+    m_card = new CardArea(this);
+    m_card->move(kCardLeft, kCardTop);
+    for (int i = 0; i < CertifiedGrid::kBoxes; ++i)
+        watchBox(i, m_card->box(i));
+    connect(m_card->scrollBar(), &QScrollBar::valueChanged, this,
+            [this](int v) { act([&] { m_logic.scroll(v); }); });
+    buildPanels();
+    buildKeys();
+    setTwipsSize(kWidthTwips, kHeightTwips);
+    open();
+}
+
+bool frmsyuukei::load() {
+    m_loaded = m_logic.open();
+    if (m_loaded)
+        render();
+    return m_loaded;
+}
+
+bool frmsyuukei::save() {
+    return m_logic.close();
+}
+
+void frmsyuukei::buildToolbar() {
+    const QString tips[] = {
+        QStringLiteral("確定します"), QStringLiteral("訂正・取り消し/打刻漏れの追加をします"),
+        QStringLiteral("勤務実績表を印刷します"), QStringLiteral("集計作業を中断します")};
+    const QString texts[] = {QStringLiteral("確定"), QStringLiteral("訂正・追加"),
+                             QStringLiteral("印刷"), QStringLiteral("中断")};
+    QList<screentoolbar::Button> buttons;
+    for (int n = 0; n < 4; ++n)
+        buttons.append({tallyicons::toolbar(n + 1), texts[n], tips[n]});
+    buttons.append(screentoolbar::closeButton());
+    buttons.append(screentoolbar::guideButton());
+    m_toolbar = screentoolbar::make(this, buttons, {Qt::ToolButtonTextUnderIcon, QSize(28, 28)});
+    m_toolbar->setGeometry(0, 0, kWidth, kToolbarHeight);
+    for (int n = 0; n < TallyScreen::kTools; ++n) {
+        QAction *a = m_toolbar->actions().at(n);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(a); // its shortcut works anywhere on the screen
+        m_tool[n] = a;
+    }
+    // Confirm and correct; print and suspend; close; the guide.
+    m_toolbar->insertSeparator(m_tool[2]);
+    m_toolbar->insertSeparator(m_tool[4]);
+    m_toolbar->insertSeparator(m_tool[5]);
+    m_tool[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_tool[1]->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(m_tool[0], &QAction::triggered, this, [this] { act([&] { m_logic.toolConfirm(); }); });
+    connect(m_tool[1], &QAction::triggered, this, [this] { act([&] { m_logic.toolCorrect(); }); });
+    connect(m_tool[2], &QAction::triggered, this, [this] { act([&] { m_logic.toolPrint(); }); });
+    connect(m_tool[3], &QAction::triggered, this, &frmsyuukei::suspend);
+    connect(m_tool[4], &QAction::triggered, this, [this] {
+        flushBox();
+        closeScreen();
+    });
+    connect(m_tool[5], &QAction::triggered, this, [this] { setGuideOpen(true); });
+}
+
+void frmsyuukei::buildLists() {
+    caption(QStringLiteral("集計対象年月"), this, {kListLeft, 62, kListWidth, 20});
+    m_months = new QComboBox(this);
+    m_months->setObjectName(QStringLiteral("Combo1"));
+    m_months->setGeometry(kListLeft, 84, kListWidth, 28);
+    connect(m_months, &QComboBox::activated, this, [this](int index) {
+        const QString text = m_months->itemText(index);
+        act([&] { m_logic.chooseMonth(text); });
+    });
+    caption(QStringLiteral("対象者"), this, {kListLeft, 120, kListWidth, 20});
+    m_staff = new QListWidget(this);
+    m_staff->setObjectName(QStringLiteral("List1"));
+    m_staff->setGeometry(kListLeft, 142, kListWidth, kHeight - 142 - 8);
+    QFont f(QStringLiteral("IPAGothic"));
+    f.setPixelSize(15);
+    m_staff->setFont(f);
+    m_staff->installEventFilter(this);
+    connect(m_staff, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int row = m_staff->row(item);
+        act([&] { m_logic.chooseEmployee(row); });
+    });
+
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("lbltitle"));
+    m_title->setGeometry(kCardLeft, 60, CardArea::kWidth, 24);
+    m_title->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold; color: #202840;"));
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("lblnotice"));
+    m_notice->setGeometry(kCardLeft, 84, CardArea::kWidth, 20);
+    m_notice->setStyleSheet(QStringLiteral("font-size: 12px; color: #805000;"));
+}
+
+void frmsyuukei::buildPanels() {
+    m_correction = new CorrectionPanelWidget(this);
+    m_correction->move(kCardLeft + kCertifiedLeft, kCardTop + 108);
+    m_correction->hide();
+    for (int i = 0; i < CorrectionPanel::kBoxes; ++i)
+        watchBox(CorrectionPanel::kFirstBox + i, m_correction->box(i));
+    connect(m_correction->execute(), &QPushButton::clicked, this,
+            [this] { act([&] { m_logic.executeCorrection(); }); });
+    connect(m_correction->closeButton(), &QPushButton::clicked, this,
+            [this] { act([&] { m_logic.closeCorrection(); }); });
+
+    m_printArea = new QFrame(this);
+    m_printArea->setObjectName(QStringLiteral("Picture6"));
+    m_printArea->setFrameShape(QFrame::Box);
+    m_printArea->setAutoFillBackground(true);
+    auto *layout = new QVBoxLayout(m_printArea);
+    m_printStandIn = new QWidget(m_printArea);
+    auto *standIn = new QVBoxLayout(m_printStandIn);
+    standIn->addWidget(new QLabel(QStringLiteral("勤務実績表の印刷"), m_printStandIn));
+    auto *close = new QPushButton(QStringLiteral("閉じる"), m_printStandIn);
+    close->setObjectName(QStringLiteral("cmdinsatu_1"));
+    standIn->addWidget(close);
+    connect(close, &QPushButton::clicked, this, &frmsyuukei::closePrintPanel);
+    layout->addWidget(m_printStandIn);
+    setPrintPanel(nullptr);
+
+    m_guide = new TallyGuidePanel(kHeight - kToolbarHeight, this);
+    m_guide->move(kWidth - TallyGuidePanel::kWidth, kToolbarHeight);
+    m_guide->hide();
+    connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
+    connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
+
+    m_hscroll = new QScrollBar(Qt::Horizontal, this);
+    m_hscroll->setObjectName(QStringLiteral("HScroll1"));
+    const int guideLeft = kWidth - TallyGuidePanel::kWidth;
+    m_hscroll->setGeometry(kListLeft, kHeight - 18, guideLeft - kListLeft - 4, 16);
+    // Far enough to bring the right edge of the card area out from under the guide.
+    m_hscroll->setRange(0, (kCardLeft + CardArea::kWidth - guideLeft + 8) * 15);
+    m_hscroll->setSingleStep(300);
+    m_hscroll->setPageStep(1500);
+    m_hscroll->hide();
+    connect(m_hscroll, &QScrollBar::valueChanged, this,
+            [this](int v) { m_card->move(kCardLeft - twipsToPixels(v), kCardTop); });
+}
+
+void frmsyuukei::setPrintPanel(QWidget *panel) {
+    if (panel) {
+        delete m_printStandIn;
+        m_printStandIn = nullptr;
+        m_printArea->layout()->addWidget(panel);
+    }
+    m_printArea->adjustSize();
+    m_printArea->move(kCardLeft + (CardArea::kWidth - m_printArea->width()) / 2, kCardTop + 60);
+    m_printArea->setVisible(m_logic.printOpen());
+    m_printArea->raise();
+}
+
+void frmsyuukei::closePrintPanel() {
+    act([&] { m_logic.closePrint(); });
+}
+
+void frmsyuukei::buildKeys() {
+    for (const QKeyCombination k : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
+        auto *s = new QShortcut(QKeySequence(k), this);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, [this] { act([&] { m_logic.confirmAndNext(); }); });
+    }
+}
+
+void frmsyuukei::watchBox(int i, QLineEdit *b) {
+    EntryBox *box = EntryBox::attach(b, KeyFilter::CertifiedHours);
+    box->setEscape(EntryBox::Escape::Ignored);
+    box->handEnterToScreen();
+    connect(box, &EntryBox::entered, this, [this, i] { boxEntered(i); });
+    connect(box, &EntryBox::left, this, [this, i] { boxLeft(i); });
+    connect(box, &EntryBox::enterPressed, this, [this, i] { boxEnter(i); });
+    // A click on a box is told apart from the focus coming in.
+    b->installEventFilter(this);
+    m_boxIndex.insert(b, i);
+}
+
+QLineEdit *frmsyuukei::box(int i) const {
+    return CorrectionPanel::isPanelBox(i) ? m_correction->box(i - CorrectionPanel::kFirstBox)
+                                          : m_card->box(i);
+}
+
+int frmsyuukei::focusedBox() const {
+    return m_boxIndex.value(QApplication::focusWidget(), -1);
+}
+
+void frmsyuukei::render() {
+    if (!m_loaded)
+        return;
+    for (int n = 0; n < TallyScreen::kTools; ++n)
+        m_tool[n]->setEnabled(m_logic.toolEnabled(n + 1));
+
+    const StaffLists &lists = m_logic.lists();
+    {
+        const QSignalBlocker block(m_months);
+        lists::show(m_months, lists.months());
+        m_months->setCurrentIndex(lists.months().indexOf(lists.folder()));
+    }
+    m_months->setEnabled(lists.monthListEnabled());
+    lists::show(m_staff, lists.entries());
+    m_staff->setCurrentRow(lists.selected());
+    if (lists.selected() < 0)
+        m_staff->clearSelection();
+    m_staff->setEnabled(lists.staffListEnabled());
+
+    const CardTable &card = m_logic.card();
+    if (m_logic.employeeOpen())
+        m_title->setText(
+            QStringLiteral("%1分　　%2　%3（%4）")
+                .arg(lists.folder(), card.code().trimmed(), card.name().trimmed(), card.payType()));
+    else
+        m_title->setText(lists.folder().isEmpty() ? QString()
+                                                  : lists.folder() + QStringLiteral("分"));
+    const tally::TallyResult &t = m_logic.tallyResult();
+    m_notice->setText(t.notice);
+    m_notice->setVisible(m_logic.employeeOpen() && t.noticeShown);
+
+    m_card->render(m_logic.grid(), m_logic.grid().boxInUse(), m_logic.employeeOpen());
+    m_correction->setVisible(m_logic.correction().visible());
+    m_correction->render(m_logic.correction(), focusedBox());
+    m_correction->raise();
+    m_printArea->setVisible(m_logic.printOpen());
+    m_printArea->raise();
+    m_guide->setVisible(m_logic.guideOpen());
+    m_hscroll->setVisible(m_logic.guideOpen());
+    m_guide->raise();
+}
+
+void frmsyuukei::flushBox() {
+    EntryBox::flushPending();
+    const int i = focusedBox();
+    if (i < 0)
+        return;
+    if (const std::optional<QString> shown = m_logic.boxLeft(i, box(i)->text()))
+        box(i)->setText(*shown);
+}
+
+void frmsyuukei::afterAction() {
+    if (m_ctx.services.programEnd.ended())
+        return;
+    render();
+    applyFocus(m_logic.takeFocus());
+    // A box that kept the focus through the action is in use again.
+    const int i = focusedBox();
+    if (i >= 0 && i <= CertifiedGrid::kLastBox && m_logic.grid().boxInUse() != i)
+        if (const std::optional<QString> shown = m_logic.boxEntered(i))
+            box(i)->setText(*shown);
+}
+
+void frmsyuukei::applyFocus(const TallyScreen::Focus &f) {
+    switch (f.where) {
+    case TallyScreen::Focus::Keep:
+        return;
+    case TallyScreen::Focus::Box:
+        box(f.box)->setFocus(Qt::OtherFocusReason);
+        box(f.box)->selectAll();
+        return;
+    case TallyScreen::Focus::CardArea:
+        m_card->setFocus(Qt::OtherFocusReason);
+        return;
+    case TallyScreen::Focus::CorrectionExecute:
+        m_correction->execute()->setFocus(Qt::OtherFocusReason);
+        return;
+    case TallyScreen::Focus::PrintPanel:
+        for (QWidget *w : m_printArea->findChildren<QWidget *>())
+            if (w->isVisibleTo(m_printArea) && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        return;
+    case TallyScreen::Focus::StaffList:
+        m_staff->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+void frmsyuukei::boxEntered(int i) {
+    if (const std::optional<QString> shown = m_logic.boxEntered(i))
+        box(i)->setText(*shown);
+}
+
+void frmsyuukei::boxLeft(int i) {
+    if (const std::optional<QString> shown = m_logic.boxLeft(i, box(i)->text()))
+        box(i)->setText(*shown);
+    render();
+}
+
+void frmsyuukei::boxEnter(int i) {
+    m_logic.enterKey(i, box(i)->text());
+    afterAction();
+}
+
+bool frmsyuukei::eventFilter(QObject *watched, QEvent *e) {
+    const int i = m_boxIndex.value(watched, -1);
+    if (i >= 0 && e->type() == QEvent::MouseButtonPress)
+        // After the press has put the focus in the box, as a click follows it.
+        QTimer::singleShot(0, this, [this, i] { act([&] { m_logic.boxClicked(i); }); });
+    if (watched == m_staff && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(e)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+            !(static_cast<QKeyEvent *>(e)->modifiers() & Qt::ControlModifier) &&
+            m_staff->currentRow() >= 0) {
+            const int row = m_staff->currentRow();
+            act([&] { m_logic.chooseEmployee(row); });
+            return true;
+        }
+    }
+    return WorkingScreen::eventFilter(watched, e);
+}
+
+void frmsyuukei::wheelEvent(QWheelEvent *e) {
+    // The wheel over the card area scrolls the days as VScroll1 does.
+    QApplication::sendEvent(m_card->scrollBar(), e);
+}
+
+void frmsyuukei::setGuideOpen(bool open) {
+    if (open) {
+        act([&] { m_logic.toolGuide(); });
+        return;
+    }
+    m_hscroll->setValue(0);
+    m_guide->reset();
+    m_card->move(kCardLeft, kCardTop);
+    act([&] { m_logic.closeGuide(); });
+}
+
+void frmsyuukei::suspend() {
+    flushBox();
+    // The program ends: the screen goes without clearing the suspend flags.
+    if (m_logic.toolSuspend())
+        closeScreen();
+    else
+        afterAction();
+}
+
+void frmsyuukei::closeEvent(QCloseEvent *e) {
+    // Hours not yet stored are confirmed or dropped as the user says, or the
+    // screen stays.
+    if (!isClosing() && m_loaded && !m_ctx.services.programEnd.ended()) {
+        flushBox();
+        if (!m_logic.settleBeforeClose()) {
+            e->ignore();
+            afterAction();
+            return;
+        }
+    }
+    WorkingScreen::closeEvent(e);
+}

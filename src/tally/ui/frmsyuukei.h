@@ -1,0 +1,84 @@
+#pragma once
+
+#include "screen/ui/WorkingScreen.h"
+#include "tally/TallyScreen.h"
+
+#include <QHash>
+
+class CardArea;
+class CorrectionPanelWidget;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
+class QToolBar;
+class TallyGuidePanel;
+
+// The tally screen: the widgets of TallyScreen, which holds the rules.
+class frmsyuukei : public WorkingScreen {
+    Q_OBJECT
+public:
+    static constexpr int kWidthTwips = 930 * 15;
+    static constexpr int kHeightTwips = 622 * 15;
+
+    explicit frmsyuukei(ScreenContext &ctx, QWidget *parent = nullptr);
+
+    TallyScreen &logic() { return m_logic; }
+    // The place of the print panel Picture6; the panel put here replaces the
+    // stand-in, and closes through closePrintPanel().
+    QFrame *printArea() const { return m_printArea; }
+    void setPrintPanel(QWidget *panel);
+    void closePrintPanel();
+    // Shows the state of the logic in the widgets.
+    void render();
+
+protected:
+    bool load() override;
+    bool save() override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
+
+private:
+    void buildToolbar();
+    void buildLists();
+    void buildPanels();
+    void buildKeys();
+    void watchBox(int i, QLineEdit *box);
+    QLineEdit *box(int i) const;
+    int focusedBox() const;
+    void boxEntered(int i);
+    void boxLeft(int i);
+    void boxEnter(int i);
+    void applyFocus(const TallyScreen::Focus &f);
+    void setGuideOpen(bool open);
+    void suspend();
+    // Every action first finishes the box that has the focus, as leaving it
+    // would, and the box keeps working afterwards.
+    template <typename F> void act(F f) {
+        flushBox();
+        f();
+        afterAction();
+    }
+    void flushBox();
+    void afterAction();
+
+    TallyScreen m_logic;
+    QToolBar *m_toolbar = nullptr;
+    QAction *m_tool[TallyScreen::kTools] = {};
+    QComboBox *m_months = nullptr;
+    QListWidget *m_staff = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_notice = nullptr;
+    CardArea *m_card = nullptr;
+    CorrectionPanelWidget *m_correction = nullptr;
+    QFrame *m_printArea = nullptr;
+    QWidget *m_printStandIn = nullptr;
+    TallyGuidePanel *m_guide = nullptr;
+    QScrollBar *m_hscroll = nullptr;
+    QHash<QObject *, int> m_boxIndex;
+    bool m_loaded = false;
+};
