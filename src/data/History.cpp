@@ -118,7 +118,7 @@ Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
         const Entry &e = entries[i];
         const QStringList values = {QString::number(tail.lastNumber + 1 + i),
                                     when,
-                                    function,
+                                    e.function.isEmpty() ? QString(function) : clean(e.function),
                                     clean(e.month),
                                     clean(e.code),
                                     numberText(e.row),
@@ -156,6 +156,7 @@ FileError recordNotMade(FileSystem &fs, const Clock &clock, const Written &w, Fi
     for (const qsizetype i : indexes) {
         Entry e = w.entries.value(i);
         std::swap(e.oldText, e.newText);
+        e.function.clear();
         undone.append(e);
         numbers.append(QString::number(w.firstNumber + i));
     }
@@ -178,8 +179,12 @@ FileError recordCardChange(FileSystem &fs, const Clock &clock, QLatin1String fun
 Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
                const QString &code, const CardTable &oldTable, const CardTable &newTable,
                const QString &reason) {
-    const Written w =
-        record(fs, clock, function, cardChanges(month, code, oldTable, newTable), reason);
+    QList<Entry> entries = cardChanges(month, code, oldTable, newTable);
+    if (function == word::teisei)
+        for (Entry &e : entries)
+            if (e.newText.isEmpty())
+                e.function = word::sakujo;
+    const Written w = record(fs, clock, function, entries, reason);
     if (!w.ok())
         return {w.error, true};
     const FileError e = cardfile::write(fs, month, code, newTable);

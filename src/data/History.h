@@ -70,6 +70,9 @@ struct Entry {
     int field = -1;
     QString oldText;
     QString newText;
+    // The function word of this entry when it differs from its group's
+    // (a punch deleted among corrections); empty otherwise.
+    QString function = {};
     bool operator==(const Entry &) const = default;
 };
 
@@ -77,7 +80,7 @@ struct Entry {
 struct Record {
     qint64 number = 0;
     QString when;
-    QString function;
+    QString function = {};
     Entry entry;
     QString reason;
     int part = 0;
@@ -128,6 +131,7 @@ struct Saved {
 // A card changed in the right order: the history first; only when it is
 // written, the card (cardfile::write); a card that could not be written is
 // then recorded as not made. error is Unconfirmed when either write was.
+// With function "teisei", a punch emptied is recorded as "sakujo".
 Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
                const QString &code, const CardTable &oldTable, const CardTable &newTable,
                const QString &reason = {});

@@ -195,6 +195,26 @@ TEST_F(History, AFailedWriteLeavesTheHistoryAndTheCardAsTheyWere) {
     EXPECT_EQ(history::recordsOf(t.fs, kMonth, "12").size(), 6);
 }
 
+TEST_F(History, ACorrectionThatEmptiesAPunchIsADeletion) {
+    QDir().mkpath(t.path(kMonth));
+    CardTable before = card("3");
+    before.at(4, CardField::ClockIn) = "9:00";
+    before.at(4, CardField::ClockOut) = "18:00";
+    CardTable after = before;
+    after.at(4, CardField::ClockIn) = "8:30";
+    after.at(4, CardField::ClockOut) = "";
+    ASSERT_TRUE(history::saveCard(t.fs, t.clock, history::word::teisei, kMonth, "3", before, after,
+                                  "申告により訂正")
+                    .ok());
+    const QList<history::Record> recs = history::recordsOf(t.fs, kMonth, "3");
+    ASSERT_EQ(recs.size(), 2);
+    EXPECT_EQ(recs[0].function, "teisei");
+    EXPECT_EQ(recs[1].function, "sakujo");
+    EXPECT_EQ(recs[1].entry.oldText, "18:00");
+    EXPECT_EQ(recs[1].reason, "申告により訂正");
+    EXPECT_EQ(cardfile::read(t.fs, kMonth, "3").table.at(4, CardField::ClockOut), "");
+}
+
 TEST_F(History, TextsAreKeptToWhatALineCanHold) {
     const QString reason = QStringLiteral("\"出勤\"忘れ\r\n再") + QString(600, QLatin1Char('x'));
     ASSERT_TRUE(history::record(t.fs, t.clock, history::word::tuika,
