@@ -12,7 +12,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
 work=$(mktemp -d /tmp/kelvane-fuzz.XXXXXX)
-targets=(records card roster settings import cp932)
+targets=(records card roster settings import cp932 history)
 run_one() {
     local name=$1
     mkdir -p "$work/$name"

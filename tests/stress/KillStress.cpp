@@ -1,7 +1,9 @@
 // Saves killed at random moments. A child process saves one kind of file in a
 // loop, alternating two complete contents; the parent kills it with SIGKILL
 // after a random delay, then checks that the file is byte for byte one of the
-// two contents and that the start-up cleaning leaves no temporary file.
+// two contents and that the start-up cleaning leaves no temporary file. Then
+// the change history, added to by groups: after each kill it checks intact and
+// holds whole groups only.
 //
 //   kelvane_stress [kills per kind]   (or KELVANE_STRESS_KILLS; 300 by default)
 //
@@ -10,6 +12,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
+#include "data/HistoryFile.h"
 #include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
@@ -216,6 +219,67 @@ Figures run(const Kind &kind, int kills) {
     return f;
 }
 
+// The change history: a child adds groups of records in a loop and is
+// killed; afterwards the history must check intact (an unfinished group cut
+// off) and hold whole groups only.
+constexpr int kGroup = 300; // records of a group: a write large enough to be cut
+
+class StillClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime(QDate(2009, 5, 12), QTime(9, 0)); }
+};
+
+[[noreturn]] void appendForever(const QString &root) {
+    LocalFileSystem fs(root);
+    const StillClock clock;
+    QList<history::Entry> group;
+    for (int i = 0; i < kGroup; ++i)
+        group.append({kMonth,
+                      QString::number(i),
+                      i % 31,
+                      QString::number(i % 31 + 1),
+                      2,
+                      {},
+                      QStringLiteral("9:%1").arg(i % 60, 2, 10, QLatin1Char('0'))});
+    for (;;)
+        (void)history::record(fs, clock, history::word::seiri, group);
+}
+
+Figures runHistory(int kills) {
+    Figures f;
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    LocalFileSystem fs(root);
+    const QString file = fs.resolve(QLatin1String(history::kFileName));
+    for (int k = 0; k < kills; ++k) {
+        // Kept small enough to check quickly.
+        if (QFileInfo(file).size() > (8 << 20))
+            QFile::remove(file);
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            appendForever(root);
+        if (pid < 0) {
+            std::perror("fork");
+            std::exit(2);
+        }
+        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(20000)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ++f.kills;
+        const history::CheckResult r = history::check(fs);
+        f.tempsCleaned += r.dropped > 0; // here: unfinished groups cut off
+        if (!r.intact() || r.lines % kGroup != 0) {
+            ++f.torn;
+            std::fprintf(stderr, "history after kill %d: %s\n", k,
+                         qPrintable(history::checkText(r)));
+        }
+        f.first += r.dropped == 0;
+    }
+    return f;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -234,6 +298,10 @@ int main(int argc, char **argv) {
                     f.kills - f.first - f.second);
         ok ? ++passed : ++failed;
     }
+    const Figures h = runHistory(kills);
+    std::printf("%-10s kills %d, histories not whole %d, unfinished groups cut off %d\n", "history",
+                h.kills, h.torn, h.tempsCleaned);
+    h.torn == 0 ? ++passed : ++failed;
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }
