@@ -187,7 +187,6 @@ Tail repair(FileSystem &fs) {
     if (t.error != FileError::None || keep == size)
         return t;
     t.dropped = pending;
-    t.droppedBytes = true;
     t.error = fs.truncateFile(path(), keep);
     return t;
 }

@@ -73,7 +73,6 @@ struct Tail {
     qint64 lastNumber = 0;
     QByteArray lastHash; // of the last line kept; firstPrevious() when none
     int dropped = 0;     // records of an incomplete group dropped
-    bool droppedBytes = false;
 };
 
 // Reads the end of the history; when it does not end with a complete group,
