@@ -87,6 +87,16 @@ TEST(TallyGui, FromTheMenuBehindThePinTypeAndConfirmWithEnterAtTheLastDay) {
     EXPECT_EQ(PunchData::readCard(p.t, kMonth, "1").at(31, CardField::CertWithin), "2:05");
     EXPECT_TRUE(p.t.dialogs.texts().isEmpty());
 
+    // The print panel takes the month's marked employees; the lists wait for it.
+    w->findChild<QAction *>("Toolbar1_3")->trigger();
+    auto *panel = w->findChild<QWidget *>("Picture6");
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_FALSE(staff->isEnabled());
+    EXPECT_FALSE(months->isEnabled());
+    QTest::mouseClick(panel->findChild<QPushButton *>("cmdinsatu_1"), Qt::LeftButton);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(staff->isEnabled());
+
     w->findChild<QAction *>("Toolbar1_5")->trigger(); // "閉じる"
     QTest::qWait(20);
     EXPECT_EQ(p.t.session.screenWord, "recorder");

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QToolBar>
 
 TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
@@ -98,6 +99,10 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
     shot("frmsyuukei-correction");
     w->findChild<QAction *>("Toolbar1_6")->trigger();
     shot("frmsyuukei-guide");
+    w->findChild<QPushButton *>("Command1")->click(); // the guide's "閉じる"
+    w->findChild<QPushButton *>("Command4")->click(); // the correction panel's
+    w->findChild<QAction *>("Toolbar1_3")->trigger();
+    shot("frmsyuukei-print");
     EXPECT_EQ(p.t.dialogs.texts(), QStringList());
     p.frame.reset();
     QApplication::setFont(before);

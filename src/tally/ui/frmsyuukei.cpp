@@ -1,5 +1,6 @@
 #include "tally/ui/frmsyuukei.h"
 
+#include "printing/ui/PrintPanelWidget.h"
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
@@ -44,7 +45,7 @@ QLabel *caption(const QString &text, QWidget *parent, const QRect &r) {
 } // namespace
 
 frmsyuukei::frmsyuukei(ScreenContext &ctx, QWidget *parent)
-    : WorkingScreen(ctx, parent), m_logic(ctx.services) {
+    : WorkingScreen(ctx, parent), m_logic(ctx.services), m_print(ctx.services) {
     setObjectName(QStringLiteral("frmsyuukei"));
     setWindowTitle(QStringLiteral(" タイムカードの月次集計"));
     setAutoFillBackground(true);
@@ -104,7 +105,7 @@ void frmsyuukei::buildToolbar() {
     m_tool[1]->setShortcut(QKeySequence(Qt::Key_F2));
     connect(m_tool[0], &QAction::triggered, this, [this] { act([&] { m_logic.toolConfirm(); }); });
     connect(m_tool[1], &QAction::triggered, this, [this] { act([&] { m_logic.toolCorrect(); }); });
-    connect(m_tool[2], &QAction::triggered, this, [this] { act([&] { m_logic.toolPrint(); }); });
+    connect(m_tool[2], &QAction::triggered, this, &frmsyuukei::openPrintPanel);
     connect(m_tool[3], &QAction::triggered, this, &frmsyuukei::suspend);
     connect(m_tool[4], &QAction::triggered, this, [this] {
         flushBox();
@@ -156,20 +157,11 @@ void frmsyuukei::buildPanels() {
     connect(m_correction->closeButton(), &QPushButton::clicked, this,
             [this] { act([&] { m_logic.closeCorrection(); }); });
 
-    m_printArea = new QFrame(this);
-    m_printArea->setObjectName(QStringLiteral("Picture6"));
-    m_printArea->setFrameShape(QFrame::Box);
-    m_printArea->setAutoFillBackground(true);
-    auto *layout = new QVBoxLayout(m_printArea);
-    m_printStandIn = new QWidget(m_printArea);
-    auto *standIn = new QVBoxLayout(m_printStandIn);
-    standIn->addWidget(new QLabel(QStringLiteral("勤務実績表の印刷"), m_printStandIn));
-    auto *close = new QPushButton(QStringLiteral("閉じる"), m_printStandIn);
-    close->setObjectName(QStringLiteral("cmdinsatu_1"));
-    standIn->addWidget(close);
-    connect(close, &QPushButton::clicked, this, &frmsyuukei::closePrintPanel);
-    layout->addWidget(m_printStandIn);
-    setPrintPanel(nullptr);
+    m_printPanel = new PrintPanelWidget(m_print, this);
+    m_printPanel->adjustSize();
+    m_printPanel->move(kCardLeft + (CardArea::kWidth - m_printPanel->width()) / 2, kCardTop + 60);
+    connect(m_printPanel, &PrintPanelWidget::closed, this,
+            [this] { act([&] { m_logic.closePrint(); }); });
 
     m_guide = new TallyGuidePanel(kHeight - kToolbarHeight, this);
     m_guide->move(kWidth - TallyGuidePanel::kWidth, kToolbarHeight);
@@ -190,20 +182,10 @@ void frmsyuukei::buildPanels() {
             [this](int v) { m_card->move(kCardLeft - twipsToPixels(v), kCardTop); });
 }
 
-void frmsyuukei::setPrintPanel(QWidget *panel) {
-    if (panel) {
-        delete m_printStandIn;
-        m_printStandIn = nullptr;
-        m_printArea->layout()->addWidget(panel);
-    }
-    m_printArea->adjustSize();
-    m_printArea->move(kCardLeft + (CardArea::kWidth - m_printArea->width()) / 2, kCardTop + 60);
-    m_printArea->setVisible(m_logic.printOpen());
-    m_printArea->raise();
-}
-
-void frmsyuukei::closePrintPanel() {
-    act([&] { m_logic.closePrint(); });
+void frmsyuukei::openPrintPanel() {
+    act([&] { m_logic.toolPrint(); });
+    if (m_logic.printOpen())
+        m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings());
 }
 
 void frmsyuukei::buildKeys() {
@@ -270,8 +252,8 @@ void frmsyuukei::render() {
     m_correction->setVisible(m_logic.correction().visible());
     m_correction->render(m_logic.correction(), focusedBox());
     m_correction->raise();
-    m_printArea->setVisible(m_logic.printOpen());
-    m_printArea->raise();
+    m_printPanel->setVisible(m_logic.printOpen());
+    m_printPanel->raise();
     m_guide->setVisible(m_logic.guideOpen());
     m_hscroll->setVisible(m_logic.guideOpen());
     m_guide->raise();
@@ -313,8 +295,8 @@ void frmsyuukei::applyFocus(const TallyScreen::Focus &f) {
         m_correction->execute()->setFocus(Qt::OtherFocusReason);
         return;
     case TallyScreen::Focus::PrintPanel:
-        for (QWidget *w : m_printArea->findChildren<QWidget *>())
-            if (w->isVisibleTo(m_printArea) && w->isEnabled() &&
+        for (QWidget *w : m_printPanel->findChildren<QWidget *>())
+            if (w->isVisibleTo(m_printPanel) && w->isEnabled() &&
                 (w->focusPolicy() & Qt::TabFocus)) {
                 w->setFocus(Qt::TabFocusReason);
                 return;

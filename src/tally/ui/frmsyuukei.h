@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/PrintPanel.h"
 #include "screen/ui/WorkingScreen.h"
 #include "tally/TallyScreen.h"
 
@@ -7,6 +8,7 @@
 
 class CardArea;
 class CorrectionPanelWidget;
+class PrintPanelWidget;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -27,11 +29,8 @@ public:
     explicit frmsyuukei(ScreenContext &ctx, QWidget *parent = nullptr);
 
     TallyScreen &logic() { return m_logic; }
-    // The place of the print panel Picture6; the panel put here replaces the
-    // stand-in, and closes through closePrintPanel().
-    QFrame *printArea() const { return m_printArea; }
-    void setPrintPanel(QWidget *panel);
-    void closePrintPanel();
+    // The print panel Picture6 and its settings, which live as long as the screen.
+    PrintPanelWidget *printPanel() const { return m_printPanel; }
     // Shows the state of the logic in the widgets.
     void render();
 
@@ -56,6 +55,7 @@ private:
     void applyFocus(const TallyScreen::Focus &f);
     void setGuideOpen(bool open);
     void suspend();
+    void openPrintPanel();
     // Every action first finishes the box that has the focus, as leaving it
     // would, and the box keeps working afterwards.
     template <typename F> void act(F f) {
@@ -75,8 +75,8 @@ private:
     QLabel *m_notice = nullptr;
     CardArea *m_card = nullptr;
     CorrectionPanelWidget *m_correction = nullptr;
-    QFrame *m_printArea = nullptr;
-    QWidget *m_printStandIn = nullptr;
+    PrintPanel m_print;
+    PrintPanelWidget *m_printPanel = nullptr;
     TallyGuidePanel *m_guide = nullptr;
     QScrollBar *m_hscroll = nullptr;
     QHash<QObject *, int> m_boxIndex;
