@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+#include <QIcon>
+
+class HistoryView;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The tally screen's change-history panel Picture8: the open employee's
+// records of the month in a read-only table, shown over the card area.
+class HistoryPanelWidget : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 680;
+    static constexpr int kHeight = 470;
+
+    explicit HistoryPanelWidget(QWidget *parent);
+
+    QPushButton *closeButton() const { return m_close; }
+    QCheckBox *punches() const { return m_punches; }
+    QTableWidget *table() const { return m_table; }
+
+    // title: the month and the employee; pending: the open card holds
+    // corrections not yet confirmed (the history gets them at the confirm).
+    void render(const HistoryView &view, const QString &title, bool pending);
+
+    // The image of toolbar button 8.
+    static QIcon toolIcon();
+
+private:
+    QLabel *m_title = nullptr;
+    QTableWidget *m_table = nullptr;
+    QLabel *m_note = nullptr;
+    QCheckBox *m_punches = nullptr;
+    QPushButton *m_close = nullptr;
+};
