@@ -180,9 +180,9 @@ FileError recordCardChange(FileSystem &fs, const Clock &clock, QLatin1String fun
 
 namespace {
 
-Saved saveEntries(FileSystem &fs, const Clock &clock, QLatin1String function,
-                  const QString &month, const QString &code, const CardTable &newTable,
-                  QList<Entry> entries, const QString &reason) {
+Saved saveEntries(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+                  const QString &code, const CardTable &newTable, QList<Entry> entries,
+                  const QString &reason) {
     if (function == word::teisei)
         for (Entry &e : entries)
             if (e.newText.isEmpty())

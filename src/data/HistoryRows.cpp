@@ -19,8 +19,8 @@ QList<Row> rowsOf(const QList<Record> &records, bool withPunches) {
     for (const Record &r : records) {
         if (!withPunches && !isChange(r))
             continue;
-        rows.append({r.when, functionCaption(r.function), r.entry.day,
-                     fieldCaption(r.entry.field), r.entry.oldText, r.entry.newText, r.reason});
+        rows.append({r.when, functionCaption(r.function), r.entry.day, fieldCaption(r.entry.field),
+                     r.entry.oldText, r.entry.newText, r.reason});
     }
     return rows;
 }

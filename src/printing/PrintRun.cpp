@@ -152,8 +152,8 @@ PrintRun::Next PrintRun::sheet(const PrintJob &job, const CardTable &card, Resul
 }
 
 PrintRun::Next PrintRun::historyPages(const PrintJob &job, const CardTable &card,
-                                     const QList<history::Row> &rows, const QString &note,
-                                     Result &r) {
+                                      const QList<history::Row> &rows, const QString &note,
+                                      Result &r) {
     const QList<QList<HistoryPage::Line>> pages = HistoryPage::pages(rows, note);
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (handle(m_printer.newPage(), r) == Next::Stop)
@@ -239,12 +239,12 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
             return r;
         const QList<history::Row> changes = history::rowsOf(histories.value(e.code), false);
         // Never "no changes" for a history that could not be read.
-        const QString note =
-            historyError != FileError::None
-                ? QStringLiteral("変更履歴（%1）を最後まで読めませんでした。")
-                      .arg(QLatin1String(history::kFileName))
-            : changes.isEmpty() ? QStringLiteral("この月の打刻の変更はありません。")
-                                : QString();
+        const QString note = historyError != FileError::None
+                                 ? QStringLiteral("変更履歴（%1）を最後まで読めませんでした。")
+                                       .arg(QLatin1String(history::kFileName))
+                             : changes.isEmpty()
+                                 ? QStringLiteral("この月の打刻の変更はありません。")
+                                 : QString();
         for (int copy = 1; copy <= copies; ++copy) {
             if (sheet(job, card.table, r) == Next::Stop)
                 return r;

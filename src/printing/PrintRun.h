@@ -71,8 +71,8 @@ private:
     // One sheet: the page opened, waku, data.
     Next sheet(const PrintJob &job, const CardTable &card, Result &r);
     // The employee's history pages, each on a page of its own after the sheet.
-    Next historyPages(const PrintJob &job, const CardTable &card,
-                      const QList<history::Row> &rows, const QString &note, Result &r);
+    Next historyPages(const PrintJob &job, const CardTable &card, const QList<history::Row> &rows,
+                      const QString &note, Result &r);
 
     Services &m_s;
     Printer &m_printer;

@@ -257,8 +257,9 @@ bool TallyScreen::kakutei() {
                                  : QStringLiteral("タイムカード（%1）を保存できませんでした。\n")
                                        .arg(cardfile::path(m_lists.folder(), m_code));
         failed(saved.error,
-               what + QStringLiteral("入力した内容は画面に残っています。"
-                                     "書き込みできるか確かめてから、もう一度「確定」してください。"));
+               what +
+                   QStringLiteral("入力した内容は画面に残っています。"
+                                  "書き込みできるか確かめてから、もう一度「確定」してください。"));
         return false;
     }
     m_reasons.clear();

@@ -176,8 +176,7 @@ void frmsyuukei::buildPanels() {
             [this](const QString &t) { m_logic.setCorrectionReason(t); });
 
     m_history = new HistoryPanelWidget(this);
-    m_history->move(kCardLeft + (CardArea::kWidth - HistoryPanelWidget::kWidth) / 2,
-                    kCardTop + 20);
+    m_history->move(kCardLeft + (CardArea::kWidth - HistoryPanelWidget::kWidth) / 2, kCardTop + 20);
     connect(m_history->closeButton(), &QPushButton::clicked, this,
             [this] { act([&] { m_logic.closeHistory(); }); });
     connect(m_history->punches(), &QCheckBox::toggled, this,
