@@ -13,13 +13,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-HistoryPanelWidget::HistoryPanelWidget(QWidget *parent) : QFrame(parent) {
+HistoryPanelWidget::HistoryPanelWidget(QWidget *parent, QSize size) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture8"));
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Raised);
     setLineWidth(2);
     setAutoFillBackground(true);
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(size);
     hide();
 
     auto *outer = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QIcon>
+#include <QSize>
 
 class HistoryView;
 class QCheckBox;
@@ -14,10 +15,8 @@ class QTableWidget;
 class HistoryPanelWidget : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 680;
-    static constexpr int kHeight = 470;
-
-    explicit HistoryPanelWidget(QWidget *parent);
+    // size: that of the card area it covers.
+    HistoryPanelWidget(QWidget *parent, QSize size);
 
     QPushButton *closeButton() const { return m_close; }
     QCheckBox *punches() const { return m_punches; }

@@ -175,8 +175,8 @@ void frmsyuukei::buildPanels() {
     connect(m_correction->reason(), &EntryBox::edited, this,
             [this](const QString &t) { m_logic.setCorrectionReason(t); });
 
-    m_history = new HistoryPanelWidget(this);
-    m_history->move(kCardLeft + (CardArea::kWidth - HistoryPanelWidget::kWidth) / 2, kCardTop + 20);
+    m_history = new HistoryPanelWidget(this, QSize(CardArea::kWidth, CardArea::kHeight));
+    m_history->move(kCardLeft, kCardTop);
     connect(m_history->closeButton(), &QPushButton::clicked, this,
             [this] { act([&] { m_logic.closeHistory(); }); });
     connect(m_history->punches(), &QCheckBox::toggled, this,
