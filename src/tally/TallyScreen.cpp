@@ -346,7 +346,7 @@ void TallyScreen::closeGuide() {
 }
 
 void TallyScreen::confirmAndNext() {
-    if (m_listPosition < 0 || m_printOpen || m_correction.visible() || !kakutei())
+    if (m_listPosition < 0 || m_printOpen || m_correction.visible() || m_historyOpen || !kakutei())
         return;
     const int next = m_lists.nextUnmarked(m_listPosition);
     if (next < 0) {

@@ -158,6 +158,8 @@ TEST_F(TallyHistory, ButtonEightListsTheMonthsChangesOfTheOpenEmployee) {
         EXPECT_FALSE(screen->toolEnabled(n)) << n;
     EXPECT_FALSE(screen->toolEnabled(TallyScreen::HistoryTool));
     EXPECT_FALSE(screen->lists().staffListEnabled() || screen->lists().monthListEnabled());
+    screen->confirmAndNext(); // Ctrl+Enter waits for the panel too
+    EXPECT_EQ(screen->listPosition(), 0);
     using Rows = QList<history::Row>;
     const history::Row punched{"2007/03/01 09:00:00", "打刻", "2", "出勤", "", "9:01", ""};
     const history::Row corrected{
