@@ -76,7 +76,7 @@ TEST_F(TallyHistory, AConfirmedCorrectionIsRecordedBeforeItsCard) {
         EXPECT_EQ(got, c.records) << c.boxes.join(',').toStdString();
         EXPECT_EQ(t.fs.calls(Op::Append) - appends, 1); // one group for the confirm
         const CardTable stored = PunchData::readCard(t, kMonth, "1");
-        const history::Record &last = records().last();
+        const history::Record last = records().last();
         EXPECT_EQ(stored.at(last.entry.row, last.entry.field), last.entry.newText);
     }
 
