@@ -116,6 +116,7 @@ Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
     QByteArray group;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Entry &e = entries[i];
+        const QString entryReason = e.reason.isEmpty() ? why : clean(e.reason);
         const QStringList values = {QString::number(tail.lastNumber + 1 + i),
                                     when,
                                     e.function.isEmpty() ? QString(function) : clean(e.function),
@@ -126,7 +127,7 @@ Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
                                     numberText(e.field),
                                     clean(e.oldText),
                                     clean(e.newText),
-                                    why,
+                                    entryReason,
                                     QString::number(i + 1) + QLatin1Char('/') + parts,
                                     QString::fromLatin1(previous)};
         QByteArray line = records::formatLine(values) + ',';
@@ -157,6 +158,7 @@ FileError recordNotMade(FileSystem &fs, const Clock &clock, const Written &w, Fi
         Entry e = w.entries.value(i);
         std::swap(e.oldText, e.newText);
         e.function.clear();
+        e.reason.clear();
         undone.append(e);
         numbers.append(QString::number(w.firstNumber + i));
     }
@@ -176,10 +178,11 @@ FileError recordCardChange(FileSystem &fs, const Clock &clock, QLatin1String fun
     return record(fs, clock, function, cardChanges(month, code, oldTable, newTable), reason).error;
 }
 
-Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
-               const QString &code, const CardTable &oldTable, const CardTable &newTable,
-               const QString &reason) {
-    QList<Entry> entries = cardChanges(month, code, oldTable, newTable);
+namespace {
+
+Saved saveEntries(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+                  const QString &code, const CardTable &newTable, QList<Entry> entries,
+                  const QString &reason) {
     if (function == word::teisei)
         for (Entry &e : entries)
             if (e.newText.isEmpty())
@@ -193,6 +196,24 @@ Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const
         return {e, false};
     }
     return {e == FileError::None ? w.error : e, false};
+}
+
+} // namespace
+
+Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+               const QString &code, const CardTable &oldTable, const CardTable &newTable,
+               const QString &reason) {
+    return saveEntries(fs, clock, function, month, code, newTable,
+                       cardChanges(month, code, oldTable, newTable), reason);
+}
+
+Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+               const QString &code, const CardTable &oldTable, const CardTable &newTable,
+               const QHash<int, QString> &rowReasons) {
+    QList<Entry> entries = cardChanges(month, code, oldTable, newTable);
+    for (Entry &e : entries)
+        e.reason = rowReasons.value(e.row);
+    return saveEntries(fs, clock, function, month, code, newTable, entries, {});
 }
 
 QList<Record> recordsOf(FileSystem &fs, const QString &month, const QString &code,

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 
+#include <QHash>
 #include <QLatin1String>
 #include <QList>
 #include <QString>
@@ -73,6 +74,9 @@ struct Entry {
     // The function word of this entry when it differs from its group's
     // (a punch deleted among corrections); empty otherwise.
     QString function = {};
+    // The reason of this entry when it differs from its group's (the
+    // corrections of several days confirmed together); empty otherwise.
+    QString reason = {};
     bool operator==(const Entry &) const = default;
 };
 
@@ -135,6 +139,10 @@ struct Saved {
 Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
                const QString &code, const CardTable &oldTable, const CardTable &newTable,
                const QString &reason = {});
+// The same with a reason for each day row; rows it does not name get none.
+Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+               const QString &code, const CardTable &oldTable, const CardTable &newTable,
+               const QHash<int, QString> &rowReasons);
 
 // The records of one card month and code, in file order, read line by line
 // (the file is never held whole). Lines that are no record are left out.

@@ -68,7 +68,7 @@ bool PrintPanel::ready() {
 }
 
 PrintJob PrintPanel::job(const QString &verb) const {
-    return {m_staff, m_month, m_calc, verb};
+    return {m_staff, m_month, m_calc, verb, m_withHistory};
 }
 
 PrintRun::Result PrintPanel::run(Printer &printer, PrintTargets &targets, const QString &verb) {

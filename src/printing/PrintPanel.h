@@ -38,6 +38,10 @@ public:
     void chooseAll();
     void chooseDesignated();
     bool designated() const { return m_settings.rangeMode == PrintSettings::kDesignated; }
+    // "変更履歴を付ける": the pages of each employee's changes after the sheet.
+    // Off when the panel is made; kept while the tally screen is open.
+    void setWithHistory(bool on) { m_withHistory = on; }
+    bool withHistory() const { return m_withHistory; }
 
     // The boxes: the widget tells every edit and every leaving.
     void setBox(int box, const QString &text);
@@ -76,6 +80,7 @@ private:
     PrintSettings m_settings;
     std::array<QString, kBoxes> m_boxes;
     bool m_visible = false;
+    bool m_withHistory = false;
     QStringList m_staff;
     QString m_month;
     CalcSettings m_calc;

@@ -2,6 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
+#include "printing/HistoryPage.h"
 #include "printing/WorkRecordSheet.h"
 
 namespace {
@@ -150,6 +151,25 @@ PrintRun::Next PrintRun::sheet(const PrintJob &job, const CardTable &card, Resul
     return handle(s.data(card, job.monthFolder, job.settings), r);
 }
 
+PrintRun::Next PrintRun::historyPages(const PrintJob &job, const CardTable &card,
+                                      const QList<history::Row> &rows, const QString &note,
+                                      Result &r) {
+    const QList<QList<HistoryPage::Line>> pages = HistoryPage::pages(rows, note);
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        if (handle(m_printer.newPage(), r) == Next::Stop)
+            return Next::Stop;
+        if (handle(m_printer.setScaleOrigin(0, 0), r) == Next::Stop)
+            return Next::Stop;
+        HistoryPage page(m_printer, m_offsetX, m_offsetY);
+        if (handle(page.draw(pages[p], static_cast<int>(p + 1), static_cast<int>(pages.size()),
+                             job.monthFolder, card.at(0, CardField::Name)),
+                   r) == Next::Stop)
+            return Next::Stop;
+        ++r.pages;
+    }
+    return Next::Go;
+}
+
 PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
                                   PrintProgress *progress) {
     ProgressEnd progressEnd{progress};
@@ -187,6 +207,12 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
         settings.copies = QStringLiteral("1");
     const int copies = leadingNumber(settings.copies);
     const QList<PrintEmployee> employees = select(job.staff, settings);
+    // The month's history is read once for every employee of the run.
+    FileError historyError = FileError::None;
+    const QHash<QString, QList<history::Record>> histories =
+        job.withHistory && !employees.isEmpty()
+            ? history::recordsOfMonth(m_s.fs, job.monthFolder, &historyError)
+            : QHash<QString, QList<history::Record>>();
 
     for (qsizetype i = 0; i < employees.size(); ++i) {
         const PrintEmployee &e = employees[i];
@@ -211,10 +237,21 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
         }
         if (r.pages > 0 && handle(m_printer.newPage(), r) == Next::Stop)
             return r;
+        const QList<history::Row> changes = history::rowsOf(histories.value(e.code), false);
+        // Never "no changes" for a history that could not be read.
+        const QString note = historyError != FileError::None
+                                 ? QStringLiteral("変更履歴（%1）を最後まで読めませんでした。")
+                                       .arg(QLatin1String(history::kFileName))
+                             : changes.isEmpty()
+                                 ? QStringLiteral("この月の打刻の変更はありません。")
+                                 : QString();
         for (int copy = 1; copy <= copies; ++copy) {
             if (sheet(job, card.table, r) == Next::Stop)
                 return r;
             ++r.pages;
+            // Each copy is whole: its sheet, then its history pages.
+            if (job.withHistory && historyPages(job, card.table, changes, note, r) == Next::Stop)
+                return r;
             if (copy < copies && handle(m_printer.newPage(), r) == Next::Stop)
                 return r;
         }

@@ -2,6 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
+#include "data/HistoryRows.h"
 #include "platform/Printer.h"
 #include "printing/PrintProgress.h"
 #include "printing/PrintSettings.h"
@@ -16,6 +17,8 @@ struct PrintJob {
     QString monthFolder;
     CalcSettings settings;
     QString verb = QStringLiteral("印刷"); // what the end notice says was done
+    // After each sheet, the pages of the employee's changes in the month.
+    bool withHistory = false;
 };
 
 // One employee to print, as the staff list names them.
@@ -67,6 +70,9 @@ private:
     Next handle(int error, Result &r);
     // One sheet: the page opened, waku, data.
     Next sheet(const PrintJob &job, const CardTable &card, Result &r);
+    // The employee's history pages, each on a page of its own after the sheet.
+    Next historyPages(const PrintJob &job, const CardTable &card, const QList<history::Row> &rows,
+                      const QString &note, Result &r);
 
     Services &m_s;
     Printer &m_printer;

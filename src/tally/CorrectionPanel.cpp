@@ -11,6 +11,7 @@ QString CorrectionPanel::label(int i) {
 
 void CorrectionPanel::open() {
     m_boxes.fill(QString());
+    m_reason.clear();
     m_visible = true;
 }
 
@@ -55,5 +56,5 @@ CorrectionPanel::Outcome CorrectionPanel::apply(CardTable &table, Dialogs &dialo
         else if (!t.isEmpty())
             cell = t;
     }
-    return {Outcome::Applied, -1};
+    return {Outcome::Applied, -1, row};
 }

@@ -30,6 +30,7 @@ public:
             Applied, // the day row was changed
         } kind = Stopped;
         int focusBox = -1; // the box (75-79) the focus goes back to, or -1
+        int row = -1;      // Applied: the day row changed
     };
 
     static QString label(int i);
@@ -42,6 +43,11 @@ public:
     void close() { m_visible = false; }
 
     const QString &text(int i) const { return m_boxes[static_cast<size_t>(i)]; }
+    // "理由": why the punches are changed, kept in the change history with
+    // them. Optional; emptied with the boxes when the panel opens.
+    void setReason(const QString &reason) { m_reason = reason.left(kReasonMaxLength); }
+    const QString &reason() const { return m_reason; }
+    static constexpr int kReasonMaxLength = 60;
     // Box 75-79 left with a text: a punch box tidies it. Returns what it shows.
     QString leave(int box, const QString &typed);
 
@@ -52,5 +58,6 @@ public:
 
 private:
     std::array<QString, kBoxes> m_boxes;
+    QString m_reason;
     bool m_visible = false;
 };

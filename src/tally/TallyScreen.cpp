@@ -1,6 +1,7 @@
 #include "tally/TallyScreen.h"
 
 #include "data/FileFailure.h"
+#include "data/History.h"
 #include "data/RecordFile.h"
 #include "tally/StaffEntry.h"
 #include "tally/SuspendFiles.h"
@@ -69,6 +70,7 @@ void TallyScreen::forgetCard() {
     m_grid.reset();
     m_grid.setDates({});
     m_tally = tally::TallyResult();
+    m_reasons.clear();
 }
 
 void TallyScreen::setTools(int first, int last, bool on) {
@@ -141,6 +143,7 @@ bool TallyScreen::openCard(int index) {
     m_lists.select(index);
     m_table = std::move(read.table);
     m_saved = m_table;
+    m_reasons.clear();
     m_code = code;
     m_grid.reset();
     m_grid.setDates(tallymonth::rowDates(m_lists.folder(), m_table, m_settings));
@@ -205,7 +208,8 @@ void TallyScreen::enterKey(int box, const QString &text) {
         return;
     if (CorrectionPanel::isPanelBox(box)) {
         m_correction.leave(box, text);
-        m_focus = box == CorrectionPanel::kLastBox ? Focus{Focus::CorrectionExecute, 0}
+        // From the last punch box to the optional reason, and from there on.
+        m_focus = box == CorrectionPanel::kLastBox ? Focus{Focus::CorrectionReason, 0}
                                                    : Focus{Focus::Box, box + 1};
         return;
     }
@@ -239,15 +243,26 @@ void TallyScreen::warnUnconfirmed(FileError e) {
 bool TallyScreen::kakutei() {
     if (m_listPosition < 0)
         return false;
-    const FileError e = cardfile::write(m_s.fs, m_lists.folder(), m_code, m_table);
-    warnUnconfirmed(e);
-    if (!isSaved(e)) {
-        failed(e, QStringLiteral("タイムカード（%1）を保存できませんでした。\n"
-                                 "入力した内容は画面に残っています。"
-                                 "書き込みできるか確かめてから、もう一度「確定」してください。")
-                      .arg(cardfile::path(m_lists.folder(), m_code)));
+    // The punches changed since the card was stored go into the change history
+    // first, each with its day's reason; the card is written only after them.
+    const history::Saved saved =
+        history::saveCard(m_s.fs, m_s.clock, history::word::teisei, m_lists.folder(), m_code,
+                          m_saved, m_table, m_reasons);
+    warnUnconfirmed(saved.error);
+    if (!saved.ok()) {
+        const QString what = saved.historyFailed
+                                 ? QStringLiteral("変更履歴（%1）を保存できなかったため、"
+                                                  "タイムカードも保存していません。\n")
+                                       .arg(QLatin1String(history::kFileName))
+                                 : QStringLiteral("タイムカード（%1）を保存できませんでした。\n")
+                                       .arg(cardfile::path(m_lists.folder(), m_code));
+        failed(saved.error,
+               what +
+                   QStringLiteral("入力した内容は画面に残っています。"
+                                  "書き込みできるか確かめてから、もう一度「確定」してください。"));
         return false;
     }
+    m_reasons.clear();
     m_saved = m_table;
     unlock();
     return true;
@@ -283,6 +298,9 @@ void TallyScreen::executeCorrection() {
     case CorrectionPanel::Outcome::Applied:
         break;
     }
+    // A day corrected again without a reason keeps the one given before.
+    if (const QString why = m_correction.reason().trimmed(); !why.isEmpty())
+        m_reasons.insert(o.row, why);
     m_tally = tally::jidousyuukei(m_table, m_settings);
     kakutei();
     if (m_s.programEnd.ended())
@@ -328,7 +346,7 @@ void TallyScreen::closeGuide() {
 }
 
 void TallyScreen::confirmAndNext() {
-    if (m_listPosition < 0 || m_printOpen || m_correction.visible() || !kakutei())
+    if (m_listPosition < 0 || m_printOpen || m_correction.visible() || m_historyOpen || !kakutei())
         return;
     const int next = m_lists.nextUnmarked(m_listPosition);
     if (next < 0) {
@@ -354,6 +372,7 @@ bool TallyScreen::settlePending(const QString &going) {
     if (a != BoxAnswer::No)
         return false;
     m_table = m_saved;
+    m_reasons.clear();
     m_tally = tally::jidousyuukei(m_table, m_settings);
     unlock();
     return true;
@@ -409,4 +428,37 @@ void TallyScreen::clearFlags() {
         failed(e, QStringLiteral("中断の記録（%1）を消せませんでした。\n"
                                  "次回の起動時に、中断した集計が開くことがあります。")
                       .arg(QLatin1String(suspendfiles::kFlagsFile)));
+}
+
+bool TallyScreen::historyToolEnabled() const {
+    return m_listPosition >= 0 && !m_historyOpen && !m_printOpen && !m_correction.visible();
+}
+
+void TallyScreen::toolHistory() {
+    if (!historyToolEnabled())
+        return;
+    const FileError e = m_history.load(m_s.fs, m_lists.folder(), m_code);
+    if (filefailure::endOnFatal(m_s, e, IoWording::Guidebook))
+        return;
+    if (e != FileError::None)
+        m_s.dialogs.notice(QStringLiteral("変更履歴（%1）を最後まで読めませんでした。\n"
+                                          "読めたところまでを表示します。")
+                               .arg(QLatin1String(history::kFileName)));
+    m_beforeHistory = {m_tools, m_lists.staffListEnabled(), m_lists.monthListEnabled()};
+    m_historyOpen = true;
+    setTools(ConfirmTool, CloseTool, false);
+    m_lists.setStaffListEnabled(false);
+    m_lists.setMonthListEnabled(false);
+    m_focus = {Focus::HistoryPanel, 0};
+}
+
+void TallyScreen::closeHistory() {
+    if (!m_historyOpen)
+        return;
+    m_historyOpen = false;
+    m_tools = m_beforeHistory.tools;
+    m_lists.setStaffListEnabled(m_beforeHistory.staff);
+    m_lists.setMonthListEnabled(m_beforeHistory.months);
+    m_history.clear();
+    m_focus = {Focus::CardArea, 0};
 }

@@ -5,9 +5,11 @@
 #include "screen/Services.h"
 #include "tally/CertifiedGrid.h"
 #include "tally/CorrectionPanel.h"
+#include "tally/HistoryView.h"
 #include "tally/StaffLists.h"
 #include "tally/TallyEngine.h"
 
+#include <QHash>
 #include <array>
 #include <optional>
 
@@ -21,12 +23,29 @@
 class TallyScreen {
 public:
     // Toolbar1 buttons by position.
-    enum Tool { ConfirmTool = 1, CorrectTool, PrintTool, SuspendTool, CloseTool, GuideTool };
-    static constexpr int kTools = 6;
+    enum Tool {
+        ConfirmTool = 1,
+        CorrectTool,
+        PrintTool,
+        SuspendTool,
+        CloseTool,
+        GuideTool,
+        HistoryTool = 8
+    };
+    static constexpr int kTools = 8;
 
     // Where the focus goes after an action.
     struct Focus {
-        enum Where { Keep, Box, CardArea, CorrectionExecute, PrintPanel, StaffList } where = Keep;
+        enum Where {
+            Keep,
+            Box,
+            CardArea,
+            CorrectionExecute,
+            PrintPanel,
+            StaffList,
+            CorrectionReason,
+            HistoryPanel
+        } where = Keep;
         int box = 0;
     };
 
@@ -75,6 +94,8 @@ public:
     // yet opened in this tally.
     void confirmAndNext();
 
+    // The correction panel's "理由" box.
+    void setCorrectionReason(const QString &reason) { m_correction.setReason(reason); }
     // The correction panel's buttons.
     void executeCorrection();
     void closeCorrection();
@@ -83,9 +104,25 @@ public:
     // The guide panel's "閉じる".
     void closeGuide();
 
-    bool toolEnabled(int tool) const { return m_tools[static_cast<size_t>(tool - 1)]; }
+    bool toolEnabled(int tool) const {
+        return tool == HistoryTool ? historyToolEnabled() : m_tools[static_cast<size_t>(tool - 1)];
+    }
     bool printOpen() const { return m_printOpen; }
     bool guideOpen() const { return m_guideOpen; }
+
+    // Toolbar button 8 "履歴": the open employee's change history for the
+    // month, over the card area; everything else waits until it is closed.
+    void toolHistory();
+    void closeHistory();
+    void setHistoryWithPunches(bool on) { m_history.setWithPunches(on); }
+    bool historyOpen() const { return m_historyOpen; }
+    const HistoryView &history() const { return m_history; }
+    // Punches corrected and not yet stored (the history gets them at the confirm).
+    bool pendingPunches() const {
+        return !history::cardChanges({}, {}, m_saved, m_table).isEmpty();
+    }
+    // The reasons of corrections not yet stored, by day row.
+    const QHash<int, QString> &pendingReasons() const { return m_reasons; }
     bool employeeOpen() const { return m_listPosition >= 0; }
     int listPosition() const { return m_listPosition; }
     // The open card holds punches or certified hours not yet stored.
@@ -118,6 +155,7 @@ private:
     bool writeSuspend();
     void clearFlags();
     bool failed(FileError e, const QString &what);
+    bool historyToolEnabled() const;
     // A save in place but not known to be on the disk is a save, with a warning.
     void warnUnconfirmed(FileError e);
 
@@ -136,4 +174,14 @@ private:
     bool m_printOpen = false;
     bool m_guideOpen = false;
     Focus m_focus;
+    // The last reason given for each day row corrected since the card was
+    // stored; the confirm step writes them into the history with the punches.
+    QHash<int, QString> m_reasons;
+    HistoryView m_history;
+    bool m_historyOpen = false;
+    struct Locks {
+        std::array<bool, kTools> tools{};
+        bool staff = false;
+        bool months = false;
+    } m_beforeHistory;
 };

@@ -3,6 +3,7 @@
 #include "printing/ui/QtPrintTargets.h"
 #include "screen/ui/EntryBox.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -94,6 +95,11 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     auto *paper = label(QStringLiteral("用紙はＡ４普通紙(縦)です。"), this);
     paper->setStyleSheet(QStringLiteral("color: #404040;"));
     body->addWidget(paper);
+    m_history = new QCheckBox(QStringLiteral("打刻の変更履歴を付ける"), this);
+    m_history->setObjectName(QStringLiteral("chkrireki"));
+    m_history->setToolTip(QStringLiteral("勤務実績表のあとに、その月の打刻の訂正・削除・"
+                                         "追加打刻などの履歴を印刷します"));
+    body->addWidget(m_history);
 
     const QString captions[] = {QStringLiteral("印　刷"), QStringLiteral("閉じる"),
                                 QStringLiteral("ﾌﾟﾘﾝﾀｰ"), QStringLiteral("PDF"),
@@ -118,6 +124,10 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     connect(m_all, &QRadioButton::clicked, this, [this] {
         m_panel.chooseAll();
         render();
+    });
+    connect(m_history, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_rendering)
+            m_panel.setWithHistory(on);
     });
     connect(m_designated, &QRadioButton::clicked, this, [this] {
         m_panel.chooseDesignated();
@@ -171,6 +181,7 @@ void PrintPanelWidget::render() {
     setVisible(m_panel.visible());
     m_all->setChecked(!m_panel.designated());
     m_designated->setChecked(m_panel.designated());
+    m_history->setChecked(m_panel.withHistory());
     for (int b = 0; b < PrintPanel::kBoxes; ++b) {
         EntryBox *box = m_boxes[static_cast<size_t>(b)];
         if (box->text() != m_panel.box(b))

@@ -7,6 +7,7 @@
 #include <memory>
 
 class EntryBox;
+class QCheckBox;
 class QPushButton;
 class QRadioButton;
 
@@ -42,6 +43,7 @@ private:
     PrintTargets *m_targets;
     QRadioButton *m_all;
     QRadioButton *m_designated;
+    QCheckBox *m_history = nullptr;
     std::array<EntryBox *, PrintPanel::kBoxes> m_boxes{};
     std::array<QPushButton *, 5> m_buttons{};
     bool m_rendering = false;

@@ -1,5 +1,7 @@
 #include "tally/ui/CorrectionPanelWidget.h"
 
+#include "screen/ui/EntryBox.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,9 +45,19 @@ CorrectionPanelWidget::CorrectionPanelWidget(QWidget *parent) : QFrame(parent) {
     hint->setGeometry(10, 92, kWidth - 20, 40);
     hint->setStyleSheet(QStringLiteral("font-size: 12px; color: #a03000;"));
 
+    // Why the punches are changed: kept in the change history with them.
+    auto *reasonLabel = new QLabel(QStringLiteral("理由"), this);
+    reasonLabel->setGeometry(10, 140, 34, 24);
+    reasonLabel->setStyleSheet(QStringLiteral("font-size: 14px; color: #101010;"));
+    m_reason = EntryBox::create(this, QStringLiteral("texriyuu"), KeyFilter::None,
+                                CorrectionPanel::kReasonMaxLength);
+    m_reason->lineEdit()->setGeometry(46, 136, kWidth - 56, 30);
+    m_reason->lineEdit()->setPlaceholderText(QStringLiteral("（任意）打刻忘れ など"));
+
     m_execute = new QPushButton(QStringLiteral("訂正・追加"), this);
     m_execute->setObjectName(QStringLiteral("Command3"));
     m_execute->setGeometry(kWidth - 218, kHeight - 44, 104, 34);
+    m_reason->setExitTarget(m_execute);
     m_close = new QPushButton(QStringLiteral("閉　じ　る"), this);
     m_close->setObjectName(QStringLiteral("Command4"));
     m_close->setGeometry(kWidth - 108, kHeight - 44, 96, 34);
@@ -55,4 +67,6 @@ void CorrectionPanelWidget::render(const CorrectionPanel &panel, int boxInUse) {
     for (int i = 0; i < CorrectionPanel::kBoxes; ++i)
         if (CorrectionPanel::kFirstBox + i != boxInUse)
             m_boxes[static_cast<size_t>(i)]->setText(panel.text(i));
+    if (m_reason->text() != panel.reason())
+        m_reason->setText(panel.reason());
 }

@@ -6,11 +6,13 @@
 #include "screen/ui/ScreenToolbar.h"
 #include "tally/ui/CardArea.h"
 #include "tally/ui/CorrectionPanelWidget.h"
+#include "tally/ui/HistoryPanelWidget.h"
 #include "tally/ui/TallyGuidePanel.h"
 #include "tally/ui/TallyIcons.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -91,12 +94,13 @@ void frmsyuukei::buildToolbar() {
     buttons.append(screentoolbar::guideButton());
     m_toolbar = screentoolbar::make(this, buttons, {Qt::ToolButtonTextUnderIcon, QSize(28, 28)});
     m_toolbar->setGeometry(0, 0, kWidth, kToolbarHeight);
-    for (int n = 0; n < TallyScreen::kTools; ++n) {
+    for (int n = 0; n < buttons.size(); ++n) {
         QAction *a = m_toolbar->actions().at(n);
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(a); // its shortcut works anywhere on the screen
         m_tool[n] = a;
     }
+    buildHistory();
     // Confirm and correct; print and suspend; close; the guide.
     m_toolbar->insertSeparator(m_tool[2]);
     m_toolbar->insertSeparator(m_tool[4]);
@@ -112,6 +116,18 @@ void frmsyuukei::buildToolbar() {
         closeScreen();
     });
     connect(m_tool[5], &QAction::triggered, this, [this] { setGuideOpen(true); });
+}
+
+void frmsyuukei::buildHistory() {
+    // Button 8 stands after "中断", before "閉じる".
+    auto *a = new QAction(HistoryPanelWidget::toolIcon(), QStringLiteral("履歴"), m_toolbar);
+    a->setObjectName(QStringLiteral("Toolbar1_8"));
+    a->setToolTip(QStringLiteral("この人の打刻の変更履歴を表示します"));
+    m_toolbar->insertAction(m_tool[TallyScreen::CloseTool - 1], a);
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(a);
+    m_tool[TallyScreen::HistoryTool - 1] = a;
+    connect(a, &QAction::triggered, this, [this] { act([&] { m_logic.toolHistory(); }); });
 }
 
 void frmsyuukei::buildLists() {
@@ -156,6 +172,15 @@ void frmsyuukei::buildPanels() {
             [this] { act([&] { m_logic.executeCorrection(); }); });
     connect(m_correction->closeButton(), &QPushButton::clicked, this,
             [this] { act([&] { m_logic.closeCorrection(); }); });
+    connect(m_correction->reason(), &EntryBox::edited, this,
+            [this](const QString &t) { m_logic.setCorrectionReason(t); });
+
+    m_history = new HistoryPanelWidget(this, QSize(CardArea::kWidth, CardArea::kHeight));
+    m_history->move(kCardLeft, kCardTop);
+    connect(m_history->closeButton(), &QPushButton::clicked, this,
+            [this] { act([&] { m_logic.closeHistory(); }); });
+    connect(m_history->punches(), &QCheckBox::toggled, this,
+            [this](bool on) { act([&] { m_logic.setHistoryWithPunches(on); }); });
 
     m_printPanel = new PrintPanelWidget(m_print, this);
     m_printPanel->adjustSize();
@@ -221,7 +246,8 @@ void frmsyuukei::render() {
     if (!m_loaded)
         return;
     for (int n = 0; n < TallyScreen::kTools; ++n)
-        m_tool[n]->setEnabled(m_logic.toolEnabled(n + 1));
+        if (m_tool[n])
+            m_tool[n]->setEnabled(m_logic.toolEnabled(n + 1));
 
     const StaffLists &lists = m_logic.lists();
     {
@@ -254,6 +280,13 @@ void frmsyuukei::render() {
     m_correction->raise();
     m_printPanel->setVisible(m_logic.printOpen());
     m_printPanel->raise();
+    m_history->setVisible(m_logic.historyOpen());
+    if (m_logic.historyOpen())
+        m_history->render(m_logic.history(),
+                          QStringLiteral("変更履歴　%1分　%2　%3")
+                              .arg(lists.folder(), card.code().trimmed(), card.name().trimmed()),
+                          m_logic.pendingPunches());
+    m_history->raise();
     m_guide->setVisible(m_logic.guideOpen());
     m_hscroll->setVisible(m_logic.guideOpen());
     m_guide->raise();
@@ -301,6 +334,12 @@ void frmsyuukei::applyFocus(const TallyScreen::Focus &f) {
                 w->setFocus(Qt::TabFocusReason);
                 return;
             }
+        return;
+    case TallyScreen::Focus::CorrectionReason:
+        m_correction->reason()->widget()->setFocus(Qt::OtherFocusReason);
+        return;
+    case TallyScreen::Focus::HistoryPanel:
+        m_history->table()->setFocus(Qt::OtherFocusReason);
         return;
     case TallyScreen::Focus::StaffList:
         m_staff->setFocus(Qt::OtherFocusReason);

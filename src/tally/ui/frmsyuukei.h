@@ -8,6 +8,7 @@
 
 class CardArea;
 class CorrectionPanelWidget;
+class HistoryPanelWidget;
 class PrintPanelWidget;
 class QAction;
 class QComboBox;
@@ -56,6 +57,7 @@ private:
     void setGuideOpen(bool open);
     void suspend();
     void openPrintPanel();
+    void buildHistory();
     // Every action first finishes the box that has the focus, as leaving it
     // would, and the box keeps working afterwards.
     template <typename F> void act(F f) {
@@ -77,6 +79,7 @@ private:
     CorrectionPanelWidget *m_correction = nullptr;
     PrintPanel m_print;
     PrintPanelWidget *m_printPanel = nullptr;
+    HistoryPanelWidget *m_history = nullptr;
     TallyGuidePanel *m_guide = nullptr;
     QScrollBar *m_hscroll = nullptr;
     QHash<QObject *, int> m_boxIndex;
