@@ -5,6 +5,7 @@
 #include "screen/Services.h"
 #include "tally/CertifiedGrid.h"
 #include "tally/CorrectionPanel.h"
+#include "tally/ExportChooser.h"
 #include "tally/StaffLists.h"
 #include "tally/TallyEngine.h"
 
@@ -21,8 +22,17 @@
 class TallyScreen {
 public:
     // Toolbar1 buttons by position.
-    enum Tool { ConfirmTool = 1, CorrectTool, PrintTool, SuspendTool, CloseTool, GuideTool };
-    static constexpr int kTools = 6;
+    // ExportTool, the payroll export, acts when printing does.
+    enum Tool {
+        ConfirmTool = 1,
+        CorrectTool,
+        PrintTool,
+        SuspendTool,
+        CloseTool,
+        GuideTool,
+        ExportTool = 7
+    };
+    static constexpr int kTools = 7;
 
     // Where the focus goes after an action.
     struct Focus {
@@ -60,6 +70,8 @@ public:
     void toolConfirm();
     void toolCorrect();
     void toolPrint();
+    // The payroll export of the month's marked employees.
+    void toolExport(ExportChooser &chooser);
     // Suspend: true when the program ends (the screen goes without clearing).
     bool toolSuspend();
     // Before the screen closes by button 5 or by the window: hours or
