@@ -38,8 +38,8 @@ Day checkRow(const CardTable &t, int r) {
     const bool breakOut = filled(t, r, CardField::BreakOut);
     const bool breakReturn = filled(t, r, CardField::BreakReturn);
 
-    for (const int f : {CardField::ClockIn, CardField::BreakOut, CardField::BreakReturn,
-                        CardField::ClockOut})
+    for (const int f :
+         {CardField::ClockIn, CardField::BreakOut, CardField::BreakReturn, CardField::ClockOut})
         if (filled(t, r, f) && !timetext::parsePunch(t.at(r, f)))
             add(d, Unreadable, {f});
 
@@ -130,7 +130,8 @@ QString listing(const Month &m, const CardTable &card) {
         if (!d.marked())
             continue;
         const QString day = card.at(r, CardField::Day).trimmed();
-        lines << (day.isEmpty() ? QStringLiteral("%1行目").arg(r + 1) : day + QStringLiteral("日")) +
+        lines << (day.isEmpty() ? QStringLiteral("%1行目").arg(r + 1)
+                                : day + QStringLiteral("日")) +
                      QStringLiteral("：") + describe(d).join(QStringLiteral("　"));
     }
     return lines.join(QLatin1Char('\n'));

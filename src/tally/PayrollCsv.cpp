@@ -45,9 +45,9 @@ QString header(TimeForm form) {
 }
 
 QString line(const Line &l, TimeForm form) {
-    QStringList values = {field(l.code), field(l.name), field(l.payType),
-                          QString::number(l.daysWorked), timeText(l.work, form),
-                          timeText(l.lateNight, form)};
+    QStringList values = {field(l.code),          field(l.name),
+                          field(l.payType),       QString::number(l.daysWorked),
+                          timeText(l.work, form), timeText(l.lateNight, form)};
     for (const qint64 c : l.certified)
         values << timeText(c, form);
     return values.join(QLatin1Char(','));

@@ -22,7 +22,8 @@ QString nameOf(const QString &entry) {
 }
 
 bool sameTotals(const CardTable &stored, const CardTable &tallied) {
-    for (const int f : {int(CardField::DaysWorked), int(CardField::Work), int(CardField::LateNight)})
+    for (const int f :
+         {int(CardField::DaysWorked), int(CardField::Work), int(CardField::LateNight)})
         if (stored.at(CardTable::kTotalsRow, f).trimmed() !=
             tallied.at(CardTable::kTotalsRow, f).trimmed())
             return false;
@@ -72,22 +73,20 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
         l.work = payrollcsv::minutesOf(t.monthlyWork);
         l.lateNight = payrollcsv::minutesOf(t.monthlyLateNight);
         for (int k = 0; k < payrollcsv::kCertified; ++k)
-            l.certified[static_cast<size_t>(k)] = payrollcsv::minutesOf(
-                stored.at(CardTable::kTotalsRow, CardField::CertWithin + k));
+            l.certified[static_cast<size_t>(k)] =
+                payrollcsv::minutesOf(stored.at(CardTable::kTotalsRow, CardField::CertWithin + k));
         g.lines << l;
 
         if (code == in.pendingCode)
-            g.toCheck << who(code, name) +
-                             QStringLiteral("（画面に確定していない入力があります。"
-                                            "確定した時の値で出力しました）");
+            g.toCheck << who(code, name) + QStringLiteral("（画面に確定していない入力があります。"
+                                                          "確定した時の値で出力しました）");
         else if (!sameTotals(stored, tallied))
             g.toCheck << who(code, name) +
                              QStringLiteral("（確定した後に打刻か基本設定が変わっています。"
                                             "時間は集計し直した値です）");
         if (tally::keisan(tallied).stopped)
-            g.toCheck << who(code, name) +
-                             QStringLiteral("（認定時間に「：」のない値があり、"
-                                            "認定の合計に入っていません）");
+            g.toCheck << who(code, name) + QStringLiteral("（認定時間に「：」のない値があり、"
+                                                          "認定の合計に入っていません）");
     }
     return g;
 }
@@ -117,8 +116,9 @@ PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser
     Result r;
     const bool anyMarked = std::any_of(in.staff.begin(), in.staff.end(), staffentry::isMarked);
     if (!anyMarked) {
-        m_s.dialogs.notice(QStringLiteral("出力する対象者（◆）がいません。\n"
-                                          "対象者リストで選択して、確定してから出力してください。"));
+        m_s.dialogs.notice(
+            QStringLiteral("出力する対象者（◆）がいません。\n"
+                           "対象者リストで選択して、確定してから出力してください。"));
         return r;
     }
     const std::optional<TimeForm> form = askForm();
@@ -143,10 +143,10 @@ PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser
     r.gathered = gather(m_s.fs, in);
     const Gathered &g = r.gathered;
     if (g.lines.isEmpty()) {
-        m_s.dialogs.notice(QStringLiteral("出力できる対象者がいません。ファイルは作っていません。") +
-                           section(QStringLiteral("確定していないため出力しなかった人："),
-                                   g.notConfirmed) +
-                           section(QStringLiteral("読み込めなかったタイムカード："), g.unreadable));
+        m_s.dialogs.notice(
+            QStringLiteral("出力できる対象者がいません。ファイルは作っていません。") +
+            section(QStringLiteral("確定していないため出力しなかった人："), g.notConfirmed) +
+            section(QStringLiteral("読み込めなかったタイムカード："), g.unreadable));
         return r;
     }
     r.error = m_s.fs.replaceFile(r.path, payrollcsv::file(g.lines, *form));
@@ -164,15 +164,15 @@ PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser
 
 QString PayrollExport::doneText(const Result &r) const {
     const Gathered &g = r.gathered;
-    QString text = QStringLiteral("給与計算用データを出力しました（%1 人）。\n").arg(g.lines.size()) +
-                   r.path;
+    QString text =
+        QStringLiteral("給与計算用データを出力しました（%1 人）。\n").arg(g.lines.size()) + r.path;
     if (r.error == FileError::Unconfirmed)
         text += QStringLiteral("\n\n") + filefailure::unconfirmedText();
     if (g.unmarked > 0)
         text += QStringLiteral("\n\n選択済み（◆）でない %1 人は出力していません。").arg(g.unmarked);
     text += section(QStringLiteral("確定していないため出力しなかった人："), g.notConfirmed);
-    text += section(QStringLiteral("読み込めなかったため出力しなかったタイムカード："),
-                    g.unreadable);
+    text +=
+        section(QStringLiteral("読み込めなかったため出力しなかったタイムカード："), g.unreadable);
     text += section(QStringLiteral("出力しましたが、確かめてください："), g.toCheck);
     return text;
 }

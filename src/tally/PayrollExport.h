@@ -35,7 +35,7 @@ public:
         QStringList notConfirmed; // left out: never confirmed
         QStringList unreadable;   // left out: the card could not be read
         QStringList toCheck;      // exported, with the reason to look again
-        int unmarked = 0; // entries without the mark, never exported
+        int unmarked = 0;         // entries without the mark, never exported
     };
 
     enum class End { Written, Nothing, Cancelled, Refused, Failed };

@@ -315,9 +315,9 @@ void TallyScreen::toolPrint() {
 void TallyScreen::toolExport(ExportChooser &chooser) {
     if (!toolEnabled(ExportTool))
         return;
-    PayrollExport(m_s).run({m_lists.entries(), m_lists.folder(), m_settings,
-                            pendingChanges() ? m_code : QString()},
-                           chooser);
+    PayrollExport(m_s).run(
+        {m_lists.entries(), m_lists.folder(), m_settings, pendingChanges() ? m_code : QString()},
+        chooser);
 }
 
 void TallyScreen::closePrint() {
