@@ -96,13 +96,14 @@ QStringList describe(const Day &d) {
     if (d.kinds & Unreadable)
         lines << QStringLiteral("時刻として読めない打刻があります。");
     if ((d.kinds & InWithoutOut) && (d.kinds & SplitShift))
-        lines << QStringLiteral("退勤の打刻がありません。翌日の行の退勤がこの日の退勤なら、"
-                                "この日の退勤に訂正してください（このままでは両日とも"
-                                "勤務時間になりません）。");
+        lines << QStringLiteral("退勤の打刻がありません。\n"
+                                "翌日の行の退勤がこの日の退勤なら、この日の行に訂正してください\n"
+                                "（このままでは両日とも勤務時間になりません）。");
     else if (d.kinds & InWithoutOut)
         lines << QStringLiteral("出勤の打刻だけで、退勤の打刻がありません。");
     if ((d.kinds & OutWithoutIn) && (d.kinds & SplitShift))
-        lines << QStringLiteral("出勤の打刻がありません。前日の夜からの勤務の退勤かもしれません。");
+        lines << QStringLiteral(
+            "出勤の打刻がありません。\n前日の夜からの勤務の退勤かもしれません。");
     else if (d.kinds & OutWithoutIn)
         lines << QStringLiteral("退勤の打刻だけで、出勤の打刻がありません。");
     if (d.kinds & BreakOnly)
@@ -132,7 +133,8 @@ QString listing(const Month &m, const CardTable &card) {
         const QString day = card.at(r, CardField::Day).trimmed();
         lines << (day.isEmpty() ? QStringLiteral("%1行目").arg(r + 1)
                                 : day + QStringLiteral("日")) +
-                     QStringLiteral("：") + describe(d).join(QStringLiteral("　"));
+                     QStringLiteral("：") +
+                     describe(d).join(QStringLiteral("　")).remove(QLatin1Char('\n'));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -168,11 +168,11 @@ QString PayrollExport::doneText(const Result &r) const {
         QStringLiteral("給与計算用データを出力しました（%1 人）。\n").arg(g.lines.size()) + r.path;
     if (r.error == FileError::Unconfirmed)
         text += QStringLiteral("\n\n") + filefailure::unconfirmedText();
-    if (g.unmarked > 0)
-        text += QStringLiteral("\n\n選択済み（◆）でない %1 人は出力していません。").arg(g.unmarked);
     text += section(QStringLiteral("確定していないため出力しなかった人："), g.notConfirmed);
     text +=
         section(QStringLiteral("読み込めなかったため出力しなかったタイムカード："), g.unreadable);
     text += section(QStringLiteral("出力しましたが、確かめてください："), g.toCheck);
+    if (g.unmarked > 0)
+        text += QStringLiteral("\n\n選択済み（◆）でない %1 人は出力していません。").arg(g.unmarked);
     return text;
 }
