@@ -121,7 +121,7 @@ QString summary(const Month &m) {
     const int n = count(m);
     if (n == 0)
         return QString();
-    return QStringLiteral("※打刻の確認が必要な日が %1 日あります（赤い日付）").arg(n);
+    return QStringLiteral("※打刻の確認が必要な日：%1日（赤い日付）").arg(n);
 }
 
 QString listing(const Month &m, const CardTable &card) {

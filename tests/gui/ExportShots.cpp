@@ -63,6 +63,12 @@ void prepare(TestServices &t) {
     PunchData::prepareMonth(
         t, 2007, 3,
         {{"1", "山田太郎"}, {"2", "鈴木花子"}, {"3", "佐藤次郎"}, {"12", "高橋美咲", "時給"}});
+    // The rounding notice at its longest, beside the count of the days marked.
+    CalcSettings s = PunchData::settingsOf("getumatusime");
+    s[CalcSettings::MonthlyPunchUnit] = "15";
+    s[CalcSettings::MonthlyPunchUnit + 1] = "30";
+    s[CalcSettings::MonthlyPunchUnit + 2] = "切上げ切捨て";
+    t.put(kSettingsFile, records::format(s.toList()));
     for (const QString code : {"1", "2", "12"}) {
         CardTable c = PunchData::readCard(t, kMonth, code);
         const QString kanji[] = {"月", "火", "水", "木", "金", "土", "日"};

@@ -52,7 +52,7 @@ TEST(DayAnomalies, AClockOutInTheNextRowIsASplitShift) {
     EXPECT_EQ(m[9].kinds, InWithoutOut | SplitShift);
     EXPECT_EQ(m[10].kinds, OutWithoutIn | SplitShift);
     EXPECT_EQ(m[20].kinds, unsigned(OutWithoutIn));
-    EXPECT_EQ(summary(m), "※打刻の確認が必要な日が 3 日あります（赤い日付）");
+    EXPECT_EQ(summary(m), "※打刻の確認が必要な日：3日（赤い日付）");
     EXPECT_TRUE(listing(m, t).startsWith("10日：退勤の打刻がありません。翌日の行"));
     EXPECT_EQ(summary(Month()), "");
 }
