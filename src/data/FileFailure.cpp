@@ -31,6 +31,25 @@ bool endOnFatal(Services &s, FileError e, IoWording wording) {
     return true;
 }
 
+QString reason(FileError e) {
+    switch (e) {
+    case FileError::DiskFull:
+        return QStringLiteral("ディスクの空きが足りません");
+    case FileError::PathFileAccess:
+        return QStringLiteral("書き込みが禁止されているか、アクセスが許可されていません");
+    case FileError::DeviceIO:
+        return QStringLiteral("ディスクの読み書きに異常があります");
+    case FileError::PathNotFound:
+        return QStringLiteral("フォルダが見つかりません");
+    case FileError::NotFound:
+        return QStringLiteral("ファイルが見つかりません");
+    case FileError::Damaged:
+        return QStringLiteral("ファイルが壊れています");
+    default:
+        return QStringLiteral("エラー番号 ") + QString::number(errorNumber(e));
+    }
+}
+
 QString unconfirmedText() {
     return QStringLiteral("保存しましたが、ディスクへの書き込みの完了を確認できませんでした。"
                           "ディスクの状態を確認してください。");

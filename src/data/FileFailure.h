@@ -24,6 +24,9 @@ bool endOnFatal(Services &s, FileError e, IoWording wording);
 // unconfirmedText() and returns false, as for a write that went well.
 bool endOnWriteFailure(Services &s, FileError e, IoWording wording);
 
+// Why a file operation failed, in the user's terms.
+QString reason(FileError e);
+
 // The warning of a save whose new content is in place but not known to be on
 // the disk.
 QString unconfirmedText();

@@ -1,26 +1,13 @@
 #include "maintenance/CopyReport.h"
 
+#include "data/FileFailure.h"
+
 #include <algorithm>
 
 namespace copyreport {
 
 QString reason(FileError e) {
-    switch (e) {
-    case FileError::DiskFull:
-        return QStringLiteral("ディスクの空きが足りません");
-    case FileError::PathFileAccess:
-        return QStringLiteral("書き込みが禁止されているか、アクセスが許可されていません");
-    case FileError::DeviceIO:
-        return QStringLiteral("ディスクの読み書きに異常があります");
-    case FileError::PathNotFound:
-        return QStringLiteral("フォルダが見つかりません");
-    case FileError::NotFound:
-        return QStringLiteral("ファイルが見つかりません");
-    case FileError::Damaged:
-        return QStringLiteral("ファイルが壊れています");
-    default:
-        return QStringLiteral("エラー番号 ") + QString::number(errorNumber(e));
-    }
+    return filefailure::reason(e);
 }
 
 QString notDeletedLine(const QString &month, qsizetype cards, FileError e) {

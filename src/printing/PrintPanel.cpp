@@ -1,5 +1,7 @@
 #include "printing/PrintPanel.h"
 
+#include "printing/OnceDialogs.h"
+
 void PrintPanel::open(const QStringList &staff, const QString &monthFolder,
                       const CalcSettings &settings) {
     m_staff = staff;
@@ -71,10 +73,11 @@ PrintJob PrintPanel::job(const QString &verb) const {
     return {m_staff, m_month, m_calc, verb, m_withHistory};
 }
 
-PrintRun::Result PrintPanel::run(Printer &printer, PrintTargets &targets, const QString &verb) {
+PrintRun::Result PrintPanel::run(Printer &printer, PrintTargets &targets, const QString &verb,
+                                 Services &s) {
     const auto sheets = PrintRun::select(m_staff, m_settings).size() *
                         std::max(1, leadingNumber(m_settings.copies));
-    PrintRun r(m_s, printer);
+    PrintRun r(s, printer);
     m_last = r.insatu(job(verb), m_settings, targets.progress(static_cast<int>(sheets)));
     return m_last;
 }
@@ -92,7 +95,7 @@ void PrintPanel::print(PrintTargets &targets) {
             pdfChecked(targets);
         return;
     }
-    run(*office, targets, QStringLiteral("印刷"));
+    run(*office, targets, QStringLiteral("印刷"), m_s);
 }
 
 void PrintPanel::setup(PrintTargets &targets) {
@@ -118,7 +121,7 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
     if (path.isEmpty())
         return;
     Printer &file = targets.pdfFile(path, QStringLiteral("勤務実績表 ") + m_month);
-    const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"));
+    const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s);
     if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
         m_s.dialogs.info(QStringLiteral("勤務実績表をＰＤＦファイルに保存しました。\n") + path);
     else if (r.end == PrintRun::End::Aborted)
@@ -132,9 +135,13 @@ void PrintPanel::preview(PrintTargets &targets) {
         m_s.dialogs.info(QStringLiteral("印刷する勤務実績表がありません。"));
         return;
     }
-    const bool print =
-        targets.preview(QStringLiteral("勤務実績表 ") + m_month,
-                        [this, &targets](Printer &p) { run(p, targets, QStringLiteral("表示")); });
+    // The window draws the run again whenever it needs the pages: what the run
+    // asks or tells is shown once.
+    OnceDialogs once(m_s.dialogs);
+    Services quiet{m_s.fs, once, m_s.clock, m_s.settings, m_s.programEnd, m_s.session};
+    const bool print = targets.preview(
+        QStringLiteral("勤務実績表 ") + m_month,
+        [this, &targets, &quiet](Printer &p) { run(p, targets, QStringLiteral("表示"), quiet); });
     if (print)
         this->print(targets);
 }

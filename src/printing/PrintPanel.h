@@ -73,7 +73,7 @@ private:
     // The range and copies messages; true when a run may start.
     bool ready();
     PrintJob job(const QString &verb) const;
-    PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb);
+    PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s);
     void pdfChecked(PrintTargets &targets);
 
     Services &m_s;

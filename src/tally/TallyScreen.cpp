@@ -3,6 +3,7 @@
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/RecordFile.h"
+#include "tally/PayrollExport.h"
 #include "tally/StaffEntry.h"
 #include "tally/SuspendFiles.h"
 #include "tally/TallyMonth.h"
@@ -76,6 +77,7 @@ void TallyScreen::forgetCard() {
 void TallyScreen::setTools(int first, int last, bool on) {
     for (int t = first; t <= last; ++t)
         m_tools[static_cast<size_t>(t - 1)] = on;
+    m_tools[ExportTool - 1] = m_tools[PrintTool - 1];
 }
 
 void TallyScreen::lock() {
@@ -326,6 +328,14 @@ void TallyScreen::toolPrint() {
     m_lists.setMonthListEnabled(false);
     m_lists.setStaffListEnabled(false);
     m_focus = {Focus::PrintPanel, 0};
+}
+
+void TallyScreen::toolExport(ExportChooser &chooser) {
+    if (!toolEnabled(ExportTool))
+        return;
+    PayrollExport(m_s).run(
+        {m_lists.entries(), m_lists.folder(), m_settings, pendingChanges() ? m_code : QString()},
+        chooser);
 }
 
 void TallyScreen::closePrint() {

@@ -5,6 +5,7 @@
 #include "screen/Services.h"
 #include "tally/CertifiedGrid.h"
 #include "tally/CorrectionPanel.h"
+#include "tally/ExportChooser.h"
 #include "tally/HistoryView.h"
 #include "tally/StaffLists.h"
 #include "tally/TallyEngine.h"
@@ -23,6 +24,7 @@
 class TallyScreen {
 public:
     // Toolbar1 buttons by position.
+    // ExportTool, the payroll export, acts when printing does.
     enum Tool {
         ConfirmTool = 1,
         CorrectTool,
@@ -30,6 +32,7 @@ public:
         SuspendTool,
         CloseTool,
         GuideTool,
+        ExportTool = 7,
         HistoryTool = 8
     };
     static constexpr int kTools = 8;
@@ -79,6 +82,8 @@ public:
     void toolConfirm();
     void toolCorrect();
     void toolPrint();
+    // The payroll export of the month's marked employees.
+    void toolExport(ExportChooser &chooser);
     // Suspend: true when the program ends (the screen goes without clearing).
     bool toolSuspend();
     // Before the screen closes by button 5 or by the window: hours or

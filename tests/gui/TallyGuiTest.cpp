@@ -1,6 +1,7 @@
 // The tally screen through the real main frame: behind the PIN prompt from
 // the menu, and at once at start-up after a suspend.
 #include "access/Henkan.h"
+#include "platform/Codec932.h"
 #include "punchclock/PunchFixture.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -125,4 +128,51 @@ TEST(TallyGui, ASuspendedTallyOpensAtStartWithItsMarks) {
     QTest::qWait(20);
     EXPECT_EQ(p.t.session.screenWord, "recorder");
     EXPECT_EQ(records::parse(p.t.bytes("Cyuudanumu.Dat")), QStringList({"", "", "", ""}));
+}
+
+TEST(TallyGui, ExportsTheMonthForPayrollAndMarksADayWithoutClockOut) {
+    struct Chooser : ExportChooser {
+        QString path;
+        QString askCsvFile(const QString &name) override { return path + "/" + name; }
+    } chooser;
+    QTemporaryDir out;
+    chooser.path = out.path();
+    ProgramFixture p;
+    prepare(p);
+    CardTable c = PunchData::readCard(p.t, kMonth, "1");
+    c.at(5, CardField::ClockOut) = ""; // the 6th: clocked in, never out
+    PunchData::writeCard(p.t, kMonth, c);
+    frmsyuukei *w = openFromTheMenu(p);
+    ASSERT_NE(w, nullptr);
+    w->setExportChooser(&chooser);
+    Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
+    clickLine(w->findChild<QListWidget *>("List1"), 0);
+    EXPECT_EQ(w->findChild<QLabel *>("lblijou")->text(), "※打刻の確認が必要な日：1日（赤い日付）");
+    EXPECT_EQ(w->findChild<QLabel *>("lblcard_40")->toolTip(),
+              "出勤の打刻だけで、退勤の打刻がありません。");
+    EXPECT_EQ(w->findChild<QLabel *>("lblcard_32")->toolTip(), "");
+
+    auto *bar = w->findChild<QToolBar *>("Toolbar1");
+    QAction *exportTool = w->findChild<QAction *>("Toolbar1_7");
+    ASSERT_NE(exportTool, nullptr);
+    EXPECT_EQ(exportTool->toolTip(), "給与計算用データを出力します");
+    EXPECT_FALSE(exportTool->isEnabled()); // not while the employee is open
+    w->findChild<QAction *>("Toolbar1_1")->trigger();
+    ASSERT_TRUE(exportTool->isEnabled());
+    // Shown between "中断" and "閉じる".
+    const int x = bar->widgetForAction(exportTool)->x();
+    EXPECT_GT(x, bar->widgetForAction(w->findChild<QAction *>("Toolbar1_4"))->x());
+    EXPECT_LT(x, bar->widgetForAction(w->findChild<QAction *>("Toolbar1_5"))->x());
+
+    p.t.dialogs.clear();
+    QTest::mouseClick(bar->widgetForAction(exportTool), Qt::LeftButton); // Yes: hours and minutes
+    const QString file = out.filePath("2007年3月_勤怠.csv");
+    ASSERT_TRUE(QFile::exists(file));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList lines = cp932::decode(f.readAll()).split("\r\n");
+    ASSERT_EQ(lines.size(), 3); // the header, 山田太郎, and the end of the last line
+    EXPECT_TRUE(lines[1].startsWith("1,山田太郎,月給,11,"));
+    ASSERT_EQ(p.t.dialogs.texts().size(), 2);
+    EXPECT_TRUE(p.t.dialogs.texts()[1].startsWith("給与計算用データを出力しました（1 人）。"));
 }

@@ -2,6 +2,8 @@
 #include "PrintFixture.h"
 #include "support/Printers.h"
 
+#include <QFile>
+
 namespace {
 
 struct FakeTargets : PrintTargets {
@@ -28,9 +30,11 @@ struct FakeTargets : PrintTargets {
         return *lastFile;
     }
     bool printFromPreview = false;
+    int previewDraws = 1; // a real window draws again whenever it needs the pages
     bool preview(const QString &title, const std::function<void(Printer &)> &draw) override {
         previewTitle = title;
-        draw(previewPrinter);
+        for (int n = 0; n < previewDraws; ++n)
+            draw(previewPrinter);
         return printFromPreview;
     }
     PrintProgress *progress(int) override { return nullptr; }
@@ -168,4 +172,24 @@ TEST_F(PanelFixture, PdfAndPreviewRunTheSameSelection) {
 
     panel.setup(targets);
     EXPECT_EQ(targets.office_.count("setupDialog"), 1);
+}
+
+TEST_F(PanelFixture, APreviewDrawnAgainAsksAndTellsOnce) {
+    type(PrintPanel::CopiesBox, "1");
+    QFile::remove(t.path(kMonth + "/12.Card"));
+    targets.previewPrinter.widthMm = 190; // narrow: the run asks whether to go on
+    targets.previewDraws = 3;
+    panel.preview(targets);
+    ASSERT_EQ(t.dialogs.boxes().size(), 2);
+    EXPECT_EQ(t.dialogs.boxes()[0].buttons, BoxButtons::YesNo);
+    EXPECT_TRUE(t.dialogs.texts()[1].contains("12　鈴木花子"));
+    EXPECT_EQ(targets.previewPrinter.count("endDocument"), 3); // every drawing went on
+
+    // The next preview is a preview of its own; a No is kept for its drawings.
+    t.dialogs.clear();
+    t.dialogs.answer(BoxAnswer::No);
+    targets.previewPrinter.clear();
+    panel.preview(targets);
+    EXPECT_EQ(t.dialogs.boxes().size(), 1);
+    EXPECT_EQ(targets.previewPrinter.count("endDocument"), 0);
 }

@@ -28,6 +28,8 @@ const QColor kSaturday(0xe4, 0xee, 0xff);
 const QColor kSunday(0xff, 0xe6, 0xe6);
 const QColor kMissing(0xdc, 0xdc, 0xdc);
 const QColor kTotalsFill(0xfa, 0xf0, 0xd0);
+const QColor kMarkFill(0xff, 0xc4, 0xc4);
+const QColor kMarkRule(0xd0, 0x00, 0x00);
 
 void retext(QLabel *l, const QString &text) {
     if (l->text() != text)
@@ -157,6 +159,9 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
         const CertifiedGrid::Line line = grid.line(r);
         m_kinds[static_cast<size_t>(r)] = line.kind;
         m_exists[static_cast<size_t>(r)] = line.exists || !cardOpen;
+        const dayanomaly::Day mark = m_marks[static_cast<size_t>(line.row)];
+        m_shownMarks[static_cast<size_t>(r)] = mark;
+        const QString tip = dayanomaly::describe(mark).join(QLatin1Char('\n'));
         for (int j = 0; j < CertifiedGrid::kLabels; ++j) {
             QLabel *l = m_labels[static_cast<size_t>(r * CertifiedGrid::kLabels + j)];
             QString text = line.labels[static_cast<size_t>(j)];
@@ -171,8 +176,13 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
             } else if (j >= CardField::Work) {
                 colour = QStringLiteral("#003870");
             }
-            sheets::apply(l, QStringLiteral("color: %1;").arg(colour));
+            if (j == CardField::Day && mark.marked())
+                sheets::apply(l, QStringLiteral("color: #c00000; font-weight: bold;"));
+            else
+                sheets::apply(l, QStringLiteral("color: %1;").arg(colour));
             retext(l, text);
+            if (l->toolTip() != tip)
+                l->setToolTip(tip);
         }
         for (int k = 0; k < CertifiedGrid::kColumns; ++k) {
             const int i = r * CertifiedGrid::kColumns + k;
@@ -218,6 +228,8 @@ void CardArea::paintEvent(QPaintEvent *e) {
             fill = kSunday;
         if (fill.isValid())
             p.fillRect(0, kGridTop + r * kLine, right, kLine, fill);
+        if (m_shownMarks[s].marked())
+            p.fillRect(0, kGridTop + r * kLine, edge(2), kLine, kMarkFill);
     }
     p.fillRect(0, kGridBottom, right, kTotalsHeight, kTotalsFill);
 
@@ -250,4 +262,12 @@ void CardArea::paintEvent(QPaintEvent *e) {
     p.drawLine(0, kGridBottom - 1, right, kGridBottom - 1);
     p.drawLine(0, kGridBottom + 1, right, kGridBottom + 1);
     p.drawLine(edge(kFirstBoxColumn) - 1, kHeadTop, edge(kFirstBoxColumn) - 1, kTotalsBottom);
+
+    // The cells at fault of a marked day.
+    p.setPen(QPen(kMarkRule, 2));
+    p.setBrush(Qt::NoBrush);
+    for (int r = 0; r < CertifiedGrid::kRows; ++r)
+        for (int f = CardField::ClockIn; f <= CardField::LateNight; ++f)
+            if (m_shownMarks[static_cast<size_t>(r)].hasField(f))
+                p.drawRect(edge(f) + 2, kGridTop + r * kLine + 2, span(f, f) - 4, kLine - 4);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tally/CertifiedGrid.h"
+#include "tally/DayAnomalies.h"
 
 #include <QFrame>
 #include <array>
@@ -24,6 +25,9 @@ public:
     QLineEdit *box(int i) const { return m_boxes[static_cast<size_t>(i)]; }
     QScrollBar *scrollBar() const { return m_scroll; }
 
+    // The days to mark at the next render: the day cell in red with what is
+    // wrong as its tool tip, the cells at fault framed in red.
+    void setMarks(const dayanomaly::Month &marks) { m_marks = marks; }
     // Shows the grid; the box in use keeps the text being typed.
     void render(const CertifiedGrid &grid, int boxInUse, bool cardOpen);
 
@@ -39,6 +43,8 @@ private:
     std::array<QLineEdit *, CertifiedGrid::kBoxes> m_boxes{};
     std::array<CertifiedGrid::DayKind, CertifiedGrid::kRows> m_kinds{};
     std::array<bool, CertifiedGrid::kRows> m_exists{};
+    dayanomaly::Month m_marks{};
+    std::array<dayanomaly::Day, CertifiedGrid::kRows> m_shownMarks{};
     std::array<QLabel *, 3 + CertifiedGrid::kColumns> m_totals{};
     QLabel *m_bareNote = nullptr;
     QScrollBar *m_scroll = nullptr;

@@ -66,6 +66,21 @@ void suspend(QPainter &p) {
     p.drawRoundedRect(QRectF(35, 18, 8, 28), 2, 2);
 }
 
+// A sheet of rows and columns with an arrow leaving it.
+void exportData(QPainter &p) {
+    p.setPen(kOutline);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6, 8, 38, 46));
+    p.setPen(QPen(QColor(0x30, 0x80, 0x50), 2));
+    for (int y = 18; y <= 46; y += 7)
+        p.drawLine(10, y, 40, y);
+    p.drawLine(20, 12, 20, 50);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x20, 0x70, 0xd0));
+    p.drawPolygon(QPolygonF({QPointF(32, 28), QPointF(46, 28), QPointF(46, 20), QPointF(60, 34),
+                             QPointF(46, 48), QPointF(46, 40), QPointF(32, 40)}));
+}
+
 } // namespace
 
 QIcon toolbar(int n) {
@@ -82,6 +97,9 @@ QIcon toolbar(int n) {
         break;
     case 3:
         print(p);
+        break;
+    case 7:
+        exportData(p);
         break;
     default:
         suspend(p);

@@ -6,6 +6,7 @@
 #include "screen/ui/ScreenToolbar.h"
 #include "tally/ui/CardArea.h"
 #include "tally/ui/CorrectionPanelWidget.h"
+#include "tally/ui/CsvFileChooser.h"
 #include "tally/ui/HistoryPanelWidget.h"
 #include "tally/ui/TallyGuidePanel.h"
 #include "tally/ui/TallyIcons.h"
@@ -92,6 +93,8 @@ void frmsyuukei::buildToolbar() {
         buttons.append({tallyicons::toolbar(n + 1), texts[n], tips[n]});
     buttons.append(screentoolbar::closeButton());
     buttons.append(screentoolbar::guideButton());
+    buttons.append({tallyicons::toolbar(TallyScreen::ExportTool), QStringLiteral("出力"),
+                    QStringLiteral("給与計算用データを出力します")});
     m_toolbar = screentoolbar::make(this, buttons, {Qt::ToolButtonTextUnderIcon, QSize(28, 28)});
     m_toolbar->setGeometry(0, 0, kWidth, kToolbarHeight);
     for (int n = 0; n < buttons.size(); ++n) {
@@ -100,8 +103,11 @@ void frmsyuukei::buildToolbar() {
         addAction(a); // its shortcut works anywhere on the screen
         m_tool[n] = a;
     }
+    // The export stands with print and suspend, before close.
+    m_toolbar->removeAction(m_tool[TallyScreen::ExportTool - 1]);
+    m_toolbar->insertAction(m_tool[4], m_tool[TallyScreen::ExportTool - 1]);
     buildHistory();
-    // Confirm and correct; print and suspend; close; the guide.
+    // Confirm and correct; print, suspend, export and history; close; the guide.
     m_toolbar->insertSeparator(m_tool[2]);
     m_toolbar->insertSeparator(m_tool[4]);
     m_toolbar->insertSeparator(m_tool[5]);
@@ -116,6 +122,14 @@ void frmsyuukei::buildToolbar() {
         closeScreen();
     });
     connect(m_tool[5], &QAction::triggered, this, [this] { setGuideOpen(true); });
+    m_ownChooser = std::make_unique<CsvFileChooser>(this);
+    m_chooser = m_ownChooser.get();
+    connect(m_tool[TallyScreen::ExportTool - 1], &QAction::triggered, this,
+            [this] { act([&] { m_logic.toolExport(*m_chooser); }); });
+}
+
+void frmsyuukei::setExportChooser(ExportChooser *chooser) {
+    m_chooser = chooser ? chooser : m_ownChooser.get();
 }
 
 void frmsyuukei::buildHistory() {
@@ -160,6 +174,12 @@ void frmsyuukei::buildLists() {
     m_notice->setObjectName(QStringLiteral("lblnotice"));
     m_notice->setGeometry(kCardLeft, 84, CardArea::kWidth, 20);
     m_notice->setStyleSheet(QStringLiteral("font-size: 12px; color: #805000;"));
+    // Right of the rounding notice: how many days want a look.
+    m_marks = new QLabel(this);
+    m_marks->setObjectName(QStringLiteral("lblijou"));
+    m_marks->setGeometry(kCardLeft + CardArea::kWidth - 330, 84, 330, 20);
+    m_marks->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_marks->setStyleSheet(QStringLiteral("font-size: 12px; font-weight: bold; color: #c00000;"));
 }
 
 void frmsyuukei::buildPanels() {
@@ -274,6 +294,11 @@ void frmsyuukei::render() {
     m_notice->setText(t.notice);
     m_notice->setVisible(m_logic.employeeOpen() && t.noticeShown);
 
+    const dayanomaly::Month marks =
+        m_logic.employeeOpen() ? dayanomaly::check(card) : dayanomaly::Month();
+    m_marks->setText(dayanomaly::summary(marks));
+    m_marks->setToolTip(dayanomaly::listing(marks, card));
+    m_card->setMarks(marks);
     m_card->render(m_logic.grid(), m_logic.grid().boxInUse(), m_logic.employeeOpen());
     m_correction->setVisible(m_logic.correction().visible());
     m_correction->render(m_logic.correction(), focusedBox());

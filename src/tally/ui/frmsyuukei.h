@@ -5,6 +5,7 @@
 #include "tally/TallyScreen.h"
 
 #include <QHash>
+#include <memory>
 
 class CardArea;
 class CorrectionPanelWidget;
@@ -32,6 +33,9 @@ public:
     TallyScreen &logic() { return m_logic; }
     // The print panel Picture6 and its settings, which live as long as the screen.
     PrintPanelWidget *printPanel() const { return m_printPanel; }
+    // Where the payroll export asks for its file: the file dialog unless
+    // another is given.
+    void setExportChooser(ExportChooser *chooser);
     // Shows the state of the logic in the widgets.
     void render();
 
@@ -75,6 +79,7 @@ private:
     QListWidget *m_staff = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_notice = nullptr;
+    QLabel *m_marks = nullptr;
     CardArea *m_card = nullptr;
     CorrectionPanelWidget *m_correction = nullptr;
     PrintPanel m_print;
@@ -82,6 +87,8 @@ private:
     HistoryPanelWidget *m_history = nullptr;
     TallyGuidePanel *m_guide = nullptr;
     QScrollBar *m_hscroll = nullptr;
+    std::unique_ptr<ExportChooser> m_ownChooser;
+    ExportChooser *m_chooser = nullptr;
     QHash<QObject *, int> m_boxIndex;
     bool m_loaded = false;
 };

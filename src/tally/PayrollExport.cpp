@@ -1,0 +1,178 @@
+#include "tally/PayrollExport.h"
+
+#include "data/CardTable.h"
+#include "data/FileFailure.h"
+#include "tally/StaffEntry.h"
+#include "tally/TallyEngine.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+using payrollcsv::TimeForm;
+
+// An employee as the notice names them: code and name.
+QString who(const QString &code, const QString &name) {
+    return code + QStringLiteral("　") + name;
+}
+
+QString nameOf(const QString &entry) {
+    return entry.mid((staffentry::isMarked(entry) ? 1 : 0) + staffentry::kCodeWidth).trimmed();
+}
+
+bool sameTotals(const CardTable &stored, const CardTable &tallied) {
+    for (const int f :
+         {int(CardField::DaysWorked), int(CardField::Work), int(CardField::LateNight)})
+        if (stored.at(CardTable::kTotalsRow, f).trimmed() !=
+            tallied.at(CardTable::kTotalsRow, f).trimmed())
+            return false;
+    return true;
+}
+
+QString section(const QString &heading, const QStringList &names) {
+    if (names.isEmpty())
+        return QString();
+    QString text = QStringLiteral("\n\n") + heading;
+    for (const QString &n : names)
+        text += QStringLiteral("\n　") + n;
+    return text;
+}
+
+} // namespace
+
+PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
+    Gathered g;
+    for (const QString &entry : in.staff) {
+        if (!staffentry::isMarked(entry)) {
+            ++g.unmarked;
+            continue;
+        }
+        const QString code = staffentry::codeOf(entry);
+        const cardfile::Read read = cardfile::read(fs, in.monthFolder, code);
+        if (!read.ok()) {
+            g.unreadable << who(code, nameOf(entry)) + QStringLiteral("（") +
+                                filefailure::reason(read.error) + QStringLiteral("）");
+            continue;
+        }
+        const CardTable &stored = read.table;
+        const QString name = stored.name().trimmed();
+        // Only the confirm step writes the days worked into the totals row.
+        if (stored.at(CardTable::kTotalsRow, CardField::DaysWorked).trimmed().isEmpty()) {
+            g.notConfirmed << who(code, name);
+            continue;
+        }
+        CardTable tallied = stored;
+        const tally::TallyResult t = tally::jidousyuukei(tallied, in.settings);
+
+        payrollcsv::Line l;
+        l.code = stored.code().trimmed();
+        l.name = name;
+        l.payType = stored.payType().trimmed();
+        l.daysWorked = t.daysWorked;
+        l.work = payrollcsv::minutesOf(t.monthlyWork);
+        l.lateNight = payrollcsv::minutesOf(t.monthlyLateNight);
+        for (int k = 0; k < payrollcsv::kCertified; ++k)
+            l.certified[static_cast<size_t>(k)] =
+                payrollcsv::minutesOf(stored.at(CardTable::kTotalsRow, CardField::CertWithin + k));
+        g.lines << l;
+
+        if (code == in.pendingCode)
+            g.toCheck << who(code, name) + QStringLiteral("（画面に確定していない入力があります。"
+                                                          "確定した時の値で出力しました）");
+        else if (!sameTotals(stored, tallied))
+            g.toCheck << who(code, name) +
+                             QStringLiteral("（確定した後に打刻か基本設定が変わっています。"
+                                            "時間は集計し直した値です）");
+        if (tally::keisan(tallied).stopped)
+            g.toCheck << who(code, name) + QStringLiteral("（認定時間に「：」のない値があり、"
+                                                          "認定の合計に入っていません）");
+    }
+    return g;
+}
+
+std::optional<TimeForm> PayrollExport::askForm() {
+    const BoxAnswer a = m_s.dialogs.message(
+        QStringLiteral("給与計算用データ（CSV）の時間の書き方を選んでください。\n\n"
+                       "「はい」　　　時間：分（例　161:15）\n"
+                       "「いいえ」　　分（例　9675）\n"
+                       "「キャンセル」出力しません"),
+        QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNoCancel);
+    if (a == BoxAnswer::Yes)
+        return TimeForm::HoursMinutes;
+    if (a == BoxAnswer::No)
+        return TimeForm::Minutes;
+    return std::nullopt;
+}
+
+bool PayrollExport::insideDataFolder(const QString &path) const {
+    const QFileInfo file(path);
+    const QFileInfo data(m_s.fs.dataFolder());
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return !folder.isEmpty() && folder == data.canonicalFilePath();
+}
+
+PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser) {
+    Result r;
+    const bool anyMarked = std::any_of(in.staff.begin(), in.staff.end(), staffentry::isMarked);
+    if (!anyMarked) {
+        m_s.dialogs.notice(
+            QStringLiteral("出力する対象者（◆）がいません。\n"
+                           "対象者リストで選択して、確定してから出力してください。"));
+        return r;
+    }
+    const std::optional<TimeForm> form = askForm();
+    if (!form) {
+        r.end = End::Cancelled;
+        return r;
+    }
+    r.path = chooser.askCsvFile(payrollcsv::fileName(in.monthFolder));
+    if (r.path.isEmpty()) {
+        r.end = End::Cancelled;
+        return r;
+    }
+    // A file of the data folder whose name holds "月" would be listed as a
+    // card month.
+    if (insideDataFolder(r.path)) {
+        m_s.dialogs.notice(QStringLiteral("データフォルダには出力できません。\n"
+                                          "別のフォルダを選んでください。\n") +
+                           r.path);
+        r.end = End::Refused;
+        return r;
+    }
+    r.gathered = gather(m_s.fs, in);
+    const Gathered &g = r.gathered;
+    if (g.lines.isEmpty()) {
+        m_s.dialogs.notice(
+            QStringLiteral("出力できる対象者がいません。ファイルは作っていません。") +
+            section(QStringLiteral("確定していないため出力しなかった人："), g.notConfirmed) +
+            section(QStringLiteral("読み込めなかったタイムカード："), g.unreadable));
+        return r;
+    }
+    r.error = m_s.fs.replaceFile(r.path, payrollcsv::file(g.lines, *form));
+    if (!isSaved(r.error)) {
+        r.end = End::Failed;
+        m_s.dialogs.notice(QStringLiteral("給与計算用データを出力できませんでした（") +
+                           filefailure::reason(r.error) + QStringLiteral("）。\n") + r.path +
+                           QStringLiteral("\n\n保存先を確かめてから、もう一度出力してください。"));
+        return r;
+    }
+    r.end = End::Written;
+    m_s.dialogs.notice(doneText(r));
+    return r;
+}
+
+QString PayrollExport::doneText(const Result &r) const {
+    const Gathered &g = r.gathered;
+    QString text =
+        QStringLiteral("給与計算用データを出力しました（%1 人）。\n").arg(g.lines.size()) + r.path;
+    if (r.error == FileError::Unconfirmed)
+        text += QStringLiteral("\n\n") + filefailure::unconfirmedText();
+    text += section(QStringLiteral("確定していないため出力しなかった人："), g.notConfirmed);
+    text +=
+        section(QStringLiteral("読み込めなかったため出力しなかったタイムカード："), g.unreadable);
+    text += section(QStringLiteral("出力しましたが、確かめてください："), g.toCheck);
+    if (g.unmarked > 0)
+        text += QStringLiteral("\n\n選択済み（◆）でない %1 人は出力していません。").arg(g.unmarked);
+    return text;
+}
