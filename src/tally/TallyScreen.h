@@ -3,6 +3,7 @@
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
 #include "screen/Services.h"
+#include "tally/CapsMonitor.h"
 #include "tally/CertifiedGrid.h"
 #include "tally/CorrectionPanel.h"
 #include "tally/StaffLists.h"
@@ -105,6 +106,10 @@ public:
     const QString &monthFolder() const { return m_lists.folder(); }
     const CalcSettings &settings() const { return m_settings; }
 
+    // The overtime caps of the chosen month's employees.
+    const CapsMonitor &caps() const { return m_caps; }
+    CapsMonitor &caps() { return m_caps; }
+
 private:
     bool openCard(int index);
     void datin(bool opening);
@@ -136,4 +141,5 @@ private:
     bool m_printOpen = false;
     bool m_guideOpen = false;
     Focus m_focus;
+    CapsMonitor m_caps{m_s};
 };
