@@ -44,5 +44,7 @@ private:
     QRadioButton *m_designated;
     std::array<EntryBox *, PrintPanel::kBoxes> m_boxes{};
     std::array<QPushButton *, 5> m_buttons{};
+    QPushButton *m_overHours = nullptr; // "80時間超の一覧" with its targets
+    void overHoursList(PrintPanel::ListTarget where);
     bool m_rendering = false;
 };

@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+class CapsBox;
 class CardArea;
 class CorrectionPanelWidget;
 class PrintPanelWidget;
@@ -56,6 +57,8 @@ private:
     void setGuideOpen(bool open);
     void suspend();
     void openPrintPanel();
+    void openCapLimits();
+    void renderCaps();
     // Every action first finishes the box that has the focus, as leaving it
     // would, and the box keeps working afterwards.
     template <typename F> void act(F f) {
@@ -79,6 +82,7 @@ private:
     PrintPanelWidget *m_printPanel = nullptr;
     TallyGuidePanel *m_guide = nullptr;
     QScrollBar *m_hscroll = nullptr;
+    CapsBox *m_caps = nullptr;
     QHash<QObject *, int> m_boxIndex;
     bool m_loaded = false;
 };
