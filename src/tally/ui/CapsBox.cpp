@@ -45,7 +45,7 @@ CapsBox::CapsBox(int width, QWidget *parent) : QFrame(parent) {
     m_settings->setObjectName(QStringLiteral("cmdjougen"));
     m_settings->setToolTip(QStringLiteral("上限の時間数を設定します"));
     m_settings->setFocusPolicy(Qt::TabFocus);
-    m_settings->setFixedHeight(22);
+    m_settings->setFixedSize(54, 22);
     head->addWidget(m_settings);
     outer->addLayout(head);
 
@@ -69,7 +69,7 @@ CapsBox::CapsBox(int width, QWidget *parent) : QFrame(parent) {
     }
     outer->addLayout(grid);
     outer->addStretch();
-    m_note = new QLabel(QStringLiteral("確定したカードから。未確定の月は0時間"), this);
+    m_note = new QLabel(this);
     m_note->setStyleSheet(QStringLiteral("font-size: 11px; color: #707070;"));
     m_note->setToolTip(QStringLiteral(
         "時間数は、確定したタイムカードの認定時間数（法定外・休日）から集計します。\n"
@@ -81,14 +81,15 @@ CapsBox::CapsBox(int width, QWidget *parent) : QFrame(parent) {
 void CapsBox::render(const overtimecaps::Result *caps, const CapLimits &limits) {
     const QString captions[kRows] = {
         QStringLiteral("今月の法定外"), QStringLiteral("今月の法定外＋休日"),
-        QStringLiteral("2～6か月平均の最高"), QStringLiteral("12か月の法定外"),
-        QStringLiteral("%1時間超の月（12か月）").arg(limits[CapLimits::MonthBeyond])};
+        caps ? QStringLiteral("平均の最高（%1か月）").arg(caps->averageMonths)
+             : QStringLiteral("2～6か月平均の最高"),
+        QStringLiteral("12か月の法定外"),
+        QStringLiteral("%1時間超の月数").arg(limits[CapLimits::MonthBeyond])};
     QString values[kRows];
     if (caps) {
         values[0] = hours(caps->monthBeyond);
         values[1] = hours(caps->monthTotal);
-        values[2] = hours(caps->averageMinutes()) +
-                    QStringLiteral("（%1か月）").arg(caps->averageMonths);
+        values[2] = hours(caps->averageMinutes());
         values[3] = hours(caps->yearBeyond);
         values[4] = QStringLiteral("%1回").arg(caps->monthsOver);
     }
@@ -104,10 +105,9 @@ void CapsBox::render(const overtimecaps::Result *caps, const CapLimits &limits) 
         m_rules[k]->setVisible(over);
     }
     if (caps && caps->monthsMissing > 0)
-        m_note->setText(QStringLiteral("確定したカードから。未確定%1か月は0時間")
-                            .arg(caps->monthsMissing));
+        m_note->setText(QStringLiteral("未確定の月（%1）は0時間で計算").arg(caps->monthsMissing));
     else
-        m_note->setText(QStringLiteral("確定したカードから集計しています"));
+        m_note->setText(QStringLiteral("未確定の月は0時間で計算"));
 }
 
 QStringList CapsBox::shownRules() const {
