@@ -75,8 +75,8 @@ int OverHoursList::page(const OverHoursData &data, const QDate &printed, qsizety
         return e;
     if (int e = m_printer.setFontSize(10.5))
         return e;
-    if (int e = text(QStringLiteral("対象月：") + data.monthFolder + QStringLiteral("分"), kLeft,
-                     33))
+    if (int e =
+            text(QStringLiteral("対象月：") + data.monthFolder + QStringLiteral("分"), kLeft, 33))
         return e;
     if (int e = text(QStringLiteral("印刷日：") + dateText(printed), 140, 33))
         return e;
@@ -116,8 +116,9 @@ int OverHoursList::page(const OverHoursData &data, const QDate &printed, qsizety
     if (int e = text(QStringLiteral("2～6か月平均の最高"), kColumns[2] + 4, headY))
         return e;
 
-    if (int e = text(QStringLiteral("※該当する者には、超えた時間を速やかに本人へ知らせてください。"),
-                     kLeft, bottom + 3))
+    if (int e =
+            text(QStringLiteral("※該当する者には、超えた時間を速やかに本人へ知らせてください。"),
+                 kLeft, bottom + 3))
         return e;
     if (data.lines.isEmpty())
         return text(QStringLiteral("該当者なし"), kNameX, kFirstRow + 2);

@@ -2,6 +2,7 @@
 
 #include "data/CardMonth.h"
 #include "data/DateRules.h"
+#include "data/RecordFile.h"
 
 #include <optional>
 
@@ -20,6 +21,20 @@ std::optional<Calendar> calendarOf(const QString &folder) {
     const bool era = m->year() < 1000;
     const int year = era ? daterules::westernFromEra(m->year()) : m->year();
     return Calendar{year * 12 + m->month() - 1, era};
+}
+
+// The totals row of a card in the exact form the program writes, decoded
+// alone: the other 496 values are not needed here.
+CardTable totalsOfWrittenCard(const QByteArray &bytes) {
+    qsizetype at = bytes.size();
+    int ends = 0;
+    while (at > 0 && !(bytes[at - 1] == '\n' && ++ends > CardTable::kFields))
+        --at;
+    const QStringList values = records::parse(bytes.mid(at));
+    CardTable t;
+    for (int f = 0; f < CardTable::kFields; ++f)
+        t.at(CardTable::kTotalsRow, f) = values.value(f);
+    return t;
 }
 
 } // namespace
@@ -68,8 +83,16 @@ overtimecaps::MonthHours CapMonths::hours(const QString &folder, const QString &
     if (known != month.constEnd())
         return *known;
     ++m_reads;
-    const cardfile::Read r = cardfile::read(m_fs, folder, code);
-    const overtimecaps::MonthHours h = r.ok() ? hoursOf(r.table) : overtimecaps::MonthHours();
+    const ReadResult file = m_fs.readFile(cardfile::path(folder, code), cardfile::kMaxBytes);
+    overtimecaps::MonthHours h;
+    if (file.ok() && records::isWrittenForm(file.bytes, CardTable::kValues)) {
+        h = hoursOf(totalsOfWrittenCard(file.bytes));
+    } else {
+        // Any other form as the card reader takes it; a damaged card counts nothing.
+        const cardfile::Read r = cardfile::fromFile(file);
+        if (r.ok())
+            h = hoursOf(r.table);
+    }
     month.insert(code, h);
     return h;
 }

@@ -20,7 +20,7 @@ public:
     // one written like the chosen month counts (never both). folders: the
     // data folder's entries, as the month list holds them.
     static std::array<QString, overtimecaps::kWindow> window(const QString &chosen,
-                                                              const QStringList &folders);
+                                                             const QStringList &folders);
 
     // The confirmed totals of an employee's card of a month; nothing
     // confirmed for a missing, unreadable or damaged card and a card never

@@ -23,8 +23,7 @@ public:
     // The month chosen (or a suspended tally restored): folders are the
     // data folder's entries as the month list holds them, entries the staff
     // list's lines.
-    void chooseMonth(const QString &folder, const QStringList &folders,
-                     const QStringList &entries);
+    void chooseMonth(const QString &folder, const QStringList &folders, const QStringList &entries);
     // The card of an employee of the chosen month was stored as card.
     void stored(const QString &code, const CardTable &card);
 

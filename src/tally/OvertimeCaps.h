@@ -33,8 +33,7 @@ enum Rule : int {
     YearOver = 8,       // the twelve months' 法定外 over its limit
     TooManyMonths = 16, // more months over the monthly limit than allowed
 };
-inline constexpr Rule kRules[] = {MonthOver, MonthTotalOver, AverageOver, YearOver,
-                                  TooManyMonths};
+inline constexpr Rule kRules[] = {MonthOver, MonthTotalOver, AverageOver, YearOver, TooManyMonths};
 
 struct Result {
     qint64 monthBeyond = 0; // the chosen month, minutes
@@ -43,9 +42,9 @@ struct Result {
     qint64 averageSum = 0;
     int averageMonths = kShortestAverage;
     qint64 yearBeyond = 0;
-    int monthsOver = 0;     // of the twelve, over the monthly 法定外 limit
-    int monthsMissing = 0;  // of the twelve, without a confirmed card
-    int rules = 0;          // the Rule flags exceeded
+    int monthsOver = 0;    // of the twelve, over the monthly 法定外 limit
+    int monthsMissing = 0; // of the twelve, without a confirmed card
+    int rules = 0;         // the Rule flags exceeded
 
     bool exceeds(Rule r) const { return (rules & r) != 0; }
     // The highest average in whole minutes, rounded up: an average shown at

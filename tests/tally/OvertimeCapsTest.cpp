@@ -59,19 +59,49 @@ TEST(OvertimeCapsRules, EachCapAtAndJustOverItsLimit) {
         {"a seventh month is no average of 2 to 6",
          window({{0}, {0}, {0}, {0}, {0}, {0}, {h(44), h(500)}}), 0, 0, 2},
         {"year at 720",
-         window({{h(30)}, {h(30)}, {h(30)}, {h(30)}, {h(30)}, {h(30)}, {h(90)}, {h(90)}, {h(90)},
-                 {h(90)}, {h(90)}, {h(90)}}),
+         window({{h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90)}}),
          0, h(30), 2},
         {"year just over 720",
-         window({{h(30)}, {h(30)}, {h(30)}, {h(30)}, {h(30)}, {h(30)}, {h(90)}, {h(90)}, {h(90)},
-                 {h(90)}, {h(90)}, {h(90, 1)}}),
+         window({{h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(30)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90)},
+                 {h(90, 1)}}),
          YearOver, h(30), 2},
         {"six months over 45",
-         window({{0}, {0}, {0}, {0}, {0}, {0}, {h(46)}, {h(46)}, {h(46)}, {h(46)}, {h(46)},
-                 {h(46)}}),
+         window(
+             {{0}, {0}, {0}, {0}, {0}, {0}, {h(46)}, {h(46)}, {h(46)}, {h(46)}, {h(46)}, {h(46)}}),
          0, 0, 2},
         {"seven months over 45",
-         window({{0}, {0}, {0}, {0}, {0}, {h(46)}, {h(46)}, {h(46)}, {h(46)}, {h(46)}, {h(46)},
+         window({{0},
+                 {0},
+                 {0},
+                 {0},
+                 {0},
+                 {h(46)},
+                 {h(46)},
+                 {h(46)},
+                 {h(46)},
+                 {h(46)},
+                 {h(46)},
                  {h(46)}}),
          TooManyMonths, h(7, 40), 6},
         // The months before have no confirmed card: they count as 0 hours.
@@ -95,15 +125,14 @@ TEST(OvertimeCapsRules, LimitsSetLowerAndTheirWords) {
     ASSERT_TRUE(l.set(CapLimits::MonthsOver, 0));
     const Result r = check(window({{h(31)}}), l);
     EXPECT_EQ(r.rules, MonthOver | TooManyMonths);
-    EXPECT_EQ(ruleTexts(r.rules, l),
-              QStringList({"月30時間超（法定外）", "月30時間超が年0回超"}));
+    EXPECT_EQ(ruleTexts(r.rules, l), QStringList({"月30時間超（法定外）", "月30時間超が年0回超"}));
     EXPECT_EQ(ruleTexts(AverageOver | YearOver | MonthTotalOver, CapLimits()),
               QStringList({"月100時間超（法定外＋休日）", "2～6か月平均80時間超",
                            "年720時間超（法定外）"}));
 }
 
 TEST(OvertimeCapsMonths, TheTwelveMonthsEndingWithTheChosenOne) {
-    const QStringList folders = {"2007年4月", "2007年3月", "19年2月", "2007年2月", "19年1月",
+    const QStringList folders = {"2007年4月", "2007年3月", "19年2月",  "2007年2月", "19年1月",
                                  "2006年4月", "2006年3月", "月報.txt", "2006年13月"};
     auto w = CapMonths::window("2007年3月", folders);
     EXPECT_EQ(w[0], "2007年3月");
@@ -126,8 +155,8 @@ struct CapsData : ::testing::Test {
     // A card of code 1 in a month; confirmed with the totals given.
     void card(const QString &folder, const QString &beyond, const QString &holiday,
               bool confirmed = true, const QString &code = "1") {
-        CardTable c = PunchData::makeCard({code, "山田太郎"}, 2007, 3,
-                                          PunchData::settingsOf("getumatusime"));
+        CardTable c =
+            PunchData::makeCard({code, "山田太郎"}, 2007, 3, PunchData::settingsOf("getumatusime"));
         c.at(31, CardField::DaysWorked) = confirmed ? "20" : "";
         c.at(31, CardField::CertBeyond) = beyond;
         c.at(31, CardField::CertHoliday) = holiday;
@@ -144,21 +173,24 @@ TEST_F(CapsData, ConfirmedCardsOnlyReadOncePerSession) {
     card("2006年12月", "99:00", "", false); // never confirmed: 0 hours
     card("2006年11月", "-1:30", "");        // a value taken off
     t.put("2006年10月/1.Card", "\"torn\"\r\n");
+    card("2006年9月", "10:00", "");
+    // A card with LF line ends is read as the card reader reads it.
+    t.put("2006年9月/1.Card", t.bytes("2006年9月/1.Card").replace("\r\n", "\n"));
     CapsMonitor caps(t.services);
     ASSERT_TRUE(caps.load());
-    const QStringList folders = {"2007年3月", "2007年2月", "2007年1月", "2006年12月", "2006年11月",
-                                 "2006年10月"};
+    const QStringList folders = {"2007年3月",  "2007年2月",  "2007年1月", "2006年12月",
+                                 "2006年11月", "2006年10月", "2006年9月"};
     caps.chooseMonth("2007年3月", folders, {"◆1   山田太郎", " 2   鈴木花子"});
     const Result *r = caps.of("1");
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->rules, AverageOver);
     EXPECT_EQ(r->averageMinutes(), h(81, 40));
-    EXPECT_EQ(r->yearBeyond, h(135) - 90);
-    EXPECT_EQ(r->monthsMissing, 8);
+    EXPECT_EQ(r->yearBeyond, h(145) - 90);
+    EXPECT_EQ(r->monthsMissing, 7);
     EXPECT_TRUE(caps.flagged("1"));
     EXPECT_FALSE(caps.flagged("2"));
     const int reads = caps.months().reads();
-    EXPECT_EQ(reads, 12); // both codes in the six folders, each card once
+    EXPECT_EQ(reads, 14); // both codes in the seven folders, each card once
     caps.chooseMonth("2007年3月", folders, {"◆1   山田太郎", " 2   鈴木花子"});
     EXPECT_EQ(caps.months().reads(), reads);
 
@@ -206,7 +238,8 @@ TEST_F(CapsData, LimitsFileDefaultsRoundTripAndBadValues) {
     ASSERT_TRUE(mine.set(CapLimits::Average, 70));
     ASSERT_TRUE(mine.set(CapLimits::MonthsOver, 0));
     ASSERT_EQ(caplimits::write(t.fs, mine), FileError::None);
-    EXPECT_EQ(t.bytes("Jougen.Dat"), QByteArray("\"45\"\r\n\"100\"\r\n\"70\"\r\n\"720\"\r\n\"0\"\r\n"));
+    EXPECT_EQ(t.bytes("Jougen.Dat"),
+              QByteArray("\"45\"\r\n\"100\"\r\n\"70\"\r\n\"720\"\r\n\"0\"\r\n"));
     EXPECT_EQ(caplimits::read(t.fs).limits, mine);
 
     // Each bad value keeps its default; the good ones stand.
@@ -219,10 +252,8 @@ TEST_F(CapsData, LimitsFileDefaultsRoundTripAndBadValues) {
         QStringList typed;
         int box;
     } typed[] = {
-        {{"45", "100", "80", "720", "6"}, -1},
-        {{"", "100", "80", "720", "6"}, 0},
-        {{"45", "1.5", "80", "720", "6"}, 1},
-        {{"45", "100", "745", "720", "6"}, 2},
+        {{"45", "100", "80", "720", "6"}, -1}, {{"", "100", "80", "720", "6"}, 0},
+        {{"45", "1.5", "80", "720", "6"}, 1},  {{"45", "100", "745", "720", "6"}, 2},
         {{"45", "100", "80", "720", "12"}, 4},
     };
     for (const auto &c : typed) {

@@ -116,8 +116,8 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     m_overHours = new QPushButton(QStringLiteral("80時間超の一覧"), this);
     m_overHours->setObjectName(QStringLiteral("cmdichiran"));
     m_overHours->setMinimumHeight(32);
-    m_overHours->setToolTip(
-        QStringLiteral("時間外・休日労働が月80時間を超えた者の一覧を、印刷・PDF・プレビューします"));
+    m_overHours->setToolTip(QStringLiteral(
+        "時間外・休日労働が月80時間を超えた者の一覧を、印刷・PDF・プレビューします"));
     auto *listMenu = new QMenu(m_overHours);
     listMenu->setObjectName(QStringLiteral("mnuichiran"));
     const std::pair<QString, PrintPanel::ListTarget> listTargets[] = {
@@ -200,7 +200,6 @@ void PrintPanelWidget::render() {
         if (box->text() != m_panel.box(b))
             box->setText(m_panel.box(b));
     }
-    m_overHours->setText(
-        QStringLiteral("%1時間超の一覧").arg(m_panel.overHours().limitHours));
+    m_overHours->setText(QStringLiteral("%1時間超の一覧").arg(m_panel.overHours().limitHours));
     m_rendering = false;
 }

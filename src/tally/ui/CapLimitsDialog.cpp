@@ -24,8 +24,8 @@ CapLimitsDialog::CapLimitsDialog(const CapLimits &limits, Dialogs &dialogs, QWid
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     for (int i = 0; i < CapLimits::kCount; ++i) {
-        EntryBox *box = EntryBox::create(this, QStringLiteral("texjougen_%1").arg(i),
-                                         KeyFilter::Digits, 4);
+        EntryBox *box =
+            EntryBox::create(this, QStringLiteral("texjougen_%1").arg(i), KeyFilter::Digits, 4);
         box->setEscape(EntryBox::Escape::Empties);
         box->lineEdit()->setAlignment(Qt::AlignRight);
         box->lineEdit()->setFixedWidth(60);
@@ -33,7 +33,9 @@ CapLimitsDialog::CapLimitsDialog(const CapLimits &limits, Dialogs &dialogs, QWid
         grid->addWidget(new QLabel(CapLimits::caption(i), this), i, 0);
         grid->addWidget(box->widget(), i, 1);
         grid->addWidget(new QLabel(CapLimits::unit(i), this), i, 2);
-        const auto range = new QLabel(QStringLiteral("（初期値 %1）").arg(CapLimits::kDefaults[static_cast<size_t>(i)]), this);
+        const auto range = new QLabel(
+            QStringLiteral("（初期値 %1）").arg(CapLimits::kDefaults[static_cast<size_t>(i)]),
+            this);
         range->setStyleSheet(QStringLiteral("color: #606060;"));
         grid->addWidget(range, i, 3);
     }

@@ -13,9 +13,9 @@ const QString kNormal = QStringLiteral("color: #202020;");
 const QString kOver = QStringLiteral("color: #c00000; font-weight: bold;");
 
 // The rule each line of the box is held against.
-constexpr overtimecaps::Rule kLineRule[] = {
-    overtimecaps::MonthOver, overtimecaps::MonthTotalOver, overtimecaps::AverageOver,
-    overtimecaps::YearOver, overtimecaps::TooManyMonths};
+constexpr overtimecaps::Rule kLineRule[] = {overtimecaps::MonthOver, overtimecaps::MonthTotalOver,
+                                            overtimecaps::AverageOver, overtimecaps::YearOver,
+                                            overtimecaps::TooManyMonths};
 
 QString hours(qint64 minutes) {
     return OverHoursList::hoursText(minutes);
@@ -100,8 +100,8 @@ void CapsBox::render(const overtimecaps::Result *caps, const CapLimits &limits) 
         m_captions[k]->setStyleSheet(over ? kOver : kNormal);
         m_values[k]->setText(caps ? values[i] : QStringLiteral("－"));
         m_values[k]->setStyleSheet(over ? kOver : kNormal);
-        m_rules[k]->setText(over ? QStringLiteral("▲ ") + overtimecaps::ruleText(kLineRule[i], limits)
-                                 : QString());
+        m_rules[k]->setText(
+            over ? QStringLiteral("▲ ") + overtimecaps::ruleText(kLineRule[i], limits) : QString());
         m_rules[k]->setVisible(over);
     }
     if (caps && caps->monthsMissing > 0)

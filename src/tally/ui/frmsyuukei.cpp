@@ -129,11 +129,13 @@ void frmsyuukei::buildLists() {
     caption(QStringLiteral("対象者"), this, {kListLeft, 120, kListWidth, 20});
     m_staff = new QListWidget(this);
     m_staff->setObjectName(QStringLiteral("List1"));
-    // The open employee's overtime caps take the bottom of the column.
-    m_staff->setGeometry(kListLeft, 142, kListWidth, kHeight - 142 - 8 - CapsBox::kHeight - 6);
+    // The open employee's overtime caps take the bottom of the column, above
+    // where HScroll1 shows with the guide.
+    const int capsTop = kHeight - 20 - CapsBox::kHeight;
+    m_staff->setGeometry(kListLeft, 142, kListWidth, capsTop - 6 - 142);
     staffcapsmarks::install(m_staff);
     m_caps = new CapsBox(kListWidth, this);
-    m_caps->move(kListLeft, kHeight - 8 - CapsBox::kHeight);
+    m_caps->move(kListLeft, capsTop);
     connect(m_caps->settingsButton(), &QPushButton::clicked, this, &frmsyuukei::openCapLimits);
     QFont f(QStringLiteral("IPAGothic"));
     f.setPixelSize(15);
@@ -200,8 +202,8 @@ void frmsyuukei::openPrintPanel() {
     const CapsMonitor &caps = m_logic.caps();
     OverHoursData over{m_logic.monthFolder(), caps.limits()[CapLimits::Average], {}};
     for (const CapsMonitor::Over &o : caps.overAverageLimit())
-        over.lines.append({o.code, o.name, o.caps.monthTotal, o.caps.averageMinutes(),
-                           o.caps.averageMonths});
+        over.lines.append(
+            {o.code, o.name, o.caps.monthTotal, o.caps.averageMinutes(), o.caps.averageMonths});
     m_print.setOverHours(over);
 }
 
@@ -217,6 +219,8 @@ void frmsyuukei::renderCaps() {
     const CapsMonitor &caps = m_logic.caps();
     staffcapsmarks::render(m_staff, caps);
     m_caps->render(m_logic.employeeOpen() ? caps.of(m_logic.code()) : nullptr, caps.limits());
+    // The print panel holds the list of the limits it was opened with.
+    m_caps->settingsButton()->setEnabled(!m_logic.printOpen());
 }
 
 void frmsyuukei::buildKeys() {
