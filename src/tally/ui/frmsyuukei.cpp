@@ -195,16 +195,19 @@ void frmsyuukei::buildPanels() {
 void frmsyuukei::openPrintPanel() {
     act([&] { m_logic.toolPrint(); });
     if (m_logic.printOpen())
+        m_print.setOverHours(overHours());
+    if (m_logic.printOpen())
         m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings());
-    if (!m_logic.printOpen())
-        return;
+}
+
+OverHoursData frmsyuukei::overHours() const {
     // The month's employees over the limit, for "80時間超の一覧".
     const CapsMonitor &caps = m_logic.caps();
     OverHoursData over{m_logic.monthFolder(), caps.limits()[CapLimits::Average], {}};
     for (const CapsMonitor::Over &o : caps.overAverageLimit())
         over.lines.append(
             {o.code, o.name, o.caps.monthTotal, o.caps.averageMinutes(), o.caps.averageMonths});
-    m_print.setOverHours(over);
+    return over;
 }
 
 void frmsyuukei::openCapLimits() {

@@ -57,6 +57,7 @@ private:
     void setGuideOpen(bool open);
     void suspend();
     void openPrintPanel();
+    OverHoursData overHours() const;
     void openCapLimits();
     void renderCaps();
     // Every action first finishes the box that has the focus, as leaving it
