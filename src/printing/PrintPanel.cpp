@@ -145,3 +145,48 @@ void PrintPanel::preview(PrintTargets &targets) {
     if (print)
         this->print(targets);
 }
+
+QString PrintPanel::overHoursPdfName() const {
+    return m_month + QStringLiteral("_%1時間超の一覧.pdf").arg(m_over.limitHours);
+}
+
+PrintRun::Result PrintPanel::runList(Printer &printer) {
+    PrintRun r(m_s, printer);
+    const QDate today = m_s.clock.now().date();
+    m_last = r.pages([&](double offsetX, double offsetY) {
+        return OverHoursList(printer, offsetX, offsetY).draw(m_over, today);
+    });
+    return m_last;
+}
+
+void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
+    const QString title = OverHoursList::title(m_over.limitHours) + QLatin1Char(' ') + m_month;
+    switch (where) {
+    case ListTarget::Office:
+        if (Printer *office = targets.office()) {
+            runList(*office);
+            return;
+        }
+        if (m_s.dialogs.message(QStringLiteral("使用できるプリンターがありません。\n"
+                                               "一覧をＰＤＦファイルに保存しますか？"),
+                                QStringLiteral("確認"), BoxIcon::Question,
+                                BoxButtons::YesNo) == BoxAnswer::Yes)
+            overHoursList(targets, ListTarget::Pdf);
+        return;
+    case ListTarget::Pdf: {
+        const QString path = targets.askPdfFile(overHoursPdfName());
+        if (path.isEmpty())
+            return;
+        const PrintRun::Result r = runList(targets.pdfFile(path, title));
+        if (r.end == PrintRun::End::Done)
+            m_s.dialogs.info(QStringLiteral("一覧をＰＤＦファイルに保存しました。\n") + path);
+        else if (r.end == PrintRun::End::Aborted)
+            m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
+        return;
+    }
+    case ListTarget::Preview:
+        if (targets.preview(title, [this](Printer &p) { runList(p); }))
+            overHoursList(targets, ListTarget::Office);
+        return;
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CalcSettings.h"
+#include "printing/OverHoursList.h"
 #include "printing/PrintRun.h"
 #include "printing/PrintSettings.h"
 #include "printing/PrintTargets.h"
@@ -65,6 +66,16 @@ public:
     // which the user may go on to print.
     void preview(PrintTargets &targets);
 
+    // The list of the month's employees over 80 hours ("80時間超の一覧"):
+    // the tally screen gives its lines when it opens the panel. It goes to
+    // the same places as the sheets.
+    enum class ListTarget { Office, Pdf, Preview };
+    void setOverHours(const OverHoursData &data) { m_over = data; }
+    const OverHoursData &overHours() const { return m_over; }
+    void overHoursList(PrintTargets &targets, ListTarget where);
+    // 2007年3月_80時間超の一覧.pdf
+    QString overHoursPdfName() const;
+
     // The PDF file name offered for the month: 2007年3月_勤務実績表.pdf.
     QString pdfName() const;
     const PrintRun::Result &lastRun() const { return m_last; }
@@ -75,6 +86,7 @@ private:
     PrintJob job(const QString &verb) const;
     PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s);
     void pdfChecked(PrintTargets &targets);
+    PrintRun::Result runList(Printer &printer);
 
     Services &m_s;
     PrintSettings m_settings;
@@ -85,4 +97,5 @@ private:
     QString m_month;
     CalcSettings m_calc;
     PrintRun::Result m_last;
+    OverHoursData m_over;
 };

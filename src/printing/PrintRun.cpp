@@ -170,38 +170,44 @@ PrintRun::Next PrintRun::historyPages(const PrintJob &job, const CardTable &card
     return Next::Go;
 }
 
-PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
-                                  PrintProgress *progress) {
-    ProgressEnd progressEnd{progress};
-    Result r;
+PrintRun::Next PrintRun::prepare(Result &r) {
     A4kensa();
 
     const auto width = m_printer.printableWidth();
     if (handle(width.error, r) == Next::Stop)
-        return r;
+        return Next::Stop;
     if (!width.error && width.value <= kNarrowWidthMm &&
         m_s.dialogs.message(QStringLiteral("使用するプリンターの印刷可能範囲が狭いため、"
                                            "正常に印刷されないことがあります。よろしいですか？"),
                             QStringLiteral("確認"), BoxIcon::Question,
                             BoxButtons::YesNo) != BoxAnswer::Yes) {
         r.end = End::Declined;
-        return r;
+        return Next::Stop;
     }
 
     const auto paper = m_printer.paperSize();
     if (handle(paper.error, r) == Next::Stop)
-        return r;
+        return Next::Stop;
     if (!paper.error && paper.value != Printer::A4) {
         m_s.dialogs.message(QStringLiteral("プリンターの「用紙サイズ」をＡ４に設定してください。"),
                             QStringLiteral("用紙サイズ不正"), BoxIcon::None, BoxButtons::Ok);
         r.end = End::Declined;
-        return r;
+        return Next::Stop;
     }
 
     if (handle(m_printer.setScaleUnit(Printer::Points), r) == Next::Stop)
-        return r;
+        return Next::Stop;
     m_offsetX *= WorkRecordSheet::kPointsPerMm;
     m_offsetY *= WorkRecordSheet::kPointsPerMm;
+    return Next::Go;
+}
+
+PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
+                                  PrintProgress *progress) {
+    ProgressEnd progressEnd{progress};
+    Result r;
+    if (prepare(r) == Next::Stop)
+        return r;
 
     if (settings.copies.isEmpty())
         settings.copies = QStringLiteral("1");
@@ -262,5 +268,18 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
         return r;
     if (!r.unreadable.isEmpty())
         m_s.dialogs.notice(unreadableText(r.employees, job.verb, r.unreadable));
+    return r;
+}
+
+PrintRun::Result PrintRun::pages(const std::function<int(double, double)> &draw) {
+    Result r;
+    if (prepare(r) == Next::Stop)
+        return r;
+    if (handle(m_printer.setScaleOrigin(0, 0), r) == Next::Stop)
+        return r;
+    if (handle(draw(m_offsetX, m_offsetY), r) == Next::Stop)
+        return r;
+    ++r.pages;
+    handle(m_printer.endDocument(), r);
     return r;
 }

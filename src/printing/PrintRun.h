@@ -9,6 +9,7 @@
 #include "screen/Services.h"
 
 #include <QStringList>
+#include <functional>
 
 // What a print run prints: the tally screen's staff list, its card month and
 // its calculation settings.
@@ -56,6 +57,11 @@ public:
 
     Result insatu(const PrintJob &job, PrintSettings &settings, PrintProgress *progress = nullptr);
 
+    // A document of the run's own pages instead of sheets: the same page
+    // setup and checks, then draw with the printable-area offsets in points,
+    // which returns the first printer error it met, or 0.
+    Result pages(const std::function<int(double offsetX, double offsetY)> &draw);
+
     // The marked entries of the staff list that the settings select, in list
     // order.
     static QList<PrintEmployee> select(const QStringList &staff, const PrintSettings &settings);
@@ -66,6 +72,8 @@ public:
 
 private:
     enum class Next { Go, Stop };
+    // The page setup and the printer checks before the first page.
+    Next prepare(Result &r);
     // The reaction to an error of a run's step; Go when the run continues.
     Next handle(int error, Result &r);
     // One sheet: the page opened, waku, data.

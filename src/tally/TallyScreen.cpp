@@ -39,6 +39,8 @@ bool TallyScreen::open() {
     }
     m_settings = CalcSettings::fromList(settings.ok() ? settings.values : QStringList());
     m_lists.fillMonths();
+    if (!m_caps.load())
+        return false;
 
     const QStringList &flags = m_s.session.suspendFlags;
     if (flags.value(suspendfiles::Suspended) != suspendfiles::suspendedWord())
@@ -57,6 +59,7 @@ bool TallyScreen::open() {
     if (list.error != FileError::None)
         return true; // the restore ends; a missing file ends it quietly
     m_lists.restore(folder, list.entries);
+    m_caps.chooseMonth(folder, m_lists.months(), m_lists.entries());
     setTools(ConfirmTool, SuspendTool, true);
     m_lists.setMonthListEnabled(false);
     return true;
@@ -119,6 +122,7 @@ void TallyScreen::chooseMonth(const QString &folderText) {
     // The card of another month is no longer the one shown.
     forgetCard();
     setTools(ConfirmTool, SuspendTool, m_lists.chooseMonth(folderText) > 0);
+    m_caps.chooseMonth(m_lists.folder(), m_lists.months(), m_lists.entries());
 }
 
 void TallyScreen::chooseEmployee(int index) {
@@ -266,6 +270,7 @@ bool TallyScreen::kakutei() {
     }
     m_reasons.clear();
     m_saved = m_table;
+    m_caps.stored(m_code, m_table);
     unlock();
     return true;
 }

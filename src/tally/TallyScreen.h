@@ -3,6 +3,7 @@
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
 #include "screen/Services.h"
+#include "tally/CapsMonitor.h"
 #include "tally/CertifiedGrid.h"
 #include "tally/CorrectionPanel.h"
 #include "tally/ExportChooser.h"
@@ -147,6 +148,10 @@ public:
     const QString &monthFolder() const { return m_lists.folder(); }
     const CalcSettings &settings() const { return m_settings; }
 
+    // The overtime caps of the chosen month's employees.
+    const CapsMonitor &caps() const { return m_caps; }
+    CapsMonitor &caps() { return m_caps; }
+
 private:
     bool openCard(int index);
     void datin(bool opening);
@@ -189,4 +194,5 @@ private:
         bool staff = false;
         bool months = false;
     } m_beforeHistory;
+    CapsMonitor m_caps{m_s};
 };

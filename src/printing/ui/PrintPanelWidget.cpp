@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -117,6 +118,23 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     buttons->addWidget(m_buttons[4], 0, 2);
     buttons->addWidget(m_buttons[2], 1, 0);
     buttons->addWidget(m_buttons[1], 1, 2);
+    // The list of the month's employees over 80 hours, to the same places.
+    m_overHours = new QPushButton(QStringLiteral("80時間超の一覧"), this);
+    m_overHours->setObjectName(QStringLiteral("cmdichiran"));
+    m_overHours->setMinimumHeight(32);
+    m_overHours->setToolTip(QStringLiteral(
+        "時間外・休日労働が月80時間を超えた者の一覧を、印刷・PDF・プレビューします"));
+    auto *listMenu = new QMenu(m_overHours);
+    listMenu->setObjectName(QStringLiteral("mnuichiran"));
+    const std::pair<QString, PrintPanel::ListTarget> listTargets[] = {
+        {QStringLiteral("印刷"), PrintPanel::ListTarget::Office},
+        {QStringLiteral("PDF"), PrintPanel::ListTarget::Pdf},
+        {QStringLiteral("プレビュー"), PrintPanel::ListTarget::Preview}};
+    for (const auto &[caption, where] : listTargets)
+        connect(listMenu->addAction(caption), &QAction::triggered, this,
+                [this, where = where] { overHoursList(where); });
+    m_overHours->setMenu(listMenu);
+    buttons->addWidget(m_overHours, 1, 1);
     body->addSpacing(4);
     body->addLayout(buttons);
     adjustSize();
@@ -176,6 +194,12 @@ void PrintPanelWidget::act(void (PrintPanel::*f)(PrintTargets &)) {
     render();
 }
 
+void PrintPanelWidget::overHoursList(PrintPanel::ListTarget where) {
+    EntryBox::flushPending();
+    m_panel.overHoursList(*m_targets, where);
+    render();
+}
+
 void PrintPanelWidget::render() {
     m_rendering = true;
     setVisible(m_panel.visible());
@@ -187,5 +211,6 @@ void PrintPanelWidget::render() {
         if (box->text() != m_panel.box(b))
             box->setText(m_panel.box(b));
     }
+    m_overHours->setText(QStringLiteral("%1時間超の一覧").arg(m_panel.overHours().limitHours));
     m_rendering = false;
 }

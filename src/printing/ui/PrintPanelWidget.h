@@ -46,5 +46,7 @@ private:
     QCheckBox *m_history = nullptr;
     std::array<EntryBox *, PrintPanel::kBoxes> m_boxes{};
     std::array<QPushButton *, 5> m_buttons{};
+    QPushButton *m_overHours = nullptr; // "80時間超の一覧" with its targets
+    void overHoursList(PrintPanel::ListTarget where);
     bool m_rendering = false;
 };

@@ -4,10 +4,13 @@
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
+#include "tally/ui/CapLimitsDialog.h"
+#include "tally/ui/CapsBox.h"
 #include "tally/ui/CardArea.h"
 #include "tally/ui/CorrectionPanelWidget.h"
 #include "tally/ui/CsvFileChooser.h"
 #include "tally/ui/HistoryPanelWidget.h"
+#include "tally/ui/StaffCapsMarks.h"
 #include "tally/ui/TallyGuidePanel.h"
 #include "tally/ui/TallyIcons.h"
 
@@ -156,7 +159,14 @@ void frmsyuukei::buildLists() {
     caption(QStringLiteral("対象者"), this, {kListLeft, 120, kListWidth, 20});
     m_staff = new QListWidget(this);
     m_staff->setObjectName(QStringLiteral("List1"));
-    m_staff->setGeometry(kListLeft, 142, kListWidth, kHeight - 142 - 8);
+    // The open employee's overtime caps take the bottom of the column, above
+    // where HScroll1 shows with the guide.
+    const int capsTop = kHeight - 20 - CapsBox::kHeight;
+    m_staff->setGeometry(kListLeft, 142, kListWidth, capsTop - 6 - 142);
+    staffcapsmarks::install(m_staff);
+    m_caps = new CapsBox(kListWidth, this);
+    m_caps->move(kListLeft, capsTop);
+    connect(m_caps->settingsButton(), &QPushButton::clicked, this, &frmsyuukei::openCapLimits);
     QFont f(QStringLiteral("IPAGothic"));
     f.setPixelSize(15);
     m_staff->setFont(f);
@@ -230,7 +240,35 @@ void frmsyuukei::buildPanels() {
 void frmsyuukei::openPrintPanel() {
     act([&] { m_logic.toolPrint(); });
     if (m_logic.printOpen())
+        m_print.setOverHours(overHours());
+    if (m_logic.printOpen())
         m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings());
+}
+
+OverHoursData frmsyuukei::overHours() const {
+    // The month's employees over the limit, for "80時間超の一覧".
+    const CapsMonitor &caps = m_logic.caps();
+    OverHoursData over{m_logic.monthFolder(), caps.limits()[CapLimits::Average], {}};
+    for (const CapsMonitor::Over &o : caps.overAverageLimit())
+        over.lines.append(
+            {o.code, o.name, o.caps.monthTotal, o.caps.averageMinutes(), o.caps.averageMonths});
+    return over;
+}
+
+void frmsyuukei::openCapLimits() {
+    flushBox();
+    CapLimitsDialog d(m_logic.caps().limits(), m_ctx.services.dialogs, this);
+    if (d.exec() == QDialog::Accepted)
+        m_logic.caps().setLimits(d.limits());
+    afterAction();
+}
+
+void frmsyuukei::renderCaps() {
+    const CapsMonitor &caps = m_logic.caps();
+    staffcapsmarks::render(m_staff, caps);
+    m_caps->render(m_logic.employeeOpen() ? caps.of(m_logic.code()) : nullptr, caps.limits());
+    // The print panel holds the list of the limits it was opened with.
+    m_caps->settingsButton()->setEnabled(!m_logic.printOpen());
 }
 
 void frmsyuukei::buildKeys() {
@@ -281,6 +319,7 @@ void frmsyuukei::render() {
     if (lists.selected() < 0)
         m_staff->clearSelection();
     m_staff->setEnabled(lists.staffListEnabled());
+    renderCaps();
 
     const CardTable &card = m_logic.card();
     if (m_logic.employeeOpen())

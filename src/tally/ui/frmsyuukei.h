@@ -7,6 +7,7 @@
 #include <QHash>
 #include <memory>
 
+class CapsBox;
 class CardArea;
 class CorrectionPanelWidget;
 class HistoryPanelWidget;
@@ -62,6 +63,9 @@ private:
     void suspend();
     void openPrintPanel();
     void buildHistory();
+    OverHoursData overHours() const;
+    void openCapLimits();
+    void renderCaps();
     // Every action first finishes the box that has the focus, as leaving it
     // would, and the box keeps working afterwards.
     template <typename F> void act(F f) {
@@ -89,6 +93,7 @@ private:
     QScrollBar *m_hscroll = nullptr;
     std::unique_ptr<ExportChooser> m_ownChooser;
     ExportChooser *m_chooser = nullptr;
+    CapsBox *m_caps = nullptr;
     QHash<QObject *, int> m_boxIndex;
     bool m_loaded = false;
 };

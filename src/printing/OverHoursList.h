@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// The list of employees whose overtime and holiday work (法定外 + 休日) of
+// the month is over the limit (80 hours unless set otherwise): the page the
+// office keeps and from which each of them is told their hours. Drawn on A4
+// portrait with the sheet's fonts, in points from the printable area.
+struct OverHoursLine {
+    QString code;
+    QString name;
+    qint64 monthMinutes = 0;   // the month's 法定外 + 休日
+    qint64 averageMinutes = 0; // the highest 2- to 6-month average
+    int averageMonths = 0;     // of how many months
+};
+
+struct OverHoursData {
+    QString monthFolder;
+    int limitHours = 80;
+    QList<OverHoursLine> lines;
+};
+
+class OverHoursList {
+public:
+    // Employees on one page; more go on to the next with the heading again.
+    static constexpr int kRowsPerPage = 30;
+
+    OverHoursList(Printer &printer, double offsetX, double offsetY)
+        : m_printer(printer), m_offsetX(offsetX), m_offsetY(offsetY) {}
+
+    // The whole list, printed on the date given; the first printer error, or 0.
+    int draw(const OverHoursData &data, const QDate &printed);
+
+    static QString title(int limitHours);
+    static QString dateText(const QDate &d);
+    // Hours as the cards write them: 81:40.
+    static QString hoursText(qint64 minutes);
+
+private:
+    int page(const OverHoursData &data, const QDate &printed, qsizetype first);
+    int text(const QString &text, double xMm, double yMm);
+    int line(double x1, double y1, double x2, double y2);
+
+    Printer &m_printer;
+    double m_offsetX;
+    double m_offsetY;
+};
