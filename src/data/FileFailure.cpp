@@ -1,5 +1,7 @@
 #include "data/FileFailure.h"
 
+#include <QFileInfo>
+
 namespace filefailure {
 
 QString diskFullText() {
@@ -89,6 +91,16 @@ Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording
     load.cleared = load.read.error;
     load.read.error = FileError::None;
     return load;
+}
+
+bool refuseDataFolder(Services &s, const QString &path) {
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    if (folder.isEmpty() || folder != QFileInfo(s.fs.dataFolder()).canonicalFilePath())
+        return false;
+    s.dialogs.notice(QStringLiteral("データフォルダには保存できません。\n"
+                                    "別のフォルダを選んでください。\n") +
+                     path);
+    return true;
 }
 
 } // namespace filefailure

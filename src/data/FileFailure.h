@@ -36,6 +36,11 @@ QString unconfirmedText();
 // its place.
 QString damagedFileText(const QString &fileName);
 
+// A file the user saves (a PDF, the payroll CSV) never goes into the data
+// folder: a name holding "月" there would be listed as a card month. True,
+// after telling the user so, when path is in it.
+bool refuseDataFolder(Services &s, const QString &path);
+
 struct Load {
     records::Read read;
     bool ended = false; // the program was ended; the caller stops at once

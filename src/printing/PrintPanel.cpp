@@ -1,5 +1,6 @@
 #include "printing/PrintPanel.h"
 
+#include "data/FileFailure.h"
 #include "printing/OnceDialogs.h"
 
 void PrintPanel::open(const QStringList &staff, const QString &monthFolder,
@@ -118,7 +119,7 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
         return;
     }
     const QString path = targets.askPdfFile(pdfName());
-    if (path.isEmpty())
+    if (path.isEmpty() || filefailure::refuseDataFolder(m_s, path))
         return;
     Printer &file = targets.pdfFile(path, QStringLiteral("勤務実績表 ") + m_month);
     const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s);
@@ -175,7 +176,7 @@ void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
         return;
     case ListTarget::Pdf: {
         const QString path = targets.askPdfFile(overHoursPdfName());
-        if (path.isEmpty())
+        if (path.isEmpty() || filefailure::refuseDataFolder(m_s, path))
             return;
         const PrintRun::Result r = runList(targets.pdfFile(path, title));
         if (r.end == PrintRun::End::Done)

@@ -105,13 +105,6 @@ std::optional<TimeForm> PayrollExport::askForm() {
     return std::nullopt;
 }
 
-bool PayrollExport::insideDataFolder(const QString &path) const {
-    const QFileInfo file(path);
-    const QFileInfo data(m_s.fs.dataFolder());
-    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
-    return !folder.isEmpty() && folder == data.canonicalFilePath();
-}
-
 PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser) {
     Result r;
     const bool anyMarked = std::any_of(in.staff.begin(), in.staff.end(), staffentry::isMarked);
@@ -131,12 +124,7 @@ PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser
         r.end = End::Cancelled;
         return r;
     }
-    // A file of the data folder whose name holds "月" would be listed as a
-    // card month.
-    if (insideDataFolder(r.path)) {
-        m_s.dialogs.notice(QStringLiteral("データフォルダには出力できません。\n"
-                                          "別のフォルダを選んでください。\n") +
-                           r.path);
+    if (filefailure::refuseDataFolder(m_s, r.path)) {
         r.end = End::Refused;
         return r;
     }

@@ -56,7 +56,6 @@ public:
 private:
     // The question of the time form: nothing when the user cancelled.
     std::optional<payrollcsv::TimeForm> askForm();
-    bool insideDataFolder(const QString &path) const;
     QString doneText(const Result &r) const;
 
     Services &m_s;

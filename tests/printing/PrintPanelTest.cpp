@@ -151,6 +151,12 @@ TEST_F(PanelFixture, PdfAndPreviewRunTheSameSelection) {
     panel.pdf(targets);
     EXPECT_TRUE(targets.files.isEmpty());
 
+    // Never into the data folder, where a name with "月" would list as a month.
+    targets.chosenPdf = t.path("2007年3月_勤務実績表.pdf");
+    panel.pdf(targets);
+    EXPECT_TRUE(targets.files.isEmpty());
+    EXPECT_TRUE(t.dialogs.texts().last().startsWith("データフォルダには保存できません。"));
+
     panel.preview(targets);
     EXPECT_EQ(targets.previewTitle, "勤務実績表 2007年3月");
     EXPECT_EQ(targets.previewPrinter.count("newPage"), 3);

@@ -183,5 +183,5 @@ TEST_F(PayrollMonth, AFailedWriteIsToldAndAnUnconfirmedOneWarned) {
     chooser.answer = t.path("2007年3月_勤怠.csv");
     screen->toolExport(chooser);
     EXPECT_FALSE(QFile::exists(chooser.answer));
-    EXPECT_TRUE(t.dialogs.texts().last().startsWith("データフォルダには出力できません。"));
+    EXPECT_TRUE(t.dialogs.texts().last().startsWith("データフォルダには保存できません。"));
 }
