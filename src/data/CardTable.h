@@ -46,6 +46,9 @@ public:
     QString code() const { return at(0, CardField::Code); }
     QString name() const { return at(0, CardField::Name); }
     QString payType() const { return at(0, CardField::PayType); }
+    // A stored card holds the days worked ("0" when none) in its totals row
+    // only once the tally's confirm step has written it.
+    bool confirmed() const { return !at(kTotalsRow, CardField::DaysWorked).trimmed().isEmpty(); }
 
     // The day row whose day field holds the day number, or -1.
     int dayRowOf(int day) const;

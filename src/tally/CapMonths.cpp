@@ -66,8 +66,7 @@ std::array<QString, overtimecaps::kWindow> CapMonths::window(const QString &chos
 overtimecaps::MonthHours CapMonths::hoursOf(const CardTable &card) {
     overtimecaps::MonthHours h;
     const int t = CardTable::kTotalsRow;
-    // The confirm step writes the days worked ("0" when none) with the totals.
-    h.confirmed = !card.at(t, CardField::DaysWorked).trimmed().isEmpty();
+    h.confirmed = card.confirmed();
     if (!h.confirmed)
         return h;
     h.beyond = overtimecaps::durationMinutes(card.at(t, CardField::CertBeyond));

@@ -38,7 +38,7 @@ void CapsMonitor::chooseMonth(const QString &folder, const QStringList &folders,
     m_names.clear();
     for (const QString &e : entries) {
         m_codes.append(staffentry::codeOf(e));
-        m_names.append(e.mid((staffentry::isMarked(e) ? 1 : 0) + staffentry::kCodeWidth).trimmed());
+        m_names.append(staffentry::nameOf(e));
     }
     recompute();
 }

@@ -17,10 +17,6 @@ QString who(const QString &code, const QString &name) {
     return code + QStringLiteral("　") + name;
 }
 
-QString nameOf(const QString &entry) {
-    return entry.mid((staffentry::isMarked(entry) ? 1 : 0) + staffentry::kCodeWidth).trimmed();
-}
-
 bool sameTotals(const CardTable &stored, const CardTable &tallied) {
     for (const int f :
          {int(CardField::DaysWorked), int(CardField::Work), int(CardField::LateNight)})
@@ -51,14 +47,13 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
         const QString code = staffentry::codeOf(entry);
         const cardfile::Read read = cardfile::read(fs, in.monthFolder, code);
         if (!read.ok()) {
-            g.unreadable << who(code, nameOf(entry)) + QStringLiteral("（") +
+            g.unreadable << who(code, staffentry::nameOf(entry)) + QStringLiteral("（") +
                                 filefailure::reason(read.error) + QStringLiteral("）");
             continue;
         }
         const CardTable &stored = read.table;
         const QString name = stored.name().trimmed();
-        // Only the confirm step writes the days worked into the totals row.
-        if (stored.at(CardTable::kTotalsRow, CardField::DaysWorked).trimmed().isEmpty()) {
+        if (!stored.confirmed()) {
             g.notConfirmed << who(code, name);
             continue;
         }

@@ -23,6 +23,10 @@ QString codeOf(const QString &entry) {
     return entry.mid(isMarked(entry) ? 1 : 0, kCodeWidth).trimmed();
 }
 
+QString nameOf(const QString &entry) {
+    return entry.mid((isMarked(entry) ? 1 : 0) + kCodeWidth).trimmed();
+}
+
 QString storedNameOf(const QString &entry) {
     return entry.mid((isMarked(entry) ? 1 : 0) + kCodeWidth, kStoredNameLength).trimmed();
 }

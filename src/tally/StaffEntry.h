@@ -17,6 +17,8 @@ bool isMarked(const QString &entry);
 QString marked(const QString &entry);
 // The code of a line: characters 2-5 after a mark, else 1-4, without blanks.
 QString codeOf(const QString &entry);
+// The name of a line, without blanks.
+QString nameOf(const QString &entry);
 // The name of a line as the suspend file keeps it: the 20 characters after the
 // code, without blanks.
 QString storedNameOf(const QString &entry);
