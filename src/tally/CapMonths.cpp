@@ -3,6 +3,7 @@
 #include "data/CardMonth.h"
 #include "data/DateRules.h"
 #include "data/RecordFile.h"
+#include "tally/TimeText.h"
 
 #include <optional>
 
@@ -69,8 +70,8 @@ overtimecaps::MonthHours CapMonths::hoursOf(const CardTable &card) {
     h.confirmed = card.confirmed();
     if (!h.confirmed)
         return h;
-    h.beyond = overtimecaps::durationMinutes(card.at(t, CardField::CertBeyond));
-    h.holiday = overtimecaps::durationMinutes(card.at(t, CardField::CertHoliday));
+    h.beyond = timetext::certifiedMinutes(card.at(t, CardField::CertBeyond));
+    h.holiday = timetext::certifiedMinutes(card.at(t, CardField::CertHoliday));
     return h;
 }
 

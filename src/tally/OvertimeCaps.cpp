@@ -1,7 +1,5 @@
 #include "tally/OvertimeCaps.h"
 
-#include "tally/TimeText.h"
-
 namespace overtimecaps {
 
 qint64 Result::averageMinutes() const {
@@ -72,13 +70,6 @@ QStringList ruleTexts(int rules, const CapLimits &limits) {
         if (rules & r)
             out.append(ruleText(r, limits));
     return out;
-}
-
-qint64 durationMinutes(const QString &text) {
-    const qint64 h = timetext::durationHours(text);
-    const qint64 m = timetext::durationMinutes(text);
-    const qint64 length = (h < 0 ? -h : h) * 60 + (m < 0 ? -m : m);
-    return text.trimmed().startsWith(QLatin1Char('-')) ? -length : length;
 }
 
 } // namespace overtimecaps

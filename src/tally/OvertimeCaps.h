@@ -59,8 +59,4 @@ QString ruleText(Rule r, const CapLimits &limits);
 // The words of every exceeded rule, in the order of kRules.
 QStringList ruleTexts(int rules, const CapLimits &limits);
 
-// A certified duration as the card's totals hold it (H:MM, "-" before a
-// value taken off), in minutes.
-qint64 durationMinutes(const QString &text);
-
 } // namespace overtimecaps

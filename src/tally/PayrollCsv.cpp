@@ -25,13 +25,6 @@ QString timeText(qint64 minutes, TimeForm form) {
     return minutes == 0 ? QStringLiteral("0:00") : timetext::durationText(minutes);
 }
 
-qint64 minutesOf(const QString &duration) {
-    const qint64 h = timetext::durationHours(duration);
-    const qint64 m = duration.contains(QLatin1Char(':')) ? timetext::durationMinutes(duration) : 0;
-    const qint64 length = (h < 0 ? -h : h) * 60 + (m < 0 ? -m : m);
-    return duration.trimmed().startsWith(QLatin1Char('-')) ? -length : length;
-}
-
 QString header(TimeForm form) {
     const QString unit = form == TimeForm::Minutes ? QStringLiteral("（分）") : QString();
     QStringList names = {QStringLiteral("コード"), QStringLiteral("氏名"),

@@ -32,10 +32,6 @@ QString field(const QString &value);
 // Minutes in the chosen form; zero is 0:00 or 0, never empty.
 QString timeText(qint64 minutes, TimeForm form);
 
-// A duration text of a card (161:15, -0:30 typed with a minus, empty for
-// zero) in minutes.
-qint64 minutesOf(const QString &duration);
-
 QString header(TimeForm form);
 QString line(const Line &l, TimeForm form);
 

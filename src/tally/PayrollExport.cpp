@@ -4,6 +4,7 @@
 #include "data/FileFailure.h"
 #include "tally/StaffEntry.h"
 #include "tally/TallyEngine.h"
+#include "tally/TimeText.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -65,11 +66,11 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
         l.name = name;
         l.payType = stored.payType().trimmed();
         l.daysWorked = t.daysWorked;
-        l.work = payrollcsv::minutesOf(t.monthlyWork);
-        l.lateNight = payrollcsv::minutesOf(t.monthlyLateNight);
+        l.work = timetext::certifiedMinutes(t.monthlyWork);
+        l.lateNight = timetext::certifiedMinutes(t.monthlyLateNight);
         for (int k = 0; k < payrollcsv::kCertified; ++k)
-            l.certified[static_cast<size_t>(k)] =
-                payrollcsv::minutesOf(stored.at(CardTable::kTotalsRow, CardField::CertWithin + k));
+            l.certified[static_cast<size_t>(k)] = timetext::certifiedMinutes(
+                stored.at(CardTable::kTotalsRow, CardField::CertWithin + k));
         g.lines << l;
 
         if (code == in.pendingCode)

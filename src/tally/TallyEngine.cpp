@@ -36,15 +36,6 @@ QString monthText(qint64 hours, qint64 minutes) {
     return durationText(hours * 60 + minutes);
 }
 
-// A certified value in minutes. A value typed with a leading "-" takes off
-// its whole length (-1:30 is minus ninety minutes).
-qint64 certifiedMinutes(const QString &text) {
-    const qint64 h = durationHours(text);
-    const qint64 m = durationMinutes(text);
-    const qint64 length = (h < 0 ? -h : h) * 60 + (m < 0 ? -m : m);
-    return text.trimmed().startsWith(QLatin1Char('-')) ? -length : length;
-}
-
 } // namespace
 
 int punchUnitOf(const CalcSettings &settings, const QString &payType) {
@@ -138,7 +129,7 @@ KeisanResult keisan(CardTable &table) {
         qint64 total = 0;
         for (int d = 0; d < CardTable::kDayRows; ++d)
             if (!table.at(d, f).isEmpty())
-                total += certifiedMinutes(table.at(d, f));
+                total += timetext::certifiedMinutes(table.at(d, f));
         table.at(CardTable::kTotalsRow, f) = durationText(total);
     }
     return result;

@@ -66,4 +66,11 @@ qint64 durationMinutes(const QString &text) {
     return numberValue(QStringView(text).right(2));
 }
 
+qint64 certifiedMinutes(const QString &text) {
+    const qint64 h = durationHours(text);
+    const qint64 m = durationMinutes(text);
+    const qint64 length = (h < 0 ? -h : h) * 60 + (m < 0 ? -m : m);
+    return text.trimmed().startsWith(QLatin1Char('-')) ? -length : length;
+}
+
 } // namespace timetext

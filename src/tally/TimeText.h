@@ -41,4 +41,8 @@ qint64 durationHours(const QString &text);
 // characters.
 qint64 durationMinutes(const QString &text);
 
+// A certified value or total in minutes. A value typed with a leading "-"
+// takes off its whole length (-1:30 is minus ninety minutes).
+qint64 certifiedMinutes(const QString &text);
+
 } // namespace timetext

@@ -3,6 +3,7 @@
 #include "punchclock/PunchFixture.h"
 #include "tally/TallyCards.h"
 #include "tally/TallyScreen.h"
+#include "tally/TimeText.h"
 
 #include <QFile>
 
@@ -90,9 +91,9 @@ TEST(PayrollCsv, FieldsAreQuotedOnlyWhereTheyMustBe) {
     };
     for (const auto &c : cases)
         EXPECT_EQ(payrollcsv::field(c.value), c.field) << c.value;
-    EXPECT_EQ(payrollcsv::minutesOf("161:15"), 9675);
-    EXPECT_EQ(payrollcsv::minutesOf("-0:30"), -30);
-    EXPECT_EQ(payrollcsv::minutesOf(""), 0);
+    EXPECT_EQ(timetext::certifiedMinutes("161:15"), 9675);
+    EXPECT_EQ(timetext::certifiedMinutes("-0:30"), -30);
+    EXPECT_EQ(timetext::certifiedMinutes(""), 0);
     EXPECT_EQ(payrollcsv::timeText(0, payrollcsv::TimeForm::HoursMinutes), "0:00");
     EXPECT_EQ(payrollcsv::timeText(-75, payrollcsv::TimeForm::Minutes), "-75");
 }
