@@ -1,5 +1,7 @@
 #include "platform/SafeAppend.h"
 
+#include "platform/PosixWrite.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -8,10 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-FileError errorOf(int err) {
-    return err == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(err);
-}
 
 // Opens path for writing at its end; fd -1 with the error otherwise.
 int openRegular(const QByteArray &name, int flags, PosixOps &ops, FileError &error) {
@@ -23,7 +21,7 @@ int openRegular(const QByteArray &name, int flags, PosixOps &ops, FileError &err
     }
     const int fd = ops.open(name.constData(), flags | O_WRONLY | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
-        error = errorOf(errno);
+        error = writeErrorOf(errno);
         return -1;
     }
     struct stat st {};
@@ -54,22 +52,10 @@ FileError safeAppend(const QString &path, const QByteArray &bytes, PosixOps &ops
         if (ops.ftruncate(fd, oldSize) == 0)
             ops.fsync(fd);
         ops.close(fd);
-        return errorOf(err);
+        return writeErrorOf(err);
     };
-    const char *p = bytes.constData();
-    size_t left = static_cast<size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t n = ops.write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            return fail(ENOSPC);
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
+    if (const int e = writeAll(fd, bytes, ops); e != 0)
+        return fail(e);
     // A failed fsync is final: what the disk holds is unknown, so the bytes
     // are taken back and the append counts as failed.
     if (ops.fsync(fd) != 0)
@@ -79,12 +65,7 @@ FileError safeAppend(const QString &path, const QByteArray &bytes, PosixOps &ops
         return FileError::None;
     // A new file's name is only lasting once its folder is synced.
     const int dfd = ops.openFolder(QFile::encodeName(QFileInfo(path).absolutePath()).constData());
-    if (dfd < 0)
-        return FileError::Unconfirmed;
-    const int rc = ops.fsync(dfd);
-    const int err = errno;
-    ops.close(dfd);
-    return rc != 0 && err != EINVAL ? FileError::Unconfirmed : FileError::None;
+    return dfd < 0 ? FileError::Unconfirmed : syncFolder(dfd, ops);
 }
 
 FileError safeTruncate(const QString &path, qint64 size, PosixOps &ops) {
@@ -95,7 +76,7 @@ FileError safeTruncate(const QString &path, qint64 size, PosixOps &ops) {
     if (ops.ftruncate(fd, static_cast<off_t>(size)) != 0 || ops.fsync(fd) != 0) {
         const int err = errno;
         ops.close(fd);
-        return errorOf(err);
+        return writeErrorOf(err);
     }
     ops.close(fd);
     return FileError::None;
