@@ -219,18 +219,12 @@ Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const
 QList<Record> recordsOf(FileSystem &fs, const QString &month, const QString &code,
                         FileError *error) {
     QList<Record> found;
-    LineStream stream(fs, QLatin1String(kFileName));
-    LineStream::Line l;
-    while (stream.next(l)) {
-        Record rec;
-        QByteArray previous;
-        // A changed line is shown as it reads; the check names it.
-        if (!l.tooLong && inspect(l.text, rec, previous) != LineFault::Form &&
-            rec.entry.month == month && rec.entry.code == code)
+    const FileError e = forEachRecordOf(fs, month, [&](const Record &rec) {
+        if (rec.entry.code == code)
             found.append(rec);
-    }
+    });
     if (error)
-        *error = stream.error() == FileError::NotFound ? FileError::None : stream.error();
+        *error = e;
     return found;
 }
 

@@ -150,6 +150,19 @@ bool LineStream::next(Line &line) {
     }
 }
 
+FileError forEachRecordOf(FileSystem &fs, const QString &month,
+                          const std::function<void(const Record &)> &take) {
+    LineStream stream(fs, path());
+    LineStream::Line l;
+    while (stream.next(l)) {
+        Record rec;
+        QByteArray previous;
+        if (!l.tooLong && inspect(l.text, rec, previous) != Fault::Form && rec.entry.month == month)
+            take(rec);
+    }
+    return stream.error() == FileError::NotFound ? FileError::None : stream.error();
+}
+
 namespace {
 
 // Reads the history whole and cuts off an incomplete group at its end: the

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
+#include <functional>
 
 // The lines of Rireki.Dat (see History.h): reading them one by one in bounded
 // memory, finding where the last complete group ends, dropping an incomplete
@@ -66,6 +67,12 @@ private:
     bool m_end = false;  // the file's end was reached
     FileError m_error = FileError::None;
 };
+
+// Hands every record of one card month to take, in file order, reading the
+// history once line by line. A changed line is handed as it reads; the check
+// names it. No history yet is no error.
+FileError forEachRecordOf(FileSystem &fs, const QString &month,
+                          const std::function<void(const Record &)> &take);
 
 // Where new records go: after the last complete group.
 struct Tail {

@@ -28,17 +28,10 @@ QList<Row> rowsOf(const QList<Record> &records, bool withPunches) {
 QHash<QString, QList<Record>> recordsOfMonth(FileSystem &fs, const QString &month,
                                              FileError *error) {
     QHash<QString, QList<Record>> found;
-    LineStream stream(fs, QLatin1String(kFileName));
-    LineStream::Line l;
-    while (stream.next(l)) {
-        Record rec;
-        QByteArray previous;
-        if (!l.tooLong && inspect(l.text, rec, previous) != LineFault::Form &&
-            rec.entry.month == month)
-            found[rec.entry.code].append(rec);
-    }
+    const FileError e =
+        forEachRecordOf(fs, month, [&](const Record &rec) { found[rec.entry.code].append(rec); });
     if (error)
-        *error = stream.error() == FileError::NotFound ? FileError::None : stream.error();
+        *error = e;
     return found;
 }
 

@@ -5,11 +5,13 @@
 
 namespace monthfolders {
 
-namespace {
-
 QString inFolder(const QString &folder, const QString &name) {
-    return folder.isEmpty() ? name : folder + QLatin1Char('/') + name;
+    if (folder.isEmpty())
+        return name;
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
+
+namespace {
 
 // A source file as the copy writes it; empty when it is no whole card. A card
 // already in the written form goes as it is, without its texts converted.

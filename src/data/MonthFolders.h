@@ -15,6 +15,10 @@
 // data folder ("2009年5月"), absolute ones anywhere (a backup folder's month).
 namespace monthfolders {
 
+// A name below a folder: the data folder is the empty folder; a root folder
+// gives "/name", not "//name".
+QString inFolder(const QString &folder, const QString &name);
+
 struct CopyResult {
     // Files whose new content is in place in the target folder.
     int copied = 0;

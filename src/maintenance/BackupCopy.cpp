@@ -1,10 +1,12 @@
 #include "maintenance/BackupCopy.h"
 
-#include "maintenance/CopyReport.h"
+#include "data/FileFailure.h"
 
 #include <algorithm>
 
 namespace backupcopy {
+
+using monthfolders::inFolder;
 
 namespace {
 
@@ -24,12 +26,6 @@ QString namesText(const QStringList &names) {
 }
 
 } // namespace
-
-QString inFolder(const QString &base, const QString &name) {
-    if (base.isEmpty())
-        return name;
-    return base.endsWith(QLatin1Char('/')) ? base + name : base + QLatin1Char('/') + name;
-}
 
 QList<MonthResult> copyMonths(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
                               const QStringList &months, bool verify) {
@@ -91,10 +87,10 @@ QStringList Report::problems() const {
         if (!c.ok() && c.notWritten > 0)
             lines.append(m.month + sep + QString::number(c.notWritten) +
                          QStringLiteral(" 件のファイルを書き込めませんでした（") +
-                         copyreport::reason(c.error) + QStringLiteral("）。"));
+                         filefailure::reason(c.error) + QStringLiteral("）。"));
         else if (!c.ok())
             lines.append(m.month + sep + QStringLiteral("コピーできませんでした（") +
-                         copyreport::reason(c.error) + QStringLiteral("）。"));
+                         filefailure::reason(c.error) + QStringLiteral("）。"));
         if (!c.skipped.isEmpty())
             lines.append(m.month + sep + QString::number(c.skipped.size()) +
                          QStringLiteral(" 件のファイルは読み込めないため、コピーしませんでした（") +
@@ -106,7 +102,7 @@ QStringList Report::problems() const {
     for (const FileResult &f : files) {
         if (!isSaved(f.error))
             lines.append(f.name + sep + QStringLiteral("コピーできませんでした（") +
-                         copyreport::reason(f.error) + QStringLiteral("）。"));
+                         filefailure::reason(f.error) + QStringLiteral("）。"));
         else if (f.differs)
             lines.append(f.name + QStringLiteral("：コピー先で読み直した内容が元と一致しません。"));
     }

@@ -11,10 +11,6 @@
 // folder and a backup folder, with what went wrong told month by month.
 namespace backupcopy {
 
-// A name below a base folder: the data folder is the empty base; a root
-// folder gives "/name", not "//name".
-QString inFolder(const QString &base, const QString &name);
-
 struct MonthResult {
     QString month;
     monthfolders::CopyResult copy;

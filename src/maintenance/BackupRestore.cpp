@@ -1,5 +1,6 @@
 #include "maintenance/BackupRestore.h"
 
+#include "data/FileFailure.h"
 #include "maintenance/CopyReport.h"
 #include "maintenance/MonthHistory.h"
 #include "maintenance/MonthInUse.h"
@@ -122,7 +123,7 @@ std::optional<QString> BackupRestore::createFolder(const QString &name) {
     if (!m_s.dialogs.confirm(m_address + QStringLiteral(" にバックアップ用フォルダ「 ") + name +
                              QStringLiteral(" 」を作成します。")))
         return std::nullopt;
-    const QString path = backupcopy::inFolder(m_address, name);
+    const QString path = monthfolders::inFolder(m_address, name);
     if (m_s.fs.makeFolder(path) != FileError::None) {
         m_s.dialogs.info(QStringLiteral("このディスクは書き込みができないか、バックアップ用フォルダ"
                                         "は同じ名前で既に作成されています。"));
@@ -208,7 +209,7 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
             if (onBusy)
                 onBusy(false);
             m_s.dialogs.info(QStringLiteral("変更履歴に書き込めないため、復元しませんでした（") +
-                             copyreport::reason(w.error) + QStringLiteral("）。"));
+                             filefailure::reason(w.error) + QStringLiteral("）。"));
             return std::nullopt;
         }
     }

@@ -1,6 +1,7 @@
 #include "maintenance/CardOrganizing.h"
 
 #include "data/CardMonth.h"
+#include "data/FileFailure.h"
 #include "data/LabourRules.h"
 #include "data/MonthFolders.h"
 #include "maintenance/CopyReport.h"
@@ -76,7 +77,7 @@ bool CardOrganizing::deleteSelected() {
         if (!w.ok()) {
             problems.append(folder +
                             QStringLiteral("：変更履歴に書き込めないため、削除しませんでした（") +
-                            copyreport::reason(w.error) + QStringLiteral("）。"));
+                            filefailure::reason(w.error) + QStringLiteral("）。"));
             continue;
         }
         const monthfolders::DeleteResult r = monthfolders::deleteMonth(m_s.fs, folder);

@@ -6,13 +6,9 @@
 
 namespace copyreport {
 
-QString reason(FileError e) {
-    return filefailure::reason(e);
-}
-
 QString notDeletedLine(const QString &month, qsizetype cards, FileError e) {
     return month + QStringLiteral("：") + QString::number(cards) +
-           QStringLiteral(" 件のタイムカードを削除できませんでした（") + reason(e) +
+           QStringLiteral(" 件のタイムカードを削除できませんでした（") + filefailure::reason(e) +
            QStringLiteral("）。");
 }
 

@@ -9,9 +9,6 @@
 // or file, gathered into one box.
 namespace copyreport {
 
-// Why a file operation failed, in the user's terms.
-QString reason(FileError e);
-
 // "2007年3月：3 件のタイムカードを削除できませんでした（…）。"
 QString notDeletedLine(const QString &month, qsizetype cards, FileError e);
 

@@ -1,6 +1,6 @@
 #include "maintenance/MonthHistory.h"
 
-#include "maintenance/BackupCopy.h"
+#include "data/MonthFolders.h"
 
 namespace monthhistory {
 
@@ -19,7 +19,8 @@ QString codeOf(const QString &fileName) {
 // A card read by its file's name (which may differ from the name its code
 // gives): what could be read of it, blank when nothing could.
 cardfile::Read readCard(FileSystem &fs, const QString &folder, const QString &name) {
-    return cardfile::fromFile(fs.readFile(backupcopy::inFolder(folder, name), cardfile::kMaxBytes));
+    return cardfile::fromFile(
+        fs.readFile(monthfolders::inFolder(folder, name), cardfile::kMaxBytes));
 }
 
 void add(Changes &c, const QList<history::Entry> &entries, const QString &month,
@@ -44,7 +45,7 @@ Changes removal(FileSystem &fs, const QString &month) {
 Changes restore(FileSystem &fs, const QString &backupBase, const QStringList &months) {
     Changes c;
     for (const QString &month : months) {
-        const QString source = backupcopy::inFolder(backupBase, month);
+        const QString source = monthfolders::inFolder(backupBase, month);
         for (const QString &name : cardFiles(fs, source)) {
             const cardfile::Read incoming = readCard(fs, source, name);
             // A card that is not whole is not copied.

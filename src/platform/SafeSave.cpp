@@ -1,5 +1,7 @@
 #include "platform/SafeSave.h"
 
+#include "platform/PosixWrite.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
@@ -61,10 +63,6 @@ mode_t modeForNewFile(const QByteArray &target) {
     return 0666 & ~mask;
 }
 
-} // namespace
-
-namespace {
-
 // Writes bytes to a new temporary file for target, syncs it when asked, and
 // closes it. Returns the temporary file's name, or an empty name with err set.
 QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QByteArray &bytes,
@@ -84,20 +82,8 @@ QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QBy
     };
     if (ops.fchmod(fd, modeForNewFile(target)) != 0)
         return fail(errno);
-    const char *p = bytes.constData();
-    size_t left = static_cast<size_t>(bytes.size());
-    while (left > 0) {
-        ssize_t n = ops.write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            return fail(ENOSPC);
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
+    if (const int e = writeAll(fd, bytes, ops); e != 0)
+        return fail(e);
     // A failed fsync is final: the page cache may have dropped the data.
     if (sync && ops.fsync(fd) != 0)
         return fail(errno);
@@ -109,23 +95,6 @@ QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QBy
     return pattern;
 }
 
-// After the rename the new content is in place whatever the folder's sync
-// says: its failure leaves the save unconfirmed, not failed.
-FileError syncFolder(int dfd, PosixOps &ops) {
-    const int syncRc = ops.fsync(dfd);
-    const int err = errno;
-    ops.close(dfd);
-    // Some file systems cannot sync a folder; that is no failed save.
-    if (syncRc != 0 && err != EINVAL)
-        return FileError::Unconfirmed;
-    return FileError::None;
-}
-
-FileError errorOf(int err) {
-    // A missing folder is the same number for one file and for a batch.
-    return err == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(err);
-}
-
 } // namespace
 
 FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &ops) {
@@ -135,11 +104,11 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
     int err = 0;
     const QByteArray temp = writeTemp(folder, name, bytes, ops, err, true);
     if (temp.isEmpty())
-        return errorOf(err);
+        return writeErrorOf(err);
     if (ops.rename(temp.constData(), (folder + '/' + name).constData()) != 0) {
         err = errno;
         ops.unlink(temp.constData());
-        return errorOf(err);
+        return writeErrorOf(err);
     }
     const int dfd = ops.openFolder(folder.constData());
     if (dfd < 0)
@@ -184,7 +153,7 @@ FileError SafeBatch::add(const QString &folder,
     // that happen after its opening, so it must come before the writes.
     f.dfd = m_ops.openFolder(dir.constData());
     if (f.dfd < 0) {
-        f.error = errorOf(errno);
+        f.error = writeErrorOf(errno);
         return f.error;
     }
     f.temps.reserve(files.size());
@@ -195,7 +164,7 @@ FileError SafeBatch::add(const QString &folder,
         QByteArray temp = writeTemp(dir, encoded, bytes, m_ops, err, false);
         if (temp.isEmpty()) {
             drop(f, 0);
-            f.error = errorOf(err);
+            f.error = writeErrorOf(err);
             return f.error;
         }
         f.temps.append(temp);
@@ -236,7 +205,7 @@ QList<FileError> SafeBatch::commit() {
             f.error = FileError::None;
             for (qsizetype i = 0; i < f.temps.size(); ++i) {
                 if (m_ops.rename(f.temps[i].constData(), f.targets[i].constData()) != 0) {
-                    f.error = errorOf(errno);
+                    f.error = writeErrorOf(errno);
                     drop(f, i);
                     break;
                 }

@@ -1,6 +1,5 @@
 #include "data/MonthFolders.h"
-#include "data/CardTable.h"
-#include "data/RecordFile.h"
+#include "support/CardBytes.h"
 #include "support/TestServices.h"
 
 #include <QDir>
@@ -8,16 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray card(const QString &code, const QString &mark) {
-    CardTable t;
-    for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, CardField::Day) = QString::number(r + 1);
-        t.at(r, CardField::Code) = code;
-        t.at(r, CardField::Name) = mark;
-    }
-    return records::format(t.toList());
-}
 
 // A source month of three cards and a target month that already holds an
 // older copy of one of them, a card the source lacks and a file of another kind.
@@ -29,11 +18,11 @@ struct MonthCopy : ::testing::Test {
 
     void SetUp() override {
         for (const char *code : {"1", "2", "3"}) {
-            after[QString(code) + ".Card"] = card(code, "new");
+            after[QString(code) + ".Card"] = cardBytes(code, "new");
             t.put(source + "/" + code + ".Card", after[QString(code) + ".Card"]);
         }
-        before["2.Card"] = card("2", "old");
-        before["9.Card"] = card("9", "old");
+        before["2.Card"] = cardBytes("2", "old");
+        before["9.Card"] = cardBytes("9", "old");
         before["memo.txt"] = "memo";
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             t.put(target + "/" + it.key(), it.value());
@@ -51,8 +40,8 @@ struct MonthCopy : ::testing::Test {
 } // namespace
 
 TEST_F(MonthCopy, ReplacesSameNamesKeepsOthersAndSkipsWhatIsNoCard) {
-    t.put(source + "/torn.Card", card("4", "x").left(100));
-    t.put(target + "/torn.Card", card("4", "old"));
+    t.put(source + "/torn.Card", cardBytes("4", "x").left(100));
+    t.put(target + "/torn.Card", cardBytes("4", "old"));
     t.put(source + "/.hidden", "x");
     QDir(t.path(source)).mkdir("sub");
     const monthfolders::CopyResult r = monthfolders::copyMonth(t.fs, source, target);
@@ -61,7 +50,7 @@ TEST_F(MonthCopy, ReplacesSameNamesKeepsOthersAndSkipsWhatIsNoCard) {
     EXPECT_EQ(r.skipped, QStringList{"torn.Card"});
     EXPECT_EQ(t.bytes(target + "/2.Card"), after["2.Card"]);
     EXPECT_EQ(t.bytes(target + "/9.Card"), before["9.Card"]);
-    EXPECT_EQ(t.bytes(target + "/torn.Card"), card("4", "old"));
+    EXPECT_EQ(t.bytes(target + "/torn.Card"), cardBytes("4", "old"));
     EXPECT_EQ(
         QDir(t.path(target)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         (QStringList{"1.Card", "2.Card", "3.Card", "9.Card", "memo.txt", "torn.Card"}));

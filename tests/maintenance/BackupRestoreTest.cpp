@@ -154,7 +154,7 @@ TEST(BackupPaths, ARootFolderTakesNoSecondSeparator) {
     const Case cases[] = {
         {"/", "bk", "/bk"}, {"/media/usb", "bk", "/media/usb/bk"}, {"", "2007年3月", "2007年3月"}};
     for (const Case &c : cases)
-        EXPECT_EQ(backupcopy::inFolder(c.base, c.name), c.joined);
+        EXPECT_EQ(monthfolders::inFolder(c.base, c.name), c.joined);
     TestServices t;
     BackupRestore bp(t.services);
     bp.folderChanged("/");

@@ -1,22 +1,11 @@
 #pragma once
 
 #include "data/CalcSettings.h"
-#include "data/CardTable.h"
 #include "data/RecordFile.h"
+#include "support/CardBytes.h"
 #include "support/TestServices.h"
 
 #include <QDir>
-
-// A whole card of one employee, marked so that two versions differ.
-inline QByteArray cardBytes(const QString &code, const QString &mark) {
-    CardTable t;
-    for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, CardField::Day) = QString::number(r + 1);
-        t.at(r, CardField::Code) = code;
-        t.at(r, CardField::Name) = mark;
-    }
-    return records::format(t.toList());
-}
 
 // Puts cards 1..n of a month, marked, below a folder of the test.
 inline void putMonth(const TestServices &t, const QString &folder, int n, const QString &mark) {
