@@ -138,7 +138,7 @@ PrintRun::Next PrintRun::sheet(const PrintJob &job, const CardTable &card, Resul
     WorkRecordSheet s(m_printer, m_offsetX, m_offsetY);
     if (handle(m_printer.setScaleOrigin(0, 0), r) == Next::Stop)
         return Next::Stop;
-    if (handle(m_printer.setFontFace(QStringLiteral("ＭＳ ゴシック")), r) == Next::Stop)
+    if (handle(m_printer.setFontFace(SheetPen::kGothic), r) == Next::Stop)
         return Next::Stop;
     if (handle(m_printer.setFontSize(12), r) == Next::Stop)
         return Next::Stop;
