@@ -2,6 +2,7 @@
 
 #include "printing/ui/QtPrintTargets.h"
 #include "screen/ui/EntryBox.h"
+#include "screen/ui/PanelFrame.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -31,26 +32,10 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     }
     m_targets = targets;
     setObjectName(QStringLiteral("Picture6"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
-    setAutoFillBackground(true);
     setFixedWidth(336);
     hide();
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 10);
-    outer->setSpacing(8);
-    auto *title = label(QStringLiteral("勤務実績表の印刷"), this);
-    title->setStyleSheet(QStringLiteral("background: #1f3f7a; color: white; font-size: 15px;"
-                                        "font-weight: bold; padding: 5px 10px;"));
-    outer->addWidget(title);
-
-    auto *body = new QVBoxLayout;
-    body->setContentsMargins(12, 0, 12, 0);
-    body->setSpacing(8);
-    outer->addLayout(body);
+    QVBoxLayout *body = dressPanel(this, label(QStringLiteral("勤務実績表の印刷"), this));
 
     auto *range = new QGroupBox(QStringLiteral("印刷範囲"), this);
     auto *rangeRow = new QHBoxLayout(range);
