@@ -1,7 +1,5 @@
 #include "printing/HistoryPage.h"
 
-#include "printing/WorkRecordSheet.h"
-
 namespace {
 
 constexpr double kLeft = 20, kRight = 201.5, kTop = 30, kBottom = 272;
@@ -83,28 +81,15 @@ QList<QList<HistoryPage::Line>> HistoryPage::pages(const QList<history::Row> &ro
     return pages;
 }
 
-int HistoryPage::line(double x1, double y1, double x2, double y2) {
-    constexpr double k = WorkRecordSheet::kPointsPerMm;
-    return m_printer.line(x1 * k - m_offsetX, y1 * k - m_offsetY, x2 * k - m_offsetX,
-                          y2 * k - m_offsetY);
-}
-
-int HistoryPage::text(const QString &text, double x, double y) {
-    if (int e = m_printer.setPosition(WorkRecordSheet::anchor(x) - m_offsetX,
-                                      WorkRecordSheet::anchor(y) - m_offsetY))
-        return e;
-    return m_printer.print(text);
-}
-
 int HistoryPage::draw(const QList<Line> &lines, int page, int pages, const QString &monthFolder,
                       const QString &name) {
-    if (int e = m_printer.setFontFace(QStringLiteral("ＭＳ ゴシック")))
+    if (int e = m_printer.setFontFace(kGothic))
         return e;
     if (int e = m_printer.setFontSize(12))
         return e;
     if (int e = text(QStringLiteral("変更履歴"), 25, 24))
         return e;
-    if (int e = m_printer.setFontFace(QStringLiteral("ＭＳ 明朝")))
+    if (int e = m_printer.setFontFace(kMincho))
         return e;
     if (int e = m_printer.setFontSize(9))
         return e;

@@ -2,6 +2,7 @@
 
 #include "data/HistoryRows.h"
 #include "platform/Printer.h"
+#include "printing/SheetPen.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +11,7 @@
 // panel asks for them: the month's changes of the employee's punches, in the
 // sheet's fonts and on its coordinates (millimetres from the paper's corner,
 // driven in points from the printable area), as many pages as they take.
-class HistoryPage {
+class HistoryPage : private SheetPen {
 public:
     static constexpr int kLinesPerPage = 46;
     // Half-width columns of the reason; a full-width character takes two.
@@ -31,18 +32,10 @@ public:
     static QStringList wrap(const QString &text, int columns);
 
     HistoryPage(Printer &printer, double offsetX, double offsetY)
-        : m_printer(printer), m_offsetX(offsetX), m_offsetY(offsetY) {}
+        : SheetPen(printer, offsetX, offsetY) {}
 
     // Draws page (from 1) of pages on the page the print run has opened.
     // Returns the first printer error (the rest is skipped), or 0.
     int draw(const QList<Line> &lines, int page, int pages, const QString &monthFolder,
              const QString &name);
-
-private:
-    int line(double x1, double y1, double x2, double y2);
-    int text(const QString &text, double x, double y);
-
-    Printer &m_printer;
-    double m_offsetX;
-    double m_offsetY;
 };

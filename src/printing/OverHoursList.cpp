@@ -6,9 +6,6 @@
 
 namespace {
 
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-const QString kMincho = QStringLiteral("ＭＳ 明朝");
-
 constexpr double kLeft = 20;
 constexpr double kRight = 190;
 constexpr double kHeadTop = 50;
@@ -36,19 +33,6 @@ QString OverHoursList::hoursText(qint64 minutes) {
     const qint64 m = minutes < 0 ? -minutes : minutes;
     return sign + QString::number(m / 60) + QLatin1Char(':') +
            QString::number(m % 60).rightJustified(2, QLatin1Char('0'));
-}
-
-int OverHoursList::text(const QString &t, double xMm, double yMm) {
-    if (int e = m_printer.setPosition(WorkRecordSheet::anchor(xMm) - m_offsetX,
-                                      WorkRecordSheet::anchor(yMm) - m_offsetY))
-        return e;
-    return m_printer.print(t);
-}
-
-int OverHoursList::line(double x1, double y1, double x2, double y2) {
-    const double k = WorkRecordSheet::kPointsPerMm;
-    return m_printer.line(x1 * k - m_offsetX, y1 * k - m_offsetY, x2 * k - m_offsetX,
-                          y2 * k - m_offsetY);
 }
 
 int OverHoursList::draw(const OverHoursData &data, const QDate &printed) {

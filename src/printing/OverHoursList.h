@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Printer.h"
+#include "printing/SheetPen.h"
 
 #include <QDate>
 #include <QList>
@@ -24,13 +25,13 @@ struct OverHoursData {
     QList<OverHoursLine> lines;
 };
 
-class OverHoursList {
+class OverHoursList : private SheetPen {
 public:
     // Employees on one page; more go on to the next with the heading again.
     static constexpr int kRowsPerPage = 30;
 
     OverHoursList(Printer &printer, double offsetX, double offsetY)
-        : m_printer(printer), m_offsetX(offsetX), m_offsetY(offsetY) {}
+        : SheetPen(printer, offsetX, offsetY) {}
 
     // The whole list, printed on the date given; the first printer error, or 0.
     int draw(const OverHoursData &data, const QDate &printed);
@@ -42,10 +43,4 @@ public:
 
 private:
     int page(const OverHoursData &data, const QDate &printed, qsizetype first);
-    int text(const QString &text, double xMm, double yMm);
-    int line(double x1, double y1, double x2, double y2);
-
-    Printer &m_printer;
-    double m_offsetX;
-    double m_offsetY;
 };

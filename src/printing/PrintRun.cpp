@@ -136,17 +136,16 @@ PrintRun::Next PrintRun::handle(int error, Result &r) {
 
 PrintRun::Next PrintRun::sheet(const PrintJob &job, const CardTable &card, Result &r) {
     WorkRecordSheet s(m_printer, m_offsetX, m_offsetY);
-    if (handle(m_printer.setScaleOrigin(0, 0), r) == Next::Stop)
+    if (stops(m_printer.setScaleOrigin(0, 0), r))
         return Next::Stop;
-    if (handle(m_printer.setFontFace(QStringLiteral("ＭＳ ゴシック")), r) == Next::Stop)
+    if (stops(m_printer.setFontFace(SheetPen::kGothic), r))
         return Next::Stop;
-    if (handle(m_printer.setFontSize(12), r) == Next::Stop)
+    if (stops(m_printer.setFontSize(12), r))
         return Next::Stop;
     // The empty text opens the page.
-    if (handle(s.lprint(QString(), WorkRecordSheet::anchor(10), WorkRecordSheet::anchor(10)), r) ==
-        Next::Stop)
+    if (stops(s.lprint(QString(), WorkRecordSheet::anchor(10), WorkRecordSheet::anchor(10)), r))
         return Next::Stop;
-    if (handle(s.waku(), r) == Next::Stop)
+    if (stops(s.waku(), r))
         return Next::Stop;
     return handle(s.data(card, job.monthFolder, job.settings), r);
 }
@@ -156,14 +155,14 @@ PrintRun::Next PrintRun::historyPages(const PrintJob &job, const CardTable &card
                                       Result &r) {
     const QList<QList<HistoryPage::Line>> pages = HistoryPage::pages(rows, note);
     for (qsizetype p = 0; p < pages.size(); ++p) {
-        if (handle(m_printer.newPage(), r) == Next::Stop)
+        if (stops(m_printer.newPage(), r))
             return Next::Stop;
-        if (handle(m_printer.setScaleOrigin(0, 0), r) == Next::Stop)
+        if (stops(m_printer.setScaleOrigin(0, 0), r))
             return Next::Stop;
         HistoryPage page(m_printer, m_offsetX, m_offsetY);
-        if (handle(page.draw(pages[p], static_cast<int>(p + 1), static_cast<int>(pages.size()),
-                             job.monthFolder, card.at(0, CardField::Name)),
-                   r) == Next::Stop)
+        if (stops(page.draw(pages[p], static_cast<int>(p + 1), static_cast<int>(pages.size()),
+                            job.monthFolder, card.at(0, CardField::Name)),
+                  r))
             return Next::Stop;
         ++r.pages;
     }
@@ -174,7 +173,7 @@ PrintRun::Next PrintRun::prepare(Result &r) {
     A4kensa();
 
     const auto width = m_printer.printableWidth();
-    if (handle(width.error, r) == Next::Stop)
+    if (stops(width.error, r))
         return Next::Stop;
     if (!width.error && width.value <= kNarrowWidthMm &&
         m_s.dialogs.message(QStringLiteral("使用するプリンターの印刷可能範囲が狭いため、"
@@ -186,7 +185,7 @@ PrintRun::Next PrintRun::prepare(Result &r) {
     }
 
     const auto paper = m_printer.paperSize();
-    if (handle(paper.error, r) == Next::Stop)
+    if (stops(paper.error, r))
         return Next::Stop;
     if (!paper.error && paper.value != Printer::A4) {
         m_s.dialogs.message(QStringLiteral("プリンターの「用紙サイズ」をＡ４に設定してください。"),
@@ -195,7 +194,7 @@ PrintRun::Next PrintRun::prepare(Result &r) {
         return Next::Stop;
     }
 
-    if (handle(m_printer.setScaleUnit(Printer::Points), r) == Next::Stop)
+    if (stops(m_printer.setScaleUnit(Printer::Points), r))
         return Next::Stop;
     m_offsetX *= WorkRecordSheet::kPointsPerMm;
     m_offsetY *= WorkRecordSheet::kPointsPerMm;
@@ -241,7 +240,7 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
             r.unreadable.append(who);
             continue;
         }
-        if (r.pages > 0 && handle(m_printer.newPage(), r) == Next::Stop)
+        if (r.pages > 0 && stops(m_printer.newPage(), r))
             return r;
         const QList<history::Row> changes = history::rowsOf(histories.value(e.code), false);
         // Never "no changes" for a history that could not be read.
@@ -258,13 +257,13 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
             // Each copy is whole: its sheet, then its history pages.
             if (job.withHistory && historyPages(job, card.table, changes, note, r) == Next::Stop)
                 return r;
-            if (copy < copies && handle(m_printer.newPage(), r) == Next::Stop)
+            if (copy < copies && stops(m_printer.newPage(), r))
                 return r;
         }
         ++r.employees;
     }
 
-    if (handle(m_printer.endDocument(), r) == Next::Stop)
+    if (stops(m_printer.endDocument(), r))
         return r;
     if (!r.unreadable.isEmpty())
         m_s.dialogs.notice(unreadableText(r.employees, job.verb, r.unreadable));
@@ -275,9 +274,9 @@ PrintRun::Result PrintRun::pages(const std::function<int(double, double)> &draw)
     Result r;
     if (prepare(r) == Next::Stop)
         return r;
-    if (handle(m_printer.setScaleOrigin(0, 0), r) == Next::Stop)
+    if (stops(m_printer.setScaleOrigin(0, 0), r))
         return r;
-    if (handle(draw(m_offsetX, m_offsetY), r) == Next::Stop)
+    if (stops(draw(m_offsetX, m_offsetY), r))
         return r;
     ++r.pages;
     handle(m_printer.endDocument(), r);

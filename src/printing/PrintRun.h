@@ -76,6 +76,8 @@ private:
     Next prepare(Result &r);
     // The reaction to an error of a run's step; Go when the run continues.
     Next handle(int error, Result &r);
+    // True when the error ends the run (handled as above).
+    bool stops(int error, Result &r) { return handle(error, r) == Next::Stop; }
     // One sheet: the page opened, waku, data.
     Next sheet(const PrintJob &job, const CardTable &card, Result &r);
     // The employee's history pages, each on a page of its own after the sheet.

@@ -1,13 +1,6 @@
 #include "printing/WorkRecordSheet.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
 namespace {
-
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-const QString kMincho = QStringLiteral("ＭＳ 明朝");
 
 constexpr int kFrameWidth = 5;
 constexpr int kRuleWidth = 2;
@@ -69,14 +62,6 @@ constexpr double kTotalX[] = {96.5, 113, 128.5, 143.5, 158.5, 173.5, 188.5};
 
 } // namespace
 
-qint16 WorkRecordSheet::wholePoints(double points) {
-    // nearbyint rounds half to even in the default rounding mode.
-    const double p = std::nearbyint(points);
-    constexpr double lo = std::numeric_limits<qint16>::min();
-    constexpr double hi = std::numeric_limits<qint16>::max();
-    return static_cast<qint16>(std::clamp(p, lo, hi));
-}
-
 QString WorkRecordSheet::rightAligned(const QString &text, int n) {
     return (QString(n, QLatin1Char(' ')) + text).right(n);
 }
@@ -92,29 +77,12 @@ QString WorkRecordSheet::footer(const QString &payType, const CalcSettings &sett
            settings[row + 2] + QStringLiteral("方式で処理しています】");
 }
 
-int WorkRecordSheet::lprint(const QString &text, int x, int y) {
-    if (int e = m_printer.setPosition(x - m_offsetX, y - m_offsetY))
-        return e;
-    return m_printer.print(text);
-}
-
-int WorkRecordSheet::line(double x1, double y1, double x2, double y2) {
-    return m_printer.line(x1 * kPointsPerMm - m_offsetX, y1 * kPointsPerMm - m_offsetY,
-                          x2 * kPointsPerMm - m_offsetX, y2 * kPointsPerMm - m_offsetY);
-}
-
-int WorkRecordSheet::text(const QString &text, double x, double y) {
-    return lprint(text, anchor(x), anchor(y));
-}
-
 int WorkRecordSheet::waku() {
     if (int e = m_printer.setLineStyle(Printer::Solid))
         return e;
     if (int e = m_printer.setLineWidth(kFrameWidth))
         return e;
-    if (int e =
-            m_printer.rectangle(20 * kPointsPerMm - m_offsetX, 30 * kPointsPerMm - m_offsetY,
-                                201.5 * kPointsPerMm - m_offsetX, 272 * kPointsPerMm - m_offsetY))
+    if (int e = rectangle(20, 30, 201.5, 272))
         return e;
 
     if (int e = m_printer.setLineWidth(kRuleWidth))

@@ -80,7 +80,6 @@ void TallyScreen::forgetCard() {
 void TallyScreen::setTools(int first, int last, bool on) {
     for (int t = first; t <= last; ++t)
         m_tools[static_cast<size_t>(t - 1)] = on;
-    m_tools[ExportTool - 1] = m_tools[PrintTool - 1];
 }
 
 void TallyScreen::lock() {

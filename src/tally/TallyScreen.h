@@ -111,7 +111,11 @@ public:
     void closeGuide();
 
     bool toolEnabled(int tool) const {
-        return tool == HistoryTool ? historyToolEnabled() : m_tools[static_cast<size_t>(tool - 1)];
+        if (tool == HistoryTool)
+            return historyToolEnabled();
+        if (tool == ExportTool)
+            tool = PrintTool;
+        return m_tools[static_cast<size_t>(tool - 1)];
     }
     bool printOpen() const { return m_printOpen; }
     bool guideOpen() const { return m_guideOpen; }

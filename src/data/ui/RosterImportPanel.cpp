@@ -1,11 +1,11 @@
 #include "data/ui/RosterImportPanel.h"
 
 #include "data/RosterImport.h"
+#include "screen/ui/FolderTree.h"
 
 #include <QComboBox>
 #include <QFileSystemModel>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -34,14 +34,7 @@ RosterImportPanel::RosterImportPanel(QWidget *parent) : QFrame(parent) {
     m_drive->addItems(RosterImport::drives());
 
     m_model = new QFileSystemModel(this);
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_model->setReadOnly(true);
-    m_dir = new QTreeView(this);
-    m_dir->setObjectName(QStringLiteral("Dir1"));
-    m_dir->setModel(m_model);
-    for (int c = 1; c < m_model->columnCount(); ++c)
-        m_dir->hideColumn(c);
-    m_dir->header()->hide();
+    m_dir = folderTree(m_model, this);
 
     m_path = new QLabel(this);
     m_path->setObjectName(QStringLiteral("lblfolder"));
@@ -83,7 +76,7 @@ RosterImportPanel::RosterImportPanel(QWidget *parent) : QFrame(parent) {
         // After the model has sorted what it read.
         QTimer::singleShot(50, this, [this] {
             if (!m_folder.isEmpty())
-                reveal(m_model->index(m_folder));
+                revealFolder(m_dir, m_model->index(m_folder));
         });
     });
     connect(m_copy, &QPushButton::clicked, this, [this] { Q_EMIT copyRequested(m_folder); });
@@ -111,11 +104,5 @@ void RosterImportPanel::chooseFolder(const QString &path) {
     if (!index.isValid())
         return;
     m_dir->setCurrentIndex(index);
-    reveal(index);
-}
-
-void RosterImportPanel::reveal(const QModelIndex &index) {
-    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
-        m_dir->expand(p);
-    m_dir->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    revealFolder(m_dir, index);
 }

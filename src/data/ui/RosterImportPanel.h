@@ -4,7 +4,6 @@
 
 class QComboBox;
 class QLabel;
-class QModelIndex;
 class QFileSystemModel;
 class QPushButton;
 class QTreeView;
@@ -27,8 +26,6 @@ Q_SIGNALS:
 
 private:
     void showDrive(const QString &root);
-    // Opens the folder list down to a folder and scrolls it into view.
-    void reveal(const QModelIndex &index);
 
     QComboBox *m_drive;
     QTreeView *m_dir;

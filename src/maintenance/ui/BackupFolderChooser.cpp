@@ -1,10 +1,10 @@
 #include "maintenance/ui/BackupFolderChooser.h"
 
 #include "platform/Volumes.h"
+#include "screen/ui/FolderTree.h"
 
 #include <QComboBox>
 #include <QFileSystemModel>
-#include <QHeaderView>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -15,14 +15,7 @@ BackupFolderChooser::BackupFolderChooser(QWidget *parent) : QWidget(parent) {
     m_drive->addItems(volumes::mountedRoots());
 
     m_model = new QFileSystemModel(this);
-    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    m_model->setReadOnly(true);
-    m_dir = new QTreeView(this);
-    m_dir->setObjectName(QStringLiteral("Dir1"));
-    m_dir->setModel(m_model);
-    for (int c = 1; c < m_model->columnCount(); ++c)
-        m_dir->hideColumn(c);
-    m_dir->header()->hide();
+    m_dir = folderTree(m_model, this);
 
     auto *v = new QVBoxLayout(this);
     v->setContentsMargins(0, 0, 0, 0);
@@ -41,7 +34,7 @@ BackupFolderChooser::BackupFolderChooser(QWidget *parent) : QWidget(parent) {
         QTimer::singleShot(50, this, [this] {
             const QModelIndex index = m_model->index(m_path);
             if (index.isValid())
-                reveal(index);
+                revealFolder(m_dir, index);
         });
     });
 }
@@ -73,7 +66,7 @@ void BackupFolderChooser::place(const QString &path) {
     const QModelIndex index = m_model->index(path);
     if (index.isValid() && index != m_dir->rootIndex()) {
         m_dir->setCurrentIndex(index);
-        reveal(index);
+        revealFolder(m_dir, index);
     } else {
         m_dir->selectionModel()->clearCurrentIndex();
         m_dir->clearSelection();
@@ -94,10 +87,4 @@ void BackupFolderChooser::setFolder(const QString &path) {
 void BackupFolderChooser::announce(const QString &path) {
     m_path = path;
     Q_EMIT folderChanged(path);
-}
-
-void BackupFolderChooser::reveal(const QModelIndex &index) {
-    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
-        m_dir->expand(p);
-    m_dir->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }

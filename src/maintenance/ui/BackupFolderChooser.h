@@ -4,7 +4,6 @@
 
 class QComboBox;
 class QFileSystemModel;
-class QModelIndex;
 class QTreeView;
 
 // Drive1 (the mounted volumes) over Dir1 (the folders of the chosen drive).
@@ -30,7 +29,6 @@ private:
     void chooseDrive(int index);
     void place(const QString &path);
     void announce(const QString &path);
-    void reveal(const QModelIndex &index);
 
     QComboBox *m_drive;
     QTreeView *m_dir;

@@ -2,6 +2,7 @@
 
 #include "printing/ui/QtPrintTargets.h"
 #include "screen/ui/EntryBox.h"
+#include "screen/ui/PanelFrame.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,15 +15,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel *label(const QString &text, QWidget *parent) {
-    auto *l = new QLabel(text, parent);
-    return l;
-}
-
-} // namespace
-
 PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTargets *targets)
     : QFrame(parent), m_panel(panel) {
     if (!targets) {
@@ -31,26 +23,10 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     }
     m_targets = targets;
     setObjectName(QStringLiteral("Picture6"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setLineWidth(2);
     setFocusPolicy(Qt::StrongFocus);
-    setAutoFillBackground(true);
     setFixedWidth(336);
     hide();
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 10);
-    outer->setSpacing(8);
-    auto *title = label(QStringLiteral("勤務実績表の印刷"), this);
-    title->setStyleSheet(QStringLiteral("background: #1f3f7a; color: white; font-size: 15px;"
-                                        "font-weight: bold; padding: 5px 10px;"));
-    outer->addWidget(title);
-
-    auto *body = new QVBoxLayout;
-    body->setContentsMargins(12, 0, 12, 0);
-    body->setSpacing(8);
-    outer->addLayout(body);
+    QVBoxLayout *body = dressPanel(this, new QLabel(QStringLiteral("勤務実績表の印刷"), this));
 
     auto *range = new QGroupBox(QStringLiteral("印刷範囲"), this);
     auto *rangeRow = new QHBoxLayout(range);
@@ -73,27 +49,27 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
         box->lineEdit()->setFixedWidth(b == PrintPanel::CopiesBox ? 44 : 56);
         m_boxes[static_cast<size_t>(b)] = box;
     }
-    codeRow->addWidget(label(QStringLiteral("コード"), codes));
+    codeRow->addWidget(new QLabel(QStringLiteral("コード"), codes));
     codeRow->addWidget(m_boxes[PrintPanel::FromBox]->widget());
-    codeRow->addWidget(label(QStringLiteral("～"), codes));
+    codeRow->addWidget(new QLabel(QStringLiteral("～"), codes));
     codeRow->addWidget(m_boxes[PrintPanel::ToBox]->widget());
     codeRow->addStretch();
     body->addWidget(codes);
 
-    auto *guide = label(QStringLiteral("｢指定｣はコード番号を若い順に入力しま\n"
-                                       "す。１名のみ指定する場合は、同じ番号\n"
-                                       "を入力してください。"),
-                        this);
+    auto *guide = new QLabel(QStringLiteral("｢指定｣はコード番号を若い順に入力しま\n"
+                                            "す。１名のみ指定する場合は、同じ番号\n"
+                                            "を入力してください。"),
+                             this);
     guide->setStyleSheet(QStringLiteral("color: #404040;"));
     body->addWidget(guide);
 
     auto *copiesRow = new QHBoxLayout;
-    copiesRow->addWidget(label(QStringLiteral("印刷部数"), this));
+    copiesRow->addWidget(new QLabel(QStringLiteral("印刷部数"), this));
     copiesRow->addWidget(m_boxes[PrintPanel::CopiesBox]->widget());
-    copiesRow->addWidget(label(QStringLiteral("部"), this));
+    copiesRow->addWidget(new QLabel(QStringLiteral("部"), this));
     copiesRow->addStretch();
     body->addLayout(copiesRow);
-    auto *paper = label(QStringLiteral("用紙はＡ４普通紙(縦)です。"), this);
+    auto *paper = new QLabel(QStringLiteral("用紙はＡ４普通紙(縦)です。"), this);
     paper->setStyleSheet(QStringLiteral("color: #404040;"));
     body->addWidget(paper);
     m_history = new QCheckBox(QStringLiteral("打刻の変更履歴を付ける"), this);

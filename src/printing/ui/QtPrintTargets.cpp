@@ -3,14 +3,12 @@
 #include "platform/ui/CupsPrinter.h"
 #include "platform/ui/PdfFilePrinter.h"
 #include "printing/ui/PreviewWindow.h"
+#include "screen/ui/SaveFileDialog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QStandardPaths>
 
 namespace {
 
@@ -61,15 +59,8 @@ Printer *QtPrintTargets::office() {
 }
 
 QString QtPrintTargets::askPdfFile(const QString &suggestedName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    QString path = QFileDialog::getSaveFileName(
-        m_parent ? m_parent->window() : nullptr, QStringLiteral("ＰＤＦファイルに保存"),
-        QDir(folder).filePath(suggestedName), QStringLiteral("PDF ファイル (*.pdf)"));
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    return path;
+    return askSaveFile(m_parent, QStringLiteral("ＰＤＦファイルに保存"), suggestedName,
+                       QStringLiteral("PDF ファイル (*.pdf)"), QStringLiteral(".pdf"));
 }
 
 Printer &QtPrintTargets::pdfFile(const QString &path, const QString &title) {

@@ -1,5 +1,6 @@
 #include "tally/ui/HistoryPanelWidget.h"
 
+#include "screen/ui/PanelFrame.h"
 #include "tally/HistoryView.h"
 
 #include <QCheckBox>
@@ -15,26 +16,12 @@
 
 HistoryPanelWidget::HistoryPanelWidget(QWidget *parent, QSize size) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture8"));
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Raised);
-    setLineWidth(2);
-    setAutoFillBackground(true);
     setFixedSize(size);
     hide();
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 10);
-    outer->setSpacing(8);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("lblrireki"));
-    m_title->setStyleSheet(QStringLiteral("background: #1f3f7a; color: white; font-size: 15px;"
-                                          "font-weight: bold; padding: 5px 10px;"));
-    outer->addWidget(m_title);
-
-    auto *body = new QVBoxLayout;
-    body->setContentsMargins(12, 0, 12, 0);
+    QVBoxLayout *body = dressPanel(this, m_title);
     body->setSpacing(6);
-    outer->addLayout(body);
 
     const QStringList headers = history::rowHeaders();
     m_table = new QTableWidget(0, static_cast<int>(headers.size()), this);
