@@ -136,23 +136,28 @@ void PrintPanel::preview(PrintTargets &targets) {
         m_s.dialogs.info(QStringLiteral("印刷する勤務実績表がありません。"));
         return;
     }
-    // The window draws the run again whenever it needs the pages: what the run
-    // asks or tells is shown once.
+    if (previewOnce(targets, QStringLiteral("勤務実績表 ") + m_month,
+                    [this, &targets](Printer &p, Services &quiet) {
+                        run(p, targets, QStringLiteral("表示"), quiet);
+                    }))
+        print(targets);
+}
+
+bool PrintPanel::previewOnce(PrintTargets &targets, const QString &title,
+                             const std::function<void(Printer &, Services &)> &draw) {
+    // The window draws again whenever it needs the pages: what a drawing asks
+    // or tells is shown once.
     OnceDialogs once(m_s.dialogs);
     Services quiet{m_s.fs, once, m_s.clock, m_s.settings, m_s.programEnd, m_s.session};
-    const bool print = targets.preview(
-        QStringLiteral("勤務実績表 ") + m_month,
-        [this, &targets, &quiet](Printer &p) { run(p, targets, QStringLiteral("表示"), quiet); });
-    if (print)
-        this->print(targets);
+    return targets.preview(title, [&](Printer &p) { draw(p, quiet); });
 }
 
 QString PrintPanel::overHoursPdfName() const {
     return m_month + QStringLiteral("_%1時間超の一覧.pdf").arg(m_over.limitHours);
 }
 
-PrintRun::Result PrintPanel::runList(Printer &printer) {
-    PrintRun r(m_s, printer);
+PrintRun::Result PrintPanel::runList(Printer &printer, Services &s) {
+    PrintRun r(s, printer);
     const QDate today = m_s.clock.now().date();
     m_last = r.pages([&](double offsetX, double offsetY) {
         return OverHoursList(printer, offsetX, offsetY).draw(m_over, today);
@@ -165,7 +170,7 @@ void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
     switch (where) {
     case ListTarget::Office:
         if (Printer *office = targets.office()) {
-            runList(*office);
+            runList(*office, m_s);
             return;
         }
         if (m_s.dialogs.message(QStringLiteral("使用できるプリンターがありません。\n"
@@ -178,7 +183,7 @@ void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
         const QString path = targets.askPdfFile(overHoursPdfName());
         if (path.isEmpty() || filefailure::refuseDataFolder(m_s, path))
             return;
-        const PrintRun::Result r = runList(targets.pdfFile(path, title));
+        const PrintRun::Result r = runList(targets.pdfFile(path, title), m_s);
         if (r.end == PrintRun::End::Done)
             m_s.dialogs.info(QStringLiteral("一覧をＰＤＦファイルに保存しました。\n") + path);
         else if (r.end == PrintRun::End::Aborted)
@@ -186,7 +191,7 @@ void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
         return;
     }
     case ListTarget::Preview:
-        if (targets.preview(title, [this](Printer &p) { runList(p); }))
+        if (previewOnce(targets, title, [this](Printer &p, Services &quiet) { runList(p, quiet); }))
             overHoursList(targets, ListTarget::Office);
         return;
     }

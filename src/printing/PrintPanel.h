@@ -86,7 +86,10 @@ private:
     PrintJob job(const QString &verb) const;
     PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s);
     void pdfChecked(PrintTargets &targets);
-    PrintRun::Result runList(Printer &printer);
+    PrintRun::Result runList(Printer &printer, Services &s);
+    // The preview window with draw; true when the user asked from it to print.
+    bool previewOnce(PrintTargets &targets, const QString &title,
+                     const std::function<void(Printer &, Services &)> &draw);
 
     Services &m_s;
     PrintSettings m_settings;

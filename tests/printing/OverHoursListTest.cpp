@@ -25,8 +25,10 @@ struct ListTargets : PrintTargets {
         made << path << title;
         return file;
     }
+    int previewDraws = 1; // a real window draws again whenever it needs the pages
     bool preview(const QString &, const std::function<void(Printer &)> &draw) override {
-        draw(shown);
+        for (int n = 0; n < previewDraws; ++n)
+            draw(shown);
         return printFromPreview;
     }
     PrintProgress *progress(int) override { return nullptr; }
@@ -94,4 +96,13 @@ TEST_F(OverHoursFixture, NoneOverThePdfThePreviewAndMorePagesThanOne) {
     targets.made.clear();
     panel.overHoursList(targets, PrintPanel::ListTarget::Office);
     EXPECT_EQ(targets.made.value(1), "時間外・休日労働が月70時間を超えた者の一覧 2007年3月");
+}
+
+TEST_F(OverHoursFixture, APreviewDrawnAgainAsksOnce) {
+    targets.previewDraws = 3;
+    targets.shown.widthMm = 190; // narrow: the run asks whether to go on
+    t.dialogs.answer(BoxAnswer::Yes);
+    panel.overHoursList(targets, PrintPanel::ListTarget::Preview);
+    EXPECT_EQ(t.dialogs.boxes().size(), 1);
+    EXPECT_EQ(targets.shown.count("endDocument"), 3);
 }
