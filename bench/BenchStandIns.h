@@ -2,9 +2,11 @@
 
 // Quiet stand-ins for the platform seams a benchmark does not measure.
 
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramEnd.h"
 #include "platform/SettingsStore.h"
+#include "screen/Services.h"
 
 // Answers OK to every box and counts them, so a run can tell it met none.
 class QuietDialogs : public Dialogs {
@@ -34,4 +36,25 @@ public:
 
 private:
     bool m_ended = false;
+};
+
+// A clock standing at one moment, so every run counts the same days.
+class StillClock : public Clock {
+public:
+    explicit StillClock(QDateTime at) : m_at(std::move(at)) {}
+    QDateTime now() const override { return m_at; }
+
+private:
+    QDateTime m_at;
+};
+
+// The services over a data folder and a clock, every other seam quiet.
+struct QuietServices {
+    QuietServices(FileSystem &fs, const Clock &clock)
+        : services{fs, dialogs, clock, store, end, session} {}
+    QuietDialogs dialogs;
+    NoSettings store;
+    NoEnd end;
+    Session session;
+    Services services;
 };

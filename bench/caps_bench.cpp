@@ -18,11 +18,6 @@ namespace {
 
 constexpr int kCards = 999;
 
-class BenchClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2007, 12, 31), QTime(17, 0, 0)); }
-};
-
 CardTable confirmedCard(int code, int month) {
     CardTable t;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
@@ -65,12 +60,8 @@ int main(int argc, char **argv) {
                 return 1;
             }
     }
-    QuietDialogs dialogs;
-    BenchClock clock;
-    NoSettings store;
-    NoEnd end;
-    Session session;
-    Services services{fs, dialogs, clock, store, end, session};
+    const StillClock clock(QDateTime(QDate(2007, 12, 31), QTime(17, 0, 0)));
+    QuietServices quiet(fs, clock);
 
     QElapsedTimer timer;
     timer.start();
@@ -80,13 +71,13 @@ int main(int argc, char **argv) {
             bytes += fs.readFile(cardfile::path(folder, QString::number(code))).bytes.size();
     const qint64 plainNs = timer.nsecsElapsed();
 
-    StaffLists lists(services);
+    StaffLists lists(quiet.services);
     lists.fillMonths();
     timer.restart();
     lists.chooseMonth(folders[0]);
     const qint64 listNs = timer.nsecsElapsed();
 
-    CapsMonitor caps(services);
+    CapsMonitor caps(quiet.services);
     caps.load();
     timer.restart();
     caps.chooseMonth(folders[0], lists.months(), lists.entries());
@@ -99,7 +90,7 @@ int main(int argc, char **argv) {
         flagged += caps.flagged(staffentry::codeOf(e)) ? 1 : 0;
 
     std::printf("months: 12, cards a month: %d, read: %d, flagged: %d, messages: %d, bytes: %lld\n",
-                kCards, caps.months().reads(), flagged, dialogs.shown, bytes);
+                kCards, caps.months().reads(), flagged, quiet.dialogs.shown, bytes);
     std::printf("plain read of the 12 months:      %8.1f ms\n", ms(plainNs));
     std::printf("staff list of the month:          %8.1f ms\n", ms(listNs));
     std::printf("caps, first time in the tally:    %8.1f ms  (%.2f x the plain read)\n",

@@ -32,12 +32,8 @@ int main(int argc, char **argv) {
     // On the disk the program's data lives on, not a memory file system.
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/prepare-bench-XXXXXX"));
     LocalFileSystem fs(dir.path());
-    QuietDialogs dialogs;
-    SystemClock clock;
-    NoSettings settings;
-    NoEnd end;
-    Session session;
-    Services services{fs, dialogs, clock, settings, end, session};
+    const SystemClock clock;
+    QuietServices quiet(fs, clock);
 
     CalcSettings s;
     s[CalcSettings::PeriodKind] = QStringLiteral("20sime");
@@ -52,7 +48,7 @@ int main(int argc, char **argv) {
     constexpr int kRuns = 7;
     std::vector<double> prepared, plain;
     for (int run = 0; run < kRuns; ++run) {
-        CardPreparation prep(services);
+        CardPreparation prep(quiet.services);
         prep.open();
         prep.leaveYear(QString::number(2001 + run));
         prep.leaveMonth(QStringLiteral("3"));
@@ -60,7 +56,7 @@ int main(int argc, char **argv) {
         t.start();
         const int made = prep.prepare();
         prepared.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-        if (made != Roster::kSlots || end.ended()) {
+        if (made != Roster::kSlots || quiet.end.ended()) {
             std::fprintf(stderr, "preparation made %d cards\n", made);
             return 1;
         }

@@ -202,22 +202,20 @@ int main(int argc, char **argv) {
             {cardfile::fileName(QString::number(i)), records::format(tallied(i).toList())});
     if (fs.replaceFiles(kMonth, files) != FileError::None)
         return 1;
-    QuietDialogs dialogs;
-    NoSettings store;
-    NoEnd end;
-    SystemClock clock;
-    Session session;
-    Services s{fs, dialogs, clock, store, end, session};
+    const SystemClock clock;
+    QuietServices quiet(fs, clock);
 
     int pages = 0;
     // One warm-up sheet each, so font loading is not counted.
     plainRun(fs, 1, dir.filePath(QStringLiteral("warm.pdf")));
-    programRun(s, 1, dir.filePath(QStringLiteral("warm2.pdf")), &pages);
+    programRun(quiet.services, 1, dir.filePath(QStringLiteral("warm2.pdf")), &pages);
 
     const double plainOne = plainRun(fs, 1, dir.filePath(QStringLiteral("plain1.pdf")));
-    const double oneSheet = programRun(s, 1, dir.filePath(QStringLiteral("one.pdf")), &pages);
+    const double oneSheet =
+        programRun(quiet.services, 1, dir.filePath(QStringLiteral("one.pdf")), &pages);
     const double plain = plainRun(fs, kCards, dir.filePath(QStringLiteral("plain.pdf")));
-    const double program = programRun(s, kCards, dir.filePath(QStringLiteral("all.pdf")), &pages);
+    const double program =
+        programRun(quiet.services, kCards, dir.filePath(QStringLiteral("all.pdf")), &pages);
 
     // The program's file is synced to the disk before it replaces the old one.
     std::printf("one sheet to PDF:        %8.1f ms (plain writer %6.1f ms, ratio %.2f)\n",
@@ -228,6 +226,6 @@ int main(int argc, char **argv) {
     std::printf("PDF sizes: %lld bytes, plain %lld bytes; boxes met: %d\n",
                 static_cast<long long>(QFile(dir.filePath(QStringLiteral("all.pdf"))).size()),
                 static_cast<long long>(QFile(dir.filePath(QStringLiteral("plain.pdf"))).size()),
-                dialogs.shown);
+                quiet.dialogs.shown);
     return pages == kCards ? 0 : 1;
 }

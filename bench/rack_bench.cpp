@@ -22,11 +22,6 @@
 
 namespace {
 
-class BenchClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2009, 5, 12), QTime(9, 0, 0)); }
-};
-
 constexpr int kCards = 999;
 
 void prepare(const QString &root) {
@@ -94,13 +89,9 @@ int main(int argc, char **argv) {
     prepare(dir.path());
 
     LocalFileSystem fs(dir.path());
-    QuietDialogs dialogs;
-    BenchClock clock;
-    NoEnd end;
-    NoSettings settings;
-    Session session;
-    Services services{fs, dialogs, clock, settings, end, session};
-    RecorderScreen screen(services);
+    const StillClock clock(QDateTime(QDate(2009, 5, 12), QTime(9, 0, 0)));
+    QuietServices quiet(fs, clock);
+    RecorderScreen screen(quiet.services);
     if (!screen.open()) {
         std::fprintf(stderr, "load failed\n");
         return 1;
@@ -139,7 +130,7 @@ int main(int argc, char **argv) {
         screen.press();
         const bool ok = screen.returnCard();
         cycle.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-        if (!ok || dialogs.shown != 0) {
+        if (!ok || quiet.dialogs.shown != 0) {
             std::fprintf(stderr, "cycle failed\n");
             return 1;
         }

@@ -21,11 +21,6 @@ namespace {
 constexpr int kCards = 999;
 const QString kMonth = QStringLiteral("2007年3月");
 
-class BenchClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2007, 3, 31), QTime(17, 0, 0)); }
-};
-
 // The confirm that unlocks the list between two openings writes nowhere: the
 // benchmark measures the openings.
 class NoWrites : public LocalFileSystem {
@@ -90,13 +85,9 @@ int main(int argc, char **argv) {
             return 1;
         }
 
-    QuietDialogs dialogs;
-    BenchClock clock;
-    NoSettings store;
-    NoEnd end;
-    Session session;
-    Services services{fs, dialogs, clock, store, end, session};
-    TallyScreen screen(services);
+    const StillClock clock(QDateTime(QDate(2007, 3, 31), QTime(17, 0, 0)));
+    QuietServices quiet(fs, clock);
+    TallyScreen screen(quiet.services);
     CardArea area(nullptr);
     if (!screen.open())
         return 1;
@@ -143,7 +134,7 @@ int main(int argc, char **argv) {
     }
     const qint64 leaveNs = timer.nsecsElapsed();
 
-    std::printf("cards: %d, messages: %d\n", n, dialogs.shown);
+    std::printf("cards: %d, messages: %d\n", n, quiet.dialogs.shown);
     std::printf("read one card:                  %9.1f us\n", perCall(readNs, kRounds));
     std::printf("open a marked employee:         %9.1f us  (%.2f x read)\n",
                 perCall(reopenNs, kRounds), double(reopenNs) / double(readNs));

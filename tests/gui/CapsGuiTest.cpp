@@ -1,6 +1,7 @@
 // The overtime caps on the tally screen: the marks in the staff list, the
 // open employee's box and its limits dialog. With KELVANE_SHOT_DIR set, the
 // screen and the list of employees over 80 hours are saved there as pictures.
+#include "Shots.h"
 #include "platform/ui/PdfFilePrinter.h"
 #include "printing/ui/PrintPanelWidget.h"
 #include "punchclock/PunchFixture.h"
@@ -64,10 +65,7 @@ QStringList shownRules(QWidget *box) {
 } // namespace
 
 TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
-    const QFont before = QApplication::font();
-    QFont ui(QStringLiteral("IPAPGothic"));
-    ui.setPointSize(10);
-    QApplication::setFont(ui);
+    shots::ProgramFont font;
     ProgramFixture p;
     prepare(p);
     p.start();
@@ -93,8 +91,7 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
     EXPECT_EQ(staff->item(3)->toolTip(),
               "上限超過：\n月45時間超（法定外）\n月100時間超（法定外＋休日）");
 
-    QTest::mouseClick(staff->viewport(), Qt::LeftButton, {},
-                      staff->visualItemRect(staff->item(0)).center());
+    clickLine(staff, 0);
     EXPECT_EQ(staff->item(0)->text(), "◆1   山田太郎");
     auto *box = w->findChild<QWidget *>("fracaps");
     ASSERT_NE(box, nullptr);
@@ -106,11 +103,7 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
     EXPECT_TRUE(staff->item(0)->data(staffcapsmarks::kRole).toBool());
     w->findChild<QAction *>("Toolbar1_1")->trigger(); // confirm: the lists come back
 
-    const QString dir = qEnvironmentVariable("KELVANE_SHOT_DIR");
-    if (!dir.isEmpty()) {
-        QTest::qWait(50);
-        p.frame->grab().save(dir + "/frmsyuukei-caps.png");
-    }
+    shots::grab(p.frame.get(), "frmsyuukei-caps.png");
 
     // The print panel gets the month's employees over 80 hours.
     w->findChild<QAction *>("Toolbar1_3")->trigger();
@@ -121,7 +114,7 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
     EXPECT_EQ(over.lines[0].monthMinutes, 102 * 60 + 30);
     EXPECT_EQ(w->findChild<QPushButton *>("cmdichiran")->text(), "80時間超の一覧");
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-    if (!dir.isEmpty() && !pdftoppm.isEmpty()) {
+    if (!shots::folder().isEmpty() && !pdftoppm.isEmpty()) {
         // The list as the panel draws it into a PDF file.
         const QString pdf = p.t.path("list.pdf");
         {
@@ -131,7 +124,7 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
             });
         }
         QProcess::execute(pdftoppm,
-                          {"-r", "80", "-png", "-singlefile", pdf, dir + "/overhours-list"});
+                          {"-r", "80", "-png", "-singlefile", pdf, shots::path("overhours-list")});
     }
     w->findChild<QPushButton *>("cmdinsatu_1")->click();
 
@@ -152,8 +145,8 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
         if (!refused)
             ADD_FAILURE() << p.t.dialogs.texts().join("|").toStdString() << d->isVisible();
         average->setText("85");
-        if (!dir.isEmpty())
-            d->grab().save(dir + "/frmjougen.png");
+        if (!shots::folder().isEmpty())
+            d->grab().save(shots::path("frmjougen.png"));
         d->findChild<QPushButton *>("cmdhozon")->click();
     });
     w->findChild<QPushButton *>("cmdjougen")->click();
@@ -162,7 +155,4 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
               QStringList({"45", "100", "85", "720", "6"}));
     EXPECT_EQ(marked(), QList<bool>({false, false, false, true}));
     EXPECT_EQ(shownRules(box), QStringList());
-
-    p.frame.reset();
-    QApplication::setFont(before);
 }

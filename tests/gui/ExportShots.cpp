@@ -1,56 +1,24 @@
 // Pictures of the tally screen's day marks and of the payroll export for the
 // documentation, written only when KELVANE_SHOT_DIR names a folder (run under
 // a real X server, QT_QPA_PLATFORM=xcb, for real fonts and message boxes).
-#include "app/ui/ScreenRegistry.h"
-#include "app/ui/frmmain.h"
-#include "platform/ui/QtDialogs.h"
+#include "Shots.h"
+#include "punchclock/PunchDay.h"
 #include "punchclock/PunchFixture.h"
 #include "tally/ui/frmsyuukei.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
 const QString kMonth = "2007年3月";
-
-QString shotPath(const QString &name) {
-    return QDir(qEnvironmentVariable("KELVANE_SHOT_DIR")).filePath(name);
-}
-
-void saveScreen(QWidget *frame, const QString &name) {
-    const QRect r = frame->frameGeometry();
-    QGuiApplication::primaryScreen()
-        ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
-        .save(shotPath(name));
-}
-
-// The box in front answered with the button whose caption starts so.
-void answer(const QString &caption) {
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box)
-        return;
-    for (QAbstractButton *b : box->buttons())
-        if (b->text().startsWith(caption)) {
-            b->click();
-            return;
-        }
-    box->buttons().last()->click();
-}
 
 struct Chooser : ExportChooser {
     QString folder;
@@ -71,12 +39,11 @@ void prepare(TestServices &t) {
     t.put(kSettingsFile, records::format(s.toList()));
     for (const QString code : {"1", "2", "12"}) {
         CardTable c = PunchData::readCard(t, kMonth, code);
-        const QString kanji[] = {"月", "火", "水", "木", "金", "土", "日"};
         for (int r = 0; r < 26; ++r) {
             const QDate d(2007, 3, r + 1);
             if (d.dayOfWeek() >= 6)
                 continue;
-            c.at(r, CardField::Weekday) = kanji[d.dayOfWeek() - 1];
+            c.at(r, CardField::Weekday) = punchday::weekdayKanji(d.dayOfWeek());
             c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
             c.at(r, CardField::BreakOut) = "12:01";
             c.at(r, CardField::BreakReturn) = QStringLiteral("12:%1").arg(55 + r % 5);
@@ -104,65 +71,44 @@ void prepare(TestServices &t) {
 } // namespace
 
 TEST(ExportShots, Write) {
-    if (qEnvironmentVariableIsEmpty("KELVANE_SHOT_DIR"))
+    if (shots::folder().isEmpty())
         GTEST_SKIP() << "KELVANE_SHOT_DIR not set";
-    const QFont before = QApplication::font();
-    QFont ui(QStringLiteral("IPAPGothic"));
-    ui.setPointSize(10);
-    QApplication::setFont(ui);
-
-    TestServices t;
-    QtDialogs dialogs;
-    Services services{t.fs, dialogs, t.clock, t.settings, t.programEnd, t.session};
-    ScreenRegistry registry;
-    registerScreens(registry);
-    t.clock.set(2007, 3, 28, 17, 0, 10);
-    prepare(t);
-    auto frame = std::make_unique<frmmain>(services, registry);
-    dialogs.setFallbackParent(frame.get());
-    frame->start(platformOsVersion());
-    for (int i = 0; i < 8 && frame->splashVisible(); ++i) {
-        t.clock.set(t.clock.now().addMSecs(500));
-        frame->splashTick();
-    }
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    frame->item("menusyuukei")->trigger();
-    auto *w = qobject_cast<frmsyuukei *>(frame->currentScreen());
+    shots::ProgramFont font;
+    shots::Program p;
+    p.t.clock.set(2007, 3, 28, 17, 0, 10);
+    prepare(p.t);
+    ASSERT_TRUE(p.start());
+    p.frame->item("menusyuukei")->trigger();
+    auto *w = qobject_cast<frmsyuukei *>(p.frame->currentScreen());
     ASSERT_NE(w, nullptr);
     QTemporaryDir out;
     Chooser chooser;
     chooser.folder = out.path();
     w->setExportChooser(&chooser);
     auto *staff = w->findChild<QListWidget *>("List1");
-    auto click = [&](int row) {
-        QTest::mouseClick(staff->viewport(), Qt::LeftButton, {},
-                          staff->visualItemRect(staff->item(row)).center());
-    };
-    click(1);
+    clickLine(staff, 1);
     w->findChild<QAction *>("Toolbar1_1")->trigger();
-    click(0);
+    clickLine(staff, 0);
     QTest::qWait(300);
     // The tool tip of the 13th, whose clock-out went into the next row.
     auto *day = w->findChild<QLabel *>("lblcard_96");
     QToolTip::showText(day->mapToGlobal(day->rect().center()), day->toolTip(), day);
     QTest::qWait(400);
-    saveScreen(frame.get(), "frmsyuukei-marks.png");
+    shots::saveScreen(p.frame.get(), "frmsyuukei-marks.png");
     QToolTip::hideText();
 
     w->findChild<QAction *>("Toolbar1_1")->trigger();
     QTimer::singleShot(600, [&] {
-        saveScreen(frame.get(), "frmsyuukei-export.png");
+        shots::saveScreen(p.frame.get(), "frmsyuukei-export.png");
         QTimer::singleShot(600, [&] {
-            saveScreen(frame.get(), "frmsyuukei-export-done.png");
-            answer("OK");
+            shots::saveScreen(p.frame.get(), "frmsyuukei-export-done.png");
+            shots::answer("OK");
         });
-        answer("はい");
+        shots::answer("はい");
     });
     auto *bar = w->findChild<QToolBar *>("Toolbar1");
     QTest::mouseClick(bar->widgetForAction(w->findChild<QAction *>("Toolbar1_7")), Qt::LeftButton);
     QTest::qWait(200);
     EXPECT_TRUE(QFile::exists(out.filePath(kMonth + "_勤怠.csv")));
-    frame.reset();
-    QApplication::setFont(before);
+    p.frame.reset(); // before the chooser it was given
 }

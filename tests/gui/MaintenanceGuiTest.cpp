@@ -22,11 +22,6 @@
 
 namespace {
 
-void clickLine(QListWidget *list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-}
-
 // A click on a folder of Dir1, as the user makes it.
 void chooseFolder(BackupFolderChooser *chooser, const QString &path) {
     QTreeView *tree = chooser->folderList();

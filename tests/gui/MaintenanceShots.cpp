@@ -1,6 +1,7 @@
 // Pictures of the two maintenance screens in the real main frame for the
 // documentation, written only when KELVANE_SHOT_DIR names a folder (run under
 // a real X server for real fonts).
+#include "Shots.h"
 #include "maintenance/MaintenanceFixture.h"
 #include "maintenance/ui/BackupFolderChooser.h"
 #include "maintenance/ui/frmbp.h"
@@ -20,11 +21,6 @@
 
 namespace {
 
-void shot(QWidget *w, const QString &name) {
-    QTest::qWait(400);
-    w->grab().save(QDir(qEnvironmentVariable("KELVANE_SHOT_DIR")).filePath(name));
-}
-
 void putMonths(TestServices &t) {
     for (const char *m :
          {"2006年10月", "2006年11月", "2006年12月", "2007年1月", "2007年2月", "2007年3月"})
@@ -34,7 +30,7 @@ void putMonths(TestServices &t) {
 } // namespace
 
 TEST(MaintenanceShots, Write) {
-    if (qEnvironmentVariableIsEmpty("KELVANE_SHOT_DIR"))
+    if (shots::folder().isEmpty())
         GTEST_SKIP() << "KELVANE_SHOT_DIR not set";
     {
         ProgramFixture p;
@@ -46,9 +42,9 @@ TEST(MaintenanceShots, Write) {
         auto *list = screen->findChild<QListWidget *>("List1");
         list->item(0)->setSelected(true);
         list->item(1)->setSelected(true);
-        shot(p.frame.get(), "frmseiri.png");
+        shots::save(p.frame.get(), "frmseiri.png", 400);
         screen->findChild<QToolBar *>("Toolbar1")->actions().at(1)->trigger();
-        shot(p.frame.get(), "frmseiri-guide.png");
+        shots::save(p.frame.get(), "frmseiri-guide.png", 400);
     }
     {
         ProgramFixture p;
@@ -68,8 +64,8 @@ TEST(MaintenanceShots, Write) {
         list->item(4)->setSelected(true);
         list->item(5)->setSelected(true);
         screen->findChild<QCheckBox *>("chkkihon")->setChecked(true);
-        shot(p.frame.get(), "frmbp.png");
+        shots::save(p.frame.get(), "frmbp.png", 400);
         screen->findChild<QToolBar *>("Toolbar1")->actions().at(1)->trigger();
-        shot(p.frame.get(), "frmbp-guide.png");
+        shots::save(p.frame.get(), "frmbp-guide.png", 400);
     }
 }

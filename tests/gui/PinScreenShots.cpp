@@ -1,3 +1,4 @@
+#include "Shots.h"
 #include "access/Henkan.h"
 #include "access/ui/frmpw.h"
 #include "access/ui/frmpwkakunin.h"
@@ -50,14 +51,10 @@ struct Frame {
     }
 };
 
-void save(QWidget *w, const QString &name) {
-    QTest::qWait(300);
-    w->grab().save(QDir(qEnvironmentVariable("KELVANE_SHOT_DIR")).filePath(name));
-}
 } // namespace
 
 TEST(PinScreenShots, Write) {
-    if (qEnvironmentVariableIsEmpty("KELVANE_SHOT_DIR"))
+    if (shots::folder().isEmpty())
         GTEST_SKIP() << "KELVANE_SHOT_DIR not set";
     NoHost host;
     {
@@ -69,9 +66,9 @@ TEST(PinScreenShots, Write) {
         f.window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
         QTest::keyClicks(w->findChild<QLineEdit *>("texin_0"), "1234");
-        save(&f.window, "frmpw-new.png");
+        shots::save(&f.window, "frmpw-new.png", 300);
         w->findChild<QToolBar *>("Toolbar1")->actions()[1]->trigger();
-        save(&f.window, "frmpw-guide.png");
+        shots::save(&f.window, "frmpw-guide.png", 300);
     }
     {
         TestServices t;
@@ -84,17 +81,15 @@ TEST(PinScreenShots, Write) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
         QTest::keyClicks(w->findChild<QLineEdit *>("texin_1"), "123456");
         QTest::keyClicks(w->findChild<QLineEdit *>("texin_2"), "65");
-        save(&f.window, "frmpw-change.png");
+        shots::save(&f.window, "frmpw-change.png", 300);
 
         frmpwkakunin prompt(t.services, &f.window);
         prompt.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&prompt));
         QTest::keyClicks(prompt.findChild<QLineEdit *>("Text1"), "123");
-        save(&prompt, "frmpwkakunin.png");
+        shots::save(&prompt, "frmpwkakunin.png", 300);
         // The prompt over the frame as the screen shows it.
-        QProcess::execute(
-            "import",
-            {"-window", "root", "-crop", "600x380+270+324",
-             QDir(qEnvironmentVariable("KELVANE_SHOT_DIR")).filePath("frmpwkakunin-screen.png")});
+        QProcess::execute("import", {"-window", "root", "-crop", "600x380+270+324",
+                                     shots::path("frmpwkakunin-screen.png")});
     }
 }

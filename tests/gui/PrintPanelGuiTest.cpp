@@ -1,3 +1,4 @@
+#include "Shots.h"
 #include "data/CardTable.h"
 #include "printing/ui/PrintPanelWidget.h"
 #include "support/RecordingPrinter.h"
@@ -24,11 +25,6 @@ struct OfficeOnly : PrintTargets {
 
 bool focusOn(QWidget *w) {
     return QTest::qWaitFor([w] { return w->hasFocus(); }, 2000);
-}
-
-void typeText(QWidget *w, const QString &text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 } // namespace
@@ -82,8 +78,8 @@ TEST(PrintPanelGui, DesignatedRangeTwoCopiesThenClose) {
     EXPECT_EQ(panel.settings().toCode, "12");
 
     // A picture for the documentation, when asked for (under a real X server).
-    if (qEnvironmentVariableIsSet("KELVANE_SHOT_DIR"))
-        host.grab().save(qEnvironmentVariable("KELVANE_SHOT_DIR") + "/print-panel.png");
+    if (!shots::folder().isEmpty())
+        host.grab().save(shots::path("print-panel.png"));
     QTest::mouseClick(w.findChild<QPushButton *>("cmdinsatu_0"), Qt::LeftButton);
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
     EXPECT_EQ(panel.lastRun().pages, 4);

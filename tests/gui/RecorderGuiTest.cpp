@@ -165,8 +165,7 @@ TEST_F(RecorderGui, AdditionalPunchAsksThePinAndWrites) {
     QTest::keyClick(months, Qt::Key_Down);
     auto *list = child<QListWidget>("List2");
     ASSERT_EQ(list->count(), 2);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
+    clickLine(list, 0);
     EXPECT_EQ(text("lbldata_8"), "山田太郎");
     auto *month = child<QLineEdit>("textukihi_2");
     month->setFocus();
@@ -224,8 +223,7 @@ TEST_F(RecorderGui, ClickRightAfterTypingTheDayLoadsTheDayFirst) {
     months->setFocus();
     QTest::keyClick(months, Qt::Key_Down);
     auto *list = child<QListWidget>("List2");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
+    clickLine(list, 1);
     const QList<QLineEdit *> boxes{child<QLineEdit>("textukihi_2"), child<QLineEdit>("textukihi_3"),
                                    child<QLineEdit>("textukihi_4"),
                                    child<QLineEdit>("textukihi_5")};
@@ -313,8 +311,7 @@ TEST(RecorderLongNames, RackElidesAtTheEndAndTheCardShowsTheWholeName) {
     EXPECT_EQ(rack->item(0)->toolTip(), "1   " + name);
     EXPECT_EQ(rack->textElideMode(), Qt::ElideRight);
     EXPECT_EQ(rack->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QTest::mouseClick(rack->viewport(), Qt::LeftButton, {},
-                      rack->visualItemRect(rack->item(0)).center());
+    clickLine(rack, 0);
     auto *label = h.child<QLabel>("lbldata_1");
     EXPECT_EQ(label->text(), name);
     EXPECT_LE(label->fontMetrics().horizontalAdvance(name), label->width());

@@ -1,4 +1,5 @@
 #include "RecorderHarness.h"
+#include "Shots.h"
 #include "punchclock/PunchFixture.h"
 
 #include <QAction>
@@ -31,46 +32,31 @@ TEST(RecorderShots, EverydayStates) {
     h.t.put("2009年3月/x.Card", "");
     h.t.clock.set(2009, 5, 12, 12, 3, 27);
     frmrecoder &w = h.open();
-    const QString dir = qEnvironmentVariable("KELVANE_SHOT_DIR");
-    auto shot = [&](const char *name) {
-        QTest::qWait(50);
-        const QPixmap pm = w.grab();
-        EXPECT_FALSE(pm.isNull());
-        if (!dir.isEmpty())
-            pm.save(dir + "/" + name + ".png");
-    };
     auto tool = [&](int n) {
         auto *bar = h.child<QToolBar>("Toolbar1");
         QAction *a = bar->findChild<QAction *>(QStringLiteral("Toolbar1_%1").arg(n));
         QTest::mouseClick(bar->widgetForAction(a), Qt::LeftButton);
     };
-    auto rackLine = [&](int row) {
-        auto *rack = h.child<QListWidget>("List1");
-        QTest::mouseClick(rack->viewport(), Qt::LeftButton, {},
-                          rack->visualItemRect(rack->item(row)).center());
-    };
-    shot("1-idle");
+    shots::grab(&w, "1-idle.png");
 
-    rackLine(0);
+    clickLine(h.child<QListWidget>("List1"), 0);
     QTest::mouseClick(h.child<QWidget>("Image3_1"), Qt::LeftButton);
     EXPECT_EQ(h.child<QLabel>("lbldata_3")->text(), "8:47");
     EXPECT_EQ(h.child<QLabel>("lbldata_4")->text(), "12:03");
-    shot("2-card-set");
+    shots::grab(&w, "2-card-set.png");
     QTest::mouseClick(h.child<QWidget>("Image4_1"), Qt::LeftButton);
     QTest::mouseClick(h.child<QWidget>("Command2"), Qt::LeftButton);
 
     tool(1);
-    rackLine(0);
-    shot("3-month-view");
+    clickLine(h.child<QListWidget>("List1"), 0);
+    shots::grab(&w, "3-month-view.png");
     QTest::mouseClick(h.child<QWidget>("Command3"), Qt::LeftButton);
 
     tool(3);
     auto *months = h.child<QComboBox>("Combo1");
     months->setFocus();
     QTest::keyClick(months, Qt::Key_Down);
-    auto *list = h.child<QListWidget>("List2");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
+    clickLine(h.child<QListWidget>("List2"), 0);
     h.child<QWidget>("textukihi_2")->setFocus();
     for (const char *s : {"5", "12", "18", "5"}) {
         for (const char ch : std::string(s))
@@ -80,12 +66,12 @@ TEST(RecorderShots, EverydayStates) {
         QTest::qWait(10);
     }
     QTest::mouseClick(h.child<QRadioButton>("optuika_3"), Qt::LeftButton);
-    shot("4-additional-punch");
+    shots::grab(&w, "4-additional-punch.png");
     QTest::mouseClick(h.child<QWidget>("Command8"), Qt::LeftButton);
 
     tool(2);
-    shot("5-removal");
+    shots::grab(&w, "5-removal.png");
     tool(4);
-    shot("6-guide");
+    shots::grab(&w, "6-guide.png");
     EXPECT_EQ(h.t.dialogs.texts(), QStringList());
 }

@@ -51,11 +51,6 @@ frmsyuukei *openFromTheMenu(ProgramFixture &p) {
     return qobject_cast<frmsyuukei *>(p.frame->currentScreen());
 }
 
-void clickLine(QListWidget *list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
-}
-
 } // namespace
 
 TEST(TallyGui, FromTheMenuBehindThePinTypeAndConfirmWithEnterAtTheLastDay) {

@@ -2,7 +2,9 @@
 // correction with its reason, confirmed, then the history list of button 8.
 // With KELVANE_SHOT_DIR set, the correction panel and the list are saved as
 // pictures there.
+#include "Shots.h"
 #include "data/History.h"
+#include "punchclock/PunchDay.h"
 #include "punchclock/PunchFixture.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
@@ -27,12 +29,11 @@ void prepare(ProgramFixture &p) {
     PunchData::prepareMonth(p.t, 2007, 3, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
     const CardTable empty = PunchData::readCard(p.t, kMonth, "1");
     CardTable c = empty;
-    const QString kanji[] = {"月", "火", "水", "木", "金", "土", "日"};
     for (int r = 0; r < 20; ++r) {
         const QDate d(2007, 3, r + 1);
         if (d.dayOfWeek() >= 6)
             continue;
-        c.at(r, CardField::Weekday) = kanji[d.dayOfWeek() - 1];
+        c.at(r, CardField::Weekday) = punchday::weekdayKanji(d.dayOfWeek());
         c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
         if (r != 13)
             c.at(r, CardField::ClockOut) = QStringLiteral("17:%1").arg(10 + r * 2);
@@ -56,31 +57,18 @@ void prepare(ProgramFixture &p) {
 } // namespace
 
 TEST(TallyHistoryGui, ACorrectionWithItsReasonIsInTheHistoryList) {
-    // The program's own face, so the pictures show what users see.
-    const QFont before = QApplication::font();
-    QFont ui(QStringLiteral("IPAPGothic"));
-    ui.setPointSize(10);
-    QApplication::setFont(ui);
-    const QString dir = qEnvironmentVariable("KELVANE_SHOT_DIR");
+    shots::ProgramFont font;
     {
         ProgramFixture p;
         prepare(p);
         p.start();
         p.t.clock.set(2007, 3, 31, 17, 20, 5);
-        auto shot = [&](const char *name) {
-            QTest::qWait(50);
-            const QPixmap pm = p.frame->grab();
-            EXPECT_FALSE(pm.isNull());
-            if (!dir.isEmpty())
-                pm.save(dir + "/" + name + ".png");
-        };
         p.frame->item("menusyuukei")->trigger();
         auto *w = qobject_cast<frmsyuukei *>(p.frame->currentScreen());
         ASSERT_NE(w, nullptr);
         Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
         auto *staff = w->findChild<QListWidget *>("List1");
-        QTest::mouseClick(staff->viewport(), Qt::LeftButton, {},
-                          staff->visualItemRect(staff->item(0)).center());
+        clickLine(staff, 0);
         auto *history = w->findChild<QAction *>("Toolbar1_8");
         ASSERT_NE(history, nullptr);
         EXPECT_EQ(history->toolTip(), "この人の打刻の変更履歴を表示します");
@@ -98,7 +86,7 @@ TEST(TallyHistoryGui, ACorrectionWithItsReasonIsInTheHistoryList) {
         type("texnintei_75", "16");
         type("texnintei_76", "8.3");
         type("texriyuu", "電車遅延のため（遅延証明あり）");
-        shot("frmsyuukei-correction-reason");
+        shots::grab(p.frame.get(), "frmsyuukei-correction-reason.png");
         QTest::mouseClick(w->findChild<QPushButton *>("Command3"), Qt::LeftButton);
         EXPECT_EQ(PunchData::readCard(p.t, kMonth, "1").at(15, CardField::ClockIn), "8:03");
         EXPECT_TRUE(p.t.dialogs.texts().isEmpty());
@@ -114,14 +102,13 @@ TEST(TallyHistoryGui, ACorrectionWithItsReasonIsInTheHistoryList) {
             last << table->item(1, c)->text();
         EXPECT_EQ(last, QStringList({"2007/03/31 17:20:05", "訂正", "16", "出勤", "8:51", "8:03",
                                      "電車遅延のため（遅延証明あり）"}));
-        shot("frmsyuukei-history");
+        shots::grab(p.frame.get(), "frmsyuukei-history.png");
         panel->findChild<QCheckBox *>("chkdakoku")->click();
         EXPECT_GT(table->rowCount(), 20);
-        shot("frmsyuukei-history-punches");
+        shots::grab(p.frame.get(), "frmsyuukei-history-punches.png");
         panel->findChild<QCheckBox *>("chkdakoku")->click();
         QTest::mouseClick(panel->findChild<QPushButton *>("cmdrireki"), Qt::LeftButton);
         EXPECT_FALSE(panel->isVisible());
         EXPECT_TRUE(staff->isEnabled());
     }
-    QApplication::setFont(before);
 }

@@ -1,5 +1,7 @@
 // The tally screen in its main states. With KELVANE_SHOT_DIR set, each state
 // is saved as a PNG there for a person to look at.
+#include "Shots.h"
+#include "punchclock/PunchDay.h"
 #include "punchclock/PunchFixture.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
@@ -14,11 +16,7 @@
 #include <QToolBar>
 
 TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
-    // The program's own face, so the pictures show what users see.
-    const QFont before = QApplication::font();
-    QFont ui(QStringLiteral("IPAPGothic"));
-    ui.setPointSize(10);
-    QApplication::setFont(ui);
+    shots::ProgramFont font;
     ProgramFixture p;
     p.t.clock.set(2007, 3, 28, 17, 0, 10);
     PunchData::prepareMonth(p.t, 2007, 3,
@@ -34,12 +32,11 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
     p.t.put(kSettingsFile, records::format(s.toList()));
     const QString month = "2007年3月";
     CardTable c = PunchData::readCard(p.t, month, "1");
-    const QString kanji[] = {"月", "火", "水", "木", "金", "土", "日"};
     for (int r = 0; r < 31; ++r) {
         const QDate d(2007, 3, r + 1);
         if (d.dayOfWeek() >= 6 || r == 20 || r > 25)
             continue;
-        c.at(r, CardField::Weekday) = kanji[d.dayOfWeek() - 1];
+        c.at(r, CardField::Weekday) = punchday::weekdayKanji(d.dayOfWeek());
         c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
         c.at(r, CardField::BreakOut) = "12:01";
         c.at(r, CardField::BreakReturn) = QStringLiteral("12:%1").arg(55 + r % 5);
@@ -58,13 +55,11 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
     Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
     auto *staff = w->findChild<QListWidget *>("List1");
     ASSERT_EQ(staff->count(), 5);
-    QTest::mouseClick(staff->viewport(), Qt::LeftButton, {},
-                      staff->visualItemRect(staff->item(1)).center());
+    clickLine(staff, 1);
     QTest::mouseClick(w->findChild<QToolBar *>("Toolbar1")
                           ->widgetForAction(w->findChild<QAction *>("Toolbar1_1")),
                       Qt::LeftButton);
-    QTest::mouseClick(staff->viewport(), Qt::LeftButton, {},
-                      staff->visualItemRect(staff->item(0)).center());
+    clickLine(staff, 0);
     auto type = [&](int box, const QString &text) {
         auto *b = w->findChild<QLineEdit *>(QStringLiteral("texnintei_%1").arg(box));
         ASSERT_TRUE(ProgramFixture::focus(b));
@@ -80,15 +75,7 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
     type(45, "0.2");
     ASSERT_TRUE(ProgramFixture::focus(w->findChild<QLineEdit *>("texnintei_46")));
 
-    const QString dir = qEnvironmentVariable("KELVANE_SHOT_DIR");
-    auto shot = [&](const char *name) {
-        QTest::qWait(50);
-        const QPixmap pm = p.frame->grab();
-        EXPECT_FALSE(pm.isNull());
-        if (!dir.isEmpty())
-            pm.save(dir + "/" + name + ".png");
-    };
-    shot("frmsyuukei");
+    shots::grab(p.frame.get(), "frmsyuukei.png");
 
     type(30, "1.0");
     w->findChild<QAction *>("Toolbar1_1")->trigger();
@@ -96,14 +83,12 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
     type(75, "16");
     type(76, "8.5");
     type(79, "999");
-    shot("frmsyuukei-correction");
+    shots::grab(p.frame.get(), "frmsyuukei-correction.png");
     w->findChild<QAction *>("Toolbar1_6")->trigger();
-    shot("frmsyuukei-guide");
+    shots::grab(p.frame.get(), "frmsyuukei-guide.png");
     w->findChild<QPushButton *>("Command1")->click(); // the guide's "閉じる"
     w->findChild<QPushButton *>("Command4")->click(); // the correction panel's
     w->findChild<QAction *>("Toolbar1_3")->trigger();
-    shot("frmsyuukei-print");
+    shots::grab(p.frame.get(), "frmsyuukei-print.png");
     EXPECT_EQ(p.t.dialogs.texts(), QStringList());
-    p.frame.reset();
-    QApplication::setFont(before);
 }

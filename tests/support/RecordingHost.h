@@ -2,6 +2,7 @@
 
 #include "screen/ScreenHost.h"
 
+#include <QListWidget>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -31,4 +32,10 @@ public:
 inline void typeText(QWidget *w, const QString &text) {
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// A click on a line of a list, as a user makes it.
+inline void clickLine(QListWidget *list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
 }
