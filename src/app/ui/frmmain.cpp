@@ -121,6 +121,8 @@ void frmmain::start(const OsVersion &version) {
     place();
     show();
     activateWindow();
+    if (const QString readOnly = m_startUp.dataFolderNotice(); !readOnly.isEmpty())
+        m_s.dialogs.message(readOnly, QStringLiteral("エラー"), BoxIcon::Warning, BoxButtons::Ok);
     if (m_startUp.smallDisplayNoticeDue(screen()->size()))
         m_s.dialogs.notice(StartUp::smallDisplayText());
     if (m_startUp.resumeTallyAtStart() && m_registry.has(screenword::syuukei)) {
