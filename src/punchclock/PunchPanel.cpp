@@ -213,8 +213,9 @@ QString PunchPanel::notRecordedText(const history::Saved &saved) const {
                QStringLiteral("新しい打刻はなかったため、失われたものはありません。");
     return who + QStringLiteral("の打刻は記録されていません。\n（") +
            punches.join(QStringLiteral("、")) + QStringLiteral("）\n") + why +
-           QStringLiteral("タイムカードは元のままです。原因が取り除かれてから、"
-                          "もう一度打刻してください。管理者にも知らせてください。");
+           QStringLiteral("タイムカードは元のままです。\n"
+                          "原因が取り除かれてから、もう一度打刻してください。\n"
+                          "管理者にも知らせてください。");
 }
 
 QString PunchPanel::retarget(const PunchTarget &target) {

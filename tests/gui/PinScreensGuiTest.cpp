@@ -1,3 +1,4 @@
+#include "Shots.h"
 #include "access/Henkan.h"
 #include "access/ui/frmpw.h"
 #include "app/ui/ScreenRegistry.h"
@@ -123,12 +124,14 @@ TEST_F(PinScreensGuiTest, ARegistrationAfterARefusalStoresExactlyWhatWasTypedTwi
     EXPECT_EQ(t.dialogs.texts(), QStringList{"暗証番号は６桁で入力してください。"});
     EXPECT_EQ(pin->text(), "");
     EXPECT_TRUE(pin->hasFocus());
+    shots::grab(screen.get(), "pin-after-refusal.png");
     // Ctrl+A reaches the digit box: what is selected goes with Backspace.
     typeText(pin, "9");
     QTest::keyClick(pin, Qt::Key_A, Qt::ControlModifier);
     key(pin, Qt::Key_Backspace);
     typeText(pin, "246813");
     typeText(again, "246813");
+    shots::grab(screen.get(), "pin-typed-twice.png");
     QTest::mouseClick(enter, Qt::LeftButton);
     EXPECT_EQ(t.dialogs.texts().last(), "登録完了です。");
     EXPECT_EQ(stored(), henkan("246813"));
