@@ -97,18 +97,20 @@ TEST(DamagedRoster, IsNamedWithItsReasonAndKeptUntilTheUserSaysYes) {
             EXPECT_EQ(t.dialogs.boxes().size(), 1);
             EXPECT_EQ(t.bytes(kFile), c.bytes);
         }
-        // Changed, and the user says No: still nothing written.
-        {
+        // A name changed on the roster screen, then closed with the answer.
+        auto closeChanged = [&t](BoxAnswer answer) {
             RosterScreen screen(t.services);
             ASSERT_TRUE(screen.open());
             screen.enterBox(1);
             screen.leaveBox(1, QStringLiteral("山田花子"));
             t.dialogs.clear();
-            t.dialogs.answer(BoxAnswer::No);
+            t.dialogs.answer(answer);
             EXPECT_TRUE(screen.close());
             EXPECT_EQ(t.dialogs.boxes().value(0).title, QStringLiteral("確認"));
-            EXPECT_EQ(t.bytes(kFile), c.bytes);
-        }
+        };
+        // No: still nothing written.
+        closeChanged(BoxAnswer::No);
+        EXPECT_EQ(t.bytes(kFile), c.bytes);
         // The other readers name it too; no card is made from it.
         {
             t.dialogs.clear();
@@ -126,13 +128,7 @@ TEST(DamagedRoster, IsNamedWithItsReasonAndKeptUntilTheUserSaysYes) {
         }
         // Yes: the damaged bytes are kept beside, the roster on screen saved.
         {
-            RosterScreen screen(t.services);
-            ASSERT_TRUE(screen.open());
-            screen.enterBox(1);
-            screen.leaveBox(1, QStringLiteral("山田花子"));
-            t.dialogs.clear();
-            t.dialogs.answer(BoxAnswer::Yes);
-            EXPECT_TRUE(screen.close());
+            closeChanged(BoxAnswer::Yes);
             const QString kept = QStringLiteral("Meibo_damaged_20070301-090000.Dat");
             EXPECT_EQ(t.bytes(kept), c.bytes);
             EXPECT_TRUE(t.dialogs.texts().contains(QStringLiteral("元の名簿を「") + kept +

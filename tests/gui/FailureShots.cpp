@@ -43,11 +43,7 @@ TEST(FailureShots, Write) {
         p.t.clock.set(2009, 5, 12, 9, 0, 0);
         ASSERT_TRUE(p.start());
         p.openAdditionalPunch();
-        p.type("textukihi_2", "5");
-        p.type("textukihi_3", "11");
-        p.type("textukihi_4", "18");
-        p.type("textukihi_5", "5");
-        p.click("optuika_3");
+        p.enterAdditionalPunch({"5", "11", "18", "5"}, 3);
         auto *reason = p.find<QLineEdit>("texriyuu");
         reason->setFocus();
         typeText(reason, QStringLiteral("出勤〜退勤の打刻忘れ😀"));
