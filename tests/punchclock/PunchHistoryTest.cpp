@@ -112,6 +112,10 @@ TEST_F(PunchHistory, APunchThatCannotBeWrittenIsSaidNotRecordedAndTheNextOneIs) 
          "データフォルダに書き込めません（読み取り専用か、書き込みが許可されていません）"},
         {"month folder missing", Op::Replace, FileError::PathNotFound,
          "タイムカードのフォルダ「2009年5月」が見つかりません"},
+        {"month folder made unwritable", Op::Replace, FileError::PathFileAccess,
+         "タイムカードのフォルダ「2009年5月」に書き込めません"},
+        {"card hit a full disk", Op::Replace, FileError::DiskFull, "ディスクの空きがありません"},
+        {"device error", Op::Replace, FileError::DeviceIO, "ディスクの読み書きに異常があります"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.cause);
@@ -126,11 +130,12 @@ TEST_F(PunchHistory, APunchThatCannotBeWrittenIsSaidNotRecordedAndTheNextOneIs) 
         EXPECT_EQ(t.dialogs.boxes()[0].title, "エラー");
         EXPECT_TRUE(t.dialogs.texts()[0].startsWith("山田太郎 さんの打刻は記録されていません。\n"
                                                     "（出勤 8:59）\n理由：" +
-                                                    c.why + "。\n"))
+                                                    c.why))
             << t.dialogs.texts()[0].toStdString();
         EXPECT_EQ(t.bytes(kFolder + "/1.Card"), card);
         EXPECT_EQ(t.programEnd.calls, 0);
         EXPECT_FALSE(screen.panel().cardSet()); // the punch clock goes on
+        EXPECT_EQ(screen.rack().selected(), -1);
 
         // The cause gone, the next punch is written.
         punchClockIn();

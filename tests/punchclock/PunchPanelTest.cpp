@@ -230,40 +230,6 @@ TEST_F(Punching, YesterdayOfAnotherCardMonthIsNotWrittenIntoThisOne) {
     EXPECT_TRUE(c.at(28, CardField::Weekday).isEmpty());
 }
 
-TEST_F(Punching, ACardThatCannotBeWrittenIsToldAndStaysAsItWas) {
-    struct Case {
-        FileError error;
-        const char *why;
-    };
-    const Case cases[] = {
-        {FileError::DiskFull, "ディスクの空きがありません"},
-        {FileError::DeviceIO, "ディスクの読み書きに異常があります"},
-        {FileError::PathFileAccess, "タイムカードのフォルダ「2009年5月」に書き込めません"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(errorNumber(c.error));
-        t.dialogs.clear();
-        screen.rackClicked(0);
-        screen.chooseKind(0);
-        screen.press();
-        const QByteArray before = t.bytes(kFolder + "/1.Card");
-        t.fs.failOn(FaultyFileSystem::Op::Replace, t.fs.calls(FaultyFileSystem::Op::Replace) + 1,
-                    c.error);
-        EXPECT_FALSE(screen.returnCard());
-        EXPECT_EQ(t.programEnd.calls, 0);
-        ASSERT_EQ(t.dialogs.boxes().size(), 1);
-        EXPECT_TRUE(t.dialogs.boxes()[0].text.contains(QStringLiteral("（出勤 8:59）\n理由：") +
-                                                       QString::fromUtf8(c.why)))
-            << t.dialogs.boxes()[0].text.toStdString();
-        EXPECT_EQ(t.dialogs.boxes()[0].title, "エラー");
-        EXPECT_EQ(t.bytes(kFolder + "/1.Card"), before);
-        // The panel is free for the next employee.
-        EXPECT_FALSE(screen.panel().cardSet());
-        EXPECT_TRUE(label(0).text.isEmpty());
-        EXPECT_EQ(screen.rack().selected(), -1);
-    }
-}
-
 TEST_F(Punching, RackRebuiltWhileACardIsSetKeepsItsLine) {
     screen.rackClicked(1); // 2 鈴木花子
     PunchData::writeCard(
