@@ -47,6 +47,13 @@ QString reason(FileError e) {
         return QStringLiteral("ファイルが見つかりません");
     case FileError::Damaged:
         return QStringLiteral("ファイルが壊れています");
+    case FileError::Locked:
+        return QStringLiteral(
+            "ほかのパソコンが同じファイルを書き込み中のまま、終わるのを待ちきれませ"
+            "んでした");
+    case FileError::Unreachable:
+        return QStringLiteral("データフォルダのあるファイルサーバーに接続できません"
+                              "（ネットワークとサーバーを確かめてください）");
     default:
         return QStringLiteral("エラー番号 ") + QString::number(errorNumber(e));
     }

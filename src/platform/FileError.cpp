@@ -26,6 +26,19 @@ FileError fileErrorFromErrno(int err) {
     case ELOOP:
     case EINVAL:
         return FileError::PathFileAccess;
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ENETRESET:
+    case ENOTCONN:
+    case ECONNABORTED:
+    case ECONNREFUSED:
+    case ECONNRESET:
+    case ESTALE:
+    case ENOLINK:
+        return FileError::Unreachable;
     default:
         // EIO and everything unexpected: never mistaken for "not found".
         return FileError::DeviceIO;

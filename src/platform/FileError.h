@@ -20,6 +20,11 @@ enum class FileError : int {
     // Saved: the new content is in place, but its flush to the disk could not
     // be confirmed. Callers treat it as saved and warn.
     Unconfirmed = 1002,
+    // Another program (on this PC or another one) held the file's lock for
+    // longer than any save takes: nothing was written.
+    Locked = 1003,
+    // The file server of a data folder on the network did not answer.
+    Unreachable = 1004,
 };
 
 // The one mapping from errno to the legacy numbers.

@@ -1,23 +1,34 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FolderLocks.h"
 #include "platform/SafeAppend.h"
 #include "platform/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-LocalFileSystem::LocalFileSystem(QString dataFolder) : m_root(QDir(dataFolder).absolutePath()) {}
+LocalFileSystem::LocalFileSystem(QString dataFolder)
+    : m_root(QDir(dataFolder).absolutePath()), m_locks(std::make_shared<FolderLocks>(m_root)) {}
+
+LocalFileSystem::~LocalFileSystem() = default;
 
 QString LocalFileSystem::resolve(const QString &path) const {
     if (QDir::isAbsolutePath(path))
         return QDir::cleanPath(path);
     return QDir::cleanPath(m_root + QLatin1Char('/') + path);
+}
+
+QString LocalFileSystem::relative(const QString &path) const {
+    const QString resolved = resolve(path);
+    const QString root = m_root.endsWith(QLatin1Char('/')) ? m_root : m_root + QLatin1Char('/');
+    return resolved.startsWith(root) ? resolved.mid(root.size()) : QString();
 }
 
 namespace {
@@ -90,6 +101,9 @@ ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
 }
 
 FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
+    const FileLock lock = lockFile(path);
+    if (!lock.held())
+        return lock.error();
     return safeReplace(resolve(path), bytes);
 }
 
@@ -136,10 +150,16 @@ ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 
 }
 
 FileError LocalFileSystem::appendFile(const QString &path, const QByteArray &bytes) {
+    const FileLock lock = lockFile(path);
+    if (!lock.held())
+        return lock.error();
     return safeAppend(resolve(path), bytes);
 }
 
 FileError LocalFileSystem::truncateFile(const QString &path, qint64 size) {
+    const FileLock lock = lockFile(path);
+    if (!lock.held())
+        return lock.error();
     return safeTruncate(resolve(path), size);
 }
 
@@ -176,19 +196,38 @@ private:
     QList<FileError> m_results;
 };
 
-// Every folder's files written first, then one flush, then the renames.
+// Every folder's files written first, then one flush, then the renames; each
+// folder's lock held from its add() until the batch is done.
 class LocalBatch : public FileBatch {
 public:
-    explicit LocalBatch(const LocalFileSystem &fs) : m_fs(fs) {}
+    explicit LocalBatch(LocalFileSystem &fs) : m_fs(fs) {}
     FileError add(const QString &folder,
                   const QList<std::pair<QString, QByteArray>> &files) override {
+        FileLock lock = m_fs.lockWritten(folder, files);
+        if (!lock.held()) {
+            // The batch keeps one result for each add(), this one failed.
+            m_failed.insert(m_added, lock.error());
+            ++m_added;
+            return lock.error();
+        }
+        m_locks.push_back(std::move(lock));
+        ++m_added;
         return m_batch.add(m_fs.resolve(folder), files);
     }
-    QList<FileError> commit() override { return m_batch.commit(); }
+    QList<FileError> commit() override {
+        QList<FileError> results = m_batch.commit();
+        for (auto it = m_failed.cbegin(); it != m_failed.cend(); ++it)
+            results.insert(it.key(), it.value());
+        m_locks.clear();
+        return results;
+    }
 
 private:
-    const LocalFileSystem &m_fs;
+    LocalFileSystem &m_fs;
     SafeBatch m_batch;
+    std::vector<FileLock> m_locks;
+    QMap<qsizetype, FileError> m_failed;
+    qsizetype m_added = 0;
 };
 
 } // namespace
@@ -203,6 +242,9 @@ std::unique_ptr<FileBatch> LocalFileSystem::batch() {
 
 FileError LocalFileSystem::replaceFiles(const QString &folder,
                                         const QList<std::pair<QString, QByteArray>> &files) {
+    const FileLock lock = lockWritten(folder, files);
+    if (!lock.held())
+        return lock.error();
     return safeReplaceAll(resolve(folder), files);
 }
 
@@ -270,5 +312,61 @@ void LocalFileSystem::forgetCached(const QString &path) {
 }
 
 int LocalFileSystem::clearStaleTemps(const QString &folder) {
-    return removeStaleTemps(resolve(folder));
+    return removeStaleTemps(resolve(folder), [this](const QString &temp, const QString &target) {
+        // A save holds its file's lock while its temporary file exists.
+        const QString rel = relative(target);
+        if (rel.isEmpty())
+            return true;
+        const FileLock lock = m_locks->take({FolderLocks::fileRange(rel)}, 0);
+        if (lock.error() == FileError::Locked)
+            return false;
+        return QFile::remove(temp);
+    });
+}
+
+FileLock LocalFileSystem::lockFile(const QString &path) {
+    const QString rel = relative(path);
+    if (rel.isEmpty())
+        return {};
+    return m_locks->take({FolderLocks::fileRange(rel)}, m_lockWaitMs);
+}
+
+FileLock LocalFileSystem::lockFolders(const QStringList &folders) {
+    QList<FolderLocks::Range> ranges;
+    for (const QString &folder : folders) {
+        const QString rel = relative(folder);
+        // The data folder itself is no folder of its own: its files are locked
+        // one by one.
+        if (!rel.isEmpty())
+            ranges.append(FolderLocks::folderRange(rel));
+    }
+    if (ranges.isEmpty())
+        return {};
+    return m_locks->take(ranges, m_lockWaitMs);
+}
+
+FileLock LocalFileSystem::lockWritten(const QString &folder,
+                                      const QList<std::pair<QString, QByteArray>> &files) {
+    const QString rel = relative(folder);
+    if (!rel.isEmpty())
+        return m_locks->take({FolderLocks::folderRange(rel)}, m_lockWaitMs);
+    if (resolve(folder) != m_root)
+        return {};
+    // Files of the data folder itself: each one's own lock.
+    QList<FolderLocks::Range> ranges;
+    for (const auto &file : files)
+        ranges.append(FolderLocks::fileRange(file.first));
+    return m_locks->take(ranges, m_lockWaitMs);
+}
+
+bool LocalFileSystem::lockingWorks() {
+    return m_locks->lockingWorks();
+}
+
+int LocalFileSystem::holdMark() {
+    return m_locks->holdMark();
+}
+
+bool LocalFileSystem::markHeld(int mark) {
+    return m_locks->markHeld(mark);
 }

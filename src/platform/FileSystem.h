@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileError.h"
+#include "platform/FileLock.h"
 
 #include <QByteArray>
 #include <QString>
@@ -95,14 +96,39 @@ public:
     // sub-folders (see isTempName); returns how many files.
     virtual int clearStaleTemps(const QString & /*folder*/) { return 0; }
 
+    // Several programs, on this PC and on others mounting the data folder from
+    // a file server, may write it at once. A file of the data folder that is
+    // changed is read again, changed and saved under its lock, which every
+    // one of them waits for; each save, append and batch also holds the locks
+    // of what it writes. The lock of a file (a path relative to the data
+    // folder: one of its files, or a file of a card month folder). Locked
+    // when another program holds it for longer than any save takes. A path
+    // outside the data folder needs none: held at once, as every lock of a
+    // file system that no other program shares.
+    virtual FileLock lockFile(const QString & /*path*/) { return {}; }
+    // The lock of whole folders of the data folder: of every file in them.
+    virtual FileLock lockFolders(const QStringList & /*folders*/) { return {}; }
+    // False when the data folder's file system cannot lock (a share mounted
+    // without byte-range locks): other PCs cannot be kept out.
+    virtual bool lockingWorks() { return true; }
+    // This program's mark in the data folder while it runs: a lock that the
+    // system drops when the program ends in any way, and the file server when
+    // the PC is gone. -1 when none can be held.
+    virtual int holdMark() { return -1; }
+    // Whether a program still holds the mark, on any PC.
+    virtual bool markHeld(int /*mark*/) { return false; }
+
 protected:
     virtual ReadResult readBounded(const QString &path, qint64 maxBytes) = 0;
 };
+
+class FolderLocks;
 
 // The real file system, rooted at the data folder.
 class LocalFileSystem : public FileSystem {
 public:
     explicit LocalFileSystem(QString dataFolder);
+    ~LocalFileSystem() override;
 
     QString dataFolder() const override { return m_root; }
     FileError replaceFile(const QString &path, const QByteArray &bytes) override;
@@ -121,13 +147,28 @@ public:
     bool isFolder(const QString &path) override;
     bool canWrite(const QString &folder) override;
     void forgetCached(const QString &path) override;
+    // Temporary files whose own file's lock is free: no save is writing them.
     int clearStaleTemps(const QString &folder) override;
+    FileLock lockFile(const QString &path) override;
+    FileLock lockFolders(const QStringList &folders) override;
+    bool lockingWorks() override;
+    int holdMark() override;
+    bool markHeld(int mark) override;
+    // The locks of a save of files of one folder (replaceFiles, a batch).
+    FileLock lockWritten(const QString &folder, const QList<std::pair<QString, QByteArray>> &files);
+    // How long a lock held by another program is waited for.
+    void setLockWait(int ms) { m_lockWaitMs = ms; }
 
     QString resolve(const QString &path) const;
+    // The path relative to the data folder; empty for the data folder itself
+    // and for a path outside it.
+    QString relative(const QString &path) const;
 
 protected:
     ReadResult readBounded(const QString &path, qint64 maxBytes) override;
 
 private:
     QString m_root;
+    std::shared_ptr<FolderLocks> m_locks;
+    int m_lockWaitMs = 10000;
 };

@@ -239,14 +239,26 @@ bool isTempName(const QString &name) {
 }
 
 int removeStaleTemps(const QString &folder) {
+    return removeStaleTemps(
+        folder, [](const QString &temp, const QString &) { return QFile::remove(temp); });
+}
+
+int removeStaleTemps(
+    const QString &folder,
+    const std::function<bool(const QString &temp, const QString &target)> &remove) {
     int removed = 0;
     auto clean = [&](const QDir &dir) {
         // Only hidden names can be temporary ones; the exact test is isTempName.
         const auto names =
             dir.entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System);
-        for (const QString &name : names)
-            if (isTempName(name) && QFile::remove(dir.filePath(name)))
+        for (const QString &name : names) {
+            if (!isTempName(name))
+                continue;
+            // "." + the file's name + the marker + six letters.
+            const QString target = name.mid(1, name.lastIndexOf(QLatin1String(kTempMarker)) - 1);
+            if (remove(dir.filePath(name), dir.filePath(target)))
                 ++removed;
+        }
     };
     const QDir root(folder);
     clean(root);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <sys/types.h>
 #include <utility>
 
@@ -91,3 +92,7 @@ private:
 // isTempName holds) in folder and in its direct subfolders. Returns how many
 // were removed.
 int removeStaleTemps(const QString &folder);
+// The same, where remove(temp, target) removes the temporary file of target
+// when it may and says whether it did.
+int removeStaleTemps(const QString &folder,
+                     const std::function<bool(const QString &temp, const QString &target)> &remove);
