@@ -43,6 +43,7 @@ int main(int argc, char **argv) {
     if (argc >= 3 && std::strcmp(argv[1], "--program") == 0) {
         ProgramOptions options;
         options.dataFolder = QString::fromLocal8Bit(argv[2]);
+        options.instanceFolder = options.dataFolder;
         options.quitWhenShown = true;
         return programMain(argc, argv, options);
     }

@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QStandardPaths>
 
-LockFileInstance::LockFileInstance(const QString &dataFolder)
-    : m_lock(
-          std::make_unique<QLockFile>(QDir(dataFolder).filePath(QStringLiteral(".kelvane.lock")))) {
+LockFileInstance::LockFileInstance(const QString &folder)
+    : m_lock(std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral(".kelvane.lock")))) {
     // Only a dead owner makes the lock stale, never its age: the program runs all day.
     m_lock->setStaleLockTime(0);
 }
@@ -19,4 +19,9 @@ bool LockFileInstance::acquire() {
     // folder that cannot hold the lock (read-only, gone) must not make the
     // program vanish without a word; its file errors then speak for it.
     return m_lock->error() != QLockFile::LockFailedError;
+}
+
+QString sessionFolder() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }

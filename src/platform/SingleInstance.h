@@ -14,14 +14,18 @@ public:
     virtual bool acquire() = 0;
 };
 
-// A lock file in the data folder. A lock left by a killed process is stale and
-// taken over.
+// A lock file in a folder. A lock left by a killed process is stale and taken
+// over.
 class LockFileInstance : public SingleInstance {
 public:
-    explicit LockFileInstance(const QString &dataFolder);
+    explicit LockFileInstance(const QString &folder);
     ~LockFileInstance() override;
     bool acquire() override;
 
 private:
     std::unique_ptr<QLockFile> m_lock;
 };
+
+// Where the one instance of a user's session keeps its lock: the session's
+// own runtime folder on this PC, never the data folder, which many PCs share.
+QString sessionFolder();

@@ -1,8 +1,10 @@
+#include "data/OpenPcs.h"
 #include "support/MainFrameFixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -270,4 +272,17 @@ TEST(MainFrame, ProgramIconOnTheFrameAndEveryWindow) {
     EXPECT_EQ(f.frame->currentScreen()->parentWidget()->windowIcon().cacheKey(), icon.cacheKey());
     QDialog dialog(f.frame.get());
     EXPECT_EQ(dialog.windowIcon().cacheKey(), icon.cacheKey());
+}
+
+TEST(MainFrame, StatusLineCountsThePcsWithTheDataFolderOpen) {
+    MainFrameFixture f;
+    // Another PC's program on the same data folder.
+    LocalFileSystem other(f.t.dir.path());
+    openpcs::enter(other, QStringLiteral("jimusho-pc"), f.t.clock.now());
+    f.frame->start(platformOsVersion());
+    auto *label = f.frame->findChild<QLabel *>(QStringLiteral("lblpc"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("このデータフォルダを開いているパソコン：2台"));
+    EXPECT_TRUE(label->toolTip().contains(QStringLiteral("jimusho-pc")));
+    EXPECT_TRUE(f.t.dialogs.boxes().isEmpty());
 }

@@ -3,7 +3,6 @@
 #include "app/ui/ScreenRegistry.h"
 #include "app/ui/frmmain.h"
 #include "platform/FileSystem.h"
-#include "platform/SafeSave.h"
 #include "platform/SingleInstance.h"
 #include "platform/ui/QtDialogs.h"
 
@@ -56,13 +55,18 @@ int programMain(int argc, char **argv, const ProgramOptions &options) {
     // The program's own folder is the data folder.
     const QString dataFolder =
         options.dataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.dataFolder;
-    LockFileInstance instance(dataFolder);
+    // One instance in a user's session on this PC; many PCs, and many users,
+    // may have one data folder open.
+    LockFileInstance instance(options.instanceFolder.isEmpty() ? sessionFolder()
+                                                               : options.instanceFolder);
     if (!instance.acquire())
         return 0;
     QDir::setCurrent(dataFolder);
-    removeStaleTemps(dataFolder);
 
     LocalFileSystem fs(dataFolder);
+    // What interrupted saves left; the temporary file of a save that another
+    // program is still writing stays.
+    fs.clearStaleTemps(QString());
     QtDialogs dialogs;
     SystemClock clock;
     QtSettingsStore settings;

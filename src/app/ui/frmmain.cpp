@@ -1,12 +1,14 @@
 #include "app/ui/frmmain.h"
 
 #include "app/MenuRules.h"
+#include "app/ui/PcStatusLabel.h"
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/SplashPanel.h"
 #include "app/ui/femxp.h"
 #include "app/ui/frmhlp.h"
 #include "app/ui/frmver.h"
 #include "data/HistoryFile.h"
+#include "data/OpenPcs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,6 +17,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -60,6 +63,10 @@ frmmain::frmmain(Services &services, const ScreenRegistry &registry, QWidget *pa
     m_stack->setFixedSize(kSplashSize);
 
     buildMenus();
+    // How many PCs have the data folder open.
+    m_pcs = new PcStatusLabel(m_s, this);
+    statusBar()->addWidget(m_pcs);
+    statusBar()->setSizeGripEnabled(false);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -123,6 +130,9 @@ void frmmain::start(const OsVersion &version) {
     activateWindow();
     if (const QString readOnly = m_startUp.dataFolderNotice(); !readOnly.isEmpty())
         m_s.dialogs.message(readOnly, QStringLiteral("エラー"), BoxIcon::Warning, BoxButtons::Ok);
+    else if (!m_pcs->enter())
+        m_s.dialogs.message(openpcs::noLockingText(), QStringLiteral("注意"), BoxIcon::Warning,
+                            BoxButtons::Ok);
     if (m_startUp.smallDisplayNoticeDue(screen()->size()))
         m_s.dialogs.notice(StartUp::smallDisplayText());
     // The tally is guarded at start as from the menu: a wrong PIN or none
@@ -331,7 +341,7 @@ void frmmain::fitAround(QMdiSubWindow *sub) {
         const QSize decoration = frameGeometry().size() - geometry().size();
         const QSize client(WorkingScreen::twipsToPixels(frameTwips.width()) - decoration.width(),
                            WorkingScreen::twipsToPixels(frameTwips.height()) - decoration.height() -
-                               menuBar()->sizeHint().height());
+                               menuBar()->sizeHint().height() - statusBar()->sizeHint().height());
         sub->move(at);
         m_stack->setFixedSize(client.expandedTo(sub->size() + QSize(at.x(), at.y())));
     }

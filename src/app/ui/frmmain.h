@@ -16,6 +16,7 @@ class QStackedWidget;
 class QTimer;
 class SplashPanel;
 class frmhlp;
+class PcStatusLabel;
 
 // The main frame: menus, splash, and the one working screen in front.
 class frmmain : public QMainWindow, public ScreenHost {
@@ -72,6 +73,7 @@ private:
     QHash<QString, QAction *> m_items;
     QPointer<QMdiSubWindow> m_recorder;
     QPointer<frmhlp> m_help;
+    PcStatusLabel *m_pcs = nullptr;
     bool m_closing = false;
     bool m_replacingRecorder = false;
 };
