@@ -145,6 +145,7 @@ int CardPreparation::prepare() {
     // All new cards go to the disk in one batch: one flush instead of one per card.
     QList<std::pair<QString, QByteArray>> batch;
     QSet<QString> names;
+    QList<const Employee *> wanted;
     QStringList damaged;
     for (const Employee &e : roster.slots) {
         if (!e.inUse())
@@ -163,16 +164,32 @@ int CardPreparation::prepare() {
             continue;
         }
         names.insert(name);
-        if (m_s.fs.exists(cardfile::path(folder, e.code))) {
-            // An existing card keeps its punches; a damaged one is named, and
-            // kept as it is too.
-            if (cardfile::read(m_s.fs, folder, e.code).error == FileError::Damaged)
-                damaged.append(QStringLiteral("・") + e.code.trimmed() + QLatin1Char(' ') + e.name);
-            continue;
-        }
-        batch.append({name, newCardBytes(period, e)});
+        wanted.append(&e);
     }
-    const FileError written = m_s.fs.replaceFiles(folder, batch);
+    // Another PC preparing the month, or writing one of its cards, finishes
+    // first: each card is made only once, and never over one written meanwhile.
+    FileLock lock = m_s.fs.lockFolders({folder});
+    FileError written = lock.error();
+    if (lock.held()) {
+        for (const Employee *e : wanted) {
+            if (m_s.fs.exists(cardfile::path(folder, e->code))) {
+                // An existing card keeps its punches; a damaged one is named,
+                // and kept as it is too.
+                if (cardfile::read(m_s.fs, folder, e->code).error == FileError::Damaged)
+                    damaged.append(QStringLiteral("・") + e->code.trimmed() + QLatin1Char(' ') +
+                                   e->name);
+                continue;
+            }
+            batch.append({cardfile::fileName(e->code), newCardBytes(period, *e)});
+        }
+        written = m_s.fs.replaceFiles(folder, batch);
+    }
+    lock.release();
+    if (filefailure::transient(written)) {
+        info(QStringLiteral("タイムカードを準備できませんでした（") + filefailure::reason(written) +
+             QStringLiteral("）。"));
+        return 0;
+    }
     if (filefailure::endOnWriteFailure(m_s, written, IoWording::Disk))
         return 0;
     const int created = static_cast<int>(batch.size());

@@ -33,6 +33,19 @@ bool endOnFatal(Services &s, FileError e, IoWording wording) {
     return true;
 }
 
+bool transient(FileError e) {
+    return e == FileError::Locked || e == FileError::Unreachable;
+}
+
+bool askRetry(Services &s, const QString &what, FileError e) {
+    return s.dialogs.message(what + QStringLiteral("を保存できませんでした。\n理由：") + reason(e) +
+                                 QStringLiteral("。\n\nもう一度保存しますか？\n"
+                                                "「いいえ」を選ぶと、この画面での変更は保存されま"
+                                                "せん。"),
+                             QStringLiteral("確認"), BoxIcon::Warning,
+                             BoxButtons::YesNo) == BoxAnswer::Yes;
+}
+
 QString reason(FileError e) {
     switch (e) {
     case FileError::DiskFull:

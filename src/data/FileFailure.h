@@ -24,6 +24,14 @@ bool endOnFatal(Services &s, FileError e, IoWording wording);
 // unconfirmedText() and returns false, as for a write that went well.
 bool endOnWriteFailure(Services &s, FileError e, IoWording wording);
 
+// A failure that goes by itself once another PC or the network is back:
+// another program held the file too long, the file server did not answer.
+// Nothing was written; the user is told and may try again.
+bool transient(FileError e);
+// Asks whether to try a save again that failed for such a reason: what
+// names the file ("名簿"). No keeps the screen's changes unsaved.
+bool askRetry(Services &s, const QString &what, FileError e);
+
 // Why a file operation failed, in the user's terms.
 QString reason(FileError e);
 // Why a write into folder (as the user knows it: "データフォルダ") failed:

@@ -1,6 +1,7 @@
 #include "data/RosterScreen.h"
 
 #include "data/CardTable.h"
+#include "data/ChangeMerge.h"
 #include "data/FileFailure.h"
 #include "data/StorableText.h"
 
@@ -272,10 +273,44 @@ bool RosterScreen::replaceDamaged() {
     return true;
 }
 
+FileError RosterScreen::writeOntoCurrent(QString &told) {
+    // Another PC may have saved the roster since this screen read it: the
+    // rows changed here go onto the roster as it is now, under its lock.
+    const FileLock lock = m_s.fs.lockFile(rosterFile());
+    if (!lock.held())
+        return lock.error();
+    Roster toSave = m_roster;
+    const rosterfile::Read now = rosterfile::read(m_s.fs);
+    if (now.ok() && now.roster.toList() != m_asRead.toList()) {
+        const changemerge::RosterMerge merged = changemerge::roster(m_asRead, m_roster, now.roster);
+        toSave = merged.roster;
+        told = QStringLiteral(
+            "従業員名簿は、この画面を開いた後にほかのパソコンで変更されていました。"
+            "この画面で変えた行をその名簿に書き込み、ほかの変更はそのまま残しました。");
+        if (!merged.dropped.isEmpty())
+            told += QStringLiteral("\n空きがないため、次の従業員は名簿から外れました：\n") +
+                    merged.dropped.join(QLatin1Char('\n'));
+    }
+    const FileError e = records::write(m_s.fs, rosterFile(), toSave.toList());
+    if (isSaved(e)) {
+        m_roster = toSave;
+        m_asRead = toSave;
+    }
+    return e;
+}
+
 bool RosterScreen::dhozon() {
     if (m_damaged && !replaceDamaged())
         return true;
-    const FileError e = records::write(m_s.fs, rosterFile(), m_roster.toList());
+    QString told;
+    FileError e = writeOntoCurrent(told);
+    while (filefailure::transient(e) &&
+           filefailure::askRetry(m_s, QStringLiteral("従業員名簿（Meibo.Dat）"), e))
+        e = writeOntoCurrent(told);
+    if (!told.isEmpty())
+        m_s.dialogs.notice(told);
+    if (filefailure::transient(e))
+        return true;
     if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
         return false;
     m_unreadable = false;

@@ -83,9 +83,11 @@ public:
     // employees and codes that cannot name a card file. Empty when none.
     QString codeWarnings() const;
 
-    // Writes Meibo.Dat. A failed write shows the fatal box and ends the
-    // program; false then. Over a damaged roster it asks first, and keeps the
-    // damaged file under another name; without the user's yes nothing is
+    // Writes Meibo.Dat: the rows changed on this screen, onto the roster as
+    // another PC may have saved it meanwhile. A write that another PC or the
+    // file server kept out is asked about (again, or left unsaved); any other
+    // failed write shows the fatal box and ends the program; false then. Over a damaged roster it
+    // asks first, and keeps the damaged file under another name; without the user's yes nothing is
     // written.
     bool dhozon();
     // Meibo.Dat was damaged when the screen opened and is still in place.
@@ -97,6 +99,9 @@ public:
     bool close();
 
 private:
+    // Writes the roster onto Meibo.Dat as it is now; told says what was
+    // taken from another PC's save meanwhile.
+    FileError writeOntoCurrent(QString &told);
     // Another slot whose trimmed code is the same, or -1.
     int otherSlotWithCode(const QString &code, int slot) const;
     // The user's yes to replace the damaged roster, its bytes kept beside.

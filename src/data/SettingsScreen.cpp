@@ -1,5 +1,6 @@
 #include "data/SettingsScreen.h"
 
+#include "data/ChangeMerge.h"
 #include "data/FileFailure.h"
 #include "data/LabourRules.h"
 #include "data/RecordFile.h"
@@ -12,6 +13,7 @@ bool SettingsScreen::open() {
     if (load.ended)
         return false;
     m_settings = CalcSettings::fromList(load.read.values);
+    m_asRead = m_settings.toList();
     // A file that exists but could not be read is never overwritten by the
     // empty settings that took its place.
     m_unreadable = load.unreadable();
@@ -165,9 +167,33 @@ QString SettingsScreen::enterTarget(const QString &control) {
     return {};
 }
 
+FileError SettingsScreen::writeOntoCurrent() {
+    // Another PC may have saved the settings since this screen read them:
+    // the values changed here go onto the file as it is now, under its lock.
+    const QString file = QLatin1String(kSettingsFile);
+    const FileLock lock = m_s.fs.lockFile(file);
+    if (!lock.held())
+        return lock.error();
+    const records::Read now = records::read(m_s.fs, file, CalcSettings::kCount);
+    const QStringList values = now.ok()
+                                   ? changemerge::values(m_asRead, m_settings.toList(), now.values)
+                                   : m_settings.toList();
+    const FileError e = records::write(m_s.fs, file, values);
+    if (isSaved(e)) {
+        m_settings = CalcSettings::fromList(values);
+        m_asRead = values;
+    }
+    return e;
+}
+
 bool SettingsScreen::dhozon() {
     if (m_unreadable)
         return true;
-    const FileError e = records::write(m_s.fs, QLatin1String(kSettingsFile), m_settings.toList());
+    FileError e = writeOntoCurrent();
+    while (filefailure::transient(e) &&
+           filefailure::askRetry(m_s, QStringLiteral("基本設定（Kijyun.Dat）"), e))
+        e = writeOntoCurrent();
+    if (filefailure::transient(e))
+        return true;
     return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
 }

@@ -82,9 +82,11 @@ public:
 private:
     static bool isUnitBox(int k) { return k % 3 != 2; }
     void info(const QString &text, bool quiet);
+    FileError writeOntoCurrent();
 
     Services &m_s;
     CalcSettings m_settings;
+    QStringList m_asRead; // the values as the file held them when the screen opened
     std::array<QString, kTextBoxes> m_text;
     std::array<QString, kRoundingBoxes> m_rounding;
     std::array<bool, kOptions> m_option{};

@@ -1,6 +1,7 @@
 #include "maintenance/BackupRestore.h"
 
 #include "data/CardMonth.h"
+#include "data/CardUpdate.h"
 #include "data/FileFailure.h"
 #include "data/StorableText.h"
 #include "maintenance/CopyReport.h"
@@ -206,7 +207,17 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     // restore whose history cannot be written is not made.
     monthhistory::Changes changes;
     history::Written w;
+    // No card of these months is written meanwhile, on this PC or another.
+    cardupdate::Locks locks;
     if (!backup) {
+        locks = cardupdate::lockMonths(m_s.fs, months);
+        if (locks.error() != FileError::None) {
+            if (onBusy)
+                onBusy(false);
+            m_s.dialogs.info(QStringLiteral("復元しませんでした（") +
+                             filefailure::reason(locks.error()) + QStringLiteral("）。"));
+            return std::nullopt;
+        }
         changes = monthhistory::restore(m_s.fs, m_address, months);
         w = history::record(m_s.fs, m_s.clock, history::word::hukugen, changes.entries);
         if (!w.ok()) {

@@ -1,6 +1,7 @@
 #include "maintenance/CardOrganizing.h"
 
 #include "data/CardMonth.h"
+#include "data/CardUpdate.h"
 #include "data/FileFailure.h"
 #include "data/LabourRules.h"
 #include "data/MonthFolders.h"
@@ -67,6 +68,13 @@ bool CardOrganizing::deleteSelected() {
         // A file whose name holds "月" is listed too, but is no card month.
         if (m_s.fs.exists(folder) && !m_s.fs.isFolder(folder)) {
             problems.append(folder + QStringLiteral("：タイムカードのフォルダではありません。"));
+            continue;
+        }
+        // No card of the month is written meanwhile, on this PC or another.
+        const cardupdate::Locks locks = cardupdate::lockMonths(m_s.fs, {folder});
+        if (locks.error() != FileError::None) {
+            problems.append(folder + QStringLiteral("：削除しませんでした（") +
+                            filefailure::reason(locks.error()) + QStringLiteral("）。"));
             continue;
         }
         // The cards go into the history before they go; a month whose history

@@ -315,10 +315,8 @@ int LocalFileSystem::clearStaleTemps(const QString &folder) {
     return removeStaleTemps(resolve(folder), [this](const QString &temp, const QString &target) {
         // A save holds its file's lock while its temporary file exists.
         const QString rel = relative(target);
-        if (rel.isEmpty())
-            return true;
-        const FileLock lock = m_locks->take({FolderLocks::fileRange(rel)}, 0);
-        if (lock.error() == FileError::Locked)
+        if (!rel.isEmpty() &&
+            m_locks->take({FolderLocks::fileRange(rel)}, 0).error() == FileError::Locked)
             return false;
         return QFile::remove(temp);
     });

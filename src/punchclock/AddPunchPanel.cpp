@@ -1,6 +1,7 @@
 #include "punchclock/AddPunchPanel.h"
 
 #include "data/CardMonth.h"
+#include "data/CardUpdate.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/StorableText.h"
@@ -242,14 +243,26 @@ bool AddPunchPanel::add() {
     const QStringList days = weekdayChoices();
     after.at(m_row, CardField::Weekday) =
         m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
-    // The history first, then the card; a failure of either ends the program
-    // with the card as it was.
-    const history::Saved saved =
-        history::saveCard(m_s.fs, m_s.clock, history::word::tuika, m_cardFolder, m_code.trimmed(),
-                          m_table, after, m_reason.trimmed());
-    if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
+    // Onto the card as it is now, the history first, then the card. A card
+    // another PC holds too long, or a file server that does not answer,
+    // leaves it as it was and is told; any other failure ends the program.
+    const cardupdate::Punched p =
+        cardupdate::putPunches(m_s.fs, m_s.clock, history::word::tuika, m_cardFolder,
+                               m_code.trimmed(), m_table, after, m_reason.trimmed());
+    if (!p.ok() && cardupdate::mayRetry(p.saved.error)) {
+        m_s.dialogs.notice(QStringLiteral("追加打刻は記録していません。\n理由：") +
+                           filefailure::reason(p.saved.error) + QStringLiteral("。"));
         return false;
-    m_table = after;
+    }
+    if (filefailure::endOnWriteFailure(m_s, p.saved.error, IoWording::Guidebook))
+        return false;
+    if (!p.clashes.isEmpty()) {
+        // Punched meanwhile on another PC: the day is shown as it is now.
+        m_s.dialogs.notice(cardupdate::clashText(p.now, p.clashes));
+        leaveDayBox();
+        return false;
+    }
+    m_table = p.now;
     label(k) = {time, TimeState::Pressed};
     m_kind = -1;
     m_optionEnabled[static_cast<size_t>(k)] = false;

@@ -1,6 +1,8 @@
 #include "punchclock/CardRack.h"
 
 #include "data/CardTable.h"
+#include "data/CardUpdate.h"
+#include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/LeadingNumber.h"
 #include "data/RecordFile.h"
@@ -158,13 +160,22 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
     } else {
         // What the card held goes into the history before the card goes; a
-        // damaged card gives what could be read of it.
+        // damaged card gives what could be read of it. No other PC writes the
+        // card meanwhile.
+        const cardupdate::Locks locks = cardupdate::lock(m_s.fs, folder, code);
         const cardfile::Read card = cardfile::read(m_s.fs, folder, code);
-        const history::Written w = history::record(
-            m_s.fs, m_s.clock, history::word::kaadosakujo,
-            card.error == FileError::NotFound ? QList<history::Entry>()
-                                              : history::cardRemoved(folder, code, card.table));
-        if (!w.ok()) {
+        const history::Written w =
+            locks.error() != FileError::None
+                ? history::Written{}
+                : history::record(m_s.fs, m_s.clock, history::word::kaadosakujo,
+                                  card.error == FileError::NotFound
+                                      ? QList<history::Entry>()
+                                      : history::cardRemoved(folder, code, card.table));
+        if (locks.error() != FileError::None) {
+            m_s.dialogs.notice(line.trimmed() +
+                               QStringLiteral(" のタイムカードは削除しませんでした（") +
+                               filefailure::reason(locks.error()) + QStringLiteral("）。"));
+        } else if (!w.ok()) {
             m_s.dialogs.notice(line.trimmed() +
                                QStringLiteral(" のタイムカードは、変更履歴に書き込めないため削除"
                                               "しませんでした（エラー番号 %1）。")

@@ -1,6 +1,7 @@
 #include "punchclock/PunchPanel.h"
 
 #include "data/CardMonth.h"
+#include "data/CardUpdate.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/LabourRules.h"
@@ -173,16 +174,21 @@ bool PunchPanel::returnCard(const QString &weekday) {
         return true;
     if (m_row >= 0)
         m_table.at(m_row, CardField::Weekday) = weekday;
-    // The punches go into the history first, then the card. A failure of
-    // either is told plainly and leaves the card file as it was; the panel is
-    // cleared all the same, so the punch clock serves the next employee.
-    const history::Saved saved = history::saveCard(m_s.fs, m_s.clock, history::word::dakoku,
-                                                   m_target.folder, m_cardCode, m_read, m_table);
+    // The punches go onto the card as it is now (another PC may have written
+    // it since it was set), into the history first, then the card. A failure
+    // of either is told plainly and leaves the card file as it was; the panel
+    // is cleared all the same, so the punch clock serves the next employee.
+    const cardupdate::Punched p = cardupdate::putPunches(
+        m_s.fs, m_s.clock, history::word::dakoku, m_target.folder, m_cardCode, m_read, m_table);
+    const history::Saved &saved = p.saved;
     if (saved.error == FileError::Unconfirmed)
         m_s.dialogs.notice(filefailure::unconfirmedText());
     else if (!saved.ok())
         m_s.dialogs.message(notRecordedText(saved), QStringLiteral("エラー"), BoxIcon::Critical,
                             BoxButtons::Ok);
+    if (saved.ok() && !p.clashes.isEmpty())
+        m_s.dialogs.notice(m_name.trimmed() + QStringLiteral(" さん：") +
+                           cardupdate::clashText(p.now, p.clashes));
     m_code.clear();
     m_name.clear();
     for (int k = 0; k < kKinds; ++k) {

@@ -1,6 +1,7 @@
 #include "tally/TallyScreen.h"
 
 #include "data/CardMonth.h"
+#include "data/CardUpdate.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/RecordFile.h"
@@ -252,10 +253,20 @@ bool TallyScreen::kakutei() {
     if (m_listPosition < 0)
         return false;
     // The punches changed since the card was stored go into the change history
-    // first, each with its day's reason; the card is written only after them.
-    const history::Saved saved =
-        history::saveCard(m_s.fs, m_s.clock, history::word::teisei, m_lists.folder(), m_code,
-                          m_saved, m_table, m_reasons);
+    // first, each with its day's reason; the card is written only after them,
+    // and only while it is still the card this screen read: a punch made
+    // meanwhile is never written over.
+    cardupdate::Stored stored;
+    for (bool quiet = true;; quiet = false) {
+        stored =
+            cardupdate::storeIfUnchanged(m_s.fs, m_s.clock, history::word::teisei, m_lists.folder(),
+                                         m_code, m_saved, m_table, m_reasons);
+        if (!stored.changedMeanwhile)
+            break;
+        if (takeChangesMeanwhile(stored.now, quiet))
+            return false;
+    }
+    const history::Saved &saved = stored.saved;
     warnUnconfirmed(saved.error);
     if (!saved.ok()) {
         const QString what = saved.historyFailed
@@ -264,8 +275,12 @@ bool TallyScreen::kakutei() {
                                        .arg(QLatin1String(history::kFileName))
                                  : QStringLiteral("タイムカード（%1）を保存できませんでした。\n")
                                        .arg(cardfile::path(m_lists.folder(), m_code));
+        const QString why = cardupdate::mayRetry(saved.error)
+                                ? QStringLiteral("理由：") + filefailure::reason(saved.error) +
+                                      QStringLiteral("。\n")
+                                : QString();
         failed(saved.error,
-               what +
+               what + why +
                    QStringLiteral("入力した内容は画面に残っています。"
                                   "書き込みできるか確かめてから、もう一度「確定」してください。"));
         return false;

@@ -172,6 +172,12 @@ private:
     bool historyToolEnabled() const;
     // A save in place but not known to be on the disk is a save, with a warning.
     void warnUnconfirmed(FileError e);
+    // The confirm found the card changed since it was read (a punch at the
+    // door, another PC's tally): its changes are taken into the open card and
+    // the card is tallied again. True when the user was told what changed, to
+    // confirm once more; false when only a weekday or a tallied time changed,
+    // which quiet allows to store at once.
+    bool takeChangesMeanwhile(const CardTable &now, bool quiet);
 
     Services &m_s;
     CalcSettings m_settings;

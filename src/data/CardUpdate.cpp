@@ -1,0 +1,88 @@
+#include "data/CardUpdate.h"
+
+#include "data/FileFailure.h"
+
+namespace cardupdate {
+
+Locks lock(FileSystem &fs, const QString &month, const QString &code) {
+    Locks l{fs.lockFile(cardfile::path(month, code)), FileLock()};
+    if (l.card.held())
+        l.history = fs.lockFile(QLatin1String(history::kFileName));
+    return l;
+}
+
+Locks lockMonths(FileSystem &fs, const QStringList &months) {
+    Locks l{fs.lockFolders(months), FileLock()};
+    if (l.card.held())
+        l.history = fs.lockFile(QLatin1String(history::kFileName));
+    return l;
+}
+
+Punched putPunches(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+                   const QString &code, const CardTable &base, const CardTable &mine,
+                   const QString &reason) {
+    Punched p;
+    p.now = base;
+    const Locks locks = lock(fs, month, code);
+    if (locks.error() != FileError::None) {
+        p.saved = {locks.error(), true};
+        return p;
+    }
+    const cardfile::Read read = cardfile::read(fs, month, code);
+    if (!read.ok()) {
+        // Gone or damaged meanwhile: nothing of it is written over.
+        p.saved = {read.error, false};
+        return p;
+    }
+    changemerge::Card merged = changemerge::card(base, mine, read.table, changemerge::kPunchFields);
+    p.clashes = merged.clashes;
+    p.saved = history::saveCard(fs, clock, function, month, code, read.table, merged.table, reason);
+    p.now = p.saved.ok() ? merged.table : read.table;
+    return p;
+}
+
+bool mayRetry(FileError e) {
+    return filefailure::transient(e) || e == FileError::NotFound || e == FileError::Damaged;
+}
+
+QString clashText(const CardTable &card, const QList<changemerge::Clash> &clashes) {
+    QStringList lines;
+    for (const changemerge::Clash &c : clashes) {
+        const QString what = card.at(c.row, CardField::Day) + QStringLiteral("日の") +
+                             history::fieldCaption(c.field);
+        lines.append(c.theirs.isEmpty()
+                         ? what + QStringLiteral("は、ほかのパソコンで消されていたため、") +
+                               c.mine + QStringLiteral(" を記録していません。")
+                         : what + QStringLiteral("は、ほかのパソコンで既に ") + c.theirs +
+                               QStringLiteral(" と打刻されていたため、") + c.mine +
+                               QStringLiteral(" を記録していません。"));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+Stored storeIfUnchanged(FileSystem &fs, const Clock &clock, QLatin1String function,
+                        const QString &month, const QString &code, const CardTable &base,
+                        const CardTable &mine, const QHash<int, QString> &rowReasons) {
+    Stored s;
+    s.now = base;
+    const Locks locks = lock(fs, month, code);
+    if (locks.error() != FileError::None) {
+        s.saved = {locks.error(), true};
+        return s;
+    }
+    const cardfile::Read read = cardfile::read(fs, month, code);
+    if (!read.ok()) {
+        s.saved = {read.error, false};
+        return s;
+    }
+    if (read.table.toList() != base.toList()) {
+        s.changedMeanwhile = true;
+        s.now = read.table;
+        return s;
+    }
+    s.saved = history::saveCard(fs, clock, function, month, code, base, mine, rowReasons);
+    s.now = s.saved.ok() ? mine : base;
+    return s;
+}
+
+} // namespace cardupdate
