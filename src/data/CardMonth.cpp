@@ -18,8 +18,8 @@ struct Parts {
 
 std::optional<Parts> split(QStringView name) {
     static const QRegularExpression form(QStringLiteral("^([0-9]+)年([0-9]{1,2})月$"));
-    const QStringView trimmed = name.trimmed();
-    const QRegularExpressionMatch m = form.match(trimmed);
+    // A name is taken as listed: " 2007年3月" is another folder, no card month.
+    const QRegularExpressionMatch m = form.match(name);
     if (!m.hasMatch())
         return std::nullopt;
     return Parts{m.capturedView(1), m.capturedView(2)};

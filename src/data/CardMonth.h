@@ -18,8 +18,8 @@ public:
     // The card month of a western year and month, its year written in the
     // year style of the settings.
     static CardMonth inYearStyle(int westernYear, int month, const CalcSettings &s);
-    // Reads a folder name of the form digits, "年", one or two digits, "月"
-    // (surrounding blanks ignored); nothing for any other name.
+    // Reads a folder name of the form digits, "年", one or two digits, "月";
+    // nothing for any other name, one with a blank at either end too.
     static std::optional<CardMonth> parse(const QString &folderName);
 
     int year() const { return m_year; }

@@ -46,7 +46,7 @@ std::array<QString, overtimecaps::kWindow> CapMonths::window(const QString &chos
     const std::optional<Calendar> c = calendarOf(chosen);
     if (!c)
         return out;
-    out[0] = chosen.trimmed();
+    out[0] = chosen;
     for (const QString &f : folders) {
         const std::optional<Calendar> m = calendarOf(f);
         if (!m)
@@ -59,7 +59,7 @@ std::array<QString, overtimecaps::kWindow> CapMonths::window(const QString &chos
         // The first of the chosen month's style; another style only where
         // that style has none.
         if (slot.isEmpty() || (sameStyle && calendarOf(slot)->era != c->era))
-            slot = f.trimmed();
+            slot = f;
     }
     return out;
 }
