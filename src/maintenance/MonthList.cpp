@@ -2,9 +2,12 @@
 
 #include "platform/FileSystem.h"
 
-void MonthList::setLines(const QStringList &lines) {
+void MonthList::setLines(const QStringList &lines, const QStringList &damaged) {
     m_lines = lines;
     m_selected = QList<bool>(lines.size(), false);
+    m_damaged.clear();
+    for (const QString &line : lines)
+        m_damaged.append(damaged.contains(line));
 }
 
 void MonthList::setSelected(int index, bool selected) {
@@ -26,4 +29,12 @@ QStringList MonthList::selection() const {
 
 QStringList monthEntries(FileSystem &fs, const QString &folder) {
     return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
+}
+
+QStringList linkEntries(FileSystem &fs, const QString &folder, const QStringList &names) {
+    QStringList links;
+    for (const QString &name : names)
+        if (fs.isLink(folder.isEmpty() ? name : folder + QLatin1Char('/') + name))
+            links.append(name);
+    return links;
 }

@@ -9,10 +9,12 @@ class FileSystem;
 // multi-selection list, where each click selects or deselects one entry.
 class MonthList {
 public:
-    void setLines(const QStringList &lines);
+    // The lines, and those of them listed as damaged: links, never followed.
+    void setLines(const QStringList &lines, const QStringList &damaged = {});
     void clear() { setLines({}); }
 
     const QStringList &lines() const { return m_lines; }
+    bool isDamaged(int index) const { return m_damaged.value(index, false); }
     bool isEmpty() const { return m_lines.isEmpty(); }
     bool isSelected(int index) const { return m_selected.value(index, false); }
     void setSelected(int index, bool selected);
@@ -25,8 +27,11 @@ public:
 private:
     QStringList m_lines;
     QList<bool> m_selected;
+    QList<bool> m_damaged;
 };
 
 // The names of a folder's entries (card month folders, and anything else
 // whose name holds "月"), in listing order.
 QStringList monthEntries(FileSystem &fs, const QString &folder);
+// Those of names that are symbolic links in folder.
+QStringList linkEntries(FileSystem &fs, const QString &folder, const QStringList &names);
