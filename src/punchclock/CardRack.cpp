@@ -124,9 +124,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         if (!e.name.isEmpty())
             ++named;
     if (!m_s.fs.isFolder(folder)) {
-        // The folder is missing: the rack keeps what it showed.
-        if (named != 0)
+        // The folder is missing, or a link that is never followed: the rack
+        // keeps what it showed.
+        if (m_s.fs.isLink(folder)) {
+            if (!m_announced)
+                m_s.dialogs.notice(monthfolders::linkText(folder));
+            m_announced = true;
+        } else if (named != 0) {
             announceNotPrepared();
+        }
         return;
     }
     m_lines.clear();
