@@ -191,7 +191,6 @@ int CardPreparation::prepare() {
 }
 
 void CardPreparation::nengetuhyouji() {
-    const QStringList names =
-        m_s.fs.list(QString(), QStringLiteral("*月*"), ListKind::FilesAndFolders);
-    m_months = CardMonth::sorted(names, CardMonth::Order::OldestFirst, CardMonth::Others::First);
+    m_months = CardMonth::sorted(CardMonth::entries(m_s.fs), CardMonth::Order::OldestFirst,
+                                 CardMonth::Others::First);
 }

@@ -1,5 +1,6 @@
 #include "maintenance/BackupRestore.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/SafetyFolder.h"
 #include "maintenance/CopyReport.h"
@@ -67,15 +68,15 @@ void BackupRestore::fill(bool announceEmpty) {
     // A new list starts with nothing selected: what was selected in the
     // list before is never copied from this one.
     if (m_mode == Mode::Hozon) {
-        const QStringList names = monthEntries(m_s.fs, QString());
-        m_list.setLines(names, linkEntries(m_s.fs, QString(), names));
+        const QStringList names = CardMonth::entries(m_s.fs);
+        m_list.setLines(names, CardMonth::links(m_s.fs, names));
         if (m_list.isEmpty() && announceEmpty)
             m_s.dialogs.info(noDataText());
         return;
     }
     QStringList names;
     if (!m_address.isEmpty())
-        for (const QString &name : monthEntries(m_s.fs, m_address))
+        for (const QString &name : CardMonth::entries(m_s.fs, m_address))
             if (!name.contains(QStringLiteral("－")) && !name.contains(QLatin1Char('-')))
                 names.append(name);
     m_list.setLines(names);

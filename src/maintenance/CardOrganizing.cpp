@@ -51,8 +51,8 @@ bool CardOrganizing::emptySafety() {
 
 void CardOrganizing::fillList() {
     const QStringList names = CardMonth::sorted(
-        monthEntries(m_s.fs, QString()), CardMonth::Order::OldestFirst, CardMonth::Others::Last);
-    m_list.setLines(names, linkEntries(m_s.fs, QString(), names));
+        CardMonth::entries(m_s.fs), CardMonth::Order::OldestFirst, CardMonth::Others::Last);
+    m_list.setLines(names, CardMonth::links(m_s.fs, names));
 }
 
 QString CardOrganizing::monthInUse() const {

@@ -1,7 +1,5 @@
 #include "maintenance/MonthList.h"
 
-#include "platform/FileSystem.h"
-
 void MonthList::setLines(const QStringList &lines, const QStringList &damaged) {
     m_lines = lines;
     m_selected = QList<bool>(lines.size(), false);
@@ -25,16 +23,4 @@ QStringList MonthList::selection() const {
         if (m_selected[i])
             out.append(m_lines[i]);
     return out;
-}
-
-QStringList monthEntries(FileSystem &fs, const QString &folder) {
-    return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
-}
-
-QStringList linkEntries(FileSystem &fs, const QString &folder, const QStringList &names) {
-    QStringList links;
-    for (const QString &name : names)
-        if (fs.isLink(folder.isEmpty() ? name : folder + QLatin1Char('/') + name))
-            links.append(name);
-    return links;
 }

@@ -3,8 +3,6 @@
 #include <QList>
 #include <QStringList>
 
-class FileSystem;
-
 // List1 of the maintenance screens: names of card month folders in a
 // multi-selection list, where each click selects or deselects one entry.
 class MonthList {
@@ -29,9 +27,3 @@ private:
     QList<bool> m_selected;
     QList<bool> m_damaged;
 };
-
-// The names of a folder's entries (card month folders, and anything else
-// whose name holds "月"), in listing order.
-QStringList monthEntries(FileSystem &fs, const QString &folder);
-// Those of names that are symbolic links in folder.
-QStringList linkEntries(FileSystem &fs, const QString &folder, const QStringList &names);

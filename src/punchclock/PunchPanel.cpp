@@ -1,5 +1,6 @@
 #include "punchclock/PunchPanel.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/LabourRules.h"
@@ -87,7 +88,7 @@ void PunchPanel::warnOpenClockIn() {
         dated ? QStringLiteral("%1月%2日（%3）")
                     .arg(date.month())
                     .arg(date.day())
-                    .arg(punchday::weekdayKanji(date.dayOfWeek()))
+                    .arg(CardMonth::weekdayKanji(date.dayOfWeek()))
               : day + QStringLiteral("日") +
                     (weekday.isEmpty() ? QString() : QStringLiteral("（%1）").arg(weekday));
     m_s.dialogs.notice(QStringLiteral("前回の出勤日、%1の退勤が打刻されていません。\n"
@@ -204,5 +205,5 @@ QString PunchPanel::retarget(const PunchTarget &target) {
     if (!stored.isEmpty())
         return stored;
     const QDate date = m_target.period.days[static_cast<size_t>(m_row)];
-    return date.isValid() ? punchday::weekdayKanji(date.dayOfWeek()) : QString();
+    return date.isValid() ? CardMonth::weekdayKanji(date.dayOfWeek()) : QString();
 }

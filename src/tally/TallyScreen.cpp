@@ -1,5 +1,6 @@
 #include "tally/TallyScreen.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/RecordFile.h"
@@ -151,7 +152,8 @@ bool TallyScreen::openCard(int index) {
     m_reasons.clear();
     m_code = code;
     m_grid.reset();
-    m_grid.setDates(tallymonth::rowDates(m_lists.folder(), m_table, m_settings));
+    m_grid.setDates(
+        CardMonth::parse(m_lists.folder()).value_or(CardMonth()).rowDates(m_table, m_settings));
     m_tally = tally::jidousyuukei(m_table, m_settings);
     datin(true);
     return true;
