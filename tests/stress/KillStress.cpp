@@ -155,6 +155,25 @@ struct Figures {
     int first = 0, second = 0; // kills after which the files held either content
 };
 
+// Runs child in a process of its own and kills it with SIGKILL after a
+// random delay of less than windowUs microseconds.
+void killAtRandom(const std::function<void()> &child, qint64 windowUs) {
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        child();
+        std::_Exit(0);
+    }
+    if (pid < 0) {
+        std::perror("fork");
+        std::exit(2);
+    }
+    ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(windowUs)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+}
+
 // The save loop of the child: never returns.
 [[noreturn]] void saveForever(const Kind &kind, const QString &root) {
     LocalFileSystem fs(root);
@@ -187,18 +206,7 @@ Figures run(const Kind &kind, int kills) {
     const qint64 window = std::max<qint64>(200, timer.nsecsElapsed() / 1000 / 5 * 3);
 
     for (int k = 0; k < kills; ++k) {
-        std::fflush(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            saveForever(kind, root);
-        if (pid < 0) {
-            std::perror("fork");
-            std::exit(2);
-        }
-        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(window)));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        killAtRandom([&] { saveForever(kind, root); }, window);
         ++f.kills;
 
         bool allFirst = true, allSecond = true;
@@ -259,18 +267,7 @@ Figures runHistory(int kills) {
         // Kept small enough to check quickly.
         if (QFileInfo(file).size() > (8 << 20))
             QFile::remove(file);
-        std::fflush(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            appendForever(root);
-        if (pid < 0) {
-            std::perror("fork");
-            std::exit(2);
-        }
-        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(20000)));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        killAtRandom([&] { appendForever(root); }, 20000);
         ++f.kills;
         const history::CheckResult r = history::check(fs);
         f.tempsCleaned += r.dropped > 0; // here: unfinished groups cut off
@@ -291,13 +288,12 @@ Figures runHistory(int kills) {
 // whose content it does not hold, once; the parent kills it at a random moment
 // and checks that every card is whole and that each card the restore replaced
 // is kept as it was.
-[[noreturn]] void restoreOnce(const QString &root, const QString &backup) {
+void restoreOnce(const QString &root, const QString &backup) {
     LocalFileSystem fs(root);
     const StillClock clock;
     SafetyFolder safety(fs, clock, QStringLiteral("hukugen"));
     if (isSaved(safety.keep(kMonth, monthfolders::cardNames(fs, kMonth))))
         (void)monthfolders::copyMonth(fs, backup + QLatin1Char('/') + kMonth, kMonth);
-    std::_Exit(0);
 }
 
 // Every file below a folder, by its path there, with its bytes.
@@ -335,10 +331,7 @@ Figures runRestore(const Kind &month, int kills, int &lost) {
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < 5; ++i) {
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            restoreOnce(root, QStringLiteral("backup-a"));
-        ::waitpid(pid, nullptr, 0);
+        restoreOnce(root, QStringLiteral("backup-a"));
         (void)SafetyFolder::empty(fs);
     }
     const qint64 window = std::max<qint64>(200, timer.nsecsElapsed() / 1000 / 5 * 3 / 2);
@@ -349,18 +342,7 @@ Figures runRestore(const Kind &month, int kills, int &lost) {
             before.append(contents(fs.resolve(file)));
         const QString backup = before.value(0) == month.first.value(0) ? QStringLiteral("backup-b")
                                                                        : QStringLiteral("backup-a");
-        std::fflush(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            restoreOnce(root, backup);
-        if (pid < 0) {
-            std::perror("fork");
-            std::exit(2);
-        }
-        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(window)));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        killAtRandom([&] { restoreOnce(root, backup); }, window);
         ++f.kills;
 
         const QMap<QString, QByteArray> kept = filesBelow(safetyRoot);
