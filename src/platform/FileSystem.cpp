@@ -302,6 +302,12 @@ bool LocalFileSystem::exists(const QString &path) {
     return !filetree::holdsNul(resolved) && QFileInfo::exists(resolved);
 }
 
+bool LocalFileSystem::canWrite(const QString &folder) {
+    const QString resolved = resolve(folder);
+    return refused(resolved, true) == FileError::None &&
+           ::access(QFile::encodeName(resolved).constData(), W_OK) == 0;
+}
+
 bool LocalFileSystem::isFolder(const QString &path) {
     const QString resolved = resolve(path);
     return refused(resolved, true) == FileError::None && QFileInfo(resolved).isDir();

@@ -102,6 +102,9 @@ public:
     // removed as a link, never followed. The first error, the rest removed all
     // the same. A path not below the data folder is BadName.
     virtual FileError removeTree(const QString &path) = 0;
+    // Whether this program may write into the folder (false for a read-only
+    // file system or a folder without permission).
+    virtual bool canWrite(const QString & /*folder*/) { return true; }
     // Asks the system to forget what it keeps in memory of a file written
     // before, so that the next read comes from the disk itself where the
     // system allows it: a check reads back what the disk really holds.
@@ -142,6 +145,7 @@ public:
                         const QString &toFolder) override;
     qint64 treeBytes(const QString &path) override;
     FileError removeTree(const QString &path) override;
+    bool canWrite(const QString &folder) override;
     void forgetCached(const QString &path) override;
     int clearStaleTemps(const QString &folder) override;
 

@@ -124,6 +124,11 @@ public:
     FileError keepFiles(const QString &folder, const QStringList &names,
                         const QString &toFolder) override;
     FileError removeTree(const QString &path) override;
+    // A data folder mounted read-only, as the program sees it at start.
+    bool readOnly = false;
+    bool canWrite(const QString &folder) override {
+        return !readOnly && LocalFileSystem::canWrite(folder);
+    }
 
 protected:
     ReadResult readBounded(const QString &path, qint64 maxBytes) override;
