@@ -67,6 +67,8 @@ QString reason(FileError e) {
     case FileError::Unreachable:
         return QStringLiteral("データフォルダのあるファイルサーバーに接続できません"
                               "（ネットワークとサーバーを確かめてください）");
+    case FileError::BadName:
+        return QStringLiteral("名前に使えない文字があります");
     default:
         return QStringLiteral("エラー番号 ") + QString::number(errorNumber(e));
     }

@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FileTree.h"
 #include "platform/FolderLocks.h"
 #include "platform/SafeAppend.h"
 #include "platform/SafeSave.h"
@@ -31,6 +32,12 @@ QString LocalFileSystem::relative(const QString &path) const {
     return resolved.startsWith(root) ? resolved.mid(root.size()) : QString();
 }
 
+FileError LocalFileSystem::refused(const QString &resolved, bool withEntry) const {
+    if (filetree::holdsNul(resolved))
+        return FileError::BadName;
+    return filetree::passesLink(m_root, resolved, withEntry) ? FileError::Damaged : FileError::None;
+}
+
 namespace {
 
 // A missing entry whose folder is missing too is "path not found", never a
@@ -45,6 +52,8 @@ FileError missingError(const QString &resolved) {
 ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
     ReadResult r;
     const QString resolved = resolve(path);
+    if (r.error = refused(resolved, true); r.error != FileError::None)
+        return r;
     const QByteArray name = QFile::encodeName(resolved);
     // Judged before opening: opening a FIFO would wait for a writer, and a
     // device may never end.
@@ -101,15 +110,20 @@ ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
 }
 
 FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
     const FileLock lock = lockFile(path);
     if (!lock.held())
         return lock.error();
-    return safeReplace(resolve(path), bytes);
+    return safeReplace(resolved, bytes);
 }
 
 ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 maxBytes) {
     ReadResult r;
     const QString resolved = resolve(path);
+    if (r.error = refused(resolved, true); r.error != FileError::None)
+        return r;
     const QByteArray name = QFile::encodeName(resolved);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
@@ -150,17 +164,23 @@ ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 
 }
 
 FileError LocalFileSystem::appendFile(const QString &path, const QByteArray &bytes) {
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, true); e != FileError::None)
+        return e;
     const FileLock lock = lockFile(path);
     if (!lock.held())
         return lock.error();
-    return safeAppend(resolve(path), bytes);
+    return safeAppend(resolved, bytes);
 }
 
 FileError LocalFileSystem::truncateFile(const QString &path, qint64 size) {
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, true); e != FileError::None)
+        return e;
     const FileLock lock = lockFile(path);
     if (!lock.held())
         return lock.error();
-    return safeTruncate(resolve(path), size);
+    return safeTruncate(resolved, size);
 }
 
 FileError FileSystem::replaceFiles(const QString &folder,
@@ -203,21 +223,28 @@ public:
     explicit LocalBatch(LocalFileSystem &fs) : m_fs(fs) {}
     FileError add(const QString &folder,
                   const QList<std::pair<QString, QByteArray>> &files) override {
-        FileLock lock = m_fs.lockWritten(folder, files);
-        if (!lock.held()) {
-            // The batch keeps one result for each add(), this one failed.
-            m_failed.insert(m_added, lock.error());
+        const QString resolved = m_fs.resolve(folder);
+        FileError e = m_fs.refused(resolved, true);
+        FileLock lock;
+        if (e == FileError::None) {
+            lock = m_fs.lockWritten(folder, files);
+            e = lock.error();
+        }
+        if (e != FileError::None) {
+            // A result of its own in commit(), as for a folder that failed.
+            (void)m_batch.add(QString(), {});
+            m_refused.append({m_added, e});
             ++m_added;
-            return lock.error();
+            return e;
         }
         m_locks.push_back(std::move(lock));
         ++m_added;
-        return m_batch.add(m_fs.resolve(folder), files);
+        return m_batch.add(resolved, files);
     }
     QList<FileError> commit() override {
         QList<FileError> results = m_batch.commit();
-        for (auto it = m_failed.cbegin(); it != m_failed.cend(); ++it)
-            results.insert(it.key(), it.value());
+        for (const auto &[at, e] : m_refused)
+            results[at] = e;
         m_locks.clear();
         return results;
     }
@@ -226,8 +253,8 @@ private:
     LocalFileSystem &m_fs;
     SafeBatch m_batch;
     std::vector<FileLock> m_locks;
-    QMap<qsizetype, FileError> m_failed;
     qsizetype m_added = 0;
+    QList<std::pair<qsizetype, FileError>> m_refused;
 };
 
 } // namespace
@@ -242,10 +269,13 @@ std::unique_ptr<FileBatch> LocalFileSystem::batch() {
 
 FileError LocalFileSystem::replaceFiles(const QString &folder,
                                         const QList<std::pair<QString, QByteArray>> &files) {
+    const QString resolved = resolve(folder);
+    if (const FileError e = refused(resolved, true); e != FileError::None)
+        return e;
     const FileLock lock = lockWritten(folder, files);
     if (!lock.held())
         return lock.error();
-    return safeReplaceAll(resolve(folder), files);
+    return safeReplaceAll(resolved, files);
 }
 
 QStringList LocalFileSystem::list(const QString &folder, const QString &pattern, ListKind kind) {
@@ -261,19 +291,28 @@ QStringList LocalFileSystem::list(const QString &folder, const QString &pattern,
         filters = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
         break;
     }
-    QDir dir(resolve(folder));
+    const QString resolved = resolve(folder);
+    if (refused(resolved, true) != FileError::None || filetree::holdsNul(pattern))
+        return {};
+    QDir dir(resolved);
     return dir.entryList({pattern}, filters | QDir::CaseSensitive, QDir::Name);
 }
 
 FileError LocalFileSystem::makeFolder(const QString &path) {
-    const QByteArray name = QFile::encodeName(resolve(path));
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
+    const QByteArray name = QFile::encodeName(resolved);
     if (::mkdir(name.constData(), 0777) != 0)
         return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
 }
 
 FileError LocalFileSystem::removeFolder(const QString &path) {
-    const QByteArray name = QFile::encodeName(resolve(path));
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
+    const QByteArray name = QFile::encodeName(resolved);
     if (::rmdir(name.constData()) != 0)
         return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
@@ -281,6 +320,8 @@ FileError LocalFileSystem::removeFolder(const QString &path) {
 
 FileError LocalFileSystem::removeFile(const QString &path) {
     const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
     const QByteArray name = QFile::encodeName(resolved);
     if (::unlink(name.constData()) != 0) {
         const int err = errno;
@@ -290,19 +331,62 @@ FileError LocalFileSystem::removeFile(const QString &path) {
 }
 
 bool LocalFileSystem::exists(const QString &path) {
-    return QFileInfo::exists(resolve(path));
+    const QString resolved = resolve(path);
+    return !filetree::holdsNul(resolved) && QFileInfo::exists(resolved);
 }
 
 bool LocalFileSystem::canWrite(const QString &folder) {
-    return ::access(QFile::encodeName(resolve(folder)).constData(), W_OK) == 0;
+    const QString resolved = resolve(folder);
+    return refused(resolved, true) == FileError::None &&
+           ::access(QFile::encodeName(resolved).constData(), W_OK) == 0;
 }
 
 bool LocalFileSystem::isFolder(const QString &path) {
-    return QFileInfo(resolve(path)).isDir();
+    const QString resolved = resolve(path);
+    return refused(resolved, true) == FileError::None && QFileInfo(resolved).isDir();
+}
+
+bool LocalFileSystem::isLink(const QString &path) {
+    const QString resolved = resolve(path);
+    return !filetree::holdsNul(resolved) && filetree::isLink(resolved);
+}
+
+FileError LocalFileSystem::keepFiles(const QString &folder, const QStringList &names,
+                                     const QString &toFolder) {
+    const QString from = resolve(folder);
+    const QString to = resolve(toFolder);
+    if (const FileError e = refused(from, true); e != FileError::None)
+        return e;
+    if (filetree::holdsNul(to) || filetree::holdsNul(names.join(QString())))
+        return FileError::BadName;
+    if (const FileError e = filetree::makeFolders(m_root, to); e != FileError::None)
+        return e;
+    if (const FileError e = refused(to, true); e != FileError::None)
+        return e;
+    return filetree::keepFiles(from, names, to);
+}
+
+qint64 LocalFileSystem::treeBytes(const QString &path) {
+    const QString resolved = resolve(path);
+    return refused(resolved, false) == FileError::None ? filetree::treeBytes(resolved) : -1;
+}
+
+FileError LocalFileSystem::removeTree(const QString &path) {
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
+    // Only what lies below the data folder: never the folder itself, nor
+    // anything a path leads to outside it.
+    if (!resolved.startsWith(m_root + QLatin1Char('/')))
+        return FileError::BadName;
+    return filetree::removeTree(resolved);
 }
 
 void LocalFileSystem::forgetCached(const QString &path) {
-    const QByteArray name = QFile::encodeName(resolve(path));
+    const QString resolved = resolve(path);
+    if (refused(resolved, true) != FileError::None)
+        return;
+    const QByteArray name = QFile::encodeName(resolved);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return;
@@ -312,7 +396,10 @@ void LocalFileSystem::forgetCached(const QString &path) {
 }
 
 int LocalFileSystem::clearStaleTemps(const QString &folder) {
-    return removeStaleTemps(resolve(folder), [this](const QString &temp, const QString &target) {
+    const QString resolved = resolve(folder);
+    if (refused(resolved, true) != FileError::None)
+        return 0;
+    return removeStaleTemps(resolved, [this](const QString &temp, const QString &target) {
         // A save holds its file's lock while its temporary file exists.
         const QString rel = relative(target);
         if (!rel.isEmpty() &&

@@ -5,7 +5,9 @@
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/LeadingNumber.h"
+#include "data/MonthFolders.h"
 #include "data/RecordFile.h"
+#include "data/SafetyFolder.h"
 #include "punchclock/RackLine.h"
 
 #include <algorithm>
@@ -123,9 +125,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         if (!e.name.isEmpty())
             ++named;
     if (!m_s.fs.isFolder(folder)) {
-        // The folder is missing: the rack keeps what it showed.
-        if (named != 0)
+        // The folder is missing, or a link that is never followed: the rack
+        // keeps what it showed.
+        if (m_s.fs.isLink(folder)) {
+            if (!m_announced)
+                m_s.dialogs.notice(monthfolders::linkText(folder));
+            m_announced = true;
+        } else if (named != 0) {
             announceNotPrepared();
+        }
         return;
     }
     m_lines.clear();
@@ -145,48 +153,60 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     }
 }
 
+FileError CardRack::keepCard(const QString &folder, const QString &code) {
+    const QString name = code + QLatin1String(cardfile::kSuffix);
+    if (!m_s.fs.exists(monthfolders::inFolder(folder, name)) &&
+        !m_s.fs.isLink(monthfolders::inFolder(folder, name)))
+        return FileError::None;
+    SafetyFolder safety(m_s.fs, m_s.clock, history::word::kaadosakujo);
+    return safety.keep(folder, {name});
+}
+
+QString CardRack::removeLocked(const QString &folder, const QString &code, const QString &who) {
+    // No other PC writes the card meanwhile.
+    const cardupdate::Locks locks = cardupdate::lock(m_s.fs, folder, code);
+    if (locks.error() != FileError::None)
+        return who + QStringLiteral(" のタイムカードは削除しませんでした（") +
+               filefailure::reason(locks.error()) + QStringLiteral("）。");
+    if (const FileError kept = keepCard(folder, code); !isSaved(kept))
+        return who + QStringLiteral(" のタイムカードは、控えを残せないため削除しませんでした（") +
+               filefailure::reason(kept) + QStringLiteral("）。");
+    // What the card held goes into the history before the card goes; a
+    // damaged card gives what could be read of it.
+    const cardfile::Read card = cardfile::read(m_s.fs, folder, code);
+    const history::Written w = history::record(
+        m_s.fs, m_s.clock, history::word::kaadosakujo,
+        card.error == FileError::NotFound ? QList<history::Entry>()
+                                          : history::cardRemoved(folder, code, card.table));
+    if (!w.ok())
+        return who +
+               QStringLiteral(" のタイムカードは、変更履歴に書き込めないため削除しませんでした"
+                              "（エラー番号 %1）。")
+                   .arg(errorNumber(w.error));
+    const QString path = cardfile::path(folder, code);
+    if (const FileError e = m_s.fs.removeFile(path); e != FileError::None && m_s.fs.exists(path)) {
+        history::recordNotMade(m_s.fs, m_s.clock, w, e);
+        return who + QStringLiteral(" のタイムカードを削除できませんでした。");
+    }
+    return {};
+}
+
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
     const QString line = m_lines.value(index);
     if (index < 0 || index >= m_lines.size())
         return;
     m_selected = index;
-    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。"))) {
+    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。\n") +
+                             SafetyFolder::aheadText(QStringLiteral("削除するカード")))) {
         backToPunching();
         return;
     }
     const QString code = rackline::codeOf(line);
     // Exactly the file of that code: never a pattern, never another case.
-    if (!cardfile::isSafeCode(code)) {
-        m_s.dialogs.notice(cardfile::unsafeCodeText(code));
-    } else {
-        // What the card held goes into the history before the card goes; a
-        // damaged card gives what could be read of it. No other PC writes the
-        // card meanwhile.
-        const cardupdate::Locks locks = cardupdate::lock(m_s.fs, folder, code);
-        const cardfile::Read card = cardfile::read(m_s.fs, folder, code);
-        const history::Written w =
-            locks.error() != FileError::None
-                ? history::Written{}
-                : history::record(m_s.fs, m_s.clock, history::word::kaadosakujo,
-                                  card.error == FileError::NotFound
-                                      ? QList<history::Entry>()
-                                      : history::cardRemoved(folder, code, card.table));
-        if (locks.error() != FileError::None) {
-            m_s.dialogs.notice(line.trimmed() +
-                               QStringLiteral(" のタイムカードは削除しませんでした（") +
-                               filefailure::reason(locks.error()) + QStringLiteral("）。"));
-        } else if (!w.ok()) {
-            m_s.dialogs.notice(line.trimmed() +
-                               QStringLiteral(" のタイムカードは、変更履歴に書き込めないため削除"
-                                              "しませんでした（エラー番号 %1）。")
-                                   .arg(errorNumber(w.error)));
-        } else if (const FileError e = m_s.fs.removeFile(cardfile::path(folder, code));
-                   e != FileError::None && m_s.fs.exists(cardfile::path(folder, code))) {
-            history::recordNotMade(m_s.fs, m_s.clock, w, e);
-            m_s.dialogs.notice(line.trimmed() +
-                               QStringLiteral(" のタイムカードを削除できませんでした。"));
-        }
-    }
+    const QString told = cardfile::isSafeCode(code) ? removeLocked(folder, code, line.trimmed())
+                                                    : cardfile::unsafeCodeText(code);
+    if (!told.isEmpty())
+        m_s.dialogs.notice(told);
 
     m_lines.clear();
     const QStringList codes = rack::cardCodes(m_s.fs, folder);

@@ -52,6 +52,11 @@ public:
     void removeCard(int index, const Roster &roster, const QString &folder);
 
 private:
+    // The card's file goes into the safety folder before it is deleted.
+    FileError keepCard(const QString &folder, const QString &code);
+    // Under the card's lock and the history's: kept, recorded and deleted.
+    // What the user is told when it was not; empty when it was.
+    QString removeLocked(const QString &folder, const QString &code, const QString &who);
     void backToPunching();
     void announceNotPrepared();
 
