@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 LocalFileSystem::LocalFileSystem(QString dataFolder)
@@ -454,4 +455,43 @@ int LocalFileSystem::holdMark() {
 
 bool LocalFileSystem::markHeld(int mark) {
     return m_locks->markHeld(mark);
+}
+
+QByteArray LocalFileSystem::stamp(const QString &path) {
+    const QString resolved = resolve(path);
+    if (refused(resolved, true) != FileError::None)
+        return {};
+    struct stat st {};
+    if (::lstat(QFile::encodeName(resolved).constData(), &st) != 0)
+        return {};
+    // A save renames a new file into place: a new inode, and a new time of
+    // its folder.
+    return QByteArray::number(qint64(st.st_ino)) + ' ' + QByteArray::number(qint64(st.st_size)) +
+           ' ' + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' ' +
+           QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.' +
+           QByteArray::number(qint64(st.st_ctim.tv_nsec));
+}
+
+bool LocalFileSystem::deliversEvents(const QString &folder) {
+    struct statfs fs {};
+    if (::statfs(QFile::encodeName(resolve(folder)).constData(), &fs) != 0)
+        return false;
+    // File systems whose files other PCs write: no event reaches this one.
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case 0x6969UL:     // NFS
+    case 0x517BUL:     // SMB
+    case 0xFF534D42UL: // CIFS
+    case 0xFE534D42UL: // SMB2
+    case 0x65735546UL: // FUSE (sshfs and the like)
+    case 0x00C36400UL: // Ceph
+    case 0x5346414FUL: // AFS
+    case 0x73757245UL: // Coda
+    case 0x01021997UL: // 9P
+    case 0x01161970UL: // GFS2
+    case 0x7461636FUL: // OCFS2
+        return false;
+    default:
+        return true;
+    }
 }

@@ -129,6 +129,15 @@ public:
     // False when the data folder's file system cannot lock (a share mounted
     // without byte-range locks): other PCs cannot be kept out.
     virtual bool lockingWorks() { return true; }
+    // What changes whenever a file or a folder's entries change (its time,
+    // size and identity as the system keeps them): what a light poll compares.
+    // Empty for a path that is missing.
+    virtual QByteArray stamp(const QString & /*path*/) { return {}; }
+    // Whether the system tells this program of changes in the folder as they
+    // happen (a disk of this PC, also one a file server here shares), so that
+    // a watcher sees them; false for a network mount, where only a poll sees
+    // what another PC wrote.
+    virtual bool deliversEvents(const QString & /*folder*/) { return false; }
     // This program's mark in the data folder while it runs: a lock that the
     // system drops when the program ends in any way, and the file server when
     // the PC is gone. -1 when none can be held.
@@ -180,6 +189,8 @@ public:
     bool lockingWorks() override;
     int holdMark() override;
     bool markHeld(int mark) override;
+    QByteArray stamp(const QString &path) override;
+    bool deliversEvents(const QString &folder) override;
     // The locks of a save of files of one folder (replaceFiles, a batch).
     FileLock lockWritten(const QString &folder, const QList<std::pair<QString, QByteArray>> &files);
     // How long a lock held by another program is waited for.

@@ -48,6 +48,11 @@ public:
     // recorded and why, the card file stays as it was, and the panel is
     // cleared as after a return, ready for the next card.
     bool returnCard(const QString &weekday);
+    // The set card was written by another program: the panel shows its
+    // punches as they are now. A time pressed here and not yet returned stays,
+    // unless the card now holds another time of that kind (told). True when
+    // the card had changed.
+    bool refresh();
     // The punch day boxes changed the day while a card is set. Returns the
     // weekday to show for the new day.
     QString retarget(const PunchTarget &target);

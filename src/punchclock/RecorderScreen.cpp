@@ -69,6 +69,7 @@ void RecorderScreen::tick() {
     // no card set the screen shows what a fresh start would show now.
     if (!m_dateShown || !m_panel.cardSet())
         showClockDay(now);
+    lookForChanges();
 }
 
 void RecorderScreen::showClockDay(const QDateTime &now) {
@@ -95,6 +96,7 @@ void RecorderScreen::showClockDay(const QDateTime &now) {
 
 void RecorderScreen::activated() {
     m_rack.rebuild(m_roster, monthFolder());
+    watchMonth();
     if (!m_panel.cardSet())
         return;
     // The set card keeps its line, wherever the new listing put it.
@@ -131,6 +133,8 @@ void RecorderScreen::rackClicked(int index) {
     case RackMode::Punch:
         m_panel.setCard(index, m_rack.line(index), target());
         m_rack.select(m_panel.selectedIndex());
+        if (m_panel.cardSet())
+            m_watch.remember(m_panel.cardPath());
         return;
     case RackMode::MonthChoice:
         if (index < 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CalcSettings.h"
+#include "data/ChangeWatch.h"
 #include "data/Roster.h"
 #include "punchclock/AddPunchPanel.h"
 #include "punchclock/CardRack.h"
@@ -25,6 +26,16 @@ public:
     void tick();
     // The screen became the active window.
     void activated();
+    // What other PCs wrote, looked for on the timer (a light poll) or at
+    // once after a watcher's event (filesChanged): cards prepared or removed
+    // show in the rack, a punch on the set card shows on the panel. Counts
+    // the times the screen changed by it, so the widget shows it.
+    void lookForChanges();
+    void filesChanged() { m_watch.nudge(); }
+    // Whether a watcher tells of changes in the card month folder as they
+    // happen; else only the poll sees them.
+    bool watchesByEvents() const { return m_watch.events(); }
+    int changeRevision() const { return m_changeRevision; }
     // The screen is closing: closed by the user, the system or the main frame,
     // no screen is in front any more; closed by the program to open another
     // screen, whose word the frame has already set, that word stays.
@@ -102,6 +113,8 @@ public:
 
 private:
     PunchTarget target() const;
+    // The rack was built: what the watch compares from now on.
+    void watchMonth();
     void showClockDay(const QDateTime &now);
     QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
@@ -123,5 +136,8 @@ private:
     bool m_dateShown = false;
     int m_dayRevision = 0;
     QDate m_monthDate; // the date the current card month was worked out for
+    ChangeWatch m_watch{m_s.fs, m_s.clock};
+    QStringList m_rackCodes; // the month folder's cards as the rack was built from them
+    int m_changeRevision = 0;
     int m_widthTwips = kWidthTwips;
 };

@@ -1,4 +1,5 @@
 #include "PunchFixture.h"
+#include "data/CardUpdate.h"
 #include "punchclock/RecorderScreen.h"
 
 namespace {
@@ -61,4 +62,59 @@ TEST_F(TwoPunchClocks, TheSamePunchAtBothEntrancesKeepsTheFirstAndTellsTheSecond
     EXPECT_EQ(backDialogs.texts(),
               QStringList{QStringLiteral("山田太郎 さん：12日の出勤は、ほかのパソコンで既に 8:59 "
                                          "と打刻されていたため、9:00 を記録していません。")});
+}
+
+TEST_F(TwoPunchClocks, CardsPreparedElsewhereShowInTheRackAfterTheWatchersEvent) {
+    ASSERT_TRUE(front.watchesByEvents()); // a disk of this PC
+    const int revision = front.changeRevision();
+    const CalcSettings s = PunchData::settingsOf("getumatusime");
+    PunchData::writeCard(t, kFolder, PunchData::makeCard({"3", "佐藤次郎"}, 2009, 5, s));
+    t.clock.set(t.clock.now().addSecs(2));
+    front.tick();
+    EXPECT_EQ(front.rack().lines().size(), 2); // not yet: no event came
+    front.filesChanged();
+    front.tick();
+    EXPECT_EQ(front.rack().lines().size(), 3);
+    EXPECT_GT(front.changeRevision(), revision);
+}
+
+TEST_F(TwoPunchClocks, APunchElsewhereShowsOnTheSetCardAndOutranksOneNotReturned) {
+    front.rackClicked(0);
+    front.chooseKind(0);
+    front.press(); // 8:59 pressed here, not yet returned
+    front.chooseKind(3);
+    rear.rackClicked(0);
+    t.clock.set(2009, 5, 12, 8, 58);
+    rear.tick();
+    rear.chooseKind(0);
+    rear.press();
+    ASSERT_TRUE(rear.returnCard());
+    t.clock.set(2009, 5, 12, 9, 1);
+    front.tick();
+    const TimeLabel &in = front.panel().timeLabel(0);
+    EXPECT_EQ(in.text, "8:58");
+    EXPECT_TRUE(in.pressed());
+    EXPECT_TRUE(front.panel().timeLabel(3).pending()); // the kind chosen here stays chosen
+    EXPECT_EQ(t.dialogs.texts(),
+              QStringList{QStringLiteral("山田太郎 さん：12日の出勤は、ほかのパソコンで既に 8:58 "
+                                         "と打刻されていたため、8:59 を記録していません。")});
+}
+
+TEST_F(TwoPunchClocks, APunchDeletedElsewhereNoLongerShowsOnTheSetCard) {
+    rear.rackClicked(0);
+    rear.chooseKind(0);
+    rear.press();
+    ASSERT_TRUE(rear.returnCard());
+    front.rackClicked(0);
+    ASSERT_EQ(front.panel().timeLabel(0).text, "8:59");
+    const CardTable stored = card();
+    CardTable deleted = stored;
+    deleted.at(11, CardField::ClockIn).clear();
+    ASSERT_TRUE(cardupdate::putPunches(backFs, t.clock, history::word::teisei, kFolder, "1", stored,
+                                       deleted)
+                    .ok());
+    front.filesChanged();
+    front.tick();
+    EXPECT_TRUE(front.panel().timeLabel(0).text.isEmpty());
+    EXPECT_TRUE(t.dialogs.texts().isEmpty());
 }

@@ -11,6 +11,8 @@
 #include "screen/ui/Sheets.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +87,9 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
     connect(m_timer, &QTimer::timeout, this, &frmrecoder::onTick);
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
+            [this] { m_logic.filesChanged(); });
 
     open();
 }
@@ -285,9 +290,30 @@ void frmrecoder::render() {
     m_rendering = false;
 }
 
+void frmrecoder::followMonth() {
+    const QString folder =
+        m_logic.watchesByEvents()
+            ? QDir(m_ctx.services.fs.dataFolder()).filePath(m_logic.monthFolder())
+            : QString();
+    if (folder == m_watched)
+        return;
+    if (!m_watched.isEmpty())
+        m_watcher->removePath(m_watched);
+    m_watched = folder;
+    if (!folder.isEmpty())
+        m_watcher->addPath(folder);
+}
+
 void frmrecoder::onTick() {
     const QString folder = m_logic.monthFolder();
     m_logic.tick();
+    followMonth();
+    // Cards or punches written on another PC show at once.
+    if (m_logic.changeRevision() != m_shownChangeRevision) {
+        m_shownChangeRevision = m_logic.changeRevision();
+        render();
+        return;
+    }
     // A new punch day or card month shows in full; otherwise only the clock.
     if (m_logic.dayRevision() != m_shownDayRevision || m_logic.monthFolder() != folder)
         render();

@@ -10,6 +10,7 @@ class FirstStepsPanel;
 class RecorderGuide;
 class MonthViewPanel;
 class QAction;
+class QFileSystemWatcher;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -49,6 +50,9 @@ private:
     void buildToolbar();
     void onTick();
     void onActivated();
+    // Where changes are told as they happen, a watcher on the card month
+    // folder asks the screen to look at once.
+    void followMonth();
     void openAddPanel();
     void setGuideOpen(bool open);
     void leavePunchBox(int box);
@@ -72,6 +76,9 @@ private:
     QLabel *m_monthUnset = nullptr; // in its place while no card month is set
     FirstStepsPanel *m_first = nullptr;
     int m_shownDayRevision = -1;
+    int m_shownChangeRevision = 0;
+    QFileSystemWatcher *m_watcher = nullptr;
+    QString m_watched;
     QListWidget *m_rack = nullptr;
     QPushButton *m_cancel = nullptr;
     CardPanelWidget *m_card = nullptr;

@@ -1,0 +1,22 @@
+#include "punchclock/RecorderScreen.h"
+
+void RecorderScreen::watchMonth() {
+    const QString folder = monthFolder();
+    m_rackCodes = rack::cardCodes(m_s.fs, folder);
+    m_watch.setEvents(m_s.fs.deliversEvents(folder));
+}
+
+void RecorderScreen::lookForChanges() {
+    if (!m_watch.due())
+        return;
+    // The month folder's listing: the rack is built again when its cards are
+    // others (prepared or removed on another PC).
+    if (rack::cardCodes(m_s.fs, monthFolder()) != m_rackCodes) {
+        activated();
+        ++m_changeRevision;
+    }
+    // Every save puts a new file in place: the set card's stamp moves with a
+    // punch made on it anywhere.
+    if (m_panel.cardSet() && m_watch.changed(m_panel.cardPath()) && m_panel.refresh())
+        ++m_changeRevision;
+}
