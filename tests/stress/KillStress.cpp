@@ -21,6 +21,7 @@
 #include "data/SafetyFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/SafeSave.h"
+#include "stress/TempFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -128,23 +129,6 @@ QList<Kind> kinds() {
 QByteArray contents(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-// Names left by an interrupted save anywhere in the data folder or its
-// month folders; any name with the marker counts, not only the exact pattern.
-QStringList tempsIn(const QString &root) {
-    QStringList found;
-    const QDir top(root);
-    QStringList folders{QString()};
-    for (const QString &sub : top.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        folders.append(sub);
-    for (const QString &folder : folders) {
-        const QDir dir(top.filePath(folder));
-        for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-            if (name.contains(QLatin1String(kTempMarker)))
-                found.append(dir.filePath(name));
-    }
-    return found;
 }
 
 struct Figures {
