@@ -4,6 +4,26 @@
 
 namespace cardupdate {
 
+namespace {
+
+// The card's locks taken and the card read again as it is now; false, with
+// failed saying why, when either could not be.
+bool lockAndRead(FileSystem &fs, const QString &month, const QString &code, Locks &locks,
+                 cardfile::Read &read, history::Saved &failed) {
+    locks = lock(fs, month, code);
+    if (locks.error() != FileError::None) {
+        failed = {locks.error(), true};
+        return false;
+    }
+    read = cardfile::read(fs, month, code);
+    // Gone or damaged meanwhile: nothing of it is written over.
+    if (!read.ok())
+        failed = {read.error, false};
+    return read.ok();
+}
+
+} // namespace
+
 Locks lock(FileSystem &fs, const QString &month, const QString &code) {
     Locks l{fs.lockFile(cardfile::path(month, code)), FileLock()};
     if (l.card.held())
@@ -23,17 +43,10 @@ Punched putPunches(FileSystem &fs, const Clock &clock, QLatin1String function, c
                    const QString &reason) {
     Punched p;
     p.now = base;
-    const Locks locks = lock(fs, month, code);
-    if (locks.error() != FileError::None) {
-        p.saved = {locks.error(), true};
+    Locks locks;
+    cardfile::Read read;
+    if (!lockAndRead(fs, month, code, locks, read, p.saved))
         return p;
-    }
-    const cardfile::Read read = cardfile::read(fs, month, code);
-    if (!read.ok()) {
-        // Gone or damaged meanwhile: nothing of it is written over.
-        p.saved = {read.error, false};
-        return p;
-    }
     changemerge::Card merged = changemerge::card(base, mine, read.table, changemerge::kPunchFields);
     p.clashes = merged.clashes;
     p.saved = history::saveCard(fs, clock, function, month, code, read.table, merged.table, reason);
@@ -65,16 +78,10 @@ Stored storeIfUnchanged(FileSystem &fs, const Clock &clock, QLatin1String functi
                         const CardTable &mine, const QHash<int, QString> &rowReasons) {
     Stored s;
     s.now = base;
-    const Locks locks = lock(fs, month, code);
-    if (locks.error() != FileError::None) {
-        s.saved = {locks.error(), true};
+    Locks locks;
+    cardfile::Read read;
+    if (!lockAndRead(fs, month, code, locks, read, s.saved))
         return s;
-    }
-    const cardfile::Read read = cardfile::read(fs, month, code);
-    if (!read.ok()) {
-        s.saved = {read.error, false};
-        return s;
-    }
     if (read.table.toList() != base.toList()) {
         s.changedMeanwhile = true;
         s.now = read.table;

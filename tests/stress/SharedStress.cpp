@@ -168,6 +168,8 @@ int runTally(const QString &root, const QString &stopFile) {
                                              codeOf(card % kCards), read.table, mine, {});
             if (s.ok()) {
                 ++confirmed;
+                // A person confirms a card now and then, not in a tight loop.
+                ::usleep(2000);
                 break;
             }
             if (!s.changedMeanwhile && !cardupdate::mayRetry(s.saved.error)) {
