@@ -4,7 +4,6 @@
 #include "screen/ui/WorkingScreen.h"
 
 class EntryBox;
-class QFrame;
 class QGroupBox;
 class QPushButton;
 class QToolBar;
@@ -17,13 +16,11 @@ public:
     explicit frmpw(ScreenContext &ctx, QWidget *parent = nullptr);
 
     PinSetupScreen &logic() { return m_logic; }
-    bool guideOpen() const;
 
 private:
     void buildNewSection();
     void buildChangeSection();
     void buildGuide();
-    void showGuide(bool shown);
 
     PinSetupScreen m_logic;
     QToolBar *m_toolbar = nullptr;
@@ -32,5 +29,4 @@ private:
     EntryBox *m_texin[3] = {};
     QPushButton *m_register = nullptr;
     QPushButton *m_change = nullptr;
-    QFrame *m_guide = nullptr;
 };

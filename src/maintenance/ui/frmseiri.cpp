@@ -25,12 +25,6 @@ frmseiri::frmseiri(ScreenContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("frmseiri"));
     setWindowTitle(QStringLiteral(" タイムカードの整理"));
 
-    m_toolbar =
-        screentoolbar::make(this, {screentoolbar::closeButton(), screentoolbar::guideButton()},
-                            {Qt::ToolButtonIconOnly, QSize(24, 24)});
-    connect(m_toolbar->actions().at(0), &QAction::triggered, this, &WorkingScreen::closeScreen);
-    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
-
     auto *left = new QWidget(this);
     left->setFixedWidth(twipsToPixels(kNarrowTwips));
     auto *v = new QVBoxLayout(left);
@@ -50,17 +44,14 @@ frmseiri::frmseiri(ScreenContext &ctx, QWidget *parent)
     });
     v->addWidget(m_command1);
 
-    m_guide = buildGuide();
+    QFrame *guide = buildGuide();
     auto *body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
     body->addWidget(left);
-    body->addWidget(m_guide, 1);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(m_toolbar);
-    outer->addLayout(body, 1);
+    body->addWidget(guide, 1);
+    m_toolbar = screentoolbar::layOut(this, body, {Qt::ToolButtonIconOnly, QSize(24, 24)});
+    setGuide(guide, {kNarrowTwips, kHeightTwips}, {kWideTwips, kHeightTwips});
     showGuide(false);
     open();
 }
@@ -73,27 +64,15 @@ bool frmseiri::load() {
 }
 
 QFrame *frmseiri::buildGuide() {
-    QFrame *panel =
-        guidepanel::make(this, {QStringLiteral("保存されているタイムカードの年月が一覧"
-                                               "表示されますから、保存不要の年月を選択"
-                                               "(クリック) し、下の削除ボタンを押してくださ"
-                                               "い。"
-                                               "複数の年月を選択する場合は、続けてクリ"
-                                               "ックします。"
-                                               "外部にデータ保存されていなければ、デー"
-                                               "タの復旧はできませんからご注意ください。")});
-    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
-    close->setObjectName(QStringLiteral("Command2"));
-    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
-    return panel;
-}
-
-bool frmseiri::guideOpen() const {
-    return !m_guide->isHidden();
-}
-
-void frmseiri::showGuide(bool shown) {
-    // Hidden, not only clipped: the keyboard must not reach the panel's button.
-    m_guide->setVisible(shown);
-    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+    return guidepanel::make(this,
+                            {QStringLiteral("保存されているタイムカードの年月が一覧"
+                                            "表示されますから、保存不要の年月を選択"
+                                            "(クリック) し、下の削除ボタンを押してくださ"
+                                            "い。"
+                                            "複数の年月を選択する場合は、続けてクリ"
+                                            "ックします。"
+                                            "外部にデータ保存されていなければ、デー"
+                                            "タの復旧はできませんからご注意ください。")},
+                            [this] { showGuide(false); },
+                            {QStringLiteral("閉じる"), QStringLiteral("Command2")});
 }

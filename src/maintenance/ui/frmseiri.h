@@ -16,18 +16,15 @@ public:
     explicit frmseiri(ScreenContext &ctx, QWidget *parent = nullptr);
 
     const CardOrganizing &logic() const { return m_logic; }
-    bool guideOpen() const;
 
 protected:
     bool load() override;
 
 private:
     QFrame *buildGuide();
-    void showGuide(bool shown);
 
     CardOrganizing m_logic;
     QToolBar *m_toolbar = nullptr;
     MonthListWidget *m_list = nullptr;
     QPushButton *m_command1 = nullptr;
-    QFrame *m_guide = nullptr;
 };

@@ -76,10 +76,9 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
         m_rack->setFocus();
     });
 
-    m_guide = new RecorderGuide(kHeight, this);
+    m_guide = new RecorderGuide(
+        kHeight, [this] { setGuideOpen(false); }, this);
     m_guide->move(kWidth, 0);
-    connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
-    connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -184,11 +183,10 @@ void frmrecoder::buildRack() {
     // scrolled off at the front.
     m_rack->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rack->setTextElideMode(Qt::ElideRight);
-    m_rack->installEventFilter(this);
-    connect(m_rack, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        const int row = m_rack->row(item);
-        act([&] { m_logic.rackClicked(row); });
-    });
+    const auto rackClicked = [this](int row) { act([&] { m_logic.rackClicked(row); }); };
+    lists::clickOnEnter(m_rack, rackClicked);
+    connect(m_rack, &QListWidget::itemClicked, this,
+            [this, rackClicked](QListWidgetItem *item) { rackClicked(m_rack->row(item)); });
 
     m_dayBoxes[0]->setNext(m_dayBoxes[1]->widget());
     m_dayBoxes[1]->setExitTarget(m_rack);
@@ -332,20 +330,6 @@ bool frmrecoder::event(QEvent *e) {
     if (e->type() == QEvent::WindowActivate)
         onActivated();
     return WorkingScreen::event(e);
-}
-
-bool frmrecoder::eventFilter(QObject *watched, QEvent *e) {
-    // Enter or Space on a rack line acts as a click on it.
-    if (watched == m_rack && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(e)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-            m_rack->currentRow() >= 0) {
-            const int row = m_rack->currentRow();
-            act([&] { m_logic.rackClicked(row); });
-            return true;
-        }
-    }
-    return WorkingScreen::eventFilter(watched, e);
 }
 
 void frmrecoder::showEvent(QShowEvent *e) {

@@ -39,7 +39,6 @@ protected:
     // It is the punch-clock screen: nothing comes back in front.
     void closed() override {}
     bool event(QEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *e) override;
     void showEvent(QShowEvent *e) override;
 
 private:

@@ -29,6 +29,26 @@ void WorkingScreen::setFrameTwips(const QSize &frame, const QPoint &place) {
     Q_EMIT sizeChanged();
 }
 
+void WorkingScreen::setGuide(QWidget *panel, const QSize &narrowTwips, const QSize &wideTwips) {
+    m_guide = panel;
+    m_narrowTwips = narrowTwips;
+    m_wideTwips = wideTwips;
+}
+
+void WorkingScreen::showGuide(bool shown) {
+    if (!m_guide)
+        return;
+    // Hidden, not only clipped: the keyboard must not reach the panel's buttons.
+    m_guide->setVisible(shown);
+    guideShowing(shown);
+    const QSize size = shown ? m_wideTwips : m_narrowTwips;
+    setTwipsSize(size.width(), size.height());
+}
+
+bool WorkingScreen::guideOpen() const {
+    return m_guide && !m_guide->isHidden();
+}
+
 void WorkingScreen::closeScreen() {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->close();

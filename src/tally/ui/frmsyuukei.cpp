@@ -171,11 +171,10 @@ void frmsyuukei::buildLists() {
     QFont f(QStringLiteral("IPAGothic"));
     f.setPixelSize(15);
     m_staff->setFont(f);
-    m_staff->installEventFilter(this);
-    connect(m_staff, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        const int row = m_staff->row(item);
-        act([&] { m_logic.chooseEmployee(row); });
-    });
+    const auto staffClicked = [this](int row) { act([&] { m_logic.chooseEmployee(row); }); };
+    lists::clickOnEnter(m_staff, staffClicked);
+    connect(m_staff, &QListWidget::itemClicked, this,
+            [this, staffClicked](QListWidgetItem *item) { staffClicked(m_staff->row(item)); });
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("lbltitle"));
@@ -219,11 +218,10 @@ void frmsyuukei::buildPanels() {
     connect(m_printPanel, &PrintPanelWidget::closed, this,
             [this] { act([&] { m_logic.closePrint(); }); });
 
-    m_guide = new TallyGuidePanel(kHeight - kToolbarHeight, this);
+    m_guide = new TallyGuidePanel(
+        kHeight - kToolbarHeight, [this] { setGuideOpen(false); }, this);
     m_guide->move(kWidth - TallyGuidePanel::kWidth, kToolbarHeight);
     m_guide->hide();
-    connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
-    connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
 
     m_hscroll = new QScrollBar(Qt::Horizontal, this);
     m_hscroll->setObjectName(QStringLiteral("HScroll1"));
@@ -433,16 +431,6 @@ bool frmsyuukei::eventFilter(QObject *watched, QEvent *e) {
     if (i >= 0 && e->type() == QEvent::MouseButtonPress)
         // After the press has put the focus in the box, as a click follows it.
         QTimer::singleShot(0, this, [this, i] { act([&] { m_logic.boxClicked(i); }); });
-    if (watched == m_staff && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(e)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-            !(static_cast<QKeyEvent *>(e)->modifiers() & Qt::ControlModifier) &&
-            m_staff->currentRow() >= 0) {
-            const int row = m_staff->currentRow();
-            act([&] { m_logic.chooseEmployee(row); });
-            return true;
-        }
-    }
     return WorkingScreen::eventFilter(watched, e);
 }
 
