@@ -28,8 +28,8 @@ TEST(ScreenSkeleton, TheGuideWidensTheScreenAndItsCloseNarrowsIt) {
     const Case cases[] = {
         {"frmjyunbi", [](ScreenContext &c) { return new frmjyunbi(c); }, 2, 6600, 12600,
          "Command1"},
-        {"frmkeisankijyun", [](ScreenContext &c) { return new frmkeisankijyun(c); }, 2, 8700,
-         13500, "Command1"},
+        {"frmkeisankijyun", [](ScreenContext &c) { return new frmkeisankijyun(c); }, 2, 8700, 13500,
+         "Command1"},
         {"frmmeibo", [](ScreenContext &c) { return new frmmeibo(c); }, 5, 456 * 15, 756 * 15,
          "Command1"},
         {"frmseiri", [](ScreenContext &c) { return new frmseiri(c); }, 2, 2160, 6150, "Command2"},
