@@ -4,7 +4,6 @@
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
-#include "tally/TimeText.h"
 #include "tally/ui/CapLimitsDialog.h"
 #include "tally/ui/CapsBox.h"
 #include "tally/ui/CardArea.h"
@@ -239,19 +238,9 @@ void frmsyuukei::buildPanels() {
 void frmsyuukei::openPrintPanel() {
     act([&] { m_logic.toolPrint(); });
     if (m_logic.printOpen())
-        m_print.setOverHours(overHours());
+        m_print.setOverHours(m_logic.caps().overHoursList());
     if (m_logic.printOpen())
         m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings());
-}
-
-OverHoursData frmsyuukei::overHours() const {
-    // The month's employees over the limit, for "80時間超の一覧".
-    const CapsMonitor &caps = m_logic.caps();
-    OverHoursData over{m_logic.monthFolder(), caps.limits()[CapLimits::Average], {}};
-    for (const CapsMonitor::Over &o : caps.overAverageLimit())
-        over.lines.append({o.code, o.name, timetext::hoursText(o.caps.monthTotal),
-                           timetext::hoursText(o.caps.averageMinutes()), o.caps.averageMonths});
-    return over;
 }
 
 void frmsyuukei::openCapLimits() {

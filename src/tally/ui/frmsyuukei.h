@@ -63,7 +63,6 @@ private:
     void suspend();
     void openPrintPanel();
     void buildHistory();
-    OverHoursData overHours() const;
     void openCapLimits();
     void renderCaps();
     // Every action first finishes the box that has the focus, as leaving it
