@@ -193,9 +193,9 @@ void frmbp::copy() {
 
 void frmbp::render() {
     const BackupRestore &l = m_logic;
-    m_text1->widget()->setEnabled(l.text1Enabled());
-    m_command3->setEnabled(l.command3Enabled());
-    m_command1->setEnabled(l.command1Enabled());
+    m_text1->widget()->setEnabled(l.folderNameEnabled());
+    m_command3->setEnabled(l.createFolderEnabled());
+    m_command1->setEnabled(l.copyEnabled());
     m_list->render(l.list());
     const QString address = l.address();
     m_label3->setText(m_label3->fontMetrics().elidedText(address, Qt::ElideMiddle,
