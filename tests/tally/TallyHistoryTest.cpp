@@ -69,7 +69,7 @@ TEST_F(TallyHistory, AConfirmedCorrectionIsRecordedBeforeItsCard) {
         SetUp();
         const int appends = t.fs.calls(Op::Append);
         correct(c.boxes, c.reason);
-        EXPECT_FALSE(screen->correction().visible());
+        EXPECT_FALSE(screen->correctionOpen());
         QList<QStringList> got;
         for (const history::Record &r : records())
             got << summary(r);

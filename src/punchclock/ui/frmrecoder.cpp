@@ -1,10 +1,10 @@
 #include "punchclock/ui/frmrecoder.h"
 
 #include "punchclock/ui/AddPunchPanelWidget.h"
-#include "punchclock/ui/CardPanelWidget.h"
 #include "punchclock/ui/FirstStepsPanel.h"
 #include "punchclock/ui/MonthViewPanel.h"
 #include "punchclock/ui/PunchImages.h"
+#include "punchclock/ui/PunchPanelWidget.h"
 #include "punchclock/ui/RecorderGuide.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
@@ -53,11 +53,11 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
     buildRack();
     buildButtons();
 
-    m_card = new CardPanelWidget(this);
+    m_card = new PunchPanelWidget(this);
     m_card->move(kRightX, 124);
-    connect(m_card, &CardPanelWidget::kindChosen, this,
+    connect(m_card, &PunchPanelWidget::kindChosen, this,
             [this](int k) { act([&] { m_logic.chooseKind(k); }); });
-    connect(m_card, &CardPanelWidget::kindUnchosen, this,
+    connect(m_card, &PunchPanelWidget::kindUnchosen, this,
             [this](int k) { act([&] { m_logic.unchooseKind(k); }); });
 
     m_view = new MonthViewPanel(this);
@@ -223,7 +223,7 @@ void frmrecoder::buildButtons() {
     m_first->move(kRightX, 124);
     m_first->hide();
     connect(m_first, &FirstStepsPanel::openScreen, this, [this](const QString &word) {
-        EntryBox::flushPending();
+        entries().flush();
         if (m_ctx.services.session.screenWord == screenword::recorder)
             m_ctx.host.openScreen(word);
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screen/EntryKeys.h"
+#include "screen/ui/EntryQueue.h"
 
 #include <QObject>
 #include <QPointer>
@@ -65,9 +66,10 @@ public:
     void setExitTarget(QWidget *exit) { m_exit = exit; }
     void handEnterToScreen(bool hand = true) { m_enterToScreen = hand; }
 
-    // Delivers every entered() and left() still waiting, now. Does nothing
-    // while a delivery is under way.
-    static void flushPending();
+    // Delivers every entered() and left() still waiting in the box's queue
+    // (its screen's, see EntryQueue), now. Does nothing while a delivery is
+    // under way.
+    void flushPending();
 
 Q_SIGNALS:
     void entered();
@@ -89,7 +91,7 @@ private:
     void moveOn();
     bool popupShown() const;
 
-    enum class Notice { Entered, Left };
+    using Notice = EntryQueue::Notice;
     void post(Notice n);
     void deliver(Notice n);
 

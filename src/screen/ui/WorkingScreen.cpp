@@ -1,12 +1,13 @@
 #include "screen/ui/WorkingScreen.h"
 
-#include "screen/ui/EntryBox.h"
+#include "screen/ui/EntryQueue.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QShortcut>
 
-WorkingScreen::WorkingScreen(ScreenContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx) {
+WorkingScreen::WorkingScreen(ScreenContext &ctx, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_entries(new EntryQueue(this)) {
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, [this] { m_ctx.host.showUsageGuide(); });
@@ -69,7 +70,7 @@ void WorkingScreen::closeEvent(QCloseEvent *event) {
     if (m_closing)
         return;
     // A box left just before the close has its checks run as the user made them.
-    EntryBox::flushPending();
+    m_entries->flush();
     if (m_opened && !m_ctx.services.programEnd.ended() && !mayClose()) {
         event->ignore();
         return;

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class EntryQueue;
+
 // What a screen widget is built with.
 struct ScreenContext {
     Services &services;
@@ -47,6 +49,10 @@ public:
     // Closes the hosting child window; the close protocol runs as on any close.
     void closeScreen();
 
+    // The entered() and left() notices of the screen's entry boxes, its
+    // panels' and its dialogs': an action first delivers those still waiting.
+    EntryQueue &entries() const { return *m_entries; }
+
     // The guide panel beside the screen (see setGuide): shows or hides it,
     // and gives the screen its size for either.
     void showGuide(bool shown);
@@ -87,6 +93,7 @@ protected:
     ScreenContext &m_ctx;
 
 private:
+    EntryQueue *m_entries;
     bool m_opened = false;
     bool m_closing = false;
     QSize m_frameTwips;
