@@ -5,6 +5,7 @@
 
 class MonthListWidget;
 class QFrame;
+class QLabel;
 class QPushButton;
 class QToolBar;
 
@@ -22,9 +23,12 @@ protected:
 
 private:
     QFrame *buildGuide();
+    void renderSafety();
 
     CardOrganizing m_logic;
     QToolBar *m_toolbar = nullptr;
     MonthListWidget *m_list = nullptr;
     QPushButton *m_command1 = nullptr;
+    QLabel *m_lbltaihi = nullptr;
+    QPushButton *m_cmdtaihi = nullptr;
 };
