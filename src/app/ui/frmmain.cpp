@@ -6,7 +6,7 @@
 #include "app/ui/femxp.h"
 #include "app/ui/frmhlp.h"
 #include "app/ui/frmver.h"
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -188,8 +188,7 @@ void frmmain::onMenuItem(const QString &name) {
         return;
     }
     if (name == QLatin1String("menurireki")) {
-        // Reads only (but for cutting off what a crash left unfinished): it
-        // may run over any screen.
+        // Reads only: it may run over any screen.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const history::CheckResult r = history::check(m_s.fs);
         QApplication::restoreOverrideCursor();
