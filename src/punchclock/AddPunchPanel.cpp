@@ -47,7 +47,8 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
     unloadDay();
     const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
     for (const QString &code : codes) {
-        const QString line = rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, {});
+        const QString line =
+            rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, [] { return QString(); });
         if (!line.isEmpty())
             m_employees.append(line);
     }
