@@ -2,6 +2,7 @@
 
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/StorableText.h"
 #include "maintenance/CopyReport.h"
 #include "maintenance/MonthHistory.h"
 #include "maintenance/MonthInUse.h"
@@ -115,6 +116,8 @@ std::optional<QString> BackupRestore::createFolder(const QString &name) {
         m_s.dialogs.info(why);
         return std::nullopt;
     }
+    if (!storable::accept(m_s.dialogs, name))
+        return std::nullopt;
     // Without a chosen place the folder would land wherever the program runs.
     if (m_address.isEmpty()) {
         m_s.dialogs.info(QStringLiteral("バックアップ用フォルダを作る場所を、ドライブとフォルダで"

@@ -3,6 +3,7 @@
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
+#include "data/StorableText.h"
 #include "punchclock/CardRack.h"
 #include "punchclock/RackLine.h"
 
@@ -231,6 +232,9 @@ bool AddPunchPanel::add() {
     }
     const int k = m_kind;
     if (label(k).pressed())
+        return false;
+    // A reason the history could not keep as typed is refused, not changed.
+    if (!storable::accept(m_s.dialogs, m_reason))
         return false;
     const QString time =
         label(k).text.isEmpty() ? timeText(box(HourBox), box(MinuteBox)) : label(k).text;

@@ -4,6 +4,7 @@
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/RecordFile.h"
+#include "data/StorableText.h"
 #include "tally/PayrollExport.h"
 #include "tally/StaffEntry.h"
 #include "tally/SuspendFiles.h"
@@ -294,6 +295,11 @@ void TallyScreen::toolCorrect() {
 void TallyScreen::executeCorrection() {
     if (!m_correction.visible())
         return;
+    // A reason the history could not keep as typed is refused, not changed.
+    if (!storable::accept(m_s.dialogs, m_correction.reason())) {
+        m_focus = {Focus::CorrectionReason, 0};
+        return;
+    }
     const CorrectionPanel::Outcome o = m_correction.apply(m_table, m_s.dialogs);
     switch (o.kind) {
     case CorrectionPanel::Outcome::NoItems:
