@@ -1,4 +1,5 @@
 #include "data/CardUpdate.h"
+#include "data/HistoryCheck.h"
 #include "data/HistoryFile.h"
 #include "support/Fakes.h"
 

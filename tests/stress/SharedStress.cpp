@@ -19,7 +19,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardUpdate.h"
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 #include "platform/FileSystem.h"
 #include "stress/TempFiles.h"
 #include "tally/TallyEngine.h"
@@ -327,10 +327,11 @@ int main(int argc, char **argv) {
                 "terminals failed %d, punches missing %d, history lines %lld (%s), replay "
                 "differences %d, temporary files left %lld\n",
                 kPunchClocks, count, count, kCards, static_cast<long long>(ms), failed, missing,
-                static_cast<long long>(chain.lines), chain.intact() ? "one chain" : "broken",
-                differs, static_cast<long long>(temps.size()));
+                static_cast<long long>(chain.lines),
+                chain.intact() && chain.unfinished == 0 ? "one chain" : "broken", differs,
+                static_cast<long long>(temps.size()));
     const bool ok = held && broken && failed == 0 && missing == 0 && chain.intact() &&
-                    differs == 0 && temps.isEmpty();
+                    chain.unfinished == 0 && differs == 0 && temps.isEmpty();
     std::printf("%s\n", ok ? "passed" : "FAILED");
     return ok ? 0 : 1;
 }

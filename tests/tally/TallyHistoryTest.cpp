@@ -3,6 +3,7 @@
 #include "data/History.h"
 #include "data/StorableText.h"
 #include "punchclock/PunchFixture.h"
+#include "support/HistoryFiles.h"
 #include "tally/TallyCards.h"
 #include "tally/TallyScreen.h"
 
@@ -70,7 +71,7 @@ TEST_F(TallyHistory, AConfirmedCorrectionIsRecordedBeforeItsCard) {
         SetUp();
         const int appends = t.fs.calls(Op::Append);
         correct(c.boxes, c.reason);
-        EXPECT_FALSE(screen->correction().visible());
+        EXPECT_FALSE(screen->correctionOpen());
         QList<QStringList> got;
         for (const history::Record &r : records())
             got << summary(r);
@@ -94,7 +95,7 @@ TEST_F(TallyHistory, AReasonTheHistoryCannotKeepIsRefusedAndNothingStored) {
     t.dialogs.clear();
     correct({"1", "", "", "", "17:30"}, "退勤😀忘れ");
     EXPECT_EQ(t.dialogs.texts(), QStringList{storable::refusalText("退勤😀忘れ")});
-    EXPECT_TRUE(screen->correction().visible());
+    EXPECT_TRUE(screen->correctionOpen());
     EXPECT_EQ(screen->takeFocus().where, TallyScreen::Focus::CorrectionReason);
     EXPECT_EQ(t.bytes(kMonth + "/1.Card"), card);
     EXPECT_TRUE(records().isEmpty());
@@ -140,15 +141,9 @@ TEST_F(TallyHistory, AHistoryThatCannotBeWrittenKeepsTheCardAndEveryReason) {
 TEST_F(TallyHistory, ButtonEightListsTheMonthsChangesOfTheOpenEmployee) {
     CardTable before = screen->card(), after = before;
     after.at(1, CardField::ClockIn) = "9:01";
-    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
-                                history::cardChanges(kMonth, "1", before, after))
-                    .ok());
-    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
-                                history::cardChanges(kMonth, "2", before, after))
-                    .ok());
-    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::tuika,
-                                history::cardChanges("2007年2月", "1", before, after))
-                    .ok());
+    recordMade(t, history::word::dakoku, history::cardChanges(kMonth, "1", before, after));
+    recordMade(t, history::word::dakoku, history::cardChanges(kMonth, "2", before, after));
+    recordMade(t, history::word::tuika, history::cardChanges("2007年2月", "1", before, after));
     t.clock.advanceSeconds(3600);
     PunchData::writeCard(t, kMonth, after);
     screen->chooseEmployee(0);
