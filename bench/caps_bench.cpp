@@ -6,7 +6,6 @@
 #include "data/CardTable.h"
 #include "screen/Services.h"
 #include "tally/CapsMonitor.h"
-#include "tally/StaffEntry.h"
 #include "tally/StaffLists.h"
 
 #include <QCoreApplication>
@@ -86,8 +85,8 @@ int main(int argc, char **argv) {
     caps.chooseMonth(folders[0], lists.months(), lists.entries());
     const qint64 againNs = timer.nsecsElapsed();
     int flagged = 0;
-    for (const QString &e : lists.entries())
-        flagged += caps.flagged(staffentry::codeOf(e)) ? 1 : 0;
+    for (const EmployeeLine &e : lists.entries())
+        flagged += caps.flagged(e.code) ? 1 : 0;
 
     std::printf("months: 12, cards a month: %d, read: %d, flagged: %d, messages: %d, bytes: %lld\n",
                 kCards, caps.months().reads(), flagged, quiet.dialogs.shown, bytes);

@@ -3,7 +3,7 @@
 #include "data/FileFailure.h"
 #include "printing/OnceDialogs.h"
 
-void PrintPanel::open(const QStringList &staff, const QString &monthFolder,
+void PrintPanel::open(const QList<EmployeeLine> &staff, const QString &monthFolder,
                       const CalcSettings &settings) {
     m_staff = staff;
     m_month = monthFolder;

@@ -30,7 +30,8 @@ public:
     // Toolbar button 3: shows the panel for the tally screen's staff list
     // (List1's entries), card month and calculation settings. The host
     // disables its toolbar buttons 1 to 5, Combo1 and List1 meanwhile.
-    void open(const QStringList &staff, const QString &monthFolder, const CalcSettings &settings);
+    void open(const QList<EmployeeLine> &staff, const QString &monthFolder,
+              const CalcSettings &settings);
     bool visible() const { return m_visible; }
     // Told when the panel closes: the host enables its controls again.
     std::function<void()> onClosed;
@@ -96,7 +97,7 @@ private:
     std::array<QString, kBoxes> m_boxes;
     bool m_visible = false;
     bool m_withHistory = false;
-    QStringList m_staff;
+    QList<EmployeeLine> m_staff;
     QString m_month;
     CalcSettings m_calc;
     PrintRun::Result m_last;

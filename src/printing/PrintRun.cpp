@@ -33,23 +33,24 @@ QString unreadableText(int printed, const QString &verb, const QStringList &who)
 
 } // namespace
 
-QList<PrintEmployee> PrintRun::select(const QStringList &staff, const PrintSettings &settings) {
+QList<PrintEmployee> PrintRun::select(const QList<EmployeeLine> &staff,
+                                      const PrintSettings &settings) {
     const bool all = settings.rangeMode == PrintSettings::kAll;
     if (!all && settings.rangeMode != PrintSettings::kDesignated)
         return {};
     const int from = leadingNumber(settings.fromCode);
     const int to = leadingNumber(settings.toCode);
     QList<PrintEmployee> chosen;
-    for (const QString &entry : staff) {
-        if (!entry.startsWith(QStringLiteral("◆")))
+    for (const EmployeeLine &entry : staff) {
+        if (!entry.marked)
             continue;
-        const QString code = entry.mid(1, 4).trimmed();
+        const QString code = entry.code.trimmed();
         if (!all) {
             const int n = leadingNumber(code);
             if (n < from || n > to)
                 continue;
         }
-        chosen.append({code, entry.mid(5).trimmed()});
+        chosen.append({code, entry.name.trimmed()});
     }
     return chosen;
 }

@@ -2,6 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
+#include "data/EmployeeLine.h"
 #include "data/HistoryRows.h"
 #include "platform/Printer.h"
 #include "printing/PrintProgress.h"
@@ -14,7 +15,7 @@
 // What a print run prints: the tally screen's staff list, its card month and
 // its calculation settings.
 struct PrintJob {
-    QStringList staff; // "◆" or " ", the code in 4 characters, the name
+    QList<EmployeeLine> staff; // the staff list: whole codes, names, "◆"
     QString monthFolder;
     CalcSettings settings;
     QString verb = QStringLiteral("印刷"); // what the end notice says was done
@@ -64,7 +65,8 @@ public:
 
     // The marked entries of the staff list that the settings select, in list
     // order.
-    static QList<PrintEmployee> select(const QStringList &staff, const PrintSettings &settings);
+    static QList<PrintEmployee> select(const QList<EmployeeLine> &staff,
+                                       const PrintSettings &settings);
     // The platform's description of a run-time error number.
     static QString describe(int error);
 

@@ -5,9 +5,7 @@
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/PayPeriodKind.h"
-#include "punchclock/CardRack.h"
 #include "punchclock/PunchDay.h"
-#include "punchclock/RackLine.h"
 
 namespace {
 
@@ -45,16 +43,15 @@ void AddPunchPanel::nengetuyomikomi() {
 
 void AddPunchPanel::chooseMonth(const QString &folderName) {
     m_folder = folderName.trimmed();
-    m_employees.clear();
+    m_entries.clear();
     // An employee chosen in another month is not carried over.
     clearEmployee();
     unloadDay();
-    const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
-    for (const QString &code : codes) {
-        const QString line = rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, {});
-        if (!line.isEmpty())
-            m_employees.append(line);
-    }
+    const QStringList codes = employeeline::cardCodes(m_s.fs, m_folder);
+    for (const QString &code : codes)
+        if (const auto line = employeeline::ofCard(m_s.fs, m_folder, code))
+            m_entries.append(*line);
+    m_employees = employeeline::texts(m_entries);
     if (codes.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
 }
@@ -80,11 +77,11 @@ void AddPunchPanel::unloadDay() {
 }
 
 void AddPunchPanel::chooseEmployee(int index) {
-    if (index < 0 || index >= m_employees.size())
+    if (index < 0 || index >= m_entries.size())
         return;
-    const QString line = m_employees[index];
-    m_code = line.left(rackline::kCodeWidth);
-    m_name = rackline::nameOf(line);
+    // The whole code: the card is found by it, never by the text shown.
+    m_code = m_entries[index].code;
+    m_name = m_entries[index].name;
     m_optionEnabled.fill(true);
     m_kind = -1;
     for (TimeLabel &l : m_labels)
@@ -273,6 +270,7 @@ bool AddPunchPanel::add() {
 
 void AddPunchPanel::close() {
     m_folder.clear();
+    m_entries.clear();
     m_employees.clear();
     clearEmployee();
     m_visible = false;

@@ -3,6 +3,7 @@
 #include "data/CalcSettings.h"
 #include "data/CardMonth.h"
 #include "data/CardTable.h"
+#include "data/EmployeeLine.h"
 #include "punchclock/PunchTypes.h"
 #include "screen/Services.h"
 
@@ -54,7 +55,9 @@ public:
     bool visible() const { return m_visible; }
     const QStringList &months() const { return m_months; }
     const QString &monthChoice() const { return m_folder; }
+    // List2's lines, and the employee each one stands for.
     const QStringList &employees() const { return m_employees; }
+    const QList<EmployeeLine> &employeeEntries() const { return m_entries; }
     const QString &codeLabel() const { return m_code; }
     const QString &nameLabel() const { return m_name; }
     const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
@@ -89,6 +92,7 @@ private:
     const CalcSettings &m_settings;
     QStringList m_months;
     QString m_folder;
+    QList<EmployeeLine> m_entries;
     QStringList m_employees;
     QString m_code;
     QString m_name;

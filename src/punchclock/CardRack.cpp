@@ -2,65 +2,6 @@
 
 #include "data/CardTable.h"
 #include "data/History.h"
-#include "data/LeadingNumber.h"
-#include "data/RecordFile.h"
-#include "punchclock/RackLine.h"
-
-#include <algorithm>
-
-namespace rack {
-
-Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
-    Head h;
-    if (!cardfile::isSafeCode(code))
-        return h;
-    const ReadResult file = fs.readFile(cardfile::path(folder, code), cardfile::kMaxBytes);
-    h.damaged = file.error == FileError::Damaged;
-    if (!file.ok())
-        return h;
-    h.values = records::parseFirst(file.bytes, kHeadValues);
-    while (h.values.size() < kHeadValues)
-        h.values.append(QString());
-    h.ok = true;
-    return h;
-}
-
-QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName) {
-    if (h.ok && !h.values[CardField::Code].trimmed().isEmpty())
-        return rackline::format(h.values[CardField::Code], h.values[CardField::Name]);
-    // A card emptied or torn at its head keeps a line under its file's code, so
-    // that a click tells it is damaged and removal can reach it.
-    if (h.damaged || h.ok)
-        return rackline::format(fileCode, h.ok && !h.values[CardField::Name].isEmpty()
-                                              ? h.values[CardField::Name]
-                                              : fallbackName);
-    return {};
-}
-
-QStringList cardCodes(FileSystem &fs, const QString &folder) {
-    QStringList codes;
-    const QString suffix = QLatin1String(cardfile::kSuffix);
-    for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files))
-        codes.append(name.left(name.size() - suffix.size()).trimmed());
-    sortCodes(codes);
-    return codes;
-}
-
-void sortCodes(QStringList &codes) {
-    // A listing has no order of its own: by the code's number, as the roster
-    // sorts, then by its text; codes without a number last.
-    std::stable_sort(codes.begin(), codes.end(), [](const QString &a, const QString &b) {
-        const int na = leadingNumber(a);
-        const int nb = leadingNumber(b);
-        if ((na > 0) != (nb > 0))
-            return na > 0;
-        if (na != nb)
-            return na < nb;
-        return a < b;
-    });
-}
-
-} // namespace rack
 
 namespace {
 
@@ -115,6 +56,11 @@ void CardRack::announceNotPrepared() {
     m_s.dialogs.notice(QStringLiteral("タイムカードが準備されていません。"));
 }
 
+void CardRack::setEntries(QList<EmployeeLine> entries) {
+    m_entries = std::move(entries);
+    m_lines = employeeline::texts(m_entries);
+}
+
 void CardRack::rebuild(const Roster &roster, const QString &folder) {
     int named = 0;
     for (const Employee &e : roster.slots)
@@ -126,15 +72,14 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
             announceNotPrepared();
         return;
     }
-    m_lines.clear();
     m_selected = -1;
-    const QStringList codes = rack::cardCodes(m_s.fs, folder);
-    for (const QString &code : codes) {
-        const QString line =
-            rack::lineOf(rack::readHead(m_s.fs, folder, code), code, rosterNameOf(roster, code));
-        if (!line.isEmpty())
-            m_lines.append(line);
-    }
+    const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
+    QList<EmployeeLine> entries;
+    for (const QString &code : codes)
+        if (const auto line =
+                employeeline::ofCard(m_s.fs, folder, code, rosterNameOf(roster, code)))
+            entries.append(*line);
+    setEntries(std::move(entries));
     if (codes.isEmpty()) {
         if (named != 0)
             announceNotPrepared();
@@ -144,15 +89,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
 }
 
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
-    const QString line = m_lines.value(index);
     if (index < 0 || index >= m_lines.size())
         return;
+    const QString line = m_lines[index];
     m_selected = index;
     if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。"))) {
         backToPunching();
         return;
     }
-    const QString code = rackline::codeOf(line);
+    const QString code = m_entries[index].code;
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
@@ -177,18 +122,19 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         }
     }
 
-    m_lines.clear();
-    const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
+    QList<EmployeeLine> entries;
     for (const QString &c : codes) {
         if (c.isEmpty())
             continue;
         for (const Employee &e : roster.slots) {
             if (e.code.trimmed() == c) {
-                m_lines.append(rackline::format(e.code.trimmed(), e.name));
+                entries.append({c, e.name});
                 break;
             }
         }
     }
+    setEntries(std::move(entries));
     if (!codes.isEmpty()) {
         backToPunching();
     } else {

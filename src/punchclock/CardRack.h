@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EmployeeLine.h"
 #include "data/Roster.h"
 #include "screen/Services.h"
 
@@ -22,8 +23,13 @@ public:
 
     explicit CardRack(Services &s) : m_s(s) {}
 
+    // The lines as List1 shows them, and the employee each one stands for.
     const QStringList &lines() const { return m_lines; }
     QString line(int index) const { return m_lines.value(index); }
+    const QList<EmployeeLine> &entries() const { return m_entries; }
+    EmployeeLine entry(int index) const { return m_entries.value(index); }
+    // The line of an employee by the whole code; -1 when the rack has none.
+    int indexOfCode(const QString &code) const { return employeeline::indexOf(m_entries, code); }
 
     RackMode mode() const { return m_mode; }
     QString modeWord() const;
@@ -54,8 +60,10 @@ public:
 private:
     void backToPunching();
     void announceNotPrepared();
+    void setEntries(QList<EmployeeLine> entries);
 
     Services &m_s;
+    QList<EmployeeLine> m_entries;
     QStringList m_lines;
     RackMode m_mode = RackMode::Punch;
     quint32 m_background = kNormal;
@@ -64,27 +72,3 @@ private:
     bool m_announced = false;
     int m_selected = -1;
 };
-
-namespace rack {
-
-inline constexpr int kHeadValues = 32; // rows 0 and 1 of a card
-
-// The first two rows of a card: enough for its rack line.
-struct Head {
-    QStringList values;
-    bool ok = false;
-    bool damaged = false; // too large or not a regular file: no values
-};
-Head readHead(FileSystem &fs, const QString &folder, const QString &code);
-// The line of a card: its own code and name; for a card damaged or emptied at
-// its head, the code of its file name with fallbackName. Empty when the card
-// gets no line (it could not be read).
-QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName);
-
-// The codes of the card files of a folder, in the order of sortCodes.
-QStringList cardCodes(FileSystem &fs, const QString &folder);
-// Orders codes by their number value, then by their text; codes without a
-// positive number go last.
-void sortCodes(QStringList &codes);
-
-} // namespace rack

@@ -4,7 +4,6 @@
 #include "data/History.h"
 #include "data/LabourRules.h"
 #include "punchclock/PunchDay.h"
-#include "punchclock/RackLine.h"
 
 int findPunchRow(const CardTable &table, const PunchTarget &target) {
     if (target.day <= 0)
@@ -28,7 +27,7 @@ void PunchPanel::clearSelection() {
     m_lastSet = -1;
 }
 
-void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &target) {
+void PunchPanel::setCard(int index, const EmployeeLine &who, const PunchTarget &target) {
     m_selected = index;
     if (m_lastSet != -1 && index == m_lastSet)
         return;
@@ -40,7 +39,8 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
     m_lastSet = index;
     if (index < 0)
         return;
-    const QString code = rackline::codeOf(rackLine);
+    const QString code = who.code.trimmed();
+    const QString rackLine = employeeline::text(who);
     const cardfile::Read read = cardfile::read(m_s.fs, target.folder, code);
     if (!read.ok()) {
         // A damaged card is never set: returning it would save it as it reads.

@@ -2,6 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/DateRules.h"
+#include "data/EmployeeLine.h"
 #include "punchclock/PunchTypes.h"
 #include "screen/Services.h"
 
@@ -29,9 +30,9 @@ class PunchPanel {
 public:
     explicit PunchPanel(Services &s) : m_s(s) {}
 
-    // A rack click in punching mode. The rack selection afterwards is
-    // selectedIndex().
-    void setCard(int index, const QString &rackLine, const PunchTarget &target);
+    // A rack click in punching mode on the line of who: the card of who's
+    // whole code is set. The rack selection afterwards is selectedIndex().
+    void setCard(int index, const EmployeeLine &who, const PunchTarget &target);
     // The raised image of kind k clicked; clockText is the clock shown.
     void chooseKind(int k, const QString &clockText);
     // The pressed image of kind k clicked.
@@ -52,6 +53,8 @@ public:
     bool cardSet() const { return m_set; }
     bool visible() const { return m_set; }
     const QString &codeLabel() const { return m_code; }
+    // The code the set card's file is named by.
+    const QString &cardCode() const { return m_cardCode; }
     const QString &nameLabel() const { return m_name; }
     const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
     bool kindPressed(int k) const { return m_buttonDown[static_cast<size_t>(k)]; }

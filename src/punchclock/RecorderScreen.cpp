@@ -3,7 +3,6 @@
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/PayPeriodKind.h"
-#include "punchclock/RackLine.h"
 
 RecorderScreen::RecorderScreen(Services &s)
     : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s, m_settings) {}
@@ -98,11 +97,7 @@ void RecorderScreen::activated() {
     if (!m_panel.cardSet())
         return;
     // The set card keeps its line, wherever the new listing put it.
-    const QString code = m_panel.codeLabel().trimmed();
-    int index = -1;
-    for (int i = 0; i < m_rack.lines().size() && index < 0; ++i)
-        if (rackline::codeOf(m_rack.line(i)) == rackline::codeOf(code))
-            index = i;
+    const int index = m_rack.indexOfCode(m_panel.cardCode());
     m_panel.rackRebuilt(index);
     m_rack.select(index);
 }
@@ -129,7 +124,7 @@ void RecorderScreen::rackClicked(int index) {
         return;
     switch (m_rack.mode()) {
     case RackMode::Punch:
-        m_panel.setCard(index, m_rack.line(index), target());
+        m_panel.setCard(index, m_rack.entry(index), target());
         m_rack.select(m_panel.selectedIndex());
         return;
     case RackMode::MonthChoice:
@@ -137,7 +132,7 @@ void RecorderScreen::rackClicked(int index) {
             return;
         m_rack.setModeOnly(RackMode::Punch);
         m_rack.setEnabled(false);
-        m_view.open(m_rack.line(index), monthFolder(), m_yearText, m_monthText);
+        m_view.open(m_rack.entry(index), monthFolder(), m_yearText, m_monthText);
         return;
     case RackMode::Removal:
         if (index < 0)
@@ -153,6 +148,14 @@ void RecorderScreen::rackClicked(int index) {
             m_panel.clearSelection();
         return;
     }
+}
+
+bool RecorderScreen::setCardOf(const QString &code) {
+    const int index = m_rack.indexOfCode(code);
+    if (index < 0 || m_rack.mode() != RackMode::Punch)
+        return false;
+    rackClicked(index);
+    return true;
 }
 
 void RecorderScreen::toolbarMonthView() {

@@ -35,6 +35,10 @@ public:
 
     // A click on line i of the rack, by the rack mode.
     void rackClicked(int index);
+    // Sets the card of the employee of this whole code, as a click on its
+    // rack line does while punching. False when the rack has no line of that
+    // code (or the rack is not punching).
+    bool setCardOf(const QString &code);
     // Toolbar buttons 1 and 2, "キャンセル", the month view's "閉 じ る".
     void toolbarMonthView();
     void toolbarRemoval();

@@ -1,7 +1,6 @@
 #include "tally/CapsMonitor.h"
 
 #include "data/FileFailure.h"
-#include "tally/StaffEntry.h"
 
 bool CapsMonitor::load() {
     const caplimits::Load l = caplimits::read(m_s.fs);
@@ -31,14 +30,14 @@ bool CapsMonitor::setLimits(const CapLimits &limits) {
 }
 
 void CapsMonitor::chooseMonth(const QString &folder, const QStringList &folders,
-                              const QStringList &entries) {
+                              const QList<EmployeeLine> &entries) {
     m_folder = folder;
     m_window = CapMonths::window(folder, folders);
     m_codes.clear();
     m_names.clear();
-    for (const QString &e : entries) {
-        m_codes.append(staffentry::codeOf(e));
-        m_names.append(staffentry::nameOf(e));
+    for (const EmployeeLine &e : entries) {
+        m_codes.append(e.code.trimmed());
+        m_names.append(e.name.trimmed());
     }
     recompute();
 }

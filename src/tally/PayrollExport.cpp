@@ -2,7 +2,6 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
-#include "tally/StaffEntry.h"
 #include "tally/TallyEngine.h"
 #include "tally/TimeText.h"
 
@@ -40,15 +39,15 @@ QString section(const QString &heading, const QStringList &names) {
 
 PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
     Gathered g;
-    for (const QString &entry : in.staff) {
-        if (!staffentry::isMarked(entry)) {
+    for (const EmployeeLine &entry : in.staff) {
+        if (!entry.marked) {
             ++g.unmarked;
             continue;
         }
-        const QString code = staffentry::codeOf(entry);
+        const QString code = entry.code.trimmed();
         const cardfile::Read read = cardfile::read(fs, in.monthFolder, code);
         if (!read.ok()) {
-            g.unreadable << who(code, staffentry::nameOf(entry)) + QStringLiteral("（") +
+            g.unreadable << who(code, entry.name.trimmed()) + QStringLiteral("（") +
                                 filefailure::reason(read.error) + QStringLiteral("）");
             continue;
         }
@@ -62,7 +61,8 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
         const tally::TallyResult t = tally::jidousyuukei(tallied, in.settings);
 
         payrollcsv::Line l;
-        l.code = stored.code().trimmed();
+        // The file's whole code: the line is the employee's whose card it is.
+        l.code = code;
         l.name = name;
         l.payType = stored.payType().trimmed();
         l.daysWorked = t.daysWorked;
@@ -103,7 +103,8 @@ std::optional<TimeForm> PayrollExport::askForm() {
 
 PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser) {
     Result r;
-    const bool anyMarked = std::any_of(in.staff.begin(), in.staff.end(), staffentry::isMarked);
+    const bool anyMarked = std::any_of(in.staff.begin(), in.staff.end(),
+                                       [](const EmployeeLine &e) { return e.marked; });
     if (!anyMarked) {
         m_s.dialogs.notice(
             QStringLiteral("出力する対象者（◆）がいません。\n"

@@ -1,13 +1,7 @@
 #include "tally/StaffLists.h"
 
 #include "data/CardTable.h"
-#include "data/RecordFile.h"
-#include "tally/StaffEntry.h"
 #include "tally/TallyMonth.h"
-
-namespace {
-constexpr int kHeadValues = 2 * CardTable::kFields; // day rows 0 and 1
-} // namespace
 
 void StaffLists::fillMonths() {
     m_months = tallymonth::listNewestFirst(m_s.fs);
@@ -22,25 +16,16 @@ int StaffLists::chooseMonth(const QString &folderText) {
         m_folder.clear();
         return 0;
     }
-    const QString suffix = QLatin1String(cardfile::kSuffix);
-    const QStringList files = m_s.fs.list(m_folder, QStringLiteral("*") + suffix, ListKind::Files);
-    for (const QString &file : files) {
-        const QString code = file.left(file.size() - suffix.size()).trimmed();
-        if (!cardfile::isSafeCode(code))
-            continue;
-        const ReadResult r = m_s.fs.readFile(cardfile::path(m_folder, code), cardfile::kMaxBytes);
-        if (!r.ok())
-            continue;
-        const CardTable head = CardTable::fromList(records::parseFirst(r.bytes, kHeadValues));
-        m_entries.append(
-            staffentry::format(head.at(0, CardField::Code), head.at(0, CardField::Name)));
-    }
-    if (files.isEmpty())
+    const QStringList codes = employeeline::cardCodes(m_s.fs, m_folder);
+    for (const QString &code : codes)
+        if (const auto line = employeeline::ofCard(m_s.fs, m_folder, code))
+            m_entries.append(*line);
+    if (codes.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
-    return static_cast<int>(files.size());
+    return static_cast<int>(codes.size());
 }
 
-void StaffLists::restore(const QString &folder, const QStringList &entries) {
+void StaffLists::restore(const QString &folder, const QList<EmployeeLine> &entries) {
     m_folder = folder;
     m_entries = entries;
     m_selected = -1;
@@ -48,14 +33,14 @@ void StaffLists::restore(const QString &folder, const QStringList &entries) {
 
 void StaffLists::markAt(int i) {
     if (i >= 0 && i < count())
-        m_entries[i] = staffentry::marked(m_entries[i]);
+        m_entries[i].marked = true;
 }
 
 int StaffLists::nextUnmarked(int i) const {
     const int n = count();
     for (int step = 1; step <= n; ++step) {
         const int j = ((i < 0 ? -1 : i) + step) % n;
-        if (!staffentry::isMarked(m_entries[j]))
+        if (!m_entries[j].marked)
             return j;
     }
     return -1;

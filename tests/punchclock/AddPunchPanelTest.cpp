@@ -65,7 +65,7 @@ TEST_F(AddingPunches, ListsMonthsAndEmployees) {
     panel.chooseMonth("2009年5月 ");
     EXPECT_EQ(panel.employees(), QStringList({"1   山田太郎", "2   鈴木花子"}));
     panel.chooseEmployee(1);
-    EXPECT_EQ(panel.codeLabel(), "2   ");
+    EXPECT_EQ(panel.codeLabel(), "2");
     EXPECT_EQ(panel.nameLabel(), "鈴木花子");
     EXPECT_TRUE(panel.boxesEnabled());
     for (int k = 0; k < 4; ++k)

@@ -211,13 +211,13 @@ TEST_F(Recorder, RackLinesByCodeNumber) {
         t, 2009, 5, {{"10", "山田太郎"}, {"12345", "長い番号"}, {"2", "鈴木"}, {"A1", "英字"}});
     start(2009, 5, 12, 9, 0);
     EXPECT_EQ(screen.rack().lines(),
-              QStringList({"2   鈴木", "10  山田太郎", "1234長い番号", "A1  英字"}));
+              QStringList({"2   鈴木", "10  山田太郎", "12345 長い番号", "A1  英字"}));
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
 }
 
 TEST(RackOrder, ByNumberValueThenText) {
     QStringList codes = {"10", "2", "abc", "1", "01", "", "3a", "0"};
-    rack::sortCodes(codes);
+    employeeline::sortCodes(codes);
     EXPECT_EQ(codes, QStringList({"01", "1", "2", "3a", "10", "", "0", "abc"}));
 }
 

@@ -124,8 +124,8 @@ TEST_F(PayrollMonth, BothFormsMatchTheirGoldenFiles) {
 TEST_F(PayrollMonth, CardsNotConfirmedChangedOrUnreadableAreNamedInOneNotice) {
     // 4 was opened in a tally before and never confirmed; 3's card is gone;
     // 1 was punched after its confirm; 2 holds a bare number.
-    QStringList staff = screen->lists().entries();
-    staff[3] = "◆" + staff[3];
+    QList<EmployeeLine> staff = screen->lists().entries();
+    staff[3].marked = true;
     QFile::remove(t.path(kMonth + "/3.Card"));
     CardTable c = PunchData::readCard(t, kMonth, "1");
     c.at(20, CardField::ClockIn) = "9:00";

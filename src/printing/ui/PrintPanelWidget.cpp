@@ -155,7 +155,7 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
 
 PrintPanelWidget::~PrintPanelWidget() = default;
 
-void PrintPanelWidget::open(const QStringList &staff, const QString &monthFolder,
+void PrintPanelWidget::open(const QList<EmployeeLine> &staff, const QString &monthFolder,
                             const CalcSettings &settings) {
     m_panel.open(staff, monthFolder, settings);
     render();

@@ -29,7 +29,8 @@ public:
 
     PrintPanel &logic() { return m_panel; }
     // Shows the panel and gives it the focus.
-    void open(const QStringList &staff, const QString &monthFolder, const CalcSettings &settings);
+    void open(const QList<EmployeeLine> &staff, const QString &monthFolder,
+              const CalcSettings &settings);
     void render();
 
 Q_SIGNALS:

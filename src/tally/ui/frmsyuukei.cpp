@@ -265,7 +265,7 @@ void frmsyuukei::openCapLimits() {
 
 void frmsyuukei::renderCaps() {
     const CapsMonitor &caps = m_logic.caps();
-    staffcapsmarks::render(m_staff, caps);
+    staffcapsmarks::render(m_staff, caps, m_logic.lists().entries());
     m_caps->render(m_logic.employeeOpen() ? caps.of(m_logic.code()) : nullptr, caps.limits());
     // The print panel holds the list of the limits it was opened with.
     m_caps->settingsButton()->setEnabled(!m_logic.printOpen());
@@ -314,7 +314,7 @@ void frmsyuukei::render() {
         m_months->setCurrentIndex(lists.months().indexOf(lists.folder()));
     }
     m_months->setEnabled(lists.monthListEnabled());
-    lists::show(m_staff, lists.entries());
+    lists::show(m_staff, lists.lines());
     m_staff->setCurrentRow(lists.selected());
     if (lists.selected() < 0)
         m_staff->clearSelection();

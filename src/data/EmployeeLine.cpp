@@ -1,0 +1,84 @@
+#include "data/EmployeeLine.h"
+
+#include "data/CardTable.h"
+#include "data/LeadingNumber.h"
+#include "data/RecordFile.h"
+
+#include <algorithm>
+
+namespace employeeline {
+
+QString mark() {
+    return QStringLiteral("◆");
+}
+
+QString text(const EmployeeLine &e) {
+    const QString code = e.code.trimmed();
+    const QString shown = code.size() <= kCodeWidth
+                              ? code.leftJustified(kCodeWidth, QLatin1Char(' '))
+                              : code + QLatin1Char(' ');
+    return (e.marked ? mark() : QString()) + shown + e.name;
+}
+
+QStringList texts(const QList<EmployeeLine> &lines) {
+    QStringList out;
+    out.reserve(lines.size());
+    for (const EmployeeLine &l : lines)
+        out.append(text(l));
+    return out;
+}
+
+int indexOf(const QList<EmployeeLine> &lines, const QString &code) {
+    const QString wanted = code.trimmed();
+    if (wanted.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].code.trimmed() == wanted)
+            return static_cast<int>(i);
+    return -1;
+}
+
+QStringList cardCodes(FileSystem &fs, const QString &folder) {
+    QStringList codes;
+    const QString suffix = QLatin1String(cardfile::kSuffix);
+    for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files))
+        codes.append(name.left(name.size() - suffix.size()).trimmed());
+    sortCodes(codes);
+    return codes;
+}
+
+void sortCodes(QStringList &codes) {
+    // A listing has no order of its own: by the code's number, as the roster
+    // sorts, then by its text; codes without a number last.
+    std::stable_sort(codes.begin(), codes.end(), [](const QString &a, const QString &b) {
+        const int na = leadingNumber(a);
+        const int nb = leadingNumber(b);
+        if ((na > 0) != (nb > 0))
+            return na > 0;
+        if (na != nb)
+            return na < nb;
+        return a < b;
+    });
+}
+
+std::optional<EmployeeLine> ofCard(FileSystem &fs, const QString &folder, const QString &fileCode,
+                                   const QString &fallbackName) {
+    constexpr int kHeadValues = 2 * CardTable::kFields; // rows 0 and 1
+    if (!cardfile::isSafeCode(fileCode))
+        return std::nullopt;
+    const ReadResult file = fs.readFile(cardfile::path(folder, fileCode), cardfile::kMaxBytes);
+    // A card too large or not a regular file keeps its line, so that a click
+    // tells it is damaged and removal can reach it; a card that could not be
+    // read at all gets none.
+    if (file.error == FileError::Damaged)
+        return EmployeeLine{fileCode, fallbackName};
+    if (!file.ok())
+        return std::nullopt;
+    const QStringList head = records::parseFirst(file.bytes, kHeadValues);
+    const QString headCode = head.value(CardField::Code).trimmed();
+    const QString headName = head.value(CardField::Name);
+    const bool own = headCode == fileCode || (headCode.isEmpty() && !headName.isEmpty());
+    return EmployeeLine{fileCode, own && !headName.isEmpty() ? headName : fallbackName};
+}
+
+} // namespace employeeline
