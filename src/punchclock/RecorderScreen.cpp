@@ -34,10 +34,18 @@ bool RecorderScreen::open() {
     return true;
 }
 
+PunchDay RecorderScreen::clockDay(const QDateTime &now) const {
+    return punchday::hizukehyouji(now.date(), punchday::clockText(now.time()),
+                                  leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+}
+
 void RecorderScreen::nengetuhyouji() {
+    cardMonthOf(clockDay(m_s.clock.now()).date);
+}
+
+void RecorderScreen::cardMonthOf(const QDate &punchDate) {
     const PayPeriodKind kind = payPeriodKind(m_settings);
-    const QDate today = m_s.clock.now().date();
-    m_monthDate = today;
+    m_monthDate = punchDate;
     m_periodKnown = false;
     if (kind == PayPeriodKind::Unregistered) {
         m_yearText.clear();
@@ -46,10 +54,10 @@ void RecorderScreen::nengetuhyouji() {
     }
     if (kind == PayPeriodKind::Unknown || kind == PayPeriodKind::OtherUnattributed) {
         // An unknown kind names no card month: only the year is shown.
-        m_yearText = daterules::yearText(today.year(), m_settings);
+        m_yearText = daterules::yearText(punchDate.year(), m_settings);
         return;
     }
-    const daterules::YearMonth m = daterules::currentCardMonth(today, m_settings);
+    const daterules::YearMonth m = daterules::currentCardMonth(punchDate, m_settings);
     m_yearText = daterules::yearText(m.westernYear, m_settings);
     m_monthText = QString::number(m.month);
     m_period = daterules::payPeriod(m, m_settings);
@@ -71,9 +79,7 @@ void RecorderScreen::tick() {
 }
 
 void RecorderScreen::showClockDay(const QDateTime &now) {
-    const PunchDay day =
-        punchday::hizukehyouji(now.date(), punchday::clockText(now.time()),
-                               leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+    const PunchDay day = clockDay(now);
     if (!m_dateShown || day.date != m_day.date || day.monthText != m_day.monthText ||
         day.dayText != m_day.dayText || m_weekdayShown != day.weekday) {
         m_day = day;
@@ -81,11 +87,11 @@ void RecorderScreen::showClockDay(const QDateTime &now) {
         ++m_dayRevision;
     }
     m_dateShown = true;
-    if (now.date() == m_monthDate)
+    if (day.date == m_monthDate)
         return;
-    // A new calendar day may begin a new card month: its cards go in the rack.
+    // A new punch day may begin a new card month: its cards go in the rack.
     const QString before = monthFolder();
-    nengetuhyouji();
+    cardMonthOf(day.date);
     if (monthFolder() != before) {
         m_rack.screenShown();
         activated();

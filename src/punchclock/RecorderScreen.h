@@ -30,7 +30,9 @@ public:
     // screen, whose word the frame has already set, that word stays.
     void close();
 
-    // nengetuhyouji: the current card month of today's date.
+    // nengetuhyouji: the current card month, that of the punch day the clock
+    // gives now (yesterday before the day change hour), so that a night shift
+    // clocks out into the card of the day it began.
     void nengetuhyouji();
 
     // A click on line i of the rack, by the rack mode.
@@ -104,6 +106,8 @@ public:
 
 private:
     PunchTarget target() const;
+    PunchDay clockDay(const QDateTime &now) const;
+    void cardMonthOf(const QDate &punchDate);
     void showClockDay(const QDateTime &now);
     QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
@@ -124,6 +128,6 @@ private:
     bool m_periodKnown = false;
     bool m_dateShown = false;
     int m_dayRevision = 0;
-    QDate m_monthDate; // the date the current card month was worked out for
+    QDate m_monthDate; // the punch day the current card month was worked out for
     int m_widthTwips = kWidthTwips;
 };
