@@ -16,6 +16,10 @@ struct PunchTarget {
     bool periodKnown = false;
     int month = 0; // the punch day's month
     int day = 0;   // the punch day number
+    // The card month before, where the last day worked may lie when no day of
+    // this one was worked before the punch day; empty when unknown.
+    QString previousFolder;
+    daterules::PayPeriod previousPeriod;
 };
 
 // The day row of a punch day: the row with that day number whose date in the
@@ -76,7 +80,8 @@ private:
     TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }
     void showDayRow();
     bool rowMissing();
-    // The day before the punch day was left without clock-out.
+    // The last day worked before the punch day, in this card or the previous
+    // period's, was left without clock-out.
     void warnOpenClockIn();
 
     Services &m_s;

@@ -58,6 +58,7 @@ void RecorderScreen::cardMonthOf(const QDate &punchDate) {
         return;
     }
     const daterules::YearMonth m = daterules::currentCardMonth(punchDate, m_settings);
+    m_cardMonth = m;
     m_yearText = daterules::yearText(m.westernYear, m_settings);
     m_monthText = QString::number(m.month);
     m_period = daterules::payPeriod(m, m_settings);
@@ -120,6 +121,14 @@ PunchTarget RecorderScreen::target() const {
     t.periodKnown = m_periodKnown;
     t.month = leadingNumber(m_day.monthText);
     t.day = leadingNumber(m_day.dayNumber);
+    if (m_periodKnown) {
+        const daterules::YearMonth before =
+            m_cardMonth.month > 1
+                ? daterules::YearMonth{m_cardMonth.westernYear, m_cardMonth.month - 1}
+                : daterules::YearMonth{m_cardMonth.westernYear - 1, 12};
+        t.previousFolder = daterules::cardMonthFolder(before, m_settings);
+        t.previousPeriod = daterules::payPeriod(before, m_settings);
+    }
     return t;
 }
 

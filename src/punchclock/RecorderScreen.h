@@ -124,6 +124,7 @@ private:
     QString m_clockText;
     QString m_yearText;
     QString m_monthText;
+    daterules::YearMonth m_cardMonth;
     daterules::PayPeriod m_period;
     bool m_periodKnown = false;
     bool m_dateShown = false;
