@@ -62,7 +62,8 @@ QString path(const QString &monthFolder, const QString &code) {
 }
 
 bool isCardOf(const CardTable &table, const QString &code) {
-    if (table.code().trimmed() != code.trimmed())
+    const QString own = table.code().trimmed();
+    if (!own.isEmpty() && own != code.trimmed())
         return false;
     for (int r = 0; r < CardTable::kDayRows; ++r) {
         const QString day = table.at(r, CardField::Day).trimmed();

@@ -95,8 +95,8 @@ struct Read {
 };
 
 // Whether a table read whole is the card of that code: every day field a day
-// number or blank, and the first row carrying the code. A file of garbage
-// with enough lines is no one's card.
+// number or blank, and the first row carrying that code or none. A file of
+// garbage with enough lines, or a card of another code, is not that code's.
 bool isCardOf(const CardTable &table, const QString &code);
 
 // Reads the card of a code. A card file holding fewer than 512 values (an

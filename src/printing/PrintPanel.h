@@ -28,10 +28,14 @@ public:
     const PrintSettings &settings() const { return m_settings; }
 
     // Toolbar button 3: shows the panel for the tally screen's staff list
-    // (List1's entries), card month and calculation settings. The host
-    // disables its toolbar buttons 1 to 5, Combo1 and List1 meanwhile.
+    // (List1's entries), card month and calculation settings; review gives
+    // the sheet of a stored card. The host disables its toolbar buttons 1 to
+    // 5, Combo1 and List1 meanwhile.
     void open(const QList<EmployeeLine> &staff, const QString &monthFolder,
-              const CalcSettings &settings);
+              const CalcSettings &settings, const SheetReview &review = {});
+    // The marked employees whose sheets want a second look, with the reason:
+    // named on the panel before any run.
+    const QStringList &toCheck() const { return m_toCheck; }
     bool visible() const { return m_visible; }
     // Told when the panel closes: the host enables its controls again.
     std::function<void()> onClosed;
@@ -84,8 +88,9 @@ public:
 private:
     // The range and copies messages; true when a run may start.
     bool ready();
-    PrintJob job(const QString &verb) const;
-    PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s);
+    PrintJob job(const QString &verb, const QString &place = {}) const;
+    PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s,
+                         const QString &place = {});
     void pdfChecked(PrintTargets &targets);
     PrintRun::Result runList(Printer &printer, Services &s);
     // The preview window with draw; true when the user asked from it to print.
@@ -98,6 +103,8 @@ private:
     bool m_visible = false;
     bool m_withHistory = false;
     QList<EmployeeLine> m_staff;
+    SheetReview m_review;
+    QStringList m_toCheck;
     QString m_month;
     CalcSettings m_calc;
     PrintRun::Result m_last;

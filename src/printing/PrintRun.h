@@ -12,6 +12,16 @@
 #include <QStringList>
 #include <functional>
 
+// What a sheet prints of a stored card, and each reason it wants a second
+// look, which the print panel and the end notice name.
+struct SheetCard {
+    CardTable table;
+    QStringList notes;
+};
+// Gives the sheet of a stored card. The tally screen's tallies the card anew
+// as the payroll export does, so that the sheet and the export agree.
+using SheetReview = std::function<SheetCard(const CardTable &stored)>;
+
 // What a print run prints: the tally screen's staff list, its card month and
 // its calculation settings.
 struct PrintJob {
@@ -21,6 +31,10 @@ struct PrintJob {
     QString verb = QStringLiteral("印刷"); // what the end notice says was done
     // After each sheet, the pages of the employee's changes in the month.
     bool withHistory = false;
+    // The sheet of a stored card; none prints the card as stored.
+    SheetReview review;
+    // Where the sheets went (a PDF file), named in the end notice; may be empty.
+    QString place;
 };
 
 // One employee to print, as the staff list names them.
@@ -46,6 +60,8 @@ public:
         int employees = 0; // whose sheets went into the document
         int pages = 0;
         QStringList unreadable; // employees whose card could not be read
+        QStringList toCheck;    // printed, with the reason to look again
+        bool told = false;      // the end notice was shown
     };
 
     PrintRun(Services &s, Printer &printer) : m_s(s), m_printer(printer) {}
@@ -62,6 +78,11 @@ public:
     // setup and checks, then draw with the printable-area offsets in points,
     // which returns the first printer error it met, or 0.
     Result pages(const std::function<int(double offsetX, double offsetY)> &draw);
+
+    // The sheet of a stored card as the job prints it.
+    static SheetCard sheetOf(const PrintJob &job, const CardTable &stored);
+    // "12　鈴木花子（…）" for each reason a sheet wants a second look.
+    static QStringList toCheck(const QString &who, const SheetCard &sheet);
 
     // The marked entries of the staff list that the settings select, in list
     // order.

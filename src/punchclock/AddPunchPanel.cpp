@@ -265,10 +265,20 @@ bool AddPunchPanel::add() {
     label(k) = {time, TimeState::Pressed};
     m_kind = -1;
     m_optionEnabled[static_cast<size_t>(k)] = false;
+    // The tally stored this card's times before the punch: its sheet and the
+    // payroll data tally it anew, but its confirm is the office's to repeat.
+    if (after.confirmed() && m_confirmedTold != m_path) {
+        m_confirmedTold = m_path;
+        m_s.dialogs.notice(QStringLiteral("%1 %2 の%3のタイムカードは、集計で確定済みです。\n"
+                                          "追加した打刻を集計に入れるため、集計画面でこの人を"
+                                          "開いて、もう一度確定してください。")
+                               .arg(m_code.trimmed(), m_name.trimmed(), m_cardFolder));
+    }
     return true;
 }
 
 void AddPunchPanel::close() {
+    m_confirmedTold.clear();
     m_folder.clear();
     m_entries.clear();
     m_employees.clear();

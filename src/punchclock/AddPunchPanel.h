@@ -111,4 +111,5 @@ private:
     QString m_loadedDay;
     int m_row = -1;
     QDate m_rowDate;
+    QString m_confirmedTold; // the confirmed card last told about
 };

@@ -2,7 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
-#include "tally/TallyEngine.h"
+#include "tally/StoredReview.h"
 #include "tally/TimeText.h"
 
 #include <QFileInfo>
@@ -15,15 +15,6 @@ using payrollcsv::TimeForm;
 // An employee as the notice names them: code and name.
 QString who(const QString &code, const QString &name) {
     return code + QStringLiteral("　") + name;
-}
-
-bool sameTotals(const CardTable &stored, const CardTable &tallied) {
-    for (const int f :
-         {int(CardField::DaysWorked), int(CardField::Work), int(CardField::LateNight)})
-        if (stored.at(CardTable::kTotalsRow, f).trimmed() !=
-            tallied.at(CardTable::kTotalsRow, f).trimmed())
-            return false;
-    return true;
 }
 
 QString section(const QString &heading, const QStringList &names) {
@@ -57,8 +48,8 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
             g.notConfirmed << who(code, name);
             continue;
         }
-        CardTable tallied = stored;
-        const tally::TallyResult t = tally::jidousyuukei(tallied, in.settings);
+        const storedreview::Review review = storedreview::review(stored, in.settings);
+        const tally::TallyResult &t = review.tally;
 
         payrollcsv::Line l;
         // The file's whole code: the line is the employee's whose card it is.
@@ -73,16 +64,14 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
                 stored.at(CardTable::kTotalsRow, CardField::CertWithin + k));
         g.lines << l;
 
-        if (code == in.pendingCode)
+        // The screen holds what the card lacks: that says more than the card.
+        const bool pending = code == in.pendingCode;
+        if (pending)
             g.toCheck << who(code, name) + QStringLiteral("（画面に確定していない入力があります。"
                                                           "確定した時の値で出力しました）");
-        else if (!sameTotals(stored, tallied))
-            g.toCheck << who(code, name) +
-                             QStringLiteral("（確定した後に打刻か基本設定が変わっています。"
-                                            "時間は集計し直した値です）");
-        if (tally::keisan(tallied).stopped)
-            g.toCheck << who(code, name) + QStringLiteral("（認定時間に「：」のない値があり、"
-                                                          "認定の合計に入っていません）");
+        for (const QString &note : review.notes)
+            if (!pending || note != storedreview::changedNote())
+                g.toCheck << who(code, name) + QStringLiteral("（") + note + QStringLiteral("）");
     }
     return g;
 }

@@ -107,6 +107,25 @@ TEST_F(AddingPunches, AddsAMissingPunch) {
     EXPECT_EQ(card().at(9, CardField::Weekday), "");
 }
 
+TEST_F(AddingPunches, APunchIntoAConfirmedCardAsksForAConfirmAgainOnce) {
+    for (const bool confirmed : {false, true}) {
+        SCOPED_TRACE(confirmed);
+        CardTable c = card();
+        c.at(CardTable::kTotalsRow, CardField::DaysWorked) = confirmed ? "0" : "";
+        PunchData::writeCard(t, "2009年5月", c);
+        loadDay("5", confirmed ? "11" : "10");
+        time("9", "0");
+        t.dialogs.clear();
+        for (const int kind : {0, 3}) {
+            panel.chooseKind(kind);
+            ASSERT_TRUE(panel.add());
+        }
+        EXPECT_EQ(t.dialogs.texts().size(), confirmed ? 1 : 0);
+        EXPECT_EQ(t.dialogs.texts().value(0).contains("もう一度確定してください"), confirmed);
+        panel.close();
+    }
+}
+
 TEST_F(AddingPunches, HourAndMinuteChecks) {
     loadDay("5", "10");
     panel.chooseKind(0);

@@ -77,6 +77,12 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     m_history->setToolTip(QStringLiteral("勤務実績表のあとに、その月の打刻の訂正・削除・"
                                          "追加打刻などの履歴を印刷します"));
     body->addWidget(m_history);
+    m_toCheck = new QLabel(this);
+    m_toCheck->setObjectName(QStringLiteral("lblkakunin"));
+    m_toCheck->setWordWrap(true);
+    m_toCheck->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_toCheck->hide();
+    body->addWidget(m_toCheck);
 
     const QString captions[] = {QStringLiteral("印　刷"), QStringLiteral("閉じる"),
                                 QStringLiteral("ﾌﾟﾘﾝﾀｰ"), QStringLiteral("PDF"),
@@ -156,8 +162,8 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
 PrintPanelWidget::~PrintPanelWidget() = default;
 
 void PrintPanelWidget::open(const QList<EmployeeLine> &staff, const QString &monthFolder,
-                            const CalcSettings &settings) {
-    m_panel.open(staff, monthFolder, settings);
+                            const CalcSettings &settings, const SheetReview &review) {
+    m_panel.open(staff, monthFolder, settings, review);
     render();
     raise();
     setFocus(Qt::OtherFocusReason);
@@ -188,5 +194,21 @@ void PrintPanelWidget::render() {
             box->setText(m_panel.box(b));
     }
     m_overHours->setText(QStringLiteral("%1時間超の一覧").arg(m_panel.overHours().limitHours));
+    const QStringList &check = m_panel.toCheck();
+    constexpr int kShown = 3;
+    QString text;
+    if (!check.isEmpty()) {
+        text = QStringLiteral("※ 確かめてから印刷してください（%1件）：").arg(check.size());
+        for (int i = 0; i < check.size() && i < kShown; ++i)
+            text += QLatin1Char('\n') + check[i];
+        if (check.size() > kShown)
+            text += QStringLiteral("\nほか%1件").arg(check.size() - kShown);
+    }
+    if (m_toCheck->text() != text) {
+        m_toCheck->setText(text);
+        m_toCheck->setToolTip(check.join(QLatin1Char('\n')));
+        m_toCheck->setVisible(!text.isEmpty());
+        adjustSize();
+    }
     m_rendering = false;
 }

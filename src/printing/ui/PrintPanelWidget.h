@@ -19,6 +19,8 @@ class QRadioButton;
 // the card month folder and the calculation settings, then disables toolbar
 // buttons 1 to 5, Combo1 and List1. When the panel closes ("閉じる") it emits
 // closed() (and the panel's onClosed runs), and the screen enables them again.
+class QLabel;
+
 class PrintPanelWidget : public QFrame {
     Q_OBJECT
 public:
@@ -30,7 +32,7 @@ public:
     PrintPanel &logic() { return m_panel; }
     // Shows the panel and gives it the focus.
     void open(const QList<EmployeeLine> &staff, const QString &monthFolder,
-              const CalcSettings &settings);
+              const CalcSettings &settings, const SheetReview &review = {});
     void render();
 
 Q_SIGNALS:
@@ -45,6 +47,7 @@ private:
     QRadioButton *m_all;
     QRadioButton *m_designated;
     QCheckBox *m_history = nullptr;
+    QLabel *m_toCheck = nullptr; // the sheets that want a second look
     std::array<EntryBox *, PrintPanel::kBoxes> m_boxes{};
     std::array<QPushButton *, 5> m_buttons{};
     QPushButton *m_overHours = nullptr; // "80時間超の一覧" with its targets

@@ -4,6 +4,7 @@
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
+#include "tally/StoredReview.h"
 #include "tally/ui/CapLimitsDialog.h"
 #include "tally/ui/CapsBox.h"
 #include "tally/ui/CardArea.h"
@@ -242,7 +243,12 @@ void frmsyuukei::openPrintPanel() {
     if (m_logic.printOpen())
         m_print.setOverHours(overHours());
     if (m_logic.printOpen())
-        m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings());
+        m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings(),
+                           [settings = m_logic.settings()](const CardTable &stored) {
+                               // The same sheet the export tallies: the times anew.
+                               storedreview::Review r = storedreview::review(stored, settings);
+                               return SheetCard{std::move(r.table), std::move(r.notes)};
+                           });
 }
 
 OverHoursData frmsyuukei::overHours() const {
