@@ -1,5 +1,7 @@
 #include "tally/StoredReview.h"
 
+#include "tally/CertifiedMarks.h"
+
 namespace storedreview {
 
 namespace {
@@ -37,6 +39,9 @@ Review review(const CardTable &stored, const CalcSettings &settings) {
         r.notes << changedNote();
     if (r.bare)
         r.notes << QStringLiteral("認定時間に「：」のない値があり、認定の合計に入っていません");
+    if (const QString marks = certifiedmarks::note(certifiedmarks::of(stored), stored);
+        !marks.isEmpty())
+        r.notes << marks;
     return r;
 }
 

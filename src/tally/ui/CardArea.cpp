@@ -193,7 +193,7 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
             b->setReadOnly(missing);
             sheets::apply(
                 b, missing ? QStringLiteral("QLineEdit { background: #d4d4d4; color: #909090; }")
-                   : line.bare[static_cast<size_t>(k)]
+                   : line.bare[static_cast<size_t>(k)] || line.doubtful[static_cast<size_t>(k)]
                        ? QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }")
                        : QStringLiteral("QLineEdit { background: white; color: #101010; }"));
         }
@@ -206,9 +206,23 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
                                  : QStringLiteral("（出勤日数　　　日）"));
     retext(m_totals[1], t.work);
     retext(m_totals[2], t.lateNight);
-    for (int k = 0; k < CertifiedGrid::kColumns; ++k)
-        retext(m_totals[static_cast<size_t>(3 + k)], t.certified[static_cast<size_t>(k)]);
-    retext(m_bareNote, t.bareNote);
+    for (int k = 0; k < CertifiedGrid::kColumns; ++k) {
+        QLabel *total = m_totals[static_cast<size_t>(3 + k)];
+        retext(total, t.certified[static_cast<size_t>(k)]);
+        sheets::apply(total, t.doubtful[static_cast<size_t>(k)]
+                                 ? QStringLiteral("color: #c00000; background: #fff0a0;")
+                                 : QString());
+    }
+    // One line under the totals: the bare number first, then the values no
+    // one would pay as they stand; the whole list in its tool tip.
+    QStringList notes;
+    if (!t.bareNote.isEmpty())
+        notes << t.bareNote;
+    if (!t.doubtfulNote.isEmpty())
+        notes << QStringLiteral("※") + t.doubtfulNote;
+    retext(m_bareNote, notes.join(QStringLiteral("　")));
+    if (m_bareNote->toolTip() != notes.join(QLatin1Char('\n')))
+        m_bareNote->setToolTip(notes.join(QLatin1Char('\n')));
     update();
 }
 
