@@ -139,9 +139,19 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
         run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s, path);
     // A run that named cards in its end notice named the file there too.
     if (r.end == PrintRun::End::Done && r.pages > 0 && !r.told)
-        m_s.dialogs.info(QStringLiteral("勤務実績表をＰＤＦファイルに保存しました。\n") + path);
+        pdfSaved(targets, QStringLiteral("勤務実績表"), path);
+    else if (r.end == PrintRun::End::Done && r.pages > 0 && targets.pdfUnconfirmed())
+        m_s.dialogs.info(filefailure::unconfirmedText() + QLatin1Char('\n') + path);
     else if (r.end == PrintRun::End::Aborted)
         m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
+}
+
+void PrintPanel::pdfSaved(const PrintTargets &targets, const QString &what, const QString &path) {
+    // A file in place whose flush is not confirmed is saved, as a card is.
+    m_s.dialogs.info(what + QStringLiteral("をＰＤＦファイルに保存しました。\n") + path +
+                     (targets.pdfUnconfirmed()
+                          ? QStringLiteral("\n\n") + filefailure::unconfirmedText()
+                          : QString()));
 }
 
 void PrintPanel::preview(PrintTargets &targets) {
@@ -200,7 +210,7 @@ void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
             return;
         const PrintRun::Result r = runList(targets.pdfFile(path, title), m_s);
         if (r.end == PrintRun::End::Done)
-            m_s.dialogs.info(QStringLiteral("一覧をＰＤＦファイルに保存しました。\n") + path);
+            pdfSaved(targets, QStringLiteral("一覧"), path);
         else if (r.end == PrintRun::End::Aborted)
             m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
         return;
