@@ -1,7 +1,7 @@
 #include "data/EmployeeLine.h"
 
+#include "data/CardMonth.h"
 #include "data/CardTable.h"
-#include "data/LeadingNumber.h"
 #include "data/RecordFile.h"
 
 #include <algorithm>
@@ -43,21 +43,14 @@ QStringList cardCodes(FileSystem &fs, const QString &folder) {
     const QString suffix = QLatin1String(cardfile::kSuffix);
     for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files))
         codes.append(name.left(name.size() - suffix.size()).trimmed());
-    sortCodes(codes);
+    // A listing has no order of its own.
+    CardMonth::sortCodes(codes);
     return codes;
 }
 
-void sortCodes(QStringList &codes) {
-    // A listing has no order of its own: by the code's number, as the roster
-    // sorts, then by its text; codes without a number last.
-    std::stable_sort(codes.begin(), codes.end(), [](const QString &a, const QString &b) {
-        const int na = leadingNumber(a);
-        const int nb = leadingNumber(b);
-        if ((na > 0) != (nb > 0))
-            return na > 0;
-        if (na != nb)
-            return na < nb;
-        return a < b;
+void sortLines(QList<EmployeeLine> &lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const EmployeeLine &a, const EmployeeLine &b) {
+        return CardMonth::employeeBefore(a.code.trimmed(), b.code.trimmed());
     });
 }
 

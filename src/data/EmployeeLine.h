@@ -34,11 +34,10 @@ QStringList texts(const QList<EmployeeLine> &lines);
 int indexOf(const QList<EmployeeLine> &lines, const QString &code);
 
 // The codes of a card month folder's card files, as their names give them,
-// in the order of employees.
+// in the order of employees (CardMonth::employeeBefore).
 QStringList cardCodes(FileSystem &fs, const QString &folder);
-// Orders codes by their number value, then by their text; codes without a
-// positive number go last.
-void sortCodes(QStringList &codes);
+// Lines in the order of employees; lines of one code keep their order.
+void sortLines(QList<EmployeeLine> &lines);
 
 // The line of the card of fileCode in folder. It always carries the file's
 // code, by which the card is found again; the name is the one the card holds

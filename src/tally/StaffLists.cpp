@@ -28,6 +28,8 @@ int StaffLists::chooseMonth(const QString &folderText) {
 void StaffLists::restore(const QString &folder, const QList<EmployeeLine> &entries) {
     m_folder = folder;
     m_entries = entries;
+    // A list suspended in another order comes back in the one every list has.
+    employeeline::sortLines(m_entries);
     m_selected = -1;
 }
 

@@ -324,12 +324,6 @@ TEST_F(Recorder, RackLinesByCodeNumber) {
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
 }
 
-TEST(RackOrder, ByNumberValueThenText) {
-    QStringList codes = {"10", "2", "abc", "1", "01", "", "3a", "0"};
-    employeeline::sortCodes(codes);
-    EXPECT_EQ(codes, QStringList({"01", "1", "2", "3a", "10", "", "0", "abc"}));
-}
-
 TEST_F(Recorder, MissingMonthIsAnnouncedOnceNotOnEveryActivation) {
     PunchData::writeSettings(t, "getumatusime");
     PunchData::writeRoster(t, {{"1", "山田"}});

@@ -1,8 +1,12 @@
 // A line in any list leads to exactly one card file, by the employee's whole
-// code: the rack, the tally's staff list, the suspend file and the payroll
-// export, with codes longer than the four characters a list line pads to.
+// code, and every list has the one order of employees: the rack, the
+// additional punch's list, the tally's staff list, the suspend file, the print
+// run and the payroll export, with codes longer than the four characters a
+// list line pads to.
+#include "printing/PrintRun.h"
 #include "punchclock/PunchFixture.h"
 #include "punchclock/RecorderScreen.h"
+#include "support/RecordingPrinter.h"
 #include "tally/PayrollExport.h"
 #include "tally/SuspendFiles.h"
 #include "tally/TallyScreen.h"
@@ -67,6 +71,10 @@ TEST_F(WholeCodes, EveryListLeadsToTheCardOfTheWholeCode) {
         ++i;
     }
     EXPECT_TRUE(t.dialogs.texts().isEmpty()) << t.dialogs.texts().join("|").toStdString();
+    ASSERT_TRUE(clock.openAddPanel());
+    clock.addPanel().chooseMonth(kMonth);
+    EXPECT_EQ(clock.addPanel().employees(), clock.rack().lines());
+    clock.addPanel().close();
     i = 0;
     for (const Coded &e : kEmployees)
         EXPECT_EQ(card(e.code).at(11, CardField::ClockIn),
@@ -92,6 +100,22 @@ TEST_F(WholeCodes, EveryListLeadsToTheCardOfTheWholeCode) {
     ASSERT_EQ(suspendfiles::writeList(t.fs, tally.lists().entries()), FileError::None);
     const suspendfiles::ListRead back = suspendfiles::readList(t.fs, i);
     EXPECT_EQ(back.entries, tally.lists().entries());
+    // A list suspended in another order comes back in the one order.
+    QList<EmployeeLine> reversed(back.entries.rbegin(), back.entries.rend());
+    StaffLists restored(t.services);
+    restored.restore(kMonth, reversed);
+    EXPECT_EQ(restored.entries(), back.entries);
+
+    // The print run: each sheet from its own card, in the same order.
+    RecordingPrinter printer;
+    PrintJob job;
+    job.staff = back.entries;
+    job.monthFolder = kMonth;
+    PrintSettings all{PrintSettings::kAll, {}, {}, "1"};
+    ASSERT_EQ(PrintRun(t.services, printer).insatu(job, all).pages, i);
+    int page = 0;
+    for (const Coded &e : kEmployees)
+        EXPECT_TRUE(printer.pageTexts().value(page++).contains(QString("氏名： ") + e.name));
 
     // The export: one line per employee, each of their own card.
     const PayrollExport::Gathered g =
