@@ -168,15 +168,38 @@ int AddPunchPanel::weekdayIndexOf(const QString &kanji) {
     return -1;
 }
 
-QString AddPunchPanel::dateText() const {
-    // Only while the boxes still name the day that was loaded.
-    if (m_row < 0 || !m_rowDate.isValid() || box(MonthBox).trimmed() != m_loadedMonth ||
+QDate AddPunchPanel::loadedDate() const {
+    if (m_row < 0 || box(MonthBox).trimmed() != m_loadedMonth ||
         box(DayBox).trimmed() != m_loadedDay)
         return {};
-    return QString::number(m_rowDate.year()) + QStringLiteral("年") +
-           QString::number(m_rowDate.month()) + QStringLiteral("月") +
-           QString::number(m_rowDate.day()) + QStringLiteral("日（") +
-           CardMonth::weekdayKanji(m_rowDate.dayOfWeek()) + QStringLiteral("）");
+    return m_rowDate;
+}
+
+QString AddPunchPanel::dateText() const {
+    // Only while the boxes still name the day that was loaded.
+    const QDate date = loadedDate();
+    if (!date.isValid())
+        return {};
+    return QString::number(date.year()) + QStringLiteral("年") + QString::number(date.month()) +
+           QStringLiteral("月") + QString::number(date.day()) + QStringLiteral("日（") +
+           CardMonth::weekdayKanji(date.dayOfWeek()) + QStringLiteral("）");
+}
+
+void AddPunchPanel::setWeekday(int index) {
+    const QDate date = loadedDate();
+    if (!date.isValid() || index == date.dayOfWeek() - 1) {
+        m_weekday = index;
+        return;
+    }
+    // A weekday that contradicts its own date would be written into the card.
+    m_weekday = date.dayOfWeek() - 1;
+    if (index >= 0)
+        m_s.dialogs.notice(
+            QStringLiteral("%1年%2月%3日は%4曜日です。曜日は日付のとおりに記録します。")
+                .arg(date.year())
+                .arg(date.month())
+                .arg(date.day())
+                .arg(CardMonth::weekdayKanji(date.dayOfWeek())));
 }
 
 bool AddPunchPanel::hasTime() const {
@@ -236,9 +259,14 @@ bool AddPunchPanel::add() {
         label(k).text.isEmpty() ? timeText(box(HourBox), box(MinuteBox)) : label(k).text;
     CardTable after = m_table;
     after.at(m_row, fieldOfKind(k)) = time;
+    // The date's own weekday where the card's date is known; the choice only
+    // where it is not (a card laid out under other settings).
     const QStringList days = weekdayChoices();
-    after.at(m_row, CardField::Weekday) =
-        m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
+    const QDate date = loadedDate();
+    after.at(m_row, CardField::Weekday) = date.isValid() ? CardMonth::weekdayKanji(date.dayOfWeek())
+                                          : m_weekday >= 0 && m_weekday < days.size()
+                                              ? days[m_weekday].left(1)
+                                              : QString();
     // The history first, then the card; a failure of either ends the program
     // with the card as it was.
     const history::Saved saved =

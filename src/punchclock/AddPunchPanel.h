@@ -44,8 +44,10 @@ public:
     void setReason(const QString &reason) { m_reason = reason; }
     const QString &reason() const { return m_reason; }
     static constexpr int kReasonMaxLength = 60;
-    // Combo2: 0 "月曜" .. 6 "日曜", -1 none.
-    void setWeekday(int index) { m_weekday = index; }
+    // Combo2: 0 "月曜" .. 6 "日曜", -1 none. While a day of known calendar
+    // date is loaded its weekday is the date's: another choice is refused
+    // with a message and the date's stays chosen.
+    void setWeekday(int index);
     int weekday() const { return m_weekday; }
     // "追加する". True when the card was written.
     bool add();
@@ -86,6 +88,9 @@ private:
     // Forgets the chosen employee, the day's times and the entry boxes.
     void clearEmployee();
     void unloadDay();
+    // The calendar date of the day loaded while the boxes still name it;
+    // invalid when unknown.
+    QDate loadedDate() const;
 
     Services &m_s;
     const CalcSettings &m_settings;

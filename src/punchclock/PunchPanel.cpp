@@ -250,9 +250,11 @@ QString PunchPanel::retarget(const PunchTarget &target) {
     showDayRow();
     if (rowMissing())
         return {};
-    const QString stored = m_table.at(m_row, CardField::Weekday);
-    if (!stored.isEmpty())
-        return stored;
+    // The weekday written on return: the row's calendar date's where the
+    // settings give it, so a weekday stored wrong is not written again.
     const QDate date = m_target.period.days[static_cast<size_t>(m_row)];
-    return date.isValid() ? CardMonth::weekdayKanji(date.dayOfWeek()) : QString();
+    if (m_target.periodKnown && date.isValid() &&
+        date.day() == leadingNumber(m_table.at(m_row, CardField::Day)))
+        return CardMonth::weekdayKanji(date.dayOfWeek());
+    return m_table.at(m_row, CardField::Weekday);
 }

@@ -285,3 +285,16 @@ TEST(PunchReturn, ChosenTimeNotPressedIsAskedAbout) {
         EXPECT_EQ(screen.panel().timeLabel(0).pending(), !c.returned);
     }
 }
+
+TEST_F(Punching, ADayTypedBackGetsItsDatesWeekdayNotAWrongOneStored) {
+    CardTable c = card();
+    c.at(10, CardField::Weekday) = "土"; // 11 May 2009 is a Monday
+    PunchData::writeCard(t, kFolder, c);
+    screen.rackClicked(0);
+    EXPECT_EQ(screen.leavePunchDay("11", "12"), "11");
+    EXPECT_EQ(screen.weekdayShown(), "月");
+    screen.chooseKind(3);
+    screen.press();
+    ASSERT_TRUE(screen.returnCard());
+    EXPECT_EQ(card().at(10, CardField::Weekday), "月");
+}
