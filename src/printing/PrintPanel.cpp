@@ -10,16 +10,20 @@ void PrintPanel::open(const QList<EmployeeLine> &staff, const QString &monthFold
     m_calc = settings;
     m_review = review;
     m_toCheck.clear();
+    m_toCheckWho.clear();
     // The sheets that will not be what was confirmed are named before a run.
     const PrintJob j = job(QString());
     for (const EmployeeLine &e : staff) {
         if (!e.marked)
             continue;
         const cardfile::Read card = cardfile::read(m_s.fs, monthFolder, e.code);
-        if (card.ok())
-            m_toCheck << PrintRun::toCheck(e.code.trimmed() + QStringLiteral("　") +
-                                               e.name.trimmed(),
-                                           PrintRun::sheetOf(j, card.table));
+        if (!card.ok())
+            continue;
+        const QString who = e.code.trimmed() + QStringLiteral("　") + e.name.trimmed();
+        const QStringList reasons = PrintRun::toCheck(who, PrintRun::sheetOf(j, card.table));
+        m_toCheck << reasons;
+        if (!reasons.isEmpty())
+            m_toCheckWho << who;
     }
     m_visible = true;
 }

@@ -33,9 +33,10 @@ public:
     // 5, Combo1 and List1 meanwhile.
     void open(const QList<EmployeeLine> &staff, const QString &monthFolder,
               const CalcSettings &settings, const SheetReview &review = {});
-    // The marked employees whose sheets want a second look, with the reason:
-    // named on the panel before any run.
+    // The marked employees whose sheets want a second look, each with a
+    // reason, and who they are: named on the panel before any run.
     const QStringList &toCheck() const { return m_toCheck; }
+    const QStringList &toCheckWho() const { return m_toCheckWho; }
     bool visible() const { return m_visible; }
     // Told when the panel closes: the host enables its controls again.
     std::function<void()> onClosed;
@@ -107,6 +108,7 @@ private:
     QList<EmployeeLine> m_staff;
     SheetReview m_review;
     QStringList m_toCheck;
+    QStringList m_toCheckWho;
     QString m_month;
     CalcSettings m_calc;
     PrintRun::Result m_last;

@@ -103,9 +103,10 @@ CertifiedGrid::Totals CertifiedGrid::totals() const {
     for (int k = 0; k < kColumns; ++k)
         totals.certified[static_cast<size_t>(k)] = m_table.at(t, CardField::CertWithin + k);
     const QList<certifiedmarks::Mark> marks = certifiedmarks::of(m_table);
-    for (int k = 0; k < kColumns; ++k)
-        totals.doubtful[static_cast<size_t>(k)] =
-            certifiedmarks::has(marks, t, CardField::CertWithin + k);
+    // A total below zero, or one that sums minutes of 60 or more.
+    for (const certifiedmarks::Mark &m : marks)
+        if (m.row == t || m.kind == certifiedmarks::Kind::MinutesOver59)
+            totals.doubtful[static_cast<size_t>(m.field - CardField::CertWithin)] = true;
     totals.doubtfulNote = certifiedmarks::note(marks, m_table);
     for (int r = 0; r < CardTable::kDayRows && totals.bareNote.isEmpty(); ++r)
         for (int k = 0; k < kColumns; ++k) {

@@ -41,9 +41,10 @@ public:
         QString work;
         QString lateNight;
         std::array<QString, kColumns> certified;
-        QString bareNote;                      // empty when every certified value has ":"
-        std::array<bool, kColumns> doubtful{}; // a total below zero
-        QString doubtfulNote;                  // the doubtful values; empty when none
+        QString bareNote; // empty when every certified value has ":"
+        // A total below zero, or one summing minutes of 60 or more.
+        std::array<bool, kColumns> doubtful{};
+        QString doubtfulNote; // the doubtful values; empty when none
     };
 
     // Where Enter in a box sends the focus.

@@ -63,7 +63,8 @@ QString note(const QList<Mark> &marks, const CardTable &t) {
     QStringList parts;
     for (const Mark &m : marks)
         parts << describe(m, t);
-    return QStringLiteral("確かめてほしい認定時間：") + parts.join(QStringLiteral("、"));
+    return QStringLiteral("確かめてほしい認定時間（%1件）：").arg(parts.size()) +
+           parts.join(QStringLiteral("、"));
 }
 
 } // namespace certifiedmarks

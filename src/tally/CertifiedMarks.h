@@ -26,7 +26,7 @@ bool has(const QList<Mark> &marks, int row, int field);
 
 // One mark as the notices name it: "5日の法定外「99:99」（分が60以上）".
 QString describe(const Mark &m, const CardTable &t);
-// All of them after "確かめてほしい認定時間："; empty when there are none.
+// All of them after "確かめてほしい認定時間（n件）："; empty when there are none.
 QString note(const QList<Mark> &marks, const CardTable &t);
 
 } // namespace certifiedmarks

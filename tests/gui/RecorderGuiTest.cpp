@@ -353,11 +353,12 @@ TEST(RecorderGuiNight, ClockOutAt0430OnTheFirstDayOfAPeriodGoesIntoTheOldCard) {
     shots::ProgramFont font;
     RecorderHarness h;
     PunchData::writeSettings(h.t, "20sime", "5");
-    PunchData::writeRoster(h.t, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+    const QList<PunchData::Person> people = {
+        {"1", "山田太郎"}, {"2", "鈴木花子"}, {"1234", "四桁さん"}, {"12345", "五桁さん"}};
+    PunchData::writeRoster(h.t, people);
     const CalcSettings s = PunchData::settingsOf("20sime");
     for (const int month : {4, 5})
-        for (const PunchData::Person &p :
-             {PunchData::Person{"1", "山田太郎"}, PunchData::Person{"2", "鈴木花子"}})
+        for (const PunchData::Person &p : people)
             PunchData::writeCard(h.t, daterules::cardMonthFolder({2026, month}, s),
                                  PunchData::makeCard(p, 2026, month, s));
     CardTable april = PunchData::readCard(h.t, "2026年4月", "1");

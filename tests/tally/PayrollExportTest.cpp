@@ -110,7 +110,7 @@ TEST_F(PayrollMonth, BothFormsMatchTheirGoldenFiles) {
     EXPECT_EQ(t.dialogs.texts()[1],
               "給与計算用データを出力しました（3 人）。\n" + chooser.answer +
                   "\n\n出力しましたが、確かめてください：\n"
-                  "　1　山田太郎（確かめてほしい認定時間：深夜の合計「-0:15」（マイナス））"
+                  "　1　山田太郎（確かめてほしい認定時間（1件）：深夜の合計「-0:15」（マイナス））"
                   "\n\n選択済み（◆）でない 1 人は出力していません。");
 
     t.dialogs.answer(BoxAnswer::No);

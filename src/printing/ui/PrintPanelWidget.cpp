@@ -79,7 +79,6 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     body->addWidget(m_history);
     m_toCheck = new QLabel(this);
     m_toCheck->setObjectName(QStringLiteral("lblkakunin"));
-    m_toCheck->setWordWrap(true);
     m_toCheck->setStyleSheet(QStringLiteral("color: #b00000;"));
     m_toCheck->hide();
     body->addWidget(m_toCheck);
@@ -194,21 +193,21 @@ void PrintPanelWidget::render() {
             box->setText(m_panel.box(b));
     }
     m_overHours->setText(QStringLiteral("%1時間超の一覧").arg(m_panel.overHours().limitHours));
-    const QStringList &check = m_panel.toCheck();
-    constexpr int kShown = 3;
+    // Two lines: how many, and who (as many as fit); each reason in the tip.
+    const QStringList &who = m_panel.toCheckWho();
     QString text;
-    if (!check.isEmpty()) {
-        text = QStringLiteral("※ 確かめてから印刷してください（%1件）：").arg(check.size());
-        for (int i = 0; i < check.size() && i < kShown; ++i)
-            text += QLatin1Char('\n') + check[i];
-        if (check.size() > kShown)
-            text += QStringLiteral("\nほか%1件").arg(check.size() - kShown);
-    }
+    if (!who.isEmpty())
+        text = QStringLiteral("※ 確かめてから印刷してください（%1名）\n").arg(who.size()) +
+               m_toCheck->fontMetrics().elidedText(who.join(QStringLiteral("、")), Qt::ElideRight,
+                                                   width() - 40);
     if (m_toCheck->text() != text) {
         m_toCheck->setText(text);
-        m_toCheck->setToolTip(check.join(QLatin1Char('\n')));
+        m_toCheck->setToolTip(m_panel.toCheck().join(QLatin1Char('\n')));
         m_toCheck->setVisible(!text.isEmpty());
         adjustSize();
+        // A taller panel stays inside the screen it stands on.
+        if (QWidget *host = parentWidget(); host && geometry().bottom() > host->height() - 4)
+            move(x(), std::max(0, host->height() - 4 - height()));
     }
     m_rendering = false;
 }

@@ -220,7 +220,8 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
         notes << t.bareNote;
     if (!t.doubtfulNote.isEmpty())
         notes << QStringLiteral("※") + t.doubtfulNote;
-    retext(m_bareNote, notes.join(QStringLiteral("　")));
+    retext(m_bareNote, m_bareNote->fontMetrics().elidedText(notes.join(QStringLiteral("　")),
+                                                            Qt::ElideRight, m_bareNote->width()));
     if (m_bareNote->toolTip() != notes.join(QLatin1Char('\n')))
         m_bareNote->setToolTip(notes.join(QLatin1Char('\n')));
     update();
