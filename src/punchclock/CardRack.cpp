@@ -1,7 +1,10 @@
 #include "punchclock/CardRack.h"
 
 #include "data/CardTable.h"
+#include "data/FileFailure.h"
 #include "data/History.h"
+#include "data/MonthFolders.h"
+#include "data/SafetyFolder.h"
 
 namespace {
 
@@ -67,9 +70,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         if (!e.name.isEmpty())
             ++named;
     if (!m_s.fs.isFolder(folder)) {
-        // The folder is missing: the rack keeps what it showed.
-        if (named != 0)
+        // The folder is missing, or a link that is never followed: the rack
+        // keeps what it showed.
+        if (m_s.fs.isLink(folder)) {
+            if (!m_announced)
+                m_s.dialogs.notice(monthfolders::linkText(folder));
+            m_announced = true;
+        } else if (named != 0) {
             announceNotPrepared();
+        }
         return;
     }
     m_selected = -1;
@@ -88,12 +97,22 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     }
 }
 
+FileError CardRack::keepCard(const QString &folder, const QString &code) {
+    const QString name = code + QLatin1String(cardfile::kSuffix);
+    if (!m_s.fs.exists(monthfolders::inFolder(folder, name)) &&
+        !m_s.fs.isLink(monthfolders::inFolder(folder, name)))
+        return FileError::None;
+    SafetyFolder safety(m_s.fs, m_s.clock, history::word::kaadosakujo);
+    return safety.keep(folder, {name});
+}
+
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
     if (index < 0 || index >= m_lines.size())
         return;
     const QString line = m_lines[index];
     m_selected = index;
-    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。"))) {
+    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。\n") +
+                             SafetyFolder::aheadText(QStringLiteral("削除するカード")))) {
         backToPunching();
         return;
     }
@@ -101,6 +120,11 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
+    } else if (const FileError kept = keepCard(folder, code); !isSaved(kept)) {
+        m_s.dialogs.notice(line.trimmed() +
+                           QStringLiteral(" のタイムカードは、控えを残せないため削除しませんでした"
+                                          "（") +
+                           filefailure::reason(kept) + QStringLiteral("）。"));
     } else {
         // What the card held goes into the history before the card goes; a
         // damaged card gives what could be read of it.
