@@ -24,6 +24,24 @@ void tallytestPunch(CardTable &c, int r) {
     c.at(r, CardField::ClockOut) = "18:00";
 }
 
+// The program started and its tally screen on the newest month.
+frmsyuukei *openTally(ProgramFixture &p) {
+    p.start();
+    p.frame->item("menusyuukei")->trigger();
+    auto *w = qobject_cast<frmsyuukei *>(p.frame->currentScreen());
+    if (w)
+        Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
+    return w;
+}
+
+// Text typed into certified-hours box i, over what it held.
+void typeBox(frmsyuukei *w, int i, const QString &text) {
+    auto *b = w->findChild<QLineEdit *>(QStringLiteral("texnintei_%1").arg(i));
+    ASSERT_TRUE(ProgramFixture::focus(b));
+    b->selectAll();
+    typeText(b, text);
+}
+
 } // namespace
 
 TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
@@ -58,12 +76,8 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
     c.at(9, CardField::BreakOut) = c.at(9, CardField::BreakReturn) = "";
     c.at(9, CardField::ClockOut) = "6:02";
     PunchData::writeCard(p.t, month, c);
-    p.start();
-
-    p.frame->item("menusyuukei")->trigger();
-    auto *w = qobject_cast<frmsyuukei *>(p.frame->currentScreen());
+    frmsyuukei *w = openTally(p);
     ASSERT_NE(w, nullptr);
-    Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
     auto *staff = w->findChild<QListWidget *>("List1");
     ASSERT_EQ(staff->count(), 5);
     clickLine(staff, 1);
@@ -71,12 +85,7 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
                           ->widgetForAction(w->findChild<QAction *>("Toolbar1_1")),
                       Qt::LeftButton);
     clickLine(staff, 0);
-    auto type = [&](int box, const QString &text) {
-        auto *b = w->findChild<QLineEdit *>(QStringLiteral("texnintei_%1").arg(box));
-        ASSERT_TRUE(ProgramFixture::focus(b));
-        b->selectAll();
-        typeText(b, text);
-    };
+    auto type = [&](int box, const QString &text) { typeBox(w, box, text); };
     type(1, "0.3");
     type(6, "1.15");
     type(16, "0.5");
@@ -114,19 +123,10 @@ TEST(TallyShots, ValuesToLookAtAndACardChangedAfterItsConfirm) {
     for (const int r : {0, 1, 4, 5, 6})
         tallytestPunch(c, r);
     PunchData::writeCard(p.t, month, c);
-    p.start();
-
-    p.frame->item("menusyuukei")->trigger();
-    auto *w = qobject_cast<frmsyuukei *>(p.frame->currentScreen());
+    frmsyuukei *w = openTally(p);
     ASSERT_NE(w, nullptr);
-    Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
     clickLine(w->findChild<QListWidget *>("List1"), 0);
-    auto type = [&](int box, const QString &text) {
-        auto *b = w->findChild<QLineEdit *>(QStringLiteral("texnintei_%1").arg(box));
-        ASSERT_TRUE(ProgramFixture::focus(b));
-        b->selectAll();
-        typeText(b, text);
-    };
+    auto type = [&](int box, const QString &text) { typeBox(w, box, text); };
     type(1, "99.99");  // 1st 法定外: minutes of 60 or more
     type(4, "0.10");   // 1st 遅刻早退
     type(9, "-0.30");  // 2nd 遅刻早退: the total below zero
