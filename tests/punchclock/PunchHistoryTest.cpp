@@ -219,44 +219,19 @@ TEST(PunchPreviousPeriod, AClockOutLeftOutInThePeriodBeforeIsNamed) {
         int workedRow;         // a whole day already worked on this card; -1 none
         QString notice;        // empty: none
     };
+    // clang-format off
     const Case cases[] = {
-        {"20th closing, first day",
-         "20sime",
-         {{2026, 4, 21}, {9, 0}},
-         30,
-         false,
-         -1,
+        {"20th closing, first day", "20sime", {{2026, 4, 21}, {9, 0}}, 30, false, -1,
          "前回の出勤日、4月20日（月）の退勤が打刻されていません。\n前の期間（2026年4月）"},
-        {"month end, first day",
-         "getumatusime",
-         {{2026, 4, 1}, {9, 0}},
-         30,
-         false,
-         -1,
+        {"month end, first day", "getumatusime", {{2026, 4, 1}, {9, 0}}, 30, false, -1,
          "前回の出勤日、3月31日（火）の退勤が打刻されていません。\n前の期間（2026年3月）"},
-        {"days off since, nothing worked yet",
-         "getumatusime",
-         {{2026, 4, 3}, {9, 0}},
-         27,
-         false,
-         -1,
+        {"days off since, nothing worked yet", "getumatusime", {{2026, 4, 3}, {9, 0}}, 27, false, -1,
          "前回の出勤日、3月28日（土）の退勤が打刻されていません。"},
-        {"the day before has its clock-out",
-         "getumatusime",
-         {{2026, 4, 1}, {9, 0}},
-         30,
-         true,
-         -1,
-         ""},
-        {"a day of this period worked since",
-         "getumatusime",
-         {{2026, 4, 3}, {9, 0}},
-         30,
-         false,
-         0,
-         ""},
+        {"the day before has its clock-out", "getumatusime", {{2026, 4, 1}, {9, 0}}, 30, true, -1, ""},
+        {"a day of this period worked since", "getumatusime", {{2026, 4, 3}, {9, 0}}, 30, false, 0, ""},
         {"no card of the period before", "getumatusime", {{2026, 4, 1}, {9, 0}}, -1, false, -1, ""},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         TestServices t;

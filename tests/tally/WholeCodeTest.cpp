@@ -137,17 +137,3 @@ TEST_F(WholeCodes, EveryListLeadsToTheCardOfTheWholeCode) {
     EXPECT_TRUE(QFile::exists(t.path(kMonth + "/1234.Card")));
     EXPECT_EQ(clock.rack().indexOfCode("12345"), -1);
 }
-
-TEST_F(WholeCodes, WithoutAFourCharacterNamesakeTheLongCodeIsStillItsOwn) {
-    QFile::remove(t.path(kMonth + "/1234.Card"));
-    RecorderScreen clock(t.services);
-    t.clock.set(2009, 5, 12, 9, 0);
-    ASSERT_TRUE(clock.open());
-    clock.tick();
-    clock.activated();
-    EXPECT_EQ(clock.rack().indexOfCode("1234"), -1);
-    ASSERT_TRUE(clock.setCardOf("12345"));
-    EXPECT_TRUE(clock.panel().cardSet());
-    EXPECT_EQ(clock.panel().cardCode(), "12345");
-    EXPECT_TRUE(t.dialogs.texts().isEmpty());
-}
