@@ -2,7 +2,6 @@
 
 #include "data/CardMonth.h"
 #include "data/CardTable.h"
-#include "data/RecordFile.h"
 
 #include <algorithm>
 
@@ -55,8 +54,8 @@ void sortLines(QList<EmployeeLine> &lines) {
 }
 
 std::optional<EmployeeLine> ofCard(FileSystem &fs, const QString &folder, const QString &fileCode,
-                                   const QString &fallbackName) {
-    constexpr int kHeadValues = 2 * CardTable::kFields; // rows 0 and 1
+                                   const std::function<QString()> &fallbackName) {
+    const auto fallback = [&] { return fallbackName ? fallbackName() : QString(); };
     if (!cardfile::isSafeCode(fileCode))
         return std::nullopt;
     const ReadResult file = fs.readFile(cardfile::path(folder, fileCode), cardfile::kMaxBytes);
@@ -64,14 +63,13 @@ std::optional<EmployeeLine> ofCard(FileSystem &fs, const QString &folder, const 
     // tells it is damaged and removal can reach it; a card that could not be
     // read at all gets none.
     if (file.error == FileError::Damaged)
-        return EmployeeLine{fileCode, fallbackName};
+        return EmployeeLine{fileCode, fallback()};
     if (!file.ok())
         return std::nullopt;
-    const QStringList head = records::parseFirst(file.bytes, kHeadValues);
-    const QString headCode = head.value(CardField::Code).trimmed();
-    const QString headName = head.value(CardField::Name);
-    const bool own = headCode == fileCode || (headCode.isEmpty() && !headName.isEmpty());
-    return EmployeeLine{fileCode, own && !headName.isEmpty() ? headName : fallbackName};
+    const cardfile::Head head = cardfile::headOf(file.bytes);
+    const QString headCode = head.code.trimmed();
+    const bool own = headCode == fileCode || (headCode.isEmpty() && !head.name.isEmpty());
+    return EmployeeLine{fileCode, own && !head.name.isEmpty() ? head.name : fallback()};
 }
 
 } // namespace employeeline

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // An employee as a list shows them: the card rack, the additional punch's
@@ -41,10 +42,10 @@ void sortLines(QList<EmployeeLine> &lines);
 
 // The line of the card of fileCode in folder. It always carries the file's
 // code, by which the card is found again; the name is the one the card holds
-// when its head is that code's, else fallbackName (a card damaged, emptied or
-// holding garbage or another code names no one). Nothing when the card could
-// not be read at all.
+// when its head is that code's, else fallbackName(), asked only then (a card
+// damaged, emptied or holding garbage or another code names no one). Nothing
+// when the card could not be read at all.
 std::optional<EmployeeLine> ofCard(FileSystem &fs, const QString &folder, const QString &fileCode,
-                                   const QString &fallbackName = {});
+                                   const std::function<QString()> &fallbackName = {});
 
 } // namespace employeeline

@@ -6,13 +6,21 @@
 #include "data/MonthFolders.h"
 #include "data/SafetyFolder.h"
 
+#include <QHash>
+#include <optional>
+
 namespace {
 
-QString rosterNameOf(const Roster &roster, const QString &code) {
-    for (const Employee &e : roster.slots)
-        if (e.code.trimmed() == code)
-            return e.name;
-    return {};
+// The roster's name of each code, its first entry winning, as a search from
+// the top finds it. Only a card without a name of its own needs it.
+QHash<QString, QString> rosterNames(const Roster &roster) {
+    QHash<QString, QString> names;
+    for (const Employee &e : roster.slots) {
+        const QString code = e.code.trimmed();
+        if (!names.contains(code))
+            names.insert(code, e.name);
+    }
+    return names;
 }
 
 } // namespace
@@ -84,9 +92,13 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     m_selected = -1;
     const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
     QList<EmployeeLine> entries;
+    std::optional<QHash<QString, QString>> names;
     for (const QString &code : codes)
-        if (const auto line =
-                employeeline::ofCard(m_s.fs, folder, code, rosterNameOf(roster, code)))
+        if (const auto line = employeeline::ofCard(m_s.fs, folder, code, [&] {
+                if (!names)
+                    names = rosterNames(roster);
+                return names->value(code);
+            }))
             entries.append(*line);
     setEntries(std::move(entries));
     if (codes.isEmpty()) {

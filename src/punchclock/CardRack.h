@@ -5,6 +5,7 @@
 #include "screen/Services.h"
 
 #include <QStringList>
+#include <functional>
 
 // What a click in the rack does.
 enum class RackMode {
