@@ -40,8 +40,13 @@ int indexOf(const QList<EmployeeLine> &lines, const QString &code) {
 QStringList cardCodes(FileSystem &fs, const QString &folder) {
     QStringList codes;
     const QString suffix = QLatin1String(cardfile::kSuffix);
-    for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files))
-        codes.append(name.left(name.size() - suffix.size()).trimmed());
+    for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files)) {
+        // A name with blanks around its code is no one's card: read by the
+        // trimmed code it would list, and open, another employee's.
+        const QString code = name.left(name.size() - suffix.size());
+        if (code == code.trimmed() && cardfile::isSafeCode(code))
+            codes.append(code);
+    }
     // A listing has no order of its own.
     CardMonth::sortCodes(codes);
     return codes;

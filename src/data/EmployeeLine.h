@@ -35,7 +35,8 @@ QStringList texts(const QList<EmployeeLine> &lines);
 int indexOf(const QList<EmployeeLine> &lines, const QString &code);
 
 // The codes of a card month folder's card files, as their names give them,
-// in the order of employees (CardMonth::employeeBefore).
+// in the order of employees (CardMonth::employeeBefore). A file whose code
+// has blanks at either end, or could not name a card, is left out.
 QStringList cardCodes(FileSystem &fs, const QString &folder);
 // Lines in the order of employees; lines of one code keep their order.
 void sortLines(QList<EmployeeLine> &lines);

@@ -3,6 +3,7 @@
 // additional punch's list, the tally's staff list, the suspend file, the print
 // run and the payroll export, with codes longer than the four characters a
 // list line pads to.
+#include "maintenance/MonthHistory.h"
 #include "printing/PrintRun.h"
 #include "punchclock/PunchFixture.h"
 #include "punchclock/RecorderScreen.h"
@@ -136,4 +137,54 @@ TEST_F(WholeCodes, EveryListLeadsToTheCardOfTheWholeCode) {
     EXPECT_FALSE(QFile::exists(t.path(kMonth + "/12345.Card")));
     EXPECT_TRUE(QFile::exists(t.path(kMonth + "/1234.Card")));
     EXPECT_EQ(clock.rack().indexOfCode("12345"), -1);
+}
+
+TEST_F(WholeCodes, APaddedFileNameIsNoOnesCard) {
+    const QByteArray own = t.bytes(kMonth + "/1234.Card");
+    QStringList lines;
+    for (const Coded &e : kEmployees)
+        lines << e.line;
+    struct Case {
+        const char *file;
+        bool ownCardToo; // 1234.Card beside it
+    };
+    const Case cases[] = {{" 1234.Card", true},
+                          {"1234 .Card", true},
+                          {"　1234.Card", true},
+                          {" 1234 .Card", false},
+                          {"\t1234.Card", false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString odd = kMonth + "/" + QString::fromUtf8(c.file);
+        t.put(odd, own);
+        if (!c.ownCardToo)
+            QFile::remove(t.path(kMonth + "/1234.Card"));
+        QStringList expected = lines;
+        if (!c.ownCardToo)
+            expected.removeAll("1234四桁さん");
+
+        RecorderScreen clock(t.services);
+        t.clock.set(2009, 5, 12, 9, 0);
+        ASSERT_TRUE(clock.open());
+        clock.tick();
+        clock.activated();
+        EXPECT_EQ(clock.rack().lines(), expected);
+        ASSERT_TRUE(clock.openAddPanel());
+        clock.addPanel().chooseMonth(kMonth);
+        EXPECT_EQ(clock.addPanel().employees(), expected);
+        clock.addPanel().close();
+        TallyScreen tally(t.services);
+        ASSERT_TRUE(tally.open());
+        tally.chooseMonth(kMonth);
+        EXPECT_EQ(tally.lists().lines(), expected);
+        // Deleting the month records the padded file under its own name.
+        const monthhistory::Changes removal = monthhistory::removal(t.fs, kMonth);
+        for (qsizetype i = 0; i < removal.entries.size(); ++i) {
+            EXPECT_TRUE(removal.files[i] != QString::fromUtf8(c.file) ||
+                        removal.entries[i].code != "1234");
+        }
+
+        QFile::remove(t.path(odd));
+        t.put(kMonth + "/1234.Card", own);
+    }
 }
