@@ -30,8 +30,6 @@ void PrintPanel::open(const QList<EmployeeLine> &staff, const QString &monthFold
 
 void PrintPanel::close() {
     m_visible = false;
-    if (onClosed)
-        onClosed();
 }
 
 void PrintPanel::chooseAll() {

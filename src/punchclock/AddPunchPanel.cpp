@@ -75,7 +75,6 @@ void AddPunchPanel::clearEmployee() {
 void AddPunchPanel::unloadDay() {
     m_row = -1;
     m_rowDate = QDate();
-    m_path.clear();
     m_cardFolder.clear();
 }
 
@@ -150,7 +149,6 @@ void AddPunchPanel::leaveDayBox() {
     }
     m_row = row;
     m_cardFolder = folder;
-    m_path = cardfile::path(folder, code);
     m_loadedMonth = month;
     m_loadedDay = day;
     // A card laid out under other settings: its day numbers decide.
@@ -286,8 +284,9 @@ bool AddPunchPanel::add() {
     m_optionEnabled[static_cast<size_t>(k)] = false;
     // The tally stored this card's times before the punch: its sheet and the
     // payroll data tally it anew, but its confirm is the office's to repeat.
-    if (after.confirmed() && m_confirmedTold != m_path) {
-        m_confirmedTold = m_path;
+    if (const QString card = cardfile::path(m_cardFolder, m_code);
+        after.confirmed() && m_confirmedTold != card) {
+        m_confirmedTold = card;
         m_s.dialogs.notice(QStringLiteral("%1 %2 の%3のタイムカードは、集計で確定済みです。\n"
                                           "追加した打刻を集計に入れるため、集計画面でこの人を"
                                           "開いて、もう一度確定してください。")

@@ -8,6 +8,7 @@
 
 class EntryBox;
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -18,9 +19,7 @@ class QRadioButton;
 // window and places it; toolbar button 3 calls open() with List1's entries,
 // the card month folder and the calculation settings, then disables toolbar
 // buttons 1 to 5, Combo1 and List1. When the panel closes ("閉じる") it emits
-// closed() (and the panel's onClosed runs), and the screen enables them again.
-class QLabel;
-
+// closed(), and the screen enables them again.
 class PrintPanelWidget : public QFrame {
     Q_OBJECT
 public:
