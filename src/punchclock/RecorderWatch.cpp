@@ -2,7 +2,7 @@
 
 void RecorderScreen::watchMonth() {
     const QString folder = monthFolder();
-    m_rackCodes = rack::cardCodes(m_s.fs, folder);
+    m_rackCodes = employeeline::cardCodes(m_s.fs, folder);
     m_watch.setEvents(m_s.fs.deliversEvents(folder));
 }
 
@@ -11,7 +11,7 @@ void RecorderScreen::lookForChanges() {
         return;
     // The month folder's listing: the rack is built again when its cards are
     // others (prepared or removed on another PC).
-    if (rack::cardCodes(m_s.fs, monthFolder()) != m_rackCodes) {
+    if (employeeline::cardCodes(m_s.fs, monthFolder()) != m_rackCodes) {
         activated();
         ++m_changeRevision;
     }
