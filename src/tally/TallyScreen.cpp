@@ -410,10 +410,15 @@ bool TallyScreen::toolSuspend() {
     }
     if (!settlePending(QStringLiteral("中断します")))
         return m_s.programEnd.ended();
-    const bool atStart =
-        m_s.dialogs.message(QStringLiteral("次回起動時に、即「集計画面」を開きますか。"),
-                            QStringLiteral("確認"), BoxIcon::Warning,
-                            BoxButtons::YesNo) == BoxAnswer::Yes;
+    // The suspend ends the program: the question says so, and can still be
+    // taken back.
+    const BoxAnswer answer =
+        m_s.dialogs.message(QStringLiteral("集計作業を中断して、プログラムを終了します。\n"
+                                           "次回起動時に、即「集計画面」を開きますか。"),
+                            QStringLiteral("確認"), BoxIcon::Warning, BoxButtons::YesNoCancel);
+    if (answer == BoxAnswer::Cancel)
+        return false;
+    const bool atStart = answer == BoxAnswer::Yes;
     const QStringList flags = {suspendfiles::suspendedWord(), QString::number(m_lists.count()),
                                atStart ? suspendfiles::openAtStartWord() : QString(),
                                m_lists.folder()};
