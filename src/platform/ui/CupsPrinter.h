@@ -24,6 +24,7 @@ public:
     CupsPrinter(const QString &name, QWidget *dialogParent);
     ~CupsPrinter() override;
     QString name() const { return printer.printerName(); }
+    QString printerName() const override { return name(); }
     void setTitle(const QString &title) { printer.setDocName(title); }
     // The job number of the last document handed to the service.
     int lastJob() const { return m_lastJob; }
