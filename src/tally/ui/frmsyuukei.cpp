@@ -87,9 +87,10 @@ bool frmsyuukei::save() {
 }
 
 void frmsyuukei::buildToolbar() {
-    const QString tips[] = {
-        QStringLiteral("確定します"), QStringLiteral("訂正・取り消し/打刻漏れの追加をします"),
-        QStringLiteral("勤務実績表を印刷します"), QStringLiteral("集計作業を中断します")};
+    const QString tips[] = {QStringLiteral("確定します"),
+                            QStringLiteral("訂正・取り消し/打刻漏れの追加をします"),
+                            QStringLiteral("勤務実績表を印刷します"),
+                            QStringLiteral("集計作業を中断して、プログラムを終了します")};
     const QString texts[] = {QStringLiteral("確定"), QStringLiteral("訂正・追加"),
                              QStringLiteral("印刷"), QStringLiteral("中断")};
     QList<screentoolbar::Button> buttons;
@@ -336,7 +337,7 @@ void frmsyuukei::render() {
 
     const dayanomaly::Month marks =
         m_logic.employeeOpen() ? dayanomaly::check(card) : dayanomaly::Month();
-    m_marks->setText(dayanomaly::summary(marks));
+    m_marks->setText(dayanomaly::summary(marks, card));
     m_marks->setToolTip(dayanomaly::listing(marks, card));
     m_card->setMarks(marks);
     m_card->render(m_logic.grid(), m_logic.grid().boxInUse(), m_logic.employeeOpen());
