@@ -147,6 +147,13 @@ void frmmain::applyProgramIcon() {
     setWindowIcon(QApplication::windowIcon());
 }
 
+void frmmain::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
 void frmmain::splashTick() {
     applyProgramIcon();
     if (!m_startUp.tick())
