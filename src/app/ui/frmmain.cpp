@@ -336,9 +336,12 @@ void frmmain::fitAround(QMdiSubWindow *sub) {
         return;
     const auto *screen = qobject_cast<WorkingScreen *>(sub->widget());
     const QSize frameTwips = screen ? screen->frameTwips() : QSize();
+    // A narrow screen keeps its size, but the frame stays as wide as its
+    // menu bar needs: every menu in view, the title readable.
+    const int menuWidth = menuBar()->sizeHint().width();
     if (frameTwips.isEmpty()) {
         sub->move(0, 0);
-        m_stack->setFixedSize(sub->size());
+        m_stack->setFixedSize(sub->size().expandedTo(QSize(menuWidth, 0)));
     } else {
         // The screen's own frame size is the outer size: the window system's
         // border and title bar and the menu bar come off it.
@@ -349,7 +352,8 @@ void frmmain::fitAround(QMdiSubWindow *sub) {
                            WorkingScreen::twipsToPixels(frameTwips.height()) - decoration.height() -
                                menuBar()->sizeHint().height());
         sub->move(at);
-        m_stack->setFixedSize(client.expandedTo(sub->size() + QSize(at.x(), at.y())));
+        m_stack->setFixedSize(
+            client.expandedTo(sub->size() + QSize(at.x(), at.y())).expandedTo({menuWidth, 0}));
     }
     adjustSize();
     place();
