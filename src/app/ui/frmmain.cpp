@@ -20,6 +20,8 @@
 namespace {
 
 const QSize kSplashSize(600, 380);
+// A window system's border and title bar, as most draw them.
+const QSize kUsualDecoration(10, 36);
 
 // The box the screen chose gets the focus, else its first box in tab order.
 void focusFirstBox(QWidget *screen) {
@@ -364,9 +366,15 @@ void frmmain::place() {
     if (!s)
         return;
     const QRect avail = s->availableGeometry();
-    const QSize frame = frameGeometry().size();
-    move(avail.x() + (avail.width() - frame.width()) * 2 / 5,
-         avail.y() + (avail.height() - frame.height()) / 2);
+    QSize frame = frameGeometry().size();
+    // Before the window system has framed the window its border and title
+    // bar are not counted yet: reckon with a usual one, so the frame stays
+    // whole on the screen.
+    if (frame == size())
+        frame += kUsualDecoration;
+    const int x = avail.x() + (avail.width() - frame.width()) * 2 / 5;
+    const int y = avail.y() + (avail.height() - frame.height()) / 2;
+    move(qMax(avail.x(), x), qMax(avail.y(), y));
 }
 
 bool frmmain::closeAllScreens() {
