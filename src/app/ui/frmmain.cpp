@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -151,6 +152,10 @@ void frmmain::applyProgramIcon() {
 
 void frmmain::bringToFront() {
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    // A window taken off the screen behind the toolkit's back (iconified by
+    // a window manager that does not say so) is shown anew.
+    if (windowHandle() && !windowHandle()->isExposed())
+        hide();
     show();
     raise();
     activateWindow();
