@@ -33,8 +33,6 @@ QMessageBox::Icon iconOf(BoxIcon icon) {
 // The narrowest a text is broken to, and the frame's edge a box keeps off.
 constexpr int kNarrowest = 160;
 constexpr int kInset = 40;
-// The room a box leaves above and below it on the screen.
-constexpr int kScreenMargin = 80;
 
 enum class Kind { Space, Close, Open, Hiragana, Katakana, Kanji, Other };
 
@@ -158,7 +156,9 @@ void QtDialogs::fitHeight(QMessageBox &box) {
     if (!label || !grid || !screen)
         return;
     grid->activate();
-    const int limit = screen->availableGeometry().height() - kScreenMargin;
+    // Two thirds of the screen: a box that still looks like one, its
+    // buttons well in view.
+    const int limit = screen->availableGeometry().height() * 2 / 3;
     const int height = grid->totalMinimumSize().height();
     const int index = grid->indexOf(label);
     if (height <= limit || index < 0)
