@@ -26,8 +26,6 @@ public:
     QString name() const { return printer.printerName(); }
     QString printerName() const override { return name(); }
     void setTitle(const QString &title) { printer.setDocName(title); }
-    // The job number of the last document handed to the service.
-    int lastJob() const { return m_lastJob; }
 
 protected:
     int startJob() override;
@@ -37,5 +35,4 @@ protected:
 private:
     void removeTemp();
     QString m_temp;
-    int m_lastJob = 0;
 };
