@@ -293,6 +293,26 @@ void TallyScreen::toolCorrect() {
     m_focus = {Focus::Box, CorrectionPanel::kFirstBox};
 }
 
+QString TallyScreen::correctionLockText() const {
+    if (toolEnabled(CorrectTool) && m_listPosition >= 0)
+        return QString();
+    switch (m_overlay) {
+    case Overlay::Correction:
+        return QString();
+    case Overlay::Print:
+        return QStringLiteral("印刷の画面を閉じてから訂正・追加できます。");
+    case Overlay::History:
+        return QStringLiteral("履歴を閉じてから訂正・追加できます。");
+    case Overlay::None:
+        break;
+    }
+    if (m_listPosition < 0)
+        return m_lists.count() > 0 ? QStringLiteral("対象者を選んでから訂正・追加できます。")
+                                   : QString();
+    // The card opened is locked until it is stored.
+    return QStringLiteral("確定してから訂正・追加できます。");
+}
+
 void TallyScreen::executeCorrection() {
     if (m_overlay != Overlay::Correction)
         return;

@@ -188,6 +188,22 @@ TEST_F(TallyFlow, CorrectionsWriteTheDayAndTallyAgain) {
     }
 }
 
+TEST_F(TallyFlow, CorrectionIsOffUntilTheCardIsConfirmedAndSaysWhy) {
+    const auto locked = [&] { return !screen->correctionLockText().isEmpty(); };
+    screen->chooseMonth(kMonth);
+    EXPECT_TRUE(locked()); // nobody chosen yet
+    screen->chooseEmployee(0);
+    EXPECT_FALSE(screen->toolEnabled(TallyScreen::CorrectTool));
+    EXPECT_TRUE(locked());
+    screen->toolCorrect(); // F2 while locked opens nothing
+    EXPECT_FALSE(screen->correctionOpen());
+    ASSERT_TRUE(screen->kakutei());
+    EXPECT_FALSE(locked());
+    screen->toolCorrect();
+    EXPECT_TRUE(screen->correctionOpen());
+    EXPECT_FALSE(locked()); // the panel is open: nothing to say
+}
+
 TEST_F(TallyFlow, CorrectionsThatCannotBeMade) {
     const struct {
         QStringList boxes;
