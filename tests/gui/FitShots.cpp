@@ -39,6 +39,16 @@ TEST(FitShots, Write) {
         p.dialogs.notice(text);
     }
     {
+        // An office that prepared next month ahead: the month missing is named.
+        shots::Program p;
+        PunchData::prepareMonth(p.t, 2026, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+        p.t.clock.set(2026, 4, 30, 8, 30, 5);
+        QTimer::singleShot(1500, [] { shots::answer(); }); // the rack's own notice
+        ASSERT_TRUE(p.start());
+        QTest::qWait(1800);
+        shots::saveScreen(p.frame.get(), "month-not-prepared.png");
+    }
+    {
         // Card organizing keeps its narrow size; the frame keeps its menus.
         shots::Program p;
         PunchData::prepareMonth(p.t, 2009, 5, {{"1", "山田太郎"}});
