@@ -1,7 +1,6 @@
 #include "tally/ui/StaffCapsMarks.h"
 
 #include "tally/CapsMonitor.h"
-#include "tally/StaffEntry.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -69,11 +68,11 @@ void install(QListWidget *list) {
     list->setTextElideMode(Qt::ElideRight);
 }
 
-void render(QListWidget *list, const CapsMonitor &caps) {
+void render(QListWidget *list, const CapsMonitor &caps, const QList<EmployeeLine> &employees) {
     const int room = list->viewport()->width() - markRoom(list->font()) - 8;
-    for (int i = 0; i < list->count(); ++i) {
+    for (int i = 0; i < list->count() && i < employees.size(); ++i) {
         QListWidgetItem *item = list->item(i);
-        const overtimecaps::Result *r = caps.of(staffentry::codeOf(item->text()));
+        const overtimecaps::Result *r = caps.of(employees[i].code);
         const bool over = r && r->rules != 0;
         if (item->data(kRole).toBool() != over)
             item->setData(kRole, over);
