@@ -294,6 +294,21 @@ TEST_F(Recorder, NewCardMonthAtMidnightFillsTheRack) {
     EXPECT_EQ(screen.rack().lines(), QStringList({"7   鈴木"}));
 }
 
+TEST_F(Recorder, NewCardMonthAtMidnightWithoutCardsEmptiesTheRack) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
+    start(2009, 5, 31, 23, 59);
+    EXPECT_EQ(screen.rack().lines(), QStringList({"1   山田"}));
+    t.clock.set(2009, 6, 1, 0, 0, 1);
+    screen.tick();
+    EXPECT_EQ(screen.monthFolder(), "2009年6月");
+    EXPECT_TRUE(screen.rack().lines().isEmpty());
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードが準備されていません。"}));
+    // What the empty rack shows: the month missing, not the first steps.
+    const RecorderScreen::FirstSteps f = screen.firstSteps();
+    EXPECT_FALSE(f.newInstallation());
+    EXPECT_EQ(f.missing, "2009年6月");
+}
+
 TEST_F(Recorder, RackLinesByCodeNumber) {
     PunchData::prepareMonth(
         t, 2009, 5, {{"10", "山田太郎"}, {"12345", "長い番号"}, {"2", "鈴木"}, {"A1", "英字"}});
