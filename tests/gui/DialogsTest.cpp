@@ -36,13 +36,20 @@ struct BoxRobot {
     }
 };
 
+// A window of the size given, shown and active, as the main frame is.
+bool showActive(QWidget &w, QSize size = QSize()) {
+    if (size.isValid())
+        w.resize(size);
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
 } // namespace
 
 TEST(QtDialogs, JapaneseButtonsAndAnswers) {
     QWidget parent;
-    parent.show();
-    parent.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    ASSERT_TRUE(showActive(parent));
     QtDialogs dialogs(&parent);
 
     struct Case {
@@ -100,10 +107,7 @@ TEST(QtDialogs, JapaneseButtonsAndAnswers) {
 
 TEST(QtDialogs, LongTextIsBrokenToTheFramesWidth) {
     QWidget frame;
-    frame.resize(430, 600);
-    frame.show();
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(showActive(frame, {430, 600}));
     QtDialogs dialogs(&frame);
     const QString longText = "6月31日の欄がこのタイムカードにありません。日付を確かめてください。"
                              "データのバックアップから復元してください。この日には打刻できません。";
@@ -131,10 +135,7 @@ TEST(QtDialogs, LongTextIsBrokenToTheFramesWidth) {
 
 TEST(QtDialogs, ALongListScrollsAndTheButtonsStayOnTheScreen) {
     QWidget frame;
-    frame.resize(600, 400);
-    frame.show();
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(showActive(frame, {600, 400}));
     QtDialogs dialogs(&frame);
     QString list = "次の従業員コードが重複しています。";
     for (int i = 1; i <= 80; ++i)
@@ -158,9 +159,7 @@ TEST(QtDialogs, ALongListScrollsAndTheButtonsStayOnTheScreen) {
 
 TEST(QtDialogs, AChoiceNamesItsAnswersOnTheButtons) {
     QWidget parent;
-    parent.show();
-    parent.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    ASSERT_TRUE(showActive(parent));
     QtDialogs dialogs(&parent);
     for (const auto &[click, answer] :
          {std::pair{"161:15 形式", BoxAnswer::Yes}, std::pair{"分の形式", BoxAnswer::No},
