@@ -170,6 +170,7 @@ int CardPreparation::prepare() {
     QSet<QString> names;
     QList<const Employee *> wanted;
     QStringList damaged;
+    QStringList duplicated;
     for (const Employee &e : roster.slots) {
         if (!e.inUse())
             continue;
@@ -181,14 +182,17 @@ int CardPreparation::prepare() {
         const QString name = cardfile::fileName(e.code);
         // Two employees with one code would share one card: the first keeps it.
         if (names.contains(name)) {
-            info(QStringLiteral("従業員コード「") + e.code.trimmed() +
-                 QStringLiteral("」は他の従業員と重複しているため、") + e.name +
-                 QStringLiteral("さんのタイムカードは準備しません。"));
+            duplicated.append(QStringLiteral("・") + e.code.trimmed() + QLatin1Char(' ') + e.name);
             continue;
         }
         names.insert(name);
         wanted.append(&e);
     }
+    // Every duplicated code in one box, however many there are.
+    if (!duplicated.isEmpty())
+        info(QStringLiteral("次の従業員は、従業員コードが他の従業員と重複しているため、"
+                            "タイムカードを準備しません（先に登録された従業員が使います）。\n") +
+             duplicated.join(QLatin1Char('\n')));
     // Another PC preparing the month, or writing one of its cards, finishes
     // first: each card is made only once, and never over one written meanwhile.
     FileLock lock = m_s.fs.lockFolders({folder});

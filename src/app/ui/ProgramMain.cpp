@@ -59,8 +59,12 @@ int programMain(int argc, char **argv, const ProgramOptions &options) {
     // may have one data folder open.
     LockFileInstance instance(options.instanceFolder.isEmpty() ? sessionFolder()
                                                                : options.instanceFolder);
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        // The second start still ends without a word; the window already
+        // running comes to the front, so the one who started it sees it.
+        instance.callRunning();
         return 0;
+    }
     QDir::setCurrent(dataFolder);
 
     LocalFileSystem fs(dataFolder);
@@ -78,6 +82,7 @@ int programMain(int argc, char **argv, const ProgramOptions &options) {
     registerScreens(registry);
     frmmain frame(services, registry);
     dialogs.setFallbackParent(&frame);
+    instance.onCalled = [&frame] { frame.bringToFront(); };
     frame.start(platformOsVersion());
     if (programEnd.ended())
         return 0;
