@@ -2,6 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
+#include "data/History.h"
 #include "platform/Codec932.h"
 
 #include <QMap>
@@ -36,6 +37,7 @@ bool RosterScreen::open() {
     if (load.ended)
         return false;
     m_roster = Roster::fromList(load.read.values);
+    m_stored = load.read.values;
     m_top = 0;
     m_loaded = true;
     // A file that exists but could not be read is never overwritten by the
@@ -199,7 +201,7 @@ bool RosterScreen::adoptImport(const Roster &roster) {
     m_top = 0;
     m_editSlot = -1;
     m_chooserSlot = -1;
-    return dhozon();
+    return dhozon(history::word::torikomi);
 }
 
 int RosterScreen::otherSlotWithCode(const QString &code, int slot) const {
@@ -239,10 +241,13 @@ QString RosterScreen::codeWarnings() const {
            lines.join(QLatin1Char('\n'));
 }
 
-bool RosterScreen::dhozon() {
-    const FileError e = records::write(m_s.fs, rosterFile(), m_roster.toList());
-    if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
+bool RosterScreen::dhozon(QLatin1String function) {
+    // Each value that changed goes into the change history first.
+    const QStringList values = m_roster.toList();
+    const history::Saved saved = history::saveValues(m_s, function, rosterFile(), m_stored, values);
+    if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
         return false;
+    m_stored = values;
     m_unreadable = false;
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/History.h"
 #include "data/LeadingNumber.h"
 #include "data/Roster.h"
 #include "screen/Services.h"
@@ -83,9 +84,10 @@ public:
     // employees and codes that cannot name a card file. Empty when none.
     QString codeWarnings() const;
 
-    // Writes Meibo.Dat. A failed write shows the fatal box and ends the
-    // program; false then.
-    bool dhozon();
+    // Writes Meibo.Dat, its changed values into the change history first
+    // (function "meibo", or "torikomi" after an import). A failed write shows
+    // the fatal box and ends the program; false then.
+    bool dhozon(QLatin1String function = history::word::meibo);
     // Closing the screen: warns about codes, then saves (not over a file that
     // could not be read). False when nothing must follow (the program ended,
     // or the roster was never loaded).
@@ -97,6 +99,7 @@ private:
 
     Services &m_s;
     Roster m_roster;
+    QStringList m_stored; // what Meibo.Dat holds: read, or last written
     bool m_loaded = false;
     bool m_unreadable = false; // Meibo.Dat exists but could not be read
     int m_top = 0;

@@ -89,4 +89,5 @@ private:
     std::array<QString, kRoundingBoxes> m_rounding;
     std::array<bool, kOptions> m_option{};
     bool m_unreadable = false; // Kijyun.Dat exists but could not be read
+    QStringList m_stored;      // what Kijyun.Dat holds: read, or last written
 };

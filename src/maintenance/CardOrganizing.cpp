@@ -72,8 +72,7 @@ bool CardOrganizing::deleteSelected() {
         // The cards go into the history before they go; a month whose history
         // cannot be written is not deleted.
         const monthhistory::Changes changes = monthhistory::removal(m_s.fs, folder);
-        const history::Written w =
-            history::record(m_s.fs, m_s.clock, history::word::seiri, changes.entries);
+        const history::Written w = history::record(m_s, history::word::seiri, changes.entries);
         if (!w.ok()) {
             problems.append(folder +
                             QStringLiteral("：変更履歴に書き込めないため、削除しませんでした（") +
@@ -82,8 +81,7 @@ bool CardOrganizing::deleteSelected() {
         }
         const monthfolders::DeleteResult r = monthfolders::deleteMonth(m_s.fs, folder);
         if (!r.kept.isEmpty())
-            history::recordNotMade(m_s.fs, m_s.clock, w, r.error,
-                                   monthhistory::ofFiles(changes, folder, r.kept));
+            history::recordNotMade(m_s, w, r.error, monthhistory::ofFiles(changes, folder, r.kept));
         // A month whose cards are gone is deleted, even when other files keep
         // its folder; one with a card left is not.
         if (r.kept.isEmpty())

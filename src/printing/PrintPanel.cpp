@@ -1,7 +1,7 @@
 #include "printing/PrintPanel.h"
 
 #include "data/FileFailure.h"
-#include "printing/OnceDialogs.h"
+#include "printing/PageDocument.h"
 
 void PrintPanel::open(const QStringList &staff, const QString &monthFolder,
                       const CalcSettings &settings) {
@@ -136,63 +136,23 @@ void PrintPanel::preview(PrintTargets &targets) {
         m_s.dialogs.info(QStringLiteral("印刷する勤務実績表がありません。"));
         return;
     }
-    if (previewOnce(targets, QStringLiteral("勤務実績表 ") + m_month,
-                    [this, &targets](Printer &p, Services &quiet) {
-                        run(p, targets, QStringLiteral("表示"), quiet);
-                    }))
+    if (pagedocument::previewOnce(m_s, targets, QStringLiteral("勤務実績表 ") + m_month,
+                                  [this, &targets](Printer &p, Services &quiet) {
+                                      run(p, targets, QStringLiteral("表示"), quiet);
+                                  }))
         print(targets);
-}
-
-bool PrintPanel::previewOnce(PrintTargets &targets, const QString &title,
-                             const std::function<void(Printer &, Services &)> &draw) {
-    // The window draws again whenever it needs the pages: what a drawing asks
-    // or tells is shown once.
-    OnceDialogs once(m_s.dialogs);
-    Services quiet{m_s.fs, once, m_s.clock, m_s.settings, m_s.programEnd, m_s.session};
-    return targets.preview(title, [&](Printer &p) { draw(p, quiet); });
 }
 
 QString PrintPanel::overHoursPdfName() const {
     return m_month + QStringLiteral("_%1時間超の一覧.pdf").arg(m_over.limitHours);
 }
 
-PrintRun::Result PrintPanel::runList(Printer &printer, Services &s) {
-    PrintRun r(s, printer);
-    const QDate today = m_s.clock.now().date();
-    m_last = r.pages([&](double offsetX, double offsetY) {
-        return OverHoursList(printer, offsetX, offsetY).draw(m_over, today);
-    });
-    return m_last;
-}
-
 void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
-    const QString title = OverHoursList::title(m_over.limitHours) + QLatin1Char(' ') + m_month;
-    switch (where) {
-    case ListTarget::Office:
-        if (Printer *office = targets.office()) {
-            runList(*office, m_s);
-            return;
-        }
-        if (m_s.dialogs.message(QStringLiteral("使用できるプリンターがありません。\n"
-                                               "一覧をＰＤＦファイルに保存しますか？"),
-                                QStringLiteral("確認"), BoxIcon::Question,
-                                BoxButtons::YesNo) == BoxAnswer::Yes)
-            overHoursList(targets, ListTarget::Pdf);
-        return;
-    case ListTarget::Pdf: {
-        const QString path = targets.askPdfFile(overHoursPdfName());
-        if (path.isEmpty() || filefailure::refuseDataFolder(m_s, path))
-            return;
-        const PrintRun::Result r = runList(targets.pdfFile(path, title), m_s);
-        if (r.end == PrintRun::End::Done)
-            m_s.dialogs.info(QStringLiteral("一覧をＰＤＦファイルに保存しました。\n") + path);
-        else if (r.end == PrintRun::End::Aborted)
-            m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
-        return;
-    }
-    case ListTarget::Preview:
-        if (previewOnce(targets, title, [this](Printer &p, Services &quiet) { runList(p, quiet); }))
-            overHoursList(targets, ListTarget::Office);
-        return;
-    }
+    const QDate today = m_s.clock.now().date();
+    const pagedocument::Document doc{
+        OverHoursList::title(m_over.limitHours) + QLatin1Char(' ') + m_month, overHoursPdfName(),
+        QStringLiteral("一覧"), [this, today](Printer &printer, double offsetX, double offsetY) {
+            return OverHoursList(printer, offsetX, offsetY).draw(m_over, today);
+        }};
+    m_last = pagedocument::send(m_s, targets, where, doc);
 }

@@ -161,7 +161,7 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         // damaged card gives what could be read of it.
         const cardfile::Read card = cardfile::read(m_s.fs, folder, code);
         const history::Written w = history::record(
-            m_s.fs, m_s.clock, history::word::kaadosakujo,
+            m_s, history::word::kaadosakujo,
             card.error == FileError::NotFound ? QList<history::Entry>()
                                               : history::cardRemoved(folder, code, card.table));
         if (!w.ok()) {
@@ -171,7 +171,7 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
                                    .arg(errorNumber(w.error)));
         } else if (const FileError e = m_s.fs.removeFile(cardfile::path(folder, code));
                    e != FileError::None && m_s.fs.exists(cardfile::path(folder, code))) {
-            history::recordNotMade(m_s.fs, m_s.clock, w, e);
+            history::recordNotMade(m_s, w, e);
             m_s.dialogs.notice(line.trimmed() +
                                QStringLiteral(" のタイムカードを削除できませんでした。"));
         }

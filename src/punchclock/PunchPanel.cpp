@@ -175,8 +175,8 @@ bool PunchPanel::returnCard(const QString &weekday) {
     // The punches go into the history first; a card that could not be
     // written (or whose history could not) stays on the panel with its
     // punches, and the failure ends the program with the fatal box.
-    const history::Saved saved = history::saveCard(m_s.fs, m_s.clock, history::word::dakoku,
-                                                   m_target.folder, m_cardCode, m_read, m_table);
+    const history::Saved saved =
+        history::saveCard(m_s, history::word::dakoku, m_target.folder, m_cardCode, m_read, m_table);
     if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
         return false;
     m_code.clear();

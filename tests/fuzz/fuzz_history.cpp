@@ -9,9 +9,27 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryDir>
 
 namespace {
+
+// The settings store of a run: kept in memory.
+class MemoryStore : public SettingsStore {
+public:
+    QString value(const QString &app, const QString &section, const QString &key,
+                  const QString &fallback) const override {
+        return m_values.value(app + section + key, fallback);
+    }
+    bool setValue(const QString &app, const QString &section, const QString &key,
+                  const QString &value) override {
+        m_values.insert(app + section + key, value);
+        return true;
+    }
+
+private:
+    QHash<QString, QString> m_values;
+};
 
 class StillClock : public Clock {
 public:
@@ -41,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(before.intact() == (before.badLine == 0));
 
     const StillClock clock;
-    const history::Written w = history::record(fs, clock, history::word::dakoku,
+    MemoryStore store;
+    const history::Written w = history::record({fs, clock, store}, history::word::dakoku,
                                                {{QStringLiteral("2007年3月"),
                                                  QStringLiteral("1"),
                                                  0,

@@ -13,7 +13,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
-#include "data/HistoryCheck.h"
+#include "data/HistoryAudit.h"
 #include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
@@ -226,6 +226,23 @@ Figures run(const Kind &kind, int kills) {
 // off) and hold whole groups only.
 constexpr int kGroup = 300; // records of a group: a write large enough to be cut
 
+// The settings store of a run: kept in memory.
+class MemoryStore : public SettingsStore {
+public:
+    QString value(const QString &app, const QString &section, const QString &key,
+                  const QString &fallback) const override {
+        return m_values.value(app + section + key, fallback);
+    }
+    bool setValue(const QString &app, const QString &section, const QString &key,
+                  const QString &value) override {
+        m_values.insert(app + section + key, value);
+        return true;
+    }
+
+private:
+    QHash<QString, QString> m_values;
+};
+
 class StillClock : public Clock {
 public:
     QDateTime now() const override { return QDateTime(QDate(2009, 5, 12), QTime(9, 0)); }
@@ -234,6 +251,7 @@ public:
 [[noreturn]] void appendForever(const QString &root) {
     LocalFileSystem fs(root);
     const StillClock clock;
+    MemoryStore store;
     QList<history::Entry> group;
     for (int i = 0; i < kGroup; ++i)
         group.append({kMonth,
@@ -244,7 +262,7 @@ public:
                       {},
                       QStringLiteral("9:%1").arg(i % 60, 2, 10, QLatin1Char('0'))});
     for (;;)
-        (void)history::record(fs, clock, history::word::seiri, group);
+        (void)history::record({fs, clock, store}, history::word::seiri, group);
 }
 
 Figures runHistory(int kills) {
@@ -285,12 +303,13 @@ Figures runHistory(int kills) {
 }
 
 // Punches killed: a child punches one card in a loop (the history first, then
-// the card); after each kill the history must check intact, and each punch
-// field of the card must hold what the history's last record for it says,
-// or the check must name that record's change as not made.
+// the card); after each kill the whole check must find every value of the card
+// as the history's last record for it says, or name that record's change as
+// not made.
 [[noreturn]] void punchForever(const QString &root) {
     LocalFileSystem fs(root);
     const StillClock clock;
+    MemoryStore store;
     for (int n = 0;; ++n) {
         const cardfile::Read now = cardfile::read(fs, kMonth, QStringLiteral("1"));
         CardTable next = now.table;
@@ -300,33 +319,9 @@ Figures runHistory(int kills) {
         if (n % 3 == 0)
             next.at(row, CardField::ClockOut) =
                 next.at(row, CardField::ClockOut).isEmpty() ? QStringLiteral("17:00") : QString();
-        (void)history::saveCard(fs, clock, history::word::dakoku, kMonth, QStringLiteral("1"),
-                                now.table, next);
+        (void)history::saveCard({fs, clock, store}, history::word::dakoku, kMonth,
+                                QStringLiteral("1"), now.table, next);
     }
-}
-
-// What disagrees between the card and the history, not named as not made.
-QStringList disagreements(FileSystem &fs, const history::CheckResult &r) {
-    QHash<QString, QString> said; // "row/field" -> the last record's new text
-    for (const history::Record &rec : history::recordsOf(fs, kMonth, QStringLiteral("1")))
-        if (r.unfinished == 0 || rec.number < r.unfinishedFrom)
-            said[QStringLiteral("%1/%2").arg(rec.entry.row).arg(rec.entry.field)] =
-                rec.entry.newText;
-    QSet<QString> notMade;
-    for (const history::Entry &e : r.notMade)
-        notMade.insert(QStringLiteral("%1/%2").arg(e.row).arg(e.field));
-    const cardfile::Read card = cardfile::read(fs, kMonth, QStringLiteral("1"));
-    QStringList wrong;
-    if (!card.ok())
-        return {QStringLiteral("the card cannot be read")};
-    for (int row = 0; row < CardTable::kDayRows; ++row)
-        for (int field : {int(CardField::ClockIn), int(CardField::ClockOut)}) {
-            const QString key = QStringLiteral("%1/%2").arg(row).arg(field);
-            if (card.table.at(row, field) != said.value(key) && !notMade.contains(key))
-                wrong.append(key + QStringLiteral(": card ") + card.table.at(row, field) +
-                             QStringLiteral(", history ") + said.value(key));
-        }
-    return wrong;
 }
 
 Figures runPunches(int kills) {
@@ -350,16 +345,15 @@ Figures runPunches(int kills) {
         int status = 0;
         ::waitpid(pid, &status, 0);
         ++f.kills;
-        const history::CheckResult r = history::check(fs);
-        const QStringList wrong = disagreements(fs, r);
-        const bool whole = r.intact() || (r.error == FileError::NotFound && r.lines == 0);
-        if (!whole || !wrong.isEmpty()) {
+        // The whole check: the chain, and the card replayed from the history.
+        MemoryStore store;
+        const history::Audit a = history::audit(fs, store);
+        if (a.exitCode() != 0) {
             ++f.torn;
-            std::fprintf(stderr, "punch after kill %d: %s %s\n", k,
-                         qPrintable(history::checkText(r)),
-                         qPrintable(wrong.join(QLatin1Char(';'))));
+            std::fprintf(stderr, "punch after kill %d:\n%s\n", k,
+                         qPrintable(history::auditLines(a).join(QLatin1Char('\n'))));
         }
-        f.first += !r.notMade.isEmpty(); // here: punches named as not made
+        f.first += !a.chain.notMade.isEmpty(); // here: punches named as not made
         f.tempsCleaned += removeStaleTemps(root);
     }
     return f;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "printing/PrintRun.h"
+#include "printing/PrintTargets.h"
+#include "screen/Services.h"
+
+#include <QString>
+#include <functional>
+
+// A document of the program's own pages (a list, a report; not work record
+// sheets) sent where the print panel sends its sheets: the office printer
+// (a PDF file offered when there is none), a PDF file the user names, or the
+// preview window from which the user may go on to print.
+namespace pagedocument {
+
+enum class Where { Office, Pdf, Preview };
+
+struct Document {
+    QString title;   // of the job and of the preview window
+    QString pdfName; // offered in the file dialog
+    QString noun;    // what the messages call it: "一覧", "検査の結果"
+    // Draws every page with the printable-area offsets in points; the first
+    // printer error, or 0.
+    std::function<int(Printer &, double offsetX, double offsetY)> draw;
+};
+
+PrintRun::Result send(Services &s, PrintTargets &targets, Where where, const Document &doc);
+
+// The preview window with draw; true when the user asked from it to print.
+// The window draws again whenever it needs the pages: what a drawing asks or
+// tells is shown once.
+bool previewOnce(Services &s, PrintTargets &targets, const QString &title,
+                 const std::function<void(Printer &, Services &)> &draw);
+
+} // namespace pagedocument
