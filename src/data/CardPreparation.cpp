@@ -4,6 +4,7 @@
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/HistoryFile.h"
+#include "data/MonthFolders.h"
 #include "data/PayPeriodKind.h"
 #include "data/RecordFile.h"
 #include "platform/Codec932.h"
@@ -114,12 +115,13 @@ int CardPreparation::prepare() {
             return 0;
         }
     }
-    const records::Read file = records::read(m_s.fs, QLatin1String(kRosterFile), Roster::kValues);
-    const Roster roster = Roster::fromList(file.values);
+    const rosterfile::Read file = rosterfile::read(m_s.fs);
+    const Roster &roster = file.roster;
     const bool anyone = std::any_of(roster.slots.begin(), roster.slots.end(),
                                     [](const Employee &e) { return e.inUse(); });
+    // Cards are never made from a roster that may hold only a part of it.
     if (file.error == FileError::Damaged) {
-        info(filefailure::damagedFileText(QLatin1String(kRosterFile)));
+        info(filefailure::damagedFileText(QLatin1String(kRosterFile), file.fault));
         return 0;
     }
     if (!file.ok() || !anyone) {
@@ -131,6 +133,10 @@ int CardPreparation::prepare() {
     const QString folder = CardMonth(m_year, m_month).folderName();
     const FileError made = m_s.fs.makeFolder(folder);
     if (made != FileError::None && !m_s.fs.isFolder(folder)) {
+        if (m_s.fs.isLink(folder)) {
+            info(monthfolders::linkText(folder));
+            return 0;
+        }
         if (m_s.fs.exists(folder)) {
             info(
                 QStringLiteral("「") + folder +
@@ -213,7 +219,6 @@ QString CardPreparation::settingsStamp(FileSystem &fs) {
 }
 
 void CardPreparation::nengetuhyouji() {
-    const QStringList names =
-        m_s.fs.list(QString(), QStringLiteral("*月*"), ListKind::FilesAndFolders);
-    m_months = CardMonth::sorted(names, CardMonth::Order::OldestFirst, CardMonth::Others::First);
+    m_months = CardMonth::sorted(CardMonth::entries(m_s.fs), CardMonth::Order::OldestFirst,
+                                 CardMonth::Others::First);
 }

@@ -47,6 +47,7 @@ QString functionCaption(const QString &function) {
         {word::meibo, QStringLiteral("名簿")},
         {word::torikomi, QStringLiteral("名簿の取込")},
         {word::kiten, QStringLiteral("記録開始")},
+        {word::hikaesakujo, QStringLiteral("控えの削除")},
     };
     return captions.value(function, function);
 }

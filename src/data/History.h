@@ -71,6 +71,7 @@ inline constexpr QLatin1String junbi{"junbi"};             // card prepared
 inline constexpr QLatin1String settei{"settei"};           // settings changed on their screen
 inline constexpr QLatin1String meibo{"meibo"};             // roster changed on its screen
 inline constexpr QLatin1String torikomi{"torikomi"};       // roster imported
+inline constexpr QLatin1String hikaesakujo{"hikaesakujo"}; // the safety folder emptied
 // What a card month or file held when the history first wrote into it: the
 // values it explains from there on (a baseline).
 inline constexpr QLatin1String kiten{"kiten"};

@@ -2,6 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/HistoryTail.h"
+#include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
 
@@ -108,7 +109,7 @@ QList<Entry> baselineOf(FileSystem &fs, const QString &file) {
         return entries;
     }
     const QString suffix = QLatin1String(cardfile::kSuffix);
-    for (const QString &name : fs.list(file, QStringLiteral("*") + suffix, ListKind::Files)) {
+    for (const QString &name : monthfolders::cardNames(fs, file)) {
         const QString code = name.left(name.size() - suffix.size());
         const cardfile::Read card = cardfile::read(fs, file, code);
         // A card that cannot be read stays out: the check names it.

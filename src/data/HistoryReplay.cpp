@@ -1,6 +1,8 @@
 #include "data/HistoryReplay.h"
 
 #include "data/CalcSettings.h"
+#include "data/CardMonth.h"
+#include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
 
@@ -204,21 +206,32 @@ void Replay::compareValues(FileSystem &fs, const QString &file, const Values &v,
 
 QList<Finding> Replay::compare(FileSystem &fs, const QList<Entry> &notMade) const {
     QList<Finding> out;
-    QStringList months = fs.list(QString(), QStringLiteral("*月*"), ListKind::Folders);
+    // The card month folders as every month list finds them; a link is never
+    // followed, and named.
+    QStringList months;
+    const QStringList entries = CardMonth::entries(fs);
+    const QStringList links = CardMonth::links(fs, entries);
+    for (const QString &name : entries) {
+        if (links.contains(name)) {
+            out.append({Finding::Kind::Unreadable, name});
+            out.last().error = FileError::Damaged;
+        } else if (fs.isFolder(name)) {
+            months.append(name);
+        }
+    }
     QStringList known;
     for (const auto &[name, m] : m_months)
         known.append(name);
     known.sort();
     for (const QString &name : known)
-        if (!months.contains(name))
+        if (!months.contains(name) && !links.contains(name))
             months.append(name);
     const Month none;
     const Card noCard;
     for (const QString &month : months) {
         const auto found = m_months.find(month);
         const Month &m = found == m_months.end() ? none : found->second;
-        const QStringList files =
-            fs.list(month, QStringLiteral("*") + QLatin1String(cardfile::kSuffix), ListKind::Files);
+        const QStringList files = monthfolders::cardNames(fs, month);
         if (!m.covered) {
             if (!files.isEmpty())
                 out.append({Finding::Kind::NotCovered, month});

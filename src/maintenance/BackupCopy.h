@@ -55,6 +55,8 @@ struct Report {
     QList<FileResult> files;
     // What became of the change history, when it went along.
     std::optional<historycopy::Result> history;
+    // Months left out before the copy, one line each with the reason.
+    QStringList refused;
 
     // Months copied whole: the count of "ケ月分コピーしました。".
     int wholeMonths() const;

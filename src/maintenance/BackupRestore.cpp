@@ -1,7 +1,10 @@
 #include "maintenance/BackupRestore.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/HistoryCover.h"
+#include "data/SafetyFolder.h"
+#include "data/StorableText.h"
 #include "maintenance/CopyReport.h"
 #include "maintenance/MonthHistory.h"
 #include "maintenance/MonthInUse.h"
@@ -67,14 +70,15 @@ void BackupRestore::fill(bool announceEmpty) {
     // A new list starts with nothing selected: what was selected in the
     // list before is never copied from this one.
     if (m_mode == Mode::Hozon) {
-        m_list.setLines(monthEntries(m_s.fs, QString()));
+        const QStringList names = CardMonth::entries(m_s.fs);
+        m_list.setLines(names, CardMonth::links(m_s.fs, names));
         if (m_list.isEmpty() && announceEmpty)
             m_s.dialogs.info(noDataText());
         return;
     }
     QStringList names;
     if (!m_address.isEmpty())
-        for (const QString &name : monthEntries(m_s.fs, m_address))
+        for (const QString &name : CardMonth::entries(m_s.fs, m_address))
             if (!name.contains(QStringLiteral("－")) && !name.contains(QLatin1Char('-')))
                 names.append(name);
     m_list.setLines(names);
@@ -115,6 +119,8 @@ std::optional<QString> BackupRestore::createFolder(const QString &name) {
         m_s.dialogs.info(why);
         return std::nullopt;
     }
+    if (!storable::accept(m_s.dialogs, name))
+        return std::nullopt;
     // Without a chosen place the folder would land wherever the program runs.
     if (m_address.isEmpty()) {
         m_s.dialogs.info(QStringLiteral("バックアップ用フォルダを作る場所を、ドライブとフォルダで"
@@ -193,6 +199,40 @@ void BackupRestore::anchorBackup(backupcopy::Report &report) {
     report.files.append(r);
 }
 
+QStringList BackupRestore::withoutLinks(const QStringList &months, bool backup,
+                                        QStringList &refused) {
+    QStringList kept;
+    for (const QString &month : months) {
+        if (m_s.fs.isLink(month))
+            refused.append(copyreport::linkLine(month, backup ? QStringLiteral("バックアップ")
+                                                              : QStringLiteral("復元")));
+        else
+            kept.append(month);
+    }
+    return kept;
+}
+
+QStringList BackupRestore::keepReplaced(SafetyFolder &safety, const QStringList &months,
+                                        QStringList &refused) {
+    QStringList going;
+    for (const QString &month : months) {
+        // The data folder's files that the copy will write over.
+        QStringList replaced;
+        for (const QString &name : m_s.fs.list(monthfolders::inFolder(m_address, month),
+                                               QStringLiteral("*"), ListKind::Files)) {
+            const QString mine = monthfolders::inFolder(month, name);
+            if (m_s.fs.exists(mine) || m_s.fs.isLink(mine))
+                replaced.append(name);
+        }
+        if (const FileError e = safety.keep(month, replaced); !isSaved(e)) {
+            refused.append(copyreport::notKeptLine(month, QStringLiteral("復元"), e));
+            continue;
+        }
+        going.append(month);
+    }
+    return going;
+}
+
 std::optional<backupcopy::Report> BackupRestore::copy() {
     const int count = m_list.selectedCount();
     if (count == 0) {
@@ -206,9 +246,8 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     if (!m_s.dialogs.confirm(QString::number(count) + QStringLiteral("ケ月分コピーします。")))
         return std::nullopt;
     const bool backup = m_mode == Mode::Hozon;
-    QStringList months;
-    for (const QString &name : m_list.selection())
-        months.append(name.trimmed());
+    // Each name exactly as listed: " 2007年1月" is not the folder 2007年1月.
+    QStringList months = m_list.selection();
     bool basics = m_includeBasics;
     if (!backup) {
         months = restoreOverMonthInUse(months);
@@ -221,6 +260,11 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     if (onBusy)
         onBusy(true);
     backupcopy::Report report;
+    months = withoutLinks(months, backup, report.refused);
+    // The cards a restore replaces are kept in the safety folder first.
+    SafetyFolder safety(m_s.fs, m_s.clock, history::word::hukugen);
+    if (!backup)
+        months = keepReplaced(safety, months, report.refused);
     // The history goes with the settings, and never loses a record of either
     // side; restored, it comes first, so that the records of this restore
     // follow the ones it brings.
@@ -235,7 +279,7 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
         changes = monthhistory::restore(m_s.fs, m_address, months);
         if (basics)
             changes.append(monthhistory::basicsRestore(m_s.fs, m_address));
-        w = history::record(m_s, history::word::hukugen, changes.entries);
+        w = history::record(m_s, history::word::hukugen, changes.entries, safety.reason());
         if (!w.ok()) {
             if (onBusy)
                 onBusy(false);
@@ -257,8 +301,10 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     // The month in use follows restored settings.
     if (!backup && basics && !monthinuse::readSettings(m_s, false, m_settings))
         return report;
-    m_s.dialogs.info(QString::number(report.wholeMonths()) +
-                     QStringLiteral("ケ月分コピーしました。"));
+    QString done = QString::number(report.wholeMonths()) + QStringLiteral("ケ月分コピーしました。");
+    if (!safety.place().isEmpty())
+        done += QLatin1Char('\n') + safety.keptText(QStringLiteral("置き換える前のタイムカード"));
+    m_s.dialogs.info(done);
     if (report.history && report.history->kind != historycopy::Result::Kind::Failed)
         if (const QStringList notes = historycopy::notes(*report.history, !backup);
             !notes.isEmpty())

@@ -1,10 +1,11 @@
 #include "maintenance/MonthList.h"
 
-#include "platform/FileSystem.h"
-
-void MonthList::setLines(const QStringList &lines) {
+void MonthList::setLines(const QStringList &lines, const QStringList &damaged) {
     m_lines = lines;
     m_selected = QList<bool>(lines.size(), false);
+    m_damaged.clear();
+    for (const QString &line : lines)
+        m_damaged.append(damaged.contains(line));
 }
 
 void MonthList::setSelected(int index, bool selected) {
@@ -22,8 +23,4 @@ QStringList MonthList::selection() const {
         if (m_selected[i])
             out.append(m_lines[i]);
     return out;
-}
-
-QStringList monthEntries(FileSystem &fs, const QString &folder) {
-    return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
 }

@@ -22,6 +22,13 @@ bool previewOnce(Services &s, PrintTargets &targets, const QString &title,
     return targets.preview(title, [&](Printer &p) { draw(p, quiet); });
 }
 
+void tellSaved(Services &s, const PrintTargets &targets, const QString &what, const QString &path) {
+    s.dialogs.info(what + QStringLiteral("をＰＤＦファイルに保存しました。\n") + path +
+                   (targets.pdfUnconfirmed()
+                        ? QStringLiteral("\n\n") + filefailure::unconfirmedText()
+                        : QString()));
+}
+
 PrintRun::Result send(Services &s, PrintTargets &targets, Where where, const Document &doc) {
     switch (where) {
     case Where::Office:
@@ -40,8 +47,7 @@ PrintRun::Result send(Services &s, PrintTargets &targets, Where where, const Doc
             return {};
         const PrintRun::Result r = run(s, targets.pdfFile(path, doc.title), doc);
         if (r.end == PrintRun::End::Done)
-            s.dialogs.info(QStringLiteral("%1をＰＤＦファイルに保存しました。\n").arg(doc.noun) +
-                           path);
+            tellSaved(s, targets, doc.noun, path);
         else if (r.end == PrintRun::End::Aborted)
             s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
         return r;

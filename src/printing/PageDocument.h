@@ -26,6 +26,11 @@ struct Document {
 
 PrintRun::Result send(Services &s, PrintTargets &targets, Where where, const Document &doc);
 
+// The notice of a PDF file saved: what it holds ("勤務実績表") and where; a
+// file in place whose flush is not confirmed is saved, with the warning, as a
+// card is.
+void tellSaved(Services &s, const PrintTargets &targets, const QString &what, const QString &path);
+
 // The preview window with draw; true when the user asked from it to print.
 // The window draws again whenever it needs the pages: what a drawing asks or
 // tells is shown once.

@@ -124,7 +124,7 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
     Printer &file = targets.pdfFile(path, QStringLiteral("勤務実績表 ") + m_month);
     const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s);
     if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
-        m_s.dialogs.info(QStringLiteral("勤務実績表をＰＤＦファイルに保存しました。\n") + path);
+        pagedocument::tellSaved(m_s, targets, QStringLiteral("勤務実績表"), path);
     else if (r.end == PrintRun::End::Aborted)
         m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
 }

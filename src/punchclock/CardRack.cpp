@@ -1,9 +1,12 @@
 #include "punchclock/CardRack.h"
 
 #include "data/CardTable.h"
+#include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/LeadingNumber.h"
+#include "data/MonthFolders.h"
 #include "data/RecordFile.h"
+#include "data/SafetyFolder.h"
 #include "punchclock/RackLine.h"
 
 #include <algorithm>
@@ -121,9 +124,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         if (!e.name.isEmpty())
             ++named;
     if (!m_s.fs.isFolder(folder)) {
-        // The folder is missing: the rack keeps what it showed.
-        if (named != 0)
+        // The folder is missing, or a link that is never followed: the rack
+        // keeps what it showed.
+        if (m_s.fs.isLink(folder)) {
+            if (!m_announced)
+                m_s.dialogs.notice(monthfolders::linkText(folder));
+            m_announced = true;
+        } else if (named != 0) {
             announceNotPrepared();
+        }
         return;
     }
     m_lines.clear();
@@ -143,19 +152,37 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     }
 }
 
+FileError CardRack::keepCard(const QString &folder, const QString &code, QString &reason) {
+    const QString name = code + QLatin1String(cardfile::kSuffix);
+    if (!m_s.fs.exists(monthfolders::inFolder(folder, name)) &&
+        !m_s.fs.isLink(monthfolders::inFolder(folder, name)))
+        return FileError::None;
+    SafetyFolder safety(m_s.fs, m_s.clock, history::word::kaadosakujo);
+    const FileError e = safety.keep(folder, {name});
+    reason = safety.reason();
+    return e;
+}
+
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
     const QString line = m_lines.value(index);
     if (index < 0 || index >= m_lines.size())
         return;
     m_selected = index;
-    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。"))) {
+    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。\n") +
+                             SafetyFolder::aheadText(QStringLiteral("削除するカード")))) {
         backToPunching();
         return;
     }
     const QString code = rackline::codeOf(line);
+    QString kept;
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
+    } else if (const FileError e = keepCard(folder, code, kept); !isSaved(e)) {
+        m_s.dialogs.notice(line.trimmed() +
+                           QStringLiteral(" のタイムカードは、控えを残せないため削除しませんでした"
+                                          "（") +
+                           filefailure::reason(e) + QStringLiteral("）。"));
     } else {
         // What the card held goes into the history before the card goes; a
         // damaged card gives what could be read of it.
@@ -163,7 +190,8 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         const history::Written w = history::record(
             m_s, history::word::kaadosakujo,
             card.error == FileError::NotFound ? QList<history::Entry>()
-                                              : history::cardRemoved(folder, code, card.table));
+                                              : history::cardRemoved(folder, code, card.table),
+            kept);
         if (!w.ok()) {
             m_s.dialogs.notice(line.trimmed() +
                                QStringLiteral(" のタイムカードは、変更履歴に書き込めないため削除"

@@ -94,7 +94,9 @@ public:
         RemoveFile,
         ReadPart,
         Append,
-        Truncate
+        Truncate,
+        Keep,
+        RemoveTree
     };
     using LocalFileSystem::LocalFileSystem;
 
@@ -119,6 +121,14 @@ public:
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;
     FileError removeFile(const QString &path) override;
+    FileError keepFiles(const QString &folder, const QStringList &names,
+                        const QString &toFolder) override;
+    FileError removeTree(const QString &path) override;
+    // A data folder mounted read-only, as the program sees it at start.
+    bool readOnly = false;
+    bool canWrite(const QString &folder) override {
+        return !readOnly && LocalFileSystem::canWrite(folder);
+    }
 
 protected:
     ReadResult readBounded(const QString &path, qint64 maxBytes) override;
