@@ -126,6 +126,7 @@ QList<ReportLine> auditReport(const Audit &a) {
     for (const Finding *f : wrong)
         lines.append({QStringLiteral("・") + findingText(*f), Tone::Unexplained});
     if (!interrupted.isEmpty()) {
+        lines.append(ReportLine());
         lines.append({QStringLiteral("次の変更は途中で止まったため行われていません"
                                      "（ファイルは変更前のままです）。"),
                       Tone::Interrupted});

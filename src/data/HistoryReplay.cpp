@@ -197,7 +197,11 @@ void Replay::compareValues(FileSystem &fs, const QString &file, const Values &v,
         if (read.values[i] == said)
             continue;
         const int slot = i / width;
-        const QString code = settings ? QString() : read.values[slot * width];
+        // A roster row by its code as the file holds it, or as the history
+        // does when the file's is gone.
+        QString code = settings ? QString() : read.values[slot * width];
+        if (!settings && code.isEmpty())
+            code = v.values.value(slot * width);
         out.append({Finding::Kind::Changed, file, code,
                     settings ? QString() : read.values[slot * width + 1], settings ? -1 : slot,
                     QString(), i % width, read.values[i], said});
@@ -374,8 +378,8 @@ QString findingText(const Finding &f) {
     }
     QString where;
     if (card && f.row >= 0 && f.row < CardTable::kDayRows)
-        where = QStringLiteral("　%1日").arg(
-            f.day.isEmpty() ? QStringLiteral("（%1行目）").arg(f.row + 1) : f.day);
+        where = f.day.isEmpty() ? QStringLiteral("　（%1行目）").arg(f.row + 1)
+                                : QStringLiteral("　%1日").arg(f.day);
     else if (card && f.row == CardTable::kTotalsRow)
         where = QStringLiteral("　合計");
     else if (f.file == QLatin1String(kRosterFile))

@@ -20,7 +20,7 @@ FileError HistoryView::load(FileSystem &fs, const QString &month, const QString 
                               history::valueCaption(f.file, f.row, f.field),
                               f.historyValue,
                               f.fileValue,
-                              QStringLiteral("変更履歴にない変更です（プログラムの外で変更）")});
+                              QStringLiteral("変更履歴にない変更です")});
     return e;
 }
 

@@ -1,12 +1,16 @@
 // The two maintenance screens opened from the menu of the real main frame:
 // card months deleted, backed up into a new backup folder and restored.
 #include "Shots.h"
+#include "app/ui/frmkensa.h"
 #include "data/HistoryCheck.h"
 #include "data/LabourRules.h"
 #include "maintenance/MaintenanceFixture.h"
 #include "maintenance/ui/BackupFolderChooser.h"
 #include "maintenance/ui/frmbp.h"
 #include "maintenance/ui/frmseiri.h"
+#include "platform/ui/PdfFilePrinter.h"
+#include "printing/CheckReport.h"
+#include "printing/PrintRun.h"
 #include "support/HistoryFiles.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
@@ -18,8 +22,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -217,6 +223,23 @@ TEST(MaintenanceGui, TheHistoryCheckFromTheMenuNamesACardEditedByHand) {
         summary = d->findChild<QLabel *>("lblkekka")->text();
         if (!shots::folder().isEmpty())
             d->grab().save(shots::path("history-check-card-edited.png"));
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (!shots::folder().isEmpty() && !pdftoppm.isEmpty()) {
+            // The report as "PDF" writes it.
+            const QString pdf = p.t.path("report.pdf");
+            {
+                PdfFilePrinter printer(pdf, "report");
+                QStringList texts;
+                for (const history::ReportLine &l : static_cast<frmkensa *>(d)->logic().lines())
+                    texts.append(l.text);
+                PrintRun(p.t.services, printer).pages([&](double x, double y) {
+                    return CheckReport(printer, x, y)
+                        .draw(texts, {p.t.dir.path(), "2007/03/01 09:00:00", "5 行"});
+                });
+            }
+            QProcess::execute(pdftoppm, {"-r", "80", "-png", "-singlefile", pdf,
+                                         shots::path("history-check-report")});
+        }
         d->findChild<QPushButton *>("cmdtojiru")->click();
     });
     p.frame->item("menurireki")->trigger();

@@ -136,7 +136,7 @@ TEST(TallyHistoryGui, AValueOfTheCardEditedByHandIsRedInTheList) {
     for (int col = 0; col < table->columnCount(); ++col)
         first << table->item(0, col)->text();
     EXPECT_EQ(first, QStringList({"", "不明な変更", "6", "退勤", "17:20", "19:20",
-                                  "変更履歴にない変更です（プログラムの外で変更）"}));
+                                  "変更履歴にない変更です"}));
     EXPECT_EQ(table->item(0, 5)->foreground().color(), QColor(0xc0, 0, 0));
     EXPECT_NE(table->item(1, 5)->foreground().color(), QColor(0xc0, 0, 0));
     shots::grab(p.frame.get(), "frmsyuukei-history-unexplained.png");

@@ -45,6 +45,7 @@ frmkensa::frmkensa(Services &s, QWidget *parent)
     list->setWordWrap(true);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
+    list->setSpacing(1);
     for (const history::ReportLine &l : m_logic.lines()) {
         auto *item = new QListWidgetItem(l.text, list);
         item->setForeground(toneColor(l.tone));
