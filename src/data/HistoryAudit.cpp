@@ -108,16 +108,20 @@ QList<ReportLine> auditReport(const Audit &a) {
         a.chain.intact() || a.chain.error == FileError::NotFound ? Tone::Plain : Tone::Unexplained;
     for (const QString &l : checkText(a.chain).split(QLatin1Char('\n')))
         lines.append({l, chainTone});
-    QList<const Finding *> wrong, interrupted, notCovered;
+    QList<const Finding *> wrong, interrupted, notCovered, unreadable;
     for (const Finding &f : a.findings)
         (f.kind == Kind::Interrupted  ? interrupted
          : f.kind == Kind::NotCovered ? notCovered
+         : f.kind == Kind::Unreadable ? unreadable
                                       : wrong)
             .append(&f);
     lines.append(ReportLine());
     if (wrong.isEmpty())
-        lines.append({QStringLiteral("タイムカード、基本設定と名簿の値は、すべて変更履歴のとおり"
-                                     "です。")});
+        lines.append({unreadable.isEmpty()
+                          ? QStringLiteral("タイムカード、基本設定と名簿の値は、すべて変更履歴の"
+                                           "とおりです。")
+                          : QStringLiteral("読み込めたタイムカード、基本設定と名簿の値は、すべて"
+                                           "変更履歴のとおりです。")});
     else
         lines.append({QStringLiteral("次の %1 件は、変更履歴の記録と一致しません（プログラムの外"
                                      "で変更されたか、変更履歴が切り取られています）。")
@@ -125,6 +129,13 @@ QList<ReportLine> auditReport(const Audit &a) {
                       Tone::Unexplained});
     for (const Finding *f : wrong)
         lines.append({QStringLiteral("・") + findingText(*f), Tone::Unexplained});
+    if (!unreadable.isEmpty()) {
+        lines.append(ReportLine());
+        lines.append({QStringLiteral("次のものは読み込めないため、検査できませんでした。"),
+                      Tone::Unexplained});
+        for (const Finding *f : unreadable)
+            lines.append({QStringLiteral("・") + findingText(*f), Tone::Unexplained});
+    }
     if (!interrupted.isEmpty()) {
         lines.append(ReportLine());
         lines.append({QStringLiteral("次の変更は途中で止まったため行われていません"
@@ -134,6 +145,7 @@ QList<ReportLine> auditReport(const Audit &a) {
             lines.append({QStringLiteral("・") + findingText(*f), Tone::Interrupted});
     }
     if (!notCovered.isEmpty()) {
+        lines.append(ReportLine());
         lines.append(
             {QStringLiteral("次のものは、変更履歴の記録を始める前からあり、まだ記録の"
                             "対象になっていません（最初に書き込む時に記録を始めます）。")});

@@ -254,4 +254,8 @@ TEST_F(Replay, AnUnreadableCardIsExitTwo) {
     ASSERT_EQ(a.findings.size(), 1);
     EXPECT_EQ(a.findings[0].kind, Kind::Unreadable);
     EXPECT_EQ(a.exitCode(), 2);
+    // Named as unreadable, not as a value the history does not explain.
+    const QString report = history::auditLines(a).join('\n');
+    EXPECT_TRUE(report.contains(QStringLiteral("・") + history::findingText(a.findings[0])));
+    EXPECT_FALSE(report.contains("一致しません")) << report.toStdString();
 }

@@ -9,8 +9,7 @@
 #include "maintenance/ui/frmbp.h"
 #include "maintenance/ui/frmseiri.h"
 #include "platform/ui/PdfFilePrinter.h"
-#include "printing/CheckReport.h"
-#include "printing/PrintRun.h"
+#include "printing/PrintTargets.h"
 #include "support/HistoryFiles.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
@@ -186,6 +185,25 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return rack->count() == 2; }, 2000));
 }
 
+namespace {
+
+// The check's report saved as a PDF file, for its picture.
+struct PdfShotTargets : PrintTargets {
+    QString path;
+    std::unique_ptr<PdfFilePrinter> file;
+    explicit PdfShotTargets(const QString &p) : path(p) {}
+    Printer *office() override { return nullptr; }
+    QString askPdfFile(const QString &) override { return path; }
+    Printer &pdfFile(const QString &p, const QString &title) override {
+        file = std::make_unique<PdfFilePrinter>(p, title);
+        return *file;
+    }
+    bool preview(const QString &, const std::function<void(Printer &)> &) override { return false; }
+    PrintProgress *progress(int) override { return nullptr; }
+};
+
+} // namespace
+
 TEST(MaintenanceGui, TheHistoryCheckFromTheMenuNamesACardEditedByHand) {
     shots::ProgramFont font;
     ProgramFixture p;
@@ -222,22 +240,13 @@ TEST(MaintenanceGui, TheHistoryCheckFromTheMenuNamesACardEditedByHand) {
         }
         summary = d->findChild<QLabel *>("lblkekka")->text();
         if (!shots::folder().isEmpty())
-            d->grab().save(shots::path("history-check-card-edited.png"));
+            d->grab().save(shots::path("frmkensa-card-edited.png"));
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
         if (!shots::folder().isEmpty() && !pdftoppm.isEmpty()) {
             // The report as "PDF" writes it.
-            const QString pdf = p.t.path("report.pdf");
-            {
-                PdfFilePrinter printer(pdf, "report");
-                QStringList texts;
-                for (const history::ReportLine &l : static_cast<frmkensa *>(d)->logic().lines())
-                    texts.append(l.text);
-                PrintRun(p.t.services, printer).pages([&](double x, double y) {
-                    return CheckReport(printer, x, y)
-                        .draw(texts, {p.t.dir.path(), "2007/03/01 09:00:00", "5 行"});
-                });
-            }
-            QProcess::execute(pdftoppm, {"-r", "80", "-png", "-singlefile", pdf,
+            PdfShotTargets pdf{shots::path("history-check-report.pdf")};
+            CheckWindow(p.t.services).pdf(pdf);
+            QProcess::execute(pdftoppm, {"-r", "80", "-png", "-singlefile", pdf.path,
                                          shots::path("history-check-report")});
         }
         d->findChild<QPushButton *>("cmdtojiru")->click();

@@ -304,8 +304,8 @@ Figures runHistory(int kills) {
     return f;
 }
 
-// Punches killed: a child punches one card in a loop (the history first, then
-// the card); after each kill the whole check must find every value of the card
+// Punches killed: a child punches and confirms one card in a loop (the
+// history first, then the card); after each kill the whole check must find every value of the card
 // as the history's last record for it says, or name that record's change as
 // not made.
 [[noreturn]] void punchForever(const QString &root) {
@@ -316,12 +316,22 @@ Figures runHistory(int kills) {
         const cardfile::Read now = cardfile::read(fs, kMonth, QStringLiteral("1"));
         CardTable next = now.table;
         const int row = n % CardTable::kDayRows;
-        next.at(row, CardField::ClockIn) =
-            QStringLiteral("8:%1").arg(n % 60, 2, 10, QLatin1Char('0'));
-        if (n % 3 == 0)
+        // Every fourth write a confirm: the day's time, its certified hours and
+        // the month's days worked.
+        const bool confirm = n % 4 == 3;
+        if (confirm) {
+            next.at(row, CardField::Work) = QStringLiteral("%1:00").arg(n % 9);
+            next.at(row, CardField::CertBeyond) = QStringLiteral("0:%1").arg(n % 50 + 10);
+            next.at(CardTable::kTotalsRow, CardField::DaysWorked) = QString::number(n % 31);
+        } else {
+            next.at(row, CardField::ClockIn) =
+                QStringLiteral("8:%1").arg(n % 60, 2, 10, QLatin1Char('0'));
+        }
+        if (!confirm && n % 3 == 0)
             next.at(row, CardField::ClockOut) =
                 next.at(row, CardField::ClockOut).isEmpty() ? QStringLiteral("17:00") : QString();
-        (void)history::saveCard({fs, clock, store}, history::word::dakoku, kMonth,
+        (void)history::saveCard({fs, clock, store},
+                                confirm ? history::word::kakutei : history::word::dakoku, kMonth,
                                 QStringLiteral("1"), now.table, next);
     }
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
@@ -21,6 +22,16 @@ QColor toneColor(history::ReportLine::Tone tone) {
     }
     return QColor(Qt::black);
 }
+
+// A wrapped line measured a little taller than the view measures it: the
+// view cuts a line that is a pixel short of its last text line with "…".
+class WrapDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 2);
+    }
+};
 
 } // namespace
 
@@ -45,7 +56,9 @@ frmkensa::frmkensa(Services &s, QWidget *parent)
     list->setWordWrap(true);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
-    list->setSpacing(1);
+    // Long lines wrap to the width the window ends up with.
+    list->setResizeMode(QListView::Adjust);
+    list->setItemDelegate(new WrapDelegate(list));
     for (const history::ReportLine &l : m_logic.lines()) {
         auto *item = new QListWidgetItem(l.text, list);
         item->setForeground(toneColor(l.tone));
