@@ -23,39 +23,12 @@ namespace {
 constexpr int kMonths = 60;
 constexpr int kEmployees = 50;
 
-class MemorySettings : public SettingsStore {
-public:
-    QString value(const QString &app, const QString &section, const QString &key,
-                  const QString &fallback) const override {
-        return m_values.value(app + section + key, fallback);
-    }
-    bool setValue(const QString &app, const QString &section, const QString &key,
-                  const QString &value) override {
-        m_values.insert(app + section + key, value);
-        return true;
-    }
-
-private:
-    QHash<QString, QString> m_values;
-};
-
 QString monthName(int m) {
     return QStringLiteral("%1年%2月").arg(2003 + m / 12).arg(m % 12 + 1);
 }
 
 QString hm(int minutes) {
     return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
-CardTable prepared(int code) {
-    CardTable t;
-    for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, CardField::Day) = QString::number(r + 1);
-        t.at(r, CardField::Code) = QString::number(code);
-        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
-        t.at(r, CardField::PayType) = QStringLiteral("月給");
-    }
-    return t;
 }
 
 // 22 working days: clock-in and clock-out, a break on every other day.
@@ -114,7 +87,7 @@ int main(int argc, char **argv) {
                           : QDir::tempPath() + QStringLiteral("/kvbench-XXXXXX"));
     LocalFileSystem fs(dir.path());
     StillClock clock(QDateTime(QDate(2008, 1, 31), QTime(18, 0)));
-    MemorySettings store;
+    MemorySettingsStore store;
     const history::Book book(fs, clock, store);
 
     QStringList settings(CalcSettings::kCount, QString());
@@ -135,13 +108,13 @@ int main(int argc, char **argv) {
         fs.makeFolder(month);
         QList<history::Entry> entries;
         for (int code = 1; code <= kEmployees; ++code)
-            entries += history::cardAsItIs(month, QString::number(code), prepared(code));
+            entries += history::cardAsItIs(month, QString::number(code), preparedCard(code));
         if (!history::record(book, history::word::junbi, entries).ok())
             return 1;
         for (int code = 1; code <= kEmployees; ++code)
-            (void)cardfile::write(fs, month, QString::number(code), prepared(code));
+            (void)cardfile::write(fs, month, QString::number(code), preparedCard(code));
         for (int code = 1; code <= kEmployees; ++code) {
-            const CardTable a = prepared(code), b = punched(a, code), c = confirmed(b);
+            const CardTable a = preparedCard(code), b = punched(a, code), c = confirmed(b);
             if (!history::saveCard(book, history::word::dakoku, month, QString::number(code), a, b)
                      .ok() ||
                 !history::saveCard(book, history::word::kakutei, month, QString::number(code), b, c)

@@ -4,6 +4,7 @@
 #include "platform/Codec932.h"
 #include "platform/Sha256.h"
 
+#include <algorithm>
 #include <array>
 
 namespace history {
@@ -40,25 +41,11 @@ qint64 numberOf(QByteArrayView v) {
 // The values of a line exactly as records::formatLine writes them, as views
 // into it; false for anything else.
 bool splitLine(QByteArrayView line, std::array<QByteArrayView, kValues> &v) {
-    qsizetype p = 0;
-    int n = 0;
-    while (p < line.size() && n < kValues) {
-        if (line[p] != '"')
-            return false;
-        const qsizetype close = line.indexOf('"', p + 1);
-        if (close < 0)
-            return false;
-        const QByteArrayView value = line.sliced(p + 1, close - p - 1);
-        if (value.contains('\r') || value.contains('\n'))
-            return false;
-        v[static_cast<size_t>(n++)] = value;
-        p = close + 1;
-        if (p == line.size())
-            return n == kValues;
-        if (line[p] != ',' || ++p == line.size())
-            return false;
-    }
-    return false;
+    records::LineViews views;
+    if (!records::splitLine(line, views) || views.size() != kValues)
+        return false;
+    std::copy(views.begin(), views.end(), v.begin());
+    return true;
 }
 
 // A value as text; the values that repeat from record to record (the month,

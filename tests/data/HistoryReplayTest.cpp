@@ -5,6 +5,7 @@
 #include "data/HistoryCover.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
+#include "support/CardBytes.h"
 #include "support/HistoryFiles.h"
 
 #include <QDir>
@@ -18,17 +19,6 @@ using State = history::HeadCheck::State;
 const QString kMonth = QStringLiteral("2007年3月");
 const QString kSettings = QLatin1String(kSettingsFile);
 const QString kRoster = QLatin1String(kRosterFile);
-
-CardTable blankCard(const QString &code, const QString &name) {
-    CardTable c;
-    for (int r = 0; r < CardTable::kDayRows; ++r) {
-        c.at(r, CardField::Day) = QString::number(r + 1);
-        c.at(r, CardField::Code) = code;
-        c.at(r, CardField::Name) = name;
-        c.at(r, CardField::PayType) = "月給";
-    }
-    return c;
-}
 
 // A data folder written the program's way: settings, roster, a prepared month
 // with punches, one card confirmed, a backup whose folder keeps the head.

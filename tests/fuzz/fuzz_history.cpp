@@ -16,23 +16,6 @@
 
 namespace {
 
-// The settings store of a run: kept in memory.
-class MemoryStore : public SettingsStore {
-public:
-    QString value(const QString &app, const QString &section, const QString &key,
-                  const QString &fallback) const override {
-        return m_values.value(app + section + key, fallback);
-    }
-    bool setValue(const QString &app, const QString &section, const QString &key,
-                  const QString &value) override {
-        m_values.insert(app + section + key, value);
-        return true;
-    }
-
-private:
-    QHash<QString, QString> m_values;
-};
-
 class StillClock : public Clock {
 public:
     QDateTime now() const override { return QDateTime(QDate(2007, 3, 1), QTime(9, 0)); }
@@ -61,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(before.intact() == (before.badLine == 0));
     // The whole check replays whatever records the bytes hold, of any
     // function word, against the data folder, and writes nothing either.
-    MemoryStore store;
+    MemorySettingsStore store;
     const history::Audit audit = history::audit(fs, store);
     FUZZ_CHECK(audit.exitCode() >= 0 && audit.exitCode() <= 2);
     FUZZ_CHECK(audit.chain.intact() == before.intact());

@@ -239,23 +239,6 @@ Figures run(const Kind &kind, int kills) {
 // off) and hold whole groups only.
 constexpr int kGroup = 300; // records of a group: a write large enough to be cut
 
-// The settings store of a run: kept in memory.
-class MemoryStore : public SettingsStore {
-public:
-    QString value(const QString &app, const QString &section, const QString &key,
-                  const QString &fallback) const override {
-        return m_values.value(app + section + key, fallback);
-    }
-    bool setValue(const QString &app, const QString &section, const QString &key,
-                  const QString &value) override {
-        m_values.insert(app + section + key, value);
-        return true;
-    }
-
-private:
-    QHash<QString, QString> m_values;
-};
-
 class StillClock : public Clock {
 public:
     QDateTime now() const override { return QDateTime(QDate(2009, 5, 12), QTime(9, 0)); }
@@ -264,7 +247,7 @@ public:
 [[noreturn]] void appendForever(const QString &root) {
     LocalFileSystem fs(root);
     const StillClock clock;
-    MemoryStore store;
+    MemorySettingsStore store;
     QList<history::Entry> group;
     for (int i = 0; i < kGroup; ++i)
         group.append({kMonth,
@@ -311,7 +294,7 @@ Figures runHistory(int kills) {
 [[noreturn]] void punchForever(const QString &root) {
     LocalFileSystem fs(root);
     const StillClock clock;
-    MemoryStore store;
+    MemorySettingsStore store;
     for (int n = 0;; ++n) {
         const cardfile::Read now = cardfile::read(fs, kMonth, QStringLiteral("1"));
         CardTable next = now.table;
@@ -347,7 +330,7 @@ Figures runPunches(int kills) {
         killAtRandom([&] { punchForever(root); }, 20000);
         ++f.kills;
         // The whole check: the chain, and the card replayed from the history.
-        MemoryStore store;
+        MemorySettingsStore store;
         const history::Audit a = history::audit(fs, store);
         if (a.exitCode() != 0) {
             ++f.torn;
