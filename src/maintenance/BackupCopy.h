@@ -53,10 +53,10 @@ FileResult copyFile(FileSystem &fs, const QString &sourceBase, const QString &ta
 struct Report {
     QList<MonthResult> months;
     QList<FileResult> files;
-    // What became of the change history, when it went along.
-    std::optional<historycopy::Result> history;
     // Months left out before the copy, one line each with the reason.
     QStringList refused;
+    // What became of the change history, when it went along.
+    std::optional<historycopy::Result> history;
 
     // Months copied whole: the count of "ケ月分コピーしました。".
     int wholeMonths() const;

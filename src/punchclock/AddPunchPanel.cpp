@@ -53,7 +53,8 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
     }
     const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
     for (const QString &code : codes) {
-        const QString line = rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, {});
+        const QString line =
+            rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, [] { return QString(); });
         if (!line.isEmpty())
             m_employees.append(line);
     }
@@ -77,7 +78,6 @@ void AddPunchPanel::clearEmployee() {
 void AddPunchPanel::unloadDay() {
     m_row = -1;
     m_rowDate = QDate();
-    m_path.clear();
     m_cardFolder.clear();
 }
 
@@ -152,7 +152,6 @@ void AddPunchPanel::leaveDayBox() {
     }
     m_row = row;
     m_cardFolder = folder;
-    m_path = cardfile::path(folder, code);
     m_loadedMonth = month;
     m_loadedDay = day;
     // A card laid out under other settings: its day numbers decide.

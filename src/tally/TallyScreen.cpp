@@ -167,11 +167,11 @@ void TallyScreen::datin(bool opening) {
     if (opening)
         m_grid.scrollTo(0);
     if (m_newlyOpened) {
+        // Marked "◆" in the list. The card just read and tallied is what
+        // reading it again would give: it stays the open one.
         m_lists.markAt(m_listPosition);
         m_newlyOpened = false;
         m_lists.select(m_listPosition);
-        openCard(m_listPosition);
-        return;
     }
     m_focus = {Focus::Box, m_grid.currentBox()};
 }
@@ -287,12 +287,13 @@ void TallyScreen::toolCorrect() {
     if (!toolEnabled(CorrectTool) || m_listPosition < 0)
         return;
     m_correction.open();
+    m_overlay = Overlay::Correction;
     setTools(ConfirmTool, CloseTool, false);
     m_focus = {Focus::Box, CorrectionPanel::kFirstBox};
 }
 
 void TallyScreen::executeCorrection() {
-    if (!m_correction.visible())
+    if (m_overlay != Overlay::Correction)
         return;
     // A reason the history could not keep as typed is refused, not changed.
     if (!storable::accept(m_s.dialogs, m_correction.reason())) {
@@ -319,13 +320,14 @@ void TallyScreen::executeCorrection() {
     if (m_s.programEnd.ended())
         return;
     setTools(ConfirmTool, CloseTool, true);
-    m_correction.close();
+    m_overlay = Overlay::None;
     lockWhilePending();
     m_focus = {Focus::CardArea, 0};
 }
 
 void TallyScreen::closeCorrection() {
-    m_correction.close();
+    if (m_overlay == Overlay::Correction)
+        m_overlay = Overlay::None;
     setTools(ConfirmTool, CloseTool, true);
     lockWhilePending();
     m_focus = {Focus::CardArea, 0};
@@ -334,7 +336,7 @@ void TallyScreen::closeCorrection() {
 void TallyScreen::toolPrint() {
     if (!toolEnabled(PrintTool))
         return;
-    m_printOpen = true;
+    m_overlay = Overlay::Print;
     setTools(ConfirmTool, CloseTool, false);
     m_lists.setMonthListEnabled(false);
     m_lists.setStaffListEnabled(false);
@@ -350,9 +352,9 @@ void TallyScreen::toolExport(ExportChooser &chooser) {
 }
 
 void TallyScreen::closePrint() {
-    if (!m_printOpen)
+    if (m_overlay != Overlay::Print)
         return;
-    m_printOpen = false;
+    m_overlay = Overlay::None;
     setTools(ConfirmTool, CloseTool, true);
     m_lists.setMonthListEnabled(true);
     m_lists.setStaffListEnabled(true);
@@ -367,7 +369,7 @@ void TallyScreen::closeGuide() {
 }
 
 void TallyScreen::confirmAndNext() {
-    if (m_listPosition < 0 || m_printOpen || m_correction.visible() || m_historyOpen || !kakutei())
+    if (m_listPosition < 0 || m_overlay != Overlay::None || !kakutei())
         return;
     const int next = m_lists.nextUnmarked(m_listPosition);
     if (next < 0) {
@@ -452,7 +454,7 @@ void TallyScreen::clearFlags() {
 }
 
 bool TallyScreen::historyToolEnabled() const {
-    return m_listPosition >= 0 && !m_historyOpen && !m_printOpen && !m_correction.visible();
+    return m_listPosition >= 0 && m_overlay == Overlay::None;
 }
 
 void TallyScreen::toolHistory() {
@@ -466,7 +468,7 @@ void TallyScreen::toolHistory() {
                                           "読めたところまでを表示します。")
                                .arg(QLatin1String(history::kFileName)));
     m_beforeHistory = {m_tools, m_lists.staffListEnabled(), m_lists.monthListEnabled()};
-    m_historyOpen = true;
+    m_overlay = Overlay::History;
     setTools(ConfirmTool, CloseTool, false);
     m_lists.setStaffListEnabled(false);
     m_lists.setMonthListEnabled(false);
@@ -474,9 +476,9 @@ void TallyScreen::toolHistory() {
 }
 
 void TallyScreen::closeHistory() {
-    if (!m_historyOpen)
+    if (m_overlay != Overlay::History)
         return;
-    m_historyOpen = false;
+    m_overlay = Overlay::None;
     m_tools = m_beforeHistory.tools;
     m_lists.setStaffListEnabled(m_beforeHistory.staff);
     m_lists.setMonthListEnabled(m_beforeHistory.months);

@@ -43,9 +43,6 @@ frmmain::frmmain(Services &services, const ScreenRegistry &registry, QWidget *pa
       m_startUp(services) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral(" ケルベーン"));
-    // The program's own icon, for this frame and every window it opens.
-    QApplication::setWindowIcon(programicon::icon());
-    setWindowIcon(QApplication::windowIcon());
 
     m_stack = new QStackedWidget(this);
     m_splash = new SplashPanel(m_stack);
@@ -133,12 +130,25 @@ void frmmain::start(const OsVersion &version) {
         hideSplash();
         setWorkingItemsEnabled(false);
         addScreen(m_registry.create(screenword::syuukei, m_ctx));
+        applyProgramIcon();
         return;
     }
     m_timer->start();
 }
 
+void frmmain::applyProgramIcon() {
+    if (m_iconApplied)
+        return;
+    m_iconApplied = true;
+    // The program's own icon, for this frame and every window it opens. Its
+    // seven sizes take longer to decode than the frame takes to show: it comes
+    // with the first tick, once the frame is on the screen.
+    QApplication::setWindowIcon(programicon::icon());
+    setWindowIcon(QApplication::windowIcon());
+}
+
 void frmmain::splashTick() {
+    applyProgramIcon();
     if (!m_startUp.tick())
         return;
     m_timer->stop();

@@ -41,10 +41,12 @@ frmkeisankijyun::frmkeisankijyun(ScreenContext &ctx, QWidget *parent)
     setWindowTitle(QStringLiteral(" 基本設定"));
 
     auto *body = new QHBoxLayout;
+    body->setContentsMargins(8, 4, 8, 8);
     body->addWidget(buildSettings(), 0, Qt::AlignTop);
-    m_guide = buildGuide();
-    body->addWidget(m_guide);
-    m_toolbar = screentoolbar::layOut(this, body, [this] { showGuide(true); });
+    QFrame *guide = buildGuide();
+    body->addWidget(guide);
+    m_toolbar = screentoolbar::layOut(this, body);
+    setGuide(guide, {kNarrowTwips, kHeightTwips}, {kWideTwips, kHeightTwips});
     wireBoxes();
     showGuide(false);
     open();
@@ -183,7 +185,7 @@ QWidget *frmkeisankijyun::buildRounding() {
 }
 
 QFrame *frmkeisankijyun::buildGuide() {
-    QFrame *panel = guidepanel::make(
+    return guidepanel::make(
         this,
         {QStringLiteral("◆日付の切り替え"),
          QStringLiteral("この時刻より前の打刻は前日の分になります。深夜勤務がない場合は「0」"
@@ -195,15 +197,8 @@ QFrame *frmkeisankijyun::buildGuide() {
                         "当月分か翌月分かを選んでください。"),
          QStringLiteral("◆端数処理"),
          QStringLiteral("給与区分ごとに、打刻時刻と月間の勤務時間数を何分単位で処理するかを"
-                        "選びます。月間の処理方法は計算単位を選んだ場合だけ有効です。")});
-    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
-    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
-    return panel;
-}
-
-void frmkeisankijyun::showGuide(bool shown) {
-    m_guide->setVisible(shown);
-    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+                        "選びます。月間の処理方法は計算単位を選んだ場合だけ有効です。")},
+        [this] { showGuide(false); });
 }
 
 // After an option: the options, and the day boxes that Option1 and Option2

@@ -31,7 +31,6 @@ private:
     QFrame *buildGuide();
     void render();
     void renderOptions(int chosen);
-    void showGuide(bool shown);
 
     void wireBoxes();
     void leaveText(int i);
@@ -39,7 +38,6 @@ private:
 
     SettingsScreen m_logic;
     QToolBar *m_toolbar = nullptr;
-    QFrame *m_guide = nullptr;
     QLabel *m_roundingNotice = nullptr;
     std::array<EntryBox *, SettingsScreen::kTextBoxes> m_text{};
     std::array<EntryBox *, SettingsScreen::kRoundingBoxes> m_rounding{};

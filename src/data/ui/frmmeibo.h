@@ -8,7 +8,6 @@
 
 class EntryBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QScrollBar;
 class QToolBar;
@@ -49,7 +48,6 @@ private:
     void deleteMarked();
     void sortByCode();
     void startImport(const QString &folder);
-    void setGuideShown(bool shown);
 
     RosterScreen m_logic;
     RosterImport m_import;
@@ -60,7 +58,6 @@ private:
     QComboBox *m_combo = nullptr;
     EntryBox *m_chooser = nullptr;
     QToolBar *m_toolbar = nullptr;
-    QFrame *m_guide = nullptr;
     RosterImportPanel *m_picture4 = nullptr;
     int m_editBox = -1;
 };

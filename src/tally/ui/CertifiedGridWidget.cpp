@@ -1,4 +1,4 @@
-#include "tally/ui/CardArea.h"
+#include "tally/ui/CertifiedGridWidget.h"
 
 #include "screen/ui/Sheets.h"
 
@@ -53,7 +53,7 @@ QLabel *heading(QWidget *parent, const QString &text, int first, int last, int r
 
 } // namespace
 
-CardArea::CardArea(QWidget *parent) : QFrame(parent) {
+CertifiedGridWidget::CertifiedGridWidget(QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("cardarea"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -66,7 +66,7 @@ CardArea::CardArea(QWidget *parent) : QFrame(parent) {
     buildTotals();
 }
 
-void CardArea::buildHeadings() {
+void CertifiedGridWidget::buildHeadings() {
     heading(this, QStringLiteral("日(曜)"), 0, 1, 0, 3);
     const QString punchHeads[] = {QStringLiteral("出勤"),     QStringLiteral("休出"),
                                   QStringLiteral("休戻"),     QStringLiteral("退勤"),
@@ -84,7 +84,7 @@ void CardArea::buildHeadings() {
     heading(this, QStringLiteral("遅 刻\n早 退"), c + 4, c + 4, 1, 2);
 }
 
-void CardArea::buildLines() {
+void CertifiedGridWidget::buildLines() {
     QFont numbers(QStringLiteral("IPAGothic"));
     numbers.setPixelSize(14);
     for (int r = 0; r < CertifiedGrid::kRows; ++r) {
@@ -118,7 +118,7 @@ void CardArea::buildLines() {
     m_scroll->setPageStep(CertifiedGrid::kRows);
 }
 
-void CardArea::buildTotals() {
+void CertifiedGridWidget::buildTotals() {
     auto *title = new QLabel(QStringLiteral("合　　　　計"), this);
     title->setGeometry(edge(0), kGridBottom, span(0, 2), kTotalsHeight);
     title->setAlignment(Qt::AlignCenter);
@@ -154,7 +154,7 @@ void CardArea::buildTotals() {
                                  "Ctrl+S：確定　　F2：訂正・追加　　F1：使い方"));
 }
 
-void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
+void CertifiedGridWidget::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
     for (int r = 0; r < CertifiedGrid::kRows; ++r) {
         const CertifiedGrid::Line line = grid.line(r);
         m_kinds[static_cast<size_t>(r)] = line.kind;
@@ -164,22 +164,28 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
         const QString tip = dayanomaly::describe(mark).join(QLatin1Char('\n'));
         for (int j = 0; j < CertifiedGrid::kLabels; ++j) {
             QLabel *l = m_labels[static_cast<size_t>(r * CertifiedGrid::kLabels + j)];
+            // The sheets are made once: a card opened draws some 200 labels.
+            static const QString plain = QStringLiteral("color: #101010;");
+            static const QString calendar = QStringLiteral("color: #8a8a8a;");
+            static const QString sunday = QStringLiteral("color: #c00000;");
+            static const QString saturday = QStringLiteral("color: #0040c0;");
+            static const QString times = QStringLiteral("color: #003870;");
+            static const QString markedDay = QStringLiteral("color: #c00000; font-weight: bold;");
             QString text = line.labels[static_cast<size_t>(j)];
-            QString colour = QStringLiteral("#101010");
+            const QString *sheet = &plain;
             if (j == CardField::Weekday && text.isEmpty() && !line.weekdayOfDate.isEmpty()) {
                 text = line.weekdayOfDate; // from the calendar: not punched that day
-                colour = QStringLiteral("#8a8a8a");
+                sheet = &calendar;
             } else if (j == CardField::Weekday && line.kind == CertifiedGrid::DayKind::Sunday) {
-                colour = QStringLiteral("#c00000");
+                sheet = &sunday;
             } else if (j == CardField::Weekday && line.kind == CertifiedGrid::DayKind::Saturday) {
-                colour = QStringLiteral("#0040c0");
+                sheet = &saturday;
             } else if (j >= CardField::Work) {
-                colour = QStringLiteral("#003870");
+                sheet = &times;
             }
             if (j == CardField::Day && mark.marked())
-                sheets::apply(l, QStringLiteral("color: #c00000; font-weight: bold;"));
-            else
-                sheets::apply(l, QStringLiteral("color: %1;").arg(colour));
+                sheet = &markedDay;
+            sheets::apply(l, *sheet);
             retext(l, text);
             if (l->toolTip() != tip)
                 l->setToolTip(tip);
@@ -191,11 +197,15 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
                 b->setText(line.certified[static_cast<size_t>(k)]);
             const bool missing = cardOpen && !line.exists;
             b->setReadOnly(missing);
-            sheets::apply(
-                b, missing ? QStringLiteral("QLineEdit { background: #d4d4d4; color: #909090; }")
-                   : line.bare[static_cast<size_t>(k)]
-                       ? QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }")
-                       : QStringLiteral("QLineEdit { background: white; color: #101010; }"));
+            static const QString missingBox =
+                QStringLiteral("QLineEdit { background: #d4d4d4; color: #909090; }");
+            static const QString bareBox =
+                QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }");
+            static const QString box =
+                QStringLiteral("QLineEdit { background: white; color: #101010; }");
+            sheets::apply(b, missing                             ? missingBox
+                             : line.bare[static_cast<size_t>(k)] ? bareBox
+                                                                 : box);
         }
     }
     const QSignalBlocker block(m_scroll);
@@ -212,7 +222,7 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
     update();
 }
 
-void CardArea::paintEvent(QPaintEvent *e) {
+void CertifiedGridWidget::paintEvent(QPaintEvent *e) {
     QFrame::paintEvent(e);
     QPainter p(this);
     const int right = edge(13);
