@@ -22,6 +22,13 @@ bool previewOnce(Services &s, PrintTargets &targets, const QString &title,
     return targets.preview(title, [&](Printer &p) { draw(p, quiet); });
 }
 
+void tellSent(Services &s, const Printer &office, const QString &what) {
+    const QString name = office.printerName();
+    s.dialogs.info(what + QStringLiteral("をプリンター") +
+                   (name.isEmpty() ? QString() : QStringLiteral("「%1」").arg(name)) +
+                   QStringLiteral("に送りました。"));
+}
+
 void tellSaved(Services &s, const PrintTargets &targets, const QString &what, const QString &path) {
     s.dialogs.info(what + QStringLiteral("をＰＤＦファイルに保存しました。\n") + path +
                    (targets.pdfUnconfirmed()
@@ -32,8 +39,12 @@ void tellSaved(Services &s, const PrintTargets &targets, const QString &what, co
 PrintRun::Result send(Services &s, PrintTargets &targets, Where where, const Document &doc) {
     switch (where) {
     case Where::Office:
-        if (Printer *office = targets.office())
-            return run(s, *office, doc);
+        if (Printer *office = targets.office()) {
+            const PrintRun::Result r = run(s, *office, doc);
+            if (r.end == PrintRun::End::Done)
+                tellSent(s, *office, doc.noun);
+            return r;
+        }
         if (s.dialogs.message(
                 QStringLiteral("使用できるプリンターがありません。\n%1をＰＤＦファイル"
                                "に保存しますか？")

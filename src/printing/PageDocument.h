@@ -26,6 +26,10 @@ struct Document {
 
 PrintRun::Result send(Services &s, PrintTargets &targets, Where where, const Document &doc);
 
+// The notice after a job went to the office printer: the sheets come out of
+// a printer the user may not stand beside.
+void tellSent(Services &s, const Printer &office, const QString &what);
+
 // The notice of a PDF file saved: what it holds ("勤務実績表") and where; a
 // file in place whose flush is not confirmed is saved, with the warning, as a
 // card is.

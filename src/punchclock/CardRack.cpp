@@ -3,68 +3,11 @@
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
-#include "data/LeadingNumber.h"
 #include "data/MonthFolders.h"
-#include "data/RecordFile.h"
 #include "data/SafetyFolder.h"
-#include "punchclock/RackLine.h"
 
 #include <QHash>
-#include <algorithm>
 #include <optional>
-
-namespace rack {
-
-Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
-    Head h;
-    if (!cardfile::isSafeCode(code))
-        return h;
-    const ReadResult file = fs.readFile(cardfile::path(folder, code), cardfile::kMaxBytes);
-    h.damaged = file.error == FileError::Damaged;
-    if (!file.ok())
-        return h;
-    const cardfile::Head head = cardfile::headOf(file.bytes);
-    h.code = head.code;
-    h.name = head.name;
-    h.ok = true;
-    return h;
-}
-
-QString lineOf(const Head &h, const QString &fileCode,
-               const std::function<QString()> &fallbackName) {
-    if (h.ok && !h.code.trimmed().isEmpty())
-        return rackline::format(h.code, h.name);
-    // A card emptied or torn at its head keeps a line under its file's code, so
-    // that a click tells it is damaged and removal can reach it.
-    if (h.damaged || h.ok)
-        return rackline::format(fileCode, h.ok && !h.name.isEmpty() ? h.name : fallbackName());
-    return {};
-}
-
-QStringList cardCodes(FileSystem &fs, const QString &folder) {
-    QStringList codes;
-    const QString suffix = QLatin1String(cardfile::kSuffix);
-    for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files))
-        codes.append(name.left(name.size() - suffix.size()).trimmed());
-    sortCodes(codes);
-    return codes;
-}
-
-void sortCodes(QStringList &codes) {
-    // A listing has no order of its own: by the code's number, as the roster
-    // sorts, then by its text; codes without a number last.
-    std::stable_sort(codes.begin(), codes.end(), [](const QString &a, const QString &b) {
-        const int na = leadingNumber(a);
-        const int nb = leadingNumber(b);
-        if ((na > 0) != (nb > 0))
-            return na > 0;
-        if (na != nb)
-            return na < nb;
-        return a < b;
-    });
-}
-
-} // namespace rack
 
 namespace {
 
@@ -124,6 +67,11 @@ void CardRack::announceNotPrepared() {
     m_s.dialogs.notice(QStringLiteral("タイムカードが準備されていません。"));
 }
 
+void CardRack::setEntries(QList<EmployeeLine> entries) {
+    m_entries = std::move(entries);
+    m_lines = employeeline::texts(m_entries);
+}
+
 void CardRack::rebuild(const Roster &roster, const QString &folder) {
     int named = 0;
     for (const Employee &e : roster.slots)
@@ -131,7 +79,14 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
             ++named;
     if (!m_s.fs.isFolder(folder)) {
         // The folder is missing, or a link that is never followed: the rack
-        // keeps what it showed.
+        // keeps what it showed of this month, but never shows the cards of
+        // another month (the card month changed at midnight to one not
+        // prepared).
+        if (folder != m_folder) {
+            setEntries({});
+            m_selected = -1;
+            m_folder = folder;
+        }
         if (m_s.fs.isLink(folder)) {
             if (!m_announced)
                 m_s.dialogs.notice(monthfolders::linkText(folder));
@@ -141,19 +96,19 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         }
         return;
     }
-    m_lines.clear();
     m_selected = -1;
-    const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    m_folder = folder;
+    const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
+    QList<EmployeeLine> entries;
     std::optional<QHash<QString, QString>> names;
-    for (const QString &code : codes) {
-        const QString line = rack::lineOf(rack::readHead(m_s.fs, folder, code), code, [&] {
-            if (!names)
-                names = rosterNames(roster);
-            return names->value(code);
-        });
-        if (!line.isEmpty())
-            m_lines.append(line);
-    }
+    for (const QString &code : codes)
+        if (const auto line = employeeline::ofCard(m_s.fs, folder, code, [&] {
+                if (!names)
+                    names = rosterNames(roster);
+                return names->value(code);
+            }))
+            entries.append(*line);
+    setEntries(std::move(entries));
     if (codes.isEmpty()) {
         if (named != 0)
             announceNotPrepared();
@@ -174,16 +129,16 @@ FileError CardRack::keepCard(const QString &folder, const QString &code, QString
 }
 
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
-    const QString line = m_lines.value(index);
     if (index < 0 || index >= m_lines.size())
         return;
+    const QString line = m_lines[index];
     m_selected = index;
     if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。\n") +
                              SafetyFolder::aheadText(QStringLiteral("削除するカード")))) {
         backToPunching();
         return;
     }
-    const QString code = rackline::codeOf(line);
+    const QString code = m_entries[index].code;
     QString kept;
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
@@ -215,18 +170,19 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         }
     }
 
-    m_lines.clear();
-    const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
+    QList<EmployeeLine> entries;
     for (const QString &c : codes) {
         if (c.isEmpty())
             continue;
         for (const Employee &e : roster.slots) {
             if (e.code.trimmed() == c) {
-                m_lines.append(rackline::format(e.code.trimmed(), e.name));
+                entries.append({c, e.name});
                 break;
             }
         }
     }
+    setEntries(std::move(entries));
     if (!codes.isEmpty()) {
         backToPunching();
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EmployeeLine.h"
 #include "data/Roster.h"
 #include "screen/Services.h"
 
@@ -23,8 +24,13 @@ public:
 
     explicit CardRack(Services &s) : m_s(s) {}
 
+    // The lines as List1 shows them, and the employee each one stands for.
     const QStringList &lines() const { return m_lines; }
     QString line(int index) const { return m_lines.value(index); }
+    const QList<EmployeeLine> &entries() const { return m_entries; }
+    EmployeeLine entry(int index) const { return m_entries.value(index); }
+    // The line of an employee by the whole code; -1 when the rack has none.
+    int indexOfCode(const QString &code) const { return employeeline::indexOf(m_entries, code); }
 
     RackMode mode() const { return m_mode; }
     QString modeWord() const;
@@ -42,7 +48,8 @@ public:
     void setEnabled(bool enabled) { m_enabled = enabled; }
     void setModeOnly(RackMode mode) { m_mode = mode; }
 
-    // Rebuilds the rack from the cards of the month folder. The message that no
+    // Rebuilds the rack from the cards of the month folder; a missing folder of
+    // another month than the one shown empties it. The message that no
     // card is prepared is shown once until the screen is shown anew or cards are
     // found again: closing that very box activates the screen again.
     void rebuild(const Roster &roster, const QString &folder);
@@ -57,8 +64,11 @@ private:
     FileError keepCard(const QString &folder, const QString &code, QString &reason);
     void backToPunching();
     void announceNotPrepared();
+    void setEntries(QList<EmployeeLine> entries);
 
     Services &m_s;
+    QString m_folder; // the month folder the lines are of
+    QList<EmployeeLine> m_entries;
     QStringList m_lines;
     RackMode m_mode = RackMode::Punch;
     quint32 m_background = kNormal;
@@ -67,27 +77,3 @@ private:
     bool m_announced = false;
     int m_selected = -1;
 };
-
-namespace rack {
-
-// What the rack shows of a card: the code and the name of its day row 0.
-struct Head {
-    QString code;
-    QString name;
-    bool ok = false;
-    bool damaged = false; // too large or not a regular file: no values
-};
-Head readHead(FileSystem &fs, const QString &folder, const QString &code);
-// The line of a card: its own code and name; for a card damaged or emptied at
-// its head, the code of its file name with fallbackName(), asked only then. Empty when the card
-// gets no line (it could not be read).
-QString lineOf(const Head &h, const QString &fileCode,
-               const std::function<QString()> &fallbackName);
-
-// The codes of the card files of a folder, in the order of sortCodes.
-QStringList cardCodes(FileSystem &fs, const QString &folder);
-// Orders codes by their number value, then by their text; codes without a
-// positive number go last.
-void sortCodes(QStringList &codes);
-
-} // namespace rack

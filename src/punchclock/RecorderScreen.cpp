@@ -3,7 +3,8 @@
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/PayPeriodKind.h"
-#include "punchclock/RackLine.h"
+
+#include <algorithm>
 
 RecorderScreen::RecorderScreen(Services &s)
     : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s, m_settings) {}
@@ -35,10 +36,18 @@ bool RecorderScreen::open() {
     return true;
 }
 
+PunchDay RecorderScreen::clockDay(const QDateTime &now) const {
+    return punchday::hizukehyouji(now.date(), punchday::clockText(now.time()),
+                                  leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+}
+
 void RecorderScreen::nengetuhyouji() {
+    cardMonthOf(clockDay(m_s.clock.now()).date);
+}
+
+void RecorderScreen::cardMonthOf(const QDate &punchDate) {
     const PayPeriodKind kind = payPeriodKind(m_settings);
-    const QDate today = m_s.clock.now().date();
-    m_monthDate = today;
+    m_monthDate = punchDate;
     m_periodKnown = false;
     if (kind == PayPeriodKind::Unregistered) {
         m_yearText.clear();
@@ -47,10 +56,11 @@ void RecorderScreen::nengetuhyouji() {
     }
     if (kind == PayPeriodKind::Unknown || kind == PayPeriodKind::OtherUnattributed) {
         // An unknown kind names no card month: only the year is shown.
-        m_yearText = daterules::yearText(today.year(), m_settings);
+        m_yearText = daterules::yearText(punchDate.year(), m_settings);
         return;
     }
-    const daterules::YearMonth m = daterules::currentCardMonth(today, m_settings);
+    const daterules::YearMonth m = daterules::currentCardMonth(punchDate, m_settings);
+    m_cardMonth = m;
     m_yearText = daterules::yearText(m.westernYear, m_settings);
     m_monthText = QString::number(m.month);
     m_period = daterules::payPeriod(m, m_settings);
@@ -72,9 +82,7 @@ void RecorderScreen::tick() {
 }
 
 void RecorderScreen::showClockDay(const QDateTime &now) {
-    const PunchDay day =
-        punchday::hizukehyouji(now.date(), punchday::clockText(now.time()),
-                               leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+    const PunchDay day = clockDay(now);
     if (!m_dateShown || day.date != m_day.date || day.monthText != m_day.monthText ||
         day.dayText != m_day.dayText || m_weekdayShown != day.weekday) {
         m_day = day;
@@ -82,11 +90,11 @@ void RecorderScreen::showClockDay(const QDateTime &now) {
         ++m_dayRevision;
     }
     m_dateShown = true;
-    if (now.date() == m_monthDate)
+    if (day.date == m_monthDate)
         return;
-    // A new calendar day may begin a new card month: its cards go in the rack.
+    // A new punch day may begin a new card month: its cards go in the rack.
     const QString before = monthFolder();
-    nengetuhyouji();
+    cardMonthOf(day.date);
     if (monthFolder() != before) {
         m_rack.screenShown();
         activated();
@@ -98,11 +106,7 @@ void RecorderScreen::activated() {
     if (!m_panel.cardSet())
         return;
     // The set card keeps its line, wherever the new listing put it.
-    const QString code = m_panel.codeLabel().trimmed();
-    int index = -1;
-    for (int i = 0; i < m_rack.lines().size() && index < 0; ++i)
-        if (rackline::codeOf(m_rack.line(i)) == rackline::codeOf(code))
-            index = i;
+    const int index = m_rack.indexOfCode(m_panel.cardCode());
     m_panel.rackRebuilt(index);
     m_rack.select(index);
 }
@@ -119,6 +123,14 @@ PunchTarget RecorderScreen::target() const {
     t.periodKnown = m_periodKnown;
     t.month = leadingNumber(m_day.monthText);
     t.day = leadingNumber(m_day.dayNumber);
+    if (m_periodKnown) {
+        const daterules::YearMonth before =
+            m_cardMonth.month > 1
+                ? daterules::YearMonth{m_cardMonth.westernYear, m_cardMonth.month - 1}
+                : daterules::YearMonth{m_cardMonth.westernYear - 1, 12};
+        t.previousFolder = daterules::cardMonthFolder(before, m_settings);
+        t.previousPeriod = daterules::payPeriod(before, m_settings);
+    }
     return t;
 }
 
@@ -129,7 +141,7 @@ void RecorderScreen::rackClicked(int index) {
         return;
     switch (m_rack.mode()) {
     case RackMode::Punch:
-        m_panel.setCard(index, m_rack.line(index), target());
+        m_panel.setCard(index, m_rack.entry(index), target());
         m_rack.select(m_panel.selectedIndex());
         return;
     case RackMode::MonthChoice:
@@ -137,7 +149,7 @@ void RecorderScreen::rackClicked(int index) {
             return;
         m_rack.setModeOnly(RackMode::Punch);
         m_rack.setEnabled(false);
-        m_view.open(m_rack.line(index), monthFolder(), m_yearText, m_monthText);
+        m_view.open(m_rack.entry(index), monthFolder(), m_yearText, m_monthText);
         return;
     case RackMode::Removal:
         if (index < 0)
@@ -153,6 +165,14 @@ void RecorderScreen::rackClicked(int index) {
             m_panel.clearSelection();
         return;
     }
+}
+
+bool RecorderScreen::setCardOf(const QString &code) {
+    const int index = m_rack.indexOfCode(code);
+    if (index < 0 || m_rack.mode() != RackMode::Punch)
+        return false;
+    rackClicked(index);
+    return true;
 }
 
 void RecorderScreen::toolbarMonthView() {
@@ -237,6 +257,15 @@ RecorderScreen::FirstSteps RecorderScreen::firstSteps() const {
         if (e.inUse())
             f.roster = true;
     f.cards = !m_rack.lines().isEmpty();
+    if (f.cards)
+        return f;
+    // An office that prepared next month ahead, or is on the first day of a
+    // month not prepared yet, is no newcomer.
+    const QStringList names = CardMonth::entries(m_s.fs);
+    f.months = std::any_of(names.begin(), names.end(), [this](const QString &name) {
+        return CardMonth::parse(name).has_value() && m_s.fs.isFolder(name);
+    });
+    f.missing = m_monthText.isEmpty() ? QString() : monthFolder();
     return f;
 }
 

@@ -30,11 +30,17 @@ public:
     // screen, whose word the frame has already set, that word stays.
     void close();
 
-    // nengetuhyouji: the current card month of today's date.
+    // nengetuhyouji: the current card month, that of the punch day the clock
+    // gives now (yesterday before the day change hour), so that a night shift
+    // clocks out into the card of the day it began.
     void nengetuhyouji();
 
     // A click on line i of the rack, by the rack mode.
     void rackClicked(int index);
+    // Sets the card of the employee of this whole code, as a click on its
+    // rack line does while punching. False when the rack has no line of that
+    // code (or the rack is not punching).
+    bool setCardOf(const QString &code);
     // Toolbar buttons 1 and 2, "キャンセル", the month view's "閉 じ る".
     void toolbarMonthView();
     void toolbarRemoval();
@@ -68,11 +74,16 @@ public:
     // the user kept it set.
     bool mayClose();
 
-    // What a new user has still to do before the rack holds cards.
+    // What a new user has still to do before the rack holds cards; for an
+    // office that has card months already, which month is not prepared.
     struct FirstSteps {
         bool settings = false; // a pay period is registered
         bool roster = false;   // an employee is entered
         bool cards = false;    // the rack holds cards
+        bool months = false;   // some card month is prepared (looked at while the rack is empty)
+        QString missing;       // the current card month's folder, while the rack is empty
+        // A new installation: the steps from the start, not a month missing.
+        bool newInstallation() const { return !cards && !months; }
     };
     FirstSteps firstSteps() const;
 
@@ -102,6 +113,8 @@ public:
 
 private:
     PunchTarget target() const;
+    PunchDay clockDay(const QDateTime &now) const;
+    void cardMonthOf(const QDate &punchDate);
     void showClockDay(const QDateTime &now);
     QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
@@ -118,10 +131,11 @@ private:
     QString m_clockText;
     QString m_yearText;
     QString m_monthText;
+    daterules::YearMonth m_cardMonth;
     daterules::PayPeriod m_period;
     bool m_periodKnown = false;
     bool m_dateShown = false;
     int m_dayRevision = 0;
-    QDate m_monthDate; // the date the current card month was worked out for
+    QDate m_monthDate; // the punch day the current card month was worked out for
     int m_widthTwips = kWidthTwips;
 };

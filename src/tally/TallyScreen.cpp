@@ -6,7 +6,6 @@
 #include "data/RecordFile.h"
 #include "data/StorableText.h"
 #include "tally/PayrollExport.h"
-#include "tally/StaffEntry.h"
 #include "tally/SuspendFiles.h"
 #include "tally/TallyMonth.h"
 
@@ -133,20 +132,20 @@ void TallyScreen::chooseEmployee(int index) {
 }
 
 bool TallyScreen::openCard(int index) {
-    const QString entry = m_lists.entry(index);
-    const QString code = staffentry::codeOf(entry);
+    const EmployeeLine entry = m_lists.entry(index);
+    const QString code = entry.code.trimmed();
     cardfile::Read read = cardfile::read(m_s.fs, m_lists.folder(), code);
     if (!read.ok()) {
         // The employee open before stays the open one. A damaged card is never
         // opened: the confirm would save it as it reads.
         m_s.dialogs.notice(read.error == FileError::Damaged
-                               ? cardfile::damagedText(entry, m_lists.folder())
+                               ? cardfile::damagedText(employeeline::text(entry), m_lists.folder())
                                : QStringLiteral("データが保存されていません。"));
         m_lists.select(m_listPosition);
         return false;
     }
     m_listPosition = index;
-    m_newlyOpened = !staffentry::isMarked(entry);
+    m_newlyOpened = !entry.marked;
     m_lists.select(index);
     m_table = std::move(read.table);
     m_saved = m_table;
@@ -179,7 +178,7 @@ void TallyScreen::datin(bool opening) {
 bool TallyScreen::guarded() const {
     if (m_listPosition < 0)
         return false;
-    return staffentry::isMarked(m_lists.entry(m_lists.selected())) || m_newlyOpened;
+    return m_lists.entry(m_lists.selected()).marked || m_newlyOpened;
 }
 
 void TallyScreen::boxClicked(int box) {
@@ -290,6 +289,26 @@ void TallyScreen::toolCorrect() {
     m_overlay = Overlay::Correction;
     setTools(ConfirmTool, CloseTool, false);
     m_focus = {Focus::Box, CorrectionPanel::kFirstBox};
+}
+
+QString TallyScreen::correctionLockText() const {
+    if (toolEnabled(CorrectTool) && m_listPosition >= 0)
+        return QString();
+    switch (m_overlay) {
+    case Overlay::Correction:
+        return QString();
+    case Overlay::Print:
+        return QStringLiteral("印刷の画面を閉じてから訂正・追加できます。");
+    case Overlay::History:
+        return QStringLiteral("履歴を閉じてから訂正・追加できます。");
+    case Overlay::None:
+        break;
+    }
+    if (m_listPosition < 0)
+        return m_lists.count() > 0 ? QStringLiteral("対象者を選んでから訂正・追加できます。")
+                                   : QString();
+    // The card opened is locked until it is stored.
+    return QStringLiteral("確定してから訂正・追加できます。");
 }
 
 void TallyScreen::executeCorrection() {
@@ -411,10 +430,15 @@ bool TallyScreen::toolSuspend() {
     }
     if (!settlePending(QStringLiteral("中断します")))
         return m_s.programEnd.ended();
-    const bool atStart =
-        m_s.dialogs.message(QStringLiteral("次回起動時に、即「集計画面」を開きますか。"),
-                            QStringLiteral("確認"), BoxIcon::Warning,
-                            BoxButtons::YesNo) == BoxAnswer::Yes;
+    // The suspend ends the program: the question says so, and can still be
+    // taken back.
+    const BoxAnswer answer =
+        m_s.dialogs.message(QStringLiteral("集計作業を中断して、プログラムを終了します。\n"
+                                           "次回起動時に、即「集計画面」を開きますか。"),
+                            QStringLiteral("確認"), BoxIcon::Warning, BoxButtons::YesNoCancel);
+    if (answer == BoxAnswer::Cancel)
+        return false;
+    const bool atStart = answer == BoxAnswer::Yes;
     const QStringList flags = {suspendfiles::suspendedWord(), QString::number(m_lists.count()),
                                atStart ? suspendfiles::openAtStartWord() : QString(),
                                m_lists.folder()};

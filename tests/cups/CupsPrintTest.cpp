@@ -68,11 +68,14 @@ TEST(CupsPrint, TwoEmployeesThreeCopiesMakeOneSixPageJob) {
     }
     PrintPanel panel(t.services);
     QtPrintTargets targets(nullptr);
-    panel.open({"◆1   山田太郎", " 2   佐藤次郎", "◆12  鈴木花子"}, kMonth, CalcSettings());
+    panel.open({{"1", "山田太郎", true}, {"2", "佐藤次郎"}, {"12", "鈴木花子", true}}, kMonth,
+               CalcSettings());
     panel.setBox(PrintPanel::CopiesBox, "3");
     panel.leaveBox(PrintPanel::CopiesBox);
     panel.print(targets);
-    EXPECT_TRUE(t.dialogs.boxes().isEmpty()) << t.dialogs.texts().join("\n").toStdString();
+    // Only the notice of what went to which printer.
+    ASSERT_EQ(t.dialogs.texts().size(), 1) << t.dialogs.texts().join("\n").toStdString();
+    EXPECT_TRUE(t.dialogs.texts()[0].contains(QString("「%1」").arg(kQueue)));
     ASSERT_EQ(panel.lastRun().end, PrintRun::End::Done);
     ASSERT_EQ(panel.lastRun().pages, 6);
 

@@ -81,15 +81,14 @@ TEST_F(TallyFlow, ChoosingAMonthAndOpeningAnEmployeeMarksLocksAndReReads) {
     screen->chooseMonth(kMonth + " ");
     EXPECT_TRUE(screen->lists().entries().isEmpty());
     screen->chooseMonth(kMonth);
-    EXPECT_EQ(screen->lists().entries(),
-              QStringList(
-                  {"1   山田太郎", "2   鈴木花子", "3   佐藤次郎", "4   高橋一美", "5   田中誠"}));
+    EXPECT_EQ(screen->lists().lines(), QStringList({"1   山田太郎", "2   鈴木花子", "3   佐藤次郎",
+                                                    "4   高橋一美", "5   田中誠"}));
     screen->toolConfirm(); // nothing opened yet: nothing stored
     EXPECT_EQ(t.fs.calls(Op::Replace), 0);
     const int reads = t.fs.calls(Op::Read);
     screen->chooseEmployee(0);
     EXPECT_EQ(t.fs.calls(Op::Read) - reads, 1); // read once, then marked
-    EXPECT_EQ(screen->lists().entry(0), "◆1   山田太郎");
+    EXPECT_EQ(screen->lists().lines().value(0), "◆1   山田太郎");
     EXPECT_FALSE(screen->lists().staffListEnabled());
     EXPECT_FALSE(screen->lists().monthListEnabled());
     EXPECT_EQ(tools(), (std::array<bool, 6>{true, false, false, false, false, true}));
@@ -104,7 +103,7 @@ TEST_F(TallyFlow, ChoosingAMonthAndOpeningAnEmployeeMarksLocksAndReReads) {
     ASSERT_TRUE(screen->kakutei());
     const int confirmed = t.fs.calls(Op::Read);
     screen->chooseEmployee(0);
-    EXPECT_EQ(screen->lists().entry(0), "◆1   山田太郎");
+    EXPECT_EQ(screen->lists().lines().value(0), "◆1   山田太郎");
     EXPECT_EQ(t.fs.calls(Op::Read) - confirmed, 1);
 }
 
@@ -189,6 +188,22 @@ TEST_F(TallyFlow, CorrectionsWriteTheDayAndTallyAgain) {
     }
 }
 
+TEST_F(TallyFlow, CorrectionIsOffUntilTheCardIsConfirmedAndSaysWhy) {
+    const auto locked = [&] { return !screen->correctionLockText().isEmpty(); };
+    screen->chooseMonth(kMonth);
+    EXPECT_TRUE(locked()); // nobody chosen yet
+    screen->chooseEmployee(0);
+    EXPECT_FALSE(screen->toolEnabled(TallyScreen::CorrectTool));
+    EXPECT_TRUE(locked());
+    screen->toolCorrect(); // F2 while locked opens nothing
+    EXPECT_FALSE(screen->correctionOpen());
+    ASSERT_TRUE(screen->kakutei());
+    EXPECT_FALSE(locked());
+    screen->toolCorrect();
+    EXPECT_TRUE(screen->correctionOpen());
+    EXPECT_FALSE(locked()); // the panel is open: nothing to say
+}
+
 TEST_F(TallyFlow, CorrectionsThatCannotBeMade) {
     const struct {
         QStringList boxes;
@@ -198,7 +213,8 @@ TEST_F(TallyFlow, CorrectionsThatCannotBeMade) {
         {{"", "8:00", "", "", ""}, "対象日が未入力です。", false},
         {{"5", "", "", "", ""}, "訂正項目が未入力です。", true},
         {{"5", "", "", "", "25:70"}, "「退勤」の時刻「25:70」は使えません。", false},
-        {{"32", "8:00", "", "", ""}, "", false},
+        {{"32", "8:00", "", "", ""}, "対象日「32」はこのタイムカードにありません。", false},
+        {{"0", "8:00", "", "", ""}, "対象日「0」はこのタイムカードにありません。", false},
     };
     for (const auto &c : cases) {
         again();
@@ -230,7 +246,8 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         t.dialogs.answer(atStart ? BoxAnswer::Yes : BoxAnswer::No);
         EXPECT_TRUE(screen->toolSuspend());
         EXPECT_EQ(t.programEnd.calls, 1);
-        EXPECT_EQ(t.dialogs.texts().last(), "次回起動時に、即「集計画面」を開きますか。");
+        EXPECT_TRUE(
+            t.dialogs.texts().last().endsWith("次回起動時に、即「集計画面」を開きますか。"));
         EXPECT_EQ(file("Cyuudanumu.Dat"), QStringList({"ari", "5", atStart ? "soku" : "", kMonth}));
         const QStringList list = file("Cyuudan.Dat");
         ASSERT_EQ(list.size(), 15);
@@ -243,7 +260,7 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         start.run(platformOsVersion());
         EXPECT_EQ(start.resumeTallyAtStart(), atStart);
         restart();
-        EXPECT_EQ(screen->lists().entries(),
+        EXPECT_EQ(screen->lists().lines(),
                   QStringList({"1   山田太郎", "◆2   鈴木花子", "3   佐藤次郎", "◆4   高橋一美",
                                "5   田中誠"}));
         EXPECT_EQ(screen->monthFolder(), kMonth);
@@ -257,6 +274,16 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         restart();
         EXPECT_TRUE(screen->lists().entries().isEmpty());
     }
+}
+
+TEST_F(TallyFlow, ASuspendTakenBackEndsNothingAndWritesNothing) {
+    open(1);
+    ASSERT_TRUE(screen->kakutei());
+    t.dialogs.answer(BoxAnswer::Cancel);
+    EXPECT_FALSE(screen->toolSuspend());
+    EXPECT_EQ(t.programEnd.calls, 0);
+    EXPECT_FALSE(QFile::exists(t.path("Cyuudan.Dat")));
+    EXPECT_TRUE(screen->toolEnabled(TallyScreen::SuspendTool));
 }
 
 TEST_F(TallyFlow, SuspendBeforeOpeningWritesNothingAndAMissingListRestoresNothing) {
@@ -349,7 +376,7 @@ TEST_F(TallyFlow, ThePrintPanelAndABoxClickLockWhatTheyShould) {
     EXPECT_TRUE(screen->printOpen());
     EXPECT_EQ(tools(), (std::array<bool, 6>{false, false, false, false, false, true}));
     EXPECT_FALSE(screen->lists().staffListEnabled() || screen->lists().monthListEnabled());
-    EXPECT_EQ(screen->staffEntries().first(), "◆1   山田太郎");
+    EXPECT_EQ(screen->staffEntries().first(), EmployeeLine({"1", "山田太郎", true}));
     screen->closePrint();
     EXPECT_EQ(tools(), (std::array<bool, 6>{true, true, true, true, true, true}));
     screen->toolPrint();
