@@ -38,18 +38,18 @@ Locks lockMonths(FileSystem &fs, const QStringList &months) {
     return l;
 }
 
-Punched putPunches(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+Punched putPunches(history::Book book, QLatin1String function, const QString &month,
                    const QString &code, const CardTable &base, const CardTable &mine,
                    const QString &reason) {
     Punched p;
     p.now = base;
     Locks locks;
     cardfile::Read read;
-    if (!lockAndRead(fs, month, code, locks, read, p.saved))
+    if (!lockAndRead(book.fs, month, code, locks, read, p.saved))
         return p;
     changemerge::Card merged = changemerge::card(base, mine, read.table, changemerge::kPunchFields);
     p.clashes = merged.clashes;
-    p.saved = history::saveCard(fs, clock, function, month, code, read.table, merged.table, reason);
+    p.saved = history::saveCard(book, function, month, code, read.table, merged.table, reason);
     p.now = p.saved.ok() ? merged.table : read.table;
     return p;
 }
@@ -73,21 +73,21 @@ QString clashText(const CardTable &card, const QList<changemerge::Clash> &clashe
     return lines.join(QLatin1Char('\n'));
 }
 
-Stored storeIfUnchanged(FileSystem &fs, const Clock &clock, QLatin1String function,
-                        const QString &month, const QString &code, const CardTable &base,
-                        const CardTable &mine, const QHash<int, QString> &rowReasons) {
+Stored storeIfUnchanged(history::Book book, QLatin1String function, const QString &month,
+                        const QString &code, const CardTable &base, const CardTable &mine,
+                        const QHash<int, QString> &rowReasons) {
     Stored s;
     s.now = base;
     Locks locks;
     cardfile::Read read;
-    if (!lockAndRead(fs, month, code, locks, read, s.saved))
+    if (!lockAndRead(book.fs, month, code, locks, read, s.saved))
         return s;
     if (read.table.toList() != base.toList()) {
         s.changedMeanwhile = true;
         s.now = read.table;
         return s;
     }
-    s.saved = history::saveCard(fs, clock, function, month, code, base, mine, rowReasons);
+    s.saved = history::saveCard(book, function, month, code, base, mine, rowReasons);
     s.now = s.saved.ok() ? mine : base;
     return s;
 }

@@ -35,7 +35,7 @@ struct Punched {
 // The punch clock's and the additional punch's change: mine is base (the
 // card as it was read) with punches and weekdays put in. They go onto the
 // card as it is now; a punch the card meanwhile holds otherwise is a clash.
-Punched putPunches(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
+Punched putPunches(history::Book book, QLatin1String function, const QString &month,
                    const QString &code, const CardTable &base, const CardTable &mine,
                    const QString &reason = {});
 
@@ -60,8 +60,8 @@ struct Stored {
 // The tally's confirm: mine, the whole card, replaces the card only while
 // the card is still base; the punches that differ go into the history first,
 // each with its day's reason.
-Stored storeIfUnchanged(FileSystem &fs, const Clock &clock, QLatin1String function,
-                        const QString &month, const QString &code, const CardTable &base,
-                        const CardTable &mine, const QHash<int, QString> &rowReasons);
+Stored storeIfUnchanged(history::Book book, QLatin1String function, const QString &month,
+                        const QString &code, const CardTable &base, const CardTable &mine,
+                        const QHash<int, QString> &rowReasons);
 
 } // namespace cardupdate

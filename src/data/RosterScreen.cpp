@@ -3,6 +3,7 @@
 #include "data/CardTable.h"
 #include "data/ChangeMerge.h"
 #include "data/FileFailure.h"
+#include "data/History.h"
 #include "data/StorableText.h"
 
 #include <QMap>
@@ -27,6 +28,7 @@ bool RosterScreen::open() {
     if (load.ended)
         return false;
     m_roster = Roster::fromList(load.read.values);
+    m_stored = load.read.values;
     m_top = 0;
     m_loaded = true;
     // A damaged roster shows what could be read and is replaced only when the
@@ -206,7 +208,7 @@ bool RosterScreen::adoptImport(const Roster &roster) {
     m_top = 0;
     m_editSlot = -1;
     m_chooserSlot = -1;
-    return dhozon();
+    return dhozon(history::word::torikomi);
 }
 
 int RosterScreen::otherSlotWithCode(const QString &code, int slot) const {
@@ -273,15 +275,17 @@ bool RosterScreen::replaceDamaged() {
     return true;
 }
 
-FileError RosterScreen::writeOntoCurrent(QString &told) {
+FileError RosterScreen::writeOntoCurrent(QLatin1String function, QString &told) {
     // Another PC may have saved the roster since this screen read it: the
     // rows changed here go onto the roster as it is now, under its lock.
     const FileLock lock = m_s.fs.lockFile(rosterFile());
     if (!lock.held())
         return lock.error();
     Roster toSave = m_roster;
+    QStringList before = m_stored;
     const rosterfile::Read now = rosterfile::read(m_s.fs);
     if (now.ok() && now.roster.toList() != m_asRead.toList()) {
+        before = now.roster.toList();
         const changemerge::RosterMerge merged = changemerge::roster(m_asRead, m_roster, now.roster);
         toSave = merged.roster;
         told = QStringLiteral(
@@ -291,22 +295,25 @@ FileError RosterScreen::writeOntoCurrent(QString &told) {
             told += QStringLiteral("\n空きがないため、次の従業員は名簿から外れました：\n") +
                     merged.dropped.join(QLatin1Char('\n'));
     }
-    const FileError e = records::write(m_s.fs, rosterFile(), toSave.toList());
-    if (isSaved(e)) {
+    // Each value that changed goes into the change history first.
+    const QStringList values = toSave.toList();
+    const history::Saved saved = history::saveValues(m_s, function, rosterFile(), before, values);
+    if (saved.ok()) {
         m_roster = toSave;
         m_asRead = toSave;
+        m_stored = values;
     }
-    return e;
+    return saved.error;
 }
 
-bool RosterScreen::dhozon() {
+bool RosterScreen::dhozon(QLatin1String function) {
     if (m_damaged && !replaceDamaged())
         return true;
     QString told;
-    FileError e = writeOntoCurrent(told);
+    FileError e = writeOntoCurrent(function, told);
     while (filefailure::transient(e) &&
            filefailure::askRetry(m_s, QStringLiteral("従業員名簿（Meibo.Dat）"), e))
-        e = writeOntoCurrent(told);
+        e = writeOntoCurrent(function, told);
     if (!told.isEmpty())
         m_s.dialogs.notice(told);
     if (filefailure::transient(e))

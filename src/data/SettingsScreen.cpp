@@ -2,6 +2,7 @@
 
 #include "data/ChangeMerge.h"
 #include "data/FileFailure.h"
+#include "data/History.h"
 #include "data/LabourRules.h"
 #include "data/RecordFile.h"
 
@@ -13,7 +14,7 @@ bool SettingsScreen::open() {
     if (load.ended)
         return false;
     m_settings = CalcSettings::fromList(load.read.values);
-    m_asRead = m_settings.toList();
+    m_stored = load.read.values;
     // A file that exists but could not be read is never overwritten by the
     // empty settings that took its place.
     m_unreadable = load.unreadable();
@@ -175,15 +176,18 @@ FileError SettingsScreen::writeOntoCurrent() {
     if (!lock.held())
         return lock.error();
     const records::Read now = records::read(m_s.fs, file, CalcSettings::kCount);
+    const QStringList before = now.ok() ? now.values : m_stored;
     const QStringList values = now.ok()
-                                   ? changemerge::values(m_asRead, m_settings.toList(), now.values)
+                                   ? changemerge::values(m_stored, m_settings.toList(), now.values)
                                    : m_settings.toList();
-    const FileError e = records::write(m_s.fs, file, values);
-    if (isSaved(e)) {
+    // Each value that changed goes into the change history first.
+    const history::Saved saved =
+        history::saveValues(m_s, history::word::settei, file, before, values);
+    if (saved.ok()) {
         m_settings = CalcSettings::fromList(values);
-        m_asRead = values;
+        m_stored = values;
     }
-    return e;
+    return saved.error;
 }
 
 bool SettingsScreen::dhozon() {

@@ -86,9 +86,9 @@ private:
 
     Services &m_s;
     CalcSettings m_settings;
-    QStringList m_asRead; // the values as the file held them when the screen opened
     std::array<QString, kTextBoxes> m_text;
     std::array<QString, kRoundingBoxes> m_rounding;
     std::array<bool, kOptions> m_option{};
     bool m_unreadable = false; // Kijyun.Dat exists but could not be read
+    QStringList m_stored;      // what Kijyun.Dat holds: read, or last written
 };

@@ -276,8 +276,8 @@ bool AddPunchPanel::add() {
     // another PC holds too long, or a file server that does not answer,
     // leaves it as it was and is told; any other failure ends the program.
     const cardupdate::Punched p =
-        cardupdate::putPunches(m_s.fs, m_s.clock, history::word::tuika, m_cardFolder,
-                               m_code.trimmed(), m_table, after, m_reason.trimmed());
+        cardupdate::putPunches(m_s, history::word::tuika, m_cardFolder, m_code.trimmed(), m_table,
+                               after, m_reason.trimmed());
     if (!p.ok() && cardupdate::mayRetry(p.saved.error)) {
         m_s.dialogs.notice(QStringLiteral("追加打刻は記録していません。\n理由：") +
                            filefailure::reason(p.saved.error) + QStringLiteral("。"));

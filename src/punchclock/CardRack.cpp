@@ -118,13 +118,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     }
 }
 
-FileError CardRack::keepCard(const QString &folder, const QString &code) {
+FileError CardRack::keepCard(const QString &folder, const QString &code, QString &reason) {
     const QString name = code + QLatin1String(cardfile::kSuffix);
     if (!m_s.fs.exists(monthfolders::inFolder(folder, name)) &&
         !m_s.fs.isLink(monthfolders::inFolder(folder, name)))
         return FileError::None;
     SafetyFolder safety(m_s.fs, m_s.clock, history::word::kaadosakujo);
-    return safety.keep(folder, {name});
+    const FileError e = safety.keep(folder, {name});
+    reason = safety.reason();
+    return e;
 }
 
 QString CardRack::removeLocked(const QString &folder, const QString &code, const QString &who) {
@@ -133,16 +135,18 @@ QString CardRack::removeLocked(const QString &folder, const QString &code, const
     if (locks.error() != FileError::None)
         return who + QStringLiteral(" のタイムカードは削除しませんでした（") +
                filefailure::reason(locks.error()) + QStringLiteral("）。");
-    if (const FileError kept = keepCard(folder, code); !isSaved(kept))
+    QString reason;
+    if (const FileError kept = keepCard(folder, code, reason); !isSaved(kept))
         return who + QStringLiteral(" のタイムカードは、控えを残せないため削除しませんでした（") +
                filefailure::reason(kept) + QStringLiteral("）。");
     // What the card held goes into the history before the card goes; a
     // damaged card gives what could be read of it.
     const cardfile::Read card = cardfile::read(m_s.fs, folder, code);
-    const history::Written w = history::record(
-        m_s.fs, m_s.clock, history::word::kaadosakujo,
-        card.error == FileError::NotFound ? QList<history::Entry>()
-                                          : history::cardRemoved(folder, code, card.table));
+    const history::Written w = history::record(m_s, history::word::kaadosakujo,
+                                               card.error == FileError::NotFound
+                                                   ? QList<history::Entry>()
+                                                   : history::cardRemoved(folder, code, card.table),
+                                               reason);
     if (!w.ok())
         return who +
                QStringLiteral(" のタイムカードは、変更履歴に書き込めないため削除しませんでした"
@@ -150,7 +154,7 @@ QString CardRack::removeLocked(const QString &folder, const QString &code, const
                    .arg(errorNumber(w.error));
     const QString path = cardfile::path(folder, code);
     if (const FileError e = m_s.fs.removeFile(path); e != FileError::None && m_s.fs.exists(path)) {
-        history::recordNotMade(m_s.fs, m_s.clock, w, e);
+        history::recordNotMade(m_s, w, e);
         return who + QStringLiteral(" のタイムカードを削除できませんでした。");
     }
     return {};

@@ -61,7 +61,7 @@ public:
 
 private:
     // The card's file goes into the safety folder before it is deleted.
-    FileError keepCard(const QString &folder, const QString &code);
+    FileError keepCard(const QString &folder, const QString &code, QString &reason);
     // Under the card's lock and the history's: kept, recorded and deleted.
     // What the user is told when it was not; empty when it was.
     QString removeLocked(const QString &folder, const QString &code, const QString &who);

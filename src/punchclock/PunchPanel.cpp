@@ -201,7 +201,7 @@ bool PunchPanel::returnCard(const QString &weekday) {
     // of either is told plainly and leaves the card file as it was; the panel
     // is cleared all the same, so the punch clock serves the next employee.
     const cardupdate::Punched p = cardupdate::putPunches(
-        m_s.fs, m_s.clock, history::word::dakoku, m_target.folder, m_cardCode, m_read, m_table);
+        m_s, history::word::dakoku, m_target.folder, m_cardCode, m_read, m_table);
     const history::Saved &saved = p.saved;
     if (saved.error == FileError::Unconfirmed)
         m_s.dialogs.notice(filefailure::unconfirmedText());

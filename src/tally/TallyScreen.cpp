@@ -257,9 +257,8 @@ bool TallyScreen::kakutei() {
     // meanwhile is never written over.
     cardupdate::Stored stored;
     for (bool quiet = true;; quiet = false) {
-        stored =
-            cardupdate::storeIfUnchanged(m_s.fs, m_s.clock, history::word::teisei, m_lists.folder(),
-                                         m_code, m_saved, m_table, m_reasons);
+        stored = cardupdate::storeIfUnchanged(m_s, history::word::kakutei, m_lists.folder(), m_code,
+                                              m_saved, m_table, m_reasons);
         if (!stored.changedMeanwhile)
             break;
         if (takeChangesMeanwhile(stored.now, quiet))
@@ -500,7 +499,7 @@ bool TallyScreen::historyToolEnabled() const {
 void TallyScreen::toolHistory() {
     if (!historyToolEnabled())
         return;
-    const FileError e = m_history.load(m_s.fs, m_lists.folder(), m_code);
+    const FileError e = m_history.load(m_s.fs, m_lists.folder(), m_code, m_saved);
     if (filefailure::endOnFatal(m_s, e, IoWording::Guidebook))
         return;
     if (e != FileError::None)

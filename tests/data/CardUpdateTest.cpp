@@ -17,6 +17,9 @@ struct TwoPcs : ::testing::Test {
     LocalFileSystem front{dir.path()};
     LocalFileSystem office{dir.path()};
     FixedClock clock;
+    MemorySettingsStore frontStore, officeStore;
+    history::Book frontBook{front, clock, frontStore};
+    history::Book officeBook{office, clock, officeStore};
 
     void SetUp() override {
         front.setLockWait(30);
@@ -30,6 +33,14 @@ struct TwoPcs : ::testing::Test {
         ASSERT_TRUE(isSaved(cardfile::write(front, kMonth, "1", c)));
     }
     CardTable card() { return cardfile::read(front, kMonth, "1").table; }
+    // The records of punches (a baseline of the card and the like left out).
+    QList<history::Record> punches() {
+        QList<history::Record> out;
+        for (const history::Record &r : history::recordsOf(front, kMonth, "1"))
+            if (r.function == history::word::dakoku || r.function == history::word::tuika)
+                out.append(r);
+        return out;
+    }
     static CardTable with(CardTable t, int row, int field, const QString &text) {
         t.at(row, field) = text;
         return t;
@@ -43,10 +54,10 @@ TEST_F(TwoPcs, PunchesOfBothPcsOnOneCardAreKept) {
     const CardTable seenByFront = card();
     const CardTable seenByOffice = card();
     const cardupdate::Punched a =
-        cardupdate::putPunches(front, clock, history::word::dakoku, kMonth, "1", seenByFront,
+        cardupdate::putPunches(frontBook, history::word::dakoku, kMonth, "1", seenByFront,
                                with(seenByFront, 2, CardField::ClockIn, "8:58"));
     const cardupdate::Punched b =
-        cardupdate::putPunches(office, clock, history::word::tuika, kMonth, "1", seenByOffice,
+        cardupdate::putPunches(officeBook, history::word::tuika, kMonth, "1", seenByOffice,
                                with(seenByOffice, 1, CardField::ClockOut, "18:00"), "忘れ");
     ASSERT_TRUE(a.ok() && b.ok());
     EXPECT_TRUE(b.clashes.isEmpty());
@@ -55,16 +66,16 @@ TEST_F(TwoPcs, PunchesOfBothPcsOnOneCardAreKept) {
     EXPECT_EQ(b.now.toList(), card().toList());
     // One chain: each group records exactly its own punch.
     EXPECT_TRUE(history::check(front).intact());
-    EXPECT_EQ(history::recordsOf(front, kMonth, "1").size(), 2);
+    EXPECT_EQ(punches().size(), 2);
 }
 
 TEST_F(TwoPcs, APunchAlreadyMadeElsewhereIsKeptAndTheOtherTold) {
     const CardTable seen = card();
-    ASSERT_TRUE(cardupdate::putPunches(office, clock, history::word::dakoku, kMonth, "1", seen,
+    ASSERT_TRUE(cardupdate::putPunches(officeBook, history::word::dakoku, kMonth, "1", seen,
                                        with(seen, 2, CardField::ClockIn, "8:58"))
                     .ok());
     const cardupdate::Punched late = cardupdate::putPunches(
-        front, clock, history::word::dakoku, kMonth, "1", seen,
+        frontBook, history::word::dakoku, kMonth, "1", seen,
         with(with(seen, 2, CardField::ClockIn, "9:01"), 2, CardField::BreakOut, "12:00"));
     ASSERT_TRUE(late.ok());
     ASSERT_EQ(late.clashes.size(), 1);
@@ -74,18 +85,18 @@ TEST_F(TwoPcs, APunchAlreadyMadeElsewhereIsKeptAndTheOtherTold) {
               QStringLiteral("3日の出勤は、ほかのパソコンで既に 8:58 と打刻されていたため、9:01 "
                              "を記録していません。"));
     // The history holds what the card holds.
-    const QList<history::Record> records = history::recordsOf(front, kMonth, "1");
+    const QList<history::Record> records = punches();
     ASSERT_EQ(records.size(), 2);
     EXPECT_EQ(records.last().entry.newText, "12:00");
 }
 
 TEST_F(TwoPcs, TheTallyWritesOnlyOverTheCardItRead) {
     const CardTable opened = card();
-    ASSERT_TRUE(cardupdate::putPunches(office, clock, history::word::dakoku, kMonth, "1", opened,
+    ASSERT_TRUE(cardupdate::putPunches(officeBook, history::word::dakoku, kMonth, "1", opened,
                                        with(opened, 5, CardField::ClockIn, "9:00"))
                     .ok());
     const CardTable confirmed = with(opened, 5, CardField::CertBeyond, "1:00");
-    const cardupdate::Stored s = cardupdate::storeIfUnchanged(front, clock, history::word::teisei,
+    const cardupdate::Stored s = cardupdate::storeIfUnchanged(frontBook, history::word::teisei,
                                                               kMonth, "1", opened, confirmed, {});
     EXPECT_TRUE(s.changedMeanwhile);
     EXPECT_FALSE(s.ok());
@@ -93,9 +104,8 @@ TEST_F(TwoPcs, TheTallyWritesOnlyOverTheCardItRead) {
     EXPECT_EQ(card().at(5, CardField::ClockIn), "9:00");
     EXPECT_TRUE(card().at(5, CardField::CertBeyond).isEmpty());
     // Confirmed again over the card as it is now, it is written.
-    EXPECT_TRUE(cardupdate::storeIfUnchanged(front, clock, history::word::teisei, kMonth, "1",
-                                             s.now, with(s.now, 5, CardField::CertBeyond, "1:00"),
-                                             {})
+    EXPECT_TRUE(cardupdate::storeIfUnchanged(frontBook, history::word::teisei, kMonth, "1", s.now,
+                                             with(s.now, 5, CardField::CertBeyond, "1:00"), {})
                     .ok());
     EXPECT_EQ(card().at(5, CardField::CertBeyond), "1:00");
 }
@@ -117,7 +127,7 @@ TEST_F(TwoPcs, ACardHeldElsewhereIsNotWrittenAndNothingGoesIntoTheHistory) {
         SCOPED_TRACE(c.what);
         const FileLock held = c.hold(office);
         const cardupdate::Punched p =
-            cardupdate::putPunches(front, clock, history::word::dakoku, kMonth, "1", seen,
+            cardupdate::putPunches(frontBook, history::word::dakoku, kMonth, "1", seen,
                                    with(seen, 2, CardField::ClockIn, "9:00"));
         EXPECT_EQ(p.saved.error, FileError::Locked);
         EXPECT_TRUE(cardupdate::mayRetry(p.saved.error));

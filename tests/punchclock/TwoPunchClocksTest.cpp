@@ -110,9 +110,8 @@ TEST_F(TwoPunchClocks, APunchDeletedElsewhereNoLongerShowsOnTheSetCard) {
     const CardTable stored = card();
     CardTable deleted = stored;
     deleted.at(11, CardField::ClockIn).clear();
-    ASSERT_TRUE(cardupdate::putPunches(backFs, t.clock, history::word::teisei, kFolder, "1", stored,
-                                       deleted)
-                    .ok());
+    ASSERT_TRUE(
+        cardupdate::putPunches(back, history::word::teisei, kFolder, "1", stored, deleted).ok());
     front.filesChanged();
     front.tick();
     EXPECT_TRUE(front.panel().timeLabel(0).text.isEmpty());
