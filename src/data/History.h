@@ -50,6 +50,9 @@ inline constexpr QLatin1String sakujo{"sakujo"};           // deleted with "999"
 inline constexpr QLatin1String kaadosakujo{"kaadosakujo"}; // card removed from the rack
 inline constexpr QLatin1String seiri{"seiri"};             // card month deleted (organizing)
 inline constexpr QLatin1String hukugen{"hukugen"};         // card month restored over
+// An IC card tied to an employee (new text its ID) or taken from one (old
+// text); no card month, day or field.
+inline constexpr QLatin1String ickaado{"ickaado"};
 // The change of an earlier record was not made after all (its card could
 // not be written); old and new are those of that record swapped, and the
 // reason names its number.

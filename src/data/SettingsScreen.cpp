@@ -23,6 +23,10 @@ bool SettingsScreen::open() {
             QStringLiteral("この画面での変更は保存されません。"));
     if (m_settings[CalcSettings::YearStyle].isEmpty())
         m_settings[CalcSettings::YearStyle] = storedword::seireki;
+    const icoptions::Load ic = icoptions::read(m_s.fs);
+    m_ic = ic.options;
+    m_icRead = ic.options;
+    m_icUnreadable = ic.error != FileError::None && ic.error != FileError::NotFound;
     hyouji();
     return true;
 }
@@ -163,6 +167,15 @@ QString SettingsScreen::enterTarget(const QString &control) {
         return QStringLiteral("texkijyun_0");
     }
     return {};
+}
+
+bool SettingsScreen::close() {
+    if (!dhozon())
+        return false;
+    if (m_ic == m_icRead || m_icUnreadable)
+        return true;
+    const FileError e = icoptions::write(m_s.fs, m_ic);
+    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
 }
 
 bool SettingsScreen::dhozon() {

@@ -73,6 +73,14 @@ QString rosterNameOf(const Roster &roster, const QString &code) {
 
 } // namespace
 
+int CardRack::indexOfCode(const QString &code) const {
+    const QString wanted = code.trimmed();
+    for (int i = 0; i < m_lines.size(); ++i)
+        if (rackline::codeOf(m_lines[i]) == wanted)
+            return i;
+    return -1;
+}
+
 QString CardRack::modeWord() const {
     switch (m_mode) {
     case RackMode::MonthChoice:

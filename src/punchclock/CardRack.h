@@ -24,6 +24,8 @@ public:
 
     const QStringList &lines() const { return m_lines; }
     QString line(int index) const { return m_lines.value(index); }
+    // The line of the card of an employee's code, -1 when the rack has none.
+    int indexOfCode(const QString &code) const;
 
     RackMode mode() const { return m_mode; }
     QString modeWord() const;

@@ -42,6 +42,10 @@ public:
     void pressKind(int k);
     // The kind whose time is chosen but not pressed, -1 when none.
     int pendingKind() const;
+    // The kind the punch day's row calls for next: clock-in on an empty day,
+    // the return from an open break, else clock-out; -1 once clocked out or
+    // with no card set.
+    int suggestedKind() const;
     // "カードを戻す" with the weekday shown for the punch day. False when the
     // card could not be written: the program was ended and the panel keeps it.
     bool returnCard(const QString &weekday);
@@ -53,6 +57,8 @@ public:
     bool visible() const { return m_set; }
     const QString &codeLabel() const { return m_code; }
     const QString &nameLabel() const { return m_name; }
+    // The code of the set card's file, as the rack line gave it.
+    const QString &cardCode() const { return m_cardCode; }
     const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
     bool kindPressed(int k) const { return m_buttonDown[static_cast<size_t>(k)]; }
     int selectedKind() const { return m_kind; }

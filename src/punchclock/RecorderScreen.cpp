@@ -27,6 +27,7 @@ bool RecorderScreen::open() {
     m_settings = CalcSettings::fromList(settings.read.values);
     if (m_settings[CalcSettings::YearStyle].isEmpty())
         m_settings[CalcSettings::YearStyle] = storedword::seireki;
+    m_touch.open(m_s);
     m_dateShown = false;
     nengetuhyouji();
     m_rack.cancelMode();
@@ -65,6 +66,11 @@ void RecorderScreen::tick() {
     // One reading of the clock, so that the date and the hour agree at midnight.
     const QDateTime now = m_s.clock.now();
     m_clockText = punchday::clockText(now.time());
+    m_touch.expire(now);
+    if (!m_panel.cardSet())
+        m_touch.cardGone();
+    else if (m_touch.idle(now))
+        finishTouch(true);
     // A set card keeps the day it was set for, or the day typed for it; with
     // no card set the screen shows what a fresh start would show now.
     if (!m_dateShown || !m_panel.cardSet())
@@ -98,11 +104,7 @@ void RecorderScreen::activated() {
     if (!m_panel.cardSet())
         return;
     // The set card keeps its line, wherever the new listing put it.
-    const QString code = m_panel.codeLabel().trimmed();
-    int index = -1;
-    for (int i = 0; i < m_rack.lines().size() && index < 0; ++i)
-        if (rackline::codeOf(m_rack.line(i)) == rackline::codeOf(code))
-            index = i;
+    const int index = m_rack.indexOfCode(m_panel.cardCode());
     m_panel.rackRebuilt(index);
     m_rack.select(index);
 }
@@ -220,6 +222,7 @@ bool RecorderScreen::returnCard() {
     const bool ok = m_panel.returnCard(m_weekdayShown);
     if (!ok)
         return false;
+    m_touch.cardGone();
     m_rack.select(-1);
     // A day typed for that card lasts only while it was set.
     showClockDay(m_s.clock.now());
@@ -228,6 +231,97 @@ bool RecorderScreen::returnCard() {
 
 bool RecorderScreen::mayClose() {
     return returnCard() || m_s.programEnd.ended();
+}
+
+void RecorderScreen::cardTouched(const QString &id) {
+    if (!m_touch.on())
+        return;
+    const QDateTime now = m_s.clock.now();
+    if (m_touch.repeated(id, now))
+        return;
+    using Level = TouchPunch::Level;
+    if (id.isEmpty()) {
+        m_touch.tell(QStringLiteral("カードを読み取れませんでした。もう一度タッチしてください。"),
+                     Level::Warning, now);
+        return;
+    }
+    const QString code = m_touch.codeOf(id);
+    if (code.isEmpty()) {
+        m_touch.tell(QStringLiteral("このカードは登録されていません。\n"
+                                    "管理者にカードの登録を頼んでください。"),
+                     Level::Warning, now);
+        return;
+    }
+    if (m_panel.cardSet()) {
+        if (m_panel.cardCode() == code) {
+            finishTouch(false);
+            return;
+        }
+        m_touch.tell(QStringLiteral("ほかの人のカードがセットされています。\n"
+                                    "そのカードが戻ってから、もう一度タッチしてください。"),
+                     Level::Warning, now);
+        return;
+    }
+    if (m_add.visible() || m_view.isOpen() || m_rack.mode() != RackMode::Punch ||
+        !m_rack.enabled()) {
+        m_touch.tell(QStringLiteral("いまはカードで打刻できません。\n"
+                                    "開いている画面を閉じてから、もう一度タッチしてください。"),
+                     Level::Warning, now);
+        return;
+    }
+    const int index = m_rack.indexOfCode(code);
+    if (index < 0) {
+        m_touch.tell(QStringLiteral("コード %1 のタイムカードは準備されていません。").arg(code),
+                     Level::Warning, now);
+        return;
+    }
+    rackClicked(index);
+    if (!m_panel.cardSet())
+        return;
+    m_touch.setByTouch(id, m_s.clock.now());
+    if (const int k = m_panel.suggestedKind(); k >= 0)
+        m_panel.chooseKind(k, m_clockText);
+    tellTouchSet();
+}
+
+void RecorderScreen::tellTouchSet() {
+    const int k = m_panel.pendingKind();
+    m_touch.tellWhileSet(
+        k >= 0 ? QStringLiteral("もう一度タッチすると「%1 %2」を記録します。")
+                     .arg(kindCaption(k), m_panel.timeLabel(k).text)
+               : QStringLiteral("もう一度タッチすると、記録せずにカードを戻します。"));
+}
+
+void RecorderScreen::kindKey(int k) {
+    if (!kindKeysActive() || k < 0 || k >= kKinds)
+        return;
+    m_panel.chooseKind(k, m_clockText);
+    m_touch.active(m_s.clock.now());
+    if (m_touch.setByTouch())
+        tellTouchSet();
+}
+
+void RecorderScreen::finishTouch(bool byItself) {
+    const int k = m_panel.pendingKind();
+    QString done;
+    if (k >= 0) {
+        done = kindCaption(k) + QLatin1Char(' ') + m_panel.timeLabel(k).text;
+        m_panel.pressKind(k);
+    }
+    const QString name = m_panel.nameLabel();
+    if (!returnCard())
+        return;
+    const QString text =
+        done.isEmpty() ? QStringLiteral("%1さんのカードを戻しました。").arg(name)
+                       : QStringLiteral("%1さん　%2 を記録しました。").arg(name, done);
+    m_touch.tell(byItself ? text + QStringLiteral("\n（そのままだったため、自動で戻しました）")
+                          : text,
+                 TouchPunch::Level::Done, m_s.clock.now());
+}
+
+bool RecorderScreen::rackClickNeedsPin() const {
+    return m_touch.options().clickGuarded(m_s.session.storedPin) &&
+           m_rack.mode() == RackMode::Punch && !m_panel.cardSet();
 }
 
 RecorderScreen::FirstSteps RecorderScreen::firstSteps() const {

@@ -7,6 +7,7 @@
 #include "punchclock/MonthView.h"
 #include "punchclock/PunchDay.h"
 #include "punchclock/PunchPanel.h"
+#include "punchclock/TouchPunch.h"
 #include "screen/Services.h"
 
 // The punch-clock screen frmrecoder: clock, punch day, current card month and
@@ -66,6 +67,24 @@ public:
     // the user kept it set.
     bool mayClose();
 
+    // IC cards, while "ICカードで打刻する" is on; otherwise these do nothing.
+    // A card touched on a reader, or typed by a reader that types: sets its
+    // employee's card as a click on the line does, with the kind the day
+    // calls for chosen; the same card again presses that time and returns the
+    // card. A card set by a touch and then left alone returns itself after
+    // TouchPunch::kIdleSeconds, its chosen time pressed as the second touch
+    // would. Another card touched while one is set switches nothing.
+    void cardTouched(const QString &id);
+    // A key 1-4 while a card is set: chooses 出勤, 休憩, 戻り or 退勤.
+    void kindKey(int k);
+    bool kindKeysActive() const { return m_touch.on() && m_panel.cardSet(); }
+    // The readers there are now.
+    void readersChanged(const QStringList &names) { m_touch.readers().update(names); }
+    // A click on a rack line must first be let through by the administrator
+    // PIN: cards punch, the option asks it, and a PIN is registered.
+    bool rackClickNeedsPin() const;
+    const TouchPunch &touch() const { return m_touch; }
+
     // What a new user has still to do before the rack holds cards.
     struct FirstSteps {
         bool settings = false; // a pay period is registered
@@ -103,6 +122,10 @@ private:
     void showClockDay(const QDateTime &now);
     QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
+    // The second touch, or the card left alone: presses the chosen time and
+    // returns the card.
+    void finishTouch(bool byItself);
+    void tellTouchSet();
 
     Services &m_s;
     Roster m_roster;
@@ -111,6 +134,7 @@ private:
     PunchPanel m_panel;
     MonthView m_view;
     AddPunchPanel m_add;
+    TouchPunch m_touch;
     PunchDay m_day;
     QString m_weekdayShown;
     QString m_clockText;

@@ -50,6 +50,9 @@ private:
     void sortByCode();
     void startImport(const QString &folder);
     void setGuideShown(bool shown);
+    // Toolbar button 6: "ICカードの登録" for the employee of the row last
+    // typed in.
+    void openIcCards();
 
     RosterScreen m_logic;
     RosterImport m_import;
@@ -63,4 +66,5 @@ private:
     QFrame *m_guide = nullptr;
     RosterImportPanel *m_picture4 = nullptr;
     int m_editBox = -1;
+    int m_lastSlot = -1; // the slot of the row last typed in
 };

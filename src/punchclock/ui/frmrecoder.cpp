@@ -6,9 +6,11 @@
 #include "punchclock/ui/MonthViewPanel.h"
 #include "punchclock/ui/PunchImages.h"
 #include "punchclock/ui/RecorderGuide.h"
+#include "platform/CardReader.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
 #include "screen/ui/Sheets.h"
+#include "screen/ui/WedgeFilter.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -81,6 +83,8 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
     connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
     connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
 
+    buildCardReading();
+
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
@@ -94,6 +98,10 @@ bool frmrecoder::load() {
     setTwipsSize(m_logic.widthTwips(), kHeightTwips);
     if (!m_loaded)
         return false;
+    if (CardReader *reader = m_ctx.services.cardReader; reader && m_logic.touch().on()) {
+        reader->start();
+        m_logic.readersChanged(reader->readers());
+    }
     m_timer->start();
     onTick(); // the clock and the punch day at once, not half a second later
     render();
@@ -185,10 +193,8 @@ void frmrecoder::buildRack() {
     m_rack->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rack->setTextElideMode(Qt::ElideRight);
     m_rack->installEventFilter(this);
-    connect(m_rack, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        const int row = m_rack->row(item);
-        act([&] { m_logic.rackClicked(row); });
-    });
+    connect(m_rack, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { rackLineChosen(m_rack->row(item)); });
 
     m_dayBoxes[0]->setNext(m_dayBoxes[1]->widget());
     m_dayBoxes[1]->setExitTarget(m_rack);
@@ -202,7 +208,7 @@ void frmrecoder::buildRack() {
 
 void frmrecoder::buildButtons() {
     m_hint = caption(QStringLiteral("← 左の一覧から自分の名前を\n　 クリックしてください。"), this,
-                     {kRightX + 10, 230, 220, 60}, 15);
+                     {kRightX + 10, 224, 224, 72}, 15);
     m_hint->setStyleSheet(QStringLiteral("font-size: 15px; color: #806040;"));
 
     m_press = new QPushButton(QStringLiteral("カードを押す"), this);
@@ -219,7 +225,8 @@ void frmrecoder::buildButtons() {
         act([&] { m_logic.returnCard(); });
         m_rack->setFocus();
     });
-    caption(QStringLiteral("※「カードを戻す」で記録されます。"), this, {kRightX, 512, 240, 20}, 12);
+    m_recordHint =
+        caption(QStringLiteral("※「カードを戻す」で記録されます。"), this, {kRightX, 512, 240, 20}, 12);
 
     m_first = new FirstStepsPanel(this);
     m_first->move(kRightX, 124);
@@ -229,6 +236,82 @@ void frmrecoder::buildButtons() {
         if (m_ctx.services.session.screenWord == screenword::recorder)
             m_ctx.host.openScreen(word);
     });
+}
+
+void frmrecoder::buildCardReading() {
+    m_touchNotice = new QLabel(this);
+    m_touchNotice->setObjectName(QStringLiteral("lblictouch"));
+    m_touchNotice->setWordWrap(true);
+    m_touchNotice->setAlignment(Qt::AlignCenter);
+    m_touchNotice->hide();
+    m_readerLine = new QLabel(this);
+    m_readerLine->setObjectName(QStringLiteral("lblic"));
+    m_readerLine->setGeometry(6, 537, kWidth - 12, 20);
+    m_readerLine->hide();
+
+    if (CardReader *reader = m_ctx.services.cardReader) {
+        connect(reader, &CardReader::touched, this, [this](const QString &id) {
+            if (m_loaded && !isClosing())
+                act([&] { m_logic.cardTouched(id); });
+        });
+        connect(reader, &CardReader::readersChanged, this, [this](const QStringList &names) {
+            m_logic.readersChanged(names);
+            if (m_loaded)
+                render();
+        });
+    }
+    // Readers that type: while the rack is there to punch from; the keys 1-4
+    // are the kinds while a card is set.
+    m_wedge = new WedgeFilter(this);
+    m_wedge->setListening([this] {
+        return m_loaded && !isClosing() && m_logic.touch().on() && !m_logic.addPanel().visible();
+    });
+    m_wedge->setHolding([this] { return m_logic.kindKeysActive(); });
+    connect(m_wedge, &WedgeFilter::cardTyped, this,
+            [this](const QString &id) { act([&] { m_logic.cardTouched(id); }); });
+    connect(m_wedge, &WedgeFilter::personKey, this, [this](QChar c) {
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('4'))
+            act([&] { m_logic.kindKey(c.unicode() - '1'); });
+    });
+}
+
+void frmrecoder::renderTouch() {
+    const TouchPunch &touch = m_logic.touch();
+    const bool cardShown = m_logic.panel().visible();
+    if (touch.on())
+        m_hint->setText(m_logic.rackClickNeedsPin()
+                            ? QStringLiteral("ICカードをリーダーに\nタッチしてください。")
+                            : QStringLiteral("ICカードをタッチするか、\n← 左の一覧から自分の"
+                                             "名前を\n　 クリックしてください。"));
+    const TouchPunch::Notice &n = touch.notice();
+    static const char *const colours[] = {"color: #1d4f8a; background: #e8f1fb; border: 1px "
+                                          "solid #9dbde0;",
+                                          "color: #1f6b2a; background: #e6f6e6; border: 1px "
+                                          "solid #8cc795;",
+                                          "color: #a52a1a; background: #fdecea; border: 1px "
+                                          "solid #e5a39a;"};
+    m_touchNotice->setVisible(!n.text.isEmpty());
+    if (!n.text.isEmpty()) {
+        // Over the empty card area in large type; under the card buttons while
+        // a card is set.
+        m_touchNotice->setGeometry(cardShown ? QRect(kRightX, 506, 236, 30)
+                                             : QRect(kRightX + 4, 300, 232, 120));
+        m_touchNotice->setText(n.text);
+        m_touchNotice->setStyleSheet(QStringLiteral("QLabel { %1 border-radius: 4px; "
+                                                    "font-size: %2px; font-weight: bold; }")
+                                         .arg(QLatin1String(colours[int(n.level)]))
+                                         .arg(cardShown ? 11 : 15));
+        m_touchNotice->raise();
+    }
+    m_recordHint->setVisible(!(cardShown && m_touchNotice->isVisible()));
+    const QString status = touch.statusText();
+    m_readerLine->setVisible(!status.isEmpty());
+    m_readerLine->setText(status);
+    m_readerLine->setToolTip(status);
+    m_readerLine->setStyleSheet(touch.statusWarning()
+                                    ? QStringLiteral("color: #b01c10; font-size: 12px; "
+                                                     "font-weight: bold;")
+                                    : QStringLiteral("color: #4a6a4a; font-size: 12px;"));
 }
 
 void frmrecoder::render() {
@@ -281,15 +364,20 @@ void frmrecoder::render() {
     m_view->setVisible(m_logic.monthView().isOpen());
     m_view->render(m_logic.monthView());
     m_add->render();
+    renderTouch();
     m_guide->setVisible(m_logic.widthTwips() != RecorderScreen::kWidthTwips);
     m_rendering = false;
 }
 
 void frmrecoder::onTick() {
     const QString folder = m_logic.monthFolder();
+    const QString notice = m_logic.touch().notice().text;
+    const bool set = m_logic.panel().cardSet();
     m_logic.tick();
-    // A new punch day or card month shows in full; otherwise only the clock.
-    if (m_logic.dayRevision() != m_shownDayRevision || m_logic.monthFolder() != folder)
+    // A new punch day or card month shows in full, and what a card left set
+    // or a notice whose time is up changed; otherwise only the clock.
+    if (m_logic.dayRevision() != m_shownDayRevision || m_logic.monthFolder() != folder ||
+        m_logic.touch().notice().text != notice || m_logic.panel().cardSet() != set)
         render();
     else
         m_clock->setText(m_logic.clockText());
@@ -311,6 +399,15 @@ void frmrecoder::leavePunchBox(int box) {
     if (b->text() != shown)
         b->setText(shown);
     render();
+}
+
+void frmrecoder::rackLineChosen(int row) {
+    EntryBox::flushPending();
+    if (m_logic.rackClickNeedsPin() && !m_ctx.host.askPin(screenword::recorder)) {
+        render();
+        return;
+    }
+    act([&] { m_logic.rackClicked(row); });
 }
 
 void frmrecoder::openAddPanel() {
@@ -340,8 +437,7 @@ bool frmrecoder::eventFilter(QObject *watched, QEvent *e) {
         const int key = static_cast<QKeyEvent *>(e)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
             m_rack->currentRow() >= 0) {
-            const int row = m_rack->currentRow();
-            act([&] { m_logic.rackClicked(row); });
+            rackLineChosen(m_rack->currentRow());
             return true;
         }
     }
