@@ -104,6 +104,12 @@ IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &cod
     m_wedge->setListening([this] { return isActiveWindow(); });
     connect(m_wedge, &WedgeFilter::cardTyped, this,
             [this](const QString &id) { act([&] { m_logic.touched(id); }); });
+    // A person's digits still find an employee by code; a reader's never move
+    // the choice.
+    connect(m_wedge, &WedgeFilter::personKey, this, [this](QChar c) {
+        if (m_people->hasFocus())
+            m_people->keyboardSearch(QString(c));
+    });
 
     m_opened = m_logic.open(roster, code);
     if (CardReader *reader = s.cardReader) {

@@ -260,18 +260,22 @@ void frmrecoder::buildCardReading() {
                 render();
         });
     }
-    // Readers that type: while the rack is there to punch from; the keys 1-4
-    // are the kinds while a card is set.
+    // Readers that type: while the rack is there to punch from. A person's
+    // keys 1-4 are the kinds while a card is set; otherwise a person's digits
+    // search the rack, as they always did.
     m_wedge = new WedgeFilter(this);
     m_wedge->setListening([this] {
         return m_loaded && !isClosing() && m_logic.touch().on() && !m_logic.addPanel().visible();
     });
-    m_wedge->setHolding([this] { return m_logic.kindKeysActive(); });
     connect(m_wedge, &WedgeFilter::cardTyped, this,
             [this](const QString &id) { act([&] { m_logic.cardTouched(id); }); });
     connect(m_wedge, &WedgeFilter::personKey, this, [this](QChar c) {
-        if (c >= QLatin1Char('1') && c <= QLatin1Char('4'))
-            act([&] { m_logic.kindKey(c.unicode() - '1'); });
+        if (m_logic.kindKeysActive()) {
+            if (c >= QLatin1Char('1') && c <= QLatin1Char('4'))
+                act([&] { m_logic.kindKey(c.unicode() - '1'); });
+        } else if (m_rack->hasFocus()) {
+            m_rack->keyboardSearch(QString(c));
+        }
     });
 }
 

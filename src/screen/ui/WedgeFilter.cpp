@@ -72,15 +72,10 @@ bool WedgeFilter::onKey(QKeyEvent *key) {
     const Qt::KeyboardModifiers mods =
         key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (text.size() == 1 && isHexDigit(text[0]) && mods == Qt::NoModifier && !key->isAutoRepeat()) {
-        const bool starts = !m_burst.holding();
-        const KeyBurst::Result before = m_burst.key(text[0], ms);
-        personKeys(before);
-        // Whether a run is held back is settled at its first key.
-        if (starts || !before.person.isEmpty())
-            m_held = m_holding && m_holding();
+        personKeys(m_burst.key(text[0], ms));
         m_last = ms;
         m_pause.start();
-        return m_held;
+        return true;
     }
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier &&
         m_burst.holding()) {
@@ -101,8 +96,6 @@ bool WedgeFilter::onKey(QKeyEvent *key) {
 }
 
 void WedgeFilter::personKeys(const KeyBurst::Result &r) {
-    if (!m_held)
-        return;
     for (const QChar c : r.person)
         Q_EMIT personKey(c);
 }

@@ -13,9 +13,10 @@ class QWidget;
 
 // Readers that type, on one screen or window: while the screen listens and no
 // entry box has the focus, a run of hex digits and Enter typed as fast as
-// only a reader types is a card (KeyBurst). Keys a person types pass on as
-// they always did, but for the hex digits held while the screen holds them:
-// those come as personKey() once it is sure no reader typed them.
+// only a reader types is a card (KeyBurst). Hex digits are held back, so a
+// reader's never reach a list (whose search by typed text would move its
+// line); those a person typed come as personKey() a moment later, once it is
+// sure no reader typed them. Every other key passes on as it always did.
 class WedgeFilter : public QObject {
     Q_OBJECT
 public:
@@ -25,9 +26,6 @@ public:
     // Whether the keys may be a card now (the screen is in front and shows
     // what a card acts on). Without it nothing is listened to.
     void setListening(std::function<bool()> listening) { m_listening = std::move(listening); }
-    // Whether a person's digits are held back (they mean something else to
-    // the screen now) rather than passed on at once.
-    void setHolding(std::function<bool()> holding) { m_holding = std::move(holding); }
 
 Q_SIGNALS:
     void cardTyped(const QString &id);
@@ -43,10 +41,8 @@ private:
 
     QPointer<QWidget> m_screen;
     std::function<bool()> m_listening;
-    std::function<bool()> m_holding;
     KeyBurst m_burst;
     QTimer m_pause;
     QElapsedTimer m_clock;
     qint64 m_last = 0;
-    bool m_held = false; // the keys of the run so far were held back
 };
