@@ -10,6 +10,7 @@
 #include "data/IcOptions.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
+#include "platform/CardReader.h"
 #include "punchclock/ui/frmrecoder.h"
 #include "screen/ScreenHost.h"
 

@@ -61,10 +61,11 @@ TEST_F(Registration, TouchesTieMoveAndRemoveCards) {
         EXPECT_EQ(reg.outcome(), s.outcome) << s.name;
         EXPECT_EQ(tiedTo(QString::fromLatin1(s.id)), QString::fromLatin1(s.owner)) << s.name;
         ASSERT_EQ(t.dialogs.boxes().size(), asked ? 1 : 0) << s.name;
-        if (asked)
+        if (asked) {
             EXPECT_EQ(t.dialogs.boxes()[0].text,
                       "カード 04A1B2C3 は 1 山田　太郎 に登録されています。\n"
                       "2 鈴木　花子 に付け替えますか？");
+        }
     }
     reg.select(0);
     EXPECT_EQ(reg.cards(), QStringList({"0123456789ABCDEF"}));

@@ -1,5 +1,6 @@
 #include "data/CardTies.h"
 #include "data/History.h"
+#include "data/HistoryFile.h"
 #include "data/RecordFile.h"
 #include "support/TestServices.h"
 

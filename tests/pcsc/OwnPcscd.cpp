@@ -148,13 +148,13 @@ bool OwnPcscd::restart(QString &why) {
 }
 
 bool OwnPcscd::spawn(QString &why) {
-    const QByteArray log = QFile::encodeName(m_dir.filePath("pcscd.log"));
+    const QByteArray logPath = QFile::encodeName(m_dir.filePath("pcscd.log"));
     const QByteArray confDir = QFile::encodeName(m_dir.filePath("conf"));
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_adddup2(&files, m_listen, 3);
-    posix_spawn_file_actions_addopen(&files, 1, log.constData(), O_WRONLY | O_CREAT | O_APPEND,
-                                     0644);
+    posix_spawn_file_actions_addopen(&files, 1, logPath.constData(),
+                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
     posix_spawn_file_actions_adddup2(&files, 1, 2);
     // As systemd hands a socket over: fd 3, and LISTEN_PID the pid of pcscd
     // itself, which the shell keeps through exec.

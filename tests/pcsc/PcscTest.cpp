@@ -76,6 +76,12 @@ TEST(PcscCards, RegisterTouchAndPunchThroughARealPcscStack) {
     auto *status = w.findChild<QLabel *>("lblic");
     auto *notice = w.findChild<QLabel *>("lblictouch");
     auto noticeText = [&] { return notice->isVisible() ? notice->text() : QString(); };
+    // The punch clock takes a punch's time from the clock it shows.
+    auto *clock = w.findChild<QLabel *>("lbltimer");
+    auto setClock = [&](int h, int m, int s = 0) {
+        t.clock.set(2009, 5, 12, h, m, s);
+        return shows([&] { return clock->text(); }, QTime(h, m, s).toString("H:mm:ss"));
+    };
     ASSERT_TRUE(shows([&] { return status->text(); }, "Virtual PCD"));
     struct Punch {
         QByteArray id;
@@ -84,12 +90,12 @@ TEST(PcscCards, RegisterTouchAndPunchThroughARealPcscStack) {
         int minute;
     };
     for (const Punch &p : {Punch{kYamada, "1", "山田太郎", 50}, Punch{kSuzuki, "2", "鈴木花子", 53}}) {
-        t.clock.set(2009, 5, 12, 8, p.minute);
+        ASSERT_TRUE(setClock(8, p.minute));
         ASSERT_TRUE(card.touch(p.id, why)) << why.toStdString();
         EXPECT_TRUE(shows(noticeText, "もう一度タッチすると「出勤 8:" + QString::number(p.minute)));
         EXPECT_EQ(w.findChild<QLabel *>("lbldata_1")->text(), p.name);
         card.lift();
-        t.clock.set(2009, 5, 12, 8, p.minute, 5);
+        ASSERT_TRUE(setClock(8, p.minute, 5));
         ASSERT_TRUE(card.touch(p.id, why)) << why.toStdString();
         EXPECT_TRUE(shows(noticeText, QString::fromUtf8(p.name) + "さん　出勤"));
         card.lift();
@@ -97,7 +103,7 @@ TEST(PcscCards, RegisterTouchAndPunchThroughARealPcscStack) {
                   "8:" + QString::number(p.minute));
     }
 
-    t.clock.set(2009, 5, 12, 9, 0);
+    ASSERT_TRUE(setClock(9, 0));
     ASSERT_TRUE(card.touch(kStranger, why)) << why.toStdString();
     EXPECT_TRUE(shows(noticeText, "このカードは登録されていません。"));
     card.lift();
@@ -109,7 +115,7 @@ TEST(PcscCards, RegisterTouchAndPunchThroughARealPcscStack) {
     EXPECT_TRUE(shows([&] { return status->text(); }, "が外れています"));
     ASSERT_TRUE(pcscd.restart(why)) << why.toStdString();
     EXPECT_TRUE(shows([&] { return status->text(); }, "ICカードリーダー：Virtual PCD"));
-    t.clock.set(2009, 5, 12, 12, 0);
+    ASSERT_TRUE(setClock(12, 0));
     ASSERT_TRUE(card.touch(kYamada, why)) << why.toStdString();
     EXPECT_TRUE(shows(noticeText, "「退勤 12:00」"));
     card.lift();
