@@ -137,3 +137,16 @@ TEST(CardTouchGui, TheRegistrationWindowTiesATouchedCard) {
     EXPECT_EQ(cardties::read(t.fs).ties.codeOf("0123456789ABCDEF"), "2");
     shots::grab(&d, "frmickaado.png");
 }
+
+// The option on the settings screen, in the real frame.
+TEST(CardShots, Settings) {
+    if (shots::folder().isEmpty())
+        GTEST_SKIP() << "KELVANE_SHOT_DIR not set";
+    shots::Program p;
+    PunchData::writeSettings(p.t, "getumatusime", "0");
+    ASSERT_TRUE(p.start());
+    p.frame->item("menukijyun")->trigger();
+    QTest::mouseClick(p.find<QWidget>("chkic"), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(p.find<QWidget>("chkickanri"), Qt::LeftButton, {}, QPoint(8, 8));
+    shots::save(p.frame.get(), "frmkeisankijyun-ic.png", 300);
+}

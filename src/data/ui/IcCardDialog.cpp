@@ -49,8 +49,12 @@ IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &cod
     auto *lists = new QHBoxLayout;
     auto *left = new QGroupBox(QStringLiteral("従業員"), this);
     auto *lv = new QVBoxLayout(left);
+    // Codes and names in columns, as in the rack.
+    QFont fixed(QStringLiteral("IPAGothic"));
+    fixed.setPixelSize(15);
     m_people = new QListWidget(left);
     m_people->setObjectName(QStringLiteral("List1"));
+    m_people->setFont(fixed);
     m_people->setMinimumSize(260, 260);
     lv->addWidget(m_people);
     lists->addWidget(left, 3);
@@ -60,9 +64,7 @@ IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &cod
     m_cards = new QListWidget(right);
     m_cards->setObjectName(QStringLiteral("List2"));
     m_cards->setMinimumWidth(200);
-    QFont mono(QStringLiteral("monospace"));
-    mono.setStyleHint(QFont::Monospace);
-    m_cards->setFont(mono);
+    m_cards->setFont(fixed);
     rv->addWidget(m_cards);
     m_remove = new QPushButton(QStringLiteral("登録を解除"), right);
     m_remove->setObjectName(QStringLiteral("cmdkaijo"));
@@ -78,11 +80,12 @@ IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &cod
     m_result->setAlignment(Qt::AlignCenter);
     outer->addWidget(m_result);
 
-    auto *bottom = new QHBoxLayout;
     m_reader = new QLabel(this);
     m_reader->setObjectName(QStringLiteral("lblreader"));
     m_reader->setWordWrap(true);
-    bottom->addWidget(m_reader, 1);
+    outer->addWidget(m_reader);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
     auto *close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("Command1"));
     close->setAutoDefault(false);

@@ -298,13 +298,13 @@ void frmrecoder::renderTouch() {
     if (!n.text.isEmpty()) {
         // Over the empty card area in large type; under the card buttons while
         // a card is set.
-        m_touchNotice->setGeometry(cardShown ? QRect(kRightX, 506, 236, 30)
+        m_touchNotice->setGeometry(cardShown ? QRect(kRightX, 505, 236, 32)
                                              : QRect(kRightX + 4, 300, 232, 120));
         m_touchNotice->setText(n.text);
         m_touchNotice->setStyleSheet(QStringLiteral("QLabel { %1 border-radius: 4px; "
                                                     "font-size: %2px; font-weight: bold; }")
                                          .arg(QLatin1String(colours[int(n.level)]))
-                                         .arg(cardShown ? 11 : 15));
+                                         .arg(cardShown ? 12 : 15));
         m_touchNotice->raise();
     }
     m_recordHint->setVisible(!(cardShown && m_touchNotice->isVisible()));
