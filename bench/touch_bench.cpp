@@ -20,8 +20,13 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -80,14 +85,46 @@ public:
     void showUsageGuide() override {}
 };
 
-// Touches from a thread of its own, as the PC/SC reader's come.
+// Touches from a thread of its own, as the PC/SC reader's come; the time is
+// taken there, when the reader tells the touch.
 class ThreadReader : public CardReader {
 public:
+    ThreadReader() : m_thread([this] { run(); }) {}
+    ~ThreadReader() override {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
     void start() override {}
     QStringList readers() const override { return {QStringLiteral("bench reader")}; }
-    void touchFromThread(const QString &id) {
-        std::thread([this, id] { Q_EMIT touched(id); }).join();
+    void touch(const QString &id) {
+        std::lock_guard lock(m_mutex);
+        m_id = id;
+        m_wake.notify_all();
     }
+    std::chrono::steady_clock::time_point toldAt() const { return m_toldAt.load(); }
+
+private:
+    void run() {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_stop || !m_id.isEmpty(); });
+            if (m_stop)
+                return;
+            const QString id = std::exchange(m_id, QString());
+            m_toldAt = std::chrono::steady_clock::now();
+            Q_EMIT touched(id);
+        }
+    }
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    QString m_id;
+    bool m_stop = false;
+    std::atomic<std::chrono::steady_clock::time_point> m_toldAt{};
+    std::thread m_thread;
 };
 
 double median(std::vector<double> v) {
@@ -139,11 +176,12 @@ int main(int argc, char **argv) {
         rack->scrollToItem(rack->item(i));
         QApplication::processEvents();
 
-        timer.start();
-        reader.touchFromThread(idOf(i));
+        reader.touch(idOf(i));
         while (!panel->isVisible())
             QApplication::processEvents();
-        const double touch = double(timer.nsecsElapsed());
+        const double touch = double(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                        std::chrono::steady_clock::now() - reader.toldAt())
+                                        .count());
         returnCard();
 
         rack->scrollToItem(rack->item(i));

@@ -13,10 +13,7 @@ constexpr qint64 kMaxBytes = qint64(1) << 21;
 } // namespace
 
 QString CardTies::codeOf(const QString &id) const {
-    for (const CardTie &t : m_ties)
-        if (t.id == id)
-            return t.code;
-    return {};
+    return m_codeOf.value(id);
 }
 
 QStringList CardTies::idsOf(const QString &code) const {
@@ -31,20 +28,24 @@ bool CardTies::tie(const QString &id, const QString &code) {
     const QString c = code.trimmed();
     if (cardid::normalized(id) != id || !cardfile::isSafeCode(c))
         return false;
-    for (CardTie &t : m_ties) {
-        if (t.id == id) {
-            t.code = c;
-            return true;
-        }
-    }
-    if (m_ties.size() >= kMax)
+    if (m_codeOf.contains(id)) {
+        for (CardTie &t : m_ties)
+            if (t.id == id)
+                t.code = c;
+    } else if (m_ties.size() >= kMax) {
         return false;
-    m_ties.append({id, c});
+    } else {
+        m_ties.append({id, c});
+    }
+    m_codeOf.insert(id, c);
     return true;
 }
 
 bool CardTies::untie(const QString &id) {
-    return m_ties.removeIf([&](const CardTie &t) { return t.id == id; }) > 0;
+    if (!m_codeOf.remove(id))
+        return false;
+    m_ties.removeIf([&](const CardTie &t) { return t.id == id; });
+    return true;
 }
 
 QStringList CardTies::toList() const {

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,10 +42,11 @@ public:
     // a second pair of the same ID, is left out and counted in skipped.
     static CardTies fromList(const QStringList &values, int *skipped = nullptr);
 
-    bool operator==(const CardTies &) const = default;
+    bool operator==(const CardTies &other) const { return m_ties == other.m_ties; }
 
 private:
     QList<CardTie> m_ties;
+    QHash<QString, QString> m_codeOf; // ID -> code: a touch finds its employee at once
 };
 
 // ICKaado.Dat in the data folder: the ties in the quoted-record format.

@@ -74,11 +74,16 @@ QString rosterNameOf(const Roster &roster, const QString &code) {
 } // namespace
 
 int CardRack::indexOfCode(const QString &code) const {
-    const QString wanted = code.trimmed();
-    for (int i = 0; i < m_lines.size(); ++i)
-        if (rackline::codeOf(m_lines[i]) == wanted)
-            return i;
-    return -1;
+    if (!m_indexed) {
+        m_byCode.clear();
+        // A code on two lines names no one: a touch never guesses.
+        for (int i = 0; i < m_lines.size(); ++i) {
+            const QString code = rackline::codeOf(m_lines[i]);
+            m_byCode.insert(code, m_byCode.contains(code) ? -1 : i);
+        }
+        m_indexed = true;
+    }
+    return m_byCode.value(code.trimmed(), -1);
 }
 
 QString CardRack::modeWord() const {
@@ -135,6 +140,7 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         return;
     }
     m_lines.clear();
+    m_indexed = false;
     m_selected = -1;
     const QStringList codes = rack::cardCodes(m_s.fs, folder);
     for (const QString &code : codes) {
@@ -186,6 +192,7 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
     }
 
     m_lines.clear();
+    m_indexed = false;
     const QStringList codes = rack::cardCodes(m_s.fs, folder);
     for (const QString &c : codes) {
         if (c.isEmpty())

@@ -3,6 +3,7 @@
 #include "data/Roster.h"
 #include "screen/Services.h"
 
+#include <QHash>
 #include <QStringList>
 
 // What a click in the rack does.
@@ -24,7 +25,8 @@ public:
 
     const QStringList &lines() const { return m_lines; }
     QString line(int index) const { return m_lines.value(index); }
-    // The line of the card of an employee's code, -1 when the rack has none.
+    // The line of the card of an employee's code; -1 when the rack has none,
+    // or more than one line shows that code.
     int indexOfCode(const QString &code) const;
 
     RackMode mode() const { return m_mode; }
@@ -59,6 +61,9 @@ private:
 
     Services &m_s;
     QStringList m_lines;
+    // The line of each code, worked out at the first look after a change.
+    mutable QHash<QString, int> m_byCode;
+    mutable bool m_indexed = false;
     RackMode m_mode = RackMode::Punch;
     quint32 m_background = kNormal;
     bool m_cancelVisible = false;

@@ -2,6 +2,16 @@
 
 #include "data/FileFailure.h"
 
+namespace {
+
+// Milliseconds of the wall clock as shown: the date and time alone, so a
+// touch is never slowed by working out the time zone.
+qint64 wallMs(const QDateTime &t) {
+    return t.date().toJulianDay() * 86400000 + t.time().msecsSinceStartOfDay();
+}
+
+} // namespace
+
 void TouchPunch::open(Services &s) {
     m_options = icoptions::read(s.fs).options;
     const cardties::Load ties = cardties::read(s.fs);
@@ -18,20 +28,25 @@ void TouchPunch::open(Services &s) {
 }
 
 bool TouchPunch::repeated(const QString &id, const QDateTime &now) {
+    const qint64 at = wallMs(now);
     const bool same =
-        id == m_lastId && m_lastAt.isValid() && m_lastAt.msecsTo(now) < kRepeatMs;
+        !m_lastId.isNull() && id == m_lastId && at >= m_lastAt && at - m_lastAt < kRepeatMs;
     m_lastId = id;
-    m_lastAt = now;
+    m_lastAt = at;
     return same;
 }
 
 void TouchPunch::setByTouch(const QString &id, const QDateTime &now) {
     m_setId = id;
-    m_activeAt = now;
+    active(now);
+}
+
+void TouchPunch::active(const QDateTime &now) {
+    m_activeAt = wallMs(now);
 }
 
 bool TouchPunch::idle(const QDateTime &now) const {
-    return setByTouch() && m_activeAt.secsTo(now) >= kIdleSeconds;
+    return setByTouch() && wallMs(now) - m_activeAt >= qint64(kIdleSeconds) * 1000;
 }
 
 void TouchPunch::cardGone() {

@@ -47,7 +47,7 @@ public:
     bool setByTouch() const { return !m_setId.isEmpty(); }
     const QString &touchedId() const { return m_setId; }
     // A key or a kind chosen: the card is not left alone.
-    void active(const QDateTime &now) { m_activeAt = now; }
+    void active(const QDateTime &now);
     // The card set by a touch has been left alone for kIdleSeconds.
     bool idle(const QDateTime &now) const;
     // The card went back (by a touch, a button or by itself).
@@ -71,7 +71,7 @@ private:
     ReaderStatus m_readers;
     Notice m_notice;
     QString m_setId;
-    QDateTime m_activeAt;
+    qint64 m_activeAt = 0; // wall-clock milliseconds (see TouchPunch.cpp)
     QString m_lastId;
-    QDateTime m_lastAt;
+    qint64 m_lastAt = 0;
 };

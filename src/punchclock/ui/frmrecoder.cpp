@@ -301,7 +301,7 @@ void frmrecoder::renderTouch() {
         m_touchNotice->setGeometry(cardShown ? QRect(kRightX, 505, 236, 32)
                                              : QRect(kRightX + 4, 300, 232, 120));
         m_touchNotice->setText(n.text);
-        m_touchNotice->setStyleSheet(QStringLiteral("QLabel { %1 border-radius: 4px; "
+        sheets::apply(m_touchNotice, QStringLiteral("QLabel { %1 border-radius: 4px; "
                                                     "font-size: %2px; font-weight: bold; }")
                                          .arg(QLatin1String(colours[int(n.level)]))
                                          .arg(cardShown ? 12 : 15));
@@ -312,7 +312,7 @@ void frmrecoder::renderTouch() {
     m_readerLine->setVisible(!status.isEmpty());
     m_readerLine->setText(status);
     m_readerLine->setToolTip(status);
-    m_readerLine->setStyleSheet(touch.statusWarning()
+    sheets::apply(m_readerLine, touch.statusWarning()
                                     ? QStringLiteral("color: #b01c10; font-size: 12px; "
                                                      "font-weight: bold;")
                                     : QStringLiteral("color: #4a6a4a; font-size: 12px;"));
