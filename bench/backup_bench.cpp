@@ -1,6 +1,7 @@
 // Backing up 12 card months of 999 cards each into an empty backup folder,
 // against `cp -r` of the same month folders in the same run. The read-back
 // check after the backup is timed on its own. Prints the ratios.
+#include "RatioRuns.h"
 #include "data/CardPreparation.h"
 #include "data/DateRules.h"
 #include "data/RecordFile.h"
@@ -12,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -21,11 +21,6 @@ namespace {
 constexpr int kMonths = 12;
 constexpr int kCards = 999;
 constexpr int kRuns = 7;
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 double msSince(const QElapsedTimer &t) {
     return static_cast<double>(t.nsecsElapsed()) / 1e6;
@@ -68,7 +63,8 @@ int main(int argc, char **argv) {
         makeMonth(fs, months.last(), m);
     }
 
-    std::vector<double> ours, checks, copies, ratios;
+    std::vector<double> ours, checks, copies;
+    bench::RatioRuns ratios, withCheck;
     for (int run = 0; run < kRuns; ++run) {
         const QString target = dir.filePath(QStringLiteral("backup%1").arg(run));
         const QString plain = dir.filePath(QStringLiteral("plain%1").arg(run));
@@ -115,18 +111,15 @@ int main(int argc, char **argv) {
 
         if (run % 2 == 0 && !plainCopy())
             return 1;
-        ratios.push_back(ours.back() / copies.back());
+        ratios.add(ours.back(), copies.back());
+        withCheck.add(ours.back() + checks.back(), copies.back());
     }
     std::printf("backup of %d months x %d cards: %.0f ms (median of %d runs; synced to the "
                 "disk)\n",
-                kMonths, kCards, median(ours), kRuns);
-    std::printf("read-back check of the same files: %.0f ms\n", median(checks));
-    std::printf("cp -r of the same folders: %.0f ms (no flush)\n", median(copies));
-    std::printf("ratio backup / cp -r: %.2f (median of the runs' ratios; goal <= 1.5)\n",
-                median(ratios));
-    std::vector<double> withCheck;
-    for (size_t i = 0; i < ours.size(); ++i)
-        withCheck.push_back((ours[i] + checks[i]) / copies[i]);
-    std::printf("ratio with the read-back check: %.2f\n", median(withCheck));
+                kMonths, kCards, bench::median(ours), kRuns);
+    std::printf("read-back check of the same files: %.0f ms\n", bench::median(checks));
+    std::printf("cp -r of the same folders: %.0f ms (no flush)\n", bench::median(copies));
+    ratios.print("backup / cp -r", "<= 1.5");
+    withCheck.print("backup with the read-back check / cp -r");
     return 0;
 }

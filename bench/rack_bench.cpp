@@ -1,6 +1,7 @@
 // Rack rebuild over a card month of 999 cards against plain reads of the first
 // 32 values of the same files, and one set -> punch -> return cycle.
 #include "BenchStandIns.h"
+#include "RatioRuns.h"
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
 #include "data/RecordFile.h"
@@ -13,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -76,11 +76,6 @@ qsizetype plainReads(const QString &folder) {
     return total;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -100,6 +95,7 @@ int main(int argc, char **argv) {
 
     const int rounds = 9;
     std::vector<double> rack, plain;
+    bench::RatioRuns ratios;
     qsizetype sink = 0;
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer t;
@@ -109,17 +105,18 @@ int main(int argc, char **argv) {
         t.restart();
         sink += plainReads(dir.filePath(QStringLiteral("2009年5月")));
         plain.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        ratios.add(rack.back(), plain.back());
     }
     if (screen.rack().lines().size() != kCards) {
         std::fprintf(stderr, "rack has %lld lines\n",
                      static_cast<long long>(screen.rack().lines().size()));
         return 1;
     }
-    const double r = median(rack), p = median(plain);
-    std::printf("rack rebuild, %d cards: %.2f ms (median of %d)\n", kCards, r, rounds);
-    std::printf("plain reads of 32 values: %.2f ms (%lld bytes)\n", p,
+    std::printf("rack rebuild, %d cards: %.2f ms (median of %d)\n", kCards, bench::median(rack),
+                rounds);
+    std::printf("plain reads of 32 values: %.2f ms (%lld bytes)\n", bench::median(plain),
                 static_cast<long long>(sink / rounds));
-    std::printf("ratio: %.2f (goal <= 2)\n", r / p);
+    ratios.print("rack rebuild / plain reads", "<= 1.3");
 
     std::vector<double> cycle;
     for (int i = 0; i < rounds; ++i) {
@@ -135,6 +132,6 @@ int main(int argc, char **argv) {
             return 1;
         }
     }
-    std::printf("set -> punch -> return: %.2f ms (median of %d)\n", median(cycle), rounds);
+    std::printf("set -> punch -> return: %.2f ms (median of %d)\n", bench::median(cycle), rounds);
     return 0;
 }

@@ -3,6 +3,7 @@
 // same run. Prints each as a ratio.
 
 #include "BenchStandIns.h"
+#include "RatioRuns.h"
 #include "data/RecordFile.h"
 #include "data/RosterScreen.h"
 #include "platform/Clock.h"
@@ -20,6 +21,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -36,17 +38,12 @@ QByteArray fullRoster() {
     return records::format(values);
 }
 
-// Median of runs, in microseconds.
-double timeIt(int runs, const std::function<void()> &f) {
-    std::vector<double> t;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        t.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
+// One call, in microseconds.
+double timeIt(const std::function<void()> &f) {
+    QElapsedTimer timer;
+    timer.start();
+    f();
+    return static_cast<double>(timer.nsecsElapsed()) / 1000.0;
 }
 
 bool plainWrite(const QString &path, const QByteArray &bytes, bool sync) {
@@ -79,31 +76,41 @@ int main(int argc, char **argv) {
     constexpr int kRuns = 41;
 
     RosterScreen screen(services);
-    const double load = timeIt(kRuns, [&] { screen.open(); });
-    const double plainRead = timeIt(kRuns, [&] {
-        QFile f(rosterPath);
-        if (f.open(QIODevice::ReadOnly))
-            (void)f.readAll();
-    });
-    // The same bytes read and decoded in one piece: what the text itself costs.
-    const double plainDecode = timeIt(kRuns, [&] {
-        QFile f(rosterPath);
-        if (f.open(QIODevice::ReadOnly))
-            (void)cp932::decode(f.readAll()).split(QStringLiteral("\r\n"));
-    });
-    const double save = timeIt(kRuns, [&] { screen.dhozon(); });
-    const double plainSave = timeIt(kRuns, [&] { plainWrite(plainPath, bytes, false); });
-    const double plainSynced = timeIt(kRuns, [&] { plainWrite(plainPath, bytes, true); });
+    // Each run times every side once, so each ratio compares calls made
+    // moments apart under the same load.
+    std::vector<double> load, plainRead, plainDecode, save, plainSave, plainSynced;
+    bench::RatioRuns loadRead, loadDecode, saveWrite, saveSynced;
+    for (int run = 0; run < kRuns; ++run) {
+        load.push_back(timeIt([&] { screen.open(); }));
+        plainRead.push_back(timeIt([&] {
+            QFile f(rosterPath);
+            if (f.open(QIODevice::ReadOnly))
+                (void)f.readAll();
+        }));
+        // The same bytes read and decoded in one piece: what the text itself costs.
+        plainDecode.push_back(timeIt([&] {
+            QFile f(rosterPath);
+            if (f.open(QIODevice::ReadOnly))
+                (void)cp932::decode(f.readAll()).split(QStringLiteral("\r\n"));
+        }));
+        save.push_back(timeIt([&] { screen.dhozon(); }));
+        plainSave.push_back(timeIt([&] { plainWrite(plainPath, bytes, false); }));
+        plainSynced.push_back(timeIt([&] { plainWrite(plainPath, bytes, true); }));
+        loadRead.add(load.back(), plainRead.back());
+        loadDecode.add(load.back(), plainDecode.back());
+        saveWrite.add(save.back(), plainSave.back());
+        saveSynced.add(save.back(), plainSynced.back());
+    }
 
     std::printf("full roster: %d slots, %lld bytes, median of %d runs\n", Roster::kSlots,
                 static_cast<long long>(bytes.size()), kRuns);
-    std::printf("load  %9.1f us   plain read          %9.1f us   ratio %6.2f\n", load, plainRead,
-                load / plainRead);
-    std::printf("load  %9.1f us   read + one decode   %9.1f us   ratio %6.2f\n", load, plainDecode,
-                load / plainDecode);
-    std::printf("save  %9.1f us   plain write         %9.1f us   ratio %6.2f\n", save, plainSave,
-                save / plainSave);
-    std::printf("save  %9.1f us   plain write + fsync %9.1f us   ratio %6.2f\n", save, plainSynced,
-                save / plainSynced);
+    std::printf("load %9.1f us, plain read %9.1f us, read + one decode %9.1f us\n",
+                bench::median(load), bench::median(plainRead), bench::median(plainDecode));
+    std::printf("save %9.1f us, plain write %9.1f us, plain write + fsync %9.1f us\n",
+                bench::median(save), bench::median(plainSave), bench::median(plainSynced));
+    loadRead.print("load / plain read");
+    loadDecode.print("load / read + one decode");
+    saveWrite.print("save / plain write");
+    saveSynced.print("save / plain write + fsync", "<= 1.3");
     return programEnd.ended() ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 // Tallies every card of a generated 999-card month and sets the time per card
 // against the time to read the same cards from their files.
 
+#include "RatioRuns.h"
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
 #include "platform/FileSystem.h"
@@ -78,11 +79,17 @@ int main() {
         settings[row + 2] = QStringLiteral("切上げ切捨て");
     }
 
-    constexpr int kReadRounds = 3;
+    // Each run reads every card and tallies every card, so the machine's load
+    // of the moment weighs on both sides of that run's ratio.
+    constexpr int kRuns = 7;
+    constexpr int kTallyRounds = 3;
     std::vector<CardTable> cards(kCards);
+    std::vector<double> readUs, tallyUs;
+    bench::RatioRuns ratios;
+    qint64 days = 0;
     QElapsedTimer timer;
-    timer.start();
-    for (int round = 0; round < kReadRounds; ++round)
+    for (int run = 0; run < kRuns; ++run) {
+        timer.start();
         for (int code = 1; code <= kCards; ++code) {
             cardfile::Read r = cardfile::read(fs, kMonth, QString::number(code));
             if (!r.ok()) {
@@ -91,21 +98,22 @@ int main() {
             }
             cards[static_cast<size_t>(code - 1)] = std::move(r.table);
         }
-    const double readNs = double(timer.nsecsElapsed()) / (kReadRounds * kCards);
+        readUs.push_back(double(timer.nsecsElapsed()) / kCards / 1000.0);
 
-    constexpr int kTallyRounds = 20;
-    qint64 days = 0;
-    timer.restart();
-    for (int round = 0; round < kTallyRounds; ++round)
-        for (CardTable &card : cards) {
-            days += tally::jidousyuukei(card, settings).daysWorked;
-            tally::keisan(card);
-        }
-    const double tallyNs = double(timer.nsecsElapsed()) / (kTallyRounds * kCards);
+        days = 0;
+        timer.restart();
+        for (int round = 0; round < kTallyRounds; ++round)
+            for (CardTable &card : cards) {
+                days += tally::jidousyuukei(card, settings).daysWorked;
+                tally::keisan(card);
+            }
+        tallyUs.push_back(double(timer.nsecsElapsed()) / (kTallyRounds * kCards) / 1000.0);
+        ratios.add(tallyUs.back(), readUs.back());
+    }
 
     std::printf("cards: %d, days worked: %lld\n", kCards, days / kTallyRounds);
-    std::printf("read per card:  %9.1f us\n", readNs / 1000.0);
-    std::printf("tally per card: %9.1f us\n", tallyNs / 1000.0);
-    std::printf("tally / read:   %9.3f\n", tallyNs / readNs);
+    std::printf("read per card:  %9.1f us\n", bench::median(readUs));
+    std::printf("tally per card: %9.1f us\n", bench::median(tallyUs));
+    ratios.print("tally / read");
     return 0;
 }

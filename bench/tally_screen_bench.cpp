@@ -4,6 +4,7 @@
 // plain read of the same card; and opening every card of the month through
 // the screen against reading them all.
 #include "BenchStandIns.h"
+#include "RatioRuns.h"
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
 #include "data/RecordFile.h"
@@ -87,60 +88,75 @@ int main(int argc, char **argv) {
 
     const StillClock clock(QDateTime(QDate(2007, 3, 31), QTime(17, 0, 0)));
     QuietServices quiet(fs, clock);
-    TallyScreen screen(quiet.services);
     CardArea area(nullptr);
-    if (!screen.open())
-        return 1;
-    screen.chooseMonth(kMonth);
-    const int n = screen.lists().count();
-
-    // Every card of the month opened once through the screen, as a month's tally goes.
+    constexpr int kRuns = 5;
+    constexpr int kRounds = 100;
+    bench::RatioRuns openAll, reopen, leave;
+    std::vector<double> readUs, reopenUs, leaveUs, openAllMs;
+    int n = 0;
     QElapsedTimer timer;
-    qint64 openNs = 0;
-    for (int i = 0; i < n; ++i) {
+    for (int run = 0; run < kRuns; ++run) {
+        // A new tally each run: every card of the month is opened for the first time.
+        TallyScreen screen(quiet.services);
+        if (!screen.open())
+            return 1;
+        screen.chooseMonth(kMonth);
+        n = screen.lists().count();
+
+        // Every card of the month opened once through the screen, as a month's tally goes.
+        qint64 openNs = 0;
+        for (int i = 0; i < n; ++i) {
+            timer.start();
+            screen.chooseEmployee(i);
+            area.render(screen.grid(), -1, true);
+            openNs += timer.nsecsElapsed();
+            screen.kakutei();
+        }
         timer.start();
-        screen.chooseEmployee(i);
-        area.render(screen.grid(), -1, true);
-        openNs += timer.nsecsElapsed();
+        for (int code = 1; code <= kCards; ++code)
+            (void)cardfile::read(fs, kMonth, QString::number(code));
+        const qint64 readAllNs = timer.nsecsElapsed();
+        openAll.add(double(openNs), double(readAllNs));
+        openAllMs.push_back(double(openNs) / 1e6);
+
+        // One employee opened again and again (marked already).
+        qint64 reopenNs = 0;
+        for (int r = 0; r < kRounds; ++r) {
+            timer.start();
+            screen.chooseEmployee(r % n);
+            area.render(screen.grid(), -1, true);
+            reopenNs += timer.nsecsElapsed();
+            screen.kakutei();
+        }
+        timer.start();
+        for (int r = 0; r < kRounds; ++r)
+            (void)cardfile::read(fs, kMonth, QString::number(r % n + 1));
+        const qint64 readNs = timer.nsecsElapsed();
+        reopen.add(double(reopenNs), double(readNs));
+        readUs.push_back(perCall(readNs, kRounds));
+        reopenUs.push_back(perCall(reopenNs, kRounds));
+
+        // One box left with a new value: keisan and the card area drawn again.
+        screen.chooseEmployee(0);
+        timer.start();
+        for (int r = 0; r < kRounds; ++r) {
+            screen.boxEntered(7);
+            screen.boxLeft(7, r % 2 ? QStringLiteral("1:30") : QStringLiteral("0:45"));
+            area.render(screen.grid(), -1, true);
+        }
+        const qint64 leaveNs = timer.nsecsElapsed();
+        leave.add(double(leaveNs), double(readNs));
+        leaveUs.push_back(perCall(leaveNs, kRounds));
         screen.kakutei();
     }
-    timer.start();
-    for (int code = 1; code <= kCards; ++code)
-        (void)cardfile::read(fs, kMonth, QString::number(code));
-    const qint64 readAllNs = timer.nsecsElapsed();
-
-    // One employee opened again and again (marked already: one read).
-    constexpr int kRounds = 300;
-    qint64 reopenNs = 0;
-    for (int r = 0; r < kRounds; ++r) {
-        timer.start();
-        screen.chooseEmployee(r % n);
-        area.render(screen.grid(), -1, true);
-        reopenNs += timer.nsecsElapsed();
-        screen.kakutei();
-    }
-    timer.start();
-    for (int r = 0; r < kRounds; ++r)
-        (void)cardfile::read(fs, kMonth, QString::number(r % n + 1));
-    const qint64 readNs = timer.nsecsElapsed();
-
-    // One box left with a new value: keisan and the card area drawn again.
-    screen.chooseEmployee(0);
-    timer.start();
-    for (int r = 0; r < kRounds; ++r) {
-        screen.boxEntered(7);
-        screen.boxLeft(7, r % 2 ? QStringLiteral("1:30") : QStringLiteral("0:45"));
-        area.render(screen.grid(), -1, true);
-    }
-    const qint64 leaveNs = timer.nsecsElapsed();
 
     std::printf("cards: %d, messages: %d\n", n, quiet.dialogs.shown);
-    std::printf("read one card:                  %9.1f us\n", perCall(readNs, kRounds));
-    std::printf("open a marked employee:         %9.1f us  (%.2f x read)\n",
-                perCall(reopenNs, kRounds), double(reopenNs) / double(readNs));
-    std::printf("leave a box, keisan, refresh:   %9.1f us  (%.2f x read)\n",
-                perCall(leaveNs, kRounds), double(leaveNs) / double(readNs));
-    std::printf("open all %d for the first time: %9.1f ms  (%.2f x reading them)\n", n,
-                double(openNs) / 1e6, double(openNs) / double(readAllNs));
+    std::printf("read one card:                  %9.1f us\n", bench::median(readUs));
+    std::printf("open a marked employee:         %9.1f us\n", bench::median(reopenUs));
+    std::printf("leave a box, keisan, refresh:   %9.1f us\n", bench::median(leaveUs));
+    std::printf("open all %d for the first time: %9.1f ms\n", n, bench::median(openAllMs));
+    reopen.print("open a marked employee / read its card", "<= 1.3");
+    leave.print("leave a box / read a card");
+    openAll.print("open all for the first time / read them all", "<= 2");
     return 0;
 }

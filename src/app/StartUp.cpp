@@ -35,6 +35,16 @@ bool StartUp::resumeTallyAtStart() const {
     return m_s.session.suspendFlags.value(2) == QLatin1String("soku");
 }
 
+QString StartUp::dataFolderNotice() const {
+    if (m_s.fs.canWrite(QString()))
+        return {};
+    return QStringLiteral("データフォルダに書き込めません（読み取り専用か、書き込みが許可されて"
+                          "いません）。\n") +
+           m_s.fs.dataFolder() +
+           QStringLiteral("\n\nこのままでは打刻もデータの変更も記録されません。"
+                          "管理者に連絡してください。");
+}
+
 bool StartUp::tick() {
     Session &session = m_s.session;
     ++m_ticks;

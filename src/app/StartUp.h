@@ -17,6 +17,10 @@ public:
     // The third suspend flag asks for the tally screen at once.
     bool resumeTallyAtStart() const;
 
+    // What is told at once when the data folder cannot be written: no punch
+    // and no change would be recorded. Empty when it can.
+    QString dataFolderNotice() const;
+
     // One tick of the splash timer. True when the splash ends now: exactly two
     // seconds after the start second (also across a minute), or later when a
     // tick was late; at the latest on the sixth tick, so a clock set back

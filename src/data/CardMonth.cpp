@@ -1,7 +1,5 @@
 #include "data/CardMonth.h"
 
-#include "data/DateRules.h"
-
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -38,8 +36,30 @@ std::optional<CardMonth> CardMonth::parse(const QString &folderName) {
     return CardMonth(leadingNumber(p->year), leadingNumber(p->month));
 }
 
-int CardMonth::westernYear(const CalcSettings &s) const {
-    return daterules::westernYearOf(m_year, s);
+std::optional<daterules::YearMonth> CardMonth::calendarMonth() const {
+    if (m_month < 1 || m_month > 12 || m_year < 1 || m_year > kLastYear)
+        return std::nullopt;
+    return daterules::YearMonth{eraYear() ? daterules::westernFromEra(m_year) : m_year, m_month};
+}
+
+std::optional<daterules::YearMonth> CardMonth::calendarMonth(const QString &folderName) {
+    const std::optional<CardMonth> m = parse(folderName);
+    return m ? m->calendarMonth() : std::nullopt;
+}
+
+std::array<QDate, CardTable::kDayRows> CardMonth::rowDates(const CardTable &card,
+                                                           const CalcSettings &s) const {
+    std::array<QDate, CardTable::kDayRows> dates{};
+    const std::optional<daterules::YearMonth> m = calendarMonth();
+    if (!m)
+        return dates;
+    const daterules::PayPeriod period = daterules::payPeriod(*m, s);
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        const QDate d = period.days[static_cast<size_t>(r)];
+        if (d.isValid() && leadingNumber(card.at(r, CardField::Day)) == d.day())
+            dates[static_cast<size_t>(r)] = d;
+    }
+    return dates;
 }
 
 QString CardMonth::folderName() const {
@@ -90,4 +110,18 @@ QStringList CardMonth::sorted(const QStringList &names, Order order, Others othe
     for (const Keyed &k : keyed)
         out.append(k.name);
     return out;
+}
+
+QStringList CardMonth::entries(FileSystem &fs, const QString &folder) {
+    return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
+}
+
+QString CardMonth::weekdayKanji(int dayOfWeek) {
+    static const QString names[] = {
+        QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("木"),
+        QStringLiteral("金"), QStringLiteral("土"), QStringLiteral("日"),
+    };
+    if (dayOfWeek < 1 || dayOfWeek > 7)
+        return {};
+    return names[dayOfWeek - 1];
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "data/CalcSettings.h"
+#include "data/CardTable.h"
+#include "data/DateRules.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 // A card month as its folder names it: the year as written (the western year,
@@ -24,9 +28,24 @@ public:
 
     int year() const { return m_year; }
     int month() const { return m_month; }
-    // The western year, reading the written year in the year style.
-    int westernYear(const CalcSettings &s) const;
     QString folderName() const;
+
+    // The calendar month the card month stands for. A folder keeps the year
+    // style it was made in, whatever the settings say now: preparation writes
+    // a western year with four digits and an era year with at most two, so a
+    // year below 1000 is an era year. Nothing for a month outside 1-12, the
+    // year 0 and a year past 99999.
+    std::optional<daterules::YearMonth> calendarMonth() const;
+    static std::optional<daterules::YearMonth> calendarMonth(const QString &folderName);
+    // The year is written as an era year.
+    bool eraYear() const { return m_year < kFirstWesternYear; }
+
+    // The calendar date of each day row of a card of this month, as the pay
+    // period of the settings lays them out. A date is left invalid where the
+    // card's day field does not agree with it (a card laid out under other
+    // settings), and all are for a month with no calendar month.
+    std::array<QDate, CardTable::kDayRows> rowDates(const CardTable &card,
+                                                    const CalcSettings &s) const;
     bool operator==(const CardMonth &) const = default;
 
     // The folder name of a year and a month as texts, taken as they stand (a
@@ -47,7 +66,19 @@ public:
     // do the names not of the form among themselves.
     static QStringList sorted(const QStringList &names, Order order, Others others = Others::Last);
 
+    // The names of a folder's entries that may be card months (card month
+    // folders, and anything else whose name holds "月"), in listing order;
+    // the data folder's by default.
+    static QStringList entries(FileSystem &fs, const QString &folder = QString());
+
+    // The weekday as a card writes it: "月" for Monday .. "日" for Sunday,
+    // from Qt's day of week (1 = Monday); empty outside 1-7.
+    static QString weekdayKanji(int dayOfWeek);
+
 private:
+    static constexpr int kFirstWesternYear = 1000;
+    static constexpr int kLastYear = 99999;
+
     int m_year = 0;
     int m_month = 0;
 };

@@ -112,12 +112,13 @@ int CardPreparation::prepare() {
             return 0;
         }
     }
-    const records::Read file = records::read(m_s.fs, QLatin1String(kRosterFile), Roster::kValues);
-    const Roster roster = Roster::fromList(file.values);
+    const rosterfile::Read file = rosterfile::read(m_s.fs);
+    const Roster &roster = file.roster;
     const bool anyone = std::any_of(roster.slots.begin(), roster.slots.end(),
                                     [](const Employee &e) { return e.inUse(); });
+    // Cards are never made from a roster that may hold only a part of it.
     if (file.error == FileError::Damaged) {
-        info(filefailure::damagedFileText(QLatin1String(kRosterFile)));
+        info(filefailure::damagedFileText(QLatin1String(kRosterFile), file.fault));
         return 0;
     }
     if (!file.ok() || !anyone) {
@@ -186,7 +187,6 @@ int CardPreparation::prepare() {
 }
 
 void CardPreparation::nengetuhyouji() {
-    const QStringList names =
-        m_s.fs.list(QString(), QStringLiteral("*月*"), ListKind::FilesAndFolders);
-    m_months = CardMonth::sorted(names, CardMonth::Order::OldestFirst, CardMonth::Others::First);
+    m_months = CardMonth::sorted(CardMonth::entries(m_s.fs), CardMonth::Order::OldestFirst,
+                                 CardMonth::Others::First);
 }

@@ -2,7 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/RecordFile.h"
-#include "platform/Codec932.h"
+#include "data/StorableText.h"
 
 int CardTable::dayRowOf(int day) const {
     // The day field is read as a number; a blank row (a day the month lacks)
@@ -45,11 +45,11 @@ bool isSafeCode(const QString &code) {
     // the file system's limit of 255 bytes a name.
     if (c.toUtf8().size() > kMaxCodeBytes)
         return false;
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    static const QString forbidden = QStringLiteral("/\\:*?<>|");
     for (const QChar ch : c)
-        if (ch.unicode() < 0x20 || ch.unicode() == 0x7f || forbidden.contains(ch))
+        if (forbidden.contains(ch))
             return false;
-    return cp932::canEncode(c);
+    return storable::holds(c);
 }
 
 QString unsafeCodeText(const QString &code) {

@@ -52,15 +52,32 @@ QString reason(FileError e) {
     }
 }
 
+QString writeReason(FileError e, const QString &folder) {
+    switch (e) {
+    case FileError::DiskFull:
+        return QStringLiteral("ディスクの空きがありません");
+    case FileError::PathFileAccess:
+        return folder + QStringLiteral("に書き込めません（読み取り専用か、書き込みが許可されて"
+                                       "いません）");
+    case FileError::NotFound:
+    case FileError::PathNotFound:
+        // A write that finds nothing misses its folder.
+        return folder + QStringLiteral("が見つかりません");
+    default:
+        return reason(e);
+    }
+}
+
 QString unconfirmedText() {
     return QStringLiteral("保存しましたが、ディスクへの書き込みの完了を確認できませんでした。"
                           "ディスクの状態を確認してください。");
 }
 
-QString damagedFileText(const QString &fileName) {
+QString damagedFileText(const QString &fileName, const QString &reason) {
     return QStringLiteral("「") + fileName +
-           QStringLiteral("」は壊れているため、読み込めませんでした。ファイルは書き換えずに残して"
-                          "あります。");
+           QStringLiteral("」は壊れているため、読み込めませんでした。") +
+           (reason.isEmpty() ? QString() : QStringLiteral("（") + reason + QStringLiteral("）")) +
+           QStringLiteral("ファイルは書き換えずに残してあります。");
 }
 
 bool endOnWriteFailure(Services &s, FileError e, IoWording wording) {
@@ -73,20 +90,26 @@ bool endOnWriteFailure(Services &s, FileError e, IoWording wording) {
     return endOnFatal(s, e == FileError::DiskFull ? e : FileError::DeviceIO, wording);
 }
 
-Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording) {
+Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording, FormCheck check) {
     Load load;
-    load.read = records::read(s.fs, path, count);
-    if (load.read.error == FileError::NotFound) {
+    ReadResult file = s.fs.readFile(path, records::byteLimit(count));
+    if (file.error == FileError::NotFound) {
         const FileError w = records::writeEmpty(s.fs, path, count);
         if (endOnWriteFailure(s, w, wording)) {
             load.ended = true;
             return load;
         }
-        load.read = records::read(s.fs, path, count);
+        file = s.fs.readFile(path, records::byteLimit(count));
     }
+    load.read = records::fromFile(file, count);
     if (endOnFatal(s, load.read.error, wording)) {
         load.ended = true;
         return load;
+    }
+    if (load.read.ok() && check) {
+        load.fault = check(file.bytes);
+        if (!load.fault.isEmpty())
+            load.read.error = FileError::Damaged;
     }
     load.cleared = load.read.error;
     load.read.error = FileError::None;

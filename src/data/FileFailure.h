@@ -26,27 +26,36 @@ bool endOnWriteFailure(Services &s, FileError e, IoWording wording);
 
 // Why a file operation failed, in the user's terms.
 QString reason(FileError e);
+// Why a write into folder (as the user knows it: "データフォルダ") failed:
+// a full disk, a folder that is read-only or missing, or reason(e).
+QString writeReason(FileError e, const QString &folder);
 
 // The warning of a save whose new content is in place but not known to be on
 // the disk.
 QString unconfirmedText();
 
-// The message for a data file that is Damaged (not a regular file, or far
-// larger than its kind): it is not read, and never written over by what took
-// its place.
-QString damagedFileText(const QString &fileName);
+// The message for a data file that is Damaged (not a regular file, far
+// larger than its kind, or not in its kind's form, for which reason says
+// why): it is not used, and never written over by what took its place.
+QString damagedFileText(const QString &fileName, const QString &reason = {});
 
 // A file the user saves (a PDF, the payroll CSV) never goes into the data
 // folder: a name holding "月" there would be listed as a card month. True,
 // after telling the user so, when path is in it.
 bool refuseDataFolder(Services &s, const QString &path);
 
+// Why the bytes of a file read whole are not in its kind's form; empty when
+// they are.
+using FormCheck = QString (*)(const QByteArray &bytes);
+
 struct Load {
+    // A file in the wrong form holds what could be read, for display only.
     records::Read read;
     bool ended = false; // the program was ended; the caller stops at once
     // The error that was cleared (neither not-found nor fatal): the values
     // read as empty although the file may hold data.
     FileError cleared = FileError::None;
+    QString fault; // why the file is Damaged, when its form check said so
     // The file exists but was not read: whatever the screen saves must not
     // replace it.
     bool unreadable() const { return cleared != FileError::None && cleared != FileError::NotFound; }
@@ -54,7 +63,9 @@ struct Load {
 
 // The load step of a screen: a missing file is created with count empty values
 // and read again; 57 and 61 end the program; any other error is cleared and
-// the values read as empty.
-Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording);
+// the values read as empty. A file that check finds in the wrong form is
+// Damaged, its values as read.
+Load loadOrCreate(Services &s, const QString &path, int count, IoWording wording,
+                  FormCheck check = nullptr);
 
 } // namespace filefailure

@@ -24,15 +24,14 @@ QString roundingNoticeText() {
 }
 
 QDate periodEnd(const QString &folderName, const CalcSettings &s) {
-    const std::optional<CardMonth> m = CardMonth::parse(folderName);
-    if (!m || m->month() < 1 || m->month() > 12 || m->year() <= 0)
+    const std::optional<daterules::YearMonth> m = CardMonth::calendarMonth(folderName);
+    if (!m)
         return {};
-    const int western = m->year() >= 1000 ? m->year() : daterules::westernFromEra(m->year());
-    const daterules::PayPeriod p = daterules::payPeriod({western, m->month()}, s);
+    const daterules::PayPeriod p = daterules::payPeriod(*m, s);
     for (auto d = p.days.rbegin(); d != p.days.rend(); ++d)
         if (d->isValid())
             return *d;
-    return QDate(western, m->month(), daterules::daysInMonth(western, m->month()));
+    return QDate(m->westernYear, m->month, daterules::daysInMonth(m->westernYear, m->month));
 }
 
 bool withinRetention(const QString &folderName, const QDate &today, const CalcSettings &s) {

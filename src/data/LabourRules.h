@@ -24,8 +24,7 @@ QString roundingNoticeText();
 inline constexpr int kRetentionYears = 5;
 
 // The last day of a card month's pay period (the day its record is complete);
-// invalid for a name that is no card month. A year below 1000 is an era year,
-// whatever the year style is now.
+// invalid for a name that is no calendar month (CardMonth::calendarMonth).
 QDate periodEnd(const QString &folderName, const CalcSettings &s);
 // The card month must still be kept on today.
 bool withinRetention(const QString &folderName, const QDate &today, const CalcSettings &s);

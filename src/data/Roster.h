@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -30,3 +32,26 @@ struct Roster {
 };
 
 inline constexpr char kRosterFile[] = "Meibo.Dat";
+
+namespace rosterfile {
+
+// Why bytes are no roster as the program writes it, in the user's terms;
+// empty when they are one. A roster is exactly 3996 lines, each one value in
+// double quotes (CR LF, or LF alone, as line end), in code page 932 without
+// control characters, and every deletion mark "*" or empty. A quote inside a
+// value is read as part of it, as older versions wrote such names.
+QString fault(const QByteArray &bytes);
+
+struct Read {
+    Roster roster; // what could be read; the whole roster only when ok()
+    FileError error = FileError::None;
+    QString fault; // why a roster read whole is Damaged
+    bool ok() const { return error == FileError::None; }
+};
+
+// Reads Meibo.Dat for a screen that never writes it. A roster that fault()
+// finds wrong, or that is not a regular file or far too large, is Damaged.
+Read read(FileSystem &fs);
+Read fromFile(const ReadResult &file);
+
+} // namespace rosterfile

@@ -2,7 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
-#include "platform/Codec932.h"
+#include "data/StorableText.h"
 
 #include <QMap>
 #include <algorithm>
@@ -16,37 +16,41 @@ QString rosterFile() {
     return QString::fromLatin1(kRosterFile);
 }
 
-// Meibo.Dat holds code page 932 only: a character outside it would be saved
-// as something else.
-bool storable(Services &s, const QString &text) {
-    if (cp932::canEncode(text))
-        return true;
-    s.dialogs.notice(QStringLiteral("「") + text +
-                     QStringLiteral("」には保存できない文字が含まれているため、使用できません。"));
-    return false;
-}
-
 } // namespace
 
 RosterScreen::RosterScreen(Services &s) : m_s(s) {}
 
 bool RosterScreen::open() {
-    const filefailure::Load load =
-        filefailure::loadOrCreate(m_s, rosterFile(), Roster::kValues, IoWording::Guidebook);
+    const filefailure::Load load = filefailure::loadOrCreate(
+        m_s, rosterFile(), Roster::kValues, IoWording::Guidebook, rosterfile::fault);
     if (load.ended)
         return false;
     m_roster = Roster::fromList(load.read.values);
     m_top = 0;
     m_loaded = true;
-    // A file that exists but could not be read is never overwritten by the
-    // empty roster that took its place.
-    m_unreadable = load.unreadable();
-    if (m_unreadable)
-        m_s.dialogs.notice(
-            (load.cleared == FileError::Damaged
-                 ? filefailure::damagedFileText(rosterFile())
-                 : QStringLiteral("従業員名簿（Meibo.Dat）を読み込めませんでした。")) +
-            QStringLiteral("この画面での変更は保存されません。"));
+    // A damaged roster shows what could be read and is replaced only when the
+    // user says so; a file that could not be read at all is never overwritten
+    // by the empty roster that took its place.
+    m_damaged = load.cleared == FileError::Damaged;
+    if (m_damaged)
+        for (Employee &e : m_roster.slots) {
+            // Only what could be saved again is shown: a saved repair must
+            // read back whole.
+            for (QString *v : {&e.code, &e.name, &e.payType})
+                if (!storable::holds(*v))
+                    v->clear();
+            if (e.mark != kMark)
+                e.mark.clear();
+        }
+    m_asRead = m_roster;
+    m_unreadable = load.unreadable() && !m_damaged;
+    if (m_damaged)
+        m_s.dialogs.notice(filefailure::damagedFileText(rosterFile(), load.fault) +
+                           QStringLiteral("\n読めた部分だけを表示しています。名簿を直して閉じると、"
+                                          "この名簿で置き換えるかどうかをお聞きします。"));
+    else if (m_unreadable)
+        m_s.dialogs.notice(QStringLiteral("従業員名簿（Meibo.Dat）を読み込めませんでした。"
+                                          "この画面での変更は保存されません。"));
     return true;
 }
 
@@ -78,12 +82,14 @@ RosterScreen::Leave RosterScreen::leaveBox(int box, const QString &text) {
     m_editSlot = -1;
     Employee &e = m_roster[slot];
     if (field == 1) {
-        if (!storable(m_s, text))
+        // A text left as it was is no new entry: a stored value the rules
+        // refuse today must not hold the focus in its box for ever.
+        if (text != e.name && !storable::accept(m_s.dialogs, text))
             return Leave::Refused;
         e.name = text;
         return Leave::Stored;
     }
-    if (!text.trimmed().isEmpty() && !cardfile::isSafeCode(text)) {
+    if (text != e.code && !text.trimmed().isEmpty() && !cardfile::isSafeCode(text)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(text));
         return Leave::Refused;
     }
@@ -129,7 +135,7 @@ void RosterScreen::leaveChooser(const QString &text) {
         return;
     const int slot = m_chooserSlot;
     m_chooserSlot = -1;
-    if (storable(m_s, text))
+    if (text == m_roster[slot].payType || storable::accept(m_s.dialogs, text))
         m_roster[slot].payType = text;
 }
 
@@ -239,7 +245,36 @@ QString RosterScreen::codeWarnings() const {
            lines.join(QLatin1Char('\n'));
 }
 
+bool RosterScreen::replaceDamaged() {
+    if (m_s.dialogs.message(
+            QStringLiteral("従業員名簿（Meibo.Dat）は壊れているため、書き換えずに残してあります。"
+                           "\nこの画面の名簿で置き換えますか？\n\n"
+                           "「はい」：元のファイルを別の名前で残してから、この名簿を保存します。\n"
+                           "「いいえ」：保存しません（この画面での変更は失われます）。"),
+            QStringLiteral("確認"), BoxIcon::Warning, BoxButtons::YesNo) != BoxAnswer::Yes)
+        return false;
+    // The damaged bytes stay beside it: whatever they still hold is not lost.
+    const QString kept = QStringLiteral("Meibo_damaged_") +
+                         m_s.clock.now().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+                         QStringLiteral(".Dat");
+    const ReadResult old = m_s.fs.readFile(rosterFile());
+    const FileError e = old.ok() ? m_s.fs.replaceFile(kept, old.bytes) : old.error;
+    if (!isSaved(e) && e != FileError::NotFound) {
+        m_s.dialogs.notice(QStringLiteral("壊れた名簿を「") + kept +
+                           QStringLiteral("」として残せなかったため、名簿は保存していません（") +
+                           filefailure::reason(e) + QStringLiteral("）。"));
+        return false;
+    }
+    if (old.ok())
+        m_s.dialogs.notice(QStringLiteral("元の名簿を「") + kept +
+                           QStringLiteral("」として残しました。"));
+    m_damaged = false;
+    return true;
+}
+
 bool RosterScreen::dhozon() {
+    if (m_damaged && !replaceDamaged())
+        return true;
     const FileError e = records::write(m_s.fs, rosterFile(), m_roster.toList());
     if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
         return false;
@@ -253,6 +288,9 @@ bool RosterScreen::close() {
     if (!m_loaded || m_s.programEnd.ended())
         return false;
     if (m_unreadable)
+        return true;
+    // A damaged roster closed as it was read stays as it is, without a question.
+    if (m_damaged && m_roster.toList() == m_asRead.toList())
         return true;
     const QString warnings = codeWarnings();
     if (!warnings.isEmpty())

@@ -84,21 +84,30 @@ public:
     QString codeWarnings() const;
 
     // Writes Meibo.Dat. A failed write shows the fatal box and ends the
-    // program; false then.
+    // program; false then. Over a damaged roster it asks first, and keeps the
+    // damaged file under another name; without the user's yes nothing is
+    // written.
     bool dhozon();
+    // Meibo.Dat was damaged when the screen opened and is still in place.
+    bool damaged() const { return m_damaged; }
     // Closing the screen: warns about codes, then saves (not over a file that
-    // could not be read). False when nothing must follow (the program ended,
-    // or the roster was never loaded).
+    // could not be read, nor over a damaged one left as it was read). False
+    // when nothing must follow (the program ended, or the roster was never
+    // loaded).
     bool close();
 
 private:
     // Another slot whose trimmed code is the same, or -1.
     int otherSlotWithCode(const QString &code, int slot) const;
+    // The user's yes to replace the damaged roster, its bytes kept beside.
+    bool replaceDamaged();
 
     Services &m_s;
     Roster m_roster;
     bool m_loaded = false;
     bool m_unreadable = false; // Meibo.Dat exists but could not be read
+    bool m_damaged = false;    // Meibo.Dat is not a roster's form: shown as read
+    Roster m_asRead;
     int m_top = 0;
     int m_editSlot = -1;
     int m_editField = 0;

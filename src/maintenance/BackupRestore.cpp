@@ -1,6 +1,8 @@
 #include "maintenance/BackupRestore.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/StorableText.h"
 #include "maintenance/CopyReport.h"
 #include "maintenance/MonthHistory.h"
 #include "maintenance/MonthInUse.h"
@@ -66,14 +68,14 @@ void BackupRestore::fill(bool announceEmpty) {
     // A new list starts with nothing selected: what was selected in the
     // list before is never copied from this one.
     if (m_mode == Mode::Hozon) {
-        m_list.setLines(monthEntries(m_s.fs, QString()));
+        m_list.setLines(CardMonth::entries(m_s.fs));
         if (m_list.isEmpty() && announceEmpty)
             m_s.dialogs.info(noDataText());
         return;
     }
     QStringList names;
     if (!m_address.isEmpty())
-        for (const QString &name : monthEntries(m_s.fs, m_address))
+        for (const QString &name : CardMonth::entries(m_s.fs, m_address))
             if (!name.contains(QStringLiteral("－")) && !name.contains(QLatin1Char('-')))
                 names.append(name);
     m_list.setLines(names);
@@ -114,6 +116,8 @@ std::optional<QString> BackupRestore::createFolder(const QString &name) {
         m_s.dialogs.info(why);
         return std::nullopt;
     }
+    if (!storable::accept(m_s.dialogs, name))
+        return std::nullopt;
     // Without a chosen place the folder would land wherever the program runs.
     if (m_address.isEmpty()) {
         m_s.dialogs.info(QStringLiteral("バックアップ用フォルダを作る場所を、ドライブとフォルダで"

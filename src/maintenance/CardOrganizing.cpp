@@ -18,8 +18,8 @@ bool CardOrganizing::open() {
 }
 
 void CardOrganizing::fillList() {
-    m_list.setLines(CardMonth::sorted(monthEntries(m_s.fs, QString()),
-                                      CardMonth::Order::OldestFirst, CardMonth::Others::Last));
+    m_list.setLines(CardMonth::sorted(CardMonth::entries(m_s.fs), CardMonth::Order::OldestFirst,
+                                      CardMonth::Others::Last));
 }
 
 QString CardOrganizing::monthInUse() const {

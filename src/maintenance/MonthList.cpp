@@ -1,7 +1,5 @@
 #include "maintenance/MonthList.h"
 
-#include "platform/FileSystem.h"
-
 void MonthList::setLines(const QStringList &lines) {
     m_lines = lines;
     m_selected = QList<bool>(lines.size(), false);
@@ -22,8 +20,4 @@ QStringList MonthList::selection() const {
         if (m_selected[i])
             out.append(m_lines[i]);
     return out;
-}
-
-QStringList monthEntries(FileSystem &fs, const QString &folder) {
-    return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
 }

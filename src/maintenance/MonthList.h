@@ -3,8 +3,6 @@
 #include <QList>
 #include <QStringList>
 
-class FileSystem;
-
 // List1 of the maintenance screens: names of card month folders in a
 // multi-selection list, where each click selects or deselects one entry.
 class MonthList {
@@ -26,7 +24,3 @@ private:
     QStringList m_lines;
     QList<bool> m_selected;
 };
-
-// The names of a folder's entries (card month folders, and anything else
-// whose name holds "月"), in listing order.
-QStringList monthEntries(FileSystem &fs, const QString &folder);

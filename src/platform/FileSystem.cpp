@@ -251,6 +251,10 @@ bool LocalFileSystem::exists(const QString &path) {
     return QFileInfo::exists(resolve(path));
 }
 
+bool LocalFileSystem::canWrite(const QString &folder) {
+    return ::access(QFile::encodeName(resolve(folder)).constData(), W_OK) == 0;
+}
+
 bool LocalFileSystem::isFolder(const QString &path) {
     return QFileInfo(resolve(path)).isDir();
 }

@@ -84,6 +84,9 @@ public:
     virtual FileError removeFile(const QString &path) = 0;
     virtual bool exists(const QString &path) = 0;
     virtual bool isFolder(const QString &path) = 0;
+    // Whether this program may write into the folder (false for a read-only
+    // file system or a folder without permission).
+    virtual bool canWrite(const QString & /*folder*/) { return true; }
     // Asks the system to forget what it keeps in memory of a file written
     // before, so that the next read comes from the disk itself where the
     // system allows it: a check reads back what the disk really holds.
@@ -116,6 +119,7 @@ public:
     FileError removeFile(const QString &path) override;
     bool exists(const QString &path) override;
     bool isFolder(const QString &path) override;
+    bool canWrite(const QString &folder) override;
     void forgetCached(const QString &path) override;
     int clearStaleTemps(const QString &folder) override;
 

@@ -28,13 +28,6 @@ QString OverHoursList::dateText(const QDate &d) {
     return QStringLiteral("%1年%2月%3日").arg(d.year()).arg(d.month()).arg(d.day());
 }
 
-QString OverHoursList::hoursText(qint64 minutes) {
-    const QString sign = minutes < 0 ? QStringLiteral("-") : QString();
-    const qint64 m = minutes < 0 ? -minutes : minutes;
-    return sign + QString::number(m / 60) + QLatin1Char(':') +
-           QString::number(m % 60).rightJustified(2, QLatin1Char('0'));
-}
-
 int OverHoursList::draw(const OverHoursData &data, const QDate &printed) {
     qsizetype first = 0;
     do {
@@ -113,9 +106,9 @@ int OverHoursList::page(const OverHoursData &data, const QDate &printed, qsizety
             return e;
         if (int e = text(l.name, kNameX, y))
             return e;
-        if (int e = text(WorkRecordSheet::rightAligned(hoursText(l.monthMinutes), 7), kMonthX, y))
+        if (int e = text(WorkRecordSheet::rightAligned(l.monthHours, 7), kMonthX, y))
             return e;
-        const QString average = WorkRecordSheet::rightAligned(hoursText(l.averageMinutes), 7) +
+        const QString average = WorkRecordSheet::rightAligned(l.averageHours, 7) +
                                 QStringLiteral("（%1か月）").arg(l.averageMonths);
         if (int e = text(average, kAverageX, y))
             return e;

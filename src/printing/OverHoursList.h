@@ -14,9 +14,9 @@
 struct OverHoursLine {
     QString code;
     QString name;
-    qint64 monthMinutes = 0;   // the month's 法定外 + 休日
-    qint64 averageMinutes = 0; // the highest 2- to 6-month average
-    int averageMonths = 0;     // of how many months
+    QString monthHours;    // the month's 法定外 + 休日, as 81:40
+    QString averageHours;  // the highest 2- to 6-month average
+    int averageMonths = 0; // of how many months
 };
 
 struct OverHoursData {
@@ -38,8 +38,6 @@ public:
 
     static QString title(int limitHours);
     static QString dateText(const QDate &d);
-    // Hours as the cards write them: 81:40.
-    static QString hoursText(qint64 minutes);
 
 private:
     int page(const OverHoursData &data, const QDate &printed, qsizetype first);

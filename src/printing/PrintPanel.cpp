@@ -124,9 +124,17 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
     Printer &file = targets.pdfFile(path, QStringLiteral("勤務実績表 ") + m_month);
     const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s);
     if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
-        m_s.dialogs.info(QStringLiteral("勤務実績表をＰＤＦファイルに保存しました。\n") + path);
+        pdfSaved(targets, QStringLiteral("勤務実績表"), path);
     else if (r.end == PrintRun::End::Aborted)
         m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
+}
+
+void PrintPanel::pdfSaved(const PrintTargets &targets, const QString &what, const QString &path) {
+    // A file in place whose flush is not confirmed is saved, as a card is.
+    m_s.dialogs.info(what + QStringLiteral("をＰＤＦファイルに保存しました。\n") + path +
+                     (targets.pdfUnconfirmed()
+                          ? QStringLiteral("\n\n") + filefailure::unconfirmedText()
+                          : QString()));
 }
 
 void PrintPanel::preview(PrintTargets &targets) {
@@ -185,7 +193,7 @@ void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
             return;
         const PrintRun::Result r = runList(targets.pdfFile(path, title), m_s);
         if (r.end == PrintRun::End::Done)
-            m_s.dialogs.info(QStringLiteral("一覧をＰＤＦファイルに保存しました。\n") + path);
+            pdfSaved(targets, QStringLiteral("一覧"), path);
         else if (r.end == PrintRun::End::Aborted)
             m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
         return;

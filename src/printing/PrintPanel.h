@@ -86,6 +86,8 @@ private:
     PrintJob job(const QString &verb) const;
     PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s);
     void pdfChecked(PrintTargets &targets);
+    // The notice of a PDF file saved: what it holds ("勤務実績表") and where.
+    void pdfSaved(const PrintTargets &targets, const QString &what, const QString &path);
     PrintRun::Result runList(Printer &printer, Services &s);
     // The preview window with draw; true when the user asked from it to print.
     bool previewOnce(PrintTargets &targets, const QString &title,

@@ -20,6 +20,9 @@ public:
     // A printer writing the PDF file; the file appears when the document
     // ends. The targets keep it until the next call.
     virtual Printer &pdfFile(const QString &path, const QString &title) = 0;
+    // The file of the last pdfFile() is in place, but its write to the disk
+    // could not be confirmed.
+    virtual bool pdfUnconfirmed() const { return false; }
     // Shows the preview window until the user closes it; draw fills the
     // printer it is given whenever the window needs the pages. True when the
     // user asked from it to print.

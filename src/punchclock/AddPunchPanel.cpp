@@ -1,12 +1,10 @@
 #include "punchclock/AddPunchPanel.h"
 
 #include "data/CardMonth.h"
-#include "data/DateRules.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
-#include "data/PayPeriodKind.h"
+#include "data/StorableText.h"
 #include "punchclock/CardRack.h"
-#include "punchclock/PunchDay.h"
 #include "punchclock/RackLine.h"
 
 namespace {
@@ -23,9 +21,10 @@ bool allDigits(const QString &t) {
 } // namespace
 
 QStringList AddPunchPanel::weekdayChoices() {
-    return {QStringLiteral("月曜"), QStringLiteral("火曜"), QStringLiteral("水曜"),
-            QStringLiteral("木曜"), QStringLiteral("金曜"), QStringLiteral("土曜"),
-            QStringLiteral("日曜")};
+    QStringList days;
+    for (int d = 1; d <= 7; ++d)
+        days.append(CardMonth::weekdayKanji(d) + QStringLiteral("曜"));
+    return days;
 }
 
 QString AddPunchPanel::timeText(const QString &hour, const QString &minute) {
@@ -36,9 +35,7 @@ QString AddPunchPanel::timeText(const QString &hour, const QString &minute) {
 }
 
 void AddPunchPanel::nengetuyomikomi() {
-    m_months = CardMonth::sorted(
-        m_s.fs.list(QStringLiteral("."), QStringLiteral("*月*"), ListKind::FilesAndFolders),
-        CardMonth::Order::NewestFirst);
+    m_months = CardMonth::sorted(CardMonth::entries(m_s.fs), CardMonth::Order::NewestFirst);
     m_folder.clear();
     m_visible = true;
 }
@@ -153,7 +150,8 @@ void AddPunchPanel::leaveDayBox() {
     m_path = cardfile::path(folder, code);
     m_loadedMonth = month;
     m_loadedDay = day;
-    m_rowDate = rowDate(cardMonth, row);
+    // A card laid out under other settings: its day numbers decide.
+    m_rowDate = cardMonth.rowDates(m_table, m_settings)[static_cast<size_t>(row)];
     // The weekday of this day, not of the day entered before; the stored one
     // where the settings no longer give the card's layout.
     const QString stored = m_table.at(row, CardField::Weekday);
@@ -163,22 +161,6 @@ void AddPunchPanel::leaveDayBox() {
         m_weekday = i;
     else
         m_weekday = -1;
-}
-
-QDate AddPunchPanel::rowDate(const CardMonth &month, int row) const {
-    // Preparation writes a western year with four digits and an era year
-    // with at most two, whatever the year style is now.
-    const int western =
-        month.year() >= 1000 ? month.year() : daterules::westernFromEra(month.year());
-    if (payPeriodKind(m_settings) == PayPeriodKind::Unregistered || western <= 0 ||
-        month.month() < 1 || month.month() > 12)
-        return {};
-    const daterules::PayPeriod period = daterules::payPeriod({western, month.month()}, m_settings);
-    const QDate date = period.days[static_cast<size_t>(row)];
-    // A card laid out under other settings: its day numbers decide.
-    if (!date.isValid() || date.day() != leadingNumber(m_table.at(row, CardField::Day)))
-        return {};
-    return date;
 }
 
 int AddPunchPanel::weekdayIndexOf(const QString &kanji) {
@@ -197,7 +179,7 @@ QString AddPunchPanel::dateText() const {
     return QString::number(m_rowDate.year()) + QStringLiteral("年") +
            QString::number(m_rowDate.month()) + QStringLiteral("月") +
            QString::number(m_rowDate.day()) + QStringLiteral("日（") +
-           punchday::weekdayKanji(m_rowDate.dayOfWeek()) + QStringLiteral("）");
+           CardMonth::weekdayKanji(m_rowDate.dayOfWeek()) + QStringLiteral("）");
 }
 
 bool AddPunchPanel::hasTime() const {
@@ -249,6 +231,9 @@ bool AddPunchPanel::add() {
     }
     const int k = m_kind;
     if (label(k).pressed())
+        return false;
+    // A reason the history could not keep as typed is refused, not changed.
+    if (!storable::accept(m_s.dialogs, m_reason))
         return false;
     const QString time =
         label(k).text.isEmpty() ? timeText(box(HourBox), box(MinuteBox)) : label(k).text;

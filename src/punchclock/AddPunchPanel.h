@@ -83,7 +83,6 @@ private:
     // Forgets the chosen employee, the day's times and the entry boxes.
     void clearEmployee();
     void unloadDay();
-    QDate rowDate(const CardMonth &month, int row) const;
 
     Services &m_s;
     const CalcSettings &m_settings;

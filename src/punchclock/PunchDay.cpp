@@ -1,5 +1,7 @@
 #include "punchclock/PunchDay.h"
 
+#include "data/CardMonth.h"
+
 namespace punchday {
 
 QString clockText(const QTime &t) {
@@ -20,22 +22,12 @@ int hourOfClockText(const QString &clockText) {
     return 0;
 }
 
-QString weekdayKanji(int dayOfWeek) {
-    static const QString names[] = {
-        QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("木"),
-        QStringLiteral("金"), QStringLiteral("土"), QStringLiteral("日"),
-    };
-    if (dayOfWeek < 1 || dayOfWeek > 7)
-        return {};
-    return names[dayOfWeek - 1];
-}
-
 PunchDay ofDate(const QDate &date) {
     PunchDay p;
     p.date = date;
     p.monthText = QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
     p.dayText = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
-    p.weekday = weekdayKanji(date.dayOfWeek());
+    p.weekday = CardMonth::weekdayKanji(date.dayOfWeek());
     p.dayNumber = QString::number(date.day());
     return p;
 }

@@ -25,9 +25,6 @@ QString timeText(const QString &clockText);
 // the first of a 7-character one, 0 for any other length.
 int hourOfClockText(const QString &clockText);
 
-// "日" for Sunday .. "土" for Saturday, from Qt's day of week (1 = Monday).
-QString weekdayKanji(int dayOfWeek);
-
 // The punch day at the given moment. Before the day change hour it is the day
 // before, across month and year ends by the Gregorian calendar.
 PunchDay hizukehyouji(const QDate &today, const QString &clockText, int dayChangeHour);

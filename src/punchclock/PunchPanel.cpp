@@ -1,5 +1,6 @@
 #include "punchclock/PunchPanel.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/LabourRules.h"
@@ -87,7 +88,7 @@ void PunchPanel::warnOpenClockIn() {
         dated ? QStringLiteral("%1月%2日（%3）")
                     .arg(date.month())
                     .arg(date.day())
-                    .arg(punchday::weekdayKanji(date.dayOfWeek()))
+                    .arg(CardMonth::weekdayKanji(date.dayOfWeek()))
               : day + QStringLiteral("日") +
                     (weekday.isEmpty() ? QString() : QStringLiteral("（%1）").arg(weekday));
     m_s.dialogs.notice(QStringLiteral("前回の出勤日、%1の退勤が打刻されていません。\n"
@@ -185,13 +186,16 @@ bool PunchPanel::returnCard(const QString &weekday) {
         return true;
     if (m_row >= 0)
         m_table.at(m_row, CardField::Weekday) = weekday;
-    // The punches go into the history first; a card that could not be
-    // written (or whose history could not) stays on the panel with its
-    // punches, and the failure ends the program with the fatal box.
+    // The punches go into the history first, then the card. A failure of
+    // either is told plainly and leaves the card file as it was; the panel is
+    // cleared all the same, so the punch clock serves the next employee.
     const history::Saved saved = history::saveCard(m_s.fs, m_s.clock, history::word::dakoku,
                                                    m_target.folder, m_cardCode, m_read, m_table);
-    if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
-        return false;
+    if (saved.error == FileError::Unconfirmed)
+        m_s.dialogs.notice(filefailure::unconfirmedText());
+    else if (!saved.ok())
+        m_s.dialogs.message(notRecordedText(saved), QStringLiteral("エラー"), BoxIcon::Critical,
+                            BoxButtons::Ok);
     m_code.clear();
     m_name.clear();
     for (int k = 0; k < kKinds; ++k) {
@@ -202,7 +206,30 @@ bool PunchPanel::returnCard(const QString &weekday) {
     m_kind = -1;
     m_row = -1;
     clearSelection();
-    return true;
+    return saved.ok();
+}
+
+QString PunchPanel::notRecordedText(const history::Saved &saved) const {
+    const QString who = (m_name.trimmed().isEmpty() ? m_code.trimmed() : m_name.trimmed()) +
+                        QStringLiteral(" さん");
+    QStringList punches;
+    for (const history::Entry &e :
+         history::cardChanges(m_target.folder, m_cardCode, m_read, m_table))
+        punches.append(history::fieldCaption(e.field) + QLatin1Char(' ') + e.newText);
+    // The history lives in the data folder, the card in its month's folder.
+    const QString folder = saved.historyFailed ? QStringLiteral("データフォルダ")
+                                               : QStringLiteral("タイムカードのフォルダ「") +
+                                                     m_target.folder + QStringLiteral("」");
+    const QString why = QStringLiteral("理由：") + filefailure::writeReason(saved.error, folder) +
+                        QStringLiteral("。\n");
+    if (punches.isEmpty())
+        return who + QStringLiteral("のタイムカードに書き込めませんでした。\n") + why +
+               QStringLiteral("新しい打刻はなかったため、失われたものはありません。");
+    return who + QStringLiteral("の打刻は記録されていません。\n（") +
+           punches.join(QStringLiteral("、")) + QStringLiteral("）\n") + why +
+           QStringLiteral("タイムカードは元のままです。\n"
+                          "原因が取り除かれてから、もう一度打刻してください。\n"
+                          "管理者にも知らせてください。");
 }
 
 QString PunchPanel::retarget(const PunchTarget &target) {
@@ -217,5 +244,5 @@ QString PunchPanel::retarget(const PunchTarget &target) {
     if (!stored.isEmpty())
         return stored;
     const QDate date = m_target.period.days[static_cast<size_t>(m_row)];
-    return date.isValid() ? punchday::weekdayKanji(date.dayOfWeek()) : QString();
+    return date.isValid() ? CardMonth::weekdayKanji(date.dayOfWeek()) : QString();
 }

@@ -2,6 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/DateRules.h"
+#include "data/History.h"
 #include "punchclock/PunchTypes.h"
 #include "screen/Services.h"
 
@@ -47,7 +48,9 @@ public:
     // with no card set.
     int suggestedKind() const;
     // "カードを戻す" with the weekday shown for the punch day. False when the
-    // card could not be written: the program was ended and the panel keeps it.
+    // card could not be written: the user is told that the punches were not
+    // recorded and why, the card file stays as it was, and the panel is
+    // cleared as after a return, ready for the next card.
     bool returnCard(const QString &weekday);
     // The punch day boxes changed the day while a card is set. Returns the
     // weekday to show for the new day.
@@ -81,6 +84,8 @@ private:
     bool rowMissing();
     // The day before the punch day was left without clock-out.
     void warnOpenClockIn();
+    // What a return that could not be written says: who, which punches, why.
+    QString notRecordedText(const history::Saved &saved) const;
 
     Services &m_s;
     CardTable m_table;

@@ -12,11 +12,11 @@ bool RecorderScreen::open() {
     m_s.session.screenWord = screenword::recorder;
     m_widthTwips = kWidthTwips;
     const filefailure::Load roster = filefailure::loadOrCreate(
-        m_s, QLatin1String(kRosterFile), Roster::kValues, IoWording::Guidebook);
+        m_s, QLatin1String(kRosterFile), Roster::kValues, IoWording::Guidebook, rosterfile::fault);
     if (roster.ended)
         return false;
     if (roster.cleared == FileError::Damaged)
-        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(kRosterFile)));
+        m_s.dialogs.notice(filefailure::damagedFileText(QLatin1String(kRosterFile), roster.fault));
     m_roster = Roster::fromList(roster.read.values);
     const filefailure::Load settings = filefailure::loadOrCreate(
         m_s, QLatin1String(kSettingsFile), CalcSettings::kCount, IoWording::Guidebook);
@@ -219,18 +219,18 @@ bool RecorderScreen::returnCard() {
             return false;
         }
     }
-    const bool ok = m_panel.returnCard(m_weekdayShown);
-    if (!ok)
-        return false;
+    // Written or not (then told), the panel is free for the next card.
+    const bool written = m_panel.returnCard(m_weekdayShown);
     m_touch.cardGone();
     m_rack.select(-1);
     // A day typed for that card lasts only while it was set.
     showClockDay(m_s.clock.now());
-    return true;
+    return written;
 }
 
 bool RecorderScreen::mayClose() {
-    return returnCard() || m_s.programEnd.ended();
+    returnCard();
+    return !m_panel.cardSet() || m_s.programEnd.ended();
 }
 
 void RecorderScreen::cardTouched(const QString &id) {
@@ -310,7 +310,7 @@ void RecorderScreen::finishTouch(bool byItself) {
     }
     const QString name = m_panel.nameLabel();
     if (!returnCard())
-        return;
+        return; // not written: the box said so
     const QString text =
         done.isEmpty() ? QStringLiteral("%1さんのカードを戻しました。").arg(name)
                        : QStringLiteral("%1さん　%2 を記録しました。").arg(name, done);

@@ -61,7 +61,9 @@ public:
     void press() { m_panel.press(); }
     // "カードを戻す". A time chosen but not pressed is asked about first: Yes
     // presses it, No drops it, Cancel keeps the card set. True when the card
-    // was returned (or none was set); the punch day is then the clock's again.
+    // was written (or none was set). A card that could not be written is
+    // told about and taken off the panel all the same; the punch day is then
+    // the clock's again.
     bool returnCard();
     // The screen is about to close: a set card is returned first. False when
     // the user kept it set.

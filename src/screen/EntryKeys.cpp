@@ -31,7 +31,9 @@ bool keyAccepted(KeyFilter filter, int qtKey, const QString &text) {
     default:
         break;
     }
-    if (text.isEmpty())
+    // Ctrl+A selects all and Ctrl+C copies: they type nothing, so a number
+    // box takes them as any other box does.
+    if (text.isEmpty() || text == QChar(0x01) || text == QChar(0x03))
         return true;
     return text.size() == 1 && takes(filter, text[0]);
 }

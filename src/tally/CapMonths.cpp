@@ -1,7 +1,6 @@
 #include "tally/CapMonths.h"
 
 #include "data/CardMonth.h"
-#include "data/DateRules.h"
 #include "data/RecordFile.h"
 #include "tally/TimeText.h"
 
@@ -16,12 +15,10 @@ struct Calendar {
 
 std::optional<Calendar> calendarOf(const QString &folder) {
     const std::optional<CardMonth> m = CardMonth::parse(folder);
-    if (!m || m->month() < 1 || m->month() > 12 || m->year() > 99999)
+    const std::optional<daterules::YearMonth> c = m ? m->calendarMonth() : std::nullopt;
+    if (!c)
         return std::nullopt;
-    // As the tally screen dates its rows: a short year is an era year.
-    const bool era = m->year() < 1000;
-    const int year = era ? daterules::westernFromEra(m->year()) : m->year();
-    return Calendar{year * 12 + m->month() - 1, era};
+    return Calendar{c->westernYear * 12 + c->month - 1, m->eraYear()};
 }
 
 // The totals row of a card in the exact form the program writes, decoded

@@ -1,5 +1,6 @@
 #include "tally/CertifiedGrid.h"
 
+#include "data/CardMonth.h"
 #include "tally/EntryText.h"
 #include "tally/TallyEngine.h"
 
@@ -64,18 +65,15 @@ CertifiedGrid::Line CertifiedGrid::line(int screenRow) const {
         l.labels[static_cast<size_t>(f)] = m_table.at(l.row, f);
     l.exists = rowExists(l.row);
     const QDate date = m_dates[static_cast<size_t>(l.row)];
-    static const QString names[] = {
-        QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("木"),
-        QStringLiteral("金"), QStringLiteral("土"), QStringLiteral("日")};
     QString weekday = m_table.at(l.row, CardField::Weekday).trimmed();
     if (date.isValid()) {
         if (weekday.isEmpty())
-            l.weekdayOfDate = names[date.dayOfWeek() - 1];
-        weekday = names[date.dayOfWeek() - 1];
+            l.weekdayOfDate = CardMonth::weekdayKanji(date.dayOfWeek());
+        weekday = CardMonth::weekdayKanji(date.dayOfWeek());
     }
-    if (l.exists && weekday == names[5])
+    if (l.exists && weekday == CardMonth::weekdayKanji(Qt::Saturday))
         l.kind = DayKind::Saturday;
-    else if (l.exists && weekday == names[6])
+    else if (l.exists && weekday == CardMonth::weekdayKanji(Qt::Sunday))
         l.kind = DayKind::Sunday;
     for (int k = 0; k < kColumns; ++k) {
         const QString &v = m_table.at(l.row, CardField::CertWithin + k);

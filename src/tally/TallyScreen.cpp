@@ -1,8 +1,10 @@
 #include "tally/TallyScreen.h"
 
+#include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/RecordFile.h"
+#include "data/StorableText.h"
 #include "tally/PayrollExport.h"
 #include "tally/StaffEntry.h"
 #include "tally/SuspendFiles.h"
@@ -151,7 +153,8 @@ bool TallyScreen::openCard(int index) {
     m_reasons.clear();
     m_code = code;
     m_grid.reset();
-    m_grid.setDates(tallymonth::rowDates(m_lists.folder(), m_table, m_settings));
+    m_grid.setDates(
+        CardMonth::parse(m_lists.folder()).value_or(CardMonth()).rowDates(m_table, m_settings));
     m_tally = tally::jidousyuukei(m_table, m_settings);
     datin(true);
     return true;
@@ -292,6 +295,11 @@ void TallyScreen::toolCorrect() {
 void TallyScreen::executeCorrection() {
     if (!m_correction.visible())
         return;
+    // A reason the history could not keep as typed is refused, not changed.
+    if (!storable::accept(m_s.dialogs, m_correction.reason())) {
+        m_focus = {Focus::CorrectionReason, 0};
+        return;
+    }
     const CorrectionPanel::Outcome o = m_correction.apply(m_table, m_s.dialogs);
     switch (o.kind) {
     case CorrectionPanel::Outcome::NoItems:

@@ -57,6 +57,10 @@ QString durationText(qint64 minutes) {
     return sign + QString::number(m / 60) + QLatin1Char(':') + twoDigits(m % 60);
 }
 
+QString hoursText(qint64 minutes) {
+    return minutes == 0 ? QStringLiteral("0:00") : durationText(minutes);
+}
+
 qint64 durationHours(const QString &text) {
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     return numberValue(colon < 0 ? QStringView(text) : QStringView(text).left(colon));

@@ -33,6 +33,9 @@ QString clockText(ClockTime t);
 // limit, two-digit minutes; the empty text for 0. A negative duration (only a
 // certified value typed with "-" gives one) is written with a leading "-".
 QString durationText(qint64 minutes);
+// A duration shown as a number of hours even when it is none: durationText,
+// with "0:00" for 0 (the overtime caps, the list of employees over them).
+QString hoursText(qint64 minutes);
 
 // The hour part of a duration text: the number value of the text before its
 // first ":".

@@ -47,7 +47,7 @@ TEST_F(PinSetupScreenTest, WithPinOnlyTheChangeSectionIsOpen) {
 
 TEST_F(PinSetupScreenTest, RegisterStoresOnlyTheScrambledPin) {
     PinSetupScreen screen(t.services);
-    EXPECT_TRUE(screen.registerPin("482913"));
+    EXPECT_TRUE(screen.registerPin("482913", "482913"));
     expectOneNotice("登録完了です。");
     EXPECT_EQ(stored(), henkan("482913"));
     EXPECT_NE(stored(), "482913");
@@ -69,7 +69,7 @@ TEST_F(PinSetupScreenTest, RegisterRefusesWhatIsNotSixDigits) {
     for (const Case &c : cases) {
         t.dialogs.clear();
         PinSetupScreen screen(t.services);
-        EXPECT_FALSE(screen.registerPin(c.pin)) << c.pin.toStdString();
+        EXPECT_FALSE(screen.registerPin(c.pin, c.pin)) << c.pin.toStdString();
         expectOneNotice(c.message);
         EXPECT_TRUE(t.settings.values.isEmpty());
         EXPECT_TRUE(t.session.storedPin.isEmpty());
@@ -79,7 +79,7 @@ TEST_F(PinSetupScreenTest, RegisterRefusesWhatIsNotSixDigits) {
 TEST_F(PinSetupScreenTest, FailedStoreIsNotReportedAsRegistered) {
     t.settings.failWrites = true;
     PinSetupScreen screen(t.services);
-    EXPECT_FALSE(screen.registerPin("482913"));
+    EXPECT_FALSE(screen.registerPin("482913", "482913"));
     ASSERT_EQ(t.dialogs.boxes().size(), 1);
     EXPECT_FALSE(t.dialogs.texts().contains("登録完了です。"));
     EXPECT_TRUE(t.dialogs.boxes().front().text.contains("保存できませんでした"));
@@ -90,17 +90,17 @@ TEST_F(PinSetupScreenTest, FailedStoreIsNotReportedAsRegistered) {
 TEST_F(PinSetupScreenTest, ChangeWithTheRightCurrentPin) {
     registered("123456");
     PinSetupScreen screen(t.services);
-    EXPECT_TRUE(screen.changePin("123456", "654321"));
+    EXPECT_TRUE(screen.changePin("123456", "654321", "654321"));
     expectOneNotice("変更しました。");
     EXPECT_EQ(stored(), henkan("654321"));
     EXPECT_EQ(t.session.storedPin, henkan("654321"));
 
     // The old PIN no longer counts as the current one; the new one does.
     t.dialogs.clear();
-    EXPECT_FALSE(screen.changePin("123456", "111111"));
+    EXPECT_FALSE(screen.changePin("123456", "111111", "111111"));
     expectOneNotice("現在の暗証番号が一致しません。");
     t.dialogs.clear();
-    EXPECT_TRUE(screen.changePin("654321", "111111"));
+    EXPECT_TRUE(screen.changePin("654321", "111111", "111111"));
     EXPECT_EQ(stored(), henkan("111111"));
 }
 
@@ -129,7 +129,7 @@ TEST_F(PinSetupScreenTest, ChangeRefusalsLeaveTheStoredPinAlone) {
     for (const Case &c : cases) {
         t.dialogs.clear();
         PinSetupScreen screen(t.services);
-        EXPECT_FALSE(screen.changePin(c.current, c.next))
+        EXPECT_FALSE(screen.changePin(c.current, c.next, c.next))
             << c.current.toStdString() << "/" << c.next.toStdString();
         expectOneNotice(c.message);
         EXPECT_EQ(stored(), henkan("123456"));
@@ -143,20 +143,57 @@ TEST_F(PinSetupScreenTest, ChangeComparesWithTheStoredValue) {
     registered("123456");
     t.settings.values[kStoreKey] = henkan("777777");
     PinSetupScreen screen(t.services);
-    EXPECT_FALSE(screen.changePin("123456", "654321"));
+    EXPECT_FALSE(screen.changePin("123456", "654321", "654321"));
     expectOneNotice("現在の暗証番号が一致しません。");
     t.dialogs.clear();
-    EXPECT_TRUE(screen.changePin("777777", "654321"));
+    EXPECT_TRUE(screen.changePin("777777", "654321", "654321"));
 }
 
 TEST_F(PinSetupScreenTest, FailedStoreIsNotReportedAsChanged) {
     registered("123456");
     t.settings.failWrites = true;
     PinSetupScreen screen(t.services);
-    EXPECT_FALSE(screen.changePin("123456", "654321"));
+    EXPECT_FALSE(screen.changePin("123456", "654321", "654321"));
     ASSERT_EQ(t.dialogs.boxes().size(), 1);
     EXPECT_FALSE(t.dialogs.texts().contains("変更しました。"));
     EXPECT_EQ(t.dialogs.boxes().front().title, "エラー");
     EXPECT_EQ(stored(), henkan("123456"));
     EXPECT_EQ(t.session.storedPin, henkan("123456"));
+}
+
+// A new PIN is stored only when typed the same twice; one typed once may not
+// be the one meant (a key missed, a box that cut a seventh digit).
+TEST_F(PinSetupScreenTest, ANewPinIsStoredOnlyWhenTypedTheSameTwice) {
+    const QString again = "確認のため、同じ暗証番号をもう一度入力してください。";
+    const QString differ = "確認のために入力した暗証番号が一致しません。もう一度入力してください。";
+    const struct {
+        const char *pin, *again;
+        QString message; // empty: stored
+    } cases[] = {
+        {"246813", "", again},
+        {"246813", "122468", differ},
+        {"246813", "24681", differ},
+        {"246813", "246813", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.again);
+        // A first registration, and a change of a registered PIN.
+        for (const bool change : {false, true}) {
+            t.settings.values.clear();
+            t.session.storedPin.clear();
+            if (change)
+                registered("123456");
+            t.dialogs.clear();
+            PinSetupScreen screen(t.services);
+            const bool stored = change ? screen.changePin("123456", c.pin, c.again)
+                                       : screen.registerPin(c.pin, c.again);
+            EXPECT_EQ(stored, c.message.isEmpty());
+            if (!c.message.isEmpty()) {
+                expectOneNotice(c.message);
+                EXPECT_EQ(this->stored(), change ? henkan("123456") : QString());
+            } else {
+                EXPECT_EQ(this->stored(), henkan("246813"));
+            }
+        }
+    }
 }

@@ -54,8 +54,54 @@ TEST(CardMonth, YearStyle) {
     EXPECT_EQ(CardMonth::inYearStyle(2007, 3, yearStyle("wareki")).folderName(), "19年3月");
     EXPECT_EQ(CardMonth::inYearStyle(2007, 3, yearStyle("seireki")).folderName(), "2007年3月");
     EXPECT_EQ(CardMonth::inYearStyle(2007, 3, yearStyle("")).folderName(), "2007年3月");
-    EXPECT_EQ(CardMonth(19, 3).westernYear(yearStyle("wareki")), 2007);
-    EXPECT_EQ(CardMonth(19, 3).westernYear(yearStyle("seireki")), 19);
+}
+
+TEST(CardMonth, CalendarMonthOfAFolderWhateverTheYearStyleIsNow) {
+    struct Case {
+        const char *name;
+        int year, month; // 0: none
+    };
+    const Case cases[] = {
+        {"2007年3月", 2007, 3},     {"19年3月", 2007, 3},   {"1年5月", 1989, 5},
+        {"999年1月", 2987, 1},      {"1000年1月", 1000, 1}, {"2009年05月", 2009, 5},
+        {"99999年12月", 99999, 12}, {"100000年1月", 0, 0},  {"0年3月", 0, 0},
+        {"2007年13月", 0, 0},       {"2007年0月", 0, 0},    {"月報", 0, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<daterules::YearMonth> m = CardMonth::calendarMonth(c.name);
+        ASSERT_EQ(m.has_value(), c.year != 0);
+        if (m) {
+            EXPECT_EQ(*m, daterules::YearMonth({c.year, c.month}));
+        }
+    }
+}
+
+TEST(CardMonth, RowDatesFollowThePayPeriodWhereTheCardAgrees) {
+    // April of a 20th closing, as preparation lays it out: 21 March to 20 April.
+    CardTable card;
+    for (int r = 0; r < 31; ++r)
+        card.at(r, CardField::Day) = QString::number(QDate(2007, 3, 21).addDays(r).day());
+    struct Case {
+        const char *folder, *period;
+        int row;
+        QDate date;
+    };
+    const Case cases[] = {
+        {"2007年4月", "20sime", 0, QDate(2007, 3, 21)},
+        {"19年4月", "20sime", 11, QDate(2007, 4, 1)}, // an era year
+        {"2007年4月", "20sime", 30, QDate(2007, 4, 20)},
+        {"2007年4月", "getumatusime", 0, QDate()}, // laid out under other settings
+        {"0年4月", "20sime", 0, QDate()},          // no calendar month, never 1988
+        {"月報", "20sime", 0, QDate()},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.folder);
+        CalcSettings s;
+        s[CalcSettings::PeriodKind] = c.period;
+        const CardMonth m = CardMonth::parse(c.folder).value_or(CardMonth());
+        EXPECT_EQ(m.rowDates(card, s)[static_cast<size_t>(c.row)], c.date);
+    }
 }
 
 TEST(CardMonth, ListOrders) {

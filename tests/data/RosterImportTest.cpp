@@ -180,7 +180,7 @@ TEST_F(ImportFixture, RecordsBeyondSlot998AndBeyondTheFileAreIgnored) {
 }
 
 TEST_F(ImportFixture, ScreenWritesTheImportAtOnce) {
-    t.put("Meibo.Dat", records::format({"9", "古い人", "月給", ""}));
+    t.put("Meibo.Dat", records::format(Roster::fromList({"9", "古い人", "月給", ""}).toList()));
     RosterScreen screen(t.services);
     ASSERT_TRUE(screen.open());
     screen.setTop(100);

@@ -104,9 +104,10 @@ TEST_F(RosterFixture, FailedSaveIsFatalAndKeepsOldFile) {
         {FileError::PathFileAccess,
          "Ｉ／Ｏエラーです。ガイドブックをご覧ください。プログラムを終了します"},
     };
+    const QByteArray old = records::format(Roster::fromList({"1", "old"}).toList());
     for (const Case &c : cases) {
         TestServices ts;
-        ts.put(kFile, "\"1\"\r\n\"old\"\r\n");
+        ts.put(kFile, old);
         RosterScreen s(ts.services);
         ASSERT_TRUE(s.open());
         s.enterBox(1);
@@ -115,7 +116,7 @@ TEST_F(RosterFixture, FailedSaveIsFatalAndKeepsOldFile) {
         EXPECT_FALSE(s.close());
         EXPECT_TRUE(ts.programEnd.ended());
         EXPECT_EQ(ts.dialogs.texts(), QStringList{c.text});
-        EXPECT_EQ(ts.bytes(kFile), QByteArray("\"1\"\r\n\"old\"\r\n"));
+        EXPECT_EQ(ts.bytes(kFile), old);
     }
 }
 
@@ -312,8 +313,9 @@ TEST(RosterSort, CodeValueReadsLeadingNumber) {
 }
 
 TEST_F(RosterFixture, ClosingWarnsAboutSharedAndUnsafeCodesThenSaves) {
-    t.put(kFile,
-          records::format({"5", "山田", "", "", "a/b", "川口", "", "", "5 ", "鈴木", "", ""}));
+    t.put(kFile, records::format(Roster::fromList({"5", "山田", "", "", "a/b", "川口", "", "", "5 ",
+                                                   "鈴木", "", ""})
+                                     .toList()));
     ASSERT_TRUE(screen.open());
     ASSERT_TRUE(screen.close());
     ASSERT_EQ(t.dialogs.boxes().size(), 1);
@@ -357,13 +359,30 @@ TEST_F(RosterFixture, TextsTheFileCannotHoldAreRefused) {
     EXPECT_EQ(type(0, QStringLiteral("1😀")), RosterScreen::Leave::Refused);
     // Written, but read back as another character: not storable either.
     EXPECT_EQ(type(1, QStringLiteral("山田〜")), RosterScreen::Leave::Refused);
+    // Values are written between quotes: a quote in a name would end it.
+    EXPECT_EQ(type(1, QStringLiteral("スマ\"イル")), RosterScreen::Leave::Refused);
     screen.showChooser(0);
     screen.leaveChooser(QStringLiteral("月給"));
     screen.showChooser(0);
     screen.leaveChooser(QStringLiteral("😀"));
-    EXPECT_EQ(t.dialogs.boxes().size(), 4);
+    screen.showChooser(0);
+    screen.leaveChooser(QStringLiteral("時\"給"));
+    EXPECT_EQ(t.dialogs.boxes().size(), 6);
     const Employee &e = screen.roster()[0];
     EXPECT_EQ(e.code, QStringLiteral("1"));
     EXPECT_EQ(e.name, QStringLiteral("山田"));
     EXPECT_EQ(e.payType, QStringLiteral("月給"));
+}
+
+TEST_F(RosterFixture, AStoredValueLeftUnchangedIsNotRefusedAgain) {
+    // Written before the rules refused them: leaving the box as it was must
+    // neither nag nor keep the focus there (the screen could not be closed).
+    Roster r;
+    r[0] = {QStringLiteral("a/b"), QStringLiteral("スマ\"イル"), QStringLiteral("月給"), {}};
+    t.put(kFile, records::format(r.toList()));
+    ASSERT_TRUE(screen.open());
+    EXPECT_EQ(type(0, QStringLiteral("a/b")), RosterScreen::Leave::Stored);
+    EXPECT_EQ(type(1, QStringLiteral("スマ\"イル")), RosterScreen::Leave::Stored);
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+    EXPECT_EQ(type(0, QStringLiteral("a/c")), RosterScreen::Leave::Refused);
 }

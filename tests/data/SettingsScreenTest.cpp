@@ -353,6 +353,9 @@ TEST(SettingsKeys, NumberBoxesTakeDigitsOnly) {
     EXPECT_FALSE(keyAccepted(KeyFilter::Digits, Qt::Key_Minus, "-"));
     EXPECT_FALSE(keyAccepted(KeyFilter::Digits, Qt::Key_unknown, "５")); // full-width digit
     EXPECT_FALSE(keyAccepted(KeyFilter::Digits, Qt::Key_V, "\x16"));     // Ctrl+V
+    // Select all and copy type nothing: a number box takes them too.
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_A, "\x01"));
+    EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_C, "\x03"));
     // The window system gives Tab and Delete a text: they still move the
     // focus on and delete.
     EXPECT_TRUE(keyAccepted(KeyFilter::Digits, Qt::Key_Tab, "\t"));

@@ -111,7 +111,7 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
     EXPECT_EQ(over.limitHours, 80);
     ASSERT_EQ(over.lines.size(), 1);
     EXPECT_EQ(over.lines[0].name, "佐藤次郎");
-    EXPECT_EQ(over.lines[0].monthMinutes, 102 * 60 + 30);
+    EXPECT_EQ(over.lines[0].monthHours, "102:30");
     EXPECT_EQ(w->findChild<QPushButton *>("cmdichiran")->text(), "80時間超の一覧");
     const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
     if (!shots::folder().isEmpty() && !pdftoppm.isEmpty()) {

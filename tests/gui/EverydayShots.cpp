@@ -90,11 +90,7 @@ TEST(EverydayShots, Write) {
         p.t.clock.set(2007, 4, 2, 9, 0, 0);
         ASSERT_TRUE(p.start());
         p.openAdditionalPunch();
-        p.type("textukihi_2", "04");
-        p.type("textukihi_3", "22");
-        p.type("textukihi_4", "17");
-        p.type("textukihi_5", "30");
-        p.click("optuika_3");
+        p.enterAdditionalPunch({"04", "22", "17", "30"}, 3);
         saveFrame(p, "additional-punch-date.png");
     }
     {

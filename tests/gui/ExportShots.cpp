@@ -2,7 +2,7 @@
 // documentation, written only when KELVANE_SHOT_DIR names a folder (run under
 // a real X server, QT_QPA_PLATFORM=xcb, for real fonts and message boxes).
 #include "Shots.h"
-#include "punchclock/PunchDay.h"
+#include "data/CardMonth.h"
 #include "punchclock/PunchFixture.h"
 #include "tally/ui/frmsyuukei.h"
 
@@ -43,7 +43,7 @@ void prepare(TestServices &t) {
             const QDate d(2007, 3, r + 1);
             if (d.dayOfWeek() >= 6)
                 continue;
-            c.at(r, CardField::Weekday) = punchday::weekdayKanji(d.dayOfWeek());
+            c.at(r, CardField::Weekday) = CardMonth::weekdayKanji(d.dayOfWeek());
             c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
             c.at(r, CardField::BreakOut) = "12:01";
             c.at(r, CardField::BreakReturn) = QStringLiteral("12:%1").arg(55 + r % 5);

@@ -81,6 +81,40 @@ TEST(MainFrame, SuspendedTallyOpensAtStart) {
     EXPECT_EQ(f.log, QStringList({"open:syuukei", "close:syuukei", "open:recorder"}));
 }
 
+TEST(MainFrame, ASuspendedTallyAsksForThePinFirst) {
+    for (const bool matched : {true, false}) {
+        SCOPED_TRACE(matched);
+        MainFrameFixture f;
+        const QByteArray flags = "\"ari\"\r\n\"2\"\r\n\"soku\"\r\n\"2007年3月\"\r\n";
+        f.t.put("Cyuudanumu.Dat", flags);
+        f.t.session.storedPin.clear();
+        f.t.settings.setValue("Kelvane", "Trdw", "Psno", "QWERTY");
+        f.pinAnswer = matched;
+        f.startAndPassSplash();
+        if (matched) {
+            EXPECT_EQ(f.log, QStringList({"pin:syuukei", "open:syuukei"}));
+            EXPECT_EQ(f.t.session.screenWord, "syuukei");
+        } else {
+            // A wrong PIN or a cancel: the punch clock, the suspended tally kept.
+            EXPECT_EQ(f.log, QStringList({"pin:syuukei", "open:recorder"}));
+            EXPECT_EQ(f.t.session.screenWord, "recorder");
+            EXPECT_EQ(f.t.session.suspendFlags.value(0), "ari");
+            EXPECT_EQ(f.t.bytes("Cyuudanumu.Dat"), flags);
+        }
+    }
+}
+
+TEST(MainFrame, AReadOnlyDataFolderIsToldAtOnceAndThePunchClockStillOpens) {
+    MainFrameFixture f;
+    f.t.fs.readOnly = true;
+    f.startAndPassSplash();
+    ASSERT_EQ(f.t.dialogs.boxes().size(), 1);
+    EXPECT_EQ(f.t.dialogs.boxes()[0].title, "エラー");
+    EXPECT_TRUE(f.t.dialogs.texts()[0].startsWith("データフォルダに書き込めません"));
+    EXPECT_TRUE(f.t.dialogs.texts()[0].contains(f.t.fs.dataFolder()));
+    EXPECT_EQ(f.log, QStringList({"open:recorder"}));
+}
+
 TEST(MainFrame, WorkingScreenDisablesItemsAndReturnsToPunchClock) {
     MainFrameFixture f;
     f.startAndPassSplash();

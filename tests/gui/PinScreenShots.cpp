@@ -65,7 +65,8 @@ TEST(PinScreenShots, Write) {
         f.host(w);
         f.window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
-        QTest::keyClicks(w->findChild<QLineEdit *>("texin_0"), "1234");
+        QTest::keyClicks(w->findChild<QLineEdit *>("texin_0"), "123456");
+        QTest::keyClicks(w->findChild<QLineEdit *>("texin_3"), "1234");
         shots::save(&f.window, "frmpw-new.png", 300);
         w->findChild<QToolBar *>("Toolbar1")->actions()[1]->trigger();
         shots::save(&f.window, "frmpw-guide.png", 300);
@@ -80,7 +81,8 @@ TEST(PinScreenShots, Write) {
         f.window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.window));
         QTest::keyClicks(w->findChild<QLineEdit *>("texin_1"), "123456");
-        QTest::keyClicks(w->findChild<QLineEdit *>("texin_2"), "65");
+        QTest::keyClicks(w->findChild<QLineEdit *>("texin_2"), "654321");
+        QTest::keyClicks(w->findChild<QLineEdit *>("texin_4"), "65");
         shots::save(&f.window, "frmpw-change.png", 300);
 
         frmpwkakunin prompt(t.services, &f.window);

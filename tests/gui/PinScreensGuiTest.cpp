@@ -1,3 +1,4 @@
+#include "Shots.h"
 #include "access/Henkan.h"
 #include "access/ui/frmpw.h"
 #include "app/ui/ScreenRegistry.h"
@@ -54,7 +55,7 @@ protected:
 TEST_F(PinScreensGuiTest, RegisterWithTheKeyboardStoresTheScrambledPin) {
     frmpw *w = openSetup();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->size(), QSize(259, 212));
+    EXPECT_EQ(w->size(), QSize(259, 270));
     auto *box = child<QLineEdit>("texin_0");
     EXPECT_TRUE(box->isEnabled());
     EXPECT_FALSE(child<QLineEdit>("texin_1")->isEnabled());
@@ -68,6 +69,7 @@ TEST_F(PinScreensGuiTest, RegisterWithTheKeyboardStoresTheScrambledPin) {
     key(box, Qt::Key_Return);
     EXPECT_EQ(box->selectedText(), "482913");
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+    typeText(child<QLineEdit>("texin_3"), "482913");
 
     QTest::mouseClick(child<QPushButton>("cmdsousa_2"), Qt::LeftButton);
     EXPECT_EQ(t.dialogs.texts(), QStringList{"登録完了です。"});
@@ -87,15 +89,46 @@ TEST_F(PinScreensGuiTest, ChangeSectionWithAStoredPin) {
     EXPECT_FALSE(child<QPushButton>("cmdsousa_2")->isEnabled());
     auto *current = child<QLineEdit>("texin_1");
     auto *next = child<QLineEdit>("texin_2");
+    auto *again = child<QLineEdit>("texin_4");
     typeText(current, "123456");
     typeText(next, "65432");
+    typeText(again, "65432");
     QTest::mouseClick(child<QPushButton>("cmdsousa_3"), Qt::LeftButton);
     EXPECT_EQ(t.dialogs.texts(), QStringList{"暗証番号は６桁で入力してください。"});
-    EXPECT_EQ(next->text(), "65432");
-    typeText(next, "1");
+    // Masked digits cannot be checked: every box of the section is typed anew.
+    EXPECT_EQ(current->text() + next->text() + again->text(), "");
+    EXPECT_TRUE(current->hasFocus());
+    typeText(current, "123456");
+    typeText(next, "654321");
+    typeText(again, "654321");
     QTest::mouseClick(child<QPushButton>("cmdsousa_3"), Qt::LeftButton);
     EXPECT_EQ(t.dialogs.texts().last(), "変更しました。");
     EXPECT_EQ(stored(), henkan("654321"));
+}
+
+TEST_F(PinScreensGuiTest, ARegistrationAfterARefusalStoresExactlyWhatWasTypedTwice) {
+    openSetup();
+    auto *pin = child<QLineEdit>("texin_0");
+    auto *again = child<QLineEdit>("texin_3");
+    auto *enter = child<QPushButton>("cmdsousa_2");
+    pin->setFocus();
+    typeText(pin, "123");
+    QTest::mouseClick(enter, Qt::LeftButton);
+    EXPECT_EQ(t.dialogs.texts(), QStringList{"暗証番号は６桁で入力してください。"});
+    EXPECT_EQ(pin->text(), "");
+    EXPECT_TRUE(pin->hasFocus());
+    shots::grab(screen.get(), "pin-after-refusal.png");
+    // Ctrl+A reaches the digit box: what is selected goes with Backspace.
+    typeText(pin, "9");
+    QTest::keyClick(pin, Qt::Key_A, Qt::ControlModifier);
+    key(pin, Qt::Key_Backspace);
+    typeText(pin, "246813");
+    typeText(again, "246813");
+    shots::grab(screen.get(), "pin-typed-twice.png");
+    QTest::mouseClick(enter, Qt::LeftButton);
+    EXPECT_EQ(t.dialogs.texts().last(), "登録完了です。");
+    EXPECT_EQ(stored(), henkan("246813"));
+    EXPECT_EQ(t.session.storedPin, henkan("246813"));
 }
 
 TEST_F(PinScreensGuiTest, GuidePanelOpensAndClosesAndToolbarClosesTheScreen) {
@@ -111,7 +144,7 @@ TEST_F(PinScreensGuiTest, GuidePanelOpensAndClosesAndToolbarClosesTheScreen) {
     EXPECT_EQ(w->size(), QSize(526, 279));
     EXPECT_TRUE(closeGuide->isVisible());
     QTest::mouseClick(closeGuide, Qt::LeftButton);
-    EXPECT_EQ(w->size(), QSize(259, 212));
+    EXPECT_EQ(w->size(), QSize(259, 270));
     EXPECT_FALSE(w->guideOpen());
 
     key(child<QLineEdit>("texin_0"), Qt::Key_F1);
@@ -151,6 +184,8 @@ TEST_F(PinScreensGuiTest, PromptRefusesAWrongPinThenOpensOnTheRightOne) {
         EXPECT_TRUE(t.dialogs.boxes().isEmpty());
         QTest::mouseClick(ok, Qt::LeftButton);
         stillOpenAfterWrong = dlg->isVisible();
+        EXPECT_EQ(text1->text(), ""); // the next try is typed anew
+        typeText(text1, "12");
         key(text1, Qt::Key_Escape); // empties the box, keeps the prompt
         EXPECT_EQ(text1->text(), "");
         EXPECT_TRUE(dlg->isVisible());

@@ -1,5 +1,6 @@
 #include "RecorderHarness.h"
 #include "Shots.h"
+#include "data/CardMonth.h"
 #include "punchclock/PunchFixture.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@ TEST(RecorderShots, EverydayStates) {
                              {"7", "伊藤さくら"}});
     CardTable c = PunchData::readCard(h.t, "2009年5月", "1");
     for (int r = 0; r < 11; ++r) {
-        c.at(r, CardField::Weekday) = punchday::weekdayKanji(QDate(2009, 5, r + 1).dayOfWeek());
+        c.at(r, CardField::Weekday) = CardMonth::weekdayKanji(QDate(2009, 5, r + 1).dayOfWeek());
         c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(50 + r % 9);
         c.at(r, CardField::ClockOut) = QStringLiteral("17:%1").arg(10 + r * 2);
     }

@@ -104,6 +104,12 @@ void Program::openAdditionalPunch() {
     clickLine(find<QListWidget>("List2"), 0);
 }
 
+void Program::enterAdditionalPunch(const QStringList &boxes, int k) {
+    for (int b = 0; b < boxes.size(); ++b)
+        type(QStringLiteral("textukihi_%1").arg(2 + b), boxes[b]);
+    click(QStringLiteral("optuika_%1").arg(k));
+}
+
 void Program::type(const QString &box, const QString &text) {
     auto *w = find<QLineEdit>(box);
     w->setFocus();

@@ -64,6 +64,8 @@ struct Program {
     // The punch clock's additional punch panel on the first card month, with
     // its first employee chosen.
     void openAdditionalPunch();
+    // Types month, day, hour and minute into its boxes and chooses kind k.
+    void enterAdditionalPunch(const QStringList &boxes, int k);
     // Types text into the box and presses Return.
     void type(const QString &box, const QString &text);
 };

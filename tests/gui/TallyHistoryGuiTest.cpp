@@ -3,8 +3,8 @@
 // With KELVANE_SHOT_DIR set, the correction panel and the list are saved as
 // pictures there.
 #include "Shots.h"
+#include "data/CardMonth.h"
 #include "data/History.h"
-#include "punchclock/PunchDay.h"
 #include "punchclock/PunchFixture.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
@@ -33,7 +33,7 @@ void prepare(ProgramFixture &p) {
         const QDate d(2007, 3, r + 1);
         if (d.dayOfWeek() >= 6)
             continue;
-        c.at(r, CardField::Weekday) = punchday::weekdayKanji(d.dayOfWeek());
+        c.at(r, CardField::Weekday) = CardMonth::weekdayKanji(d.dayOfWeek());
         c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
         if (r != 13)
             c.at(r, CardField::ClockOut) = QStringLiteral("17:%1").arg(10 + r * 2);

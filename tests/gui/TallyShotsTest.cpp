@@ -1,7 +1,7 @@
 // The tally screen in its main states. With KELVANE_SHOT_DIR set, each state
 // is saved as a PNG there for a person to look at.
 #include "Shots.h"
-#include "punchclock/PunchDay.h"
+#include "data/CardMonth.h"
 #include "punchclock/PunchFixture.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
@@ -36,7 +36,7 @@ TEST(TallyShots, EmployeeOpenCorrectionAndGuide) {
         const QDate d(2007, 3, r + 1);
         if (d.dayOfWeek() >= 6 || r == 20 || r > 25)
             continue;
-        c.at(r, CardField::Weekday) = punchday::weekdayKanji(d.dayOfWeek());
+        c.at(r, CardField::Weekday) = CardMonth::weekdayKanji(d.dayOfWeek());
         c.at(r, CardField::ClockIn) = QStringLiteral("8:%1").arg(41 + (r * 7) % 19);
         c.at(r, CardField::BreakOut) = "12:01";
         c.at(r, CardField::BreakReturn) = QStringLiteral("12:%1").arg(55 + r % 5);

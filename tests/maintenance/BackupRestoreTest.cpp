@@ -118,6 +118,7 @@ TEST_F(Backup, NewFolderNamesAreCheckedBeforeAnythingIsMade) {
         {".hidden", "フォルダ名「.hidden」は使えません。", false},
         {"a:b", "フォルダ名「a:b」は使えません。", false},
         {QString(90, QChar(u'長')), "フォルダ名が長すぎます。", false},
+        {"控え😀", "「控え😀」には保存できない文字", false},
         {"existing", "このディスクは書き込みができないか", false},
         {"タイムカード", "", true},
     };

@@ -48,10 +48,10 @@ struct OverHoursFixture : ::testing::Test {
 } // namespace
 
 TEST_F(OverHoursFixture, OnePageWithTheMonthTheDateAndEachEmployee) {
-    panel.setOverHours({"2007年3月",
-                        80,
-                        {{"1", "山田太郎", 85 * 60, 81 * 60 + 40, 3},
-                         {"105", "田中健", 100 * 60 + 5, 90 * 60, 2}}});
+    panel.setOverHours(
+        {"2007年3月",
+         80,
+         {{"1", "山田太郎", "85:00", "81:40", 3}, {"105", "田中健", "100:05", "90:00", 2}}});
     panel.overHoursList(targets, PrintPanel::ListTarget::Office);
     const QList<QStringList> pages = targets.office_.pageTexts();
     ASSERT_EQ(pages.size(), 1);
@@ -81,7 +81,7 @@ TEST_F(OverHoursFixture, NoneOverThePdfThePreviewAndMorePagesThanOne) {
 
     OverHoursData many{"2007年3月", 70, {}};
     for (int i = 1; i <= OverHoursList::kRowsPerPage + 1; ++i)
-        many.lines.append({QString::number(i), "社員", 71 * 60, 0, 2});
+        many.lines.append({QString::number(i), "社員", "71:00", "0:00", 2});
     panel.setOverHours(many);
     targets.printFromPreview = true;
     panel.overHoursList(targets, PrintPanel::ListTarget::Preview);

@@ -2,6 +2,7 @@
 // clock-out left out the day before.
 #include "PunchFixture.h"
 #include "data/History.h"
+#include "data/StorableText.h"
 #include "punchclock/RecorderScreen.h"
 
 namespace {
@@ -55,6 +56,15 @@ TEST_F(PunchHistory, EachWriteOfThePunchClockIsRecordedFirst) {
     add.setBox(Box::HourBox, "18");
     add.setBox(Box::MinuteBox, "5");
     add.chooseKind(3);
+    // A reason the history could not keep as typed is refused where typed.
+    const QByteArray before = t.bytes(kFolder + "/1.Card");
+    for (const char *why : {"打刻😀忘れ", "打刻〜忘れ", "打刻\"忘れ"}) {
+        t.dialogs.clear();
+        add.setReason(QString::fromUtf8(why));
+        EXPECT_FALSE(add.add());
+        EXPECT_EQ(t.dialogs.texts(), QStringList{storable::refusalText(QString::fromUtf8(why))});
+    }
+    EXPECT_EQ(t.bytes(kFolder + "/1.Card"), before);
     add.setReason("打刻忘れ");
     ASSERT_TRUE(add.add());
     add.close();
@@ -89,13 +99,56 @@ TEST_F(PunchHistory, EachWriteOfThePunchClockIsRecordedFirst) {
     EXPECT_EQ(other[0].entry, (history::Entry{kFolder, "2", -1, "", -1, "", ""}));
 }
 
+TEST_F(PunchHistory, APunchThatCannotBeWrittenIsSaidNotRecordedAndTheNextOneIs) {
+    using Op = FaultyFileSystem::Op;
+    const struct {
+        const char *cause;
+        Op op; // the history is appended first, then the card replaced
+        FileError error;
+        QString why;
+    } cases[] = {
+        {"disk full", Op::Append, FileError::DiskFull, "ディスクの空きがありません"},
+        {"data folder read-only", Op::Append, FileError::PathFileAccess,
+         "データフォルダに書き込めません（読み取り専用か、書き込みが許可されていません）"},
+        {"month folder missing", Op::Replace, FileError::PathNotFound,
+         "タイムカードのフォルダ「2009年5月」が見つかりません"},
+        {"month folder made unwritable", Op::Replace, FileError::PathFileAccess,
+         "タイムカードのフォルダ「2009年5月」に書き込めません"},
+        {"card hit a full disk", Op::Replace, FileError::DiskFull, "ディスクの空きがありません"},
+        {"device error", Op::Replace, FileError::DeviceIO, "ディスクの読み書きに異常があります"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.cause);
+        PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+        screen.activated();
+        const QByteArray card = t.bytes(kFolder + "/1.Card");
+        t.fs.failOn(c.op, t.fs.calls(c.op) + 1, c.error);
+        t.dialogs.clear();
+        punchClockIn();
+        EXPECT_FALSE(screen.returnCard());
+        ASSERT_EQ(t.dialogs.boxes().size(), 1);
+        EXPECT_EQ(t.dialogs.boxes()[0].title, "エラー");
+        EXPECT_TRUE(t.dialogs.texts()[0].startsWith("山田太郎 さんの打刻は記録されていません。\n"
+                                                    "（出勤 8:59）\n理由：" +
+                                                    c.why))
+            << t.dialogs.texts()[0].toStdString();
+        EXPECT_EQ(t.bytes(kFolder + "/1.Card"), card);
+        EXPECT_EQ(t.programEnd.calls, 0);
+        EXPECT_FALSE(screen.panel().cardSet()); // the punch clock goes on
+        EXPECT_EQ(screen.rack().selected(), -1);
+
+        // The cause gone, the next punch is written.
+        punchClockIn();
+        EXPECT_TRUE(screen.returnCard());
+        EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(11, CardField::ClockIn), "8:59");
+    }
+}
+
 TEST_F(PunchHistory, AHistoryThatCannotBeWrittenLeavesTheCardAsItWas) {
     t.fs.failFrom(FaultyFileSystem::Op::Append, 1, FileError::DiskFull);
     punchClockIn();
     EXPECT_FALSE(screen.returnCard());
-    EXPECT_EQ(t.programEnd.calls, 1);
     EXPECT_EQ(PunchData::readCard(t, kFolder, "1").at(11, CardField::ClockIn), "");
-    EXPECT_TRUE(screen.panel().cardSet()); // the punch is still on the panel
 
     // Removal: the card stays and the notice says why.
     t.dialogs.clear();

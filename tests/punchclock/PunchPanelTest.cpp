@@ -230,46 +230,6 @@ TEST_F(Punching, YesterdayOfAnotherCardMonthIsNotWrittenIntoThisOne) {
     EXPECT_TRUE(c.at(28, CardField::Weekday).isEmpty());
 }
 
-TEST_F(Punching, WriteFailureOnReturnIsFatalAndKeepsThePunches) {
-    struct Case {
-        FileError error;
-        const char *text;
-    };
-    const Case cases[] = {
-        {FileError::DiskFull, "デイスクにスペースがありません。プログラムを終了します"},
-        {FileError::DeviceIO,
-         "Ｉ／Ｏエラーです。ガイドブックをご覧ください。プログラムを終了します"},
-        {FileError::PathFileAccess,
-         "Ｉ／Ｏエラーです。ガイドブックをご覧ください。プログラムを終了します"},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(errorNumber(c.error));
-        t.dialogs.clear();
-        t.programEnd.calls = 0;
-        screen.rackClicked(0);
-        screen.chooseKind(0);
-        screen.press();
-        const QByteArray before = t.bytes(kFolder + "/1.Card");
-        t.fs.failOn(FaultyFileSystem::Op::Replace, t.fs.calls(FaultyFileSystem::Op::Replace) + 1,
-                    c.error);
-        EXPECT_FALSE(screen.returnCard());
-        EXPECT_EQ(t.programEnd.calls, 1);
-        ASSERT_EQ(t.dialogs.boxes().size(), 1);
-        EXPECT_EQ(t.dialogs.boxes()[0].text, QString::fromUtf8(c.text));
-        EXPECT_EQ(t.dialogs.boxes()[0].title, "エラー");
-        EXPECT_EQ(t.bytes(kFolder + "/1.Card"), before);
-        EXPECT_TRUE(screen.panel().cardSet());
-        EXPECT_EQ(screen.panel().card().at(11, CardField::ClockIn), "8:59");
-        EXPECT_TRUE(label(0).pressed());
-        // The program would end here; for the next case let the return go through.
-        ASSERT_TRUE(screen.returnCard());
-        QFile::remove(t.path(kFolder + "/1.Card"));
-        PunchData::writeCard(
-            t, kFolder,
-            PunchData::makeCard({"1", "山田太郎"}, 2009, 5, PunchData::settingsOf("getumatusime")));
-    }
-}
-
 TEST_F(Punching, RackRebuiltWhileACardIsSetKeepsItsLine) {
     screen.rackClicked(1); // 2 鈴木花子
     PunchData::writeCard(

@@ -119,6 +119,11 @@ public:
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;
     FileError removeFile(const QString &path) override;
+    // A data folder mounted read-only, as the program sees it at start.
+    bool readOnly = false;
+    bool canWrite(const QString &folder) override {
+        return !readOnly && LocalFileSystem::canWrite(folder);
+    }
 
 protected:
     ReadResult readBounded(const QString &path, qint64 maxBytes) override;

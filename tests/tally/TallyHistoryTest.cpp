@@ -1,6 +1,7 @@
 // The change history on the tally screen: records written at the confirm
 // step, the list of toolbar button 8.
 #include "data/History.h"
+#include "data/StorableText.h"
 #include "punchclock/PunchFixture.h"
 #include "tally/TallyCards.h"
 #include "tally/TallyScreen.h"
@@ -86,6 +87,17 @@ TEST_F(TallyHistory, AConfirmedCorrectionIsRecordedBeforeItsCard) {
     screen->boxLeft(0, "1:00");
     ASSERT_TRUE(screen->kakutei());
     EXPECT_EQ(records().size(), before);
+}
+
+TEST_F(TallyHistory, AReasonTheHistoryCannotKeepIsRefusedAndNothingStored) {
+    const QByteArray card = t.bytes(kMonth + "/1.Card");
+    t.dialogs.clear();
+    correct({"1", "", "", "", "17:30"}, "退勤😀忘れ");
+    EXPECT_EQ(t.dialogs.texts(), QStringList{storable::refusalText("退勤😀忘れ")});
+    EXPECT_TRUE(screen->correction().visible());
+    EXPECT_EQ(screen->takeFocus().where, TallyScreen::Focus::CorrectionReason);
+    EXPECT_EQ(t.bytes(kMonth + "/1.Card"), card);
+    EXPECT_TRUE(records().isEmpty());
 }
 
 TEST_F(TallyHistory, AHistoryThatCannotBeWrittenKeepsTheCardAndEveryReason) {

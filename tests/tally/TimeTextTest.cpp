@@ -54,6 +54,8 @@ TEST(TimeText, Durations) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.minutes);
         EXPECT_EQ(durationText(c.minutes), QString::fromUtf8(c.text));
+        // Hours always show a number.
+        EXPECT_EQ(hoursText(c.minutes), c.minutes == 0 ? "0:00" : QString::fromUtf8(c.text));
     }
     EXPECT_EQ(clockText({9, 0}), "09:00");
     EXPECT_EQ(clockText({0, 5}), "00:05");

@@ -3,6 +3,8 @@
 #include "access/PinSetupScreen.h"
 #include "screen/ui/WorkingScreen.h"
 
+#include <initializer_list>
+
 class EntryBox;
 class QFrame;
 class QGroupBox;
@@ -24,12 +26,14 @@ private:
     void buildChangeSection();
     void buildGuide();
     void showGuide(bool shown);
+    // Empties the PIN boxes of a section after a refusal; the first gets the focus.
+    void emptyBoxes(std::initializer_list<int> boxes);
 
     PinSetupScreen m_logic;
     QToolBar *m_toolbar = nullptr;
     QGroupBox *m_newBox = nullptr;
     QGroupBox *m_changeBox = nullptr;
-    EntryBox *m_texin[3] = {};
+    EntryBox *m_texin[5] = {}; // texin_0-2; 3 and 4 take the new PIN again
     QPushButton *m_register = nullptr;
     QPushButton *m_change = nullptr;
     QFrame *m_guide = nullptr;

@@ -52,8 +52,9 @@ void frmpwkakunin::centreOnScreen() {
 void frmpwkakunin::ok() {
     switch (m_prompt.ok(m_text1->text())) {
     case PinPrompt::Result::Stay:
+        // The masked digits cannot be checked: the next try is typed anew.
+        m_text1->setText(QString());
         m_text1->widget()->setFocus();
-        m_text1->lineEdit()->selectAll();
         return;
     case PinPrompt::Result::Match:
         accept();

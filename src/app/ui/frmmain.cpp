@@ -121,9 +121,14 @@ void frmmain::start(const OsVersion &version) {
     place();
     show();
     activateWindow();
+    if (const QString readOnly = m_startUp.dataFolderNotice(); !readOnly.isEmpty())
+        m_s.dialogs.message(readOnly, QStringLiteral("エラー"), BoxIcon::Warning, BoxButtons::Ok);
     if (m_startUp.smallDisplayNoticeDue(screen()->size()))
         m_s.dialogs.notice(StartUp::smallDisplayText());
-    if (m_startUp.resumeTallyAtStart() && m_registry.has(screenword::syuukei)) {
+    // The tally is guarded at start as from the menu: a wrong PIN or none
+    // leaves the suspended tally as it is and the day starts at the punch clock.
+    if (m_startUp.resumeTallyAtStart() && m_registry.has(screenword::syuukei) &&
+        askPin(screenword::syuukei)) {
         m_s.session.screenWord = screenword::syuukei;
         hideSplash();
         setWorkingItemsEnabled(false);

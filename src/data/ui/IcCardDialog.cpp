@@ -3,6 +3,7 @@
 #include "platform/CardReader.h"
 #include "screen/ui/WedgeFilter.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -116,8 +117,12 @@ IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &cod
 
     m_opened = m_logic.open(roster, code);
     if (CardReader *reader = s.cardReader) {
-        connect(reader, &CardReader::touched, this,
-                [this](const QString &id) { act([&] { m_logic.touched(id); }); });
+        connect(reader, &CardReader::touched, this, [this](const QString &id) {
+            // A question in front is answered first.
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || modal == this)
+                act([&] { m_logic.touched(id); });
+        });
         connect(reader, &CardReader::readersChanged, this, [this](const QStringList &names) {
             act([&] { m_logic.readersChanged(names); });
         });

@@ -1,11 +1,9 @@
 #include "platform/ui/PdfFilePrinter.h"
 
-#include "platform/SafeSave.h"
-
 #include <QPageLayout>
 
-PdfFilePrinter::PdfFilePrinter(QString path, const QString &title)
-    : QtPrinter(writer), m_path(std::move(path)) {
+PdfFilePrinter::PdfFilePrinter(QString path, const QString &title, PosixOps &ops)
+    : QtPrinter(writer), m_path(std::move(path)), m_ops(ops) {
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Kelvane"));
     writer.setPageLayout(
@@ -13,6 +11,7 @@ PdfFilePrinter::PdfFilePrinter(QString path, const QString &title)
 }
 
 int PdfFilePrinter::startJob() {
+    m_unconfirmed = false;
     buffer.close();
     buffer.setData(QByteArray());
     return buffer.open(QIODevice::WriteOnly) ? 0 : kPrinterFault;
@@ -20,9 +19,12 @@ int PdfFilePrinter::startJob() {
 
 int PdfFilePrinter::finishJob() {
     buffer.close();
-    const FileError e = safeReplace(m_path, buffer.data());
+    const FileError e = safeReplace(m_path, buffer.data(), m_ops);
     buffer.setData(QByteArray());
-    return e == FileError::None ? 0 : kPrinterFault;
+    // Unconfirmed: the new file is in place and the old one gone, so the
+    // document is saved, only its flush to the disk is not known.
+    m_unconfirmed = e == FileError::Unconfirmed;
+    return isSaved(e) ? 0 : kPrinterFault;
 }
 
 void PdfFilePrinter::dropJob() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/SafeSave.h"
 #include "platform/ui/QtPrinter.h"
 
 #include <QBuffer>
@@ -19,8 +20,11 @@ struct Device {
 // leaves no file, and an existing file gives way only to a complete one.
 class PdfFilePrinter : private pdffile::Device, public QtPrinter {
 public:
-    PdfFilePrinter(QString path, const QString &title);
+    PdfFilePrinter(QString path, const QString &title, PosixOps &ops = realPosixOps());
     const QString &path() const { return m_path; }
+    // The file of the last document is in place, but its write to the disk
+    // could not be confirmed: saved, with a warning.
+    bool unconfirmed() const { return m_unconfirmed; }
 
 protected:
     int startJob() override;
@@ -29,4 +33,6 @@ protected:
 
 private:
     QString m_path;
+    PosixOps &m_ops;
+    bool m_unconfirmed = false;
 };

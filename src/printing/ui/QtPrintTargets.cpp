@@ -68,6 +68,10 @@ Printer &QtPrintTargets::pdfFile(const QString &path, const QString &title) {
     return *m_pdf;
 }
 
+bool QtPrintTargets::pdfUnconfirmed() const {
+    return m_pdf && m_pdf->unconfirmed();
+}
+
 bool QtPrintTargets::preview(const QString &title, const std::function<void(Printer &)> &draw) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

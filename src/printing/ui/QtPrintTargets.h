@@ -5,6 +5,7 @@
 #include <memory>
 
 class CupsPrinter;
+class PdfFilePrinter;
 class QProgressDialog;
 class QWidget;
 
@@ -21,12 +22,13 @@ public:
     Printer *office() override;
     QString askPdfFile(const QString &suggestedName) override;
     Printer &pdfFile(const QString &path, const QString &title) override;
+    bool pdfUnconfirmed() const override;
     bool preview(const QString &title, const std::function<void(Printer &)> &draw) override;
     PrintProgress *progress(int sheets) override;
 
 private:
     QWidget *m_parent;
     std::unique_ptr<CupsPrinter> m_office;
-    std::unique_ptr<Printer> m_pdf;
+    std::unique_ptr<PdfFilePrinter> m_pdf;
     std::unique_ptr<PrintProgress> m_progress;
 };

@@ -1,5 +1,6 @@
 #include "punchclock/ui/AddPunchPanelWidget.h"
 
+#include "data/StorableText.h"
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/FitLabel.h"
 #include "screen/ui/Lists.h"
@@ -168,8 +169,10 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
     });
     connect(m_add, &QPushButton::clicked, this, [this] {
         EntryBox::flushPending();
-        m_panel.add();
+        const bool refused = !m_panel.add() && !storable::holds(m_panel.reason());
         render();
+        if (refused)
+            m_reason->widget()->setFocus(Qt::OtherFocusReason);
     });
     connect(m_close, &QPushButton::clicked, this, [this] {
         m_panel.close();

@@ -13,6 +13,7 @@
 #include "screen/ui/WedgeFilter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -251,7 +252,8 @@ void frmrecoder::buildCardReading() {
 
     if (CardReader *reader = m_ctx.services.cardReader) {
         connect(reader, &CardReader::touched, this, [this](const QString &id) {
-            if (m_loaded && !isClosing())
+            // A box in front is answered first: a touch never acts behind it.
+            if (m_loaded && !isClosing() && !QApplication::activeModalWidget())
                 act([&] { m_logic.cardTouched(id); });
         });
         connect(reader, &CardReader::readersChanged, this, [this](const QStringList &names) {

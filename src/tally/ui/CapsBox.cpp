@@ -1,6 +1,6 @@
 #include "tally/ui/CapsBox.h"
 
-#include "printing/OverHoursList.h"
+#include "tally/TimeText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -16,10 +16,6 @@ const QString kOver = QStringLiteral("color: #c00000; font-weight: bold;");
 constexpr overtimecaps::Rule kLineRule[] = {overtimecaps::MonthOver, overtimecaps::MonthTotalOver,
                                             overtimecaps::AverageOver, overtimecaps::YearOver,
                                             overtimecaps::TooManyMonths};
-
-QString hours(qint64 minutes) {
-    return OverHoursList::hoursText(minutes);
-}
 
 } // namespace
 
@@ -87,10 +83,10 @@ void CapsBox::render(const overtimecaps::Result *caps, const CapLimits &limits) 
         QStringLiteral("%1時間超の月数").arg(limits[CapLimits::MonthBeyond])};
     QString values[kRows];
     if (caps) {
-        values[0] = hours(caps->monthBeyond);
-        values[1] = hours(caps->monthTotal);
-        values[2] = hours(caps->averageMinutes());
-        values[3] = hours(caps->yearBeyond);
+        values[0] = timetext::hoursText(caps->monthBeyond);
+        values[1] = timetext::hoursText(caps->monthTotal);
+        values[2] = timetext::hoursText(caps->averageMinutes());
+        values[3] = timetext::hoursText(caps->yearBeyond);
         values[4] = QStringLiteral("%1回").arg(caps->monthsOver);
     }
     for (int i = 0; i < kRows; ++i) {

@@ -4,6 +4,7 @@
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
+#include "tally/TimeText.h"
 #include "tally/ui/CapLimitsDialog.h"
 #include "tally/ui/CapsBox.h"
 #include "tally/ui/CardArea.h"
@@ -250,8 +251,8 @@ OverHoursData frmsyuukei::overHours() const {
     const CapsMonitor &caps = m_logic.caps();
     OverHoursData over{m_logic.monthFolder(), caps.limits()[CapLimits::Average], {}};
     for (const CapsMonitor::Over &o : caps.overAverageLimit())
-        over.lines.append(
-            {o.code, o.name, o.caps.monthTotal, o.caps.averageMinutes(), o.caps.averageMonths});
+        over.lines.append({o.code, o.name, timetext::hoursText(o.caps.monthTotal),
+                           timetext::hoursText(o.caps.averageMinutes()), o.caps.averageMonths});
     return over;
 }
 
