@@ -21,12 +21,11 @@ bool CardRegistration::open(const Roster &roster, const QString &code) {
     m_ties = load.ties;
     m_readOnly = load.unreadable();
     if (m_readOnly)
-        m_s.dialogs.notice(
-            (load.error == FileError::Damaged
-                 ? filefailure::damagedFileText(QLatin1String(cardties::kFile))
-                 : QStringLiteral("ICカードの登録（%1）を読み込めませんでした。")
-                       .arg(QLatin1String(cardties::kFile))) +
-            QStringLiteral("この画面では登録を変えられません。"));
+        m_s.dialogs.notice((load.error == FileError::Damaged
+                                ? filefailure::damagedFileText(QLatin1String(cardties::kFile))
+                                : QStringLiteral("ICカードの登録（%1）を読み込めませんでした。")
+                                      .arg(QLatin1String(cardties::kFile))) +
+                           QStringLiteral("この画面では登録を変えられません。"));
     else if (load.skipped > 0)
         m_s.dialogs.notice(QStringLiteral("ICカードの登録（%1）に読めない行が %2 件ありました。"
                                           "次に登録を変えると、その行はなくなります。")
@@ -94,8 +93,8 @@ void CardRegistration::touched(const QString &id) {
         if (!m_s.dialogs.confirm(QStringLiteral("カード %1 は %2 に登録されています。\n"
                                                 "%3 に付け替えますか？")
                                      .arg(id, who(owner), who(code)))) {
-            tell(Outcome::NotMoved, QStringLiteral("カード %1 は %2 のままです。")
-                                        .arg(id, who(owner)));
+            tell(Outcome::NotMoved,
+                 QStringLiteral("カード %1 は %2 のままです。").arg(id, who(owner)));
             return;
         }
         reason = QStringLiteral("%1 から付け替え").arg(who(owner));

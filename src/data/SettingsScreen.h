@@ -103,6 +103,6 @@ private:
     std::array<bool, kOptions> m_option{};
     bool m_unreadable = false; // Kijyun.Dat exists but could not be read
     IcOptions m_ic;
-    IcOptions m_icRead;        // as read: the file is written only on a change
+    IcOptions m_icRead; // as read: the file is written only on a change
     bool m_icUnreadable = false;
 };

@@ -311,9 +311,9 @@ void RecorderScreen::finishTouch(bool byItself) {
     const QString name = m_panel.nameLabel();
     if (!returnCard())
         return; // not written: the box said so
-    const QString text =
-        done.isEmpty() ? QStringLiteral("%1さんのカードを戻しました。").arg(name)
-                       : QStringLiteral("%1さん　%2 を記録しました。").arg(name, done);
+    const QString text = done.isEmpty()
+                             ? QStringLiteral("%1さんのカードを戻しました。").arg(name)
+                             : QStringLiteral("%1さん　%2 を記録しました。").arg(name, done);
     m_touch.tell(byItself ? text + QStringLiteral("\n（そのままだったため、自動で戻しました）")
                           : text,
                  TouchPunch::Level::Done, m_s.clock.now());

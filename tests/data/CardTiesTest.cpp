@@ -14,12 +14,16 @@ TEST(CardTies, StoredPairsTheProgramCannotUseAreLeftOut) {
         int skipped;
     };
     const Case cases[] = {
-        {"two cards", {"0123456789ABCDEF", "12", "04A1B2C3", "7"},
-         {{"0123456789ABCDEF", "12"}, {"04A1B2C3", "7"}}, 0},
+        {"two cards",
+         {"0123456789ABCDEF", "12", "04A1B2C3", "7"},
+         {{"0123456789ABCDEF", "12"}, {"04A1B2C3", "7"}},
+         0},
         {"lower case and blanks kept as the ID is", {" 04a1b2c3 ", " 7 "}, {{"04A1B2C3", "7"}}, 0},
         {"the first of one ID wins", {"04A1B2C3", "7", "04a1b2c3", "8"}, {{"04A1B2C3", "7"}}, 1},
-        {"no hex, no code, a path", {"XYZ", "1", "0A", "", "0B", "../x", "0C", "3"},
-         {{"0C", "3"}}, 3},
+        {"no hex, no code, a path",
+         {"XYZ", "1", "0A", "", "0B", "../x", "0C", "3"},
+         {{"0C", "3"}},
+         3},
         {"a value without its pair", {"0A", "1", "0B"}, {{"0A", "1"}}, 1},
     };
     for (const Case &c : cases) {
@@ -52,8 +56,7 @@ TEST(CardTies, AChangeGoesIntoTheHistoryBeforeTheFile) {
     CardTies after = before;
     after.tie("0A", "2");
     after.tie("FF01", "2");
-    ASSERT_EQ(cardties::save(s.fs, s.clock, before, after, "1 山田 から付け替え"),
-              FileError::None);
+    ASSERT_EQ(cardties::save(s.fs, s.clock, before, after, "1 山田 から付け替え"), FileError::None);
     EXPECT_EQ(s.bytes(cardties::kFile), records::format({"0A", "2", "FF01", "2"}));
     EXPECT_EQ(cardties::read(s.fs).ties, after);
 

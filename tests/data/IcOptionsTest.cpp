@@ -41,12 +41,11 @@ TEST(IcOptions, TheRackClickIsGuardedOnlyWithBothOptionsAndAPin) {
         bool guarded;
     };
     const Case cases[] = {
-        {true, true, "ABCDEF", true},  {true, true, "", false},      {true, false, "ABCDEF", false},
+        {true, true, "ABCDEF", true},   {true, true, "", false},   {true, false, "ABCDEF", false},
         {false, true, "ABCDEF", false}, {false, false, "", false},
     };
     for (const Case &c : cases)
-        EXPECT_EQ((IcOptions{c.punch, c.click}).clickGuarded(QString::fromLatin1(c.pin)),
-                  c.guarded)
+        EXPECT_EQ((IcOptions{c.punch, c.click}).clickGuarded(QString::fromLatin1(c.pin)), c.guarded)
             << c.punch << c.click << c.pin;
     // Anything but the stored word is off.
     EXPECT_EQ(IcOptions::fromList({"SURU", "1"}), IcOptions{});

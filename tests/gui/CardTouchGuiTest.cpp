@@ -44,7 +44,8 @@ void typeAt(const QString &text, ulong gap, ulong &ms) {
         ms += gap;
     };
     for (const QChar c : text)
-        send(c.isDigit() ? Qt::Key_0 + (c.unicode() - '0') : Qt::Key_A + (c.toUpper().unicode() - 'A'),
+        send(c.isDigit() ? Qt::Key_0 + (c.unicode() - '0')
+                         : Qt::Key_A + (c.toUpper().unicode() - 'A'),
              QString(c));
     send(Qt::Key_Return, QStringLiteral("\r"));
 }

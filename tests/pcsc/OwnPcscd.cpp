@@ -153,8 +153,8 @@ bool OwnPcscd::spawn(QString &why) {
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_adddup2(&files, m_listen, 3);
-    posix_spawn_file_actions_addopen(&files, 1, logPath.constData(),
-                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_addopen(&files, 1, logPath.constData(), O_WRONLY | O_CREAT | O_APPEND,
+                                     0644);
     posix_spawn_file_actions_adddup2(&files, 1, 2);
     // As systemd hands a socket over: fd 3, and LISTEN_PID the pid of pcscd
     // itself, which the shell keeps through exec.
@@ -202,8 +202,8 @@ void OwnPcscd::stop() {
         return;
     ::kill(m_pid, SIGTERM);
     int status = 0;
-    const bool ended = QTest::qWaitFor([&] { return ::waitpid(m_pid, &status, WNOHANG) == m_pid; },
-                                       5000);
+    const bool ended =
+        QTest::qWaitFor([&] { return ::waitpid(m_pid, &status, WNOHANG) == m_pid; }, 5000);
     if (!ended) {
         ::kill(m_pid, SIGKILL);
         ::waitpid(m_pid, &status, 0);

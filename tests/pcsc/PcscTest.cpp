@@ -22,8 +22,8 @@ testing::AssertionResult shows(const std::function<QString()> &text, const QStri
                                int ms = 8000) {
     if (QTest::qWaitFor([&] { return text().contains(part); }, ms))
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "waited for \"" << part.toStdString() << "\", saw \""
-                                       << text().toStdString() << "\"";
+    return testing::AssertionFailure()
+           << "waited for \"" << part.toStdString() << "\", saw \"" << text().toStdString() << "\"";
 }
 
 } // namespace
@@ -54,7 +54,8 @@ TEST(PcscCards, RegisterTouchAndPunchThroughARealPcscStack) {
         ASSERT_TRUE(d.opened());
         d.show();
         auto *readerLine = d.findChild<QLabel *>("lblreader");
-        ASSERT_TRUE(shows([&] { return readerLine->text(); }, "Virtual PCD")) << pcscd.log().toStdString();
+        ASSERT_TRUE(shows([&] { return readerLine->text(); }, "Virtual PCD"))
+            << pcscd.log().toStdString();
         auto *result = d.findChild<QLabel *>("lblkekka");
         ASSERT_TRUE(card.touch(kYamada, why)) << why.toStdString();
         EXPECT_TRUE(shows([&] { return result->text(); }, "0123456789ABCDEF を 1 山田太郎"));
@@ -89,7 +90,8 @@ TEST(PcscCards, RegisterTouchAndPunchThroughARealPcscStack) {
         const char *name;
         int minute;
     };
-    for (const Punch &p : {Punch{kYamada, "1", "山田太郎", 50}, Punch{kSuzuki, "2", "鈴木花子", 53}}) {
+    for (const Punch &p :
+         {Punch{kYamada, "1", "山田太郎", 50}, Punch{kSuzuki, "2", "鈴木花子", 53}}) {
         ASSERT_TRUE(setClock(8, p.minute));
         ASSERT_TRUE(card.touch(p.id, why)) << why.toStdString();
         EXPECT_TRUE(shows(noticeText, "もう一度タッチすると「出勤 8:" + QString::number(p.minute)));

@@ -68,16 +68,16 @@ TEST_F(Touch, TheKindOfferedFollowsTheDaysPunches) {
         int kind;        // offered, -1 for none
     };
     const Case cases[] = {
-        {{"", "", "", ""}, 0},          {{"9:00", "", "", ""}, 3},
-        {{"9:00", "12:00", "", ""}, 2}, {{"9:00", "12:00", "13:00", ""}, 3},
+        {{"", "", "", ""}, 0},           {{"9:00", "", "", ""}, 3},
+        {{"9:00", "12:00", "", ""}, 2},  {{"9:00", "12:00", "13:00", ""}, 3},
         {{"9:00", "", "", "18:00"}, -1}, {{"", "", "", "18:00"}, -1},
     };
     for (const Case &c : cases) {
         TestServices s;
         RecorderScreen r{s.services};
         PunchData::prepareMonth(s, 2009, 5, {{"1", "山田"}});
-        CardTable card = PunchData::makeCard({"1", "山田"}, 2009, 5,
-                                             PunchData::settingsOf("getumatusime"));
+        CardTable card =
+            PunchData::makeCard({"1", "山田"}, 2009, 5, PunchData::settingsOf("getumatusime"));
         for (int k = 0; k < kKinds; ++k)
             card.at(9, fieldOfKind(k)) = c.day[k];
         PunchData::writeCard(s, kMonth, card);
@@ -135,9 +135,11 @@ TEST_F(Touch, CardsThatCannotPunchSayWhyAndSetNothing) {
         const char *notice;
     };
     const Case cases[] = {
-        {"no one's card", "FFFFFFFF", "このカードは登録されていません。\n"
-                                      "管理者にカードの登録を頼んでください。"},
-        {"a card that did not answer", "", "カードを読み取れませんでした。もう一度タッチしてください。"},
+        {"no one's card", "FFFFFFFF",
+         "このカードは登録されていません。\n"
+         "管理者にカードの登録を頼んでください。"},
+        {"a card that did not answer", "",
+         "カードを読み取れませんでした。もう一度タッチしてください。"},
         {"no card this month", "0A0A0A0A", "コード 9 のタイムカードは準備されていません。"},
     };
     for (const Case &c : cases) {

@@ -33,8 +33,7 @@ QString resultStyle(CardRegistration::Outcome o) {
 
 } // namespace
 
-IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &code,
-                           QWidget *parent)
+IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &code, QWidget *parent)
     : QDialog(parent), m_s(s), m_logic(s) {
     setObjectName(QStringLiteral("frmickaado"));
     setWindowTitle(QStringLiteral(" ICカードの登録"));
@@ -123,9 +122,8 @@ IcCardDialog::IcCardDialog(Services &s, const Roster &roster, const QString &cod
             if (!modal || modal == this)
                 act([&] { m_logic.touched(id); });
         });
-        connect(reader, &CardReader::readersChanged, this, [this](const QStringList &names) {
-            act([&] { m_logic.readersChanged(names); });
-        });
+        connect(reader, &CardReader::readersChanged, this,
+                [this](const QStringList &names) { act([&] { m_logic.readersChanged(names); }); });
         reader->start();
         m_logic.readersChanged(reader->readers());
     }
@@ -150,9 +148,9 @@ void IcCardDialog::render() {
     }
     for (int i = 0; i < people.size(); ++i) {
         const int n = m_logic.cardCount(people[i].code);
-        m_people->item(i)->setText(
-            people[i].code.leftJustified(5, QLatin1Char(' ')) + people[i].name +
-            (n > 0 ? QStringLiteral("　（%1枚）").arg(n) : QString()));
+        m_people->item(i)->setText(people[i].code.leftJustified(5, QLatin1Char(' ')) +
+                                   people[i].name +
+                                   (n > 0 ? QStringLiteral("　（%1枚）").arg(n) : QString()));
     }
     m_people->setCurrentRow(m_logic.selected());
     m_cards->clear();

@@ -191,11 +191,12 @@ QWidget *frmkeisankijyun::buildIcCard() {
     m_icPunch->setObjectName(QStringLiteral("chkic"));
     m_icPunch->setToolTip(QStringLiteral("リーダーにタッチしたカードの従業員のタイムカードを"
                                          "セットします。カードは従業員の登録画面で登録します。"));
-    m_icClick = new QCheckBox(QStringLiteral("名前のクリックでの打刻には管理者の暗証番号を求める"),
-                              box);
+    m_icClick =
+        new QCheckBox(QStringLiteral("名前のクリックでの打刻には管理者の暗証番号を求める"), box);
     m_icClick->setObjectName(QStringLiteral("chkickanri"));
     m_icPinMissing = new QLabel(
-        QStringLiteral("管理者暗証番号が登録されていないため、名前のクリックでも打刻できます。"), box);
+        QStringLiteral("管理者暗証番号が登録されていないため、名前のクリックでも打刻できます。"),
+        box);
     m_icPinMissing->setObjectName(QStringLiteral("lblicpw"));
     m_icPinMissing->setStyleSheet(QStringLiteral("color: #7a4a00;"));
     v->addWidget(m_icPunch);

@@ -128,7 +128,8 @@ QString readId(SCARDCONTEXT c, const std::string &reader) {
             continue;
         }
         if (sw1 == 0x90 && sw2 == 0x00 && len > 2 && len - 2 <= DWORD(cardid::kMaxLength / 2))
-            id = cardid::fromBytes(QByteArray(reinterpret_cast<const char *>(answer), int(len - 2)));
+            id =
+                cardid::fromBytes(QByteArray(reinterpret_cast<const char *>(answer), int(len - 2)));
         break;
     }
     SCardDisconnect(card, SCARD_LEAVE_CARD);
@@ -203,8 +204,7 @@ void watch(const std::shared_ptr<Shared> &sh) {
             tellReaders(*sh, told);
             relist = false;
         }
-        const LONG rv =
-            SCardGetStatusChange(context, kWaitMs, states.data(), DWORD(states.size()));
+        const LONG rv = SCardGetStatusChange(context, kWaitMs, states.data(), DWORD(states.size()));
         if (rv == SCARD_E_TIMEOUT || rv == SCARD_E_CANCELLED)
             continue;
         if (rv != SCARD_S_SUCCESS) {

@@ -1,12 +1,12 @@
 #include "punchclock/ui/frmrecoder.h"
 
+#include "platform/CardReader.h"
 #include "punchclock/ui/AddPunchPanelWidget.h"
 #include "punchclock/ui/CardPanelWidget.h"
 #include "punchclock/ui/FirstStepsPanel.h"
 #include "punchclock/ui/MonthViewPanel.h"
 #include "punchclock/ui/PunchImages.h"
 #include "punchclock/ui/RecorderGuide.h"
-#include "platform/CardReader.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
 #include "screen/ui/Sheets.h"
@@ -226,8 +226,8 @@ void frmrecoder::buildButtons() {
         act([&] { m_logic.returnCard(); });
         m_rack->setFocus();
     });
-    m_recordHint =
-        caption(QStringLiteral("※「カードを戻す」で記録されます。"), this, {kRightX, 512, 240, 20}, 12);
+    m_recordHint = caption(QStringLiteral("※「カードを戻す」で記録されます。"), this,
+                           {kRightX, 512, 240, 20}, 12);
 
     m_first = new FirstStepsPanel(this);
     m_first->move(kRightX, 124);

@@ -69,8 +69,7 @@ bool WedgeFilter::onKey(QKeyEvent *key) {
     // while the program is busy keep the pace they were typed at.
     const qint64 ms = key->timestamp() != 0 ? qint64(key->timestamp()) : m_clock.elapsed();
     const QString text = key->text();
-    const Qt::KeyboardModifiers mods =
-        key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     if (text.size() == 1 && isHexDigit(text[0]) && mods == Qt::NoModifier && !key->isAutoRepeat()) {
         personKeys(m_burst.key(text[0], ms));
         m_last = ms;
