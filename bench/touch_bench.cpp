@@ -3,13 +3,12 @@
 // line until the same card shows. The touch comes from another thread, as the
 // PC/SC reader's does, so its way through the event queue is counted; each
 // card is returned between two rounds, unmeasured.
+#include "BenchMonth.h"
 #include "BenchStandIns.h"
-#include "data/CalcSettings.h"
-#include "data/CardTable.h"
+#include "RatioRuns.h"
 #include "data/CardTies.h"
 #include "data/IcOptions.h"
 #include "data/RecordFile.h"
-#include "data/Roster.h"
 #include "platform/CardReader.h"
 #include "punchclock/ui/frmrecoder.h"
 #include "screen/ScreenHost.h"
@@ -19,7 +18,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -31,39 +29,20 @@
 
 namespace {
 
-constexpr int kCards = 999;
+constexpr int kCards = bench::kEmployees;
 constexpr int kRounds = 200;
-const QString kMonth = QStringLiteral("2009年5月");
 
 QString idOf(int i) {
     return QStringLiteral("01234567%1").arg(i, 8, 16, QLatin1Char('0')).toUpper();
 }
 
+// The month of the other punch-clock benchmarks, every employee with a card
+// tied, and cards punching.
 bool prepare(FileSystem &fs) {
-    CalcSettings s;
-    s[CalcSettings::YearStyle] = QStringLiteral("seireki");
-    s[CalcSettings::PeriodKind] = QStringLiteral("getumatusime");
-    Roster roster;
     CardTies ties;
-    if (fs.makeFolder(kMonth) != FileError::None)
-        return false;
-    for (int i = 0; i < kCards; ++i) {
-        const QString code = QString::number(i + 1);
-        const QString name = QStringLiteral("従業員%1").arg(i + 1);
-        roster[i] = {code, name, QStringLiteral("月給"), {}};
-        ties.tie(idOf(i), code);
-        CardTable c;
-        for (int r = 0; r < CardTable::kDayRows; ++r) {
-            c.at(r, CardField::Day) = QString::number(r + 1);
-            c.at(r, CardField::Code) = code;
-            c.at(r, CardField::Name) = name;
-            c.at(r, CardField::PayType) = QStringLiteral("月給");
-        }
-        if (cardfile::write(fs, kMonth, code, c) != FileError::None)
-            return false;
-    }
-    return records::write(fs, QLatin1String(kSettingsFile), s.toList()) == FileError::None &&
-           records::write(fs, QLatin1String(kRosterFile), roster.toList()) == FileError::None &&
+    for (int i = 0; i < kCards; ++i)
+        ties.tie(idOf(i), QString::number(i + 1));
+    return bench::prepareMonth(fs, 0) &&
            records::write(fs, QLatin1String(cardties::kFile), ties.toList()) == FileError::None &&
            icoptions::write(fs, {true, false}) == FileError::None;
 }
@@ -127,11 +106,6 @@ private:
     std::thread m_thread;
 };
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -168,7 +142,8 @@ int main(int argc, char **argv) {
         screen.render();
     };
 
-    std::vector<double> touches, clicks, ratios;
+    std::vector<double> touches, clicks;
+    bench::RatioRuns ratios;
     QElapsedTimer timer;
     for (int round = 0; round < kRounds; ++round) {
         const int i = (round * 37) % kCards;
@@ -201,14 +176,11 @@ int main(int argc, char **argv) {
 
         touches.push_back(touch);
         clicks.push_back(click);
-        ratios.push_back(touch / click);
+        ratios.add(touch, click);
     }
-    std::sort(ratios.begin(), ratios.end());
-    std::printf("cards: %d, rounds: %d, messages: %d\n", kCards, kRounds, quiet.dialogs.shown);
-    std::printf("touch -> card shown: %8.1f us (median)\n", median(touches) / 1000.0);
-    std::printf("click -> card shown: %8.1f us (median)\n", median(clicks) / 1000.0);
-    std::printf("ratio touch / click: %.2f (median of the rounds' ratios; spread %.2f-%.2f "
-                "between the 10th and 90th percentile; goal <= 1.2)\n",
-                median(ratios), ratios[ratios.size() / 10], ratios[ratios.size() * 9 / 10]);
+    std::printf("cards: %d, messages: %d\n", kCards, quiet.dialogs.shown);
+    std::printf("touch -> card shown: %8.1f us (median)\n", bench::median(touches) / 1000.0);
+    std::printf("click -> card shown: %8.1f us (median)\n", bench::median(clicks) / 1000.0);
+    ratios.print("touch / click", "<= 1.2");
     return 0;
 }
