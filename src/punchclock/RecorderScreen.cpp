@@ -241,14 +241,15 @@ void RecorderScreen::cardTouched(const QString &id) {
         return;
     using Level = TouchPunch::Level;
     if (id.isEmpty()) {
-        m_touch.tell(QStringLiteral("カードを読み取れませんでした。もう一度タッチしてください。"),
+        m_touch.tell(QStringLiteral("カードを読み取れませんでした。\n"
+                                    "もう一度タッチしてください。"),
                      Level::Warning, now);
         return;
     }
     const QString code = m_touch.codeOf(id);
     if (code.isEmpty()) {
         m_touch.tell(QStringLiteral("このカードは登録されていません。\n"
-                                    "管理者にカードの登録を頼んでください。"),
+                                    "管理者に登録を頼んでください。"),
                      Level::Warning, now);
         return;
     }
@@ -257,15 +258,15 @@ void RecorderScreen::cardTouched(const QString &id) {
             finishTouch(false);
             return;
         }
-        m_touch.tell(QStringLiteral("ほかの人のカードがセットされています。\n"
-                                    "そのカードが戻ってから、もう一度タッチしてください。"),
+        m_touch.tell(QStringLiteral("ほかの人のカードがセット中です。\n"
+                                    "戻ってからタッチしてください。"),
                      Level::Warning, now);
         return;
     }
     if (m_add.visible() || m_view.isOpen() || m_rack.mode() != RackMode::Punch ||
         !m_rack.enabled()) {
         m_touch.tell(QStringLiteral("いまはカードで打刻できません。\n"
-                                    "開いている画面を閉じてから、もう一度タッチしてください。"),
+                                    "画面を閉じてからタッチしてください。"),
                      Level::Warning, now);
         return;
     }
@@ -287,9 +288,9 @@ void RecorderScreen::cardTouched(const QString &id) {
 void RecorderScreen::tellTouchSet() {
     const int k = m_panel.pendingKind();
     m_touch.tellWhileSet(
-        k >= 0 ? QStringLiteral("もう一度タッチすると「%1 %2」を記録します。")
+        k >= 0 ? QStringLiteral("もう一度タッチすると\n「%1 %2」を記録します。")
                      .arg(kindCaption(k), m_panel.timeLabel(k).text)
-               : QStringLiteral("もう一度タッチすると、記録せずにカードを戻します。"));
+               : QStringLiteral("もう一度タッチすると\n記録せずにカードを戻します。"));
 }
 
 void RecorderScreen::kindKey(int k) {
@@ -312,10 +313,9 @@ void RecorderScreen::finishTouch(bool byItself) {
     if (!returnCard())
         return; // not written: the box said so
     const QString text = done.isEmpty()
-                             ? QStringLiteral("%1さんのカードを戻しました。").arg(name)
-                             : QStringLiteral("%1さん　%2 を記録しました。").arg(name, done);
-    m_touch.tell(byItself ? text + QStringLiteral("\n（そのままだったため、自動で戻しました）")
-                          : text,
+                             ? QStringLiteral("%1さん\nカードを戻しました。").arg(name)
+                             : QStringLiteral("%1さん\n%2 を記録しました。").arg(name, done);
+    m_touch.tell(byItself ? text + QStringLiteral("\n（自動で戻しました）") : text,
                  TouchPunch::Level::Done, m_s.clock.now());
 }
 

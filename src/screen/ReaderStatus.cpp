@@ -17,7 +17,7 @@ void ReaderStatus::update(const QStringList &names) {
 QString ReaderStatus::text() const {
     const QString sep = QStringLiteral("、");
     if (lost())
-        return QStringLiteral("ICカードリーダー（%1）が外れています。差し込み直してください。")
+        return QStringLiteral("ICカードリーダーが外れています。差し込み直してください（%1）。")
             .arg(m_gone.join(sep));
     if (m_now.isEmpty())
         return {};

@@ -32,21 +32,8 @@ TEST(IcOptions, OffUntilSetOnTheSettingsScreenAndKeptBesideKijyun) {
     SettingsScreen s(t.services);
     ASSERT_TRUE(s.open());
     EXPECT_EQ(s.icOptions(), (IcOptions{true, true}));
-}
-
-TEST(IcOptions, TheRackClickIsGuardedOnlyWithBothOptionsAndAPin) {
-    struct Case {
-        bool punch, click;
-        const char *pin;
-        bool guarded;
-    };
-    const Case cases[] = {
-        {true, true, "ABCDEF", true},   {true, true, "", false},   {true, false, "ABCDEF", false},
-        {false, true, "ABCDEF", false}, {false, false, "", false},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ((IcOptions{c.punch, c.click}).clickGuarded(QString::fromLatin1(c.pin)), c.guarded)
-            << c.punch << c.click << c.pin;
-    // Anything but the stored word is off.
-    EXPECT_EQ(IcOptions::fromList({"SURU", "1"}), IcOptions{});
+    // A file written by hand with anything but the stored word is off.
+    t.put(icoptions::kFile, records::format({"SURU", "1"}));
+    ASSERT_TRUE(s.open());
+    EXPECT_EQ(s.icOptions(), IcOptions{});
 }

@@ -64,19 +64,18 @@ TEST(CardTouchGui, ATouchShowsTheCardAndTheSecondRecordsIt) {
     ASSERT_TRUE(h.cardShown());
     EXPECT_EQ(h.text("lbldata_1"), "山田太郎");
     EXPECT_EQ(h.text("lbldata_3"), "8:52");
-    EXPECT_EQ(h.text("lblictouch"), "もう一度タッチすると「出勤 8:52」を記録します。");
+    EXPECT_EQ(h.text("lblictouch"), "もう一度タッチすると\n「出勤 8:52」を記録します。");
     shots::grab(&w, "ic-touch.png");
 
     h.t.clock.set(2009, 5, 12, 8, 52, 14);
     h.t.cardReader.touch("0123456789ABCDEF");
     EXPECT_FALSE(h.cardShown());
     EXPECT_EQ(PunchData::readCard(h.t, kMonth, "1").at(11, CardField::ClockIn), "8:52");
-    EXPECT_EQ(h.text("lblictouch"), "山田太郎さん　出勤 8:52 を記録しました。");
+    EXPECT_EQ(h.text("lblictouch"), "山田太郎さん\n出勤 8:52 を記録しました。");
     shots::grab(&w, "ic-touch-recorded.png");
 
     h.t.cardReader.plug({});
-    EXPECT_EQ(h.text("lblic"), "ICカードリーダー（SONY FeliCa RC-S300/P 00 00）が外れています。"
-                               "差し込み直してください。");
+    EXPECT_TRUE(h.text("lblic").startsWith("ICカードリーダーが外れています。"));
 }
 
 TEST(CardTouchGui, AReaderThatTypesIsACardAndAPersonTypingIsNot) {

@@ -88,8 +88,8 @@ TEST(ReaderStatus, TellsWhatCameAndWent) {
         {{a, b}, "ICカードリーダー：ACS ACR122U 00 00、SONY RC-S300 01 00", false},
         {{b}, "ICカードリーダー：SONY RC-S300 01 00（ACS ACR122U 00 00 が外れています）", false},
         {{},
-         "ICカードリーダー（ACS ACR122U 00 00、SONY RC-S300 01 00）が外れています。"
-         "差し込み直してください。",
+         "ICカードリーダーが外れています。差し込み直してください（ACS ACR122U 00 00、"
+         "SONY RC-S300 01 00）。",
          true},
         // Plugged in again under another port's name: nothing missed any more.
         {{"ACS ACR122U 01 00"}, "ICカードリーダー：ACS ACR122U 01 00", false},

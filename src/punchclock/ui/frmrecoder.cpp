@@ -306,13 +306,15 @@ void frmrecoder::renderTouch() {
         sheets::apply(m_touchNotice, QStringLiteral("QLabel { %1 border-radius: 4px; "
                                                     "font-size: %2px; font-weight: bold; }")
                                          .arg(QLatin1String(colours[int(n.level)]))
-                                         .arg(cardShown ? 12 : 15));
+                                         .arg(cardShown ? 12 : 14));
         m_touchNotice->raise();
     }
     m_recordHint->setVisible(!(cardShown && m_touchNotice->isVisible()));
     const QString status = touch.statusText();
     m_readerLine->setVisible(!status.isEmpty());
-    m_readerLine->setText(status);
+    // One line; the whole text is in its tool tip.
+    m_readerLine->setText(
+        m_readerLine->fontMetrics().elidedText(status, Qt::ElideRight, m_readerLine->width()));
     m_readerLine->setToolTip(status);
     sheets::apply(m_readerLine, touch.statusWarning()
                                     ? QStringLiteral("color: #b01c10; font-size: 12px; "
