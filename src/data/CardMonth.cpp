@@ -16,8 +16,8 @@ struct Parts {
 
 std::optional<Parts> split(QStringView name) {
     static const QRegularExpression form(QStringLiteral("^([0-9]+)年([0-9]{1,2})月$"));
-    const QStringView trimmed = name.trimmed();
-    const QRegularExpressionMatch m = form.match(trimmed);
+    // A name is taken as listed: " 2007年3月" is another folder, no card month.
+    const QRegularExpressionMatch m = form.match(name);
     if (!m.hasMatch())
         return std::nullopt;
     return Parts{m.capturedView(1), m.capturedView(2)};
@@ -114,6 +114,14 @@ QStringList CardMonth::sorted(const QStringList &names, Order order, Others othe
 
 QStringList CardMonth::entries(FileSystem &fs, const QString &folder) {
     return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
+}
+
+QStringList CardMonth::links(FileSystem &fs, const QStringList &names, const QString &folder) {
+    QStringList found;
+    for (const QString &name : names)
+        if (fs.isLink(folder.isEmpty() ? name : folder + QLatin1Char('/') + name))
+            found.append(name);
+    return found;
 }
 
 QString CardMonth::weekdayKanji(int dayOfWeek) {

@@ -22,8 +22,8 @@ public:
     // The card month of a western year and month, its year written in the
     // year style of the settings.
     static CardMonth inYearStyle(int westernYear, int month, const CalcSettings &s);
-    // Reads a folder name of the form digits, "年", one or two digits, "月"
-    // (surrounding blanks ignored); nothing for any other name.
+    // Reads a folder name of the form digits, "年", one or two digits, "月";
+    // nothing for any other name, one with a blank at either end too.
     static std::optional<CardMonth> parse(const QString &folderName);
 
     int year() const { return m_year; }
@@ -70,6 +70,10 @@ public:
     // folders, and anything else whose name holds "月"), in listing order;
     // the data folder's by default.
     static QStringList entries(FileSystem &fs, const QString &folder = QString());
+    // Those of names that are symbolic links in folder: listed as damaged,
+    // never followed.
+    static QStringList links(FileSystem &fs, const QStringList &names,
+                             const QString &folder = QString());
 
     // The weekday as a card writes it: "月" for Monday .. "日" for Sunday,
     // from Qt's day of week (1 = Monday); empty outside 1-7.

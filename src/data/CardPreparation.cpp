@@ -2,6 +2,7 @@
 
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/MonthFolders.h"
 #include "data/PayPeriodKind.h"
 #include "data/RecordFile.h"
 #include "platform/Codec932.h"
@@ -130,6 +131,10 @@ int CardPreparation::prepare() {
     const QString folder = CardMonth(m_year, m_month).folderName();
     const FileError made = m_s.fs.makeFolder(folder);
     if (made != FileError::None && !m_s.fs.isFolder(folder)) {
+        if (m_s.fs.isLink(folder)) {
+            info(monthfolders::linkText(folder));
+            return 0;
+        }
         if (m_s.fs.exists(folder)) {
             info(
                 QStringLiteral("「") + folder +

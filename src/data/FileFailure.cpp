@@ -47,6 +47,8 @@ QString reason(FileError e) {
         return QStringLiteral("ファイルが見つかりません");
     case FileError::Damaged:
         return QStringLiteral("ファイルが壊れています");
+    case FileError::BadName:
+        return QStringLiteral("名前に使えない文字があります");
     default:
         return QStringLiteral("エラー番号 ") + QString::number(errorNumber(e));
     }

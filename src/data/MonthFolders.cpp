@@ -5,6 +5,11 @@
 
 namespace monthfolders {
 
+QString linkText(const QString &month) {
+    return QStringLiteral("「") + month +
+           QStringLiteral("」は別の場所を指すリンクのため、開けません。");
+}
+
 QString inFolder(const QString &folder, const QString &name) {
     if (folder.isEmpty())
         return name;
@@ -66,12 +71,22 @@ QList<CopyResult> copyMonths(FileSystem &fs, const QList<std::pair<QString, QStr
     for (qsizetype k = 0; k < added.size(); ++k) {
         CopyResult &result = results[added[k].first];
         result.error = written.value(k, FileError::DeviceIO);
+        const QStringList &names = added[k].second;
         if (result.ok()) {
-            result.written = added[k].second;
-            result.copied = static_cast<int>(result.written.size());
+            result.written = names;
         } else {
-            result.notWritten = static_cast<int>(added[k].second.size());
+            // Cut short among the renames: the files already in place are
+            // told apart by what they hold.
+            const auto &[sourceFolder, targetFolder] = folders[added[k].first];
+            for (const QString &name : names) {
+                const ReadResult now =
+                    fs.readFile(inFolder(targetFolder, name), cardfile::kMaxBytes);
+                if (now.ok() && now.bytes == asCopied(fs, inFolder(sourceFolder, name)))
+                    result.written.append(name);
+            }
+            result.notWritten = static_cast<int>(names.size() - result.written.size());
         }
+        result.copied = static_cast<int>(result.written.size());
     }
     return results;
 }
@@ -89,10 +104,17 @@ QStringList verifyMonth(FileSystem &fs, const QString &sourceFolder, const QStri
     return differing;
 }
 
+QStringList cardNames(FileSystem &fs, const QString &folder) {
+    return fs.list(folder, QStringLiteral("*") + QLatin1String(cardfile::kSuffix), ListKind::Files);
+}
+
 DeleteResult deleteMonth(FileSystem &fs, const QString &folder) {
+    return deleteMonth(fs, folder, cardNames(fs, folder));
+}
+
+DeleteResult deleteMonth(FileSystem &fs, const QString &folder, const QStringList &cards) {
     DeleteResult result;
-    const QString pattern = QStringLiteral("*") + QLatin1String(cardfile::kSuffix);
-    for (const QString &name : fs.list(folder, pattern, ListKind::Files)) {
+    for (const QString &name : cards) {
         const FileError e = fs.removeFile(inFolder(folder, name));
         if (e == FileError::None) {
             ++result.removed;

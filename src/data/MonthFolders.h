@@ -15,6 +15,10 @@
 // data folder ("2009年5月"), absolute ones anywhere (a backup folder's month).
 namespace monthfolders {
 
+// "「2026年1月」は別の場所を指すリンクのため、開けません。": a month folder of
+// the data folder that is a symbolic link is never followed.
+QString linkText(const QString &month);
+
 // A name below a folder: the data folder is the empty folder; a root folder
 // gives "/name", not "//name".
 QString inFolder(const QString &folder, const QString &name);
@@ -22,10 +26,11 @@ QString inFolder(const QString &folder, const QString &name);
 struct CopyResult {
     // Files whose new content is in place in the target folder.
     int copied = 0;
-    // Their names, in listing order.
+    // Their names, in listing order. After a copy cut short (error), those
+    // found holding their new content when read back.
     QStringList written;
-    // Files read whole whose writing failed (the copy stopped with error):
-    // none of them is known to be in place.
+    // Files read whole whose new content is not in place (the copy stopped
+    // with error).
     int notWritten = 0;
     // Source files left out, by name: files that could not be read, and files
     // that are no whole card (damaged, see cardfile::read). The target's file
@@ -34,9 +39,9 @@ struct CopyResult {
     // None; Unconfirmed when every file was written but the flush to the disk
     // was not confirmed (the copy counts as done); or the error that stopped
     // the copy: the source folder is missing (PathNotFound) or the target
-    // folder could not be made (nothing written), or the
-    // writing failed (each target file then holds its old content or its new
-    // one, and copied is 0 as none is known to be in place).
+    // folder could not be made (nothing written), or the writing failed (each
+    // target file then holds its old content or its new one: written names
+    // those in place).
     FileError error = FileError::None;
     bool ok() const { return isSaved(error); }
 };
@@ -69,9 +74,14 @@ struct DeleteResult {
     FileError error = FileError::None; // the first error of deleting a card or the folder
 };
 
-// Deletes a card month: the files whose names end in ".Card" exactly (letter
-// case counts: "x.card" is no card and stays), one by one, each failure
+// The names of the card files of a folder: those ending in ".Card" exactly
+// (letter case counts: "x.card" is no card).
+QStringList cardNames(FileSystem &fs, const QString &folder);
+
+// Deletes a card month: the card files (cardNames), one by one, each failure
 // skipped; then the folder itself when nothing is left in it.
 DeleteResult deleteMonth(FileSystem &fs, const QString &folder);
+// The same for exactly the named card files (those kept before).
+DeleteResult deleteMonth(FileSystem &fs, const QString &folder, const QStringList &cards);
 
 } // namespace monthfolders

@@ -80,11 +80,18 @@ int Report::wholeMonths() const {
 }
 
 QStringList Report::problems() const {
-    QStringList lines;
+    QStringList lines = refused;
     const QString sep = QStringLiteral("：");
     for (const MonthResult &m : months) {
         const monthfolders::CopyResult &c = m.copy;
-        if (!c.ok() && c.notWritten > 0)
+        if (!c.ok() && c.copied > 0)
+            lines.append(m.month + sep + QString::number(c.copied + c.notWritten) +
+                         QStringLiteral(" 件のうち ") + QString::number(c.copied) +
+                         QStringLiteral(" 件だけ書き込みました（") + namesText(c.written) +
+                         QStringLiteral("）。残りの ") + QString::number(c.notWritten) +
+                         QStringLiteral(" 件は書き込めませんでした（") +
+                         filefailure::reason(c.error) + QStringLiteral("）。"));
+        else if (!c.ok() && c.notWritten > 0)
             lines.append(m.month + sep + QString::number(c.notWritten) +
                          QStringLiteral(" 件のファイルを書き込めませんでした（") +
                          filefailure::reason(c.error) + QStringLiteral("）。"));

@@ -49,6 +49,8 @@ FileResult copyFile(FileSystem &fs, const QString &sourceBase, const QString &ta
 struct Report {
     QList<MonthResult> months;
     QList<FileResult> files;
+    // Months left out before the copy, one line each with the reason.
+    QStringList refused;
 
     // Months copied whole: the count of "ケ月分コピーしました。".
     int wholeMonths() const;

@@ -2,6 +2,7 @@
 
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/SafetyFolder.h"
 #include "data/StorableText.h"
 #include "maintenance/CopyReport.h"
 #include "maintenance/MonthHistory.h"
@@ -68,7 +69,8 @@ void BackupRestore::fill(bool announceEmpty) {
     // A new list starts with nothing selected: what was selected in the
     // list before is never copied from this one.
     if (m_mode == Mode::Hozon) {
-        m_list.setLines(CardMonth::entries(m_s.fs));
+        const QStringList names = CardMonth::entries(m_s.fs);
+        m_list.setLines(names, CardMonth::links(m_s.fs, names));
         if (m_list.isEmpty() && announceEmpty)
             m_s.dialogs.info(noDataText());
         return;
@@ -175,6 +177,40 @@ void BackupRestore::takeBackMissing(const history::Written &w, const monthhistor
     history::recordNotMade(m_s.fs, m_s.clock, w, why, missing);
 }
 
+QStringList BackupRestore::withoutLinks(const QStringList &months, bool backup,
+                                        QStringList &refused) {
+    QStringList kept;
+    for (const QString &month : months) {
+        if (m_s.fs.isLink(month))
+            refused.append(copyreport::linkLine(month, backup ? QStringLiteral("バックアップ")
+                                                              : QStringLiteral("復元")));
+        else
+            kept.append(month);
+    }
+    return kept;
+}
+
+QStringList BackupRestore::keepReplaced(SafetyFolder &safety, const QStringList &months,
+                                        QStringList &refused) {
+    QStringList going;
+    for (const QString &month : months) {
+        // The data folder's files that the copy will write over.
+        QStringList replaced;
+        for (const QString &name : m_s.fs.list(monthfolders::inFolder(m_address, month),
+                                               QStringLiteral("*"), ListKind::Files)) {
+            const QString mine = monthfolders::inFolder(month, name);
+            if (m_s.fs.exists(mine) || m_s.fs.isLink(mine))
+                replaced.append(name);
+        }
+        if (const FileError e = safety.keep(month, replaced); !isSaved(e)) {
+            refused.append(copyreport::notKeptLine(month, QStringLiteral("復元"), e));
+            continue;
+        }
+        going.append(month);
+    }
+    return going;
+}
+
 std::optional<backupcopy::Report> BackupRestore::copy() {
     const int count = m_list.selectedCount();
     if (count == 0) {
@@ -188,9 +224,8 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     if (!m_s.dialogs.confirm(QString::number(count) + QStringLiteral("ケ月分コピーします。")))
         return std::nullopt;
     const bool backup = m_mode == Mode::Hozon;
-    QStringList months;
-    for (const QString &name : m_list.selection())
-        months.append(name.trimmed());
+    // Each name exactly as listed: " 2007年1月" is not the folder 2007年1月.
+    QStringList months = m_list.selection();
     bool basics = m_includeBasics;
     if (!backup) {
         months = restoreOverMonthInUse(months);
@@ -202,6 +237,12 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     const QString target = backup ? m_address : QString();
     if (onBusy)
         onBusy(true);
+    backupcopy::Report report;
+    months = withoutLinks(months, backup, report.refused);
+    // The cards a restore replaces are kept in the safety folder first.
+    SafetyFolder safety(m_s.fs, m_s.clock, history::word::hukugen);
+    if (!backup)
+        months = keepReplaced(safety, months, report.refused);
     // A restore changes punches: they go into the history first, and a
     // restore whose history cannot be written is not made.
     monthhistory::Changes changes;
@@ -217,7 +258,6 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
             return std::nullopt;
         }
     }
-    backupcopy::Report report;
     report.months = backupcopy::copyMonths(m_s.fs, source, target, months, backup);
     if (!backup)
         takeBackMissing(w, changes, report);
@@ -229,8 +269,10 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     // The month in use follows restored settings.
     if (!backup && basics && !monthinuse::readSettings(m_s, false, m_settings))
         return report;
-    m_s.dialogs.info(QString::number(report.wholeMonths()) +
-                     QStringLiteral("ケ月分コピーしました。"));
+    QString done = QString::number(report.wholeMonths()) + QStringLiteral("ケ月分コピーしました。");
+    if (!safety.place().isEmpty())
+        done += QLatin1Char('\n') + safety.keptText(QStringLiteral("置き換える前のタイムカード"));
+    m_s.dialogs.info(done);
     if (const QStringList problems = report.problems(); !problems.isEmpty())
         m_s.dialogs.message(
             copyreport::problemsText(QStringLiteral("次のものは正しくコピーできませんでした。"),

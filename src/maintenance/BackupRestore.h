@@ -7,6 +7,8 @@
 #include "screen/Services.h"
 
 #include <functional>
+
+class SafetyFolder;
 #include <optional>
 
 // The backup and restore screen (frmbp) without its widgets: the mode, the
@@ -65,6 +67,12 @@ private:
     void fill(bool announceEmpty);
     QStringList restoreOverMonthInUse(QStringList months);
     bool askBeforeReplacingBasics();
+    // The months without those that are links in the data folder, each of
+    // those named in refused.
+    QStringList withoutLinks(const QStringList &months, bool backup, QStringList &refused);
+    // Keeps the data folder's cards that restoring months replaces; returns
+    // the months whose cards were kept, each other one named in refused.
+    QStringList keepReplaced(SafetyFolder &safety, const QStringList &months, QStringList &refused);
     // The restored punches that are not in the data folder after the copy
     // are recorded as not made.
     void takeBackMissing(const history::Written &w, const monthhistory::Changes &changes,

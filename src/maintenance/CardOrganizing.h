@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CalcSettings.h"
+#include "data/SafetyFolder.h"
 #include "maintenance/MonthList.h"
 #include "screen/Services.h"
 
@@ -35,8 +36,17 @@ public:
     // The card month the punch clock works in today.
     QString monthInUse() const;
 
+    // The safety folder under the list (lbltaihi): what deletions and
+    // restores kept, and its size. Read at open() and after emptying.
+    const SafetyFolder::Contents &safety() const { return m_safety; }
+    QString safetyText() const;
+    // cmdtaihi "控えを空にする": asks, then removes all that was kept. True
+    // when the folder was emptied.
+    bool emptySafety();
+
 private:
     Services &m_s;
     CalcSettings m_settings;
     MonthList m_list;
+    SafetyFolder::Contents m_safety;
 };

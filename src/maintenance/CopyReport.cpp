@@ -12,6 +12,16 @@ QString notDeletedLine(const QString &month, qsizetype cards, FileError e) {
            QStringLiteral("）。");
 }
 
+QString linkLine(const QString &month, const QString &action) {
+    return month + QStringLiteral("：別の場所を指すリンクのため、") + action +
+           QStringLiteral("しませんでした。");
+}
+
+QString notKeptLine(const QString &month, const QString &action, FileError e) {
+    return month + QStringLiteral("：タイムカードの控えを残せないため、") + action +
+           QStringLiteral("しませんでした（") + filefailure::reason(e) + QStringLiteral("）。");
+}
+
 QString problemsText(const QString &heading, const QStringList &lines) {
     QString text = heading;
     for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), kShown); ++i)

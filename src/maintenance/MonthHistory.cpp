@@ -8,10 +8,6 @@ namespace {
 
 const QString kSuffix = QLatin1String(cardfile::kSuffix);
 
-QStringList cardFiles(FileSystem &fs, const QString &folder) {
-    return fs.list(folder, QStringLiteral("*") + kSuffix, ListKind::Files);
-}
-
 QString codeOf(const QString &fileName) {
     return fileName.left(fileName.size() - kSuffix.size()).trimmed();
 }
@@ -36,7 +32,7 @@ void add(Changes &c, const QList<history::Entry> &entries, const QString &month,
 
 Changes removal(FileSystem &fs, const QString &month) {
     Changes c;
-    for (const QString &name : cardFiles(fs, month))
+    for (const QString &name : monthfolders::cardNames(fs, month))
         add(c, history::cardRemoved(month, codeOf(name), readCard(fs, month, name).table), month,
             name);
     return c;
@@ -46,7 +42,7 @@ Changes restore(FileSystem &fs, const QString &backupBase, const QStringList &mo
     Changes c;
     for (const QString &month : months) {
         const QString source = monthfolders::inFolder(backupBase, month);
-        for (const QString &name : cardFiles(fs, source)) {
+        for (const QString &name : monthfolders::cardNames(fs, source)) {
             const cardfile::Read incoming = readCard(fs, source, name);
             // A card that is not whole is not copied.
             if (!incoming.ok())

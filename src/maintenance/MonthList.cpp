@@ -1,8 +1,11 @@
 #include "maintenance/MonthList.h"
 
-void MonthList::setLines(const QStringList &lines) {
+void MonthList::setLines(const QStringList &lines, const QStringList &damaged) {
     m_lines = lines;
     m_selected = QList<bool>(lines.size(), false);
+    m_damaged.clear();
+    for (const QString &line : lines)
+        m_damaged.append(damaged.contains(line));
 }
 
 void MonthList::setSelected(int index, bool selected) {

@@ -7,10 +7,12 @@
 // multi-selection list, where each click selects or deselects one entry.
 class MonthList {
 public:
-    void setLines(const QStringList &lines);
+    // The lines, and those of them listed as damaged: links, never followed.
+    void setLines(const QStringList &lines, const QStringList &damaged = {});
     void clear() { setLines({}); }
 
     const QStringList &lines() const { return m_lines; }
+    bool isDamaged(int index) const { return m_damaged.value(index, false); }
     bool isEmpty() const { return m_lines.isEmpty(); }
     bool isSelected(int index) const { return m_selected.value(index, false); }
     void setSelected(int index, bool selected);
@@ -23,4 +25,5 @@ public:
 private:
     QStringList m_lines;
     QList<bool> m_selected;
+    QList<bool> m_damaged;
 };

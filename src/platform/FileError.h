@@ -6,6 +6,7 @@
 // screens keep by error number read straight into code.
 enum class FileError : int {
     None = 0,
+    BadName = 52,        // bad file name: a name the system cannot take whole (a NUL)
     NotFound = 53,       // file not found
     DeviceIO = 57,       // device input/output error
     DiskFull = 61,       // disk full
@@ -14,8 +15,8 @@ enum class FileError : int {
     PathNotFound = 76,   // path not found
     // Outcomes of this program's own, with no legacy number.
     // Not a regular file, or larger than its kind of file can be; for a card,
-    // also one that holds fewer values than a card. Never loaded, never
-    // written over.
+    // also one that holds fewer values than a card; a path of the data folder
+    // that passes through a symbolic link. Never loaded, never written over.
     Damaged = 1001,
     // Saved: the new content is in place, but its flush to the disk could not
     // be confirmed. Callers treat it as saved and warn.

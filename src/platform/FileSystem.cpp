@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "platform/FileTree.h"
 #include "platform/SafeAppend.h"
 #include "platform/SafeSave.h"
 
@@ -20,6 +21,12 @@ QString LocalFileSystem::resolve(const QString &path) const {
     return QDir::cleanPath(m_root + QLatin1Char('/') + path);
 }
 
+FileError LocalFileSystem::refused(const QString &resolved, bool withEntry) const {
+    if (filetree::holdsNul(resolved))
+        return FileError::BadName;
+    return filetree::passesLink(m_root, resolved, withEntry) ? FileError::Damaged : FileError::None;
+}
+
 namespace {
 
 // A missing entry whose folder is missing too is "path not found", never a
@@ -34,6 +41,8 @@ FileError missingError(const QString &resolved) {
 ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
     ReadResult r;
     const QString resolved = resolve(path);
+    if (r.error = refused(resolved, true); r.error != FileError::None)
+        return r;
     const QByteArray name = QFile::encodeName(resolved);
     // Judged before opening: opening a FIFO would wait for a writer, and a
     // device may never end.
@@ -90,12 +99,17 @@ ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
 }
 
 FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
-    return safeReplace(resolve(path), bytes);
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
+    return safeReplace(resolved, bytes);
 }
 
 ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 maxBytes) {
     ReadResult r;
     const QString resolved = resolve(path);
+    if (r.error = refused(resolved, true); r.error != FileError::None)
+        return r;
     const QByteArray name = QFile::encodeName(resolved);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
@@ -136,11 +150,17 @@ ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 
 }
 
 FileError LocalFileSystem::appendFile(const QString &path, const QByteArray &bytes) {
-    return safeAppend(resolve(path), bytes);
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, true); e != FileError::None)
+        return e;
+    return safeAppend(resolved, bytes);
 }
 
 FileError LocalFileSystem::truncateFile(const QString &path, qint64 size) {
-    return safeTruncate(resolve(path), size);
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, true); e != FileError::None)
+        return e;
+    return safeTruncate(resolved, size);
 }
 
 FileError FileSystem::replaceFiles(const QString &folder,
@@ -182,13 +202,29 @@ public:
     explicit LocalBatch(const LocalFileSystem &fs) : m_fs(fs) {}
     FileError add(const QString &folder,
                   const QList<std::pair<QString, QByteArray>> &files) override {
-        return m_batch.add(m_fs.resolve(folder), files);
+        const QString resolved = m_fs.resolve(folder);
+        if (const FileError e = m_fs.refused(resolved, true); e != FileError::None) {
+            // A result of its own in commit(), as for a folder that failed.
+            (void)m_batch.add(QString(), {});
+            m_refused.append({m_added, e});
+            ++m_added;
+            return e;
+        }
+        ++m_added;
+        return m_batch.add(resolved, files);
     }
-    QList<FileError> commit() override { return m_batch.commit(); }
+    QList<FileError> commit() override {
+        QList<FileError> results = m_batch.commit();
+        for (const auto &[at, e] : m_refused)
+            results[at] = e;
+        return results;
+    }
 
 private:
     const LocalFileSystem &m_fs;
     SafeBatch m_batch;
+    qsizetype m_added = 0;
+    QList<std::pair<qsizetype, FileError>> m_refused;
 };
 
 } // namespace
@@ -203,7 +239,10 @@ std::unique_ptr<FileBatch> LocalFileSystem::batch() {
 
 FileError LocalFileSystem::replaceFiles(const QString &folder,
                                         const QList<std::pair<QString, QByteArray>> &files) {
-    return safeReplaceAll(resolve(folder), files);
+    const QString resolved = resolve(folder);
+    if (const FileError e = refused(resolved, true); e != FileError::None)
+        return e;
+    return safeReplaceAll(resolved, files);
 }
 
 QStringList LocalFileSystem::list(const QString &folder, const QString &pattern, ListKind kind) {
@@ -219,19 +258,28 @@ QStringList LocalFileSystem::list(const QString &folder, const QString &pattern,
         filters = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
         break;
     }
-    QDir dir(resolve(folder));
+    const QString resolved = resolve(folder);
+    if (refused(resolved, true) != FileError::None || filetree::holdsNul(pattern))
+        return {};
+    QDir dir(resolved);
     return dir.entryList({pattern}, filters | QDir::CaseSensitive, QDir::Name);
 }
 
 FileError LocalFileSystem::makeFolder(const QString &path) {
-    const QByteArray name = QFile::encodeName(resolve(path));
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
+    const QByteArray name = QFile::encodeName(resolved);
     if (::mkdir(name.constData(), 0777) != 0)
         return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
 }
 
 FileError LocalFileSystem::removeFolder(const QString &path) {
-    const QByteArray name = QFile::encodeName(resolve(path));
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
+    const QByteArray name = QFile::encodeName(resolved);
     if (::rmdir(name.constData()) != 0)
         return errno == ENOENT ? FileError::PathNotFound : fileErrorFromErrno(errno);
     return FileError::None;
@@ -239,6 +287,8 @@ FileError LocalFileSystem::removeFolder(const QString &path) {
 
 FileError LocalFileSystem::removeFile(const QString &path) {
     const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
     const QByteArray name = QFile::encodeName(resolved);
     if (::unlink(name.constData()) != 0) {
         const int err = errno;
@@ -248,19 +298,62 @@ FileError LocalFileSystem::removeFile(const QString &path) {
 }
 
 bool LocalFileSystem::exists(const QString &path) {
-    return QFileInfo::exists(resolve(path));
+    const QString resolved = resolve(path);
+    return !filetree::holdsNul(resolved) && QFileInfo::exists(resolved);
 }
 
 bool LocalFileSystem::canWrite(const QString &folder) {
-    return ::access(QFile::encodeName(resolve(folder)).constData(), W_OK) == 0;
+    const QString resolved = resolve(folder);
+    return refused(resolved, true) == FileError::None &&
+           ::access(QFile::encodeName(resolved).constData(), W_OK) == 0;
 }
 
 bool LocalFileSystem::isFolder(const QString &path) {
-    return QFileInfo(resolve(path)).isDir();
+    const QString resolved = resolve(path);
+    return refused(resolved, true) == FileError::None && QFileInfo(resolved).isDir();
+}
+
+bool LocalFileSystem::isLink(const QString &path) {
+    const QString resolved = resolve(path);
+    return !filetree::holdsNul(resolved) && filetree::isLink(resolved);
+}
+
+FileError LocalFileSystem::keepFiles(const QString &folder, const QStringList &names,
+                                     const QString &toFolder) {
+    const QString from = resolve(folder);
+    const QString to = resolve(toFolder);
+    if (const FileError e = refused(from, true); e != FileError::None)
+        return e;
+    if (filetree::holdsNul(to) || filetree::holdsNul(names.join(QString())))
+        return FileError::BadName;
+    if (const FileError e = filetree::makeFolders(m_root, to); e != FileError::None)
+        return e;
+    if (const FileError e = refused(to, true); e != FileError::None)
+        return e;
+    return filetree::keepFiles(from, names, to);
+}
+
+qint64 LocalFileSystem::treeBytes(const QString &path) {
+    const QString resolved = resolve(path);
+    return refused(resolved, false) == FileError::None ? filetree::treeBytes(resolved) : -1;
+}
+
+FileError LocalFileSystem::removeTree(const QString &path) {
+    const QString resolved = resolve(path);
+    if (const FileError e = refused(resolved, false); e != FileError::None)
+        return e;
+    // Only what lies below the data folder: never the folder itself, nor
+    // anything a path leads to outside it.
+    if (!resolved.startsWith(m_root + QLatin1Char('/')))
+        return FileError::BadName;
+    return filetree::removeTree(resolved);
 }
 
 void LocalFileSystem::forgetCached(const QString &path) {
-    const QByteArray name = QFile::encodeName(resolve(path));
+    const QString resolved = resolve(path);
+    if (refused(resolved, true) != FileError::None)
+        return;
+    const QByteArray name = QFile::encodeName(resolved);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return;
@@ -270,5 +363,6 @@ void LocalFileSystem::forgetCached(const QString &path) {
 }
 
 int LocalFileSystem::clearStaleTemps(const QString &folder) {
-    return removeStaleTemps(resolve(folder));
+    const QString resolved = resolve(folder);
+    return refused(resolved, true) == FileError::None ? removeStaleTemps(resolved) : 0;
 }

@@ -83,7 +83,25 @@ public:
     // PathNotFound when its folder is.
     virtual FileError removeFile(const QString &path) = 0;
     virtual bool exists(const QString &path) = 0;
+    // Below the data folder, a folder of its own: never a link to one.
     virtual bool isFolder(const QString &path) = 0;
+    // Whether the entry itself is a symbolic link; it is never followed.
+    virtual bool isLink(const QString &path) = 0;
+    // Keeps the named files of folder under the same names in toFolder, which
+    // is made with the folders on its way when missing: the exact bytes, as a
+    // second name of the same file where the file system allows one, else as
+    // a copy through the save primitive; a link is kept as the link. A name
+    // already in toFolder is never replaced. Synced before it returns: None
+    // (or Unconfirmed), or the first error, the files before it kept.
+    virtual FileError keepFiles(const QString &folder, const QStringList &names,
+                                const QString &toFolder) = 0;
+    // The bytes of the regular files below a folder, links not followed; 0
+    // when it is missing, -1 when it cannot be read.
+    virtual qint64 treeBytes(const QString &path) = 0;
+    // Removes a folder of the data folder with everything below it; a link is
+    // removed as a link, never followed. The first error, the rest removed all
+    // the same. A path not below the data folder is BadName.
+    virtual FileError removeTree(const QString &path) = 0;
     // Whether this program may write into the folder (false for a read-only
     // file system or a folder without permission).
     virtual bool canWrite(const QString & /*folder*/) { return true; }
@@ -99,7 +117,10 @@ protected:
     virtual ReadResult readBounded(const QString &path, qint64 maxBytes) = 0;
 };
 
-// The real file system, rooted at the data folder.
+// The real file system, rooted at the data folder. A path holding a NUL is
+// BadName before any system call. Below the data folder no symbolic link is
+// followed: a path through one is Damaged, for reading, writing, listing and
+// deleting alike (a link itself is replaced or deleted as the link).
 class LocalFileSystem : public FileSystem {
 public:
     explicit LocalFileSystem(QString dataFolder);
@@ -119,11 +140,19 @@ public:
     FileError removeFile(const QString &path) override;
     bool exists(const QString &path) override;
     bool isFolder(const QString &path) override;
+    bool isLink(const QString &path) override;
+    FileError keepFiles(const QString &folder, const QStringList &names,
+                        const QString &toFolder) override;
+    qint64 treeBytes(const QString &path) override;
+    FileError removeTree(const QString &path) override;
     bool canWrite(const QString &folder) override;
     void forgetCached(const QString &path) override;
     int clearStaleTemps(const QString &folder) override;
 
     QString resolve(const QString &path) const;
+    // Why a resolved path is not used: it holds a NUL, or passes through a
+    // link below the data folder (the entry itself too when withEntry).
+    FileError refused(const QString &resolved, bool withEntry) const;
 
 protected:
     ReadResult readBounded(const QString &path, qint64 maxBytes) override;

@@ -250,7 +250,8 @@ int removeStaleTemps(const QString &folder) {
     };
     const QDir root(folder);
     clean(root);
-    const auto subs = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // A linked folder is another place: nothing there is ours to remove.
+    const auto subs = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QString &sub : subs)
         clean(QDir(root.filePath(sub)));
     return removed;

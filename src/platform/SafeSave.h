@@ -88,6 +88,6 @@ private:
 };
 
 // Removes temporary files left by an interrupted save (names for which
-// isTempName holds) in folder and in its direct subfolders. Returns how many
-// were removed.
+// isTempName holds) in folder and in its direct subfolders (not in one that
+// is a symbolic link). Returns how many were removed.
 int removeStaleTemps(const QString &folder);

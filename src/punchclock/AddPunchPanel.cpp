@@ -3,6 +3,7 @@
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
+#include "data/MonthFolders.h"
 #include "data/StorableText.h"
 #include "punchclock/CardRack.h"
 #include "punchclock/RackLine.h"
@@ -41,11 +42,15 @@ void AddPunchPanel::nengetuyomikomi() {
 }
 
 void AddPunchPanel::chooseMonth(const QString &folderName) {
-    m_folder = folderName.trimmed();
+    m_folder = folderName; // as listed: a name with blanks is another folder
     m_employees.clear();
     // An employee chosen in another month is not carried over.
     clearEmployee();
     unloadDay();
+    if (m_s.fs.isLink(m_folder)) {
+        m_s.dialogs.notice(monthfolders::linkText(m_folder));
+        return;
+    }
     const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
     for (const QString &code : codes) {
         const QString line = rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, {});

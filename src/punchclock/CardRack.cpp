@@ -1,9 +1,12 @@
 #include "punchclock/CardRack.h"
 
 #include "data/CardTable.h"
+#include "data/FileFailure.h"
 #include "data/History.h"
 #include "data/LeadingNumber.h"
+#include "data/MonthFolders.h"
 #include "data/RecordFile.h"
+#include "data/SafetyFolder.h"
 #include "punchclock/RackLine.h"
 
 #include <algorithm>
@@ -78,8 +81,8 @@ int CardRack::indexOfCode(const QString &code) const {
         m_byCode.clear();
         // A code on two lines names no one: a touch never guesses.
         for (int i = 0; i < m_lines.size(); ++i) {
-            const QString code = rackline::codeOf(m_lines[i]);
-            m_byCode.insert(code, m_byCode.contains(code) ? -1 : i);
+            const QString lineCode = rackline::codeOf(m_lines[i]);
+            m_byCode.insert(lineCode, m_byCode.contains(lineCode) ? -1 : i);
         }
         m_indexed = true;
     }
@@ -134,9 +137,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         if (!e.name.isEmpty())
             ++named;
     if (!m_s.fs.isFolder(folder)) {
-        // The folder is missing: the rack keeps what it showed.
-        if (named != 0)
+        // The folder is missing, or a link that is never followed: the rack
+        // keeps what it showed.
+        if (m_s.fs.isLink(folder)) {
+            if (!m_announced)
+                m_s.dialogs.notice(monthfolders::linkText(folder));
+            m_announced = true;
+        } else if (named != 0) {
             announceNotPrepared();
+        }
         return;
     }
     m_lines.clear();
@@ -157,12 +166,22 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     }
 }
 
+FileError CardRack::keepCard(const QString &folder, const QString &code) {
+    const QString name = code + QLatin1String(cardfile::kSuffix);
+    if (!m_s.fs.exists(monthfolders::inFolder(folder, name)) &&
+        !m_s.fs.isLink(monthfolders::inFolder(folder, name)))
+        return FileError::None;
+    SafetyFolder safety(m_s.fs, m_s.clock, history::word::kaadosakujo);
+    return safety.keep(folder, {name});
+}
+
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
     const QString line = m_lines.value(index);
     if (index < 0 || index >= m_lines.size())
         return;
     m_selected = index;
-    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。"))) {
+    if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。\n") +
+                             SafetyFolder::aheadText(QStringLiteral("削除するカード")))) {
         backToPunching();
         return;
     }
@@ -170,6 +189,11 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
+    } else if (const FileError kept = keepCard(folder, code); !isSaved(kept)) {
+        m_s.dialogs.notice(line.trimmed() +
+                           QStringLiteral(" のタイムカードは、控えを残せないため削除しませんでした"
+                                          "（") +
+                           filefailure::reason(kept) + QStringLiteral("）。"));
     } else {
         // What the card held goes into the history before the card goes; a
         // damaged card gives what could be read of it.

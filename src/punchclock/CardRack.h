@@ -56,6 +56,8 @@ public:
     void removeCard(int index, const Roster &roster, const QString &folder);
 
 private:
+    // The card's file goes into the safety folder before it is deleted.
+    FileError keepCard(const QString &folder, const QString &code);
     void backToPunching();
     void announceNotPrepared();
 

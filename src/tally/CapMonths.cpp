@@ -43,7 +43,7 @@ std::array<QString, overtimecaps::kWindow> CapMonths::window(const QString &chos
     const std::optional<Calendar> c = calendarOf(chosen);
     if (!c)
         return out;
-    out[0] = chosen.trimmed();
+    out[0] = chosen;
     for (const QString &f : folders) {
         const std::optional<Calendar> m = calendarOf(f);
         if (!m)
@@ -56,7 +56,7 @@ std::array<QString, overtimecaps::kWindow> CapMonths::window(const QString &chos
         // The first of the chosen month's style; another style only where
         // that style has none.
         if (slot.isEmpty() || (sameStyle && calendarOf(slot)->era != c->era))
-            slot = f.trimmed();
+            slot = f;
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #include "tally/StaffLists.h"
 
 #include "data/CardTable.h"
+#include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "tally/StaffEntry.h"
 #include "tally/TallyMonth.h"
@@ -14,11 +15,16 @@ void StaffLists::fillMonths() {
 }
 
 int StaffLists::chooseMonth(const QString &folderText) {
-    m_folder = folderText.trimmed();
+    m_folder = folderText; // as listed: a name with blanks is another folder
     m_entries.clear();
     m_selected = -1;
     if (!tallymonth::isSafeFolder(m_folder)) {
         m_s.dialogs.notice(tallymonth::unsafeFolderText(m_folder));
+        m_folder.clear();
+        return 0;
+    }
+    if (m_s.fs.isLink(m_folder)) {
+        m_s.dialogs.notice(monthfolders::linkText(m_folder));
         m_folder.clear();
         return 0;
     }

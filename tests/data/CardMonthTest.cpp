@@ -24,7 +24,9 @@ TEST(CardMonth, FolderNamesBuiltAndRead) {
         {"2007年3月", true, 2007, 3, 200703},
         {"2007年12月", true, 2007, 12, 200712},
         {"19年3月", true, 19, 3, 1903},
-        {" 2007年3月 ", true, 2007, 3, 200703},
+        // A listed name is taken as it stands: blanks make no card month.
+        {" 2007年3月", false, 0, 0, 0},
+        {"2007年3月 ", false, 0, 0, 0},
         {"2007年13月", true, 2007, 13, 200713}, // month 13 can be prepared
         {"2009年05月", true, 2009, 5, 200905},  // typed on the additional punch panel
         {"2007年3月分", false, 0, 0, 0},
@@ -105,6 +107,7 @@ TEST(CardMonth, RowDatesFollowThePayPeriodWhereTheCardAgrees) {
 }
 
 TEST(CardMonth, ListOrders) {
+    // A name with a blank is no card month: it goes with the others.
     const QStringList listed = {"メモ月",     "2024年4月", "2024年12月", "2025年1月",
                                 "2024年4月 ", "月報.txt",  "19年3月"};
     struct Case {
@@ -117,15 +120,15 @@ TEST(CardMonth, ListOrders) {
         {"newest first",
          CardMonth::Order::NewestFirst,
          CardMonth::Others::Last,
-         {"2025年1月", "2024年12月", "2024年4月", "2024年4月 ", "19年3月", "メモ月", "月報.txt"}},
+         {"2025年1月", "2024年12月", "2024年4月", "19年3月", "メモ月", "2024年4月 ", "月報.txt"}},
         {"oldest first",
          CardMonth::Order::OldestFirst,
          CardMonth::Others::Last,
-         {"19年3月", "2024年4月", "2024年4月 ", "2024年12月", "2025年1月", "メモ月", "月報.txt"}},
+         {"19年3月", "2024年4月", "2024年12月", "2025年1月", "メモ月", "2024年4月 ", "月報.txt"}},
         {"oldest first, others first",
          CardMonth::Order::OldestFirst,
          CardMonth::Others::First,
-         {"メモ月", "月報.txt", "19年3月", "2024年4月", "2024年4月 ", "2024年12月", "2025年1月"}},
+         {"メモ月", "2024年4月 ", "月報.txt", "19年3月", "2024年4月", "2024年12月", "2025年1月"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

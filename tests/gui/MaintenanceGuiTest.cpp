@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -65,10 +66,12 @@ TEST(MaintenanceGui, OrganizingDeletesTwoMonthsAndClosesTheScreen) {
     QTest::mouseClick(screen->findChild<QPushButton *>("Command1"), Qt::LeftButton);
     const QString question = "2007年3月 は現在使用中です。削除してもよろしいか。";
     // Both months are younger than the retention period: asked a second time.
-    EXPECT_EQ(p.t.dialogs.texts(),
+    ASSERT_EQ(p.t.dialogs.texts().size(), 5);
+    EXPECT_EQ(p.t.dialogs.texts().mid(0, 4),
               (QStringList{question, question, "2ケ月分を削除します。",
-                           labourrules::retentionQuestion({"2006年12月", "2007年3月"}),
-                           "2ケ月分を削除しました。"}));
+                           labourrules::retentionQuestion({"2006年12月", "2007年3月"})}));
+    EXPECT_TRUE(p.t.dialogs.texts()[4].startsWith(
+        "2ケ月分を削除しました。\n削除したタイムカードは「" + p.t.dir.path() + "/Taihi/"));
     EXPECT_FALSE(p.t.fs.exists("2006年12月"));
     EXPECT_FALSE(p.t.fs.exists("2007年3月"));
     EXPECT_TRUE(p.t.fs.exists("2007年1月"));
@@ -79,6 +82,21 @@ TEST(MaintenanceGui, OrganizingDeletesTwoMonthsAndClosesTheScreen) {
     auto *rack = p.frame->currentScreen()->findChild<QListWidget *>("List1");
     ASSERT_NE(rack, nullptr);
     EXPECT_EQ(rack->count(), 0);
+
+    // Opened again: what the deletion kept is shown with its size, and goes.
+    p.frame->item("menuseiri")->trigger();
+    screen = qobject_cast<frmseiri *>(p.frame->currentScreen());
+    ASSERT_NE(screen, nullptr);
+    auto *size = screen->findChild<QLabel *>("lbltaihi");
+    auto *emptying = screen->findChild<QPushButton *>("cmdtaihi");
+    EXPECT_EQ(size->text(), "控え：1 回分　9 KB");
+    ASSERT_TRUE(emptying->isEnabled());
+    p.t.dialogs.clear();
+    QTest::mouseClick(emptying, Qt::LeftButton);
+    EXPECT_EQ(p.t.dialogs.texts().last(), "控えを削除しました。");
+    EXPECT_EQ(size->text(), "控え：なし");
+    EXPECT_FALSE(emptying->isEnabled());
+    EXPECT_FALSE(p.t.fs.exists("Taihi"));
 }
 
 TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
@@ -138,10 +156,13 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->logic().list().selectedCount() == 1; }, 2000));
     p.t.dialogs.clear();
     QTest::mouseClick(copy, Qt::LeftButton);
-    EXPECT_EQ(
-        p.t.dialogs.texts(),
-        (QStringList{"1ケ月分コピーします。", "2007年3月 は現在使用中です。復元してもよろしいか。",
-                     "1ケ月分コピーしました。"}));
+    ASSERT_EQ(p.t.dialogs.texts().size(), 3);
+    EXPECT_EQ(p.t.dialogs.texts().mid(0, 2),
+              (QStringList{"1ケ月分コピーします。",
+                           "2007年3月 は現在使用中です。復元してもよろしいか。"}));
+    // The card it replaced is kept, and the notice says where.
+    EXPECT_TRUE(p.t.dialogs.texts()[2].startsWith(
+        "1ケ月分コピーしました。\n置き換える前のタイムカードは「" + p.t.dir.path() + "/Taihi/"));
     EXPECT_EQ(p.t.bytes("2007年3月/2.Card"), cardBytes("2", "a"));
 
     // The punch clock comes back with the restored card in its rack.

@@ -10,11 +10,15 @@
 #include "support/RecordingHost.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileSystemModel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -68,4 +72,93 @@ TEST(MaintenanceShots, Write) {
         screen->findChild<QToolBar *>("Toolbar1")->actions().at(1)->trigger();
         shots::save(p.frame.get(), "frmbp-guide.png", 400);
     }
+}
+
+namespace {
+
+// Answers each box as it comes with OK; the box whose text starts with
+// wanted is pictured first.
+void pictureBox(QWidget *window, const QString &wanted, const QString &name, int boxes) {
+    auto left = std::make_shared<int>(boxes);
+    auto *timer = new QTimer(window);
+    QObject::connect(timer, &QTimer::timeout, window, [=] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        // The box is wider than the narrow screens: both are pictured.
+        if (box->text().startsWith(wanted)) {
+            const QRect r = window->frameGeometry().united(box->frameGeometry());
+            QGuiApplication::primaryScreen()
+                ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
+                .save(shots::path(name));
+        }
+        shots::answer(QStringLiteral("OK"));
+        if (--*left == 0)
+            timer->deleteLater();
+    });
+    timer->start(500);
+}
+
+} // namespace
+
+TEST(MaintenanceShots, SafetyFolder) {
+    if (shots::folder().isEmpty())
+        GTEST_SKIP() << "KELVANE_SHOT_DIR not set";
+    shots::ProgramFont font;
+    shots::Program p;
+    putMonths(p.t);
+    putSettings(p.t, "getumatusime");
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::link(elsewhere.path(), p.t.path("2007年4月")));
+    p.t.put("2013年4月/1.Card", cardBytes("1", "山田太郎"));
+    p.t.put("2013年4月/2.Card", cardBytes("2", "鈴木花子"));
+    p.t.clock.set(2013, 4, 2, 9, 15);
+    ASSERT_TRUE(p.start());
+    p.frame->item("menuseiri")->trigger();
+    QTest::qWait(200);
+    auto *list = p.find<QListWidget>("List1");
+    clickLine(list, 0);
+    clickLine(list, 1);
+    QTest::qWait(300);
+    // The months go, their cards into the safety folder; the notice says where.
+    pictureBox(p.frame.get(), QStringLiteral("2ケ月分を削除しました。"),
+               QStringLiteral("frmseiri-kept.png"), 2);
+    p.click("Command1");
+    QTest::qWait(1500);
+    // Opened again: the safety folder's size, and the link listed as damaged.
+    p.frame->item("menuseiri")->trigger();
+    QTest::qWait(200);
+    shots::save(p.frame.get(), "frmseiri-taihi.png", 400);
+    p.find<QToolBar>("Toolbar1")->actions().at(0)->trigger();
+    QTest::qWait(300);
+
+    // A restore over a month in place keeps the cards it replaces.
+    QTemporaryDir medium(QStringLiteral("/tmp/usb-XXXXXX"));
+    QDir().mkpath(medium.filePath("2007年3月"));
+    QFile card(medium.filePath("2007年3月/1.Card"));
+    ASSERT_TRUE(card.open(QIODevice::WriteOnly));
+    card.write(cardBytes("1", "backup"));
+    card.close();
+    p.frame->item("menubup")->trigger();
+    QTest::qWait(200);
+    auto *screen = qobject_cast<frmbp *>(p.frame->currentScreen());
+    ASSERT_NE(screen, nullptr);
+    QTest::mouseClick(p.find<QRadioButton>("Option2"), Qt::LeftButton);
+    QTreeView *tree = screen->chooser()->folderList();
+    tree->setCurrentIndex(qobject_cast<QFileSystemModel *>(tree->model())->index(medium.path()));
+    QTest::qWait(300);
+    clickLine(p.find<QListWidget>("List1"), 0);
+    QTest::qWait(300);
+    pictureBox(p.frame.get(), QStringLiteral("1ケ月分コピーしました。"),
+               QStringLiteral("frmbp-restore-kept.png"), 2);
+    p.click("Command1");
+    QTest::qWait(1500);
+    p.find<QToolBar>("Toolbar1")->actions().at(0)->trigger();
+    QTest::qWait(300);
+
+    // A card removed at the punch clock: the question says it is kept.
+    p.frame->currentScreen()->findChild<QAction *>("Toolbar1_2")->trigger();
+    pictureBox(p.frame.get(), QStringLiteral("2   "), QStringLiteral("card-removal-kept.png"), 1);
+    clickLine(p.find<QListWidget>("List1"), 1);
+    QTest::qWait(1200);
 }

@@ -145,7 +145,11 @@ TEST_F(RecorderGui, ToolbarModesMonthViewAndRemoval) {
     clickTool(2);
     t.dialogs.answer(BoxAnswer::Cancel);
     clickRackLine(0);
-    EXPECT_EQ(t.dialogs.texts(), QStringList({"1   山田太郎 を削除します。"}));
+    EXPECT_EQ(
+        t.dialogs.texts(),
+        QStringList(
+            {"1   山田太郎 "
+             "を削除します。\n削除するカードは、データフォルダの「Taihi」に控えとして残します。"}));
     EXPECT_TRUE(QFile::exists(t.path(kFolder + "/1.Card")));
     EXPECT_FALSE(child<QWidget>("Command6")->isVisible());
 }

@@ -96,7 +96,11 @@ TEST_F(Backup, BacksUpTwoMonthsAndRestoresOneKeepingOtherFiles) {
     bp.click(0, true);
     t.dialogs.clear();
     ASSERT_TRUE(bp.copy());
-    EXPECT_EQ(t.dialogs.texts(), (QStringList{"1ケ月分コピーします。", "1ケ月分コピーしました。"}));
+    EXPECT_EQ(
+        t.dialogs.texts(),
+        (QStringList{"1ケ月分コピーします。",
+                     "1ケ月分コピーしました。\n置き換える前のタイムカードは「" + t.dir.path() +
+                         "/Taihi/20070301-090000-hukugen」に控えてあります。"}));
     EXPECT_EQ(t.bytes("2007年2月/1.Card"), cardBytes("1", "data"));
     EXPECT_EQ(t.bytes("2007年2月/9.Card"), cardBytes("9", "old"));
     EXPECT_EQ(t.bytes("2007年2月/extra.Card"), cardBytes("extra", "data"));
@@ -247,4 +251,110 @@ TEST(BackupCheck, AFileReadBackDifferentlyIsNamedAndItsMonthNotCounted) {
     EXPECT_EQ(t.dialogs.texts().value(1), "1ケ月分コピーしました。");
     EXPECT_TRUE(t.dialogs.texts().value(2).contains(
         "2007年3月：2.Card は、コピー先で読み直した内容が元と一致しません。"));
+}
+
+TEST_F(Backup, ARestoreKeepsTheCardsItReplacesAndSaysWhere) {
+    t.clock.set(2007, 3, 10, 9, 30, 15);
+    putMonth(t, "2007年2月", 1, "today");
+    t.put("2007年2月/5.Card", cardBytes("5", "only here"));
+    putOnMedium("2007年2月/1.Card", cardBytes("1", "backup"));
+    putOnMedium("2007年2月/2.Card", cardBytes("2", "backup"));
+    bp.chooseMode(Mode::Hukugen);
+    bp.folderChanged(medium.path());
+    selectAll();
+    ASSERT_TRUE(bp.copy());
+    const QString kept = "Taihi/20070310-093015-hukugen";
+    EXPECT_EQ(t.dialogs.texts().value(1),
+              "1ケ月分コピーしました。\n置き換える前のタイムカードは「" + t.dir.path() + "/" +
+                  kept + "」に控えてあります。");
+    EXPECT_EQ(t.bytes("2007年2月/1.Card"), cardBytes("1", "backup"));
+    EXPECT_EQ(t.bytes(kept + "/2007年2月/1.Card"), cardBytes("1", "today"));
+    // Only what was replaced: a new card and a card the backup lacks stay out.
+    EXPECT_EQ(allEntries(t.path(kept + "/2007年2月")), QStringList{"1.Card"});
+    EXPECT_EQ(t.bytes("2007年2月/5.Card"), cardBytes("5", "only here"));
+
+    // The dated folder is a backup folder of its own: choosing it brings the
+    // replaced cards back, and keeps what that restore replaces in turn.
+    t.clock.set(2007, 3, 10, 9, 31, 0);
+    bp.folderChanged(t.path(kept));
+    ASSERT_EQ(bp.list().lines(), QStringList{"2007年2月"});
+    selectAll();
+    ASSERT_TRUE(bp.copy());
+    EXPECT_EQ(t.bytes("2007年2月/1.Card"), cardBytes("1", "today"));
+    EXPECT_EQ(t.bytes("Taihi/20070310-093100-hukugen/2007年2月/1.Card"), cardBytes("1", "backup"));
+}
+
+TEST_F(Backup, AMonthWhoseCardsCannotBeKeptIsNotRestored) {
+    putMonth(t, "2007年1月", 1, "today");
+    putMonth(t, "2007年2月", 1, "today");
+    putOnMedium("2007年1月/1.Card", cardBytes("1", "backup"));
+    putOnMedium("2007年2月/1.Card", cardBytes("1", "backup"));
+    bp.chooseMode(Mode::Hukugen);
+    bp.folderChanged(medium.path());
+    selectAll();
+    t.fs.failOn(FaultyFileSystem::Op::Keep, 1, FileError::PathFileAccess);
+    ASSERT_TRUE(bp.copy());
+    ASSERT_EQ(t.dialogs.texts().size(), 3);
+    EXPECT_TRUE(t.dialogs.texts()[1].startsWith("1ケ月分コピーしました。\n"));
+    EXPECT_TRUE(t.dialogs.texts()[2].contains("2007年1月：タイムカードの控えを残せないため、"
+                                              "復元しませんでした（"));
+    EXPECT_EQ(t.bytes("2007年1月/1.Card"), cardBytes("1", "today"));
+    EXPECT_EQ(t.bytes("2007年2月/1.Card"), cardBytes("1", "backup"));
+}
+
+TEST_F(Backup, ARestoreCutShortNamesWhatItWrote) {
+    for (int i = 1; i <= 20; ++i)
+        putOnMedium("2007年2月/" + QString::number(i) + ".Card",
+                    cardBytes(QString::number(i), "backup"));
+    bp.chooseMode(Mode::Hukugen);
+    bp.folderChanged(medium.path());
+    selectAll();
+    t.fs.failFrom(FaultyFileSystem::Op::Replace, 5, FileError::DiskFull);
+    const auto report = bp.copy();
+    ASSERT_TRUE(report);
+    ASSERT_EQ(t.dialogs.texts().size(), 3);
+    EXPECT_EQ(t.dialogs.texts()[1], "0ケ月分コピーしました。");
+    EXPECT_TRUE(t.dialogs.texts()[2].contains(
+        "2007年2月：20 件のうち 4 件だけ書き込みました（1.Card、10.Card、11.Card ほか）。"
+        "残りの 16 件は書き込めませんでした（ディスクの空きが足りません）。"))
+        << t.dialogs.texts()[2].toStdString();
+    EXPECT_EQ(report->months.value(0).copy.written,
+              (QStringList{"1.Card", "10.Card", "11.Card", "12.Card"}));
+}
+
+// A name is used exactly as listed, and a month of the data folder that is
+// a link is never written through nor read from.
+TEST_F(Backup, MonthsAreTakenAsListedAndNeverThroughALink) {
+    t.clock.set(2009, 1, 1, 9, 0); // neither month is in use
+    QTemporaryDir elsewhere;
+    QDir().mkpath(elsewhere.filePath("x"));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("x"), t.path("2007年3月")));
+    putMonth(t, "2007年2月", 1, "today");
+    putOnMedium(" 2007年2月/1.Card", cardBytes("1", "blank"));
+    putOnMedium("2007年3月/1.Card", cardBytes("1", "backup"));
+    bp.chooseMode(Mode::Hukugen);
+    bp.folderChanged(medium.path());
+    ASSERT_EQ(bp.list().lines(), (QStringList{" 2007年2月", "2007年3月"}));
+    selectAll();
+    ASSERT_TRUE(bp.copy());
+    EXPECT_EQ(t.bytes("2007年2月/1.Card"), cardBytes("1", "today"));
+    EXPECT_EQ(t.bytes(" 2007年2月/1.Card"), cardBytes("1", "blank"));
+    EXPECT_TRUE(QDir(elsewhere.filePath("x")).isEmpty());
+    EXPECT_EQ(t.dialogs.texts().value(1), "1ケ月分コピーしました。");
+    EXPECT_TRUE(t.dialogs.texts().value(2).contains(
+        "2007年3月：別の場所を指すリンクのため、復元しませんでした。"));
+
+    // Backing up: the link is listed as damaged and left out.
+    bp.chooseMode(Mode::Hozon);
+    bp.chooseMode(Mode::Hozon);
+    bp.folderChanged(medium.path());
+    const qsizetype link = bp.list().lines().indexOf("2007年3月");
+    ASSERT_GE(link, 0);
+    EXPECT_TRUE(bp.list().isDamaged(static_cast<int>(link)));
+    bp.click(static_cast<int>(link), true);
+    t.dialogs.clear();
+    ASSERT_TRUE(bp.copy());
+    EXPECT_TRUE(t.dialogs.texts().value(2).contains(
+        "2007年3月：別の場所を指すリンクのため、バックアップしませんでした。"));
+    EXPECT_EQ(mediumBytes("2007年3月/1.Card"), cardBytes("1", "backup"));
 }

@@ -1,6 +1,7 @@
 #include "maintenance/CardOrganizing.h"
 #include "maintenance/MaintenanceFixture.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(CardOrganizing, ListsEveryEntryWithTheMonthSignOldestFirst) {
@@ -99,7 +100,10 @@ TEST(CardOrganizing, DeletesTheCardsOfTheSelectedMonthsAndKeepsOtherFiles) {
 
     t.dialogs.clear();
     EXPECT_TRUE(org.deleteSelected());
-    EXPECT_EQ(t.dialogs.texts(), (QStringList{"2ケ月分を削除します。", "2ケ月分を削除しました。"}));
+    EXPECT_EQ(t.dialogs.texts(),
+              (QStringList{"2ケ月分を削除します。",
+                           "2ケ月分を削除しました。\n削除したタイムカードは「" + t.dir.path() +
+                               "/Taihi/20130101-090000-seiri」に控えてあります。"}));
     EXPECT_FALSE(QDir(t.path("2006年12月")).exists());
     EXPECT_EQ(allEntries(t.path("2007年1月")), QStringList{"memo.txt"});
     EXPECT_EQ(org.list().lines(), (QStringList{"2007年1月", "2007年2月"}));
@@ -125,7 +129,7 @@ TEST(CardOrganizing, WhatWasNotDeletedIsNotCountedAndIsNamed) {
     t.fs.failOn(FaultyFileSystem::Op::RemoveFile, 4, FileError::PathFileAccess);
     EXPECT_TRUE(org.deleteSelected());
     ASSERT_EQ(t.dialogs.texts().size(), 3);
-    EXPECT_EQ(t.dialogs.texts()[1], "1ケ月分を削除しました。");
+    EXPECT_TRUE(t.dialogs.texts()[1].startsWith("1ケ月分を削除しました。\n"));
     EXPECT_TRUE(
         t.dialogs.texts()[2].contains("2007年2月：1 件のタイムカードを削除できませんでした"));
     EXPECT_TRUE(t.dialogs.texts()[2].contains("月報.txt：タイムカードのフォルダではありません。"));
@@ -157,4 +161,120 @@ TEST(CardOrganizing, SettingsLoadErrorsUseTheDiskWording) {
     CardOrganizing org(t.services);
     ASSERT_TRUE(org.open());
     EXPECT_EQ(t.bytes("Kijyun.Dat"), QByteArray("\"\"\r\n").repeated(15));
+}
+
+TEST(CardOrganizing, DeletedCardsAreKeptOnceTheQuestionsAreAnswered) {
+    struct Case {
+        BoxAnswer retention; // the second question, for a month still to be kept
+        bool deleted;
+    };
+    const Case cases[] = {{BoxAnswer::Cancel, false}, {BoxAnswer::Ok, true}};
+    for (const Case &c : cases) {
+        TestServices t;
+        t.clock.set(2007, 6, 1, 9, 30, 15);
+        putMonth(t, "2007年1月", 2, "a");
+        t.put("2007年1月/memo.txt", "memo");
+        CardOrganizing org(t.services);
+        ASSERT_TRUE(org.open());
+        org.click(0, true);
+        t.dialogs.answer(BoxAnswer::Ok);
+        t.dialogs.answer(c.retention);
+        EXPECT_EQ(org.deleteSelected(), c.deleted);
+        const QString kept = "Taihi/20070601-093015-seiri/2007年1月/";
+        EXPECT_EQ(t.fs.exists("Taihi"), c.deleted);
+        if (!c.deleted)
+            continue;
+        EXPECT_EQ(t.bytes(kept + "1.Card"), cardBytes("1", "a"));
+        EXPECT_EQ(t.bytes(kept + "2.Card"), cardBytes("2", "a"));
+        EXPECT_FALSE(t.fs.exists(kept + "memo.txt")); // it stays where it was
+        EXPECT_EQ(t.fs.list("2007年1月", "*", ListKind::Files), QStringList{"memo.txt"});
+        EXPECT_EQ(t.dialogs.texts().last(), "1ケ月分を削除しました。\n削除したタイムカードは「" +
+                                                t.dir.path() +
+                                                "/Taihi/20070601-093015-seiri」に控えてあります。");
+    }
+}
+
+TEST(CardOrganizing, AMonthWhoseCardsCannotBeKeptIsNotDeleted) {
+    TestServices t;
+    t.clock.set(2013, 1, 1, 9, 0);
+    putMonth(t, "2007年1月", 2, "a");
+    putMonth(t, "2007年2月", 2, "a");
+    CardOrganizing org(t.services);
+    ASSERT_TRUE(org.open());
+    org.click(0, true);
+    org.click(1, true);
+    t.fs.failOn(FaultyFileSystem::Op::Keep, 1, FileError::DiskFull);
+    EXPECT_TRUE(org.deleteSelected());
+    ASSERT_EQ(t.dialogs.texts().size(), 3);
+    EXPECT_TRUE(t.dialogs.texts()[1].startsWith("1ケ月分を削除しました。"));
+    EXPECT_TRUE(
+        t.dialogs.texts()[2].contains("2007年1月：タイムカードの控えを残せないため、"
+                                      "削除しませんでした（ディスクの空きが足りません）。"));
+    EXPECT_EQ(t.bytes("2007年1月/1.Card"), cardBytes("1", "a"));
+    EXPECT_FALSE(t.fs.exists("2007年2月"));
+}
+
+// A name is used exactly as listed: blanks make another folder, and a link
+// is listed as damaged and never followed.
+TEST(CardOrganizing, DeletesExactlyTheListedFolderAndNeverThroughALink) {
+    TestServices t;
+    QTemporaryDir elsewhere;
+    t.clock.set(2030, 1, 1, 9, 0);
+    putMonth(t, "2026年1月", 1, "real");
+    putMonth(t, " 2026年1月", 1, "blank before");
+    putMonth(t, "2026年1月 ", 1, "blank after");
+    QDir().mkpath(elsewhere.filePath("x"));
+    QFile card(elsewhere.filePath("x/1.Card"));
+    ASSERT_TRUE(card.open(QIODevice::WriteOnly));
+    card.write(cardBytes("1", "outside"));
+    card.close();
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("x"), t.path("2026年2月")));
+    CardOrganizing org(t.services);
+    ASSERT_TRUE(org.open());
+    // Names with blanks are no card months: they go last.
+    ASSERT_EQ(org.list().lines(),
+              (QStringList{"2026年1月", "2026年2月", " 2026年1月", "2026年1月 "}));
+    EXPECT_FALSE(org.list().isDamaged(0));
+    EXPECT_TRUE(org.list().isDamaged(1));
+    org.click(1, true);
+    org.click(2, true);
+    EXPECT_TRUE(org.deleteSelected());
+    EXPECT_FALSE(t.fs.exists(" 2026年1月"));
+    EXPECT_EQ(t.bytes("2026年1月/1.Card"), cardBytes("1", "real"));
+    EXPECT_EQ(t.bytes("2026年1月 /1.Card"), cardBytes("1", "blank after"));
+    EXPECT_EQ(t.bytes("Taihi/20300101-090000-seiri/ 2026年1月/1.Card"),
+              cardBytes("1", "blank before"));
+    EXPECT_TRUE(QFileInfo(t.path("2026年2月")).isSymLink());
+    EXPECT_TRUE(QFile::exists(elsewhere.filePath("x/1.Card")));
+    ASSERT_EQ(t.dialogs.texts().size(), 3);
+    EXPECT_TRUE(t.dialogs.texts()[1].startsWith("1ケ月分を削除しました。"));
+    EXPECT_TRUE(t.dialogs.texts()[2].contains(
+        "2026年2月：別の場所を指すリンクのため、削除しませんでした。"));
+}
+
+TEST(CardOrganizing, TheSafetyFolderShowsItsSizeAndIsEmptiedAfterAQuestion) {
+    TestServices t;
+    CardOrganizing empty(t.services);
+    ASSERT_TRUE(empty.open());
+    EXPECT_EQ(empty.safetyText(), "控え：なし");
+    EXPECT_FALSE(empty.emptySafety());
+    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+
+    t.put("Taihi/20070301-090000-seiri/2007年1月/1.Card", QByteArray(2048, 'x'));
+    t.put("Taihi/20070302-090000-hukugen/2007年2月/1.Card", QByteArray(1024, 'x'));
+    CardOrganizing org(t.services);
+    ASSERT_TRUE(org.open());
+    EXPECT_EQ(org.safetyText(), "控え：2 回分　3 KB");
+    t.dialogs.answer(BoxAnswer::Cancel);
+    EXPECT_FALSE(org.emptySafety());
+    EXPECT_EQ(t.dialogs.texts(), QStringList{"削除・復元の前に控えたタイムカード（2 回分、3 KB）を"
+                                             "すべて削除します。削除した控えは元に戻せません。"});
+    EXPECT_TRUE(t.fs.exists("Taihi"));
+    t.fs.failOn(FaultyFileSystem::Op::RemoveTree, 1, FileError::PathFileAccess);
+    EXPECT_FALSE(org.emptySafety());
+    EXPECT_TRUE(t.dialogs.texts().last().startsWith("控えを削除できませんでした（"));
+    EXPECT_TRUE(org.emptySafety());
+    EXPECT_EQ(t.dialogs.texts().last(), "控えを削除しました。");
+    EXPECT_FALSE(t.fs.exists("Taihi"));
+    EXPECT_EQ(org.safetyText(), "控え：なし");
 }

@@ -62,7 +62,10 @@ TEST_F(AddingPunches, ListsMonthsAndEmployees) {
     EXPECT_EQ(panel.months(), QStringList({"2009年11月", "2009年5月", "2008年12月"}));
     panel.chooseMonth("2009年11月");
     EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードがありません。"}));
+    // A month is the folder of exactly that name: blanks name another one.
     panel.chooseMonth("2009年5月 ");
+    EXPECT_TRUE(panel.employees().isEmpty());
+    panel.chooseMonth("2009年5月");
     EXPECT_EQ(panel.employees(), QStringList({"1   山田太郎", "2   鈴木花子"}));
     panel.chooseEmployee(1);
     EXPECT_EQ(panel.codeLabel(), "2   ");
@@ -176,7 +179,9 @@ TEST_F(AddingPunches, RemovalAsksAndRebuildsFromTheRoster) {
     t.dialogs.answer(BoxAnswer::Cancel);
     screen.rackClicked(0);
     ASSERT_EQ(t.dialogs.boxes().size(), 1);
-    EXPECT_EQ(t.dialogs.boxes()[0].text, "1   山田太郎 を削除します。");
+    EXPECT_EQ(t.dialogs.boxes()[0].text,
+              "1   山田太郎 "
+              "を削除します。\n削除するカードは、データフォルダの「Taihi」に控えとして残します。");
     EXPECT_EQ(t.dialogs.boxes()[0].title, "確認");
     EXPECT_EQ(t.dialogs.boxes()[0].icon, BoxIcon::Warning);
     EXPECT_EQ(t.dialogs.boxes()[0].buttons, BoxButtons::OkCancel);
@@ -195,13 +200,33 @@ TEST_F(AddingPunches, RemovalAsksAndRebuildsFromTheRoster) {
     screen.toolbarRemoval();
     t.dialogs.clear();
     screen.rackClicked(0);
-    EXPECT_EQ(t.dialogs.texts(),
-              QStringList({"2   鈴木花子 を削除します。", "タイムカードは全て削除されました。"}));
+    EXPECT_EQ(
+        t.dialogs.texts(),
+        QStringList(
+            {"2   鈴木花子 "
+             "を削除します。\n削除するカードは、データフォルダの「Taihi」に控えとして残します。",
+             "タイムカードは全て削除されました。"}));
     EXPECT_TRUE(screen.rack().lines().isEmpty());
     EXPECT_EQ(screen.rack().modeWord(), "y");
     EXPECT_EQ(screen.rack().background(), CardRack::kRemoval);
     screen.cancelMode();
     EXPECT_EQ(screen.rack().background(), CardRack::kNormal);
+}
+
+TEST_F(AddingPunches, ARemovedCardIsKeptFirstAndStaysWhenItCannotBe) {
+    const QByteArray before = t.bytes("2009年5月/1.Card");
+    t.fs.failOn(FaultyFileSystem::Op::Keep, 1, FileError::DiskFull);
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+    EXPECT_EQ(t.dialogs.texts().last(), "1   山田太郎 のタイムカードは、控えを残せないため削除"
+                                        "しませんでした（ディスクの空きが足りません）。");
+    EXPECT_EQ(t.bytes("2009年5月/1.Card"), before);
+    EXPECT_FALSE(t.fs.exists("Taihi"));
+
+    screen.toolbarRemoval();
+    screen.rackClicked(0);
+    EXPECT_FALSE(t.fs.exists("2009年5月/1.Card"));
+    EXPECT_EQ(t.bytes("Taihi/20090512-090000-kaadosakujo/2009年5月/1.Card"), before);
 }
 
 TEST_F(AddingPunches, RemovalSkipsCardsOfCodesNotInTheRoster) {

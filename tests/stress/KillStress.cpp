@@ -3,7 +3,9 @@
 // after a random delay, then checks that the file is byte for byte one of the
 // two contents and that the start-up cleaning leaves no temporary file. Then
 // the change history, added to by groups: after each kill it checks intact and
-// holds whole groups only.
+// holds whole groups only. Then a restore with its safety copy: after each
+// kill every card is whole, and every card the restore replaced is kept,
+// byte for byte, in the safety folder.
 //
 //   kelvane_stress [kills per kind]   (or KELVANE_STRESS_KILLS; 300 by default)
 //
@@ -16,6 +18,7 @@
 #include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
+#include "data/SafetyFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/SafeSave.h"
 
@@ -23,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <csignal>
@@ -151,6 +155,25 @@ struct Figures {
     int first = 0, second = 0; // kills after which the files held either content
 };
 
+// Runs child in a process of its own and kills it with SIGKILL after a
+// random delay of less than windowUs microseconds.
+void killAtRandom(const std::function<void()> &child, qint64 windowUs) {
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        child();
+        std::_Exit(0);
+    }
+    if (pid < 0) {
+        std::perror("fork");
+        std::exit(2);
+    }
+    ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(windowUs)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+}
+
 // The save loop of the child: never returns.
 [[noreturn]] void saveForever(const Kind &kind, const QString &root) {
     LocalFileSystem fs(root);
@@ -183,18 +206,7 @@ Figures run(const Kind &kind, int kills) {
     const qint64 window = std::max<qint64>(200, timer.nsecsElapsed() / 1000 / 5 * 3);
 
     for (int k = 0; k < kills; ++k) {
-        std::fflush(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            saveForever(kind, root);
-        if (pid < 0) {
-            std::perror("fork");
-            std::exit(2);
-        }
-        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(window)));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        killAtRandom([&] { saveForever(kind, root); }, window);
         ++f.kills;
 
         bool allFirst = true, allSecond = true;
@@ -255,18 +267,7 @@ Figures runHistory(int kills) {
         // Kept small enough to check quickly.
         if (QFileInfo(file).size() > (8 << 20))
             QFile::remove(file);
-        std::fflush(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            appendForever(root);
-        if (pid < 0) {
-            std::perror("fork");
-            std::exit(2);
-        }
-        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(20000)));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        killAtRandom([&] { appendForever(root); }, 20000);
         ++f.kills;
         const history::CheckResult r = history::check(fs);
         f.tempsCleaned += r.dropped > 0; // here: unfinished groups cut off
@@ -278,6 +279,113 @@ Figures runHistory(int kills) {
                          qPrintable(history::checkText(r)));
         }
         f.first += r.dropped == 0;
+    }
+    return f;
+}
+
+// A restore with its safety copy: the child keeps the data folder's cards of
+// the month in the safety folder, then restores the month from the backup
+// whose content it does not hold, once; the parent kills it at a random moment
+// and checks that every card is whole and that each card the restore replaced
+// is kept as it was.
+void restoreOnce(const QString &root, const QString &backup) {
+    LocalFileSystem fs(root);
+    const StillClock clock;
+    SafetyFolder safety(fs, clock, QStringLiteral("hukugen"));
+    if (isSaved(safety.keep(kMonth, monthfolders::cardNames(fs, kMonth))))
+        (void)monthfolders::copyMonth(fs, backup + QLatin1Char('/') + kMonth, kMonth);
+}
+
+// Every file below a folder, by its path there, with its bytes.
+QMap<QString, QByteArray> filesBelow(const QString &root) {
+    QMap<QString, QByteArray> files;
+    QDir dir(root);
+    for (const QFileInfo &e :
+         dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (e.isDir())
+            for (auto [k, v] : filesBelow(e.filePath()).asKeyValueRange())
+                files[e.fileName() + QLatin1Char('/') + k] = v;
+        else
+            files[e.fileName()] = contents(e.filePath());
+    }
+    return files;
+}
+
+Figures runRestore(const Kind &month, int kills, int &lost) {
+    Figures f;
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    LocalFileSystem fs(root);
+    for (const char *side : {"backup-a/", "backup-b/"})
+        QDir(root).mkpath(QLatin1String(side) + kMonth);
+    for (int c = 0; c < month.files.size(); ++c) {
+        const QString name = QFileInfo(month.files[c]).fileName();
+        (void)fs.replaceFile(month.files[c], month.first[c]);
+        (void)fs.replaceFile(QStringLiteral("backup-a/") + kMonth + QLatin1Char('/') + name,
+                             month.first[c]);
+        (void)fs.replaceFile(QStringLiteral("backup-b/") + kMonth + QLatin1Char('/') + name,
+                             month.second[c]);
+    }
+    const QString safetyRoot = fs.resolve(QLatin1String(SafetyFolder::kName));
+    // One restore measured, so the kills fall anywhere within it.
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 5; ++i) {
+        restoreOnce(root, QStringLiteral("backup-a"));
+        (void)SafetyFolder::empty(fs);
+    }
+    const qint64 window = std::max<qint64>(200, timer.nsecsElapsed() / 1000 / 5 * 3 / 2);
+
+    for (int k = 0; k < kills; ++k) {
+        QList<QByteArray> before;
+        for (const QString &file : month.files)
+            before.append(contents(fs.resolve(file)));
+        const QString backup = before.value(0) == month.first.value(0) ? QStringLiteral("backup-b")
+                                                                       : QStringLiteral("backup-a");
+        killAtRandom([&] { restoreOnce(root, backup); }, window);
+        ++f.kills;
+
+        const QMap<QString, QByteArray> kept = filesBelow(safetyRoot);
+        bool allFirst = true, allSecond = true;
+        for (int c = 0; c < month.files.size(); ++c) {
+            const QString name = QFileInfo(month.files[c]).fileName();
+            const QByteArray now = contents(fs.resolve(month.files[c]));
+            const bool isFirst = now == month.first[c];
+            const bool isSecond = now == month.second[c];
+            allFirst = allFirst && isFirst;
+            allSecond = allSecond && isSecond;
+            if (!isFirst && !isSecond) {
+                ++f.torn;
+                std::fprintf(stderr, "torn: %s after kill %d\n", qPrintable(name), k);
+            }
+            // A card replaced must be in the safety folder as it was.
+            if (now != before[c]) {
+                bool found = false;
+                for (auto [path, bytes] : kept.asKeyValueRange())
+                    found = found ||
+                            (path.endsWith(kMonth + QLatin1Char('/') + name) && bytes == before[c]);
+                if (!found) {
+                    ++lost;
+                    std::fprintf(stderr, "replaced, not kept: %s after kill %d\n", qPrintable(name),
+                                 k);
+                }
+            }
+        }
+        // What is kept is whole, and nothing of a save is left anywhere.
+        for (auto [path, bytes] : kept.asKeyValueRange()) {
+            if (path.contains(QLatin1String(kTempMarker))) {
+                ++f.tempsLeft;
+                std::fprintf(stderr, "temporary file left: %s\n", qPrintable(path));
+            } else if (!month.first.contains(bytes) && !month.second.contains(bytes)) {
+                ++f.torn;
+                std::fprintf(stderr, "torn safety copy: %s after kill %d\n", qPrintable(path), k);
+            }
+        }
+        f.first += allFirst;
+        f.second += allSecond;
+        f.tempsCleaned += removeStaleTemps(root);
+        f.tempsLeft += static_cast<int>(tempsIn(root).size());
+        (void)SafetyFolder::empty(fs);
     }
     return f;
 }
@@ -300,6 +408,13 @@ int main(int argc, char **argv) {
                     f.kills - f.first - f.second);
         ok ? ++passed : ++failed;
     }
+    int lost = 0;
+    const Figures r = runRestore(kinds().last(), kills, lost);
+    std::printf("%-10s kills %d, torn files %d, replaced cards not kept %d, temporary files "
+                "cleaned %d, left %d; content A %d, content B %d, files of both %d\n",
+                "restore", r.kills, r.torn, lost, r.tempsCleaned, r.tempsLeft, r.first, r.second,
+                r.kills - r.first - r.second);
+    r.torn == 0 && lost == 0 && r.tempsLeft == 0 ? ++passed : ++failed;
     const Figures h = runHistory(kills);
     std::printf("%-10s kills %d, histories not whole %d, unfinished groups cut off %d\n", "history",
                 h.kills, h.torn, h.tempsCleaned);

@@ -110,3 +110,16 @@ FileError FaultyFileSystem::removeFile(const QString &path) {
         return e;
     return LocalFileSystem::removeFile(path);
 }
+
+FileError FaultyFileSystem::keepFiles(const QString &folder, const QStringList &names,
+                                      const QString &toFolder) {
+    if (FileError e = tick(Op::Keep); e != FileError::None)
+        return e;
+    return LocalFileSystem::keepFiles(folder, names, toFolder);
+}
+
+FileError FaultyFileSystem::removeTree(const QString &path) {
+    if (FileError e = tick(Op::RemoveTree); e != FileError::None)
+        return e;
+    return LocalFileSystem::removeTree(path);
+}

@@ -94,7 +94,9 @@ public:
         RemoveFile,
         ReadPart,
         Append,
-        Truncate
+        Truncate,
+        Keep,
+        RemoveTree
     };
     using LocalFileSystem::LocalFileSystem;
 
@@ -119,6 +121,9 @@ public:
     FileError makeFolder(const QString &path) override;
     FileError removeFolder(const QString &path) override;
     FileError removeFile(const QString &path) override;
+    FileError keepFiles(const QString &folder, const QStringList &names,
+                        const QString &toFolder) override;
+    FileError removeTree(const QString &path) override;
     // A data folder mounted read-only, as the program sees it at start.
     bool readOnly = false;
     bool canWrite(const QString &folder) override {

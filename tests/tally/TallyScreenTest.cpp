@@ -77,7 +77,10 @@ TEST_F(TallyFlow, ChoosingAMonthAndOpeningAnEmployeeMarksLocksAndReReads) {
     EXPECT_EQ(t.dialogs.texts(), QStringList{"タイムカードがありません。"});
     EXPECT_FALSE(screen->toolEnabled(TallyScreen::ConfirmTool));
 
+    // A month is the folder of exactly that name: blanks name another one.
     screen->chooseMonth(kMonth + " ");
+    EXPECT_TRUE(screen->lists().entries().isEmpty());
+    screen->chooseMonth(kMonth);
     EXPECT_EQ(screen->lists().entries(),
               QStringList(
                   {"1   山田太郎", "2   鈴木花子", "3   佐藤次郎", "4   高橋一美", "5   田中誠"}));

@@ -3,6 +3,7 @@
 #include "maintenance/MonthList.h"
 #include "screen/ui/Lists.h"
 
+#include <QColor>
 #include <QTimer>
 
 MonthListWidget::MonthListWidget(QWidget *parent, Rule rule)
@@ -42,9 +43,19 @@ void MonthListWidget::handOver() {
 
 void MonthListWidget::render(const MonthList &list) {
     m_rendering = true;
-    lists::show(this, list.lines());
+    // A link is shown as damaged; the logic keeps the name itself.
+    QStringList shown = list.lines();
+    for (int i = 0; i < shown.size(); ++i)
+        if (list.isDamaged(i))
+            shown[i] += QStringLiteral("（リンク）");
+    lists::show(this, shown);
     m_shown.clear();
     for (int i = 0; i < count(); ++i) {
+        if (list.isDamaged(i)) {
+            item(i)->setForeground(QColor(0xB0, 0x00, 0x00));
+            item(i)->setToolTip(
+                QStringLiteral("別の場所を指すリンクです。削除もコピーもできません。"));
+        }
         const bool selected = list.isSelected(i);
         item(i)->setSelected(selected);
         m_shown.append(selected);

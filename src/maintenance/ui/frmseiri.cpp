@@ -49,6 +49,18 @@ frmseiri::frmseiri(ScreenContext &ctx, QWidget *parent)
         m_list->render(m_logic.list());
     });
     v->addWidget(m_command1);
+    // What deletions and restores kept, and the way to let it go.
+    m_lbltaihi = new QLabel(left);
+    m_lbltaihi->setObjectName(QStringLiteral("lbltaihi"));
+    m_lbltaihi->setWordWrap(true);
+    v->addWidget(m_lbltaihi);
+    m_cmdtaihi = new QPushButton(QStringLiteral("控えを空にする"), left);
+    m_cmdtaihi->setObjectName(QStringLiteral("cmdtaihi"));
+    connect(m_cmdtaihi, &QPushButton::clicked, this, [this] {
+        m_logic.emptySafety();
+        renderSafety();
+    });
+    v->addWidget(m_cmdtaihi);
 
     m_guide = buildGuide();
     auto *body = new QHBoxLayout;
@@ -69,7 +81,13 @@ bool frmseiri::load() {
     if (!m_logic.open())
         return false;
     m_list->render(m_logic.list());
+    renderSafety();
     return true;
+}
+
+void frmseiri::renderSafety() {
+    m_lbltaihi->setText(m_logic.safetyText());
+    m_cmdtaihi->setEnabled(!m_logic.safety().link && m_logic.safety().keepings > 0);
 }
 
 QFrame *frmseiri::buildGuide() {
@@ -81,7 +99,12 @@ QFrame *frmseiri::buildGuide() {
                                                "複数の年月を選択する場合は、続けてクリ"
                                                "ックします。"
                                                "外部にデータ保存されていなければ、デー"
-                                               "タの復旧はできませんからご注意ください。")});
+                                               "タの復旧はできませんからご注意ください。"),
+                                QStringLiteral("削除したタイムカードは、データフォルダの"
+                                               "「Taihi」に日時ごとの控えとして残ります。"
+                                               "控えのフォルダをバックアップフォルダとし"
+                                               "て選べば、復元できます。控えが不要になっ"
+                                               "たら「控えを空にする」で削除してください。")});
     auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
     close->setObjectName(QStringLiteral("Command2"));
     connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });

@@ -5,6 +5,7 @@
 
 class MonthListWidget;
 class QFrame;
+class QLabel;
 class QPushButton;
 class QToolBar;
 
@@ -24,10 +25,13 @@ protected:
 private:
     QFrame *buildGuide();
     void showGuide(bool shown);
+    void renderSafety();
 
     CardOrganizing m_logic;
     QToolBar *m_toolbar = nullptr;
     MonthListWidget *m_list = nullptr;
     QPushButton *m_command1 = nullptr;
+    QLabel *m_lbltaihi = nullptr;
+    QPushButton *m_cmdtaihi = nullptr;
     QFrame *m_guide = nullptr;
 };

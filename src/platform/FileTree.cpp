@@ -1,0 +1,220 @@
+#include "platform/FileTree.h"
+
+#include "platform/PosixWrite.h"
+#include "platform/SafeSave.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace filetree {
+
+namespace {
+
+QByteArray encoded(const QString &path) {
+    return QFile::encodeName(path);
+}
+
+// The names after root on the way to path; nothing when path is not below it.
+QStringList below(const QString &root, const QString &path) {
+    const QString base = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+    if (!path.startsWith(base))
+        return {};
+    return path.mid(base.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+}
+
+// Syncs a folder; an error here leaves what is in it in place.
+FileError syncPath(const QByteArray &folder) {
+    const int dfd = realPosixOps().openFolder(folder.constData());
+    if (dfd < 0)
+        return FileError::Unconfirmed;
+    return syncFolder(dfd, realPosixOps());
+}
+
+// Whether linking failed for the kind of file system rather than the file.
+bool linksUnsupported(int err) {
+    return err == EXDEV || err == EPERM || err == ENOTSUP || err == EOPNOTSUPP || err == EMLINK ||
+           err == ENOSYS;
+}
+
+// A copy of one entry that cannot get a second name: a regular file read
+// whole and saved, a link made again as the same link.
+FileError copyEntry(const QByteArray &from, const QByteArray &to) {
+    struct stat st {};
+    if (::lstat(from.constData(), &st) != 0)
+        return fileErrorFromErrno(errno);
+    if (S_ISLNK(st.st_mode)) {
+        QByteArray target(static_cast<qsizetype>(st.st_size) + 1, '\0');
+        const ssize_t n = ::readlink(from.constData(), target.data(), target.size());
+        if (n < 0)
+            return fileErrorFromErrno(errno);
+        target.truncate(n);
+        return ::symlink(target.constData(), to.constData()) == 0 ? FileError::None
+                                                                  : writeErrorOf(errno);
+    }
+    if (!S_ISREG(st.st_mode))
+        return FileError::Damaged;
+    const int fd = ::open(from.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY);
+    if (fd < 0)
+        return fileErrorFromErrno(errno);
+    QByteArray bytes;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            return fileErrorFromErrno(err);
+        }
+        if (n == 0)
+            break;
+        bytes.append(buf, n);
+    }
+    ::close(fd);
+    return safeReplace(QFile::decodeName(to), bytes);
+}
+
+qint64 bytesAt(int dirfd, const char *name) {
+    struct stat st {};
+    if (::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? 0 : -1;
+    if (S_ISREG(st.st_mode))
+        return st.st_size;
+    if (!S_ISDIR(st.st_mode))
+        return 0;
+    const int fd = ::openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    DIR *dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+        ::close(fd);
+        return -1;
+    }
+    qint64 sum = 0;
+    while (const dirent *e = ::readdir(dir)) {
+        if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0)
+            continue;
+        sum += std::max<qint64>(0, bytesAt(::dirfd(dir), e->d_name));
+    }
+    ::closedir(dir);
+    return sum;
+}
+
+// Removes the entry name of dirfd, a folder with what it holds.
+int removeAt(int dirfd, const char *name) {
+    struct stat st {};
+    if (::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? 0 : errno;
+    if (!S_ISDIR(st.st_mode))
+        return ::unlinkat(dirfd, name, 0) == 0 ? 0 : errno;
+    const int fd = ::openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    DIR *dir = ::fdopendir(fd);
+    if (dir == nullptr) {
+        const int err = errno;
+        ::close(fd);
+        return err;
+    }
+    int first = 0;
+    while (const dirent *e = ::readdir(dir)) {
+        if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0)
+            continue;
+        if (const int err = removeAt(::dirfd(dir), e->d_name); err != 0 && first == 0)
+            first = err;
+    }
+    ::closedir(dir);
+    if (::unlinkat(dirfd, name, AT_REMOVEDIR) != 0 && first == 0)
+        first = errno;
+    return first;
+}
+
+} // namespace
+
+bool holdsNul(const QString &path) {
+    return path.contains(QChar(u'\0'));
+}
+
+bool passesLink(const QString &root, const QString &path, bool withEntry) {
+    const QStringList names = below(root, path);
+    QString at = root;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i == names.size() - 1 && !withEntry)
+            break;
+        at += QLatin1Char('/') + names[i];
+        struct stat st {};
+        if (::lstat(encoded(at).constData(), &st) != 0)
+            return false; // nothing further exists to pass through
+        if (S_ISLNK(st.st_mode))
+            return true;
+    }
+    return false;
+}
+
+bool isLink(const QString &path) {
+    struct stat st {};
+    return ::lstat(encoded(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+FileError makeFolders(const QString &root, const QString &path) {
+    QString at = root;
+    for (const QString &name : below(root, path)) {
+        const QString parent = at;
+        at += QLatin1Char('/') + name;
+        const QByteArray e = encoded(at);
+        struct stat st {};
+        if (::lstat(e.constData(), &st) == 0) {
+            if (!S_ISDIR(st.st_mode))
+                return FileError::Damaged;
+            continue;
+        }
+        if (errno != ENOENT)
+            return fileErrorFromErrno(errno);
+        if (::mkdir(e.constData(), 0777) != 0)
+            return writeErrorOf(errno);
+        if (const FileError s = syncPath(encoded(parent)); s != FileError::None)
+            return s;
+    }
+    return FileError::None;
+}
+
+FileError keepFiles(const QString &folder, const QStringList &names, const QString &toFolder) {
+    const QByteArray to = encoded(toFolder);
+    for (const QString &name : names) {
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+            name.contains(QLatin1Char('/')) || holdsNul(name))
+            return FileError::BadName;
+        const QByteArray from = encoded(folder) + '/' + encoded(name);
+        const QByteArray target = to + '/' + encoded(name);
+        // Never over a name already there: linkat refuses it, the copy must too.
+        struct stat st {};
+        if (::lstat(target.constData(), &st) == 0)
+            return FileError::PathFileAccess;
+        if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, target.constData(), 0) == 0)
+            continue;
+        const int err = errno;
+        if (!linksUnsupported(err))
+            return err == ENOENT ? FileError::NotFound : writeErrorOf(err);
+        if (const FileError e = copyEntry(from, target); !isSaved(e))
+            return e;
+    }
+    return syncPath(to);
+}
+
+qint64 treeBytes(const QString &path) {
+    return bytesAt(AT_FDCWD, encoded(QDir::cleanPath(path)).constData());
+}
+
+FileError removeTree(const QString &path) {
+    const int err = removeAt(AT_FDCWD, encoded(QDir::cleanPath(path)).constData());
+    return err == 0 ? FileError::None : fileErrorFromErrno(err);
+}
+
+} // namespace filetree
