@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
           fonts-ipafont-gothic fonts-ipafont-mincho clang-format libcups2-dev
-          qt6-translations-l10n desktop-file-utils pkg-config "$@")
+          qt6-translations-l10n desktop-file-utils libssl-dev pkg-config "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -25,22 +25,40 @@ CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) 
 
 QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &employee) {
     // Built directly rather than value by value: the same bytes as the record
-    // format of newCard(), with the employee's texts encoded once, not per row.
-    auto quoted = [](const QByteArray &v) { return '"' + v + QByteArrayLiteral("\"\r\n"); };
-    const QByteArray empty = QByteArrayLiteral("\"\"\r\n");
-    const QByteArray tail = quoted(cp932::encode(employee.code)) +
-                            quoted(cp932::encode(employee.name)) +
-                            quoted(cp932::encode(employee.payType));
-    const QByteArray middle = empty.repeated(CardField::Code - CardField::Weekday);
+    // format of newCard(), with the employee's texts encoded once, not per row,
+    // and every piece appended into one buffer sized beforehand.
+    static constexpr char kEnd[] = "\"\r\n";
+    static constexpr char kEmpty[] = "\"\"\r\n";
+    const QByteArray code = cp932::encode(employee.code);
+    const QByteArray name = cp932::encode(employee.name);
+    const QByteArray payType = cp932::encode(employee.payType);
+    constexpr qsizetype kEmptyInRow = CardField::Code - CardField::Weekday;
+    const qsizetype row = 8 + 4 * kEmptyInRow + code.size() + name.size() + payType.size() + 3 * 4;
     QByteArray out;
-    out.reserve(CardTable::kDayRows * (middle.size() + tail.size() + 8) + 16 * empty.size());
+    out.reserve(CardTable::kDayRows * row + CardTable::kFields * 4);
+    auto quoted = [&out](const QByteArray &v) {
+        out.append('"');
+        out.append(v);
+        out.append(kEnd, 3);
+    };
     for (int r = 0; r < CardTable::kDayRows; ++r) {
         const QDate &day = period.days[static_cast<size_t>(r)];
-        out += quoted(day.isValid() ? QByteArray::number(day.day()) : QByteArray());
-        out += middle;
-        out += tail;
+        out.append('"');
+        if (day.isValid()) {
+            const int d = day.day();
+            if (d >= 10)
+                out.append(char('0' + d / 10));
+            out.append(char('0' + d % 10));
+        }
+        out.append(kEnd, 3);
+        for (qsizetype i = 0; i < kEmptyInRow; ++i)
+            out.append(kEmpty, 4);
+        quoted(code);
+        quoted(name);
+        quoted(payType);
     }
-    out += empty.repeated(CardTable::kFields);
+    for (int i = 0; i < CardTable::kFields; ++i)
+        out.append(kEmpty, 4);
     return out;
 }
 
@@ -168,7 +186,8 @@ int CardPreparation::prepare() {
             continue;
         }
         names.insert(name);
-        if (m_s.fs.exists(cardfile::path(folder, e.code))) {
+        // A folder made just now holds no card yet: nothing to look for.
+        if (made != FileError::None && m_s.fs.exists(cardfile::path(folder, e.code))) {
             // An existing card keeps its punches; a damaged one is named, and
             // kept as it is too.
             if (cardfile::read(m_s.fs, folder, e.code).error == FileError::Damaged)

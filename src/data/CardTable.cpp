@@ -84,6 +84,11 @@ Read fromFile(const ReadResult &file) {
     return r;
 }
 
+Head headOf(const QByteArray &bytes) {
+    const QStringList v = records::valuesAt(bytes, {CardField::Code, CardField::Name});
+    return {v[0], v[1]};
+}
+
 QString damagedText(const QString &who, const QString &monthFolder) {
     return QStringLiteral("「") + who.trimmed() + QStringLiteral("」の") + monthFolder.trimmed() +
            QStringLiteral("のタイムカードは壊れているため、使用できません。"

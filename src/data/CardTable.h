@@ -101,6 +101,13 @@ struct Read {
 Read read(FileSystem &fs, const QString &monthFolder, const QString &code);
 // The same from a file already read (at most kMaxBytes).
 Read fromFile(const ReadResult &file);
+// The code and the name of day row 0 of a card file's bytes: all the rack and
+// the tally's staff list show of a card. The rest of the card is not decoded.
+struct Head {
+    QString code;
+    QString name;
+};
+Head headOf(const QByteArray &bytes);
 // The message for a damaged card: who is the employee as the screen shows
 // them (a rack line, a code and name), monthFolder the card month.
 QString damagedText(const QString &who, const QString &monthFolder);

@@ -87,6 +87,7 @@ QList<history::Entry> changes(const CardTies &before, const CardTies &after) {
     QList<history::Entry> entries;
     auto entry = [](const QString &code, const QString &oldId, const QString &newId) {
         history::Entry e;
+        e.month = QLatin1String(kFile); // the file changed, where a card's month stands
         e.code = code;
         e.oldText = oldId;
         e.newText = newId;

@@ -1,6 +1,7 @@
 #include "data/History.h"
 
-#include "data/HistoryFile.h"
+#include "data/HistoryTail.h"
+#include "data/HistoryTargets.h"
 #include "data/RecordFile.h"
 
 #include <QHash>
@@ -35,6 +36,19 @@ Entry punch(const QString &month, const QString &code, const CardTable &t, int r
 }
 
 } // namespace
+
+bool makesChange(const QString &function) {
+    return function != word::torikesi;
+}
+
+QString cardPresent() {
+    return QStringLiteral("あり");
+}
+
+bool isCardMonth(const QString &month) {
+    return month.contains(QStringLiteral("月")) && !month.contains(QLatin1Char('/')) &&
+           !month.contains(QLatin1Char('\\')) && month != QLatin1String("..");
+}
 
 QString functionCaption(const QString &function) {
     static const QHash<QString, QString> captions = {
@@ -99,26 +113,17 @@ QList<Entry> cardRemoved(const QString &month, const QString &code, const CardTa
     return entries;
 }
 
-Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
-               const QList<Entry> &entries, const QString &reason) {
-    Written w;
-    w.entries = entries;
-    if (entries.isEmpty())
-        return w;
-    const Tail tail = prepareTail(fs);
-    if (tail.error != FileError::None) {
-        w.error = tail.error;
-        return w;
-    }
-    const QString when = clock.now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+namespace {
+
+// The lines of a group after the tail, which then stands after them.
+QByteArray groupLines(Tail &tail, const QString &when, QLatin1String function,
+                      const QList<Entry> &entries, const QString &reason) {
     const QString why = clean(reason);
     const QString parts = QString::number(entries.size());
-    QByteArray previous = tail.lastHash;
     QByteArray group;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const Entry &e = entries[i];
-        const QString entryReason = e.reason.isEmpty() ? why : clean(e.reason);
-        const QStringList values = {QString::number(tail.lastNumber + 1 + i),
+        const QStringList values = {QString::number(tail.lastNumber + 1),
                                     when,
                                     e.function.isEmpty() ? QString(function) : clean(e.function),
                                     clean(e.month),
@@ -128,20 +133,84 @@ Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
                                     numberText(e.field),
                                     clean(e.oldText),
                                     clean(e.newText),
-                                    entryReason,
+                                    e.reason.isEmpty() ? why : clean(e.reason),
                                     QString::number(i + 1) + QLatin1Char('/') + parts,
-                                    QString::fromLatin1(previous)};
+                                    QString::fromLatin1(tail.lastHash)};
         QByteArray line = records::formatLine(values) + ',';
         line += '"' + hashOf(line) + '"';
-        previous = hashOf(line);
+        tail.lastHash = hashOf(line);
+        ++tail.lastNumber;
         group += line;
         group += "\r\n";
     }
-    // One append for the whole group: it is in the file whole or, after a
-    // crash, cut off by the next prepareTail.
-    w.error = fs.appendFile(QLatin1String(kFileName), group);
+    return group;
+}
+
+// "5", "5,6,7" or "5～40".
+QString numbersText(const QStringList &numbers) {
+    return numbers.size() > 3 ? numbers.first() + QStringLiteral("～") + numbers.last()
+                              : numbers.join(QLatin1Char(','));
+}
+
+// Entries taking back changes not made: old and new swapped.
+QList<Entry> takenBack(QList<Entry> entries) {
+    for (Entry &e : entries) {
+        std::swap(e.oldText, e.newText);
+        e.function.clear();
+        e.reason.clear();
+    }
+    return entries;
+}
+
+// One append; what it wrote stands at the end of the file only when it
+// succeeded.
+FileError append(FileSystem &fs, Tail &tail, const QByteArray &lines) {
+    const FileError e = fs.appendFile(QLatin1String(kFileName), tail.lineEnd + lines);
+    if (isSaved(e))
+        tail.lineEnd.clear();
+    return e;
+}
+
+} // namespace
+
+Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
+               const QList<Entry> &entries, const QString &reason) {
+    Written w;
+    w.entries = entries;
+    if (entries.isEmpty())
+        return w;
+    Tail tail = prepareTail(fs);
+    if (tail.error != FileError::None) {
+        w.error = tail.error;
+        return w;
+    }
+    const QString when = clock.now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    // The changes of the last group that the files do not hold were never
+    // made (a crash before its card was written, a "torikesi" that could not
+    // be written): the history says so first, as a group of its own. A
+    // "torikesi" written now is that very statement.
+    const QList<Entry> undone =
+        function == word::torikesi ? QList<Entry>() : notMade(fs, tail.lastGroup);
+    if (!undone.isEmpty()) {
+        QStringList numbers;
+        for (const Entry &e : undone)
+            numbers.append(e.reason);
+        const QString why = QStringLiteral("%1番の変更は、途中で止まったため行われていません")
+                                .arg(numbersText(numbers));
+        Tail after = tail;
+        w.error =
+            append(fs, after, groupLines(after, when, word::torikesi, takenBack(undone), why));
+        if (!isSaved(w.error))
+            return w;
+        tail = after;
+    }
+    const qint64 first = tail.lastNumber + 1;
+    const FileError e = append(fs, tail, groupLines(tail, when, function, entries, reason));
+    // The "torikesi" before it was written even when the group was not.
+    if (!isSaved(e) || w.error == FileError::None)
+        w.error = e;
     if (w.ok())
-        w.firstNumber = tail.lastNumber + 1;
+        w.firstNumber = first;
     return w;
 }
 
@@ -156,21 +225,16 @@ FileError recordNotMade(FileSystem &fs, const Clock &clock, const Written &w, Fi
     QList<Entry> undone;
     QStringList numbers;
     for (const qsizetype i : indexes) {
-        Entry e = w.entries.value(i);
-        std::swap(e.oldText, e.newText);
-        e.function.clear();
-        e.reason.clear();
-        undone.append(e);
+        undone.append(w.entries.value(i));
         numbers.append(QString::number(w.firstNumber + i));
     }
-    // One reason for the group, naming the records it takes back.
-    const QString reason =
-        QStringLiteral("%1番の変更は書き込めなかったため行われていません"
-                       "（エラー番号 %2）")
-            .arg(numbers.size() > 3 ? numbers.first() + QStringLiteral("～") + numbers.last()
-                                    : numbers.join(QLatin1Char(',')))
-            .arg(errorNumber(why));
-    return record(fs, clock, word::torikesi, undone, reason).error;
+    // One reason for the group, naming the records it takes back. When it
+    // cannot be written, the next group written says the same (see record).
+    const QString reason = QStringLiteral("%1番の変更は書き込めなかったため行われていません"
+                                          "（エラー番号 %2）")
+                               .arg(numbersText(numbers))
+                               .arg(errorNumber(why));
+    return record(fs, clock, word::torikesi, takenBack(undone), reason).error;
 }
 
 FileError recordCardChange(FileSystem &fs, const Clock &clock, QLatin1String function,

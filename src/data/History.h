@@ -34,9 +34,17 @@
 //
 // A group is the records of one change (a card returned, a month deleted),
 // written in one piece: all of them are in the file or, after a crash while
-// writing, the incomplete group at its end is dropped the next time the
-// history is written or checked. The change itself is made only after its
-// group was written, so a dropped group is never a change that was made.
+// writing, what the crash left of the group at its end is cut off before the
+// next group is written (see HistoryTail.h). The change itself is made only
+// after its group was written, so a group cut off is never a change that was
+// made.
+//
+// A change whose group was written but which was not made after all (a crash
+// before its card was written, a "torikesi" that could not be written) is
+// told by the files: they still hold its old texts. Before the next group is
+// written, the last group is compared with the files, and a "torikesi" record
+// is written for each of its changes that the files do not hold; until then
+// the check names such a change as interrupted, never as changed by hand.
 namespace history {
 
 inline constexpr char kFileName[] = "Rireki.Dat";
@@ -51,13 +59,24 @@ inline constexpr QLatin1String kaadosakujo{"kaadosakujo"}; // card removed from 
 inline constexpr QLatin1String seiri{"seiri"};             // card month deleted (organizing)
 inline constexpr QLatin1String hukugen{"hukugen"};         // card month restored over
 // An IC card tied to an employee (new text its ID) or taken from one (old
-// text); no card month, day or field.
+// text); value 3 is the file of the ties, ICKaado.Dat; no day or field.
 inline constexpr QLatin1String ickaado{"ickaado"};
 // The change of an earlier record was not made after all (its card could
 // not be written); old and new are those of that record swapped, and the
 // reason names its number.
 inline constexpr QLatin1String torikesi{"torikesi"};
 } // namespace word
+
+// Whether records of the function change what they name, so that a record
+// whose target still holds its old text was not made. A "torikesi" only
+// tells what stayed.
+bool makesChange(const QString &function);
+
+// The text of a card's own record (row and field -1) while the card is there;
+// empty when it is not.
+QString cardPresent();
+// Whether value 3 names a card month folder (not a file of the data folder).
+bool isCardMonth(const QString &month);
 
 // How a function word reads on screen ("dakoku" is "打刻"); the word itself
 // for one the program does not know.

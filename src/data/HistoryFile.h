@@ -1,21 +1,18 @@
 #pragma once
 
 #include "data/History.h"
-#include "platform/Dialogs.h"
 
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <functional>
 
 // The lines of Rireki.Dat (see History.h): reading them one by one in bounded
-// memory, finding where the last complete group ends, dropping an incomplete
-// one, and checking the hash chain.
+// memory and reading a line as a record with its hashes.
 namespace history {
 
 inline constexpr int kValues = 14;
 inline constexpr int kPrevious = 12; // value index of the hash of the line before
-// Longer lines are no record (a record is far shorter); they are hashed whole
-// but never held whole.
+// Longer lines are no record (a record is far shorter); they are skipped, never
+// held whole.
 inline constexpr qsizetype kMaxLine = 64 << 10;
 
 // SHA-256 of bytes in lower-case hex.
@@ -30,13 +27,19 @@ enum class LineFault {
     Changed, // the line does not match its own hash
     Chain,   // the line before it was changed or removed
     Number,  // its number is not its place
-    Unended, // the last line ends without line end
 };
 
-// Reads a line as a record: Form when it is none; Changed when its values
-// are read (into out) but its own hash does not match its bytes. previous
-// gets the hash it names of the line before.
-LineFault inspect(QByteArrayView line, Record &out, QByteArray &previous);
+// A line read as a record.
+struct Inspected {
+    LineFault fault = LineFault::Form; // None, Form or Changed
+    Record record;                     // its values, unless Form
+    QByteArray previous;               // the hash it names of the line before
+    QByteArray hash;                   // of the whole line, unless Form
+};
+// Reads a line (without its line end) as a record: Form when it is none;
+// Changed when its values are read but its own hash does not match its bytes.
+// A line that is no record is never hashed.
+Inspected inspect(QByteArrayView line);
 // A line whose values are a record and whose own hash matches its bytes.
 bool parseRecord(QByteArrayView line, Record &out);
 
@@ -46,12 +49,14 @@ class LineStream {
 public:
     struct Line {
         QByteArray text;         // empty for a line longer than kMaxLine
-        QByteArray hash;         // of the whole line
+        qint64 start = 0;        // file offset of its first byte
         qint64 end = 0;          // file offset after its line end
         bool terminated = false; // false for a last line without line end
         bool tooLong = false;
     };
-    LineStream(FileSystem &fs, QString path) : m_fs(fs), m_path(std::move(path)) {}
+    // From the file offset from on (the start of a line).
+    LineStream(FileSystem &fs, QString path, qint64 from = 0)
+        : m_fs(fs), m_path(std::move(path)), m_offset(from), m_read(from) {}
     // False at the end of the file or on a read error (error()).
     bool next(Line &line);
     FileError error() const { return m_error; }
@@ -68,43 +73,14 @@ private:
     FileError m_error = FileError::None;
 };
 
+// The text of a line to read as a record: a last line cut after the CR of
+// its line end is read without it.
+QByteArrayView recordText(const LineStream::Line &line);
+
 // Hands every record of one card month to take, in file order, reading the
 // history once line by line. A changed line is handed as it reads; the check
 // names it. No history yet is no error.
 FileError forEachRecordOf(FileSystem &fs, const QString &month,
                           const std::function<void(const Record &)> &take);
-
-// Where new records go: after the last complete group.
-struct Tail {
-    FileError error = FileError::None; // NotFound reads as an empty history
-    qint64 lastNumber = 0;
-    QByteArray lastHash; // of the last line kept; firstPrevious() when none
-    int dropped = 0;     // records of an incomplete group dropped
-};
-
-// Reads the end of the history; when it does not end with a complete group,
-// reads it whole, line by line, and cuts off the incomplete group.
-Tail prepareTail(FileSystem &fs);
-
-struct CheckResult {
-    using Fault = LineFault;
-    FileError error = FileError::None; // NotFound: no history yet
-    qint64 lines = 0;                  // lines read
-    qint64 badLine = 0;                // the first line that does not match, from 1
-    Fault fault = Fault::None;
-    QString badWhen;  // its time, where its values can be read
-    QString lastWhen; // of the last line read
-    int dropped = 0;  // records of an incomplete group dropped first
-    bool intact() const { return error == FileError::None && fault == Fault::None; }
-};
-
-// Drops an incomplete group at the end (as prepareTail), then reads every
-// line and names the first that does not match.
-CheckResult check(FileSystem &fs);
-// What the check found, for the administrator.
-QString checkText(const CheckResult &r);
-// Shows what the check found ("変更履歴の検査"), with a warning icon when the
-// history does not match or cannot be read.
-void tell(const CheckResult &r, Dialogs &dialogs);
 
 } // namespace history

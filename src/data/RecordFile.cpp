@@ -27,6 +27,32 @@ QString valueOfLine(QByteArrayView line) {
     return cp932::decode(line.toByteArray());
 }
 
+// Calls take(line) for each value's line in order, until take returns false.
+// A value ends at CR LF, LF alone or CR alone; a last line without an end of
+// line is a value unless it is empty once a Ctrl-Z after it is dropped.
+template <typename Take> void forEachLine(const QByteArray &bytes, Take take) {
+    const char *p = bytes.constData();
+    const char *const end = p + bytes.size();
+    while (p < end) {
+        const char *e = p;
+        while (e < end && *e != '\n' && *e != '\r')
+            ++e;
+        if (e == end) {
+            QByteArrayView tail(p, e - p);
+            while (!tail.isEmpty() && tail.back() == '\x1a')
+                tail.chop(1);
+            if (!tail.isEmpty())
+                take(tail);
+            return;
+        }
+        if (!take(QByteArrayView(p, e - p)))
+            return;
+        p = e + 1;
+        if (*e == '\r' && p < end && *p == '\n')
+            ++p;
+    }
+}
+
 } // namespace
 
 QStringList parse(const QByteArray &bytes) {
@@ -35,28 +61,32 @@ QStringList parse(const QByteArray &bytes) {
 
 QStringList parseFirst(const QByteArray &bytes, int limit) {
     QStringList values;
+    if (limit == 0)
+        return values;
     if (limit > 0)
         values.reserve(std::min<qsizetype>(limit, bytes.size() / 3 + 1));
-    const char *p = bytes.constData();
-    const char *const end = p + bytes.size();
-    while (p < end && (limit < 0 || values.size() < limit)) {
-        const char *e = p;
-        while (e < end && *e != '\n' && *e != '\r')
-            ++e;
-        if (e == end) {
-            // Last line without an end of line; a Ctrl-Z is no value.
-            QByteArrayView tail(p, e - p);
-            while (!tail.isEmpty() && tail.back() == '\x1a')
-                tail.chop(1);
-            if (!tail.isEmpty())
-                values.append(valueOfLine(tail));
-            break;
-        }
-        values.append(valueOfLine(QByteArrayView(p, e - p)));
-        p = e + 1;
-        if (*e == '\r' && p < end && *p == '\n')
-            ++p;
-    }
+    forEachLine(bytes, [&](QByteArrayView line) {
+        values.append(valueOfLine(line));
+        return limit < 0 || values.size() < limit;
+    });
+    return values;
+}
+
+QStringList valuesAt(const QByteArray &bytes, std::initializer_list<int> positions) {
+    QStringList values;
+    values.reserve(static_cast<qsizetype>(positions.size()));
+    auto wanted = positions.begin();
+    int position = 0;
+    forEachLine(bytes, [&](QByteArrayView line) {
+        if (wanted == positions.end())
+            return false;
+        if (position++ != *wanted)
+            return true;
+        values.append(valueOfLine(line));
+        return ++wanted != positions.end();
+    });
+    while (values.size() < static_cast<qsizetype>(positions.size()))
+        values.append(QString());
     return values;
 }
 
@@ -65,14 +95,20 @@ qint64 byteLimit(int count) {
 }
 
 QByteArray format(const QStringList &values) {
-    QByteArray out;
-    out.reserve(values.size() * 8);
+    // The whole file as one text, converted in one pass: the quotes and line
+    // ends are the same bytes in the code page, and a character it lacks turns
+    // into the same "?" as it would value by value.
+    qsizetype size = 0;
+    for (const QString &v : values)
+        size += v.size() + 4;
+    QString text;
+    text.reserve(size);
     for (const QString &v : values) {
-        out.append('"');
-        out.append(cp932::encode(v));
-        out.append("\"\r\n", 3);
+        text.append(QLatin1Char('"'));
+        text.append(v);
+        text.append(QLatin1String("\"\r\n", 3));
     }
-    return out;
+    return cp932::encode(text);
 }
 
 bool isWrittenForm(const QByteArray &bytes, int count) {

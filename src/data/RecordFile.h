@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <QStringList>
+#include <initializer_list>
 
 // The quoted-record format of every data file: each value a double-quoted text
 // on a line of its own, CR LF, code page 932.
@@ -14,6 +15,10 @@ namespace records {
 QStringList parse(const QByteArray &bytes);
 // The same parse, stopping after the first limit values.
 QStringList parseFirst(const QByteArray &bytes, int limit);
+// The values at the given positions (ascending), each read as parse() reads
+// it; the values between are passed over without being decoded, and nothing
+// after the last position is looked at. A position past the end reads empty.
+QStringList valuesAt(const QByteArray &bytes, std::initializer_list<int> positions);
 
 // The largest file of count values: 2 KiB a value and at least 64 KiB, far
 // more than any such file of the program holds. A larger file is Damaged.

@@ -106,7 +106,12 @@ QStringList Report::problems() const {
             lines.append(m.month + sep + file +
                          QStringLiteral(" は、コピー先で読み直した内容が元と一致しません。"));
     }
+    if (history && history->kind == historycopy::Result::Kind::Failed)
+        lines.append(historycopy::notes(*history, false).value(0));
     for (const FileResult &f : files) {
+        // A file the backup does not have stays as it is: nothing to copy.
+        if (f.error == FileError::NotFound)
+            continue;
         if (!isSaved(f.error))
             lines.append(f.name + sep + QStringLiteral("コピーできませんでした（") +
                          filefailure::reason(f.error) + QStringLiteral("）。"));

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "data/MonthFolders.h"
+#include "maintenance/HistoryCopy.h"
 #include "platform/FileSystem.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Copying card months, and the settings and roster files, between the data
 // folder and a backup folder, with what went wrong told month by month.
@@ -28,9 +30,11 @@ struct MonthResult {
 QList<MonthResult> copyMonths(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
                               const QStringList &months, bool verify);
 
-// The settings and the roster, copied as they are when the user asks for them.
+// The settings, the roster and the overtime limits, copied as they are when
+// the user asks for them (the change history goes with them, see HistoryCopy).
 inline const QStringList &basicFiles() {
-    static const QStringList names = {QStringLiteral("Kijyun.Dat"), QStringLiteral("Meibo.Dat")};
+    static const QStringList names = {QStringLiteral("Kijyun.Dat"), QStringLiteral("Meibo.Dat"),
+                                      QStringLiteral("Jougen.Dat")};
     return names;
 }
 
@@ -51,6 +55,8 @@ struct Report {
     QList<FileResult> files;
     // Months left out before the copy, one line each with the reason.
     QStringList refused;
+    // What became of the change history, when it went along.
+    std::optional<historycopy::Result> history;
 
     // Months copied whole: the count of "ケ月分コピーしました。".
     int wholeMonths() const;

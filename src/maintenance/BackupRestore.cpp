@@ -159,8 +159,9 @@ bool BackupRestore::askBeforeReplacingBasics() {
     const bool present = std::any_of(names.begin(), names.end(),
                                      [this](const QString &n) { return m_s.fs.exists(n); });
     return !present || m_s.dialogs.confirm(QStringLiteral(
-                           "基本設定（Kijyun.Dat）と従業員の名簿（Meibo.Dat）を、"
-                           "バックアップフォルダのもので置き換えます。よろしいですか。"));
+                           "基本設定（Kijyun.Dat）と従業員の名簿（Meibo.Dat）、残業の上限"
+                           "（Jougen.Dat）を、バックアップフォルダのもので置き換えます。"
+                           "よろしいですか。"));
 }
 
 void BackupRestore::takeBackMissing(const history::Written &w, const monthhistory::Changes &changes,
@@ -243,6 +244,11 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     SafetyFolder safety(m_s.fs, m_s.clock, history::word::hukugen);
     if (!backup)
         months = keepReplaced(safety, months, report.refused);
+    // The history goes with the settings, and never loses a record of either
+    // side; restored, it comes first, so that the records of this restore
+    // follow the ones it brings.
+    if (m_includeBasics)
+        report.history = historycopy::copy(m_s.fs, source, target, !backup, m_s.clock.now());
     // A restore changes punches: they go into the history first, and a
     // restore whose history cannot be written is not made.
     monthhistory::Changes changes;
@@ -273,6 +279,12 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     if (!safety.place().isEmpty())
         done += QLatin1Char('\n') + safety.keptText(QStringLiteral("置き換える前のタイムカード"));
     m_s.dialogs.info(done);
+    if (report.history && report.history->kind != historycopy::Result::Kind::Failed)
+        if (const QStringList notes = historycopy::notes(*report.history, !backup);
+            !notes.isEmpty())
+            m_s.dialogs.message(notes.join(QLatin1Char('\n')), QStringLiteral("お知らせ"),
+                                report.history->checked.intact() ? BoxIcon::None : BoxIcon::Warning,
+                                BoxButtons::Ok);
     if (const QStringList problems = report.problems(); !problems.isEmpty())
         m_s.dialogs.message(
             copyreport::problemsText(QStringLiteral("次のものは正しくコピーできませんでした。"),

@@ -36,6 +36,26 @@ FileError missingError(const QString &resolved) {
                                                                  : FileError::PathNotFound;
 }
 
+// Opens a regular file for reading and looks at what was opened. Opened
+// without waiting, so a FIFO never waits for a writer; anything but a regular
+// file (a device may never end) is Damaged, a folder is PathFileAccess. -1
+// with r.error set when it is not to be read.
+int openRegular(const QString &resolved, struct stat &st, ReadResult &r) {
+    const int fd = ::open(QFile::encodeName(resolved).constData(),
+                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        const int err = errno;
+        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        r.error = S_ISDIR(st.st_mode) ? FileError::PathFileAccess : FileError::Damaged;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
@@ -43,33 +63,13 @@ ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
     const QString resolved = resolve(path);
     if (r.error = refused(resolved, true); r.error != FileError::None)
         return r;
-    const QByteArray name = QFile::encodeName(resolved);
-    // Judged before opening: opening a FIFO would wait for a writer, and a
-    // device may never end.
     struct stat st {};
-    if (::stat(name.constData(), &st) != 0) {
-        const int err = errno;
-        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
+    const int fd = openRegular(resolved, st, r);
+    if (fd < 0)
         return r;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        r.error = FileError::PathFileAccess;
-        return r;
-    }
-    if (!S_ISREG(st.st_mode) || st.st_size > maxBytes) {
+    if (st.st_size > maxBytes) {
         r.error = FileError::Damaged;
-        return r;
-    }
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        const int err = errno;
-        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
-        return r;
-    }
-    // The entry may have been swapped since the look above.
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        r.error = FileError::Damaged;
         return r;
     }
     r.bytes.reserve(static_cast<qsizetype>(std::min<qint64>(st.st_size, maxBytes)));
@@ -110,19 +110,10 @@ ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 
     const QString resolved = resolve(path);
     if (r.error = refused(resolved, true); r.error != FileError::None)
         return r;
-    const QByteArray name = QFile::encodeName(resolved);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        const int err = errno;
-        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
-        return r;
-    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        r.error = S_ISDIR(st.st_mode) ? FileError::PathFileAccess : FileError::Damaged;
-        ::close(fd);
+    const int fd = openRegular(resolved, st, r);
+    if (fd < 0)
         return r;
-    }
     r.fileSize = st.st_size;
     const qint64 start = offset < 0 ? std::max<qint64>(0, st.st_size - maxBytes)
                                     : std::min<qint64>(offset, st.st_size);

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -54,20 +56,37 @@ PosixOps &realPosixOps() {
 
 namespace {
 
-mode_t modeForNewFile(const QByteArray &target) {
-    struct stat st {};
-    if (::stat(target.constData(), &st) == 0)
-        return st.st_mode & 07777;
+// The mode of a file that does not exist yet: what the umask leaves of 0666.
+mode_t freshMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
+// A replaced file keeps its mode; a new one gets the fresh mode.
+mode_t modeForNewFile(const QByteArray &target) {
+    struct stat st {};
+    if (::stat(target.constData(), &st) == 0)
+        return st.st_mode & 07777;
+    return freshMode();
+}
+
+// The names in a folder, read in one listing: a batch of many files looks up
+// the mode of those that exist only, instead of asking for each by its path.
+QSet<QByteArray> namesIn(const QByteArray &folder) {
+    QSet<QByteArray> names;
+    if (DIR *d = ::opendir(folder.constData())) {
+        while (const dirent *e = ::readdir(d))
+            names.insert(QByteArray(e->d_name));
+        ::closedir(d);
+    }
+    return names;
+}
+
 // Writes bytes to a new temporary file for target, syncs it when asked, and
 // closes it. Returns the temporary file's name, or an empty name with err set.
 QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QByteArray &bytes,
-                     PosixOps &ops, int &err, bool sync) {
-    const QByteArray target = folder + '/' + name;
+                     mode_t mode, PosixOps &ops, int &err, bool sync) {
     QByteArray pattern = folder + '/' + '.' + name + kTempMarker + QByteArrayLiteral("XXXXXX");
     int fd = ops.mkstemp(pattern.data());
     if (fd < 0) {
@@ -80,7 +99,7 @@ QByteArray writeTemp(const QByteArray &folder, const QByteArray &name, const QBy
         err = e;
         return QByteArray();
     };
-    if (ops.fchmod(fd, modeForNewFile(target)) != 0)
+    if (ops.fchmod(fd, mode) != 0)
         return fail(errno);
     if (const int e = writeAll(fd, bytes, ops); e != 0)
         return fail(e);
@@ -102,7 +121,8 @@ FileError safeReplace(const QString &path, const QByteArray &bytes, PosixOps &op
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     const QByteArray name = QFile::encodeName(info.fileName());
     int err = 0;
-    const QByteArray temp = writeTemp(folder, name, bytes, ops, err, true);
+    const QByteArray temp =
+        writeTemp(folder, name, bytes, modeForNewFile(folder + '/' + name), ops, err, true);
     if (temp.isEmpty())
         return writeErrorOf(err);
     if (ops.rename(temp.constData(), (folder + '/' + name).constData()) != 0) {
@@ -158,17 +178,21 @@ FileError SafeBatch::add(const QString &folder,
     }
     f.temps.reserve(files.size());
     f.targets.reserve(files.size());
+    const QSet<QByteArray> present = namesIn(dir);
+    const mode_t fresh = freshMode();
     for (const auto &[name, bytes] : files) {
         int err = 0;
         const QByteArray encoded = QFile::encodeName(name);
-        QByteArray temp = writeTemp(dir, encoded, bytes, m_ops, err, false);
+        const QByteArray target = dir + '/' + encoded;
+        const mode_t mode = present.contains(encoded) ? modeForNewFile(target) : fresh;
+        QByteArray temp = writeTemp(dir, encoded, bytes, mode, m_ops, err, false);
         if (temp.isEmpty()) {
             drop(f, 0);
             f.error = writeErrorOf(err);
             return f.error;
         }
         f.temps.append(temp);
-        f.targets.append(dir + '/' + encoded);
+        f.targets.append(target);
     }
     return FileError::None;
 }

@@ -53,7 +53,8 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
     }
     const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
     for (const QString &code : codes) {
-        const QString line = rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, {});
+        const QString line =
+            rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, [] { return QString(); });
         if (!line.isEmpty())
             m_employees.append(line);
     }

@@ -9,7 +9,9 @@
 #include "data/SafetyFolder.h"
 #include "punchclock/RackLine.h"
 
+#include <QHash>
 #include <algorithm>
+#include <optional>
 
 namespace rack {
 
@@ -21,22 +23,21 @@ Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
     h.damaged = file.error == FileError::Damaged;
     if (!file.ok())
         return h;
-    h.values = records::parseFirst(file.bytes, kHeadValues);
-    while (h.values.size() < kHeadValues)
-        h.values.append(QString());
+    const cardfile::Head head = cardfile::headOf(file.bytes);
+    h.code = head.code;
+    h.name = head.name;
     h.ok = true;
     return h;
 }
 
-QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName) {
-    if (h.ok && !h.values[CardField::Code].trimmed().isEmpty())
-        return rackline::format(h.values[CardField::Code], h.values[CardField::Name]);
+QString lineOf(const Head &h, const QString &fileCode,
+               const std::function<QString()> &fallbackName) {
+    if (h.ok && !h.code.trimmed().isEmpty())
+        return rackline::format(h.code, h.name);
     // A card emptied or torn at its head keeps a line under its file's code, so
     // that a click tells it is damaged and removal can reach it.
     if (h.damaged || h.ok)
-        return rackline::format(fileCode, h.ok && !h.values[CardField::Name].isEmpty()
-                                              ? h.values[CardField::Name]
-                                              : fallbackName);
+        return rackline::format(fileCode, h.ok && !h.name.isEmpty() ? h.name : fallbackName());
     return {};
 }
 
@@ -67,11 +68,16 @@ void sortCodes(QStringList &codes) {
 
 namespace {
 
-QString rosterNameOf(const Roster &roster, const QString &code) {
-    for (const Employee &e : roster.slots)
-        if (e.code.trimmed() == code)
-            return e.name;
-    return {};
+// The roster's name of each code, its first entry winning, as a search from
+// the top finds it. Only a card without a name of its own needs it.
+QHash<QString, QString> rosterNames(const Roster &roster) {
+    QHash<QString, QString> names;
+    for (const Employee &e : roster.slots) {
+        const QString code = e.code.trimmed();
+        if (!names.contains(code))
+            names.insert(code, e.name);
+    }
+    return names;
 }
 
 } // namespace
@@ -152,9 +158,13 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     m_indexed = false;
     m_selected = -1;
     const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    std::optional<QHash<QString, QString>> names;
     for (const QString &code : codes) {
-        const QString line =
-            rack::lineOf(rack::readHead(m_s.fs, folder, code), code, rosterNameOf(roster, code));
+        const QString line = rack::lineOf(rack::readHead(m_s.fs, folder, code), code, [&] {
+            if (!names)
+                names = rosterNames(roster);
+            return names->value(code);
+        });
         if (!line.isEmpty())
             m_lines.append(line);
     }

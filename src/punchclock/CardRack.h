@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <functional>
 
 // What a click in the rack does.
 enum class RackMode {
@@ -76,19 +77,19 @@ private:
 
 namespace rack {
 
-inline constexpr int kHeadValues = 32; // rows 0 and 1 of a card
-
-// The first two rows of a card: enough for its rack line.
+// What the rack shows of a card: the code and the name of its day row 0.
 struct Head {
-    QStringList values;
+    QString code;
+    QString name;
     bool ok = false;
     bool damaged = false; // too large or not a regular file: no values
 };
 Head readHead(FileSystem &fs, const QString &folder, const QString &code);
 // The line of a card: its own code and name; for a card damaged or emptied at
-// its head, the code of its file name with fallbackName. Empty when the card
+// its head, the code of its file name with fallbackName(), asked only then. Empty when the card
 // gets no line (it could not be read).
-QString lineOf(const Head &h, const QString &fileCode, const QString &fallbackName);
+QString lineOf(const Head &h, const QString &fileCode,
+               const std::function<QString()> &fallbackName);
 
 // The codes of the card files of a folder, in the order of sortCodes.
 QStringList cardCodes(FileSystem &fs, const QString &folder);

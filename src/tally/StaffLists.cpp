@@ -6,10 +6,6 @@
 #include "tally/StaffEntry.h"
 #include "tally/TallyMonth.h"
 
-namespace {
-constexpr int kHeadValues = 2 * CardTable::kFields; // day rows 0 and 1
-} // namespace
-
 void StaffLists::fillMonths() {
     m_months = tallymonth::listNewestFirst(m_s.fs);
 }
@@ -37,9 +33,8 @@ int StaffLists::chooseMonth(const QString &folderText) {
         const ReadResult r = m_s.fs.readFile(cardfile::path(m_folder, code), cardfile::kMaxBytes);
         if (!r.ok())
             continue;
-        const CardTable head = CardTable::fromList(records::parseFirst(r.bytes, kHeadValues));
-        m_entries.append(
-            staffentry::format(head.at(0, CardField::Code), head.at(0, CardField::Name)));
+        const cardfile::Head head = cardfile::headOf(r.bytes);
+        m_entries.append(staffentry::format(head.code, head.name));
     }
     if (files.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));

@@ -167,11 +167,11 @@ void TallyScreen::datin(bool opening) {
     if (opening)
         m_grid.scrollTo(0);
     if (m_newlyOpened) {
+        // Marked "◆" in the list. The card just read and tallied is what
+        // reading it again would give: it stays the open one.
         m_lists.markAt(m_listPosition);
         m_newlyOpened = false;
         m_lists.select(m_listPosition);
-        openCard(m_listPosition);
-        return;
     }
     m_focus = {Focus::Box, m_grid.currentBox()};
 }

@@ -52,9 +52,22 @@ QString clockText(ClockTime t) {
 QString durationText(qint64 minutes) {
     if (minutes == 0)
         return QString();
-    const QString sign = minutes < 0 ? QStringLiteral("-") : QString();
-    const qint64 m = minutes < 0 ? -minutes : minutes;
-    return sign + QString::number(m / 60) + QLatin1Char(':') + twoDigits(m % 60);
+    // Written backwards into one buffer: a card's tally makes hundreds of these.
+    char buf[32];
+    char *const end = buf + sizeof buf;
+    char *p = end;
+    const quint64 m = minutes < 0 ? 0 - quint64(minutes) : quint64(minutes);
+    *--p = char('0' + m % 60 % 10);
+    *--p = char('0' + m % 60 / 10);
+    *--p = ':';
+    quint64 hours = m / 60;
+    do {
+        *--p = char('0' + hours % 10);
+        hours /= 10;
+    } while (hours != 0);
+    if (minutes < 0)
+        *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }
 
 QString hoursText(qint64 minutes) {

@@ -71,6 +71,14 @@ TEST(CardFile, WriteAndReadWhole) {
     EXPECT_EQ(back.table.toList(), card.toList());
     EXPECT_EQ(back.table.name(), QStringLiteral("山田　太郎"));
     EXPECT_EQ(back.table.at(31, 15), QStringLiteral("3115"));
+    // The head the rack and the staff list show reads as the whole card does,
+    // and a card torn before its name has an empty one.
+    const cardfile::Head head = cardfile::headOf(bytes);
+    EXPECT_EQ(head.code, back.table.code());
+    EXPECT_EQ(head.name, back.table.name());
+    const cardfile::Head torn = cardfile::headOf(bytes.left(bytes.indexOf("\"13\"\r\n") + 6));
+    EXPECT_EQ(torn.code, QStringLiteral("13"));
+    EXPECT_EQ(torn.name, QString());
 }
 
 TEST(CardFile, ShortCardsAreDamaged) {

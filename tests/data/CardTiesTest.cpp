@@ -1,6 +1,6 @@
 #include "data/CardTies.h"
 #include "data/History.h"
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 #include "data/RecordFile.h"
 #include "support/TestServices.h"
 
@@ -60,14 +60,14 @@ TEST(CardTies, AChangeGoesIntoTheHistoryBeforeTheFile) {
     EXPECT_EQ(s.bytes(cardties::kFile), records::format({"0A", "2", "FF01", "2"}));
     EXPECT_EQ(cardties::read(s.fs).ties, after);
 
-    const QList<history::Record> one = history::recordsOf(s.fs, {}, "1");
+    const QList<history::Record> one = history::recordsOf(s.fs, cardties::kFile, "1");
     ASSERT_EQ(one.size(), 2);
     EXPECT_EQ(one[0].function, "ickaado");
     EXPECT_EQ(one[0].entry.newText, "0A");
     EXPECT_EQ(one[1].entry.oldText, "0A"); // taken from 1 ...
     EXPECT_TRUE(one[1].entry.newText.isEmpty());
     EXPECT_EQ(one[1].reason, "1 山田 から付け替え");
-    const QList<history::Record> two = history::recordsOf(s.fs, {}, "2");
+    const QList<history::Record> two = history::recordsOf(s.fs, cardties::kFile, "2");
     ASSERT_EQ(two.size(), 2); // ... and given to 2 in the same group
     EXPECT_EQ(two[0].entry.newText, "0A");
     EXPECT_EQ(two[1].entry.newText, "FF01");
@@ -87,7 +87,7 @@ TEST(CardTies, AFailedWriteLeavesTheFileAndSaysSoInTheHistory) {
     s.fs.failOn(FaultyFileSystem::Op::Replace, 2, FileError::DiskFull);
     EXPECT_EQ(cardties::save(s.fs, s.clock, before, after), FileError::DiskFull);
     EXPECT_EQ(s.bytes(cardties::kFile), file);
-    const QList<history::Record> recs = history::recordsOf(s.fs, {}, "1");
+    const QList<history::Record> recs = history::recordsOf(s.fs, cardties::kFile, "1");
     ASSERT_EQ(recs.size(), 3);
     EXPECT_EQ(recs[2].function, "torikesi");
     EXPECT_EQ(recs[2].entry.newText, "0A"); // the card stays with 1
@@ -96,4 +96,24 @@ TEST(CardTies, AFailedWriteLeavesTheFileAndSaysSoInTheHistory) {
     s.fs.failOn(FaultyFileSystem::Op::Append, 4, FileError::DeviceIO);
     EXPECT_EQ(cardties::save(s.fs, s.clock, before, after), FileError::DeviceIO);
     EXPECT_EQ(s.bytes(cardties::kFile), file);
+}
+
+TEST(CardTies, ATieTheHistoryHoldsButTheFileNeverGotIsTakenBackAtTheNextChange) {
+    TestServices s;
+    CardTies one;
+    one.tie("0A", "1");
+    // A crash after the history was written, before the file: the group is
+    // there, the tie is not.
+    CardTies lost = one;
+    lost.tie("0B", "2");
+    ASSERT_TRUE(history::record(s.fs, s.clock, history::word::ickaado,
+                                {{cardties::kFile, "2", -1, {}, -1, {}, "0B"}})
+                    .ok());
+    ASSERT_EQ(cardties::save(s.fs, s.clock, {}, one), FileError::None);
+    const QList<history::Record> two = history::recordsOf(s.fs, cardties::kFile, "2");
+    ASSERT_EQ(two.size(), 2);
+    EXPECT_EQ(two[1].function, "torikesi");
+    EXPECT_EQ(two[1].entry.oldText, "0B");
+    // A tie that was made is never taken back.
+    EXPECT_EQ(history::recordsOf(s.fs, cardties::kFile, "1").size(), 1);
 }

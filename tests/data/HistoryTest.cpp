@@ -1,7 +1,7 @@
 #include "data/History.h"
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 #include "data/RecordFile.h"
-#include "support/TestServices.h"
+#include "support/HistoryFiles.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -42,18 +42,14 @@ struct History : ::testing::Test {
     void writeThree() {
         CardTable before = card("12"), after = before;
         after.at(0, CardField::ClockIn) = "9:00";
-        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
-                                    history::cardChanges(kMonth, "12", before, after))
-                        .ok());
+        recordMade(t, history::word::dakoku, history::cardChanges(kMonth, "12", before, after));
         before = after;
         after.at(0, CardField::ClockOut) = "18:00";
         t.clock.advanceSeconds(60);
-        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::tuika,
-                                    history::cardChanges(kMonth, "12", before, after), "忘れ")
-                        .ok());
-        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::kaadosakujo,
-                                    history::cardRemoved(kMonth, "12", after))
-                        .ok());
+        recordMade(t, history::word::tuika, history::cardChanges(kMonth, "12", before, after),
+                   "忘れ");
+        recordMade(t, history::word::kaadosakujo, history::cardRemoved(kMonth, "12", after));
+        t.fs.removeFile(cardfile::path(kMonth, "12"));
     }
 };
 
@@ -109,6 +105,9 @@ TEST_F(History, TheCheckNamesTheFirstLineThatDoesNotMatch) {
         SCOPED_TRACE(c.name);
         t.put(history::kFileName, {});
         writeThree();
+        // A last group after them: a change of the last group reads as a
+        // write that was interrupted (see HistoryTailTest).
+        recordMade(t, history::word::dakoku, {{kMonth, "3", 0, "1", 2, "", "8:00"}});
         QList<QByteArray> ls = lines();
         c.change(ls);
         setLines(ls);
@@ -124,36 +123,6 @@ TEST_F(History, TheCheckNamesTheFirstLineThatDoesNotMatch) {
                         .ok());
         EXPECT_EQ(history::check(t.fs).badLine, c.badLine);
     }
-}
-
-TEST_F(History, AnIncompleteGroupAtTheEndIsDropped) {
-    writeThree();
-    const QByteArray whole = t.bytes(history::kFileName);
-    // A group of three as a crash may leave it: any first part of its bytes.
-    CardTable before = card("5"), after = before;
-    for (int r = 0; r < 3; ++r)
-        after.at(r, CardField::ClockIn) = "8:30";
-    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::seiri,
-                                history::cardChanges(kMonth, "5", before, after))
-                    .ok());
-    const QByteArray group = t.bytes(history::kFileName).mid(whole.size());
-    const qsizetype firstEnd = group.indexOf('\n') + 1;
-    for (const qsizetype cut : {qsizetype(1), firstEnd - 1, firstEnd, firstEnd + 30,
-                                group.size() - 2, group.size() - 1}) {
-        SCOPED_TRACE(cut);
-        t.put(history::kFileName, whole + group.left(cut));
-        const history::CheckResult r = history::check(t.fs);
-        EXPECT_TRUE(r.intact());
-        EXPECT_EQ(r.lines, 4);
-        EXPECT_GE(r.dropped, 1);
-        EXPECT_EQ(t.bytes(history::kFileName), whole);
-    }
-    // A write after a crash repairs first and numbers on.
-    t.put(history::kFileName, whole + group.left(firstEnd + 30));
-    const history::Written w = history::record(t.fs, t.clock, history::word::dakoku,
-                                               {{kMonth, "1", 0, "1", 2, "", "8:00"}});
-    EXPECT_EQ(w.firstNumber, 5);
-    EXPECT_TRUE(history::check(t.fs).intact());
 }
 
 TEST_F(History, AFailedWriteLeavesTheHistoryAndTheCardAsTheyWere) {
@@ -175,7 +144,8 @@ TEST_F(History, AFailedWriteLeavesTheHistoryAndTheCardAsTheyWere) {
     EXPECT_EQ(cardfile::read(t.fs, kMonth, "12").table.at(3, CardField::ClockIn), "");
 
     // The card that cannot be written: its records are taken back.
-    t.fs.failOn(FaultyFileSystem::Op::Replace, 2, FileError::DeviceIO);
+    t.fs.failOn(FaultyFileSystem::Op::Replace, t.fs.calls(FaultyFileSystem::Op::Replace) + 1,
+                FileError::DeviceIO);
     s = history::saveCard(t.fs, t.clock, history::word::dakoku, kMonth, "12", before, after);
     EXPECT_FALSE(s.historyFailed);
     EXPECT_EQ(s.error, FileError::DeviceIO);
@@ -247,4 +217,65 @@ TEST(HistoryCheck, NoHistoryYet) {
     const history::CheckResult r = history::check(t.fs);
     EXPECT_EQ(r.error, FileError::NotFound);
     EXPECT_EQ(history::checkText(r), "変更履歴はまだありません。");
+}
+
+TEST_F(History, AChangeTheFilesDoNotHoldIsNamedAsNotMadeAndTakenBackByTheNextWrite) {
+    const CardTable before = card("12");
+    CardTable after = before;
+    after.at(3, CardField::ClockIn) = "9:15";
+    struct Case {
+        const char *name;
+        std::function<void()> change; // leaves the punch in the history, not in the card
+    };
+    const Case cases[] = {
+        {"killed after its group was written",
+         [&] {
+             ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
+                                         history::cardChanges(kMonth, "12", before, after))
+                             .ok());
+         }},
+        {"the card and then its torikesi not written (a full disk)",
+         [&] {
+             t.fs.failOn(FaultyFileSystem::Op::Replace,
+                         t.fs.calls(FaultyFileSystem::Op::Replace) + 1, FileError::DiskFull);
+             t.fs.failOn(FaultyFileSystem::Op::Append, t.fs.calls(FaultyFileSystem::Op::Append) + 2,
+                         FileError::DiskFull);
+             const history::Saved s = history::saveCard(t.fs, t.clock, history::word::dakoku,
+                                                        kMonth, "12", before, after);
+             EXPECT_EQ(s.error, FileError::DiskFull);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        t.put(history::kFileName, {});
+        writeThree();
+        ASSERT_EQ(cardfile::write(t.fs, kMonth, "12", before), FileError::None);
+        c.change();
+        EXPECT_EQ(cardfile::read(t.fs, kMonth, "12").table.at(3, CardField::ClockIn), "");
+        const QByteArray left = t.bytes(history::kFileName);
+        const history::CheckResult r = history::check(t.fs);
+        EXPECT_TRUE(r.intact());
+        ASSERT_EQ(r.notMade.size(), 1);
+        EXPECT_EQ(r.notMade[0].newText, "9:15");
+        EXPECT_TRUE(
+            history::checkText(r).contains(QStringLiteral("（5番）の変更は、途中で止まった")));
+        EXPECT_EQ(t.bytes(history::kFileName), left);
+
+        // The next write of any card says so first, then writes its own.
+        CardTable other = card("7"), punched = other;
+        punched.at(0, CardField::ClockIn) = "8:00";
+        ASSERT_TRUE(
+            history::saveCard(t.fs, t.clock, history::word::dakoku, kMonth, "7", other, punched)
+                .ok());
+        const QList<history::Record> recs = history::recordsOf(t.fs, kMonth, "12");
+        ASSERT_EQ(recs.size(), 6);
+        EXPECT_EQ(recs[5].function, "torikesi");
+        EXPECT_EQ(recs[5].entry.oldText, "9:15");
+        EXPECT_EQ(recs[5].entry.newText, "");
+        EXPECT_TRUE(recs[5].reason.startsWith("5番の変更"));
+        EXPECT_EQ(history::recordsOf(t.fs, kMonth, "7").value(0).number, 7);
+        const history::CheckResult settled = history::check(t.fs);
+        EXPECT_TRUE(settled.intact());
+        EXPECT_TRUE(settled.notMade.isEmpty());
+    }
 }

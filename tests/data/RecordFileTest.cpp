@@ -32,6 +32,11 @@ TEST(RecordFile, TolerantParse) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(records::parse(c.bytes), c.values);
+        // Values picked by position read as the whole parse reads them.
+        EXPECT_EQ(records::valuesAt(c.bytes, {1, 2}),
+                  (QStringList{c.values.value(1), c.values.value(2)}));
+        EXPECT_EQ(records::valuesAt(c.bytes, {0}), QStringList{c.values.value(0)});
+        EXPECT_EQ(records::parseFirst(c.bytes, 2), c.values.mid(0, 2));
     }
 }
 

@@ -1,12 +1,14 @@
 // The change history over any bytes in Rireki.Dat: the check reads it in
-// bounded pieces without failing; a group written after whatever the file
-// held chains onto its last line, and the check never finds fault with it.
+// bounded pieces without failing and writes nothing; a group written after
+// whatever the file held (what an interrupted write left cut off first) chains
+// onto its last line, and the check never finds fault with it.
 #include "FuzzCheck.h"
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -35,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     }
     const history::CheckResult before = history::check(fs);
     FUZZ_CHECK(before.error == FileError::None);
+    FUZZ_CHECK(QFileInfo(path).size() == static_cast<qint64>(size));
     FUZZ_CHECK(before.intact() == (before.badLine == 0));
 
     const StillClock clock;
@@ -56,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(w.ok());
     const history::CheckResult after = history::check(fs);
     FUZZ_CHECK(after.error == FileError::None);
-    FUZZ_CHECK(after.dropped == 0);
+    FUZZ_CHECK(after.unfinished == 0);
     QFile f(path);
     FUZZ_CHECK(f.open(QIODevice::ReadOnly));
     const qint64 lines = f.readAll().count('\n');

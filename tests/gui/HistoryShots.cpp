@@ -4,6 +4,7 @@
 #include "Shots.h"
 #include "data/History.h"
 #include "punchclock/PunchFixture.h"
+#include "support/HistoryFiles.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -46,9 +47,7 @@ TEST(HistoryShots, Write) {
         // Earlier punches of the other employee, already in the history.
         p.t.clock.set(2009, 5, 11, 8, 41, 12);
         for (const auto &[field, time] : {std::pair{2, "8:41"}, {3, "12:02"}, {4, "12:58"}})
-            ASSERT_TRUE(history::record(p.t.fs, p.t.clock, history::word::dakoku,
-                                        {{"2009年5月", "2", 10, "11", field, "", time}})
-                            .ok());
+            recordMade(p.t, history::word::dakoku, {{"2009年5月", "2", 10, "11", field, "", time}});
         p.t.clock.set(2009, 5, 12, 8, 47, 3);
         ASSERT_TRUE(p.start());
         shots::withBox(p.frame.get(), "punch-missing-clockout.png",

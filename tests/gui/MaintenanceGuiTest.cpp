@@ -1,11 +1,12 @@
 // The two maintenance screens opened from the menu of the real main frame:
 // card months deleted, backed up into a new backup folder and restored.
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 #include "data/LabourRules.h"
 #include "maintenance/MaintenanceFixture.h"
 #include "maintenance/ui/BackupFolderChooser.h"
 #include "maintenance/ui/frmbp.h"
 #include "maintenance/ui/frmseiri.h"
+#include "support/HistoryFiles.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
 
@@ -20,6 +21,7 @@
 #include <QToolBar>
 #include <QTreeView>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -178,13 +180,13 @@ TEST(MaintenanceGui, TheHistoryCheckFromTheMenu) {
     ProgramFixture p;
     putSettings(p.t, "getumatusime");
     p.start();
-    for (const char *time : {"9:00", "18:00"})
-        ASSERT_TRUE(history::record(p.t.fs, p.t.clock, history::word::dakoku,
-                                    {{"2007年3月", "1", 0, "1", 2, "", time}})
-                        .ok());
+    for (const auto &[row, field, time] :
+         {std::tuple{0, 2, "9:00"}, std::tuple{0, 5, "18:00"}, std::tuple{1, 2, "9:05"}})
+        recordMade(p.t, history::word::dakoku,
+                   {{"2007年3月", "1", row, QString::number(row + 1), field, "", time}});
     p.frame->item("menurireki")->trigger();
     ASSERT_EQ(p.t.dialogs.boxes().size(), 1);
-    EXPECT_TRUE(p.t.dialogs.texts()[0].startsWith("変更履歴を検査しました。2 件の記録に"));
+    EXPECT_TRUE(p.t.dialogs.texts()[0].startsWith("変更履歴を検査しました。3 件の記録に"));
     EXPECT_EQ(p.t.dialogs.boxes()[0].icon, BoxIcon::None);
     EXPECT_EQ(p.t.dialogs.boxes()[0].title, "変更履歴の検査");
 

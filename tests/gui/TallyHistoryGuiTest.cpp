@@ -6,6 +6,7 @@
 #include "data/CardMonth.h"
 #include "data/History.h"
 #include "punchclock/PunchFixture.h"
+#include "support/HistoryFiles.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
 #include "tally/ui/frmsyuukei.h"
@@ -43,7 +44,7 @@ void prepare(ProgramFixture &p) {
     for (const history::Entry &e : punches) {
         p.t.clock.set(QDateTime(QDate(2007, 3, e.day.toInt()),
                                 QTime::fromString(e.newText, "H:mm").addSecs(17)));
-        ASSERT_TRUE(history::record(p.t.fs, p.t.clock, history::word::dakoku, {e}).ok());
+        recordMade(p.t, history::word::dakoku, {e});
     }
     CardTable added = c;
     added.at(13, CardField::ClockOut) = "18:30";

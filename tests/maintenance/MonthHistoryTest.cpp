@@ -1,6 +1,6 @@
 // The change history of deleting and restoring card months, and the second
 // question before deleting months still within the retention period.
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 #include "data/LabourRules.h"
 #include "maintenance/BackupRestore.h"
 #include "maintenance/CardOrganizing.h"

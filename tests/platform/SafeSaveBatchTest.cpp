@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -74,6 +75,27 @@ TEST(SafeSaveBatch, WritesEveryFileWithOneFlush) {
     EXPECT_EQ(ops.syncs, 1);
     EXPECT_EQ(ops.fsyncs, 1); // the folder
     EXPECT_EQ(safeReplaceAll(dir.path(), {}, ops), FileError::None);
+}
+
+TEST(SafeSaveBatch, ReplacedFilesKeepTheirModeNewOnesFollowTheUmask) {
+    QTemporaryDir dir;
+    QFile old(dir.filePath("2.Card"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("2.Card")).constData(), 0600), 0);
+    const mode_t mask = ::umask(022);
+    EXPECT_EQ(safeReplaceAll(dir.path(), kThree), FileError::None);
+    EXPECT_EQ(safeReplace(dir.filePath("4.Card"), "four"), FileError::None);
+    ::umask(mask);
+    auto modeOf = [&](const char *name) {
+        struct stat st {};
+        ::stat(QFile::encodeName(dir.filePath(name)).constData(), &st);
+        return st.st_mode & 07777;
+    };
+    EXPECT_EQ(modeOf("1.Card"), 0644u);
+    EXPECT_EQ(modeOf("2.Card"), 0600u);
+    EXPECT_EQ(modeOf("3.Card"), 0644u);
+    EXPECT_EQ(modeOf("4.Card"), 0644u);
 }
 
 TEST(SafeSaveBatch, FailureBeforeTheRenamesKeepsEveryOldFile) {

@@ -2,6 +2,7 @@
 #include "printing/HistoryPage.h"
 #include "PrintFixture.h"
 #include "data/History.h"
+#include "support/HistoryFiles.h"
 
 namespace {
 
@@ -19,16 +20,14 @@ struct HistoryPages : PrintFixture {
                             "8:00",
                             QStringLiteral("8:%1").arg(i % 50 + 10),
                             {}});
-        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::teisei, entries).ok());
+        recordMade(t, history::word::teisei, entries);
         entries = {{kMonth, "1", 0, "1", CardField::ClockOut, "", "17:00", {}}};
-        ASSERT_TRUE(
-            history::record(t.fs, t.clock, history::word::tuika, entries, QString(25, QChar(u'長')))
-                .ok());
+        recordMade(t, history::word::tuika, entries, QString(25, QChar(u'長')));
         // The first punch of employee 12 is no change; another month is not this one.
         entries = {{kMonth, "12", 0, "1", CardField::ClockIn, "", "9:00", {}}};
-        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku, entries).ok());
+        recordMade(t, history::word::dakoku, entries);
         entries = {{"2007年2月", "12", 0, "1", CardField::ClockIn, "9:00", "9:30", {}}};
-        ASSERT_TRUE(history::record(t.fs, t.clock, history::word::teisei, entries).ok());
+        recordMade(t, history::word::teisei, entries);
     }
     // The first text of each page: the sheet's title or the history's.
     QStringList titles() const {

@@ -3,9 +3,10 @@
 // after a random delay, then checks that the file is byte for byte one of the
 // two contents and that the start-up cleaning leaves no temporary file. Then
 // the change history, added to by groups: after each kill it checks intact and
-// holds whole groups only. Then a restore with its safety copy: after each
-// kill every card is whole, and every card the restore replaced is kept,
-// byte for byte, in the safety folder.
+// holds whole groups only. Then punches: after each kill the history and the
+// card agree, or the history names the punch that was not made. Then a
+// restore with its safety copy: after each kill every card is whole, and every
+// card the restore replaced is kept, byte for byte, in the safety folder.
 //
 //   kelvane_stress [kills per kind]   (or KELVANE_STRESS_KILLS; 300 by default)
 //
@@ -14,7 +15,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 #include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
@@ -28,6 +29,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
@@ -270,15 +272,96 @@ Figures runHistory(int kills) {
         killAtRandom([&] { appendForever(root); }, 20000);
         ++f.kills;
         const history::CheckResult r = history::check(fs);
-        f.tempsCleaned += r.dropped > 0; // here: unfinished groups cut off
+        f.tempsCleaned += r.unfinished > 0; // here: unfinished groups found
         // Killed before its first group was written: no history yet is whole too.
         const bool whole = r.intact() || (r.error == FileError::NotFound && r.lines == 0);
-        if (!whole || r.lines % kGroup != 0) {
+        if (!whole || (r.lines - r.unfinished) % kGroup != 0) {
             ++f.torn;
             std::fprintf(stderr, "history after kill %d: %s\n", k,
                          qPrintable(history::checkText(r)));
         }
-        f.first += r.dropped == 0;
+        f.first += r.unfinished == 0;
+    }
+    return f;
+}
+
+// Punches killed: a child punches one card in a loop (the history first, then
+// the card); after each kill the history must check intact, and each punch
+// field of the card must hold what the history's last record for it says,
+// or the check must name that record's change as not made.
+[[noreturn]] void punchForever(const QString &root) {
+    LocalFileSystem fs(root);
+    const StillClock clock;
+    for (int n = 0;; ++n) {
+        const cardfile::Read now = cardfile::read(fs, kMonth, QStringLiteral("1"));
+        CardTable next = now.table;
+        const int row = n % CardTable::kDayRows;
+        next.at(row, CardField::ClockIn) =
+            QStringLiteral("8:%1").arg(n % 60, 2, 10, QLatin1Char('0'));
+        if (n % 3 == 0)
+            next.at(row, CardField::ClockOut) =
+                next.at(row, CardField::ClockOut).isEmpty() ? QStringLiteral("17:00") : QString();
+        (void)history::saveCard(fs, clock, history::word::dakoku, kMonth, QStringLiteral("1"),
+                                now.table, next);
+    }
+}
+
+// What disagrees between the card and the history, not named as not made.
+QStringList disagreements(FileSystem &fs, const history::CheckResult &r) {
+    QHash<QString, QString> said; // "row/field" -> the last record's new text
+    for (const history::Record &rec : history::recordsOf(fs, kMonth, QStringLiteral("1")))
+        if (r.unfinished == 0 || rec.number < r.unfinishedFrom)
+            said[QStringLiteral("%1/%2").arg(rec.entry.row).arg(rec.entry.field)] =
+                rec.entry.newText;
+    QSet<QString> notMade;
+    for (const history::Entry &e : r.notMade)
+        notMade.insert(QStringLiteral("%1/%2").arg(e.row).arg(e.field));
+    const cardfile::Read card = cardfile::read(fs, kMonth, QStringLiteral("1"));
+    QStringList wrong;
+    if (!card.ok())
+        return {QStringLiteral("the card cannot be read")};
+    for (int row = 0; row < CardTable::kDayRows; ++row)
+        for (int field : {int(CardField::ClockIn), int(CardField::ClockOut)}) {
+            const QString key = QStringLiteral("%1/%2").arg(row).arg(field);
+            if (card.table.at(row, field) != said.value(key) && !notMade.contains(key))
+                wrong.append(key + QStringLiteral(": card ") + card.table.at(row, field) +
+                             QStringLiteral(", history ") + said.value(key));
+        }
+    return wrong;
+}
+
+Figures runPunches(int kills) {
+    Figures f;
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    LocalFileSystem fs(root);
+    QDir(root).mkpath(kMonth);
+    (void)cardfile::write(fs, kMonth, QStringLiteral("1"), cardOf(QStringLiteral("1"), {}));
+    for (int k = 0; k < kills; ++k) {
+        std::fflush(nullptr);
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            punchForever(root);
+        if (pid < 0) {
+            std::perror("fork");
+            std::exit(2);
+        }
+        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(20000)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ++f.kills;
+        const history::CheckResult r = history::check(fs);
+        const QStringList wrong = disagreements(fs, r);
+        const bool whole = r.intact() || (r.error == FileError::NotFound && r.lines == 0);
+        if (!whole || !wrong.isEmpty()) {
+            ++f.torn;
+            std::fprintf(stderr, "punch after kill %d: %s %s\n", k,
+                         qPrintable(history::checkText(r)),
+                         qPrintable(wrong.join(QLatin1Char(';'))));
+        }
+        f.first += !r.notMade.isEmpty(); // here: punches named as not made
+        f.tempsCleaned += removeStaleTemps(root);
     }
     return f;
 }
@@ -419,6 +502,10 @@ int main(int argc, char **argv) {
     std::printf("%-10s kills %d, histories not whole %d, unfinished groups cut off %d\n", "history",
                 h.kills, h.torn, h.tempsCleaned);
     h.torn == 0 ? ++passed : ++failed;
+    const Figures p = runPunches(kills);
+    std::printf("%-10s kills %d, history and card apart %d, punches named as not made %d\n",
+                "punch", p.kills, p.torn, p.first);
+    p.torn == 0 ? ++passed : ++failed;
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

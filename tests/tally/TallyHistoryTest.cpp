@@ -3,6 +3,7 @@
 #include "data/History.h"
 #include "data/StorableText.h"
 #include "punchclock/PunchFixture.h"
+#include "support/HistoryFiles.h"
 #include "tally/TallyCards.h"
 #include "tally/TallyScreen.h"
 
@@ -140,15 +141,9 @@ TEST_F(TallyHistory, AHistoryThatCannotBeWrittenKeepsTheCardAndEveryReason) {
 TEST_F(TallyHistory, ButtonEightListsTheMonthsChangesOfTheOpenEmployee) {
     CardTable before = screen->card(), after = before;
     after.at(1, CardField::ClockIn) = "9:01";
-    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
-                                history::cardChanges(kMonth, "1", before, after))
-                    .ok());
-    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::dakoku,
-                                history::cardChanges(kMonth, "2", before, after))
-                    .ok());
-    ASSERT_TRUE(history::record(t.fs, t.clock, history::word::tuika,
-                                history::cardChanges("2007年2月", "1", before, after))
-                    .ok());
+    recordMade(t, history::word::dakoku, history::cardChanges(kMonth, "1", before, after));
+    recordMade(t, history::word::dakoku, history::cardChanges(kMonth, "2", before, after));
+    recordMade(t, history::word::tuika, history::cardChanges("2007年2月", "1", before, after));
     t.clock.advanceSeconds(3600);
     PunchData::writeCard(t, kMonth, after);
     screen->chooseEmployee(0);

@@ -6,7 +6,7 @@
 #include "app/ui/femxp.h"
 #include "app/ui/frmhlp.h"
 #include "app/ui/frmver.h"
-#include "data/HistoryFile.h"
+#include "data/HistoryCheck.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,9 +43,6 @@ frmmain::frmmain(Services &services, const ScreenRegistry &registry, QWidget *pa
       m_startUp(services) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral(" ケルベーン"));
-    // The program's own icon, for this frame and every window it opens.
-    QApplication::setWindowIcon(programicon::icon());
-    setWindowIcon(QApplication::windowIcon());
 
     m_stack = new QStackedWidget(this);
     m_splash = new SplashPanel(m_stack);
@@ -133,12 +130,25 @@ void frmmain::start(const OsVersion &version) {
         hideSplash();
         setWorkingItemsEnabled(false);
         addScreen(m_registry.create(screenword::syuukei, m_ctx));
+        applyProgramIcon();
         return;
     }
     m_timer->start();
 }
 
+void frmmain::applyProgramIcon() {
+    if (m_iconApplied)
+        return;
+    m_iconApplied = true;
+    // The program's own icon, for this frame and every window it opens. Its
+    // seven sizes take longer to decode than the frame takes to show: it comes
+    // with the first tick, once the frame is on the screen.
+    QApplication::setWindowIcon(programicon::icon());
+    setWindowIcon(QApplication::windowIcon());
+}
+
 void frmmain::splashTick() {
+    applyProgramIcon();
     if (!m_startUp.tick())
         return;
     m_timer->stop();
@@ -188,8 +198,7 @@ void frmmain::onMenuItem(const QString &name) {
         return;
     }
     if (name == QLatin1String("menurireki")) {
-        // Reads only (but for cutting off what a crash left unfinished): it
-        // may run over any screen.
+        // Reads only: it may run over any screen.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const history::CheckResult r = history::check(m_s.fs);
         QApplication::restoreOverrideCursor();

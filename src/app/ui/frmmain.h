@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void applyProgramIcon();
     void buildMenus();
     void onMenuItem(const QString &name);
     QMdiSubWindow *addScreen(WorkingScreen *screen, bool punchClock = false);
@@ -69,6 +70,7 @@ private:
     SplashPanel *m_splash = nullptr;
     QMdiArea *m_mdi = nullptr;
     QTimer *m_timer = nullptr;
+    bool m_iconApplied = false;
     QHash<QString, QAction *> m_items;
     QPointer<QMdiSubWindow> m_recorder;
     QPointer<frmhlp> m_help;

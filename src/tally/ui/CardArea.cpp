@@ -164,22 +164,28 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
         const QString tip = dayanomaly::describe(mark).join(QLatin1Char('\n'));
         for (int j = 0; j < CertifiedGrid::kLabels; ++j) {
             QLabel *l = m_labels[static_cast<size_t>(r * CertifiedGrid::kLabels + j)];
+            // The sheets are made once: a card opened draws some 200 labels.
+            static const QString plain = QStringLiteral("color: #101010;");
+            static const QString calendar = QStringLiteral("color: #8a8a8a;");
+            static const QString sunday = QStringLiteral("color: #c00000;");
+            static const QString saturday = QStringLiteral("color: #0040c0;");
+            static const QString times = QStringLiteral("color: #003870;");
+            static const QString markedDay = QStringLiteral("color: #c00000; font-weight: bold;");
             QString text = line.labels[static_cast<size_t>(j)];
-            QString colour = QStringLiteral("#101010");
+            const QString *sheet = &plain;
             if (j == CardField::Weekday && text.isEmpty() && !line.weekdayOfDate.isEmpty()) {
                 text = line.weekdayOfDate; // from the calendar: not punched that day
-                colour = QStringLiteral("#8a8a8a");
+                sheet = &calendar;
             } else if (j == CardField::Weekday && line.kind == CertifiedGrid::DayKind::Sunday) {
-                colour = QStringLiteral("#c00000");
+                sheet = &sunday;
             } else if (j == CardField::Weekday && line.kind == CertifiedGrid::DayKind::Saturday) {
-                colour = QStringLiteral("#0040c0");
+                sheet = &saturday;
             } else if (j >= CardField::Work) {
-                colour = QStringLiteral("#003870");
+                sheet = &times;
             }
             if (j == CardField::Day && mark.marked())
-                sheets::apply(l, QStringLiteral("color: #c00000; font-weight: bold;"));
-            else
-                sheets::apply(l, QStringLiteral("color: %1;").arg(colour));
+                sheet = &markedDay;
+            sheets::apply(l, *sheet);
             retext(l, text);
             if (l->toolTip() != tip)
                 l->setToolTip(tip);
@@ -191,11 +197,15 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
                 b->setText(line.certified[static_cast<size_t>(k)]);
             const bool missing = cardOpen && !line.exists;
             b->setReadOnly(missing);
-            sheets::apply(
-                b, missing ? QStringLiteral("QLineEdit { background: #d4d4d4; color: #909090; }")
-                   : line.bare[static_cast<size_t>(k)]
-                       ? QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }")
-                       : QStringLiteral("QLineEdit { background: white; color: #101010; }"));
+            static const QString missingBox =
+                QStringLiteral("QLineEdit { background: #d4d4d4; color: #909090; }");
+            static const QString bareBox =
+                QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }");
+            static const QString box =
+                QStringLiteral("QLineEdit { background: white; color: #101010; }");
+            sheets::apply(b, missing                             ? missingBox
+                             : line.bare[static_cast<size_t>(k)] ? bareBox
+                                                                 : box);
         }
     }
     const QSignalBlocker block(m_scroll);

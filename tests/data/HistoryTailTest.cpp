@@ -1,0 +1,132 @@
+// What a crash or a hand leaves at the end of Rireki.Dat: the check names it
+// and writes nothing; the next group cuts off an interrupted write whole, and
+// never a group whose records are all there and match.
+#include "data/HistoryCheck.h"
+#include "data/HistoryFile.h"
+#include "support/HistoryFiles.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMonth = QStringLiteral("2007年3月");
+
+history::Entry punchAt(const QString &code, int row, const QString &time) {
+    return {kMonth, code, row, QString::number(row + 1), CardField::ClockIn, {}, time};
+}
+
+struct Tail : ::testing::Test {
+    TestServices t;
+    QByteArray before; // two whole groups
+    QByteArray group;  // a third group of three records, as written
+
+    void SetUp() override {
+        write({punchAt("1", 0, "9:00")});
+        write({punchAt("1", 1, "9:01"), punchAt("2", 1, "9:02")});
+        before = t.bytes(history::kFileName);
+        write({punchAt("3", 2, "8:00"), punchAt("4", 2, "8:01"), punchAt("5", 2, "8:02")});
+        group = t.bytes(history::kFileName).mid(before.size());
+    }
+    void write(const QList<history::Entry> &entries) {
+        recordMade(t, history::word::dakoku, entries);
+    }
+    // The offset of the n-th line (from 0) of the third group.
+    qsizetype lineStart(int n) const {
+        qsizetype at = 0;
+        for (int i = 0; i < n; ++i)
+            at = group.indexOf('\n', at) + 1;
+        return at;
+    }
+};
+
+} // namespace
+
+TEST_F(Tail, TheCheckNamesWhatAnInterruptedWriteLeftAndTheNextGroupCutsItWhole) {
+    const qsizetype second = lineStart(1), third = lineStart(2);
+    QByteArray zeros = group;
+    zeros.replace(second, third - second, QByteArray(third - second, '\0'));
+    QByteArray stale = group;
+    stale.replace(second + 10, 40,
+                  QByteArray("\"\",\"\"\r\n\"8:00\"\r\n\"\"\r\n\"\"\r\n\"水\"\r\n\"\""));
+    QByteArray hashByte = group;
+    hashByte[third - 4] = hashByte[third - 4] == 'a' ? 'b' : 'a';
+    struct Case {
+        const char *name;
+        QByteArray tail; // after the two whole groups: all of it is cut
+    };
+    const Case cases[] = {
+        {"the first bytes of a group", group.left(25)},
+        {"a first record cut after its CR", group.left(second - 1)},
+        {"two records of three", group.left(third)},
+        {"two records and part of the third", group.left(third + 60)},
+        {"a page of zeros inside the group", zeros},
+        {"stale bytes inside the group", stale},
+        {"the own hash of its second record torn", hashByte},
+        {"zeros where the third record should be", group.left(third) + QByteArray(300, '\0')},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        t.put(history::kFileName, before + c.tail);
+        const history::CheckResult r = history::check(t.fs);
+        EXPECT_TRUE(r.intact());
+        EXPECT_EQ(r.unfinished, c.tail.count('\n') + (c.tail.endsWith('\n') ? 0 : 1));
+        EXPECT_EQ(r.unfinishedFrom, 4);
+        EXPECT_TRUE(history::checkText(r).contains(QStringLiteral("書き込みの途中で止まった")));
+        EXPECT_EQ(t.bytes(history::kFileName), before + c.tail); // the check wrote nothing
+        const history::Written w =
+            history::record(t.fs, t.clock, history::word::dakoku, {punchAt("6", 3, "7:00")});
+        ASSERT_TRUE(w.ok());
+        EXPECT_EQ(w.firstNumber, 4);
+        EXPECT_TRUE(t.bytes(history::kFileName).startsWith(before));
+        const history::CheckResult after = history::check(t.fs);
+        EXPECT_TRUE(after.intact());
+        EXPECT_EQ(after.lines, 4);
+        EXPECT_EQ(after.unfinished, 0);
+    }
+}
+
+TEST_F(Tail, AWholeGroupIsNeverCutAndItsLostLineEndIsCompleted) {
+    const QByteArray whole = before + group;
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"the final LF removed", whole.left(whole.size() - 1)},
+        {"the final CR LF removed", whole.left(whole.size() - 2)},
+        {"nothing removed", whole},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        t.put(history::kFileName, c.bytes);
+        const history::CheckResult r = history::check(t.fs);
+        EXPECT_TRUE(r.intact());
+        EXPECT_EQ(r.lines, 6);
+        EXPECT_EQ(r.unfinished, 0);
+        EXPECT_EQ(t.bytes(history::kFileName), c.bytes);
+        ASSERT_TRUE(
+            history::record(t.fs, t.clock, history::word::dakoku, {punchAt("6", 3, "7:00")}).ok());
+        EXPECT_TRUE(t.bytes(history::kFileName).startsWith(whole));
+        const history::CheckResult after = history::check(t.fs);
+        EXPECT_TRUE(after.intact());
+        EXPECT_EQ(after.lines, 7);
+    }
+}
+
+TEST_F(Tail, LinesNoCrashLeavesStayForTheCheckToName) {
+    // A record from the middle copied to the end: numbered before the last
+    // whole group, so it is no interrupted write. It stays, and new records
+    // chain on after it.
+    const QByteArray copied = before.left(before.indexOf('\n') + 1);
+    t.put(history::kFileName, before + group + copied);
+    history::CheckResult r = history::check(t.fs);
+    EXPECT_EQ(r.badLine, 7);
+    EXPECT_EQ(r.unfinished, 0);
+    ASSERT_TRUE(
+        history::record(t.fs, t.clock, history::word::dakoku, {punchAt("6", 3, "7:00")}).ok());
+    EXPECT_TRUE(t.bytes(history::kFileName).startsWith(before + group + copied));
+    r = history::check(t.fs);
+    EXPECT_EQ(r.badLine, 7);
+    EXPECT_EQ(r.lines, 8);
+}
