@@ -4,10 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-# IC card readers (optional): pcsc-lite, the PC/SC service and the driver of
-# the USB readers of the CCID class.
-bash scripts/deps.sh libpcsclite-dev pcscd libccid ||
-    echo "The PC/SC packages could not be installed: IC card readers will not be used."
 prefix=${KELVANE_HOME:-$HOME/Kelvane}
 cmake --preset app >/dev/null
 cmake --build --preset app --target kelvane

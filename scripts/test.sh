@@ -6,12 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # The print tests need a print service, a PDF queue and the PDF tools.
 bash scripts/deps.sh cups printer-driver-cups-pdf poppler-utils
-# The IC card readers: pcsc-lite to build against, and for their test the
-# PC/SC service with its virtual reader (the test starts its own pcscd). Where
-# these cannot be installed the program is built without PC/SC and the test
-# says it was skipped.
-bash scripts/deps.sh libpcsclite-dev pcscd vsmartcard-vpcd ||
-    echo "The PC/SC packages could not be installed: the PC/SC card test will be skipped."
 export QT_QPA_PLATFORM=offscreen
 status=0
 for preset in release debug-asan; do

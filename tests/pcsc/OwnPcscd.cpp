@@ -10,7 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -150,16 +150,10 @@ bool OwnPcscd::restart(QString &why) {
 bool OwnPcscd::spawn(QString &why) {
     const QByteArray logPath = QFile::encodeName(m_dir.filePath("pcscd.log"));
     const QByteArray confDir = QFile::encodeName(m_dir.filePath("conf"));
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_adddup2(&files, m_listen, 3);
-    posix_spawn_file_actions_addopen(&files, 1, logPath.constData(), O_WRONLY | O_CREAT | O_APPEND,
-                                     0644);
-    posix_spawn_file_actions_adddup2(&files, 1, 2);
     // As systemd hands a socket over: fd 3, and LISTEN_PID the pid of pcscd
     // itself, which the shell keeps through exec.
-    const QByteArray script = "LISTEN_PID=$$ LISTEN_FDS=1 exec " + QFile::encodeName(kPcscd) +
-                              " --foreground --info --config " + confDir;
+    QByteArray script = "LISTEN_PID=$$ LISTEN_FDS=1 exec " + QFile::encodeName(kPcscd) +
+                        " --foreground --info --config " + confDir;
     QList<QByteArray> env;
     for (char **e = environ; *e; ++e)
         if (std::strncmp(*e, "LISTEN_", 7) != 0)
@@ -170,10 +164,25 @@ bool OwnPcscd::spawn(QString &why) {
     envp.push_back(nullptr);
     char sh[] = "/bin/sh";
     char c[] = "-c";
-    QByteArray s = script;
-    char *argv[] = {sh, c, s.data(), nullptr};
-    const int rc = posix_spawn(&m_pid, "/bin/sh", &files, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&files);
+    char *argv[] = {sh, c, script.data(), nullptr};
+    // Everything is made before the fork: the child only calls what is safe
+    // between fork and exec.
+    const int logFd = ::open(logPath.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (logFd < 0) {
+        why = QString("cannot write the service's log: %1").arg(strerror(errno));
+        return false;
+    }
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        // A test killed on its timeout takes its service with it.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::dup2(logFd, 1) < 0 || ::dup2(logFd, 2) < 0 || ::dup2(m_listen, 3) < 0)
+            ::_exit(127);
+        ::execve(sh, argv, envp.data());
+        ::_exit(127);
+    }
+    const int rc = m_pid < 0 ? errno : 0;
+    ::close(logFd);
     // The service holds the socket now; closing ours keeps one owner.
     ::close(m_listen);
     m_listen = -1;
