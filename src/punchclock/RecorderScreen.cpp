@@ -282,24 +282,37 @@ void RecorderScreen::cardTouched(const QString &id) {
     m_touch.setByTouch(id, m_s.clock.now());
     if (const int k = m_panel.suggestedKind(); k >= 0)
         m_panel.chooseKind(k, m_clockText);
-    tellTouchSet();
+    touchWorkedOn();
 }
 
-void RecorderScreen::tellTouchSet() {
+void RecorderScreen::touchWorkedOn() {
+    if (!m_touch.setByTouch())
+        return;
+    m_touch.active(m_s.clock.now());
     const int k = m_panel.pendingKind();
-    m_touch.tellWhileSet(
-        k >= 0 ? QStringLiteral("もう一度タッチすると\n「%1 %2」を記録します。")
-                     .arg(kindCaption(k), m_panel.timeLabel(k).text)
-               : QStringLiteral("もう一度タッチすると\n記録せずにカードを戻します。"));
+    m_touch.tellWhileSet(k >= 0 ? QStringLiteral("もう一度タッチすると\n「%1 %2」を記録します。")
+                                      .arg(kindCaption(k), m_panel.timeLabel(k).text)
+                                : QStringLiteral("もう一度タッチすると\nカードを戻します。"));
+}
+
+void RecorderScreen::chooseKind(int k) {
+    m_panel.chooseKind(k, m_clockText);
+    touchWorkedOn();
+}
+
+void RecorderScreen::unchooseKind(int k) {
+    m_panel.unchooseKind(k);
+    touchWorkedOn();
+}
+
+void RecorderScreen::press() {
+    m_panel.press();
+    touchWorkedOn();
 }
 
 void RecorderScreen::kindKey(int k) {
-    if (!kindKeysActive() || k < 0 || k >= kKinds)
-        return;
-    m_panel.chooseKind(k, m_clockText);
-    m_touch.active(m_s.clock.now());
-    if (m_touch.setByTouch())
-        tellTouchSet();
+    if (kindKeysActive() && k >= 0 && k < kKinds)
+        chooseKind(k);
 }
 
 void RecorderScreen::finishTouch(bool byItself) {
@@ -310,6 +323,9 @@ void RecorderScreen::finishTouch(bool byItself) {
         m_panel.pressKind(k);
     }
     const QString name = m_panel.nameLabel();
+    // No longer the touch's while it goes back: a box about a card that
+    // could not be written may stay open past the time to return itself.
+    m_touch.cardGone();
     if (!returnCard())
         return; // not written: the box said so
     const QString text = done.isEmpty()

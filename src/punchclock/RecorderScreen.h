@@ -55,10 +55,11 @@ public:
         return leavePunchBox(false, text, remembered);
     }
 
-    // Kind buttons and the two card buttons.
-    void chooseKind(int k) { m_panel.chooseKind(k, m_clockText); }
-    void unchooseKind(int k) { m_panel.unchooseKind(k); }
-    void press() { m_panel.press(); }
+    // Kind buttons and the two card buttons. A card set by a touch is not
+    // left alone while they are used.
+    void chooseKind(int k);
+    void unchooseKind(int k);
+    void press();
     // "カードを戻す". A time chosen but not pressed is asked about first: Yes
     // presses it, No drops it, Cancel keeps the card set. True when the card
     // was written (or none was set). A card that could not be written is
@@ -127,7 +128,9 @@ private:
     // The second touch, or the card left alone: presses the chosen time and
     // returns the card.
     void finishTouch(bool byItself);
-    void tellTouchSet();
+    // Someone works on a card set by a touch: its time to return itself
+    // starts again, and the notice says what the next touch does.
+    void touchWorkedOn();
 
     Services &m_s;
     Roster m_roster;

@@ -112,7 +112,7 @@ TEST_F(Touch, ACardLeftAloneReturnsItselfWithTheTimeItsTouchChose) {
     screen.cardTouched(kSuzuki);
     at(17, 30, TouchPunch::kIdleSeconds - 1);
     EXPECT_TRUE(screen.panel().cardSet());
-    screen.kindKey(0); // a key is not leaving it alone: the wait starts again
+    screen.chooseKind(0); // a kind button is not leaving it alone: the wait starts again
     at(17, 30, 2 * TouchPunch::kIdleSeconds - 2);
     EXPECT_TRUE(screen.panel().cardSet());
     at(17, 30, 2 * TouchPunch::kIdleSeconds);
