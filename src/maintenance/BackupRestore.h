@@ -45,8 +45,8 @@ public:
     bool command3Enabled() const { return m_command3Enabled; }
     bool command1Enabled() const { return m_command1Enabled; }
 
-    // "基本設定と名簿も含める": Kijyun.Dat, Meibo.Dat and Jougen.Dat go along,
-    // and the change history (see HistoryCopy).
+    // "基本設定と名簿も含める": Kijyun.Dat, Meibo.Dat, Jougen.Dat and the IC
+    // cards' files go along, and the change history (see HistoryCopy).
     void setIncludeBasics(bool include) { m_includeBasics = include; }
     bool includeBasics() const { return m_includeBasics; }
 
