@@ -10,7 +10,7 @@
 #include "data/RecordFile.h"
 #include "screen/Services.h"
 #include "tally/TallyScreen.h"
-#include "tally/ui/CardArea.h"
+#include "tally/ui/CertifiedGridWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,7 +88,7 @@ int main(int argc, char **argv) {
 
     const StillClock clock(QDateTime(QDate(2007, 3, 31), QTime(17, 0, 0)));
     QuietServices quiet(fs, clock);
-    CardArea area(nullptr);
+    CertifiedGridWidget area(nullptr);
     constexpr int kRuns = 5;
     constexpr int kRounds = 100;
     bench::RatioRuns openAll, reopen, leave;

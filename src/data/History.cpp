@@ -237,12 +237,6 @@ FileError recordNotMade(FileSystem &fs, const Clock &clock, const Written &w, Fi
     return record(fs, clock, word::torikesi, takenBack(undone), reason).error;
 }
 
-FileError recordCardChange(FileSystem &fs, const Clock &clock, QLatin1String function,
-                           const QString &month, const QString &code, const CardTable &oldTable,
-                           const CardTable &newTable, const QString &reason) {
-    return record(fs, clock, function, cardChanges(month, code, oldTable, newTable), reason).error;
-}
-
 namespace {
 
 Saved saveEntries(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,

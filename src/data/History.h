@@ -141,13 +141,6 @@ Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
 FileError recordNotMade(FileSystem &fs, const Clock &clock, const Written &w, FileError why,
                         const QList<qsizetype> &which = {});
 
-// The history of one card's change: one record for each punch field that
-// differs between the two tables. The call for a change made elsewhere (the
-// tally), before its card is written.
-FileError recordCardChange(FileSystem &fs, const Clock &clock, QLatin1String function,
-                           const QString &month, const QString &code, const CardTable &oldTable,
-                           const CardTable &newTable, const QString &reason = {});
-
 struct Saved {
     FileError error = FileError::None; // of the history or of the card
     bool historyFailed = false;        // the history could not be written: no change made

@@ -53,8 +53,8 @@ void BackupRestore::chooseMode(Mode mode) {
         m_resetSwitch.clear();
     }
     m_mode = mode;
-    m_text1Enabled = mode == Mode::Hozon;
-    m_command3Enabled = mode == Mode::Hozon;
+    m_folderNameEnabled = mode == Mode::Hozon;
+    m_createFolderEnabled = mode == Mode::Hozon;
 }
 
 void BackupRestore::folderChanged(const QString &path) {
@@ -86,7 +86,7 @@ void BackupRestore::fill(bool announceEmpty) {
 void BackupRestore::click(int index, bool selected) {
     m_list.setSelected(index, selected);
     if (m_mode != Mode::None && m_list.selectedCount() > 0)
-        m_command1Enabled = true;
+        m_copyEnabled = true;
 }
 
 QString BackupRestore::unsafeNameText(const QString &name) {
@@ -137,7 +137,7 @@ std::optional<QString> BackupRestore::createFolder(const QString &name) {
     }
     m_address = path;
     m_s.dialogs.info(QStringLiteral("バックアップ用フォルダを作成しました。"));
-    m_command3Enabled = false;
+    m_createFolderEnabled = false;
     folderChanged(path);
     if (m_mode == Mode::Hozon)
         fill(true);

@@ -41,14 +41,16 @@ public:
     // A click on entry index that left it selected or not.
     void click(int index, bool selected);
 
-    bool text1Enabled() const { return m_text1Enabled; }
-    bool command3Enabled() const { return m_command3Enabled; }
-    bool command1Enabled() const { return m_command1Enabled; }
+    // A new backup folder can be named (Text1) and made (Command3 "作　成"):
+    // while backing up, until one is made.
+    bool folderNameEnabled() const { return m_folderNameEnabled; }
+    bool createFolderEnabled() const { return m_createFolderEnabled; }
+    // The copy can start (Command1 "コピー開始"): once a month was selected.
+    bool copyEnabled() const { return m_copyEnabled; }
 
     // "基本設定と名簿も含める": Kijyun.Dat, Meibo.Dat, Jougen.Dat and the IC
     // cards' files go along, and the change history (see HistoryCopy).
     void setIncludeBasics(bool include) { m_includeBasics = include; }
-    bool includeBasics() const { return m_includeBasics; }
 
     // Command3 "作　成" with the name in Text1. Returns the new folder's path
     // when it was made; the chooser then shows it (the folder change has run).
@@ -85,8 +87,8 @@ private:
     QString m_resetSwitch;
     QString m_address;
     MonthList m_list;
-    bool m_text1Enabled = false;
-    bool m_command3Enabled = false;
-    bool m_command1Enabled = false;
+    bool m_folderNameEnabled = false;
+    bool m_createFolderEnabled = false;
+    bool m_copyEnabled = false;
     bool m_includeBasics = false;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/FileError.h"
-#include "platform/SafeSave.h"
+#include "platform/PosixOps.h"
 
 #include <QByteArray>
 #include <QString>

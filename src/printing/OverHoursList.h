@@ -1,29 +1,16 @@
 #pragma once
 
+#include "data/OverHours.h"
 #include "platform/Printer.h"
 #include "printing/SheetPen.h"
 
 #include <QDate>
-#include <QList>
 #include <QString>
 
 // The list of employees whose overtime and holiday work (法定外 + 休日) of
 // the month is over the limit (80 hours unless set otherwise): the page the
 // office keeps and from which each of them is told their hours. Drawn on A4
 // portrait with the sheet's fonts, in points from the printable area.
-struct OverHoursLine {
-    QString code;
-    QString name;
-    QString monthHours;    // the month's 法定外 + 休日, as 81:40
-    QString averageHours;  // the highest 2- to 6-month average
-    int averageMonths = 0; // of how many months
-};
-
-struct OverHoursData {
-    QString monthFolder;
-    int limitHours = 80;
-    QList<OverHoursLine> lines;
-};
 
 class OverHoursList : private SheetPen {
 public:

@@ -13,8 +13,6 @@ void PrintPanel::open(const QStringList &staff, const QString &monthFolder,
 
 void PrintPanel::close() {
     m_visible = false;
-    if (onClosed)
-        onClosed();
 }
 
 void PrintPanel::chooseAll() {

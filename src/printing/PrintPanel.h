@@ -12,8 +12,7 @@
 
 // The print panel Picture6 of the tally screen. The tally screen owns it for
 // as long as it is open, so the print settings keep their values between
-// runs; it opens it with toolbar button 3 and is told through onClosed when
-// the panel closes again.
+// runs; it opens it with toolbar button 3.
 class PrintPanel {
 public:
     enum Box { FromBox = 0, ToBox = 1, CopiesBox = 2 }; // texinsatu(0)..(2)
@@ -32,8 +31,6 @@ public:
     // disables its toolbar buttons 1 to 5, Combo1 and List1 meanwhile.
     void open(const QStringList &staff, const QString &monthFolder, const CalcSettings &settings);
     bool visible() const { return m_visible; }
-    // Told when the panel closes: the host enables its controls again.
-    std::function<void()> onClosed;
 
     // Option1 "全員" / Option2 "指定".
     void chooseAll();

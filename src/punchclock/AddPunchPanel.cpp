@@ -78,7 +78,6 @@ void AddPunchPanel::clearEmployee() {
 void AddPunchPanel::unloadDay() {
     m_row = -1;
     m_rowDate = QDate();
-    m_path.clear();
     m_cardFolder.clear();
 }
 
@@ -153,7 +152,6 @@ void AddPunchPanel::leaveDayBox() {
     }
     m_row = row;
     m_cardFolder = folder;
-    m_path = cardfile::path(folder, code);
     m_loadedMonth = month;
     m_loadedDay = day;
     // A card laid out under other settings: its day numbers decide.

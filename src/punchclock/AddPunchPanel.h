@@ -67,7 +67,6 @@ public:
     // when no day is loaded, the boxes name another day or the settings do not
     // give the card's dates.
     QString dateText() const;
-    const QString &cardPath() const { return m_path; }
 
     // The time text of the boxes: hour as typed, ":", minute with a leading
     // zero when it is 9 or less.
@@ -100,7 +99,6 @@ private:
     int m_weekday = -1;
     QString m_reason;
     CardTable m_table;
-    QString m_path;
     QString m_cardFolder;
     QString m_loadedMonth;
     QString m_loadedDay;

@@ -58,7 +58,6 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
     m_read = read.table;
     m_target = target;
     m_cardCode = code;
-    m_path = cardfile::path(target.folder, code);
     m_code = m_table.at(0, CardField::Code);
     m_name = m_table.at(0, CardField::Name);
     for (int k = 0; k < kKinds; ++k) {

@@ -64,11 +64,9 @@ public:
     const QString &cardCode() const { return m_cardCode; }
     const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
     bool kindPressed(int k) const { return m_buttonDown[static_cast<size_t>(k)]; }
-    int selectedKind() const { return m_kind; }
     int selectedIndex() const { return m_selected; }
     int lastSetIndex() const { return m_lastSet; }
     int dayRow() const { return m_row; }
-    const QString &cardPath() const { return m_path; }
     const CardTable &card() const { return m_table; }
     // Clears the rack selection as the rack does after a return or a mode change.
     void clearSelection();
@@ -93,7 +91,6 @@ private:
     PunchTarget m_target;
     QString m_code;
     QString m_name;
-    QString m_path;
     QString m_cardCode;
     std::array<TimeLabel, kKinds> m_labels;
     std::array<bool, kKinds> m_buttonDown{};

@@ -2,6 +2,7 @@
 
 #include "data/FileFailure.h"
 #include "tally/StaffEntry.h"
+#include "tally/TimeText.h"
 
 bool CapsMonitor::load() {
     const caplimits::Load l = caplimits::read(m_s.fs);
@@ -75,12 +76,13 @@ bool CapsMonitor::flagged(const QString &code) const {
     return r && r->rules != 0;
 }
 
-QList<CapsMonitor::Over> CapsMonitor::overAverageLimit() const {
-    QList<Over> out;
+OverHoursData CapsMonitor::overHoursList() const {
+    OverHoursData list{m_folder, m_limits[CapLimits::Average], {}};
     for (qsizetype i = 0; i < m_codes.size(); ++i) {
         const overtimecaps::Result *r = of(m_codes[i]);
         if (r && r->monthTotal > m_limits.minutes(CapLimits::Average))
-            out.append({m_codes[i], m_names[i], *r});
+            list.lines.append({m_codes[i], m_names[i], timetext::hoursText(r->monthTotal),
+                               timetext::hoursText(r->averageMinutes()), r->averageMonths});
     }
-    return out;
+    return list;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/OverHours.h"
 #include "screen/Services.h"
 #include "tally/CapMonths.h"
 
@@ -33,14 +34,9 @@ public:
     // Whether an employee exceeds any cap.
     bool flagged(const QString &code) const;
 
-    // Employees of the month whose 法定外 + 休日 is over the average limit,
-    // in staff list order.
-    struct Over {
-        QString code;
-        QString name;
-        overtimecaps::Result caps;
-    };
-    QList<Over> overAverageLimit() const;
+    // The list of the employees of the month whose 法定外 + 休日 is over
+    // the average limit, in staff list order ("80時間超の一覧").
+    OverHoursData overHoursList() const;
 
     CapMonths &months() { return m_months; }
 

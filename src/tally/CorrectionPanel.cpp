@@ -12,7 +12,6 @@ QString CorrectionPanel::label(int i) {
 void CorrectionPanel::open() {
     m_boxes.fill(QString());
     m_reason.clear();
-    m_visible = true;
 }
 
 QString CorrectionPanel::leave(int box, const QString &typed) {

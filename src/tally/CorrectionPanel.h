@@ -36,11 +36,9 @@ public:
     static QString label(int i);
     static bool isPanelBox(int box) { return box >= kFirstBox && box <= kLastBox; }
 
-    bool visible() const { return m_visible; }
-    // Toolbar button 2: the boxes are emptied and the panel shown.
+    // Toolbar button 2 opens the panel (the tally screen keeps it open):
+    // the boxes and the reason are emptied.
     void open();
-    // "閉　じ　る": nothing is written.
-    void close() { m_visible = false; }
 
     const QString &text(int i) const { return m_boxes[static_cast<size_t>(i)]; }
     // "理由": why the punches are changed, kept in the change history with
@@ -59,5 +57,4 @@ public:
 private:
     std::array<QString, kBoxes> m_boxes;
     QString m_reason;
-    bool m_visible = false;
 };

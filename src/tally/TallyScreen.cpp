@@ -288,12 +288,13 @@ void TallyScreen::toolCorrect() {
     if (!toolEnabled(CorrectTool) || m_listPosition < 0)
         return;
     m_correction.open();
+    m_overlay = Overlay::Correction;
     setTools(ConfirmTool, CloseTool, false);
     m_focus = {Focus::Box, CorrectionPanel::kFirstBox};
 }
 
 void TallyScreen::executeCorrection() {
-    if (!m_correction.visible())
+    if (m_overlay != Overlay::Correction)
         return;
     // A reason the history could not keep as typed is refused, not changed.
     if (!storable::accept(m_s.dialogs, m_correction.reason())) {
@@ -320,13 +321,14 @@ void TallyScreen::executeCorrection() {
     if (m_s.programEnd.ended())
         return;
     setTools(ConfirmTool, CloseTool, true);
-    m_correction.close();
+    m_overlay = Overlay::None;
     lockWhilePending();
     m_focus = {Focus::CardArea, 0};
 }
 
 void TallyScreen::closeCorrection() {
-    m_correction.close();
+    if (m_overlay == Overlay::Correction)
+        m_overlay = Overlay::None;
     setTools(ConfirmTool, CloseTool, true);
     lockWhilePending();
     m_focus = {Focus::CardArea, 0};
@@ -335,7 +337,7 @@ void TallyScreen::closeCorrection() {
 void TallyScreen::toolPrint() {
     if (!toolEnabled(PrintTool))
         return;
-    m_printOpen = true;
+    m_overlay = Overlay::Print;
     setTools(ConfirmTool, CloseTool, false);
     m_lists.setMonthListEnabled(false);
     m_lists.setStaffListEnabled(false);
@@ -351,9 +353,9 @@ void TallyScreen::toolExport(ExportChooser &chooser) {
 }
 
 void TallyScreen::closePrint() {
-    if (!m_printOpen)
+    if (m_overlay != Overlay::Print)
         return;
-    m_printOpen = false;
+    m_overlay = Overlay::None;
     setTools(ConfirmTool, CloseTool, true);
     m_lists.setMonthListEnabled(true);
     m_lists.setStaffListEnabled(true);
@@ -368,7 +370,7 @@ void TallyScreen::closeGuide() {
 }
 
 void TallyScreen::confirmAndNext() {
-    if (m_listPosition < 0 || m_printOpen || m_correction.visible() || m_historyOpen || !kakutei())
+    if (m_listPosition < 0 || m_overlay != Overlay::None || !kakutei())
         return;
     const int next = m_lists.nextUnmarked(m_listPosition);
     if (next < 0) {
@@ -453,7 +455,7 @@ void TallyScreen::clearFlags() {
 }
 
 bool TallyScreen::historyToolEnabled() const {
-    return m_listPosition >= 0 && !m_historyOpen && !m_printOpen && !m_correction.visible();
+    return m_listPosition >= 0 && m_overlay == Overlay::None;
 }
 
 void TallyScreen::toolHistory() {
@@ -467,7 +469,7 @@ void TallyScreen::toolHistory() {
                                           "読めたところまでを表示します。")
                                .arg(QLatin1String(history::kFileName)));
     m_beforeHistory = {m_tools, m_lists.staffListEnabled(), m_lists.monthListEnabled()};
-    m_historyOpen = true;
+    m_overlay = Overlay::History;
     setTools(ConfirmTool, CloseTool, false);
     m_lists.setStaffListEnabled(false);
     m_lists.setMonthListEnabled(false);
@@ -475,9 +477,9 @@ void TallyScreen::toolHistory() {
 }
 
 void TallyScreen::closeHistory() {
-    if (!m_historyOpen)
+    if (m_overlay != Overlay::History)
         return;
-    m_historyOpen = false;
+    m_overlay = Overlay::None;
     m_tools = m_beforeHistory.tools;
     m_lists.setStaffListEnabled(m_beforeHistory.staff);
     m_lists.setMonthListEnabled(m_beforeHistory.months);

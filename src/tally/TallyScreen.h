@@ -117,7 +117,13 @@ public:
             tool = PrintTool;
         return m_tools[static_cast<size_t>(tool - 1)];
     }
-    bool printOpen() const { return m_printOpen; }
+    // The panel over the card area: the correction panel, the print panel or
+    // the history, one at a time. The guide is beside them, open or not
+    // whichever of them is.
+    enum class Overlay { None, Correction, Print, History };
+    Overlay overlay() const { return m_overlay; }
+    bool correctionOpen() const { return m_overlay == Overlay::Correction; }
+    bool printOpen() const { return m_overlay == Overlay::Print; }
     bool guideOpen() const { return m_guideOpen; }
 
     // Toolbar button 8 "履歴": the open employee's change history for the
@@ -125,7 +131,7 @@ public:
     void toolHistory();
     void closeHistory();
     void setHistoryWithPunches(bool on) { m_history.setWithPunches(on); }
-    bool historyOpen() const { return m_historyOpen; }
+    bool historyOpen() const { return m_overlay == Overlay::History; }
     const HistoryView &history() const { return m_history; }
     // Punches corrected and not yet stored (the history gets them at the confirm).
     bool pendingPunches() const {
@@ -185,14 +191,13 @@ private:
     std::array<bool, kTools> m_tools{};
     int m_listPosition = -1;
     bool m_newlyOpened = false;
-    bool m_printOpen = false;
+    Overlay m_overlay = Overlay::None;
     bool m_guideOpen = false;
     Focus m_focus;
     // The last reason given for each day row corrected since the card was
     // stored; the confirm step writes them into the history with the punches.
     QHash<int, QString> m_reasons;
     HistoryView m_history;
-    bool m_historyOpen = false;
     struct Locks {
         std::array<bool, kTools> tools{};
         bool staff = false;

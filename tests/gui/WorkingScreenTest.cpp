@@ -1,7 +1,10 @@
 #include "screen/ui/WorkingScreen.h"
+#include "screen/ui/EntryBox.h"
 #include "support/RecordingHost.h"
 #include "support/TestServices.h"
 
+#include <QDialog>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,4 +59,35 @@ TEST(WorkingScreenProtocol, SavesOnceThenShowsThePunchClock) {
         EXPECT_EQ(screen.saveCount, c.saveCount);
         EXPECT_EQ(host.punchClockShown, c.punchClockShown);
     }
+}
+
+TEST(WorkingScreenProtocol, TheScreenHoldsTheNoticesOfItsBoxesPanelsAndDialogs) {
+    TestServices t;
+    RecordingHost host;
+    ScreenContext ctx{t.services, host};
+    ProbeScreen screen(ctx, true, true);
+    auto *panel = new QWidget(&screen);
+    EntryBox *a = EntryBox::create(panel, QStringLiteral("a"));
+    auto *dialog = new QDialog(&screen);
+    EntryBox *b = EntryBox::create(dialog, QStringLiteral("b"));
+    for (EntryBox *box : {a, b})
+        EXPECT_EQ(&EntryQueue::of(box->widget()), &screen.entries());
+    // A box outside any screen is held by its own window.
+    QWidget elsewhere;
+    EntryBox *c = EntryBox::create(&elsewhere, QStringLiteral("c"));
+    EXPECT_NE(&EntryQueue::of(c->widget()), &screen.entries());
+    EXPECT_EQ(&EntryQueue::of(c->widget()), &EntryQueue::of(&elsewhere));
+
+    // The screen's flush delivers a box's leaving before the next action.
+    screen.show();
+    screen.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    int left = 0;
+    QObject::connect(a, &EntryBox::left, [&] { ++left; });
+    a->widget()->setFocus();
+    QTest::qWait(1);
+    a->widget()->clearFocus();
+    EXPECT_EQ(left, 0);
+    screen.entries().flush();
+    EXPECT_EQ(left, 1);
 }

@@ -57,7 +57,7 @@ TEST_F(Backup, TheListResetSwitchEmptiesTheListOnEverySecondModeClick) {
         EXPECT_EQ(bp.list().lines(), s.list);
     }
     EXPECT_EQ(bp.modeWord(), "hukugen");
-    EXPECT_FALSE(bp.command3Enabled());
+    EXPECT_FALSE(bp.createFolderEnabled());
 }
 
 TEST_F(Backup, BacksUpTwoMonthsAndRestoresOneKeepingOtherFiles) {
@@ -71,9 +71,9 @@ TEST_F(Backup, BacksUpTwoMonthsAndRestoresOneKeepingOtherFiles) {
     bp.folderChanged(medium.path() + "/");
     EXPECT_EQ(bp.address(), medium.path());
     ASSERT_EQ(bp.list().lines(), (QStringList{"2007年2月", "2007年3月"}));
-    EXPECT_FALSE(bp.command1Enabled());
+    EXPECT_FALSE(bp.copyEnabled());
     selectAll();
-    EXPECT_TRUE(bp.command1Enabled());
+    EXPECT_TRUE(bp.copyEnabled());
     ASSERT_TRUE(bp.copy());
     ASSERT_EQ(t.dialogs.texts().size(), 3);
     EXPECT_EQ(t.dialogs.texts()[0], "2ケ月分コピーします。");
@@ -135,7 +135,7 @@ TEST_F(Backup, NewFolderNamesAreCheckedBeforeAnythingIsMade) {
         t.dialogs.clear();
         const auto made = bp.createFolder(c.name);
         EXPECT_EQ(made.has_value(), c.made);
-        EXPECT_EQ(bp.command3Enabled(), !c.made);
+        EXPECT_EQ(bp.createFolderEnabled(), !c.made);
         if (!c.made) {
             ASSERT_FALSE(t.dialogs.texts().isEmpty());
             EXPECT_TRUE(t.dialogs.texts().last().startsWith(c.message));

@@ -1,5 +1,6 @@
 #include "platform/SafeAppend.h"
 #include "platform/FileSystem.h"
+#include "support/FaultyPosixOps.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,35 +10,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// Fails one step of an append; writes go in small pieces, so that a failure
-// after the first one leaves part of the bytes written.
-class AppendOps : public PosixOps {
-public:
-    enum class What { None, SecondWrite, ZeroWrite, Fsync, FolderFsync };
-    What what = What::None;
-    int writes = 0;
-    int fsyncs = 0;
-
-    ssize_t write(int fd, const void *buf, size_t n) override {
-        ++writes;
-        if (what == What::SecondWrite && writes == 2) {
-            errno = ENOSPC;
-            return -1;
-        }
-        if (what == What::ZeroWrite && writes == 2)
-            return 0;
-        return PosixOps::write(fd, buf, std::min<size_t>(n, 5));
-    }
-    int fsync(int fd) override {
-        ++fsyncs;
-        if ((what == What::Fsync && fsyncs == 1) || (what == What::FolderFsync && fsyncs == 2)) {
-            errno = EIO;
-            return -1;
-        }
-        return PosixOps::fsync(fd);
-    }
-};
 
 QByteArray contents(const QString &path) {
     QFile f(path);
@@ -59,21 +31,25 @@ TEST(SafeAppend, AddsToTheEndAndCreatesTheFile) {
 TEST(SafeAppend, EveryFailureLeavesTheFileAsItWas) {
     struct Case {
         const char *name;
-        AppendOps::What what;
+        FaultyPosixOps::What what;
+        int writeError; // of the second write
         FileError expected;
     };
     const Case cases[] = {
-        {"full disk after part of the bytes", AppendOps::What::SecondWrite, FileError::DiskFull},
-        {"a write that writes nothing", AppendOps::What::ZeroWrite, FileError::DiskFull},
-        {"fsync", AppendOps::What::Fsync, FileError::DeviceIO},
+        {"full disk after part of the bytes", FaultyPosixOps::What::NthWrite, ENOSPC,
+         FileError::DiskFull},
+        {"a write that writes nothing", FaultyPosixOps::What::NthWrite, 0, FileError::DiskFull},
+        {"fsync", FaultyPosixOps::What::Fsync, 0, FileError::DeviceIO},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
         const QString p = dir.filePath(QStringLiteral("Rireki.Dat"));
         ASSERT_EQ(safeAppend(p, "kept\r\n"), FileError::None);
-        AppendOps ops;
+        FaultyPosixOps ops;
         ops.what = c.what;
+        ops.nth = 2;
+        ops.writeError = c.writeError;
         EXPECT_EQ(safeAppend(p, QByteArray(40, 'x'), ops), c.expected);
         EXPECT_EQ(contents(p), "kept\r\n");
     }
@@ -82,8 +58,8 @@ TEST(SafeAppend, EveryFailureLeavesTheFileAsItWas) {
 TEST(SafeAppend, NewFileWhoseFolderSyncFailsIsUnconfirmed) {
     QTemporaryDir dir;
     const QString p = dir.filePath(QStringLiteral("Rireki.Dat"));
-    AppendOps ops;
-    ops.what = AppendOps::What::FolderFsync;
+    FaultyPosixOps ops;
+    ops.what = FaultyPosixOps::What::FolderFsync;
     EXPECT_EQ(safeAppend(p, "new\r\n", ops), FileError::Unconfirmed);
     EXPECT_EQ(contents(p), "new\r\n");
 }

@@ -1,4 +1,5 @@
 #include "platform/SafeSave.h"
+#include "support/FaultyPosixOps.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,54 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Fails one chosen system call of a save.
-class FailingOps : public PosixOps {
-public:
-    enum class What { None, NthWrite, ShortThenFull, Fsync, Rename, FolderFsync, FolderOpen };
-    What what = What::None;
-    int nth = 1;
-    int writes = 0;
-    int fsyncs = 0;
-
-    ssize_t write(int fd, const void *buf, size_t n) override {
-        ++writes;
-        if (what == What::NthWrite && writes == nth) {
-            errno = EIO;
-            return -1;
-        }
-        if (what == What::ShortThenFull) {
-            if (writes == 1)
-                return PosixOps::write(fd, buf, n / 2); // a full disk takes half
-            errno = ENOSPC;
-            return -1;
-        }
-        // Small chunks, so "the n-th write" means something.
-        return PosixOps::write(fd, buf, std::min<size_t>(n, 4));
-    }
-    int fsync(int fd) override {
-        ++fsyncs;
-        if ((what == What::Fsync && fsyncs == 1) || (what == What::FolderFsync && fsyncs == 2)) {
-            errno = EIO;
-            return -1;
-        }
-        return PosixOps::fsync(fd);
-    }
-    int openFolder(const char *path) override {
-        if (what == What::FolderOpen) {
-            errno = EMFILE;
-            return -1;
-        }
-        return PosixOps::openFolder(path);
-    }
-    int rename(const char *from, const char *to) override {
-        if (what == What::Rename) {
-            errno = EACCES;
-            return -1;
-        }
-        return PosixOps::rename(from, to);
-    }
-};
 
 QByteArray contents(const QString &path) {
     QFile f(path);
@@ -81,23 +34,23 @@ TEST(SafeSave, ReplacesFileAndLeavesNoTemp) {
 TEST(SafeSave, EveryFailureKeepsTheOldFile) {
     struct Case {
         const char *name;
-        FailingOps::What what;
+        FaultyPosixOps::What what;
         int nth;
         FileError expected;
     };
     const Case cases[] = {
-        {"first write", FailingOps::What::NthWrite, 1, FileError::DeviceIO},
-        {"third write", FailingOps::What::NthWrite, 3, FileError::DeviceIO},
-        {"short write then full disk", FailingOps::What::ShortThenFull, 1, FileError::DiskFull},
-        {"fsync of the file", FailingOps::What::Fsync, 1, FileError::DeviceIO},
-        {"rename", FailingOps::What::Rename, 1, FileError::PathFileAccess},
+        {"first write", FaultyPosixOps::What::NthWrite, 1, FileError::DeviceIO},
+        {"third write", FaultyPosixOps::What::NthWrite, 3, FileError::DeviceIO},
+        {"short write then full disk", FaultyPosixOps::What::ShortThenFull, 1, FileError::DiskFull},
+        {"fsync of the file", FaultyPosixOps::What::Fsync, 1, FileError::DeviceIO},
+        {"rename", FaultyPosixOps::What::Rename, 1, FileError::PathFileAccess},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
         const QString p = dir.filePath(QStringLiteral("12.Card"));
         ASSERT_EQ(safeReplace(p, "the old card"), FileError::None);
-        FailingOps ops;
+        FaultyPosixOps ops;
         ops.what = c.what;
         ops.nth = c.nth;
         EXPECT_EQ(safeReplace(p, QByteArray(100, 'x'), ops), c.expected);
@@ -107,11 +60,11 @@ TEST(SafeSave, EveryFailureKeepsTheOldFile) {
 }
 
 TEST(SafeSave, FailuresAfterTheRenameAreUnconfirmedNotFailed) {
-    for (const auto what : {FailingOps::What::FolderFsync, FailingOps::What::FolderOpen}) {
+    for (const auto what : {FaultyPosixOps::What::FolderFsync, FaultyPosixOps::What::FolderOpen}) {
         QTemporaryDir dir;
         const QString p = dir.filePath(QStringLiteral("a.Dat"));
         ASSERT_EQ(safeReplace(p, "old"), FileError::None);
-        FailingOps ops;
+        FaultyPosixOps ops;
         ops.what = what;
         EXPECT_EQ(safeReplace(p, "new", ops), FileError::Unconfirmed);
         EXPECT_TRUE(isSaved(FileError::Unconfirmed));

@@ -43,11 +43,9 @@ struct FakeTargets : PrintTargets {
 struct PanelFixture : PrintFixture {
     PrintPanel panel{t.services};
     FakeTargets targets;
-    bool closed = false;
 
     void SetUp() override {
         PrintFixture::SetUp();
-        panel.onClosed = [this] { closed = true; };
         panel.open(job.staff, job.monthFolder, job.settings);
     }
     void type(int box, const QString &text) {
@@ -106,7 +104,7 @@ TEST_F(PanelFixture, SettingsOutliveThePanel) {
     type(PrintPanel::ToBox, "99");
     type(PrintPanel::CopiesBox, "3");
     panel.close();
-    EXPECT_TRUE(closed);
+    EXPECT_FALSE(panel.visible());
     panel.open(job.staff, job.monthFolder, job.settings);
     EXPECT_EQ(panel.box(PrintPanel::ToBox), "99");
     panel.print(targets);

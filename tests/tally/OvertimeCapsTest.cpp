@@ -200,13 +200,17 @@ TEST_F(CapsData, ConfirmedCardsOnlyReadOncePerSession) {
     caps.stored("1", c);
     EXPECT_EQ(caps.of("1")->rules, 0);
     EXPECT_EQ(caps.months().reads(), reads);
-    ASSERT_EQ(caps.overAverageLimit().size(), 0);
+    ASSERT_EQ(caps.overHoursList().lines.size(), 0);
     caps.stored("1", PunchData::readCard(t, "2007年3月", "1"));
-    ASSERT_EQ(caps.overAverageLimit().size(), 0); // 80:00 is not over 80
+    ASSERT_EQ(caps.overHoursList().lines.size(), 0); // 80:00 is not over 80
     card("2007年3月", "41:00", "40:00");
     caps.stored("1", PunchData::readCard(t, "2007年3月", "1"));
-    ASSERT_EQ(caps.overAverageLimit().size(), 1);
-    EXPECT_EQ(caps.overAverageLimit()[0].name, "山田太郎");
+    const OverHoursData list = caps.overHoursList();
+    EXPECT_EQ(list.monthFolder, "2007年3月");
+    EXPECT_EQ(list.limitHours, 80);
+    ASSERT_EQ(list.lines.size(), 1);
+    EXPECT_EQ(list.lines[0].name, "山田太郎");
+    EXPECT_EQ(list.lines[0].monthHours, "81:00");
 }
 
 TEST_F(CapsData, TheTallyScreenWorksThemOutAgainAfterAConfirm) {

@@ -71,7 +71,7 @@ TEST_F(TallyHistory, AConfirmedCorrectionIsRecordedBeforeItsCard) {
         SetUp();
         const int appends = t.fs.calls(Op::Append);
         correct(c.boxes, c.reason);
-        EXPECT_FALSE(screen->correction().visible());
+        EXPECT_FALSE(screen->correctionOpen());
         QList<QStringList> got;
         for (const history::Record &r : records())
             got << summary(r);
@@ -95,7 +95,7 @@ TEST_F(TallyHistory, AReasonTheHistoryCannotKeepIsRefusedAndNothingStored) {
     t.dialogs.clear();
     correct({"1", "", "", "", "17:30"}, "退勤😀忘れ");
     EXPECT_EQ(t.dialogs.texts(), QStringList{storable::refusalText("退勤😀忘れ")});
-    EXPECT_TRUE(screen->correction().visible());
+    EXPECT_TRUE(screen->correctionOpen());
     EXPECT_EQ(screen->takeFocus().where, TallyScreen::Focus::CorrectionReason);
     EXPECT_EQ(t.bytes(kMonth + "/1.Card"), card);
     EXPECT_TRUE(records().isEmpty());

@@ -179,7 +179,7 @@ TEST_F(TallyFlow, CorrectionsWriteTheDayAndTallyAgain) {
             type(75 + i, c.boxes[i]);
         screen->executeCorrection();
         EXPECT_TRUE(t.dialogs.texts().isEmpty()) << c.boxes.join(',').toStdString();
-        EXPECT_FALSE(screen->correction().visible());
+        EXPECT_FALSE(screen->correctionOpen());
         EXPECT_EQ(tools(), (std::array<bool, 6>{true, true, true, true, true, true}));
         const CardTable stored = card("1");
         for (int f = 0; f < 4; ++f)
@@ -211,7 +211,7 @@ TEST_F(TallyFlow, CorrectionsThatCannotBeMade) {
         const QStringList texts = t.dialogs.texts();
         EXPECT_EQ(texts.isEmpty() ? QString() : texts.first().section('\n', 0, 0),
                   QString(c.message));
-        EXPECT_TRUE(screen->correction().visible());
+        EXPECT_TRUE(screen->correctionOpen());
         EXPECT_EQ(screen->toolEnabled(TallyScreen::ConfirmTool), c.confirmEnabled);
         EXPECT_EQ(t.bytes(kMonth + "/1.Card"), before);
     }
@@ -403,4 +403,36 @@ TEST_F(TallyFlow, LoadingAndSuspendingWhenFilesFail) {
     EXPECT_TRUE(t.dialogs.texts().last().startsWith("中断の記録（Cyuudanumu.Dat）"));
     EXPECT_FALSE(t.fs.exists("Cyuudanumu.Dat"));
     EXPECT_EQ(t.session.suspendFlags, QStringList({"", "", "", ""}));
+}
+
+TEST_F(TallyFlow, OnePanelOverTheCardAtATimeAndTheGuideBesideAny) {
+    using Overlay = TallyScreen::Overlay;
+    const struct {
+        Overlay overlay;
+        void (TallyScreen::*open)();
+        void (TallyScreen::*close)();
+    } cases[] = {
+        {Overlay::Correction, &TallyScreen::toolCorrect, &TallyScreen::closeCorrection},
+        {Overlay::Print, &TallyScreen::toolPrint, &TallyScreen::closePrint},
+        {Overlay::History, &TallyScreen::toolHistory, &TallyScreen::closeHistory},
+    };
+    open(0);
+    ASSERT_TRUE(screen->kakutei());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.overlay));
+        ((*screen).*c.open)();
+        ASSERT_EQ(screen->overlay(), c.overlay);
+        // No other panel opens over it, and the keyboard's confirm waits.
+        for (const auto &other : cases)
+            ((*screen).*other.open)();
+        screen->confirmAndNext();
+        EXPECT_EQ(screen->overlay(), c.overlay);
+        EXPECT_EQ(screen->listPosition(), 0);
+        screen->toolGuide();
+        EXPECT_TRUE(screen->guideOpen());
+        screen->closeGuide();
+        EXPECT_EQ(screen->overlay(), c.overlay);
+        ((*screen).*c.close)();
+        EXPECT_EQ(screen->overlay(), Overlay::None);
+    }
 }

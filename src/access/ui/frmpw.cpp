@@ -46,12 +46,8 @@ frmpw::frmpw(ScreenContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("frmpw"));
     setWindowTitle(QStringLiteral(" 管理者暗証番号"));
 
-    m_toolbar =
-        screentoolbar::make(this, {screentoolbar::closeButton(), screentoolbar::guideButton()},
-                            {Qt::ToolButtonIconOnly, QSize(24, 24)});
+    m_toolbar = screentoolbar::closeAndGuide(this, {Qt::ToolButtonIconOnly, QSize(24, 24)});
     m_toolbar->setGeometry(0, 0, WorkingScreen::twipsToPixels(kWideWidth), kToolbarHeight);
-    connect(m_toolbar->actions().at(0), &QAction::triggered, this, &WorkingScreen::closeScreen);
-    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
 
     buildNewSection();
     buildChangeSection();
@@ -118,7 +114,7 @@ void frmpw::emptyBoxes(std::initializer_list<int> boxes) {
 }
 
 void frmpw::buildGuide() {
-    m_guide = guidepanel::make(
+    QFrame *guide = guidepanel::make(
         this,
         {QStringLiteral("管理者暗証番号を登録すると、次の機能は暗証番号を入力しないと使えません。\n"
                         "　●タイムカードの追加打刻\n"
@@ -128,22 +124,8 @@ void frmpw::buildGuide() {
                         "変更は、現在の番号と新しい番号（２回）を入力し、「変更」ボタンを押し"
                         "ます。\n\n"
                         "一度登録すると元の状態（暗証番号不要）には戻せません。")},
-        QStringLiteral("閉 じ る"));
-    m_guide->setObjectName(QStringLiteral("guidePanel"));
-    m_guide->setGeometry(262, kToolbarHeight + 4, 256, 238);
-    auto *close = m_guide->findChild<QPushButton *>(QStringLiteral("Command1"));
-    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
-}
-
-bool frmpw::guideOpen() const {
-    return !m_guide->isHidden();
-}
-
-void frmpw::showGuide(bool shown) {
-    // Hidden, not only clipped: the keyboard must not reach the panel's button.
-    m_guide->setVisible(shown);
-    if (shown)
-        setTwipsSize(kWideWidth, kWideHeight);
-    else
-        setTwipsSize(kSmallWidth, kSmallHeight);
+        [this] { showGuide(false); }, {QStringLiteral("閉 じ る")});
+    guide->setObjectName(QStringLiteral("guidePanel"));
+    guide->setGeometry(262, kToolbarHeight + 4, 256, 238);
+    setGuide(guide, {kSmallWidth, kSmallHeight}, {kWideWidth, kWideHeight});
 }

@@ -6,7 +6,6 @@
 #include <initializer_list>
 
 class EntryBox;
-class QFrame;
 class QGroupBox;
 class QPushButton;
 class QToolBar;
@@ -19,13 +18,11 @@ public:
     explicit frmpw(ScreenContext &ctx, QWidget *parent = nullptr);
 
     PinSetupScreen &logic() { return m_logic; }
-    bool guideOpen() const;
 
 private:
     void buildNewSection();
     void buildChangeSection();
     void buildGuide();
-    void showGuide(bool shown);
     // Empties the PIN boxes of a section after a refusal; the first gets the focus.
     void emptyBoxes(std::initializer_list<int> boxes);
 
@@ -36,5 +33,4 @@ private:
     EntryBox *m_texin[5] = {}; // texin_0-2; 3 and 4 take the new PIN again
     QPushButton *m_register = nullptr;
     QPushButton *m_change = nullptr;
-    QFrame *m_guide = nullptr;
 };

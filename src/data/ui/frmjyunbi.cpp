@@ -29,10 +29,12 @@ frmjyunbi::frmjyunbi(ScreenContext &ctx, QWidget *parent)
     setWindowTitle(QStringLiteral(" タイムカードの準備"));
 
     auto *body = new QHBoxLayout;
+    body->setContentsMargins(8, 4, 8, 8);
     body->addWidget(buildEntry());
-    m_guide = buildGuide();
-    body->addWidget(m_guide, 1);
-    m_toolbar = screentoolbar::layOut(this, body, [this] { showGuide(true); });
+    QFrame *guide = buildGuide();
+    body->addWidget(guide, 1);
+    m_toolbar = screentoolbar::layOut(this, body);
+    setGuide(guide, {kNarrowTwips, kHeightTwips}, {kWideTwips, kHeightTwips});
     showGuide(false);
     open();
 }
@@ -102,26 +104,20 @@ QWidget *frmjyunbi::buildEntry() {
 }
 
 QFrame *frmjyunbi::buildGuide() {
-    QFrame *panel = guidepanel::make(
-        this, {QStringLiteral("◆タイムカードの準備"),
-               QStringLiteral("給与計算期間の初日より前に、タイムカードを準備してください。"
-                              "タイムカードのない従業員はカード差しに表示されません。"),
-               QStringLiteral("◆途中で入社した従業員"),
-               QStringLiteral("従業員の登録の後、同じ年月でもう一度「準備する」を押すと、"
-                              "足りないタイムカードだけが追加されます。"),
-               QStringLiteral("◆給与計算期間とタイムカードの年月（5月分の例）"),
-               QStringLiteral("月末締(当月分) ⇒ 5月1日～5月31日\n"
-                              "20日締(翌月分) ⇒ 4月21日～5月20日\n"
-                              "10日締(当月分) ⇒ 5月11日～6月10日\n"
-                              "25日締(翌月分) ⇒ 4月26日～5月25日")});
-    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
-    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
-    return panel;
-}
-
-void frmjyunbi::showGuide(bool shown) {
-    m_guide->setVisible(shown);
-    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+    return guidepanel::make(
+        this,
+        {QStringLiteral("◆タイムカードの準備"),
+         QStringLiteral("給与計算期間の初日より前に、タイムカードを準備してください。"
+                        "タイムカードのない従業員はカード差しに表示されません。"),
+         QStringLiteral("◆途中で入社した従業員"),
+         QStringLiteral("従業員の登録の後、同じ年月でもう一度「準備する」を押すと、"
+                        "足りないタイムカードだけが追加されます。"),
+         QStringLiteral("◆給与計算期間とタイムカードの年月（5月分の例）"),
+         QStringLiteral("月末締(当月分) ⇒ 5月1日～5月31日\n"
+                        "20日締(翌月分) ⇒ 4月21日～5月20日\n"
+                        "10日締(当月分) ⇒ 5月11日～6月10日\n"
+                        "25日締(翌月分) ⇒ 4月26日～5月25日")},
+        [this] { showGuide(false); });
 }
 
 void frmjyunbi::render() {

@@ -27,12 +27,10 @@ protected:
 private:
     QWidget *buildEntry();
     QFrame *buildGuide();
-    void showGuide(bool shown);
     void render();
 
     CardPreparation m_logic;
     QToolBar *m_toolbar = nullptr;
-    QFrame *m_guide = nullptr;
     std::array<EntryBox *, 2> m_texcard{};
     QPushButton *m_command2 = nullptr;
     QListWidget *m_list = nullptr;

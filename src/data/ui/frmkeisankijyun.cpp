@@ -42,10 +42,12 @@ frmkeisankijyun::frmkeisankijyun(ScreenContext &ctx, QWidget *parent)
     setWindowTitle(QStringLiteral(" 基本設定"));
 
     auto *body = new QHBoxLayout;
+    body->setContentsMargins(8, 4, 8, 8);
     body->addWidget(buildSettings(), 0, Qt::AlignTop);
-    m_guide = buildGuide();
-    body->addWidget(m_guide);
-    m_toolbar = screentoolbar::layOut(this, body, [this] { showGuide(true); });
+    QFrame *guide = buildGuide();
+    body->addWidget(guide);
+    m_toolbar = screentoolbar::layOut(this, body);
+    setGuide(guide, {kNarrowTwips, kHeightTwips}, {kWideTwips, kHeightTwips});
     wireBoxes();
     showGuide(false);
     open();
@@ -229,7 +231,7 @@ void frmkeisankijyun::renderIcCard() {
 }
 
 QFrame *frmkeisankijyun::buildGuide() {
-    QFrame *panel = guidepanel::make(
+    return guidepanel::make(
         this,
         {QStringLiteral("◆日付の切り替え"),
          QStringLiteral("この時刻より前の打刻は前日の分になります。深夜勤務がない場合は「0」"
@@ -245,15 +247,8 @@ QFrame *frmkeisankijyun::buildGuide() {
          QStringLiteral("◆ICカード"),
          QStringLiteral("「ICカードで打刻する」にすると、リーダーにカードをタッチして打刻できま"
                         "す。暗証番号を求める設定にすると、名前のクリックは管理者だけになり、"
-                        "従業員は自分のカードでしか打刻できません。")});
-    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
-    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
-    return panel;
-}
-
-void frmkeisankijyun::showGuide(bool shown) {
-    m_guide->setVisible(shown);
-    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+                        "従業員は自分のカードでしか打刻できません。")},
+        [this] { showGuide(false); });
 }
 
 // After an option: the options, and the day boxes that Option1 and Option2

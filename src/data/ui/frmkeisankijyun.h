@@ -34,7 +34,6 @@ private:
     QFrame *buildGuide();
     void render();
     void renderOptions(int chosen);
-    void showGuide(bool shown);
 
     void wireBoxes();
     void leaveText(int i);
@@ -42,7 +41,6 @@ private:
 
     SettingsScreen m_logic;
     QToolBar *m_toolbar = nullptr;
-    QFrame *m_guide = nullptr;
     QLabel *m_roundingNotice = nullptr;
     QCheckBox *m_icPunch = nullptr;
     QCheckBox *m_icClick = nullptr;

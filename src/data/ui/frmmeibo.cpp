@@ -90,7 +90,7 @@ frmmeibo::frmmeibo(ScreenContext &ctx, QWidget *parent)
     m_picture4->hide();
     connect(m_picture4, &RosterImportPanel::copyRequested, this, &frmmeibo::startImport);
 
-    setGuideShown(false);
+    showGuide(false);
     open();
 }
 
@@ -127,7 +127,7 @@ void frmmeibo::buildToolbar() {
         m_picture4->raise();
     });
     connect(actions[3], &QAction::triggered, this, &WorkingScreen::closeScreen);
-    connect(actions[4], &QAction::triggered, this, [this] { setGuideShown(true); });
+    connect(actions[4], &QAction::triggered, this, [this] { showGuide(true); });
     connect(actions[5], &QAction::triggered, this, &frmmeibo::openIcCards);
 }
 
@@ -191,32 +191,28 @@ void frmmeibo::buildGrid() {
 }
 
 void frmmeibo::buildGuide() {
-    m_guide = guidepanel::make(
-        this, {QStringLiteral("◆従業員ｺｰﾄﾞ"),
-               QStringLiteral("３桁以内の数字で入力してください。コードはタイムカードの名前になる"
-                              "ため、同じコードを二人に付けないでください。"),
-               QStringLiteral("◆氏名と区分"),
-               QStringLiteral("氏名は１５文字以内で入力します。区分の欄をクリックするか、氏名の欄"
-                              "でEnterキーを押すと、月給・日給・時給を選べます。"),
-               QStringLiteral("◆削除と並べ替え"),
-               QStringLiteral("削除するときは、行の左の□をクリックして灰色にし、［削除］を押し"
-                              "ます。もう一度クリックすると元に戻ります。［並べ替え］でコードの小"
-                              "さい順に並びます。コードのない行はなくなります。"),
-               QStringLiteral("◆保存"),
-               QStringLiteral("Escキーで入力中の欄を空にします。名簿は画面を閉じるときに保存さ"
-                              "れます。"),
-               QStringLiteral("◆ICカード"),
-               QStringLiteral("［ICカード］で、従業員にICカードを登録します。最後に入力した行の"
-                              "従業員が選ばれます。登録はすぐに保存されます。")});
-    m_guide->setGeometry(kNarrowWidth, kHeaderY, kWideWidth - kNarrowWidth - 10,
-                         kHeight - kHeaderY - 12);
-    auto *close = m_guide->findChild<QPushButton *>(QStringLiteral("Command1"));
-    connect(close, &QPushButton::clicked, this, [this] { setGuideShown(false); });
-}
-
-void frmmeibo::setGuideShown(bool shown) {
-    m_guide->setVisible(shown);
-    setTwipsSize((shown ? kWideWidth : kNarrowWidth) * 15, kHeight * 15);
+    QFrame *guide = guidepanel::make(
+        this,
+        {QStringLiteral("◆従業員ｺｰﾄﾞ"),
+         QStringLiteral("３桁以内の数字で入力してください。コードはタイムカードの名前になる"
+                        "ため、同じコードを二人に付けないでください。"),
+         QStringLiteral("◆氏名と区分"),
+         QStringLiteral("氏名は１５文字以内で入力します。区分の欄をクリックするか、氏名の欄"
+                        "でEnterキーを押すと、月給・日給・時給を選べます。"),
+         QStringLiteral("◆削除と並べ替え"),
+         QStringLiteral("削除するときは、行の左の□をクリックして灰色にし、［削除］を押し"
+                        "ます。もう一度クリックすると元に戻ります。［並べ替え］でコードの小"
+                        "さい順に並びます。コードのない行はなくなります。"),
+         QStringLiteral("◆保存"),
+         QStringLiteral("Escキーで入力中の欄を空にします。名簿は画面を閉じるときに保存さ"
+                        "れます。"),
+         QStringLiteral("◆ICカード"),
+         QStringLiteral("［ICカード］で、従業員にICカードを登録します。最後に入力した行の"
+                        "従業員が選ばれます。登録はすぐに保存されます。")},
+        [this] { showGuide(false); });
+    guide->setGeometry(kNarrowWidth, kHeaderY, kWideWidth - kNarrowWidth - 10,
+                       kHeight - kHeaderY - 12);
+    setGuide(guide, {kNarrowWidth * 15, kHeight * 15}, {kWideWidth * 15, kHeight * 15});
 }
 
 void frmmeibo::hyouji() {

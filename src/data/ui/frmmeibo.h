@@ -8,7 +8,6 @@
 
 class EntryBox;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QScrollBar;
 class QToolBar;
@@ -49,7 +48,6 @@ private:
     void deleteMarked();
     void sortByCode();
     void startImport(const QString &folder);
-    void setGuideShown(bool shown);
     // Toolbar button 6: "ICカードの登録" for the employee of the row last
     // typed in.
     void openIcCards();
@@ -63,7 +61,6 @@ private:
     QComboBox *m_combo = nullptr;
     EntryBox *m_chooser = nullptr;
     QToolBar *m_toolbar = nullptr;
-    QFrame *m_guide = nullptr;
     RosterImportPanel *m_picture4 = nullptr;
     int m_editBox = -1;
     int m_lastSlot = -1; // the slot of the row last typed in

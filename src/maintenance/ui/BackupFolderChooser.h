@@ -19,7 +19,6 @@ public:
     // Moves the chooser to a folder as the program does; announced.
     void setFolder(const QString &path);
 
-    QComboBox *driveList() const { return m_drive; }
     QTreeView *folderList() const { return m_dir; }
 
 Q_SIGNALS:

@@ -32,24 +32,15 @@ frmbp::frmbp(ScreenContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("frmbp"));
     setWindowTitle(QStringLiteral(" データのバックアップ＆復元"));
 
-    m_toolbar =
-        screentoolbar::make(this, {screentoolbar::closeButton(), screentoolbar::guideButton()},
-                            {Qt::ToolButtonIconOnly, QSize(24, 24)});
-    connect(m_toolbar->actions().at(0), &QAction::triggered, this, &WorkingScreen::closeScreen);
-    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
-
     m_main = buildMain();
-    m_guide = buildGuide();
+    QFrame *guide = buildGuide();
     auto *body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
     body->addWidget(m_main);
-    body->addWidget(m_guide, 1);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(m_toolbar);
-    outer->addLayout(body, 1);
+    body->addWidget(guide, 1);
+    m_toolbar = screentoolbar::layOut(this, body, {Qt::ToolButtonIconOnly, QSize(24, 24)});
+    setGuide(guide, {kNarrowTwips, kHeightTwips}, {kWideTwips, kHeightTwips});
 
     m_logic.onBusy = [](bool busy) {
         if (busy)
@@ -157,7 +148,7 @@ QWidget *frmbp::buildMain() {
 }
 
 QFrame *frmbp::buildGuide() {
-    QFrame *panel = guidepanel::make(
+    return guidepanel::make(
         this,
         {QStringLiteral("◆バックアップ・復元のしかた"),
          QStringLiteral(
@@ -173,28 +164,17 @@ QFrame *frmbp::buildGuide() {
          QStringLiteral(
              "選んだフォルダのアドレスは画面の一番下に表示されます"
              "（例：/media/usb/タイムカード）。"
-             "「基本設定と名簿も含める」を選ぶと、基本設定と従業員の名簿もコピーします。")});
-    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
-    close->setObjectName(QStringLiteral("Command2"));
-    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
-    return panel;
+             "「基本設定と名簿も含める」を選ぶと、基本設定と従業員の名簿もコピーします。")},
+        [this] { showGuide(false); }, {QStringLiteral("閉じる"), QStringLiteral("Command2")});
 }
 
-bool frmbp::guideOpen() const {
-    return !m_guide->isHidden();
-}
-
-void frmbp::showGuide(bool shown) {
-    // Hidden, not only clipped: the keyboard must not reach the panel's button.
-    m_guide->setVisible(shown);
-    const int width = shown ? kWideTwips : kNarrowTwips;
+void frmbp::guideShowing(bool shown) {
     // The main frame is a little wider than the screen, and on the newer
     // desktop a little more again while the guide is closed.
-    int frame = width * 105 / 100;
+    int frame = (shown ? kWideTwips : kNarrowTwips) * 105 / 100;
     if (!shown && m_ctx.services.session.osKind == QLatin1String("Vista"))
         frame += 90;
     setFrameTwips(QSize(frame, 1), QPoint(0, 0));
-    setTwipsSize(width, kHeightTwips);
 }
 
 void frmbp::createFolder() {
@@ -215,9 +195,9 @@ void frmbp::copy() {
 
 void frmbp::render() {
     const BackupRestore &l = m_logic;
-    m_text1->widget()->setEnabled(l.text1Enabled());
-    m_command3->setEnabled(l.command3Enabled());
-    m_command1->setEnabled(l.command1Enabled());
+    m_text1->widget()->setEnabled(l.folderNameEnabled());
+    m_command3->setEnabled(l.createFolderEnabled());
+    m_command1->setEnabled(l.copyEnabled());
     m_list->render(l.list());
     const QString address = l.address();
     m_label3->setText(m_label3->fontMetrics().elidedText(address, Qt::ElideMiddle,

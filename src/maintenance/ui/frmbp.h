@@ -23,15 +23,14 @@ public:
 
     const BackupRestore &logic() const { return m_logic; }
     BackupFolderChooser *chooser() const { return m_chooser; }
-    bool guideOpen() const;
 
 protected:
     bool load() override;
+    void guideShowing(bool shown) override;
 
 private:
     QWidget *buildMain();
     QFrame *buildGuide();
-    void showGuide(bool shown);
     void createFolder();
     void copy();
     void render();
@@ -48,5 +47,4 @@ private:
     QCheckBox *m_basics = nullptr;
     QPushButton *m_command1 = nullptr;
     QLabel *m_label3 = nullptr;
-    QFrame *m_guide = nullptr;
 };

@@ -25,12 +25,6 @@ frmseiri::frmseiri(ScreenContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("frmseiri"));
     setWindowTitle(QStringLiteral(" タイムカードの整理"));
 
-    m_toolbar =
-        screentoolbar::make(this, {screentoolbar::closeButton(), screentoolbar::guideButton()},
-                            {Qt::ToolButtonIconOnly, QSize(24, 24)});
-    connect(m_toolbar->actions().at(0), &QAction::triggered, this, &WorkingScreen::closeScreen);
-    connect(m_toolbar->actions().at(1), &QAction::triggered, this, [this] { showGuide(true); });
-
     auto *left = new QWidget(this);
     left->setFixedWidth(twipsToPixels(kNarrowTwips));
     auto *v = new QVBoxLayout(left);
@@ -62,17 +56,14 @@ frmseiri::frmseiri(ScreenContext &ctx, QWidget *parent)
     });
     v->addWidget(m_cmdtaihi);
 
-    m_guide = buildGuide();
+    QFrame *guide = buildGuide();
     auto *body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(0);
     body->addWidget(left);
-    body->addWidget(m_guide, 1);
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(m_toolbar);
-    outer->addLayout(body, 1);
+    body->addWidget(guide, 1);
+    m_toolbar = screentoolbar::layOut(this, body, {Qt::ToolButtonIconOnly, QSize(24, 24)});
+    setGuide(guide, {kNarrowTwips, kHeightTwips}, {kWideTwips, kHeightTwips});
     showGuide(false);
     open();
 }
@@ -91,32 +82,20 @@ void frmseiri::renderSafety() {
 }
 
 QFrame *frmseiri::buildGuide() {
-    QFrame *panel =
-        guidepanel::make(this, {QStringLiteral("保存されているタイムカードの年月が一覧"
-                                               "表示されますから、保存不要の年月を選択"
-                                               "(クリック) し、下の削除ボタンを押してくださ"
-                                               "い。"
-                                               "複数の年月を選択する場合は、続けてクリ"
-                                               "ックします。"
-                                               "外部にデータ保存されていなければ、デー"
-                                               "タの復旧はできませんからご注意ください。"),
-                                QStringLiteral("削除したタイムカードは、データフォルダの"
-                                               "「Taihi」に日時ごとの控えとして残ります。"
-                                               "控えのフォルダをバックアップフォルダとし"
-                                               "て選べば、復元できます。控えが不要になっ"
-                                               "たら「控えを空にする」で削除してください。")});
-    auto *close = panel->findChild<QPushButton *>(QStringLiteral("Command1"));
-    close->setObjectName(QStringLiteral("Command2"));
-    connect(close, &QPushButton::clicked, this, [this] { showGuide(false); });
-    return panel;
-}
-
-bool frmseiri::guideOpen() const {
-    return !m_guide->isHidden();
-}
-
-void frmseiri::showGuide(bool shown) {
-    // Hidden, not only clipped: the keyboard must not reach the panel's button.
-    m_guide->setVisible(shown);
-    setTwipsSize(shown ? kWideTwips : kNarrowTwips, kHeightTwips);
+    return guidepanel::make(this,
+                            {QStringLiteral("保存されているタイムカードの年月が一覧"
+                                            "表示されますから、保存不要の年月を選択"
+                                            "(クリック) し、下の削除ボタンを押してくださ"
+                                            "い。"
+                                            "複数の年月を選択する場合は、続けてクリ"
+                                            "ックします。"
+                                            "外部にデータ保存されていなければ、デー"
+                                            "タの復旧はできませんからご注意ください。"),
+                             QStringLiteral("削除したタイムカードは、データフォルダの"
+                                            "「Taihi」に日時ごとの控えとして残ります。"
+                                            "控えのフォルダをバックアップフォルダとし"
+                                            "て選べば、復元できます。控えが不要になっ"
+                                            "たら「控えを空にする」で削除してください。")},
+                            [this] { showGuide(false); },
+                            {QStringLiteral("閉じる"), QStringLiteral("Command2")});
 }

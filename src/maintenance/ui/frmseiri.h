@@ -17,14 +17,12 @@ public:
     explicit frmseiri(ScreenContext &ctx, QWidget *parent = nullptr);
 
     const CardOrganizing &logic() const { return m_logic; }
-    bool guideOpen() const;
 
 protected:
     bool load() override;
 
 private:
     QFrame *buildGuide();
-    void showGuide(bool shown);
     void renderSafety();
 
     CardOrganizing m_logic;
@@ -33,5 +31,4 @@ private:
     QPushButton *m_command1 = nullptr;
     QLabel *m_lbltaihi = nullptr;
     QPushButton *m_cmdtaihi = nullptr;
-    QFrame *m_guide = nullptr;
 };

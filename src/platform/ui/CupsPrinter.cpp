@@ -82,11 +82,11 @@ int CupsPrinter::finishJob() {
     count = cupsAddOption("sides", sides(printer.duplex()), count, &options);
     // The name without an instance ("office/duplex" is printed on "office").
     const QByteArray dest = name().section(QLatin1Char('/'), 0, 0).toLocal8Bit();
-    m_lastJob = cupsPrintFile(dest.constData(), QFile::encodeName(m_temp).constData(),
-                              printer.docName().toUtf8().constData(), count, options);
+    const int job = cupsPrintFile(dest.constData(), QFile::encodeName(m_temp).constData(),
+                                  printer.docName().toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     removeTemp();
-    if (m_lastJob == 0) {
+    if (job == 0) {
         qWarning("CUPS refused the print job: %s", cupsLastErrorString());
         return kPrinterFault;
     }

@@ -25,8 +25,6 @@ public:
     ~CupsPrinter() override;
     QString name() const { return printer.printerName(); }
     void setTitle(const QString &title) { printer.setDocName(title); }
-    // The job number of the last document handed to the service.
-    int lastJob() const { return m_lastJob; }
 
 protected:
     int startJob() override;
@@ -36,5 +34,4 @@ protected:
 private:
     void removeTemp();
     QString m_temp;
-    int m_lastJob = 0;
 };

@@ -43,7 +43,6 @@ public:
 
     // The sheet's Windows faces and their counterparts here.
     static void mapSheetFaces();
-    bool documentOpen() const { return m_open; }
     int pages() const { return m_pages; }
 
 protected:
@@ -53,7 +52,6 @@ protected:
     virtual int startJob() { return 0; }
     virtual int finishJob() { return 0; }
     virtual void dropJob() {}
-    QPrinter *qprinter() const { return m_printer; }
 
 private:
     int open();

@@ -146,7 +146,7 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     connect(m_buttons[3], &QPushButton::clicked, this, [this] { act(&PrintPanel::pdf); });
     connect(m_buttons[4], &QPushButton::clicked, this, [this] { act(&PrintPanel::preview); });
     connect(m_buttons[1], &QPushButton::clicked, this, [this] {
-        EntryBox::flushPending();
+        EntryQueue::of(this).flush();
         m_panel.close();
         render();
         Q_EMIT closed();
@@ -165,13 +165,13 @@ void PrintPanelWidget::open(const QStringList &staff, const QString &monthFolder
 
 void PrintPanelWidget::act(void (PrintPanel::*f)(PrintTargets &)) {
     // The box the click took the focus from is left before the button acts.
-    EntryBox::flushPending();
+    EntryQueue::of(this).flush();
     (m_panel.*f)(*m_targets);
     render();
 }
 
 void PrintPanelWidget::overHoursList(PrintPanel::ListTarget where) {
-    EntryBox::flushPending();
+    EntryQueue::of(this).flush();
     m_panel.overHoursList(*m_targets, where);
     render();
 }

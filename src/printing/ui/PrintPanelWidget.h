@@ -18,7 +18,7 @@ class QRadioButton;
 // window and places it; toolbar button 3 calls open() with List1's entries,
 // the card month folder and the calculation settings, then disables toolbar
 // buttons 1 to 5, Combo1 and List1. When the panel closes ("閉じる") it emits
-// closed() (and the panel's onClosed runs), and the screen enables them again.
+// closed(), and the screen enables them again.
 class PrintPanelWidget : public QFrame {
     Q_OBJECT
 public:

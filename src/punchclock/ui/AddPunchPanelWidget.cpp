@@ -102,7 +102,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         o->setStyleSheet(QStringLiteral("font-size: 15px;"));
         m_options[static_cast<size_t>(k)] = o;
         connect(o, &QRadioButton::clicked, this, [this, k] {
-            EntryBox::flushPending();
+            EntryQueue::of(this).flush();
             m_panel.chooseKind(k);
             render();
         });
@@ -168,7 +168,7 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
             m_panel.setWeekday(i);
     });
     connect(m_add, &QPushButton::clicked, this, [this] {
-        EntryBox::flushPending();
+        EntryQueue::of(this).flush();
         const bool refused = !m_panel.add() && !storable::holds(m_panel.reason());
         render();
         if (refused)

@@ -1,15 +1,7 @@
 #include "punchclock/ui/RecorderGuide.h"
 
-#include "screen/ui/WorkingScreen.h"
-
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
-
-namespace {
-constexpr int kTextTopTwips = 430;
-constexpr int kScrollTwips = 9000;
-} // namespace
 
 QString RecorderGuide::guideText() {
     return QStringLiteral(
@@ -52,48 +44,21 @@ QString RecorderGuide::guideText() {
         "カードの登録は「従業員の登録」の［ICカード］で行います。</p>");
 }
 
-RecorderGuide::RecorderGuide(int height, QWidget *parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("Picture3"));
-    setFixedSize(kWidth, height);
-    setFrameShape(QFrame::StyledPanel);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xfa, 0xfa, 0xfa));
-    setPalette(pal);
-
-    auto *title = new QLabel(QStringLiteral("操作ガイド"), this);
-    title->setGeometry(10, 4, 160, 20);
-    title->setStyleSheet(QStringLiteral("font-size: 13px; font-weight: bold;"));
-    m_closeTop = new QPushButton(QStringLiteral("閉じる"), this);
-    m_closeTop->setObjectName(QStringLiteral("Command4"));
-    m_closeTop->setGeometry(kWidth - 84, 2, 76, 24);
-
-    auto *viewport = new QWidget(this);
-    const int textTop = WorkingScreen::twipsToPixels(kTextTopTwips);
-    viewport->setGeometry(6, textTop, kWidth - 30, height - textTop - 44);
-    m_text = new QLabel(guideText(), viewport);
-    m_text->setObjectName(QStringLiteral("guidetext"));
-    m_text->setWordWrap(true);
-    m_text->setTextFormat(Qt::RichText);
-    m_text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    m_text->setStyleSheet(QStringLiteral("font-size: 13px;"));
-    m_text->setFixedWidth(viewport->width());
-    m_text->adjustSize();
-    m_text->move(0, 0);
-
-    m_scroll = new QScrollBar(Qt::Vertical, this);
-    m_scroll->setObjectName(QStringLiteral("VScroll2"));
-    m_scroll->setGeometry(kWidth - 22, textTop, 16, viewport->height());
-    m_scroll->setRange(0, kScrollTwips);
-    m_scroll->setSingleStep(900);
-    m_scroll->setPageStep(1800);
-    m_scroll->setValue(0);
-    // The text panel's top edge sits at 430 - value twips.
-    connect(m_scroll, &QScrollBar::valueChanged, this, [this, textTop](int v) {
-        m_text->move(0, WorkingScreen::twipsToPixels(kTextTopTwips - v) - textTop);
-    });
-
-    m_closeBottom = new QPushButton(QStringLiteral("閉じる"), this);
-    m_closeBottom->setObjectName(QStringLiteral("Command5"));
-    m_closeBottom->setGeometry(kWidth - 96, height - 38, 88, 30);
+RecorderGuide::RecorderGuide(int height, std::function<void()> close, QWidget *parent)
+    : ScrolledGuide({kWidth, QColor(0xfa, 0xfa, 0xfa), QFrame::StyledPanel, 13,
+                     QStringLiteral("Command4"), QStringLiteral("Command5")},
+                    height, std::move(close), parent) {
+    auto *text = new QLabel(guideText(), viewport());
+    text->setObjectName(QStringLiteral("guidetext"));
+    text->setWordWrap(true);
+    text->setTextFormat(Qt::RichText);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    text->setStyleSheet(QStringLiteral("font-size: 13px;"));
+    text->setFixedWidth(viewport()->width());
+    text->adjustSize();
+    setText(text);
+    // The punch clock's guide scrolls by fixed steps, whatever its text's length.
+    scrollBar()->setRange(0, 9000);
+    scrollBar()->setSingleStep(900);
+    scrollBar()->setPageStep(1800);
 }

@@ -1,27 +1,15 @@
 #pragma once
 
-#include <QFrame>
-
-class QPushButton;
-class QScrollBar;
-class QLabel;
+#include "screen/ui/ScrolledGuide.h"
 
 // Picture3: the operating guide of the punch-clock screen, beside it while the
-// screen is widened.
-class RecorderGuide : public QFrame {
+// screen is widened; its "閉じる" are Command4 and Command5.
+class RecorderGuide : public ScrolledGuide {
     Q_OBJECT
 public:
     static constexpr int kWidth = 300;
 
-    RecorderGuide(int height, QWidget *parent);
-    QPushButton *closeTop() const { return m_closeTop; }
-    QPushButton *closeBottom() const { return m_closeBottom; }
+    RecorderGuide(int height, std::function<void()> close, QWidget *parent);
 
     static QString guideText();
-
-private:
-    QScrollBar *m_scroll;
-    QLabel *m_text;
-    QPushButton *m_closeTop;
-    QPushButton *m_closeBottom;
 };

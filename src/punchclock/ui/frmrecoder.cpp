@@ -2,10 +2,10 @@
 
 #include "platform/CardReader.h"
 #include "punchclock/ui/AddPunchPanelWidget.h"
-#include "punchclock/ui/CardPanelWidget.h"
 #include "punchclock/ui/FirstStepsPanel.h"
 #include "punchclock/ui/MonthViewPanel.h"
 #include "punchclock/ui/PunchImages.h"
+#include "punchclock/ui/PunchPanelWidget.h"
 #include "punchclock/ui/RecorderGuide.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
@@ -56,11 +56,11 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
     buildRack();
     buildButtons();
 
-    m_card = new CardPanelWidget(this);
+    m_card = new PunchPanelWidget(this);
     m_card->move(kRightX, 124);
-    connect(m_card, &CardPanelWidget::kindChosen, this,
+    connect(m_card, &PunchPanelWidget::kindChosen, this,
             [this](int k) { act([&] { m_logic.chooseKind(k); }); });
-    connect(m_card, &CardPanelWidget::kindUnchosen, this,
+    connect(m_card, &PunchPanelWidget::kindUnchosen, this,
             [this](int k) { act([&] { m_logic.unchooseKind(k); }); });
 
     m_view = new MonthViewPanel(this);
@@ -79,10 +79,9 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
         m_rack->setFocus();
     });
 
-    m_guide = new RecorderGuide(kHeight, this);
+    m_guide = new RecorderGuide(
+        kHeight, [this] { setGuideOpen(false); }, this);
     m_guide->move(kWidth, 0);
-    connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
-    connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
 
     buildCardReading();
 
@@ -193,9 +192,10 @@ void frmrecoder::buildRack() {
     // scrolled off at the front.
     m_rack->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rack->setTextElideMode(Qt::ElideRight);
-    m_rack->installEventFilter(this);
+    const auto chosen = [this](int row) { rackLineChosen(row); };
+    lists::clickOnEnter(m_rack, chosen);
     connect(m_rack, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { rackLineChosen(m_rack->row(item)); });
+            [this, chosen](QListWidgetItem *item) { chosen(m_rack->row(item)); });
 
     m_dayBoxes[0]->setNext(m_dayBoxes[1]->widget());
     m_dayBoxes[1]->setExitTarget(m_rack);
@@ -233,7 +233,7 @@ void frmrecoder::buildButtons() {
     m_first->move(kRightX, 124);
     m_first->hide();
     connect(m_first, &FirstStepsPanel::openScreen, this, [this](const QString &word) {
-        EntryBox::flushPending();
+        entries().flush();
         if (m_ctx.services.session.screenWord == screenword::recorder)
             m_ctx.host.openScreen(word);
     });
@@ -410,7 +410,7 @@ void frmrecoder::leavePunchBox(int box) {
 }
 
 void frmrecoder::rackLineChosen(int row) {
-    EntryBox::flushPending();
+    entries().flush();
     if (m_logic.rackClickNeedsPin() && !m_ctx.host.askPin(screenword::recorder)) {
         render();
         return;
@@ -437,19 +437,6 @@ bool frmrecoder::event(QEvent *e) {
     if (e->type() == QEvent::WindowActivate)
         onActivated();
     return WorkingScreen::event(e);
-}
-
-bool frmrecoder::eventFilter(QObject *watched, QEvent *e) {
-    // Enter or Space on a rack line acts as a click on it.
-    if (watched == m_rack && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(e)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-            m_rack->currentRow() >= 0) {
-            rackLineChosen(m_rack->currentRow());
-            return true;
-        }
-    }
-    return WorkingScreen::eventFilter(watched, e);
 }
 
 void frmrecoder::showEvent(QShowEvent *e) {

@@ -5,7 +5,7 @@
 #include "screen/ui/WorkingScreen.h"
 
 class AddPunchPanelWidget;
-class CardPanelWidget;
+class PunchPanelWidget;
 class FirstStepsPanel;
 class RecorderGuide;
 class MonthViewPanel;
@@ -40,7 +40,6 @@ protected:
     // It is the punch-clock screen: nothing comes back in front.
     void closed() override {}
     bool event(QEvent *e) override;
-    bool eventFilter(QObject *watched, QEvent *e) override;
     void showEvent(QShowEvent *e) override;
 
 private:
@@ -60,7 +59,7 @@ private:
     void leavePunchBox(int box);
     // Every action first finishes a punch day box the click has just left.
     template <typename F> void act(F f) {
-        EntryBox::flushPending();
+        entries().flush();
         f();
         render();
     }
@@ -80,7 +79,7 @@ private:
     int m_shownDayRevision = -1;
     QListWidget *m_rack = nullptr;
     QPushButton *m_cancel = nullptr;
-    CardPanelWidget *m_card = nullptr;
+    PunchPanelWidget *m_card = nullptr;
     QLabel *m_hint = nullptr;
     QPushButton *m_press = nullptr;
     QPushButton *m_return = nullptr;

@@ -1,5 +1,7 @@
 #include "screen/ui/EntryBox.h"
 
+#include "screen/ui/EntryQueue.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -8,69 +10,6 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTimer>
-#include <deque>
-
-// The entered() and left() notices waiting to be delivered, oldest first. It
-// delivers them on the next turn of the event loop, or earlier, just before
-// the user's next click or key reaches any widget: the checks of a box run
-// after the focus has moved away from it (never inside the focus change, where
-// a message box would swallow the click that moved the focus) and before the
-// action the user took next.
-class EntryQueue : public QObject {
-public:
-    static EntryQueue &get() {
-        static QPointer<EntryQueue> queue;
-        if (!queue)
-            queue = new EntryQueue(qApp); // ends with the application
-        return *queue;
-    }
-
-    void post(EntryBox *box, EntryBox::Notice notice) {
-        m_items.push_back({box, notice});
-        if (m_items.size() == 1) {
-            qApp->installEventFilter(this);
-            QMetaObject::invokeMethod(this, &EntryQueue::flush, Qt::QueuedConnection);
-        }
-    }
-
-    void flush() {
-        if (m_flushing)
-            return; // a message box of a check is up: the outer delivery goes on after it
-        m_flushing = true;
-        while (!m_items.empty()) {
-            const Item item = m_items.front();
-            m_items.pop_front();
-            if (item.box)
-                item.box->deliver(item.notice);
-        }
-        m_flushing = false;
-        qApp->removeEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            flush();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    explicit EntryQueue(QObject *parent) : QObject(parent) {}
-
-    struct Item {
-        QPointer<EntryBox> box;
-        EntryBox::Notice notice;
-    };
-    std::deque<Item> m_items;
-    bool m_flushing = false;
-};
 
 namespace {
 
@@ -159,12 +98,12 @@ void EntryBox::setText(const QString &text) {
 }
 
 void EntryBox::flushPending() {
-    EntryQueue::get().flush();
+    EntryQueue::of(m_box).flush();
 }
 
 void EntryBox::post(Notice n) {
     m_inside = n == Notice::Entered;
-    EntryQueue::get().post(this, n);
+    EntryQueue::of(m_box).post(this, n);
 }
 
 void EntryBox::deliver(Notice n) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screen/EntryKeys.h"
+#include "screen/ui/EntryQueue.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,8 +17,8 @@ class QWidget;
 //
 //  - Keys: a per-box filter (KeyFilter) drops the characters the box does not
 //    take; pasted and dropped text is held to the same filter.
-//  - Enter selects the text and moves on: to next(), else to exitTarget()
-//    when that can take the focus, else the focus stays. A screen that
+//  - Enter selects the text and moves on: to next(), else to the exit target
+//    (setExitTarget) when that can take the focus, else the focus stays. A screen that
 //    decides itself where the focus goes sets handEnterToScreen() and gets
 //    enterPressed() instead.
 //  - Esc empties the box (edited("") follows), or is dropped with
@@ -59,17 +60,16 @@ public:
     // The filter can change while the box lives (a screen that takes keys only
     // while something is open); a line edit's validator follows it.
     void setKeyFilter(KeyFilter keys);
-    KeyFilter keyFilter() const { return m_keys; }
     void setEscape(Escape e) { m_escape = e; }
     void setNext(QWidget *next) { m_next = next; }
     QWidget *next() const { return m_next; }
     void setExitTarget(QWidget *exit) { m_exit = exit; }
-    QWidget *exitTarget() const { return m_exit; }
     void handEnterToScreen(bool hand = true) { m_enterToScreen = hand; }
 
-    // Delivers every entered() and left() still waiting, now. Does nothing
-    // while a delivery is under way.
-    static void flushPending();
+    // Delivers every entered() and left() still waiting in the box's queue
+    // (its screen's, see EntryQueue), now. Does nothing while a delivery is
+    // under way.
+    void flushPending();
 
 Q_SIGNALS:
     void entered();
@@ -91,7 +91,7 @@ private:
     void moveOn();
     bool popupShown() const;
 
-    enum class Notice { Entered, Left };
+    using Notice = EntryQueue::Notice;
     void post(Notice n);
     void deliver(Notice n);
 

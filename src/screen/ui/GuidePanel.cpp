@@ -9,7 +9,8 @@
 
 namespace guidepanel {
 
-QFrame *make(QWidget *parent, const QStringList &texts, const QString &closeCaption) {
+QFrame *make(QWidget *parent, const QStringList &texts, std::function<void()> close,
+             const CloseButton &button) {
     auto *panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("guide"));
     panel->setFrameShape(QFrame::StyledPanel);
@@ -46,10 +47,10 @@ QFrame *make(QWidget *parent, const QStringList &texts, const QString &closeCapt
     v->addStretch();
     auto *row = new QHBoxLayout;
     row->addStretch();
-    auto *close =
-        new QPushButton(closeCaption.isEmpty() ? QStringLiteral("閉じる") : closeCaption, panel);
-    close->setObjectName(QStringLiteral("Command1"));
-    row->addWidget(close);
+    auto *closeButton = new QPushButton(button.caption, panel);
+    closeButton->setObjectName(button.objectName);
+    QObject::connect(closeButton, &QPushButton::clicked, panel, std::move(close));
+    row->addWidget(closeButton);
     v->addLayout(row);
     return panel;
 }

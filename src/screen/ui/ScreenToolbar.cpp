@@ -33,17 +33,22 @@ QToolBar *make(QWidget *parent, const QList<Button> &buttons, const Look &look) 
     return bar;
 }
 
-QToolBar *layOut(WorkingScreen *screen, QBoxLayout *body, std::function<void()> openGuide) {
-    QToolBar *toolbar = make(screen, {closeButton(), guideButton()});
+QToolBar *closeAndGuide(WorkingScreen *screen, const Look &look) {
+    QToolBar *toolbar = make(screen, {closeButton(), guideButton()}, look);
     QObject::connect(toolbar->actions().at(0), &QAction::triggered, screen,
-                     [screen] { screen->closeScreen(); });
-    QObject::connect(toolbar->actions().at(1), &QAction::triggered, screen, std::move(openGuide));
-    body->setContentsMargins(8, 4, 8, 8);
+                     &WorkingScreen::closeScreen);
+    QObject::connect(toolbar->actions().at(1), &QAction::triggered, screen,
+                     [screen] { screen->showGuide(true); });
+    return toolbar;
+}
+
+QToolBar *layOut(WorkingScreen *screen, QBoxLayout *body, const Look &look) {
+    QToolBar *toolbar = closeAndGuide(screen, look);
     auto *outer = new QVBoxLayout(screen);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     outer->addWidget(toolbar);
-    outer->addLayout(body);
+    outer->addLayout(body, 1);
     return toolbar;
 }
 

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QSize>
 #include <QString>
-#include <functional>
 
 class QBoxLayout;
 class QToolBar;
@@ -32,9 +31,12 @@ struct Look {
 // Toolbar1 with the buttons in order; action n (from 1) is named Toolbar1_<n>.
 QToolBar *make(QWidget *parent, const QList<Button> &buttons, const Look &look = {});
 
-// Lays a settings-and-data screen out: the close-and-guide toolbar on top
-// (close closes the screen, the guide button calls openGuide), the body
-// under it. Returns the toolbar.
-QToolBar *layOut(WorkingScreen *screen, QBoxLayout *body, std::function<void()> openGuide);
+// The close-and-guide toolbar of a screen: "閉じる" closes the screen,
+// "ガイド" opens its guide panel (WorkingScreen::showGuide).
+QToolBar *closeAndGuide(WorkingScreen *screen, const Look &look = {});
+
+// Lays a screen out: the close-and-guide toolbar on top, the body under it
+// taking the rest of the screen. Returns the toolbar.
+QToolBar *layOut(WorkingScreen *screen, QBoxLayout *body, const Look &look = {});
 
 } // namespace screentoolbar

@@ -1,12 +1,13 @@
 #include "screen/ui/WorkingScreen.h"
 
-#include "screen/ui/EntryBox.h"
+#include "screen/ui/EntryQueue.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QShortcut>
 
-WorkingScreen::WorkingScreen(ScreenContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx) {
+WorkingScreen::WorkingScreen(ScreenContext &ctx, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_entries(new EntryQueue(this)) {
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, [this] { m_ctx.host.showUsageGuide(); });
@@ -29,6 +30,26 @@ void WorkingScreen::setFrameTwips(const QSize &frame, const QPoint &place) {
     Q_EMIT sizeChanged();
 }
 
+void WorkingScreen::setGuide(QWidget *panel, const QSize &narrowTwips, const QSize &wideTwips) {
+    m_guide = panel;
+    m_narrowTwips = narrowTwips;
+    m_wideTwips = wideTwips;
+}
+
+void WorkingScreen::showGuide(bool shown) {
+    if (!m_guide)
+        return;
+    // Hidden, not only clipped: the keyboard must not reach the panel's buttons.
+    m_guide->setVisible(shown);
+    guideShowing(shown);
+    const QSize size = shown ? m_wideTwips : m_narrowTwips;
+    setTwipsSize(size.width(), size.height());
+}
+
+bool WorkingScreen::guideOpen() const {
+    return m_guide && !m_guide->isHidden();
+}
+
 void WorkingScreen::closeScreen() {
     if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
         sub->close();
@@ -49,7 +70,7 @@ void WorkingScreen::closeEvent(QCloseEvent *event) {
     if (m_closing)
         return;
     // A box left just before the close has its checks run as the user made them.
-    EntryBox::flushPending();
+    m_entries->flush();
     if (m_opened && !m_ctx.services.programEnd.ended() && !mayClose()) {
         event->ignore();
         return;

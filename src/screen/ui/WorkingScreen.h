@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class EntryQueue;
+
 // What a screen widget is built with.
 struct ScreenContext {
     Services &services;
@@ -47,6 +49,15 @@ public:
     // Closes the hosting child window; the close protocol runs as on any close.
     void closeScreen();
 
+    // The entered() and left() notices of the screen's entry boxes, its
+    // panels' and its dialogs': an action first delivers those still waiting.
+    EntryQueue &entries() const { return *m_entries; }
+
+    // The guide panel beside the screen (see setGuide): shows or hides it,
+    // and gives the screen its size for either.
+    void showGuide(bool shown);
+    bool guideOpen() const;
+
     // The load step succeeded (false after a fatal file error ended the program).
     bool opened() const { return m_opened; }
     // The screen has begun closing: nothing it still hears may change its data.
@@ -71,13 +82,23 @@ protected:
     // After the save: the punch-clock screen comes back in front.
     virtual void closed();
 
+    // The screen's guide panel, and the screen's size in twips without it
+    // and with it. Call showGuide(false) once the screen is built.
+    void setGuide(QWidget *panel, const QSize &narrowTwips, const QSize &wideTwips);
+    // Told as the guide opens or closes, before the screen takes its size.
+    virtual void guideShowing(bool /*shown*/) {}
+
     void closeEvent(QCloseEvent *event) override;
 
     ScreenContext &m_ctx;
 
 private:
+    EntryQueue *m_entries;
     bool m_opened = false;
     bool m_closing = false;
     QSize m_frameTwips;
     QPoint m_placeTwips;
+    QWidget *m_guide = nullptr;
+    QSize m_narrowTwips;
+    QSize m_wideTwips;
 };

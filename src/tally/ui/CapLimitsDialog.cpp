@@ -73,7 +73,7 @@ void CapLimitsDialog::fill(const CapLimits &limits) {
 }
 
 void CapLimitsDialog::save() {
-    EntryBox::flushPending();
+    EntryQueue::of(this).flush();
     QStringList texts;
     for (const EntryBox *b : m_boxes)
         texts.append(b->text());

@@ -1,20 +1,13 @@
 #include "tally/ui/TallyGuidePanel.h"
 
-#include "screen/ui/WorkingScreen.h"
 #include "tally/ui/TallyIcons.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QTextEdit>
 #include <QUrl>
-#include <QWheelEvent>
 
 namespace {
 
-constexpr int kTextTopTwips = 430;
 // Where the toolbar's pictures stand in the guide's text.
 const QString kPictureGap[] = {QStringLiteral("ボタン　　を押し"),
                                QStringLiteral("■訂正・追加( 　  )"),
@@ -102,66 +95,26 @@ QStringList TallyGuidePanel::lines() {
     };
 }
 
-TallyGuidePanel::TallyGuidePanel(int height, QWidget *parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("Picture3"));
-    setFixedSize(kWidth, height);
-    setFrameShape(QFrame::Box);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xff, 0xff, 0xee));
-    setPalette(pal);
-
-    auto *title = new QLabel(QStringLiteral("操作ガイド"), this);
-    title->setGeometry(10, 4, 160, 20);
-    title->setStyleSheet(QStringLiteral("font-size: 14px; font-weight: bold;"));
-    m_closeTop = new QPushButton(QStringLiteral("閉じる"), this);
-    m_closeTop->setObjectName(QStringLiteral("Command1"));
-    m_closeTop->setGeometry(kWidth - 84, 3, 76, 24);
-
-    const int textTop = WorkingScreen::twipsToPixels(kTextTopTwips);
-    auto *viewport = new QWidget(this);
-    viewport->setGeometry(6, textTop, kWidth - 32, height - textTop - 44);
-    m_text = new QTextEdit(viewport);
-    m_text->setObjectName(QStringLiteral("guidetext"));
-    m_text->setReadOnly(true);
-    m_text->setTextInteractionFlags(Qt::NoTextInteraction);
-    m_text->setFocusPolicy(Qt::NoFocus);
-    m_text->setFrameShape(QFrame::NoFrame);
-    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_text->setStyleSheet(QStringLiteral("background: transparent; font-size: 13px;"));
+TallyGuidePanel::TallyGuidePanel(int height, std::function<void()> close, QWidget *parent)
+    : ScrolledGuide({kWidth, QColor(0xff, 0xff, 0xee), QFrame::Box, 14, QStringLiteral("Command1"),
+                     QStringLiteral("Command2")},
+                    height, std::move(close), parent) {
+    auto *text = new QTextEdit(viewport());
+    text->setObjectName(QStringLiteral("guidetext"));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::NoTextInteraction);
+    text->setFocusPolicy(Qt::NoFocus);
+    text->setFrameShape(QFrame::NoFrame);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setStyleSheet(QStringLiteral("background: transparent; font-size: 13px;"));
     for (const int tool : kPictureTool)
-        m_text->document()->addResource(QTextDocument::ImageResource,
-                                        QUrl(QStringLiteral("tool:%1").arg(tool)),
-                                        tallyicons::toolbar(tool).pixmap(18, 18).toImage());
-    m_text->setHtml(html(lines()));
-    m_text->setFixedWidth(viewport->width());
-    m_text->document()->setTextWidth(viewport->width());
-    const int textHeight = static_cast<int>(m_text->document()->size().height()) + 8;
-    m_text->setFixedHeight(textHeight);
-    m_text->move(0, 0);
-
-    m_scroll = new QScrollBar(Qt::Vertical, this);
-    m_scroll->setObjectName(QStringLiteral("VScroll2"));
-    m_scroll->setGeometry(kWidth - 22, textTop, 16, viewport->height());
-    m_scroll->setRange(0, std::max(0, textHeight - viewport->height()) * 15);
-    m_scroll->setSingleStep(300);
-    m_scroll->setPageStep(viewport->height() * 15);
-    // The text's top edge sits at 430 - value twips.
-    connect(m_scroll, &QScrollBar::valueChanged, this, [this, textTop](int v) {
-        m_text->move(0, WorkingScreen::twipsToPixels(kTextTopTwips - v) - textTop);
-    });
-
-    m_closeBottom = new QPushButton(QStringLiteral("閉じる"), this);
-    m_closeBottom->setObjectName(QStringLiteral("Command2"));
-    m_closeBottom->setGeometry(kWidth - 96, height - 38, 88, 30);
-}
-
-void TallyGuidePanel::reset() {
-    m_scroll->setValue(0);
-}
-
-void TallyGuidePanel::wheelEvent(QWheelEvent *e) {
-    // The wheel anywhere over the guide scrolls its text.
-    QApplication::sendEvent(m_scroll, e);
+        text->document()->addResource(QTextDocument::ImageResource,
+                                      QUrl(QStringLiteral("tool:%1").arg(tool)),
+                                      tallyicons::toolbar(tool).pixmap(18, 18).toImage());
+    text->setHtml(html(lines()));
+    text->setFixedWidth(viewport()->width());
+    text->document()->setTextWidth(viewport()->width());
+    text->setFixedHeight(static_cast<int>(text->document()->size().height()) + 8);
+    setText(text);
 }

@@ -4,13 +4,12 @@
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
-#include "tally/TimeText.h"
 #include "tally/ui/CapLimitsDialog.h"
-#include "tally/ui/CapsBox.h"
-#include "tally/ui/CardArea.h"
+#include "tally/ui/CapsMonitorWidget.h"
+#include "tally/ui/CertifiedGridWidget.h"
 #include "tally/ui/CorrectionPanelWidget.h"
 #include "tally/ui/CsvFileChooser.h"
-#include "tally/ui/HistoryPanelWidget.h"
+#include "tally/ui/HistoryViewWidget.h"
 #include "tally/ui/StaffCapsMarks.h"
 #include "tally/ui/TallyGuidePanel.h"
 #include "tally/ui/TallyIcons.h"
@@ -63,7 +62,7 @@ frmsyuukei::frmsyuukei(ScreenContext &ctx, QWidget *parent)
 
     buildToolbar();
     buildLists();
-    m_card = new CardArea(this);
+    m_card = new CertifiedGridWidget(this);
     m_card->move(kCardLeft, kCardTop);
     for (int i = 0; i < CertifiedGrid::kBoxes; ++i)
         watchBox(i, m_card->box(i));
@@ -138,7 +137,7 @@ void frmsyuukei::setExportChooser(ExportChooser *chooser) {
 
 void frmsyuukei::buildHistory() {
     // Button 8 stands after "中断", before "閉じる".
-    auto *a = new QAction(HistoryPanelWidget::toolIcon(), QStringLiteral("履歴"), m_toolbar);
+    auto *a = new QAction(HistoryViewWidget::toolIcon(), QStringLiteral("履歴"), m_toolbar);
     a->setObjectName(QStringLiteral("Toolbar1_8"));
     a->setToolTip(QStringLiteral("この人の打刻の変更履歴を表示します"));
     m_toolbar->insertAction(m_tool[TallyScreen::CloseTool - 1], a);
@@ -162,33 +161,32 @@ void frmsyuukei::buildLists() {
     m_staff->setObjectName(QStringLiteral("List1"));
     // The open employee's overtime caps take the bottom of the column, above
     // where HScroll1 shows with the guide.
-    const int capsTop = kHeight - 20 - CapsBox::kHeight;
+    const int capsTop = kHeight - 20 - CapsMonitorWidget::kHeight;
     m_staff->setGeometry(kListLeft, 142, kListWidth, capsTop - 6 - 142);
     staffcapsmarks::install(m_staff);
-    m_caps = new CapsBox(kListWidth, this);
+    m_caps = new CapsMonitorWidget(kListWidth, this);
     m_caps->move(kListLeft, capsTop);
     connect(m_caps->settingsButton(), &QPushButton::clicked, this, &frmsyuukei::openCapLimits);
     QFont f(QStringLiteral("IPAGothic"));
     f.setPixelSize(15);
     m_staff->setFont(f);
-    m_staff->installEventFilter(this);
-    connect(m_staff, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        const int row = m_staff->row(item);
-        act([&] { m_logic.chooseEmployee(row); });
-    });
+    const auto staffClicked = [this](int row) { act([&] { m_logic.chooseEmployee(row); }); };
+    lists::clickOnEnter(m_staff, staffClicked);
+    connect(m_staff, &QListWidget::itemClicked, this,
+            [this, staffClicked](QListWidgetItem *item) { staffClicked(m_staff->row(item)); });
 
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("lbltitle"));
-    m_title->setGeometry(kCardLeft, 60, CardArea::kWidth, 24);
+    m_title->setGeometry(kCardLeft, 60, CertifiedGridWidget::kWidth, 24);
     m_title->setStyleSheet(QStringLiteral("font-size: 16px; font-weight: bold; color: #202840;"));
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("lblnotice"));
-    m_notice->setGeometry(kCardLeft, 84, CardArea::kWidth, 20);
+    m_notice->setGeometry(kCardLeft, 84, CertifiedGridWidget::kWidth, 20);
     m_notice->setStyleSheet(QStringLiteral("font-size: 12px; color: #805000;"));
     // Right of the rounding notice: how many days want a look.
     m_marks = new QLabel(this);
     m_marks->setObjectName(QStringLiteral("lblijou"));
-    m_marks->setGeometry(kCardLeft + CardArea::kWidth - 330, 84, 330, 20);
+    m_marks->setGeometry(kCardLeft + CertifiedGridWidget::kWidth - 330, 84, 330, 20);
     m_marks->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_marks->setStyleSheet(QStringLiteral("font-size: 12px; font-weight: bold; color: #c00000;"));
 }
@@ -206,7 +204,8 @@ void frmsyuukei::buildPanels() {
     connect(m_correction->reason(), &EntryBox::edited, this,
             [this](const QString &t) { m_logic.setCorrectionReason(t); });
 
-    m_history = new HistoryPanelWidget(this, QSize(CardArea::kWidth, CardArea::kHeight));
+    m_history = new HistoryViewWidget(
+        this, QSize(CertifiedGridWidget::kWidth, CertifiedGridWidget::kHeight));
     m_history->move(kCardLeft, kCardTop);
     connect(m_history->closeButton(), &QPushButton::clicked, this,
             [this] { act([&] { m_logic.closeHistory(); }); });
@@ -215,22 +214,22 @@ void frmsyuukei::buildPanels() {
 
     m_printPanel = new PrintPanelWidget(m_print, this);
     m_printPanel->adjustSize();
-    m_printPanel->move(kCardLeft + (CardArea::kWidth - m_printPanel->width()) / 2, kCardTop + 60);
+    m_printPanel->move(kCardLeft + (CertifiedGridWidget::kWidth - m_printPanel->width()) / 2,
+                       kCardTop + 60);
     connect(m_printPanel, &PrintPanelWidget::closed, this,
             [this] { act([&] { m_logic.closePrint(); }); });
 
-    m_guide = new TallyGuidePanel(kHeight - kToolbarHeight, this);
+    m_guide = new TallyGuidePanel(
+        kHeight - kToolbarHeight, [this] { setGuideOpen(false); }, this);
     m_guide->move(kWidth - TallyGuidePanel::kWidth, kToolbarHeight);
     m_guide->hide();
-    connect(m_guide->closeTop(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
-    connect(m_guide->closeBottom(), &QPushButton::clicked, this, [this] { setGuideOpen(false); });
 
     m_hscroll = new QScrollBar(Qt::Horizontal, this);
     m_hscroll->setObjectName(QStringLiteral("HScroll1"));
     const int guideLeft = kWidth - TallyGuidePanel::kWidth;
     m_hscroll->setGeometry(kListLeft, kHeight - 18, guideLeft - kListLeft - 4, 16);
     // Far enough to bring the right edge of the card area out from under the guide.
-    m_hscroll->setRange(0, (kCardLeft + CardArea::kWidth - guideLeft + 8) * 15);
+    m_hscroll->setRange(0, (kCardLeft + CertifiedGridWidget::kWidth - guideLeft + 8) * 15);
     m_hscroll->setSingleStep(300);
     m_hscroll->setPageStep(1500);
     m_hscroll->hide();
@@ -241,19 +240,9 @@ void frmsyuukei::buildPanels() {
 void frmsyuukei::openPrintPanel() {
     act([&] { m_logic.toolPrint(); });
     if (m_logic.printOpen())
-        m_print.setOverHours(overHours());
+        m_print.setOverHours(m_logic.caps().overHoursList());
     if (m_logic.printOpen())
         m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings());
-}
-
-OverHoursData frmsyuukei::overHours() const {
-    // The month's employees over the limit, for "80時間超の一覧".
-    const CapsMonitor &caps = m_logic.caps();
-    OverHoursData over{m_logic.monthFolder(), caps.limits()[CapLimits::Average], {}};
-    for (const CapsMonitor::Over &o : caps.overAverageLimit())
-        over.lines.append({o.code, o.name, timetext::hoursText(o.caps.monthTotal),
-                           timetext::hoursText(o.caps.averageMinutes()), o.caps.averageMonths});
-    return over;
 }
 
 void frmsyuukei::openCapLimits() {
@@ -340,7 +329,7 @@ void frmsyuukei::render() {
     m_marks->setToolTip(dayanomaly::listing(marks, card));
     m_card->setMarks(marks);
     m_card->render(m_logic.grid(), m_logic.grid().boxInUse(), m_logic.employeeOpen());
-    m_correction->setVisible(m_logic.correction().visible());
+    m_correction->setVisible(m_logic.correctionOpen());
     m_correction->render(m_logic.correction(), focusedBox());
     m_correction->raise();
     m_printPanel->setVisible(m_logic.printOpen());
@@ -358,7 +347,7 @@ void frmsyuukei::render() {
 }
 
 void frmsyuukei::flushBox() {
-    EntryBox::flushPending();
+    entries().flush();
     const int i = focusedBox();
     if (i < 0)
         return;
@@ -433,16 +422,6 @@ bool frmsyuukei::eventFilter(QObject *watched, QEvent *e) {
     if (i >= 0 && e->type() == QEvent::MouseButtonPress)
         // After the press has put the focus in the box, as a click follows it.
         QTimer::singleShot(0, this, [this, i] { act([&] { m_logic.boxClicked(i); }); });
-    if (watched == m_staff && e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(e)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-            !(static_cast<QKeyEvent *>(e)->modifiers() & Qt::ControlModifier) &&
-            m_staff->currentRow() >= 0) {
-            const int row = m_staff->currentRow();
-            act([&] { m_logic.chooseEmployee(row); });
-            return true;
-        }
-    }
     return WorkingScreen::eventFilter(watched, e);
 }
 

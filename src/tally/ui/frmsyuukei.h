@@ -7,10 +7,10 @@
 #include <QHash>
 #include <memory>
 
-class CapsBox;
-class CardArea;
+class CapsMonitorWidget;
+class CertifiedGridWidget;
 class CorrectionPanelWidget;
-class HistoryPanelWidget;
+class HistoryViewWidget;
 class PrintPanelWidget;
 class QAction;
 class QComboBox;
@@ -63,7 +63,6 @@ private:
     void suspend();
     void openPrintPanel();
     void buildHistory();
-    OverHoursData overHours() const;
     void openCapLimits();
     void renderCaps();
     // Every action first finishes the box that has the focus, as leaving it
@@ -84,16 +83,16 @@ private:
     QLabel *m_title = nullptr;
     QLabel *m_notice = nullptr;
     QLabel *m_marks = nullptr;
-    CardArea *m_card = nullptr;
+    CertifiedGridWidget *m_card = nullptr;
     CorrectionPanelWidget *m_correction = nullptr;
     PrintPanel m_print;
     PrintPanelWidget *m_printPanel = nullptr;
-    HistoryPanelWidget *m_history = nullptr;
+    HistoryViewWidget *m_history = nullptr;
     TallyGuidePanel *m_guide = nullptr;
     QScrollBar *m_hscroll = nullptr;
     std::unique_ptr<ExportChooser> m_ownChooser;
     ExportChooser *m_chooser = nullptr;
-    CapsBox *m_caps = nullptr;
+    CapsMonitorWidget *m_caps = nullptr;
     QHash<QObject *, int> m_boxIndex;
     bool m_loaded = false;
 };

@@ -1,4 +1,4 @@
-#include "tally/ui/CapsBox.h"
+#include "tally/ui/CapsMonitorWidget.h"
 
 #include "tally/TimeText.h"
 
@@ -19,7 +19,7 @@ constexpr overtimecaps::Rule kLineRule[] = {overtimecaps::MonthOver, overtimecap
 
 } // namespace
 
-CapsBox::CapsBox(int width, QWidget *parent) : QFrame(parent) {
+CapsMonitorWidget::CapsMonitorWidget(int width, QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("fracaps"));
     setFrameShape(QFrame::StyledPanel);
     setFixedSize(width, kHeight);
@@ -74,7 +74,7 @@ CapsBox::CapsBox(int width, QWidget *parent) : QFrame(parent) {
     render(nullptr, CapLimits());
 }
 
-void CapsBox::render(const overtimecaps::Result *caps, const CapLimits &limits) {
+void CapsMonitorWidget::render(const overtimecaps::Result *caps, const CapLimits &limits) {
     const QString captions[kRows] = {
         QStringLiteral("今月の法定外"), QStringLiteral("今月の法定外＋休日"),
         caps ? QStringLiteral("平均の最高（%1か月）").arg(caps->averageMonths)
@@ -106,7 +106,7 @@ void CapsBox::render(const overtimecaps::Result *caps, const CapLimits &limits) 
         m_note->setText(QStringLiteral("未確定の月は0時間で計算"));
 }
 
-QStringList CapsBox::shownRules() const {
+QStringList CapsMonitorWidget::shownRules() const {
     QStringList out;
     for (const QLabel *l : m_rules)
         if (l->isVisibleTo(this))

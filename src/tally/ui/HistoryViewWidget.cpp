@@ -1,4 +1,4 @@
-#include "tally/ui/HistoryPanelWidget.h"
+#include "tally/ui/HistoryViewWidget.h"
 
 #include "screen/ui/PanelFrame.h"
 #include "tally/HistoryView.h"
@@ -14,7 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-HistoryPanelWidget::HistoryPanelWidget(QWidget *parent, QSize size) : QFrame(parent) {
+HistoryViewWidget::HistoryViewWidget(QWidget *parent, QSize size) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture8"));
     setFixedSize(size);
     hide();
@@ -60,7 +60,7 @@ HistoryPanelWidget::HistoryPanelWidget(QWidget *parent, QSize size) : QFrame(par
     body->addLayout(row);
 }
 
-void HistoryPanelWidget::render(const HistoryView &view, const QString &title, bool pending) {
+void HistoryViewWidget::render(const HistoryView &view, const QString &title, bool pending) {
     m_title->setText(title);
     {
         const QSignalBlocker block(m_punches);
@@ -89,7 +89,7 @@ void HistoryPanelWidget::render(const HistoryView &view, const QString &title, b
     m_note->setVisible(!note.isEmpty());
 }
 
-QIcon HistoryPanelWidget::toolIcon() {
+QIcon HistoryViewWidget::toolIcon() {
     QPixmap pm(64, 64);
     pm.fill(Qt::transparent);
     QPainter p(&pm);

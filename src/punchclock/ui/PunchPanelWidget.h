@@ -11,13 +11,13 @@ class PunchPanel;
 
 // Picture2: the set card with its code, name and the four punch rows, each a
 // kind button and its time, between ruling lines.
-class CardPanelWidget : public QFrame {
+class PunchPanelWidget : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kWidth = 236;
     static constexpr int kHeight = 318;
 
-    explicit CardPanelWidget(QWidget *parent);
+    explicit PunchPanelWidget(QWidget *parent);
     void render(const PunchPanel &panel);
 
 Q_SIGNALS:

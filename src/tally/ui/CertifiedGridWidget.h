@@ -14,13 +14,13 @@ class QScrollBar;
 // (lblcard) and certified-hours boxes (texnintei 0-74), VScroll1, the totals
 // line and the entry hints. Saturdays and Sundays are shaded, days the month
 // lacks are greyed and take no input.
-class CardArea : public QFrame {
+class CertifiedGridWidget : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kWidth = 708;
     static constexpr int kHeight = 510;
 
-    explicit CardArea(QWidget *parent);
+    explicit CertifiedGridWidget(QWidget *parent);
 
     QLineEdit *box(int i) const { return m_boxes[static_cast<size_t>(i)]; }
     QScrollBar *scrollBar() const { return m_scroll; }

@@ -1,4 +1,4 @@
-#include "tally/ui/CardArea.h"
+#include "tally/ui/CertifiedGridWidget.h"
 
 #include "screen/ui/Sheets.h"
 
@@ -53,7 +53,7 @@ QLabel *heading(QWidget *parent, const QString &text, int first, int last, int r
 
 } // namespace
 
-CardArea::CardArea(QWidget *parent) : QFrame(parent) {
+CertifiedGridWidget::CertifiedGridWidget(QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("cardarea"));
     setFixedSize(kWidth, kHeight);
     setFocusPolicy(Qt::StrongFocus);
@@ -66,7 +66,7 @@ CardArea::CardArea(QWidget *parent) : QFrame(parent) {
     buildTotals();
 }
 
-void CardArea::buildHeadings() {
+void CertifiedGridWidget::buildHeadings() {
     heading(this, QStringLiteral("日(曜)"), 0, 1, 0, 3);
     const QString punchHeads[] = {QStringLiteral("出勤"),     QStringLiteral("休出"),
                                   QStringLiteral("休戻"),     QStringLiteral("退勤"),
@@ -84,7 +84,7 @@ void CardArea::buildHeadings() {
     heading(this, QStringLiteral("遅 刻\n早 退"), c + 4, c + 4, 1, 2);
 }
 
-void CardArea::buildLines() {
+void CertifiedGridWidget::buildLines() {
     QFont numbers(QStringLiteral("IPAGothic"));
     numbers.setPixelSize(14);
     for (int r = 0; r < CertifiedGrid::kRows; ++r) {
@@ -118,7 +118,7 @@ void CardArea::buildLines() {
     m_scroll->setPageStep(CertifiedGrid::kRows);
 }
 
-void CardArea::buildTotals() {
+void CertifiedGridWidget::buildTotals() {
     auto *title = new QLabel(QStringLiteral("合　　　　計"), this);
     title->setGeometry(edge(0), kGridBottom, span(0, 2), kTotalsHeight);
     title->setAlignment(Qt::AlignCenter);
@@ -154,7 +154,7 @@ void CardArea::buildTotals() {
                                  "Ctrl+S：確定　　F2：訂正・追加　　F1：使い方"));
 }
 
-void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
+void CertifiedGridWidget::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
     for (int r = 0; r < CertifiedGrid::kRows; ++r) {
         const CertifiedGrid::Line line = grid.line(r);
         m_kinds[static_cast<size_t>(r)] = line.kind;
@@ -222,7 +222,7 @@ void CardArea::render(const CertifiedGrid &grid, int boxInUse, bool cardOpen) {
     update();
 }
 
-void CardArea::paintEvent(QPaintEvent *e) {
+void CertifiedGridWidget::paintEvent(QPaintEvent *e) {
     QFrame::paintEvent(e);
     QPainter p(this);
     const int right = edge(13);

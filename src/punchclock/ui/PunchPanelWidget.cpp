@@ -1,4 +1,4 @@
-#include "punchclock/ui/CardPanelWidget.h"
+#include "punchclock/ui/PunchPanelWidget.h"
 
 #include "punchclock/PunchPanel.h"
 #include "punchclock/ui/ClickImage.h"
@@ -8,7 +8,7 @@
 
 #include <QPainter>
 
-CardPanelWidget::CardPanelWidget(QWidget *parent) : QFrame(parent) {
+PunchPanelWidget::PunchPanelWidget(QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture2"));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
@@ -78,7 +78,7 @@ CardPanelWidget::CardPanelWidget(QWidget *parent) : QFrame(parent) {
     }
 }
 
-void CardPanelWidget::render(const PunchPanel &panel) {
+void PunchPanelWidget::render(const PunchPanel &panel) {
     m_code->setText(panel.codeLabel());
     fitlabel::show(m_name, panel.nameLabel(), 18, 12);
     for (int k = 0; k < kKinds; ++k) {
@@ -92,7 +92,7 @@ void CardPanelWidget::render(const PunchPanel &panel) {
     }
 }
 
-void CardPanelWidget::paintEvent(QPaintEvent *e) {
+void PunchPanelWidget::paintEvent(QPaintEvent *e) {
     QFrame::paintEvent(e);
     QPainter p(this);
     // The card's border and ruling lines.

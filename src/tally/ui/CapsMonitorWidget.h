@@ -12,12 +12,12 @@ class QPushButton;
 // screen's left column: the month's 法定外 and 法定外 + 休日, the highest 2-
 // to 6-month average, the twelve months' 法定外 and the months over the
 // monthly limit. A cap that is exceeded turns red and says which.
-class CapsBox : public QFrame {
+class CapsMonitorWidget : public QFrame {
     Q_OBJECT
 public:
     static constexpr int kHeight = 214;
 
-    CapsBox(int width, QWidget *parent);
+    CapsMonitorWidget(int width, QWidget *parent);
 
     // "設定...": the limits dialog.
     QPushButton *settingsButton() const { return m_settings; }

@@ -12,11 +12,11 @@ class QTableWidget;
 
 // The tally screen's change-history panel Picture8: the open employee's
 // records of the month in a read-only table, shown over the card area.
-class HistoryPanelWidget : public QFrame {
+class HistoryViewWidget : public QFrame {
     Q_OBJECT
 public:
     // size: that of the card area it covers.
-    HistoryPanelWidget(QWidget *parent, QSize size);
+    HistoryViewWidget(QWidget *parent, QSize size);
 
     QPushButton *closeButton() const { return m_close; }
     QCheckBox *punches() const { return m_punches; }

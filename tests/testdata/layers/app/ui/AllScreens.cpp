@@ -1,0 +1,2 @@
+#include "punchclock/ui/frmrecoder.h"
+#include "tally/ui/frmsyuukei.h"

@@ -1,0 +1,1 @@
+#include "app/StartUp.h"

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "screen/Session.h"

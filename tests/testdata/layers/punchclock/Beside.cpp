@@ -1,0 +1,2 @@
+#include "punchclock/PunchDay.h"
+#include "tally/TallyScreen.h"

@@ -1,0 +1,1 @@
+#include "tally/ui/CapsMonitorWidget.h"

@@ -1,0 +1,3 @@
+#include "printing/ui/PrintPanelWidget.h"
+#include "screen/ui/EntryBox.h"
+#include "tally/TallyScreen.h"
