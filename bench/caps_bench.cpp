@@ -7,7 +7,6 @@
 #include "data/CardTable.h"
 #include "screen/Services.h"
 #include "tally/CapsMonitor.h"
-#include "tally/StaffEntry.h"
 #include "tally/StaffLists.h"
 
 #include <QCoreApplication>
@@ -96,8 +95,8 @@ int main(int argc, char **argv) {
         caps.chooseMonth(folders[0], lists.months(), lists.entries());
         const qint64 againNs = timer.nsecsElapsed();
         flagged = 0;
-        for (const QString &e : lists.entries())
-            flagged += caps.flagged(staffentry::codeOf(e)) ? 1 : 0;
+        for (const EmployeeLine &e : lists.entries())
+            flagged += caps.flagged(e.code) ? 1 : 0;
         reads = caps.months().reads();
 
         plainMs.push_back(ms(plainNs));

@@ -177,8 +177,7 @@ double programRun(Services &s, int cards, const QString &path, int *pages) {
     job.settings[CalcSettings::MonthlyPunchUnit + 1] = QStringLiteral("15");
     job.settings[CalcSettings::MonthlyPunchUnit + 2] = QStringLiteral("切捨て");
     for (int i = 1; i <= cards; ++i)
-        job.staff.append(QStringLiteral("◆") + QString::number(i).leftJustified(4) +
-                         QStringLiteral("従業員") + QString::number(i));
+        job.staff.append({QString::number(i), QStringLiteral("従業員") + QString::number(i), true});
     PrintSettings settings{PrintSettings::kAll, {}, {}, QStringLiteral("1")};
     PdfFilePrinter printer(path, QStringLiteral("勤務実績表"));
     *pages = PrintRun(s, printer).insatu(job, settings).pages;

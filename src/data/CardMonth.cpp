@@ -112,6 +112,20 @@ QStringList CardMonth::sorted(const QStringList &names, Order order, Others othe
     return out;
 }
 
+bool CardMonth::employeeBefore(const QString &code, const QString &other) {
+    const int a = leadingNumber(code);
+    const int b = leadingNumber(other);
+    if ((a > 0) != (b > 0))
+        return a > 0;
+    if (a != b)
+        return a < b;
+    return code < other;
+}
+
+void CardMonth::sortCodes(QStringList &codes) {
+    std::stable_sort(codes.begin(), codes.end(), employeeBefore);
+}
+
 QStringList CardMonth::entries(FileSystem &fs, const QString &folder) {
     return fs.list(folder, QStringLiteral("*月*"), ListKind::FilesAndFolders);
 }

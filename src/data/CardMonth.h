@@ -66,6 +66,13 @@ public:
     // do the names not of the form among themselves.
     static QStringList sorted(const QStringList &names, Order order, Others others = Others::Last);
 
+    // The order of a month's employees in every list (the rack, the
+    // additional punch's list, the tally's staff list and so the print run
+    // and the payroll export): by the code's number value, as the roster
+    // sorts, then by its text; codes without a positive number last.
+    static bool employeeBefore(const QString &code, const QString &other);
+    static void sortCodes(QStringList &codes);
+
     // The names of a folder's entries that may be card months (card month
     // folders, and anything else whose name holds "月"), in listing order;
     // the data folder's by default.

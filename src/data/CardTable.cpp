@@ -61,13 +61,34 @@ QString path(const QString &monthFolder, const QString &code) {
     return monthFolder + QLatin1Char('/') + fileName(code);
 }
 
+bool isCardOf(const CardTable &table, const QString &code) {
+    const QString own = table.code().trimmed();
+    if (!own.isEmpty() && own != code.trimmed())
+        return false;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        const QString day = table.at(r, CardField::Day).trimmed();
+        if (day.isEmpty())
+            continue;
+        bool number = false;
+        const int n = day.toInt(&number);
+        if (!number || n < 1 || n > 31 || !day.front().isDigit())
+            return false;
+    }
+    return true;
+}
+
 Read read(FileSystem &fs, const QString &monthFolder, const QString &code) {
     Read r;
     if (!isSafeCode(code)) {
         r.error = FileError::PathFileAccess;
         return r;
     }
-    return fromFile(fs.readFile(path(monthFolder, code), kMaxBytes));
+    r = fromFile(fs.readFile(path(monthFolder, code), kMaxBytes));
+    // Used as that code's card it would put garbage, or another employee's
+    // punches, on this one.
+    if (r.ok() && !isCardOf(r.table, code))
+        r.error = FileError::Damaged;
+    return r;
 }
 
 Read fromFile(const ReadResult &file) {

@@ -94,10 +94,16 @@ struct Read {
     bool ok() const { return error == FileError::None; }
 };
 
-// Reads a card. A card file holding fewer than 512 values (an empty file, a
-// torn one), larger than kMaxBytes or not a regular file is Damaged: nothing of
-// it may be written over, and its reader says so with damagedText(). The table
-// then holds what could be read, for display only.
+// Whether a table read whole is the card of that code: every day field a day
+// number or blank, and the first row carrying that code or none. A file of
+// garbage with enough lines, or a card of another code, is not that code's.
+bool isCardOf(const CardTable &table, const QString &code);
+
+// Reads the card of a code. A card file holding fewer than 512 values (an
+// empty file, a torn one), larger than kMaxBytes, not a regular file or not
+// that code's card (isCardOf) is Damaged: nothing of it may be written over,
+// and its reader says so with damagedText(). The table then holds what could
+// be read, for display only.
 Read read(FileSystem &fs, const QString &monthFolder, const QString &code);
 // The same from a file already read (at most kMaxBytes).
 Read fromFile(const ReadResult &file);

@@ -46,18 +46,20 @@ QString retentionQuestion(const QStringList &months) {
         .arg(months.join(QStringLiteral("、")));
 }
 
-int openClockInBefore(const CardTable &t, int row) {
-    for (int r = std::min(row, CardTable::kDayRows) - 1; r >= 0; --r) {
-        bool punched = false;
+int lastPunchedBefore(const CardTable &t, int row) {
+    for (int r = std::min(row, CardTable::kDayRows) - 1; r >= 0; --r)
         for (int f = CardField::ClockIn; f <= CardField::ClockOut; ++f)
-            punched = punched || !t.at(r, f).isEmpty();
-        if (!punched)
-            continue;
-        return !t.at(r, CardField::ClockIn).isEmpty() && t.at(r, CardField::ClockOut).isEmpty()
-                   ? r
-                   : -1;
-    }
+            if (!t.at(r, f).isEmpty())
+                return r;
     return -1;
+}
+
+int openClockInBefore(const CardTable &t, int row) {
+    const int r = lastPunchedBefore(t, row);
+    return r >= 0 && !t.at(r, CardField::ClockIn).isEmpty() &&
+                   t.at(r, CardField::ClockOut).isEmpty()
+               ? r
+               : -1;
 }
 
 } // namespace labourrules

@@ -31,6 +31,9 @@ bool withinRetention(const QString &folderName, const QDate &today, const CalcSe
 // The question before deleting such months.
 QString retentionQuestion(const QStringList &months);
 
+// The day row before row on which punches were last made; -1 when no day
+// before it holds a punch.
+int lastPunchedBefore(const CardTable &t, int row);
 // The day row before row on which punches were last made, when it holds a
 // clock-in and no clock-out; -1 otherwise.
 int openClockInBefore(const CardTable &t, int row);

@@ -8,8 +8,10 @@ namespace {
 
 const QString kSuffix = QLatin1String(cardfile::kSuffix);
 
+// The code exactly as the file names it: a padded name is not the card of the
+// trimmed code, and its changes are not recorded as that employee's.
 QString codeOf(const QString &fileName) {
-    return fileName.left(fileName.size() - kSuffix.size()).trimmed();
+    return fileName.left(fileName.size() - kSuffix.size());
 }
 
 // A card read by its file's name (which may differ from the name its code

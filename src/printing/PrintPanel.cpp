@@ -3,11 +3,28 @@
 #include "data/FileFailure.h"
 #include "printing/OnceDialogs.h"
 
-void PrintPanel::open(const QStringList &staff, const QString &monthFolder,
-                      const CalcSettings &settings) {
+void PrintPanel::open(const QList<EmployeeLine> &staff, const QString &monthFolder,
+                      const CalcSettings &settings, const SheetReview &review) {
     m_staff = staff;
     m_month = monthFolder;
     m_calc = settings;
+    m_review = review;
+    m_toCheck.clear();
+    m_toCheckWho.clear();
+    // The sheets that will not be what was confirmed are named before a run.
+    const PrintJob j = job(QString());
+    for (const EmployeeLine &e : staff) {
+        if (!e.marked)
+            continue;
+        const cardfile::Read card = cardfile::read(m_s.fs, monthFolder, e.code);
+        if (!card.ok())
+            continue;
+        const QString who = e.code.trimmed() + QStringLiteral("　") + e.name.trimmed();
+        const QStringList reasons = PrintRun::toCheck(who, PrintRun::sheetOf(j, card.table));
+        m_toCheck << reasons;
+        if (!reasons.isEmpty())
+            m_toCheckWho << who;
+    }
     m_visible = true;
 }
 
@@ -68,16 +85,16 @@ bool PrintPanel::ready() {
     return true;
 }
 
-PrintJob PrintPanel::job(const QString &verb) const {
-    return {m_staff, m_month, m_calc, verb, m_withHistory};
+PrintJob PrintPanel::job(const QString &verb, const QString &place) const {
+    return {m_staff, m_month, m_calc, verb, m_withHistory, m_review, place};
 }
 
 PrintRun::Result PrintPanel::run(Printer &printer, PrintTargets &targets, const QString &verb,
-                                 Services &s) {
+                                 Services &s, const QString &place) {
     const auto sheets = PrintRun::select(m_staff, m_settings).size() *
                         std::max(1, leadingNumber(m_settings.copies));
     PrintRun r(s, printer);
-    m_last = r.insatu(job(verb), m_settings, targets.progress(static_cast<int>(sheets)));
+    m_last = r.insatu(job(verb, place), m_settings, targets.progress(static_cast<int>(sheets)));
     return m_last;
 }
 
@@ -120,9 +137,13 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
     if (path.isEmpty() || filefailure::refuseDataFolder(m_s, path))
         return;
     Printer &file = targets.pdfFile(path, QStringLiteral("勤務実績表 ") + m_month);
-    const PrintRun::Result r = run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s);
-    if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
+    const PrintRun::Result r =
+        run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s, path);
+    // A run that named cards in its end notice named the file there too.
+    if (r.end == PrintRun::End::Done && r.pages > 0 && !r.told)
         pdfSaved(targets, QStringLiteral("勤務実績表"), path);
+    else if (r.end == PrintRun::End::Done && r.pages > 0 && targets.pdfUnconfirmed())
+        m_s.dialogs.info(filefailure::unconfirmedText() + QLatin1Char('\n') + path);
     else if (r.end == PrintRun::End::Aborted)
         m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
 }

@@ -27,9 +27,15 @@ public:
     const PrintSettings &settings() const { return m_settings; }
 
     // Toolbar button 3: shows the panel for the tally screen's staff list
-    // (List1's entries), card month and calculation settings. The host
-    // disables its toolbar buttons 1 to 5, Combo1 and List1 meanwhile.
-    void open(const QStringList &staff, const QString &monthFolder, const CalcSettings &settings);
+    // (List1's entries), card month and calculation settings; review gives
+    // the sheet of a stored card. The host disables its toolbar buttons 1 to
+    // 5, Combo1 and List1 meanwhile.
+    void open(const QList<EmployeeLine> &staff, const QString &monthFolder,
+              const CalcSettings &settings, const SheetReview &review = {});
+    // The marked employees whose sheets want a second look, each with a
+    // reason, and who they are: named on the panel before any run.
+    const QStringList &toCheck() const { return m_toCheck; }
+    const QStringList &toCheckWho() const { return m_toCheckWho; }
     bool visible() const { return m_visible; }
 
     // Option1 "全員" / Option2 "指定".
@@ -80,8 +86,9 @@ public:
 private:
     // The range and copies messages; true when a run may start.
     bool ready();
-    PrintJob job(const QString &verb) const;
-    PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s);
+    PrintJob job(const QString &verb, const QString &place = {}) const;
+    PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s,
+                         const QString &place = {});
     void pdfChecked(PrintTargets &targets);
     // The notice of a PDF file saved: what it holds ("勤務実績表") and where.
     void pdfSaved(const PrintTargets &targets, const QString &what, const QString &path);
@@ -95,7 +102,10 @@ private:
     std::array<QString, kBoxes> m_boxes;
     bool m_visible = false;
     bool m_withHistory = false;
-    QStringList m_staff;
+    QList<EmployeeLine> m_staff;
+    SheetReview m_review;
+    QStringList m_toCheck;
+    QStringList m_toCheckWho;
     QString m_month;
     CalcSettings m_calc;
     PrintRun::Result m_last;

@@ -18,11 +18,9 @@ struct ProgressEnd {
     }
 };
 
-QString unreadableText(int printed, const QString &verb, const QStringList &who) {
+QString listed(const QStringList &who) {
     constexpr int kListed = 10;
-    QString text = QString::number(printed) + QStringLiteral("名分の勤務実績表を") + verb +
-                   QStringLiteral("しました。\n次の従業員はタイムカードを読めないため、") + verb +
-                   QStringLiteral("できませんでした。\n");
+    QString text;
     for (int i = 0; i < who.size() && i < kListed; ++i)
         text += QStringLiteral("\n　") + who[i];
     if (who.size() > kListed)
@@ -31,25 +29,51 @@ QString unreadableText(int printed, const QString &verb, const QStringList &who)
     return text;
 }
 
+QString endText(const PrintJob &job, const PrintRun::Result &r) {
+    QString text = QString::number(r.employees) + QStringLiteral("名分の勤務実績表を") + job.verb +
+                   QStringLiteral("しました。");
+    if (!job.place.isEmpty())
+        text += QLatin1Char('\n') + job.place;
+    if (!r.unreadable.isEmpty())
+        text += QStringLiteral("\n\n次の従業員はタイムカードを読めないため、") + job.verb +
+                QStringLiteral("できませんでした。\n") + listed(r.unreadable);
+    if (!r.toCheck.isEmpty())
+        text += QStringLiteral("\n\n次の勤務実績表は、") + job.verb +
+                QStringLiteral("しましたが確かめてください。\n") + listed(r.toCheck);
+    return text;
+}
+
 } // namespace
 
-QList<PrintEmployee> PrintRun::select(const QStringList &staff, const PrintSettings &settings) {
+SheetCard PrintRun::sheetOf(const PrintJob &job, const CardTable &stored) {
+    return job.review ? job.review(stored) : SheetCard{stored, {}};
+}
+
+QStringList PrintRun::toCheck(const QString &who, const SheetCard &sheet) {
+    QStringList out;
+    for (const QString &note : sheet.notes)
+        out << who + QStringLiteral("（") + note + QStringLiteral("）");
+    return out;
+}
+
+QList<PrintEmployee> PrintRun::select(const QList<EmployeeLine> &staff,
+                                      const PrintSettings &settings) {
     const bool all = settings.rangeMode == PrintSettings::kAll;
     if (!all && settings.rangeMode != PrintSettings::kDesignated)
         return {};
     const int from = leadingNumber(settings.fromCode);
     const int to = leadingNumber(settings.toCode);
     QList<PrintEmployee> chosen;
-    for (const QString &entry : staff) {
-        if (!entry.startsWith(QStringLiteral("◆")))
+    for (const EmployeeLine &entry : staff) {
+        if (!entry.marked)
             continue;
-        const QString code = entry.mid(1, 4).trimmed();
+        const QString code = entry.code.trimmed();
         if (!all) {
             const int n = leadingNumber(code);
             if (n < from || n > to)
                 continue;
         }
-        chosen.append({code, entry.mid(5).trimmed()});
+        chosen.append({code, entry.name.trimmed()});
     }
     return chosen;
 }
@@ -233,8 +257,10 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
             handle(errorNumber(card.error), r);
             return r;
         }
-        // A short card prints what it holds, the missing fields empty.
-        const bool shortCard = card.error == FileError::Damaged && card.found > 0;
+        // A short card prints what it holds, the missing fields empty; a card
+        // of garbage, or of another code, is no one's sheet.
+        const bool shortCard =
+            card.error == FileError::Damaged && card.found > 0 && card.found < CardTable::kValues;
         if (!card.ok() && !shortCard) {
             // A card that is missing or cannot be read costs its own sheet only.
             r.unreadable.append(who);
@@ -250,8 +276,10 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
                              : changes.isEmpty()
                                  ? QStringLiteral("この月の打刻の変更はありません。")
                                  : QString();
+        const SheetCard printed = sheetOf(job, card.table);
+        r.toCheck << toCheck(who, printed);
         for (int copy = 1; copy <= copies; ++copy) {
-            if (sheet(job, card.table, r) == Next::Stop)
+            if (sheet(job, printed.table, r) == Next::Stop)
                 return r;
             ++r.pages;
             // Each copy is whole: its sheet, then its history pages.
@@ -265,8 +293,10 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
 
     if (stops(m_printer.endDocument(), r))
         return r;
-    if (!r.unreadable.isEmpty())
-        m_s.dialogs.notice(unreadableText(r.employees, job.verb, r.unreadable));
+    if (!r.unreadable.isEmpty() || !r.toCheck.isEmpty()) {
+        m_s.dialogs.notice(endText(job, r));
+        r.told = true;
+    }
     return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
+#include "data/EmployeeLine.h"
 #include "data/HistoryRows.h"
 #include "platform/Printer.h"
 #include "printing/PrintProgress.h"
@@ -11,15 +12,29 @@
 #include <QStringList>
 #include <functional>
 
+// What a sheet prints of a stored card, and each reason it wants a second
+// look, which the print panel and the end notice name.
+struct SheetCard {
+    CardTable table;
+    QStringList notes;
+};
+// Gives the sheet of a stored card. The tally screen's tallies the card anew
+// as the payroll export does, so that the sheet and the export agree.
+using SheetReview = std::function<SheetCard(const CardTable &stored)>;
+
 // What a print run prints: the tally screen's staff list, its card month and
 // its calculation settings.
 struct PrintJob {
-    QStringList staff; // "◆" or " ", the code in 4 characters, the name
+    QList<EmployeeLine> staff; // the staff list: whole codes, names, "◆"
     QString monthFolder;
     CalcSettings settings;
     QString verb = QStringLiteral("印刷"); // what the end notice says was done
     // After each sheet, the pages of the employee's changes in the month.
     bool withHistory = false;
+    // The sheet of a stored card; none prints the card as stored.
+    SheetReview review;
+    // Where the sheets went (a PDF file), named in the end notice; may be empty.
+    QString place;
 };
 
 // One employee to print, as the staff list names them.
@@ -45,6 +60,8 @@ public:
         int employees = 0; // whose sheets went into the document
         int pages = 0;
         QStringList unreadable; // employees whose card could not be read
+        QStringList toCheck;    // printed, with the reason to look again
+        bool told = false;      // the end notice was shown
     };
 
     PrintRun(Services &s, Printer &printer) : m_s(s), m_printer(printer) {}
@@ -62,9 +79,15 @@ public:
     // which returns the first printer error it met, or 0.
     Result pages(const std::function<int(double offsetX, double offsetY)> &draw);
 
+    // The sheet of a stored card as the job prints it.
+    static SheetCard sheetOf(const PrintJob &job, const CardTable &stored);
+    // "12　鈴木花子（…）" for each reason a sheet wants a second look.
+    static QStringList toCheck(const QString &who, const SheetCard &sheet);
+
     // The marked entries of the staff list that the settings select, in list
     // order.
-    static QList<PrintEmployee> select(const QStringList &staff, const PrintSettings &settings);
+    static QList<PrintEmployee> select(const QList<EmployeeLine> &staff,
+                                       const PrintSettings &settings);
     // The platform's description of a run-time error number.
     static QString describe(int error);
 

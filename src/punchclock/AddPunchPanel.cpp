@@ -5,8 +5,6 @@
 #include "data/History.h"
 #include "data/MonthFolders.h"
 #include "data/StorableText.h"
-#include "punchclock/CardRack.h"
-#include "punchclock/RackLine.h"
 
 namespace {
 
@@ -43,6 +41,7 @@ void AddPunchPanel::nengetuyomikomi() {
 
 void AddPunchPanel::chooseMonth(const QString &folderName) {
     m_folder = folderName; // as listed: a name with blanks is another folder
+    m_entries.clear();
     m_employees.clear();
     // An employee chosen in another month is not carried over.
     clearEmployee();
@@ -51,13 +50,11 @@ void AddPunchPanel::chooseMonth(const QString &folderName) {
         m_s.dialogs.notice(monthfolders::linkText(m_folder));
         return;
     }
-    const QStringList codes = rack::cardCodes(m_s.fs, m_folder);
-    for (const QString &code : codes) {
-        const QString line =
-            rack::lineOf(rack::readHead(m_s.fs, m_folder, code), code, [] { return QString(); });
-        if (!line.isEmpty())
-            m_employees.append(line);
-    }
+    const QStringList codes = employeeline::cardCodes(m_s.fs, m_folder);
+    for (const QString &code : codes)
+        if (const auto line = employeeline::ofCard(m_s.fs, m_folder, code))
+            m_entries.append(*line);
+    m_employees = employeeline::texts(m_entries);
     if (codes.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
 }
@@ -82,11 +79,11 @@ void AddPunchPanel::unloadDay() {
 }
 
 void AddPunchPanel::chooseEmployee(int index) {
-    if (index < 0 || index >= m_employees.size())
+    if (index < 0 || index >= m_entries.size())
         return;
-    const QString line = m_employees[index];
-    m_code = line.left(rackline::kCodeWidth);
-    m_name = rackline::nameOf(line);
+    // The whole code: the card is found by it, never by the text shown.
+    m_code = m_entries[index].code;
+    m_name = m_entries[index].name;
     m_optionEnabled.fill(true);
     m_kind = -1;
     for (TimeLabel &l : m_labels)
@@ -175,15 +172,38 @@ int AddPunchPanel::weekdayIndexOf(const QString &kanji) {
     return -1;
 }
 
-QString AddPunchPanel::dateText() const {
-    // Only while the boxes still name the day that was loaded.
-    if (m_row < 0 || !m_rowDate.isValid() || box(MonthBox).trimmed() != m_loadedMonth ||
+QDate AddPunchPanel::loadedDate() const {
+    if (m_row < 0 || box(MonthBox).trimmed() != m_loadedMonth ||
         box(DayBox).trimmed() != m_loadedDay)
         return {};
-    return QString::number(m_rowDate.year()) + QStringLiteral("年") +
-           QString::number(m_rowDate.month()) + QStringLiteral("月") +
-           QString::number(m_rowDate.day()) + QStringLiteral("日（") +
-           CardMonth::weekdayKanji(m_rowDate.dayOfWeek()) + QStringLiteral("）");
+    return m_rowDate;
+}
+
+QString AddPunchPanel::dateText() const {
+    // Only while the boxes still name the day that was loaded.
+    const QDate date = loadedDate();
+    if (!date.isValid())
+        return {};
+    return QString::number(date.year()) + QStringLiteral("年") + QString::number(date.month()) +
+           QStringLiteral("月") + QString::number(date.day()) + QStringLiteral("日（") +
+           CardMonth::weekdayKanji(date.dayOfWeek()) + QStringLiteral("）");
+}
+
+void AddPunchPanel::setWeekday(int index) {
+    const QDate date = loadedDate();
+    if (!date.isValid() || index == date.dayOfWeek() - 1) {
+        m_weekday = index;
+        return;
+    }
+    // A weekday that contradicts its own date would be written into the card.
+    m_weekday = date.dayOfWeek() - 1;
+    if (index >= 0)
+        m_s.dialogs.notice(
+            QStringLiteral("%1年%2月%3日は%4曜日です。曜日は日付のとおりに記録します。")
+                .arg(date.year())
+                .arg(date.month())
+                .arg(date.day())
+                .arg(CardMonth::weekdayKanji(date.dayOfWeek())));
 }
 
 bool AddPunchPanel::hasTime() const {
@@ -243,9 +263,14 @@ bool AddPunchPanel::add() {
         label(k).text.isEmpty() ? timeText(box(HourBox), box(MinuteBox)) : label(k).text;
     CardTable after = m_table;
     after.at(m_row, fieldOfKind(k)) = time;
+    // The date's own weekday where the card's date is known; the choice only
+    // where it is not (a card laid out under other settings).
     const QStringList days = weekdayChoices();
-    after.at(m_row, CardField::Weekday) =
-        m_weekday >= 0 && m_weekday < days.size() ? days[m_weekday].left(1) : QString();
+    const QDate date = loadedDate();
+    after.at(m_row, CardField::Weekday) = date.isValid() ? CardMonth::weekdayKanji(date.dayOfWeek())
+                                          : m_weekday >= 0 && m_weekday < days.size()
+                                              ? days[m_weekday].left(1)
+                                              : QString();
     // The history first, then the card; a failure of either ends the program
     // with the card as it was.
     const history::Saved saved =
@@ -257,11 +282,23 @@ bool AddPunchPanel::add() {
     label(k) = {time, TimeState::Pressed};
     m_kind = -1;
     m_optionEnabled[static_cast<size_t>(k)] = false;
+    // The tally stored this card's times before the punch: its sheet and the
+    // payroll data tally it anew, but its confirm is the office's to repeat.
+    if (const QString card = cardfile::path(m_cardFolder, m_code);
+        after.confirmed() && m_confirmedTold != card) {
+        m_confirmedTold = card;
+        m_s.dialogs.notice(QStringLiteral("%1 %2 の%3のタイムカードは、集計で確定済みです。\n"
+                                          "追加した打刻を集計に入れるため、集計画面でこの人を"
+                                          "開いて、もう一度確定してください。")
+                               .arg(m_code.trimmed(), m_name.trimmed(), m_cardFolder));
+    }
     return true;
 }
 
 void AddPunchPanel::close() {
+    m_confirmedTold.clear();
     m_folder.clear();
+    m_entries.clear();
     m_employees.clear();
     clearEmployee();
     m_visible = false;

@@ -3,6 +3,7 @@
 #include "data/CalcSettings.h"
 #include "data/CardMonth.h"
 #include "data/CardTable.h"
+#include "data/EmployeeLine.h"
 #include "punchclock/PunchTypes.h"
 #include "screen/Services.h"
 
@@ -43,8 +44,10 @@ public:
     void setReason(const QString &reason) { m_reason = reason; }
     const QString &reason() const { return m_reason; }
     static constexpr int kReasonMaxLength = 60;
-    // Combo2: 0 "月曜" .. 6 "日曜", -1 none.
-    void setWeekday(int index) { m_weekday = index; }
+    // Combo2: 0 "月曜" .. 6 "日曜", -1 none. While a day of known calendar
+    // date is loaded its weekday is the date's: another choice is refused
+    // with a message and the date's stays chosen.
+    void setWeekday(int index);
     int weekday() const { return m_weekday; }
     // "追加する". True when the card was written.
     bool add();
@@ -54,7 +57,9 @@ public:
     bool visible() const { return m_visible; }
     const QStringList &months() const { return m_months; }
     const QString &monthChoice() const { return m_folder; }
+    // List2's lines, and the employee each one stands for.
     const QStringList &employees() const { return m_employees; }
+    const QList<EmployeeLine> &employeeEntries() const { return m_entries; }
     const QString &codeLabel() const { return m_code; }
     const QString &nameLabel() const { return m_name; }
     const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
@@ -82,11 +87,15 @@ private:
     // Forgets the chosen employee, the day's times and the entry boxes.
     void clearEmployee();
     void unloadDay();
+    // The calendar date of the day loaded while the boxes still name it;
+    // invalid when unknown.
+    QDate loadedDate() const;
 
     Services &m_s;
     const CalcSettings &m_settings;
     QStringList m_months;
     QString m_folder;
+    QList<EmployeeLine> m_entries;
     QStringList m_employees;
     QString m_code;
     QString m_name;
@@ -104,4 +113,5 @@ private:
     QString m_loadedDay;
     int m_row = -1;
     QDate m_rowDate;
+    QString m_confirmedTold; // the confirmed card last told about
 };

@@ -3,68 +3,11 @@
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
-#include "data/LeadingNumber.h"
 #include "data/MonthFolders.h"
-#include "data/RecordFile.h"
 #include "data/SafetyFolder.h"
-#include "punchclock/RackLine.h"
 
 #include <QHash>
-#include <algorithm>
 #include <optional>
-
-namespace rack {
-
-Head readHead(FileSystem &fs, const QString &folder, const QString &code) {
-    Head h;
-    if (!cardfile::isSafeCode(code))
-        return h;
-    const ReadResult file = fs.readFile(cardfile::path(folder, code), cardfile::kMaxBytes);
-    h.damaged = file.error == FileError::Damaged;
-    if (!file.ok())
-        return h;
-    const cardfile::Head head = cardfile::headOf(file.bytes);
-    h.code = head.code;
-    h.name = head.name;
-    h.ok = true;
-    return h;
-}
-
-QString lineOf(const Head &h, const QString &fileCode,
-               const std::function<QString()> &fallbackName) {
-    if (h.ok && !h.code.trimmed().isEmpty())
-        return rackline::format(h.code, h.name);
-    // A card emptied or torn at its head keeps a line under its file's code, so
-    // that a click tells it is damaged and removal can reach it.
-    if (h.damaged || h.ok)
-        return rackline::format(fileCode, h.ok && !h.name.isEmpty() ? h.name : fallbackName());
-    return {};
-}
-
-QStringList cardCodes(FileSystem &fs, const QString &folder) {
-    QStringList codes;
-    const QString suffix = QLatin1String(cardfile::kSuffix);
-    for (const QString &name : fs.list(folder, QStringLiteral("*") + suffix, ListKind::Files))
-        codes.append(name.left(name.size() - suffix.size()).trimmed());
-    sortCodes(codes);
-    return codes;
-}
-
-void sortCodes(QStringList &codes) {
-    // A listing has no order of its own: by the code's number, as the roster
-    // sorts, then by its text; codes without a number last.
-    std::stable_sort(codes.begin(), codes.end(), [](const QString &a, const QString &b) {
-        const int na = leadingNumber(a);
-        const int nb = leadingNumber(b);
-        if ((na > 0) != (nb > 0))
-            return na > 0;
-        if (na != nb)
-            return na < nb;
-        return a < b;
-    });
-}
-
-} // namespace rack
 
 namespace {
 
@@ -81,19 +24,6 @@ QHash<QString, QString> rosterNames(const Roster &roster) {
 }
 
 } // namespace
-
-int CardRack::indexOfCode(const QString &code) const {
-    if (!m_indexed) {
-        m_byCode.clear();
-        // A code on two lines names no one: a touch never guesses.
-        for (int i = 0; i < m_lines.size(); ++i) {
-            const QString lineCode = rackline::codeOf(m_lines[i]);
-            m_byCode.insert(lineCode, m_byCode.contains(lineCode) ? -1 : i);
-        }
-        m_indexed = true;
-    }
-    return m_byCode.value(code.trimmed(), -1);
-}
 
 QString CardRack::modeWord() const {
     switch (m_mode) {
@@ -137,6 +67,11 @@ void CardRack::announceNotPrepared() {
     m_s.dialogs.notice(QStringLiteral("タイムカードが準備されていません。"));
 }
 
+void CardRack::setEntries(QList<EmployeeLine> entries) {
+    m_entries = std::move(entries);
+    m_lines = employeeline::texts(m_entries);
+}
+
 void CardRack::rebuild(const Roster &roster, const QString &folder) {
     int named = 0;
     for (const Employee &e : roster.slots)
@@ -154,20 +89,18 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         }
         return;
     }
-    m_lines.clear();
-    m_indexed = false;
     m_selected = -1;
-    const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
+    QList<EmployeeLine> entries;
     std::optional<QHash<QString, QString>> names;
-    for (const QString &code : codes) {
-        const QString line = rack::lineOf(rack::readHead(m_s.fs, folder, code), code, [&] {
-            if (!names)
-                names = rosterNames(roster);
-            return names->value(code);
-        });
-        if (!line.isEmpty())
-            m_lines.append(line);
-    }
+    for (const QString &code : codes)
+        if (const auto line = employeeline::ofCard(m_s.fs, folder, code, [&] {
+                if (!names)
+                    names = rosterNames(roster);
+                return names->value(code);
+            }))
+            entries.append(*line);
+    setEntries(std::move(entries));
     if (codes.isEmpty()) {
         if (named != 0)
             announceNotPrepared();
@@ -186,16 +119,16 @@ FileError CardRack::keepCard(const QString &folder, const QString &code) {
 }
 
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
-    const QString line = m_lines.value(index);
     if (index < 0 || index >= m_lines.size())
         return;
+    const QString line = m_lines[index];
     m_selected = index;
     if (!m_s.dialogs.confirm(line + QStringLiteral(" を削除します。\n") +
                              SafetyFolder::aheadText(QStringLiteral("削除するカード")))) {
         backToPunching();
         return;
     }
-    const QString code = rackline::codeOf(line);
+    const QString code = m_entries[index].code;
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
@@ -225,19 +158,19 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         }
     }
 
-    m_lines.clear();
-    m_indexed = false;
-    const QStringList codes = rack::cardCodes(m_s.fs, folder);
+    const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
+    QList<EmployeeLine> entries;
     for (const QString &c : codes) {
         if (c.isEmpty())
             continue;
         for (const Employee &e : roster.slots) {
             if (e.code.trimmed() == c) {
-                m_lines.append(rackline::format(e.code.trimmed(), e.name));
+                entries.append({c, e.name});
                 break;
             }
         }
     }
+    setEntries(std::move(entries));
     if (!codes.isEmpty()) {
         backToPunching();
     } else {

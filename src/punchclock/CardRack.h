@@ -1,9 +1,9 @@
 #pragma once
 
+#include "data/EmployeeLine.h"
 #include "data/Roster.h"
 #include "screen/Services.h"
 
-#include <QHash>
 #include <QStringList>
 #include <functional>
 
@@ -24,11 +24,13 @@ public:
 
     explicit CardRack(Services &s) : m_s(s) {}
 
+    // The lines as List1 shows them, and the employee each one stands for.
     const QStringList &lines() const { return m_lines; }
     QString line(int index) const { return m_lines.value(index); }
-    // The line of the card of an employee's code; -1 when the rack has none,
-    // or more than one line shows that code.
-    int indexOfCode(const QString &code) const;
+    const QList<EmployeeLine> &entries() const { return m_entries; }
+    EmployeeLine entry(int index) const { return m_entries.value(index); }
+    // The line of an employee by the whole code; -1 when the rack has none.
+    int indexOfCode(const QString &code) const { return employeeline::indexOf(m_entries, code); }
 
     RackMode mode() const { return m_mode; }
     QString modeWord() const;
@@ -61,12 +63,11 @@ private:
     FileError keepCard(const QString &folder, const QString &code);
     void backToPunching();
     void announceNotPrepared();
+    void setEntries(QList<EmployeeLine> entries);
 
     Services &m_s;
+    QList<EmployeeLine> m_entries;
     QStringList m_lines;
-    // The line of each code, worked out at the first look after a change.
-    mutable QHash<QString, int> m_byCode;
-    mutable bool m_indexed = false;
     RackMode m_mode = RackMode::Punch;
     quint32 m_background = kNormal;
     bool m_cancelVisible = false;
@@ -74,27 +75,3 @@ private:
     bool m_announced = false;
     int m_selected = -1;
 };
-
-namespace rack {
-
-// What the rack shows of a card: the code and the name of its day row 0.
-struct Head {
-    QString code;
-    QString name;
-    bool ok = false;
-    bool damaged = false; // too large or not a regular file: no values
-};
-Head readHead(FileSystem &fs, const QString &folder, const QString &code);
-// The line of a card: its own code and name; for a card damaged or emptied at
-// its head, the code of its file name with fallbackName(), asked only then. Empty when the card
-// gets no line (it could not be read).
-QString lineOf(const Head &h, const QString &fileCode,
-               const std::function<QString()> &fallbackName);
-
-// The codes of the card files of a folder, in the order of sortCodes.
-QStringList cardCodes(FileSystem &fs, const QString &folder);
-// Orders codes by their number value, then by their text; codes without a
-// positive number go last.
-void sortCodes(QStringList &codes);
-
-} // namespace rack

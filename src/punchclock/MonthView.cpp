@@ -1,8 +1,6 @@
 #include "punchclock/MonthView.h"
 
-#include "punchclock/RackLine.h"
-
-void MonthView::open(const QString &rackLine, const QString &folder, const QString &yearText,
+void MonthView::open(const EmployeeLine &who, const QString &folder, const QString &yearText,
                      const QString &monthText) {
     m_open = true;
     m_loaded = false;
@@ -11,10 +9,10 @@ void MonthView::open(const QString &rackLine, const QString &folder, const QStri
     m_table = CardTable();
     m_year.clear();
     m_month.clear();
-    const cardfile::Read read = cardfile::read(m_s.fs, folder, rackline::codeOf(rackLine));
+    const cardfile::Read read = cardfile::read(m_s.fs, folder, who.code);
     if (!read.ok()) {
         m_s.dialogs.notice(read.error == FileError::Damaged
-                               ? cardfile::damagedText(rackLine, folder)
+                               ? cardfile::damagedText(employeeline::text(who), folder)
                                : QStringLiteral("タイムカードが見つかりません。"));
         return;
     }

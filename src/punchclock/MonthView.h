@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CardTable.h"
+#include "data/EmployeeLine.h"
 #include "screen/Services.h"
 
 // The month view Picture5: one card's day rows, 15 lines of day, weekday and
@@ -15,8 +16,8 @@ public:
 
     explicit MonthView(Services &s) : m_s(s) {}
 
-    // A rack click in month view choice mode: opens the card of the line.
-    void open(const QString &rackLine, const QString &folder, const QString &yearText,
+    // A rack click in month view choice mode: opens the card of who.
+    void open(const EmployeeLine &who, const QString &folder, const QString &yearText,
               const QString &monthText);
     // VScroll1 moved.
     void scroll(int value);

@@ -5,7 +5,6 @@
 #include "data/History.h"
 #include "data/LabourRules.h"
 #include "punchclock/PunchDay.h"
-#include "punchclock/RackLine.h"
 
 int findPunchRow(const CardTable &table, const PunchTarget &target) {
     if (target.day <= 0)
@@ -29,7 +28,7 @@ void PunchPanel::clearSelection() {
     m_lastSet = -1;
 }
 
-void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &target) {
+void PunchPanel::setCard(int index, const EmployeeLine &who, const PunchTarget &target) {
     m_selected = index;
     if (m_lastSet != -1 && index == m_lastSet)
         return;
@@ -41,7 +40,8 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
     m_lastSet = index;
     if (index < 0)
         return;
-    const QString code = rackline::codeOf(rackLine);
+    const QString code = who.code.trimmed();
+    const QString rackLine = employeeline::text(who);
     const cardfile::Read read = cardfile::read(m_s.fs, target.folder, code);
     if (!read.ok()) {
         // A damaged card is never set: returning it would save it as it reads.
@@ -71,29 +71,52 @@ void PunchPanel::setCard(int index, const QString &rackLine, const PunchTarget &
         warnOpenClockIn();
 }
 
+namespace {
+
+// A day row as the notice names it: its calendar date where the period gives
+// it, else its day and stored weekday.
+QString whenText(const CardTable &t, int r, const daterules::PayPeriod &period, bool known) {
+    const QDate date = period.days[static_cast<size_t>(r)];
+    const QString day = t.at(r, CardField::Day);
+    if (known && date.isValid() && leadingNumber(day) == date.day())
+        return QStringLiteral("%1月%2日（%3）")
+            .arg(date.month())
+            .arg(date.day())
+            .arg(CardMonth::weekdayKanji(date.dayOfWeek()));
+    const QString weekday = t.at(r, CardField::Weekday);
+    return day + QStringLiteral("日") +
+           (weekday.isEmpty() ? QString() : QStringLiteral("（%1）").arg(weekday));
+}
+
+} // namespace
+
 void PunchPanel::warnOpenClockIn() {
     // Once a day: while the punch day holds no punch yet.
     for (int f = CardField::ClockIn; f <= CardField::ClockOut; ++f)
         if (!m_table.at(m_row, f).isEmpty())
             return;
-    const int r = labourrules::openClockInBefore(m_table, m_row);
-    if (r < 0)
+    const QString head = QStringLiteral("前回の出勤日、%1の退勤が打刻されていません。\n");
+    if (labourrules::lastPunchedBefore(m_table, m_row) >= 0) {
+        if (const int r = labourrules::openClockInBefore(m_table, m_row); r >= 0)
+            m_s.dialogs.notice(
+                head.arg(whenText(m_table, r, m_target.period, m_target.periodKnown)) +
+                QStringLiteral("夜勤の退勤なら、日付をその日に直して退勤を打刻してください。"
+                               "打刻を忘れた場合は、管理者に追加打刻を頼んでください。"));
         return;
-    const QDate date = m_target.period.days[static_cast<size_t>(r)];
-    const QString day = m_table.at(r, CardField::Day);
-    const bool dated = m_target.periodKnown && date.isValid() && leadingNumber(day) == date.day();
-    const QString weekday = m_table.at(r, CardField::Weekday);
-    const QString when =
-        dated ? QStringLiteral("%1月%2日（%3）")
-                    .arg(date.month())
-                    .arg(date.day())
-                    .arg(CardMonth::weekdayKanji(date.dayOfWeek()))
-              : day + QStringLiteral("日") +
-                    (weekday.isEmpty() ? QString() : QStringLiteral("（%1）").arg(weekday));
-    m_s.dialogs.notice(QStringLiteral("前回の出勤日、%1の退勤が打刻されていません。\n"
-                                      "夜勤の退勤なら、日付をその日に直して退勤を打刻してください。"
-                                      "打刻を忘れた場合は、管理者に追加打刻を頼んでください。")
-                           .arg(when));
+    }
+    // No day of this period was worked yet: the last one is in the card of
+    // the period before, which the punch day boxes cannot reach.
+    if (m_target.previousFolder.isEmpty())
+        return;
+    const cardfile::Read before = cardfile::read(m_s.fs, m_target.previousFolder, m_cardCode);
+    if (!before.ok())
+        return;
+    if (const int r = labourrules::openClockInBefore(before.table, CardTable::kDayRows); r >= 0)
+        m_s.dialogs.notice(
+            head.arg(whenText(before.table, r, m_target.previousPeriod, m_target.periodKnown)) +
+            QStringLiteral("前の期間（%1）のタイムカードです。"
+                           "管理者に追加打刻を頼んでください。")
+                .arg(m_target.previousFolder));
 }
 
 void PunchPanel::showDayRow() {
@@ -239,9 +262,11 @@ QString PunchPanel::retarget(const PunchTarget &target) {
     showDayRow();
     if (rowMissing())
         return {};
-    const QString stored = m_table.at(m_row, CardField::Weekday);
-    if (!stored.isEmpty())
-        return stored;
+    // The weekday written on return: the row's calendar date's where the
+    // settings give it, so a weekday stored wrong is not written again.
     const QDate date = m_target.period.days[static_cast<size_t>(m_row)];
-    return date.isValid() ? CardMonth::weekdayKanji(date.dayOfWeek()) : QString();
+    if (m_target.periodKnown && date.isValid() &&
+        date.day() == leadingNumber(m_table.at(m_row, CardField::Day)))
+        return CardMonth::weekdayKanji(date.dayOfWeek());
+    return m_table.at(m_row, CardField::Weekday);
 }

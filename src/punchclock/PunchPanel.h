@@ -2,6 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/DateRules.h"
+#include "data/EmployeeLine.h"
 #include "data/History.h"
 #include "punchclock/PunchTypes.h"
 #include "screen/Services.h"
@@ -16,6 +17,10 @@ struct PunchTarget {
     bool periodKnown = false;
     int month = 0; // the punch day's month
     int day = 0;   // the punch day number
+    // The card month before, where the last day worked may lie when no day of
+    // this one was worked before the punch day; empty when unknown.
+    QString previousFolder;
+    daterules::PayPeriod previousPeriod;
 };
 
 // The day row of a punch day: the row with that day number whose date in the
@@ -30,9 +35,9 @@ class PunchPanel {
 public:
     explicit PunchPanel(Services &s) : m_s(s) {}
 
-    // A rack click in punching mode. The rack selection afterwards is
-    // selectedIndex().
-    void setCard(int index, const QString &rackLine, const PunchTarget &target);
+    // A rack click in punching mode on the line of who: the card of who's
+    // whole code is set. The rack selection afterwards is selectedIndex().
+    void setCard(int index, const EmployeeLine &who, const PunchTarget &target);
     // The raised image of kind k clicked; clockText is the clock shown.
     void chooseKind(int k, const QString &clockText);
     // The pressed image of kind k clicked.
@@ -59,9 +64,9 @@ public:
     bool cardSet() const { return m_set; }
     bool visible() const { return m_set; }
     const QString &codeLabel() const { return m_code; }
-    const QString &nameLabel() const { return m_name; }
-    // The code of the set card's file, as the rack line gave it.
+    // The code the set card's file is named by.
     const QString &cardCode() const { return m_cardCode; }
+    const QString &nameLabel() const { return m_name; }
     const TimeLabel &timeLabel(int k) const { return m_labels[static_cast<size_t>(k)]; }
     bool kindPressed(int k) const { return m_buttonDown[static_cast<size_t>(k)]; }
     int selectedIndex() const { return m_selected; }
@@ -80,7 +85,8 @@ private:
     TimeLabel &label(int k) { return m_labels[static_cast<size_t>(k)]; }
     void showDayRow();
     bool rowMissing();
-    // The day before the punch day was left without clock-out.
+    // The last day worked before the punch day, in this card or the previous
+    // period's, was left without clock-out.
     void warnOpenClockIn();
     // What a return that could not be written says: who, which punches, why.
     QString notRecordedText(const history::Saved &saved) const;

@@ -3,7 +3,6 @@
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
 #include "data/PayPeriodKind.h"
-#include "punchclock/RackLine.h"
 
 RecorderScreen::RecorderScreen(Services &s)
     : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s, m_settings) {}
@@ -36,10 +35,18 @@ bool RecorderScreen::open() {
     return true;
 }
 
+PunchDay RecorderScreen::clockDay(const QDateTime &now) const {
+    return punchday::hizukehyouji(now.date(), punchday::clockText(now.time()),
+                                  leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+}
+
 void RecorderScreen::nengetuhyouji() {
+    cardMonthOf(clockDay(m_s.clock.now()).date);
+}
+
+void RecorderScreen::cardMonthOf(const QDate &punchDate) {
     const PayPeriodKind kind = payPeriodKind(m_settings);
-    const QDate today = m_s.clock.now().date();
-    m_monthDate = today;
+    m_monthDate = punchDate;
     m_periodKnown = false;
     if (kind == PayPeriodKind::Unregistered) {
         m_yearText.clear();
@@ -48,10 +55,11 @@ void RecorderScreen::nengetuhyouji() {
     }
     if (kind == PayPeriodKind::Unknown || kind == PayPeriodKind::OtherUnattributed) {
         // An unknown kind names no card month: only the year is shown.
-        m_yearText = daterules::yearText(today.year(), m_settings);
+        m_yearText = daterules::yearText(punchDate.year(), m_settings);
         return;
     }
-    const daterules::YearMonth m = daterules::currentCardMonth(today, m_settings);
+    const daterules::YearMonth m = daterules::currentCardMonth(punchDate, m_settings);
+    m_cardMonth = m;
     m_yearText = daterules::yearText(m.westernYear, m_settings);
     m_monthText = QString::number(m.month);
     m_period = daterules::payPeriod(m, m_settings);
@@ -78,9 +86,7 @@ void RecorderScreen::tick() {
 }
 
 void RecorderScreen::showClockDay(const QDateTime &now) {
-    const PunchDay day =
-        punchday::hizukehyouji(now.date(), punchday::clockText(now.time()),
-                               leadingNumber(m_settings[CalcSettings::DayChangeHour]));
+    const PunchDay day = clockDay(now);
     if (!m_dateShown || day.date != m_day.date || day.monthText != m_day.monthText ||
         day.dayText != m_day.dayText || m_weekdayShown != day.weekday) {
         m_day = day;
@@ -88,11 +94,11 @@ void RecorderScreen::showClockDay(const QDateTime &now) {
         ++m_dayRevision;
     }
     m_dateShown = true;
-    if (now.date() == m_monthDate)
+    if (day.date == m_monthDate)
         return;
-    // A new calendar day may begin a new card month: its cards go in the rack.
+    // A new punch day may begin a new card month: its cards go in the rack.
     const QString before = monthFolder();
-    nengetuhyouji();
+    cardMonthOf(day.date);
     if (monthFolder() != before) {
         m_rack.screenShown();
         activated();
@@ -121,6 +127,14 @@ PunchTarget RecorderScreen::target() const {
     t.periodKnown = m_periodKnown;
     t.month = leadingNumber(m_day.monthText);
     t.day = leadingNumber(m_day.dayNumber);
+    if (m_periodKnown) {
+        const daterules::YearMonth before =
+            m_cardMonth.month > 1
+                ? daterules::YearMonth{m_cardMonth.westernYear, m_cardMonth.month - 1}
+                : daterules::YearMonth{m_cardMonth.westernYear - 1, 12};
+        t.previousFolder = daterules::cardMonthFolder(before, m_settings);
+        t.previousPeriod = daterules::payPeriod(before, m_settings);
+    }
     return t;
 }
 
@@ -131,7 +145,7 @@ void RecorderScreen::rackClicked(int index) {
         return;
     switch (m_rack.mode()) {
     case RackMode::Punch:
-        m_panel.setCard(index, m_rack.line(index), target());
+        m_panel.setCard(index, m_rack.entry(index), target());
         m_rack.select(m_panel.selectedIndex());
         return;
     case RackMode::MonthChoice:
@@ -139,7 +153,7 @@ void RecorderScreen::rackClicked(int index) {
             return;
         m_rack.setModeOnly(RackMode::Punch);
         m_rack.setEnabled(false);
-        m_view.open(m_rack.line(index), monthFolder(), m_yearText, m_monthText);
+        m_view.open(m_rack.entry(index), monthFolder(), m_yearText, m_monthText);
         return;
     case RackMode::Removal:
         if (index < 0)
@@ -155,6 +169,14 @@ void RecorderScreen::rackClicked(int index) {
             m_panel.clearSelection();
         return;
     }
+}
+
+bool RecorderScreen::setCardOf(const QString &code) {
+    const int index = m_rack.indexOfCode(code);
+    if (index < 0 || m_rack.mode() != RackMode::Punch)
+        return false;
+    rackClicked(index);
+    return true;
 }
 
 void RecorderScreen::toolbarMonthView() {
@@ -270,13 +292,11 @@ void RecorderScreen::cardTouched(const QString &id) {
                      Level::Warning, now);
         return;
     }
-    const int index = m_rack.indexOfCode(code);
-    if (index < 0) {
+    if (!setCardOf(code)) {
         m_touch.tell(QStringLiteral("コード %1 のタイムカードは準備されていません。").arg(code),
                      Level::Warning, now);
         return;
     }
-    rackClicked(index);
     if (!m_panel.cardSet())
         return;
     m_touch.setByTouch(id, m_s.clock.now());

@@ -31,11 +31,17 @@ public:
     // screen, whose word the frame has already set, that word stays.
     void close();
 
-    // nengetuhyouji: the current card month of today's date.
+    // nengetuhyouji: the current card month, that of the punch day the clock
+    // gives now (yesterday before the day change hour), so that a night shift
+    // clocks out into the card of the day it began.
     void nengetuhyouji();
 
     // A click on line i of the rack, by the rack mode.
     void rackClicked(int index);
+    // Sets the card of the employee of this whole code, as a click on its
+    // rack line does while punching. False when the rack has no line of that
+    // code (or the rack is not punching).
+    bool setCardOf(const QString &code);
     // Toolbar buttons 1 and 2, "キャンセル", the month view's "閉 じ る".
     void toolbarMonthView();
     void toolbarRemoval();
@@ -122,6 +128,8 @@ public:
 
 private:
     PunchTarget target() const;
+    PunchDay clockDay(const QDateTime &now) const;
+    void cardMonthOf(const QDate &punchDate);
     void showClockDay(const QDateTime &now);
     QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
@@ -145,10 +153,11 @@ private:
     QString m_clockText;
     QString m_yearText;
     QString m_monthText;
+    daterules::YearMonth m_cardMonth;
     daterules::PayPeriod m_period;
     bool m_periodKnown = false;
     bool m_dateShown = false;
     int m_dayRevision = 0;
-    QDate m_monthDate; // the date the current card month was worked out for
+    QDate m_monthDate; // the punch day the current card month was worked out for
     int m_widthTwips = kWidthTwips;
 };

@@ -1,7 +1,6 @@
 #include "tally/CapsMonitor.h"
 
 #include "data/FileFailure.h"
-#include "tally/StaffEntry.h"
 #include "tally/TimeText.h"
 
 bool CapsMonitor::load() {
@@ -32,14 +31,14 @@ bool CapsMonitor::setLimits(const CapLimits &limits) {
 }
 
 void CapsMonitor::chooseMonth(const QString &folder, const QStringList &folders,
-                              const QStringList &entries) {
+                              const QList<EmployeeLine> &entries) {
     m_folder = folder;
     m_window = CapMonths::window(folder, folders);
     m_codes.clear();
     m_names.clear();
-    for (const QString &e : entries) {
-        m_codes.append(staffentry::codeOf(e));
-        m_names.append(staffentry::nameOf(e));
+    for (const EmployeeLine &e : entries) {
+        m_codes.append(e.code.trimmed());
+        m_names.append(e.name.trimmed());
     }
     recompute();
 }

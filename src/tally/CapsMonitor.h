@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EmployeeLine.h"
 #include "data/OverHours.h"
 #include "screen/Services.h"
 #include "tally/CapMonths.h"
@@ -23,8 +24,9 @@ public:
 
     // The month chosen (or a suspended tally restored): folders are the
     // data folder's entries as the month list holds them, entries the staff
-    // list's lines.
-    void chooseMonth(const QString &folder, const QStringList &folders, const QStringList &entries);
+    // list's employees.
+    void chooseMonth(const QString &folder, const QStringList &folders,
+                     const QList<EmployeeLine> &entries);
     // The card of an employee of the chosen month was stored as card.
     void stored(const QString &code, const CardTable &card);
 

@@ -1,6 +1,7 @@
 #include "tally/CertifiedGrid.h"
 
 #include "data/CardMonth.h"
+#include "tally/CertifiedMarks.h"
 #include "tally/EntryText.h"
 #include "tally/TallyEngine.h"
 
@@ -75,10 +76,13 @@ CertifiedGrid::Line CertifiedGrid::line(int screenRow) const {
         l.kind = DayKind::Saturday;
     else if (l.exists && weekday == CardMonth::weekdayKanji(Qt::Sunday))
         l.kind = DayKind::Sunday;
+    const QList<certifiedmarks::Mark> marks = certifiedmarks::of(m_table);
     for (int k = 0; k < kColumns; ++k) {
         const QString &v = m_table.at(l.row, CardField::CertWithin + k);
         l.certified[static_cast<size_t>(k)] = v;
         l.bare[static_cast<size_t>(k)] = entrytext::isBare(v);
+        l.doubtful[static_cast<size_t>(k)] =
+            certifiedmarks::has(marks, l.row, CardField::CertWithin + k);
     }
     return l;
 }
@@ -98,6 +102,12 @@ CertifiedGrid::Totals CertifiedGrid::totals() const {
     totals.lateNight = m_table.at(t, CardField::LateNight);
     for (int k = 0; k < kColumns; ++k)
         totals.certified[static_cast<size_t>(k)] = m_table.at(t, CardField::CertWithin + k);
+    const QList<certifiedmarks::Mark> marks = certifiedmarks::of(m_table);
+    // A total below zero, or one that sums minutes of 60 or more.
+    for (const certifiedmarks::Mark &m : marks)
+        if (m.row == t || m.kind == certifiedmarks::Kind::MinutesOver59)
+            totals.doubtful[static_cast<size_t>(m.field - CardField::CertWithin)] = true;
+    totals.doubtfulNote = certifiedmarks::note(marks, m_table);
     for (int r = 0; r < CardTable::kDayRows && totals.bareNote.isEmpty(); ++r)
         for (int k = 0; k < kColumns; ++k) {
             const QString &v = m_table.at(r, CardField::CertWithin + k);

@@ -30,6 +30,8 @@ public:
         DayKind kind = DayKind::Workday;
         std::array<QString, kColumns> certified;
         std::array<bool, kColumns> bare{}; // a value without ":"
+        // A value no one would pay as it stands (certifiedmarks).
+        std::array<bool, kColumns> doubtful{};
     };
 
     // The totals line: the totals row as stored, and where a bare number
@@ -40,6 +42,9 @@ public:
         QString lateNight;
         std::array<QString, kColumns> certified;
         QString bareNote; // empty when every certified value has ":"
+        // A total below zero, or one summing minutes of 60 or more.
+        std::array<bool, kColumns> doubtful{};
+        QString doubtfulNote; // the doubtful values; empty when none
     };
 
     // Where Enter in a box sends the focus.

@@ -2,8 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
-#include "tally/StaffEntry.h"
-#include "tally/TallyEngine.h"
+#include "tally/StoredReview.h"
 #include "tally/TimeText.h"
 
 #include <QFileInfo>
@@ -16,15 +15,6 @@ using payrollcsv::TimeForm;
 // An employee as the notice names them: code and name.
 QString who(const QString &code, const QString &name) {
     return code + QStringLiteral("　") + name;
-}
-
-bool sameTotals(const CardTable &stored, const CardTable &tallied) {
-    for (const int f :
-         {int(CardField::DaysWorked), int(CardField::Work), int(CardField::LateNight)})
-        if (stored.at(CardTable::kTotalsRow, f).trimmed() !=
-            tallied.at(CardTable::kTotalsRow, f).trimmed())
-            return false;
-    return true;
 }
 
 QString section(const QString &heading, const QStringList &names) {
@@ -40,15 +30,15 @@ QString section(const QString &heading, const QStringList &names) {
 
 PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
     Gathered g;
-    for (const QString &entry : in.staff) {
-        if (!staffentry::isMarked(entry)) {
+    for (const EmployeeLine &entry : in.staff) {
+        if (!entry.marked) {
             ++g.unmarked;
             continue;
         }
-        const QString code = staffentry::codeOf(entry);
+        const QString code = entry.code.trimmed();
         const cardfile::Read read = cardfile::read(fs, in.monthFolder, code);
         if (!read.ok()) {
-            g.unreadable << who(code, staffentry::nameOf(entry)) + QStringLiteral("（") +
+            g.unreadable << who(code, entry.name.trimmed()) + QStringLiteral("（") +
                                 filefailure::reason(read.error) + QStringLiteral("）");
             continue;
         }
@@ -58,11 +48,12 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
             g.notConfirmed << who(code, name);
             continue;
         }
-        CardTable tallied = stored;
-        const tally::TallyResult t = tally::jidousyuukei(tallied, in.settings);
+        const storedreview::Review review = storedreview::review(stored, in.settings);
+        const tally::TallyResult &t = review.tally;
 
         payrollcsv::Line l;
-        l.code = stored.code().trimmed();
+        // The file's whole code: the line is the employee's whose card it is.
+        l.code = code;
         l.name = name;
         l.payType = stored.payType().trimmed();
         l.daysWorked = t.daysWorked;
@@ -73,16 +64,14 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
                 stored.at(CardTable::kTotalsRow, CardField::CertWithin + k));
         g.lines << l;
 
-        if (code == in.pendingCode)
+        // The screen holds what the card lacks: that says more than the card.
+        const bool pending = code == in.pendingCode;
+        if (pending)
             g.toCheck << who(code, name) + QStringLiteral("（画面に確定していない入力があります。"
                                                           "確定した時の値で出力しました）");
-        else if (!sameTotals(stored, tallied))
-            g.toCheck << who(code, name) +
-                             QStringLiteral("（確定した後に打刻か基本設定が変わっています。"
-                                            "時間は集計し直した値です）");
-        if (tally::keisan(tallied).stopped)
-            g.toCheck << who(code, name) + QStringLiteral("（認定時間に「：」のない値があり、"
-                                                          "認定の合計に入っていません）");
+        for (const QString &note : review.notes)
+            if (!pending || note != storedreview::changedNote())
+                g.toCheck << who(code, name) + QStringLiteral("（") + note + QStringLiteral("）");
     }
     return g;
 }
@@ -103,7 +92,8 @@ std::optional<TimeForm> PayrollExport::askForm() {
 
 PayrollExport::Result PayrollExport::run(const Input &in, ExportChooser &chooser) {
     Result r;
-    const bool anyMarked = std::any_of(in.staff.begin(), in.staff.end(), staffentry::isMarked);
+    const bool anyMarked = std::any_of(in.staff.begin(), in.staff.end(),
+                                       [](const EmployeeLine &e) { return e.marked; });
     if (!anyMarked) {
         m_s.dialogs.notice(
             QStringLiteral("出力する対象者（◆）がいません。\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CalcSettings.h"
+#include "data/EmployeeLine.h"
 #include "screen/Services.h"
 #include "tally/ExportChooser.h"
 #include "tally/PayrollCsv.h"
@@ -21,7 +22,7 @@
 class PayrollExport {
 public:
     struct Input {
-        QStringList staff; // List1's entries
+        QList<EmployeeLine> staff; // List1's employees
         QString monthFolder;
         CalcSettings settings;
         // The employee open on the screen with changes not yet confirmed,

@@ -2,8 +2,6 @@
 
 #include "data/CardTable.h"
 #include "data/MonthFolders.h"
-#include "data/RecordFile.h"
-#include "tally/StaffEntry.h"
 #include "tally/TallyMonth.h"
 
 void StaffLists::fillMonths() {
@@ -24,39 +22,33 @@ int StaffLists::chooseMonth(const QString &folderText) {
         m_folder.clear();
         return 0;
     }
-    const QString suffix = QLatin1String(cardfile::kSuffix);
-    const QStringList files = m_s.fs.list(m_folder, QStringLiteral("*") + suffix, ListKind::Files);
-    for (const QString &file : files) {
-        const QString code = file.left(file.size() - suffix.size()).trimmed();
-        if (!cardfile::isSafeCode(code))
-            continue;
-        const ReadResult r = m_s.fs.readFile(cardfile::path(m_folder, code), cardfile::kMaxBytes);
-        if (!r.ok())
-            continue;
-        const cardfile::Head head = cardfile::headOf(r.bytes);
-        m_entries.append(staffentry::format(head.code, head.name));
-    }
-    if (files.isEmpty())
+    const QStringList codes = employeeline::cardCodes(m_s.fs, m_folder);
+    for (const QString &code : codes)
+        if (const auto line = employeeline::ofCard(m_s.fs, m_folder, code))
+            m_entries.append(*line);
+    if (codes.isEmpty())
         m_s.dialogs.notice(QStringLiteral("タイムカードがありません。"));
-    return static_cast<int>(files.size());
+    return static_cast<int>(codes.size());
 }
 
-void StaffLists::restore(const QString &folder, const QStringList &entries) {
+void StaffLists::restore(const QString &folder, const QList<EmployeeLine> &entries) {
     m_folder = folder;
     m_entries = entries;
+    // A list suspended in another order comes back in the one every list has.
+    employeeline::sortLines(m_entries);
     m_selected = -1;
 }
 
 void StaffLists::markAt(int i) {
     if (i >= 0 && i < count())
-        m_entries[i] = staffentry::marked(m_entries[i]);
+        m_entries[i].marked = true;
 }
 
 int StaffLists::nextUnmarked(int i) const {
     const int n = count();
     for (int step = 1; step <= n; ++step) {
         const int j = ((i < 0 ? -1 : i) + step) % n;
-        if (!staffentry::isMarked(m_entries[j]))
+        if (!m_entries[j].marked)
             return j;
     }
     return -1;

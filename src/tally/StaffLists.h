@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EmployeeLine.h"
 #include "screen/Services.h"
 
 #include <QStringList>
@@ -13,17 +14,20 @@ public:
 
     // The load step: the card month folders, newest first.
     void fillMonths();
-    // Combo1 chosen: the lines of the month's cards in listing order. Returns
-    // how many card files the folder holds; with none the user is told so.
-    // A card that cannot be read is left out.
+    // Combo1 chosen: the lines of the month's cards, each under its file's
+    // whole code, in the order of employees. Returns how many card files the
+    // folder holds; with none the user is told so. A card that cannot be read
+    // at all is left out; a damaged one is listed, and says so when opened.
     int chooseMonth(const QString &folderText);
     // The list of a suspended tally, with its month.
-    void restore(const QString &folder, const QStringList &entries);
+    void restore(const QString &folder, const QList<EmployeeLine> &entries);
 
     const QStringList &months() const { return m_months; }
     const QString &folder() const { return m_folder; }
-    const QStringList &entries() const { return m_entries; }
-    QString entry(int i) const { return m_entries.value(i); }
+    // The employees of the list, and List1's lines of them.
+    const QList<EmployeeLine> &entries() const { return m_entries; }
+    EmployeeLine entry(int i) const { return m_entries.value(i); }
+    QStringList lines() const { return employeeline::texts(m_entries); }
     int count() const { return static_cast<int>(m_entries.size()); }
     // The line at i gets the mark "◆" (a marked line keeps its one mark).
     void markAt(int i);
@@ -42,7 +46,7 @@ private:
     Services &m_s;
     QStringList m_months;
     QString m_folder;
-    QStringList m_entries;
+    QList<EmployeeLine> m_entries;
     int m_selected = -1;
     bool m_monthEnabled = true;
     bool m_staffEnabled = true;

@@ -1,7 +1,6 @@
 #include "tally/SuspendFiles.h"
 
 #include "data/RecordFile.h"
-#include "tally/StaffEntry.h"
 
 #include <algorithm>
 
@@ -19,27 +18,27 @@ QString openedWord() {
     return QStringLiteral("sumi");
 }
 
-QStringList groupsOf(const QStringList &entries) {
+QStringList groupsOf(const QList<EmployeeLine> &entries) {
     QStringList records;
     records.reserve(entries.size() * kGroup);
-    for (const QString &e : entries) {
-        records.append(staffentry::codeOf(e));
-        records.append(staffentry::storedNameOf(e));
-        records.append(staffentry::isMarked(e) ? openedWord() : QString());
+    for (const EmployeeLine &e : entries) {
+        records.append(e.code.trimmed());
+        records.append(e.name.left(kStoredNameLength).trimmed());
+        records.append(e.marked ? openedWord() : QString());
     }
     return records;
 }
 
-QStringList entriesOf(const QStringList &records, int count) {
-    QStringList entries;
+QList<EmployeeLine> entriesOf(const QStringList &records, int count) {
+    QList<EmployeeLine> entries;
     for (int g = 0; g < count && g * kGroup < records.size(); ++g) {
         const QString code = records.value(g * kGroup);
         const QString name = records.value(g * kGroup + 1);
         const QString state = records.value(g * kGroup + 2);
         if (state == openedWord())
-            entries.append(staffentry::format(code, name, true));
+            entries.append({code, name, true});
         else if (state.isEmpty())
-            entries.append(staffentry::format(code, name, false));
+            entries.append({code, name, false});
     }
     return entries;
 }
@@ -51,7 +50,7 @@ FileError writeFlags(FileSystem &fs, const QStringList &flags) {
     return records::write(fs, QLatin1String(kFlagsFile), values);
 }
 
-FileError writeList(FileSystem &fs, const QStringList &entries) {
+FileError writeList(FileSystem &fs, const QList<EmployeeLine> &entries) {
     return records::write(fs, QLatin1String(kListFile), groupsOf(entries));
 }
 

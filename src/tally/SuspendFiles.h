@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EmployeeLine.h"
 #include "platform/FileSystem.h"
 
 #include <QStringList>
@@ -11,8 +12,9 @@ namespace suspendfiles {
 inline constexpr char kFlagsFile[] = "Cyuudanumu.Dat";
 inline constexpr char kListFile[] = "Cyuudan.Dat";
 inline constexpr int kFlagCount = 4;
-inline constexpr int kGroup = 3;         // records of one staff list entry
-inline constexpr int kMaxEntries = 9999; // the most entries a list file is read for
+inline constexpr int kGroup = 3;             // records of one staff list entry
+inline constexpr int kMaxEntries = 9999;     // the most entries a list file is read for
+inline constexpr int kStoredNameLength = 20; // names are kept cut to this
 
 enum Flag { Suspended = 0, ListCount = 1, StartUpChoice = 2, MonthFolder = 3 };
 
@@ -20,19 +22,19 @@ QString suspendedWord();   // "ari"
 QString openAtStartWord(); // "soku"
 QString openedWord();      // "sumi"
 
-// The list file's records of the staff list entries: code, name cut to 20
-// characters, "sumi" for a marked entry.
-QStringList groupsOf(const QStringList &entries);
+// The list file's records of the staff list entries: the whole code, the
+// name cut to 20 characters, "sumi" for a marked entry.
+QStringList groupsOf(const QList<EmployeeLine> &entries);
 // The staff list entries of the first count groups of the list file's records;
 // groups the file does not hold are left out, and so are groups whose state is
 // neither "sumi" nor empty.
-QStringList entriesOf(const QStringList &records, int count);
+QList<EmployeeLine> entriesOf(const QStringList &records, int count);
 
 FileError writeFlags(FileSystem &fs, const QStringList &flags);
-FileError writeList(FileSystem &fs, const QStringList &entries);
+FileError writeList(FileSystem &fs, const QList<EmployeeLine> &entries);
 
 struct ListRead {
-    QStringList entries;
+    QList<EmployeeLine> entries;
     FileError error = FileError::None;
 };
 ListRead readList(FileSystem &fs, int count);

@@ -6,7 +6,6 @@
 #include "data/RecordFile.h"
 #include "data/StorableText.h"
 #include "tally/PayrollExport.h"
-#include "tally/StaffEntry.h"
 #include "tally/SuspendFiles.h"
 #include "tally/TallyMonth.h"
 
@@ -133,20 +132,20 @@ void TallyScreen::chooseEmployee(int index) {
 }
 
 bool TallyScreen::openCard(int index) {
-    const QString entry = m_lists.entry(index);
-    const QString code = staffentry::codeOf(entry);
+    const EmployeeLine entry = m_lists.entry(index);
+    const QString code = entry.code.trimmed();
     cardfile::Read read = cardfile::read(m_s.fs, m_lists.folder(), code);
     if (!read.ok()) {
         // The employee open before stays the open one. A damaged card is never
         // opened: the confirm would save it as it reads.
         m_s.dialogs.notice(read.error == FileError::Damaged
-                               ? cardfile::damagedText(entry, m_lists.folder())
+                               ? cardfile::damagedText(employeeline::text(entry), m_lists.folder())
                                : QStringLiteral("データが保存されていません。"));
         m_lists.select(m_listPosition);
         return false;
     }
     m_listPosition = index;
-    m_newlyOpened = !staffentry::isMarked(entry);
+    m_newlyOpened = !entry.marked;
     m_lists.select(index);
     m_table = std::move(read.table);
     m_saved = m_table;
@@ -179,7 +178,7 @@ void TallyScreen::datin(bool opening) {
 bool TallyScreen::guarded() const {
     if (m_listPosition < 0)
         return false;
-    return staffentry::isMarked(m_lists.entry(m_lists.selected())) || m_newlyOpened;
+    return m_lists.entry(m_lists.selected()).marked || m_newlyOpened;
 }
 
 void TallyScreen::boxClicked(int box) {

@@ -154,7 +154,7 @@ public:
     const QString &code() const { return m_code; }
 
     // What the print panel prints from.
-    const QStringList &staffEntries() const { return m_lists.entries(); }
+    const QList<EmployeeLine> &staffEntries() const { return m_lists.entries(); }
     const QString &monthFolder() const { return m_lists.folder(); }
     const CalcSettings &settings() const { return m_settings; }
 

@@ -68,7 +68,8 @@ TEST(CupsPrint, TwoEmployeesThreeCopiesMakeOneSixPageJob) {
     }
     PrintPanel panel(t.services);
     QtPrintTargets targets(nullptr);
-    panel.open({"◆1   山田太郎", " 2   佐藤次郎", "◆12  鈴木花子"}, kMonth, CalcSettings());
+    panel.open({{"1", "山田太郎", true}, {"2", "佐藤次郎"}, {"12", "鈴木花子", true}}, kMonth,
+               CalcSettings());
     panel.setBox(PrintPanel::CopiesBox, "3");
     panel.leaveBox(PrintPanel::CopiesBox);
     panel.print(targets);

@@ -1,4 +1,5 @@
 #include "data/CardTable.h"
+#include "data/RecordFile.h"
 #include "support/TestServices.h"
 
 #include <QDir>
@@ -60,11 +61,15 @@ TEST(CardFile, WriteAndReadWhole) {
     for (int r = 0; r < CardTable::kRows; ++r)
         for (int f = 0; f < CardTable::kFields; ++f)
             card.at(r, f) = QString::number(r * 100 + f);
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        card.at(r, CardField::Day) = QString::number(r + 1);
+        card.at(r, CardField::Code) = " 12 ";
+    }
     card.at(0, CardField::Name) = "山田　太郎";
     ASSERT_EQ(cardfile::write(t.fs, "2007年3月", " 12 ", card), FileError::None);
     const QByteArray bytes = t.bytes("2007年3月/12.Card");
     EXPECT_EQ(bytes.count("\r\n"), 512);
-    EXPECT_TRUE(bytes.startsWith("\"0\"\r\n\"1\"\r\n"));
+    EXPECT_TRUE(bytes.startsWith("\"1\"\r\n\"1\"\r\n\"2\"\r\n"));
     const cardfile::Read back = cardfile::read(t.fs, "2007年3月", "12");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.found, 512);
@@ -76,8 +81,8 @@ TEST(CardFile, WriteAndReadWhole) {
     const cardfile::Head head = cardfile::headOf(bytes);
     EXPECT_EQ(head.code, back.table.code());
     EXPECT_EQ(head.name, back.table.name());
-    const cardfile::Head torn = cardfile::headOf(bytes.left(bytes.indexOf("\"13\"\r\n") + 6));
-    EXPECT_EQ(torn.code, QStringLiteral("13"));
+    const cardfile::Head torn = cardfile::headOf(bytes.left(bytes.indexOf("\" 12 \"\r\n") + 8));
+    EXPECT_EQ(torn.code, QStringLiteral(" 12 "));
     EXPECT_EQ(torn.name, QString());
 }
 
@@ -90,21 +95,33 @@ TEST(CardFile, ShortCardsAreDamaged) {
         int found;
         QString row0day, row0code, row31last;
     };
-    QByteArray tooLong, whole, oneShort;
+    CardTable card;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        card.at(r, CardField::Day) = r < 28 ? QString::number(r + 1) : QString();
+        card.at(r, CardField::Code) = "5";
+    }
+    card.at(31, 15) = "last";
+    const QByteArray whole = records::format(card.toList());
+    const QByteArray oneShort = whole.left(whole.lastIndexOf("\"last\""));
+    CardTable other = card;
+    for (int r = 0; r < CardTable::kDayRows; ++r)
+        other.at(r, CardField::Code) = "55";
+    QByteArray garbage;
     for (int i = 0; i < 600; ++i)
-        tooLong += "\"" + QByteArray::number(i) + "\"\r\n";
-    for (int i = 0; i < 512; ++i)
-        (i < 511 ? oneShort : whole) += "\"" + QByteArray::number(i) + "\"\r\n";
-    whole.prepend(oneShort);
+        garbage += QByteArray::number(i * 7919 % 1000, 16) + "\x81\x40#\n";
     const Case cases[] = {
         {"empty file", "", FileError::Damaged, 0, "", "", ""},
         {"three values", "\"1\"\r\n\"木\"\r\n\"8:05\"\r\n", FileError::Damaged, 3, "1", "", ""},
         {"cut in a line", "\"1\"\r\n\"", FileError::Damaged, 2, "1", "", ""},
-        {"one value short", oneShort, FileError::Damaged, 511, "0", "13", ""},
-        {"whole", whole, FileError::None, 512, "0", "13", "511"},
-        {"more than 512 values", tooLong, FileError::None, 512, "0", "13", "511"},
+        {"one value short", oneShort, FileError::Damaged, 511, "1", "5", ""},
+        {"whole", whole, FileError::None, 512, "1", "5", "last"},
+        {"more than 512 values", whole + "\"x\"\r\n", FileError::None, 512, "1", "5", "last"},
         {"over the size limit", QByteArray(cardfile::kMaxBytes + 1, '\n'), FileError::Damaged, 0,
          "", "", ""},
+        // Enough lines, but no card of employee 5: never used as theirs.
+        {"full of garbage", garbage, FileError::Damaged, 512, "0　#", "3b3　#", "261　#"},
+        {"another code's card", records::format(other.toList()), FileError::Damaged, 512, "1", "55",
+         "last"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

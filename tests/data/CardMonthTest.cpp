@@ -136,6 +136,13 @@ TEST(CardMonth, ListOrders) {
     }
 }
 
+TEST(CardMonth, EmployeeOrderByNumberValueThenText) {
+    QStringList codes = {"10", "2", "abc", "1", "105", "01", "", "3a", "0", "12345", "1234"};
+    CardMonth::sortCodes(codes);
+    EXPECT_EQ(codes,
+              QStringList({"01", "1", "2", "3a", "10", "105", "1234", "12345", "", "0", "abc"}));
+}
+
 TEST(PayPeriodKind, ReadFromTheSettings) {
     struct Case {
         const char *kind, *attribution;

@@ -83,12 +83,12 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
             out << staff->item(i)->data(staffcapsmarks::kRole).toBool();
         return out;
     };
-    // The cards in listing order: 1, 12, 2, 3.
-    EXPECT_EQ(marked(), QList<bool>({true, false, false, true}));
+    // The cards in the order of employees: 1, 2, 3, 12.
+    EXPECT_EQ(marked(), QList<bool>({true, false, true, false}));
     // The entries stay as the tally keeps them; the mark is drawn over them.
     EXPECT_EQ(staff->item(0)->text(), "1   山田太郎");
     EXPECT_EQ(staff->item(0)->toolTip(), "上限超過：\n2～6か月平均80時間超");
-    EXPECT_EQ(staff->item(3)->toolTip(),
+    EXPECT_EQ(staff->item(2)->toolTip(),
               "上限超過：\n月45時間超（法定外）\n月100時間超（法定外＋休日）");
 
     clickLine(staff, 0);
@@ -153,6 +153,6 @@ TEST(CapsGui, AMonthWithEmployeesOverTheCapsMarksThemAndShowsTheOpenOnesBox) {
     EXPECT_TRUE(refused);
     EXPECT_EQ(records::parse(p.t.bytes("Jougen.Dat")),
               QStringList({"45", "100", "85", "720", "6"}));
-    EXPECT_EQ(marked(), QList<bool>({false, false, false, true}));
+    EXPECT_EQ(marked(), QList<bool>({false, false, true, false}));
     EXPECT_EQ(shownRules(box), QStringList());
 }

@@ -5,6 +5,7 @@
 #include "punchclock/PunchFixture.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QListWidget>
 #include <gtest/gtest.h>
 
@@ -92,6 +93,23 @@ TEST(EverydayShots, Write) {
         p.openAdditionalPunch();
         p.enterAdditionalPunch({"04", "22", "17", "30"}, 3);
         saveFrame(p, "additional-punch-date.png");
+        // Another weekday than the date's is refused: the row of the 22nd is 22
+        // March 2007, a Thursday.
+        shots::withBox(p.frame.get(), "additional-punch-weekday.png",
+                       [&] { p.find<QComboBox>("Combo2")->setCurrentIndex(5); });
+        EXPECT_EQ(p.find<QComboBox>("Combo2")->currentIndex(), 3);
+    }
+    {
+        // A card full of garbage keeps its line and says it is damaged.
+        shots::Program p;
+        PunchData::prepareMonth(p.t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
+        QByteArray garbage;
+        for (int i = 0; i < 600; ++i)
+            garbage += "\"\x93\xe0" + QByteArray::number(i % 97) + "\"\r\n";
+        p.t.put("2009年5月/2.Card", garbage);
+        p.t.clock.set(2009, 5, 12, 8, 47, 3);
+        ASSERT_TRUE(p.start());
+        shots::withBox(p.frame.get(), "rack-damaged-card.png", [&] { clickRack(p, 1); });
     }
     {
         // The PIN screen in the frame sized for it.

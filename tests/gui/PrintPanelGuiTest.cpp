@@ -50,7 +50,8 @@ TEST(PrintPanelGui, DesignatedRangeTwoCopiesThenClose) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     EXPECT_FALSE(w.isVisible());
 
-    w.open({"◆1   山田太郎", " 5   佐藤次郎", "◆12  鈴木花子"}, kMonth, CalcSettings());
+    w.open({{"1", "山田太郎", true}, {"5", "佐藤次郎"}, {"12", "鈴木花子", true}}, kMonth,
+           CalcSettings());
     EXPECT_TRUE(w.isVisible());
     ASSERT_TRUE(focusOn(&w));
     EXPECT_TRUE(w.findChild<QRadioButton *>("Option1")->isChecked());

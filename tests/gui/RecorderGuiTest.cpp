@@ -1,4 +1,5 @@
 #include "RecorderHarness.h"
+#include "Shots.h"
 #include "data/History.h"
 #include "punchclock/PunchFixture.h"
 
@@ -348,4 +349,48 @@ TEST(RecorderFirstSteps, EmptyDataFolderSaysWhatToDoFirst) {
     QApplication::sendEvent(done.screen.get(), &e);
     EXPECT_FALSE(done.child<QWidget>("firstSteps")->isVisible());
     EXPECT_TRUE(done.child<QPushButton>("Command2")->isVisible());
+}
+
+TEST(RecorderGuiNight, ClockOutAt0430OnTheFirstDayOfAPeriodGoesIntoTheOldCard) {
+    // 20th closing, day change 5: the screen stays open past midnight into
+    // 21 April, the first day of May's period, and the night shift clocks out.
+    shots::ProgramFont font;
+    RecorderHarness h;
+    PunchData::writeSettings(h.t, "20sime", "5");
+    const QList<PunchData::Person> people = {
+        {"1", "山田太郎"}, {"2", "鈴木花子"}, {"1234", "四桁さん"}, {"12345", "五桁さん"}};
+    PunchData::writeRoster(h.t, people);
+    const CalcSettings s = PunchData::settingsOf("20sime");
+    for (const int month : {4, 5})
+        for (const PunchData::Person &p : people)
+            PunchData::writeCard(h.t, daterules::cardMonthFolder({2026, month}, s),
+                                 PunchData::makeCard(p, 2026, month, s));
+    CardTable april = PunchData::readCard(h.t, "2026年4月", "1");
+    april.at(30, CardField::ClockIn) = "21:58"; // the evening of 20 April
+    april.at(30, CardField::Weekday) = "月";
+    PunchData::writeCard(h.t, "2026年4月", april);
+    h.t.clock.set(2026, 4, 20, 23, 50);
+    frmrecoder &w = h.open();
+    h.t.clock.set(2026, 4, 21, 4, 30);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return h.child<QLabel>("lbltimer")->text() == "4:30:00"; }, 3000));
+    EXPECT_EQ(h.child<QLineEdit>("textukihi_0")->text(), "04");
+    EXPECT_EQ(h.child<QLineEdit>("textukihi_1")->text(), "20");
+    EXPECT_EQ(h.child<QLabel>("lbltukihi_4")->text(), "4");
+
+    clickLine(h.child<QListWidget>("List1"), 0);
+    ASSERT_TRUE(h.child<QWidget>("Picture2")->isVisible());
+    EXPECT_EQ(h.child<QLabel>("lbldata_3")->text(), "21:58");
+    QTest::mouseClick(h.child<QWidget>("Image3_3"), Qt::LeftButton);
+    QTest::mouseClick(h.child<QWidget>("Command1"), Qt::LeftButton);
+    shots::grab(&w, "nightshift-first-day-of-period.png");
+    QTest::mouseClick(h.child<QWidget>("Command2"), Qt::LeftButton);
+    EXPECT_TRUE(h.t.dialogs.texts().isEmpty()) << h.t.dialogs.texts().join("|").toStdString();
+
+    const CardTable old = PunchData::readCard(h.t, "2026年4月", "1");
+    EXPECT_EQ(old.at(30, CardField::Day), "20");
+    EXPECT_EQ(old.at(30, CardField::ClockOut), "4:30");
+    const CardTable next = PunchData::readCard(h.t, "2026年5月", "1");
+    for (int r = 0; r < CardTable::kDayRows; ++r)
+        EXPECT_TRUE(next.at(r, CardField::ClockOut).isEmpty()) << r;
 }

@@ -22,7 +22,7 @@ void printKnownSheet(TestServices &t, const QString &pdf) {
     ASSERT_TRUE(QFile::copy(QString(KELVANE_TEST_DATA) + "/printing/" + kMonth + "/12.Card",
                             t.path(kMonth + "/12.Card")));
     PrintJob job;
-    job.staff = QStringList{"◆12  山田　太郎"};
+    job.staff = {{"12", "山田　太郎", true}};
     job.monthFolder = kMonth;
     job.settings[CalcSettings::MonthlyPunchUnit + 1] = "15";
     job.settings[CalcSettings::MonthlyPunchUnit + 2] = "切捨て";

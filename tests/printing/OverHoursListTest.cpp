@@ -41,7 +41,7 @@ struct OverHoursFixture : ::testing::Test {
 
     void SetUp() override {
         t.clock.set(2007, 4, 2, 9, 30);
-        panel.open({"◆1   山田太郎"}, "2007年3月", CalcSettings());
+        panel.open({{"1", "山田太郎", true}}, "2007年3月", CalcSettings());
     }
 };
 

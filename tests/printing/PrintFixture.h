@@ -20,7 +20,7 @@ struct PrintFixture : ::testing::Test {
     void SetUp() override {
         job.monthFolder = kMonth;
         ASSERT_EQ(t.fs.makeFolder(kMonth), FileError::None);
-        job.staff = QStringList{"◆1   山田太郎", " 2   佐藤次郎", "◆12  鈴木花子"};
+        job.staff = {{"1", "山田太郎", true}, {"2", "佐藤次郎", false}, {"12", "鈴木花子", true}};
         for (const auto &[code, name] :
              {std::pair{"1", "山田太郎"}, std::pair{"2", "佐藤次郎"}, std::pair{"12", "鈴木花子"}})
             writeCard(code, name);

@@ -24,7 +24,8 @@ struct Stopper : PrintProgress {
 } // namespace
 
 TEST(PrintSelection, MarkedEntriesInTheRange) {
-    const QStringList staff{"◆1   一", " 5   五", "◆5   五'", "◆10  十", "◆003 三", "◆abc 英"};
+    const QList<EmployeeLine> staff{{"1", "一", true},  {"5", "五", false},  {"5", "五'", true},
+                                    {"10", "十", true}, {"003", "三", true}, {"abc", "英", true}};
     const struct {
         const char *mode, *from, *to;
         QStringList codes;
@@ -173,8 +174,8 @@ TEST_F(PrintFixture, ErrorsByNumber) {
 }
 
 TEST_F(PrintFixture, AnUnreadableCardCostsOnlyItsOwnSheet) {
-    job.staff << "◆7   欠番一郎";
-    job.staff << "◆8   空白三郎";
+    job.staff.append({"7", "欠番一郎", true});
+    job.staff.append({"8", "空白三郎", true});
     t.put(kMonth + "/8.Card", QByteArray()); // there, but empty
     // A short card prints what it holds: row 0 and the name.
     t.put(kMonth + "/12.Card", records::format(QStringList(14, "") << "鈴木花子"));

@@ -68,7 +68,7 @@ TEST_F(AddingPunches, ListsMonthsAndEmployees) {
     panel.chooseMonth("2009年5月");
     EXPECT_EQ(panel.employees(), QStringList({"1   山田太郎", "2   鈴木花子"}));
     panel.chooseEmployee(1);
-    EXPECT_EQ(panel.codeLabel(), "2   ");
+    EXPECT_EQ(panel.codeLabel(), "2");
     EXPECT_EQ(panel.nameLabel(), "鈴木花子");
     EXPECT_TRUE(panel.boxesEnabled());
     for (int k = 0; k < 4; ++k)
@@ -102,12 +102,70 @@ TEST_F(AddingPunches, AddsAMissingPunch) {
     EXPECT_EQ(after.at(9, CardField::ClockIn), "8:50");
     EXPECT_EQ(after.at(9, CardField::ClockOut), "17:05");
     EXPECT_EQ(after.at(9, CardField::Weekday), "日");
-    // A further kind for the same day; no weekday chosen empties the field.
-    panel.setWeekday(-1);
+    // A further kind for the same day.
     panel.chooseKind(1);
     ASSERT_TRUE(panel.add());
     EXPECT_EQ(card().at(9, CardField::BreakOut), "17:05");
-    EXPECT_EQ(card().at(9, CardField::Weekday), "");
+    EXPECT_EQ(card().at(9, CardField::Weekday), "日");
+}
+
+TEST_F(AddingPunches, TheWeekdayWrittenIsThatOfTheRowsDate) {
+    // 10 May 2009 is a Sunday (index 6). A card laid out under other settings
+    // (its row of the 10th on another row) has no known date.
+    const struct {
+        const char *name;
+        bool dateKnown;
+        int chosen;
+        const char *written;
+        bool refused;
+    } cases[] = {
+        {"the date's own weekday", true, 6, "日", false},
+        {"another weekday chosen by hand", true, 5, "日", true},
+        {"none chosen", true, -1, "日", false},
+        {"a card without known dates: the choice", false, 5, "土", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CardTable fresh =
+            PunchData::makeCard({"1", "山田太郎"}, 2009, 5, PunchData::settingsOf("getumatusime"));
+        if (!c.dateKnown)
+            std::swap(fresh.at(9, CardField::Day), fresh.at(10, CardField::Day));
+        PunchData::writeCard(t, "2009年5月", fresh);
+        loadDay("5", "10");
+        ASSERT_TRUE(panel.dayLoaded());
+        time("9", "0");
+        panel.chooseKind(0);
+        t.dialogs.clear();
+        panel.setWeekday(c.chosen);
+        EXPECT_EQ(t.dialogs.texts().size(), c.refused ? 1 : 0);
+        if (c.refused) {
+            EXPECT_EQ(t.dialogs.texts().value(0),
+                      "2009年5月10日は日曜日です。曜日は日付のとおりに記録します。");
+            EXPECT_EQ(panel.weekday(), 6);
+        }
+        ASSERT_TRUE(panel.add());
+        EXPECT_EQ(card().at(panel.dayRow(), CardField::Weekday), c.written);
+        panel.close();
+    }
+}
+
+TEST_F(AddingPunches, APunchIntoAConfirmedCardAsksForAConfirmAgainOnce) {
+    for (const bool confirmed : {false, true}) {
+        SCOPED_TRACE(confirmed);
+        CardTable c = card();
+        c.at(CardTable::kTotalsRow, CardField::DaysWorked) = confirmed ? "0" : "";
+        PunchData::writeCard(t, "2009年5月", c);
+        loadDay("5", confirmed ? "11" : "10");
+        time("9", "0");
+        t.dialogs.clear();
+        for (const int kind : {0, 3}) {
+            panel.chooseKind(kind);
+            ASSERT_TRUE(panel.add());
+        }
+        EXPECT_EQ(t.dialogs.texts().size(), confirmed ? 1 : 0);
+        EXPECT_EQ(t.dialogs.texts().value(0).contains("もう一度確定してください"), confirmed);
+        panel.close();
+    }
 }
 
 TEST_F(AddingPunches, HourAndMinuteChecks) {

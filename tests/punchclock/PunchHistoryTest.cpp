@@ -208,3 +208,63 @@ TEST_F(PunchHistory, AClockOutLeftOutIsNamedWhenTheCardIsSet) {
         ASSERT_TRUE(screen.returnCard());
     }
 }
+
+TEST(PunchPreviousPeriod, AClockOutLeftOutInThePeriodBeforeIsNamed) {
+    struct Case {
+        const char *name;
+        const char *kind;
+        QDateTime now;
+        int previousRow;       // clock-in without clock-out on the previous card; -1 none
+        bool previousComplete; // that day has its clock-out
+        int workedRow;         // a whole day already worked on this card; -1 none
+        QString notice;        // empty: none
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"20th closing, first day", "20sime", {{2026, 4, 21}, {9, 0}}, 30, false, -1,
+         "前回の出勤日、4月20日（月）の退勤が打刻されていません。\n前の期間（2026年4月）"},
+        {"month end, first day", "getumatusime", {{2026, 4, 1}, {9, 0}}, 30, false, -1,
+         "前回の出勤日、3月31日（火）の退勤が打刻されていません。\n前の期間（2026年3月）"},
+        {"days off since, nothing worked yet", "getumatusime", {{2026, 4, 3}, {9, 0}}, 27, false, -1,
+         "前回の出勤日、3月28日（土）の退勤が打刻されていません。"},
+        {"the day before has its clock-out", "getumatusime", {{2026, 4, 1}, {9, 0}}, 30, true, -1, ""},
+        {"a day of this period worked since", "getumatusime", {{2026, 4, 3}, {9, 0}}, 30, false, 0, ""},
+        {"no card of the period before", "getumatusime", {{2026, 4, 1}, {9, 0}}, -1, false, -1, ""},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestServices t;
+        PunchData::writeSettings(t, c.kind);
+        PunchData::writeRoster(t, {{"1", "山田太郎"}});
+        const CalcSettings s = PunchData::settingsOf(c.kind);
+        const daterules::YearMonth now = daterules::currentCardMonth(c.now.date(), s);
+        const daterules::YearMonth before{now.westernYear, now.month - 1};
+        CardTable card = PunchData::makeCard({"1", "山田太郎"}, now.westernYear, now.month, s);
+        if (c.workedRow >= 0) {
+            card.at(c.workedRow, CardField::ClockIn) = "9:00";
+            card.at(c.workedRow, CardField::ClockOut) = "18:00";
+        }
+        PunchData::writeCard(t, daterules::cardMonthFolder(now, s), card);
+        if (c.previousRow >= 0) {
+            CardTable prev =
+                PunchData::makeCard({"1", "山田太郎"}, before.westernYear, before.month, s);
+            prev.at(c.previousRow, CardField::ClockIn) = "21:58";
+            if (c.previousComplete)
+                prev.at(c.previousRow, CardField::ClockOut) = "6:00";
+            PunchData::writeCard(t, daterules::cardMonthFolder(before, s), prev);
+        }
+        RecorderScreen screen(t.services);
+        t.clock.set(c.now);
+        ASSERT_TRUE(screen.open());
+        screen.tick();
+        screen.activated();
+        screen.rackClicked(0);
+        ASSERT_TRUE(screen.panel().cardSet());
+        if (c.notice.isEmpty())
+            EXPECT_TRUE(t.dialogs.texts().isEmpty()) << t.dialogs.texts().value(0).toStdString();
+        else
+            EXPECT_TRUE(t.dialogs.texts().value(0).startsWith(c.notice))
+                << t.dialogs.texts().value(0).toStdString();
+    }
+}

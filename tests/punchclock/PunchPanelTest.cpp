@@ -208,17 +208,19 @@ TEST_F(Punching, DayWithoutARowIsRefusedAndNothingReachesRow31) {
         EXPECT_TRUE(c.at(31, f).isEmpty()) << f;
 }
 
-TEST_F(Punching, YesterdayOfAnotherCardMonthIsNotWrittenIntoThisOne) {
-    // 04:59 on 1 March with day change hour 5: punch day 29 February, but the
-    // current card is March's, whose row "29" is 29 March.
+TEST_F(Punching, ADayTypedIntoAnotherCardMonthIsNotWrittenIntoThisOne) {
+    // 2 March's card set, 29 typed for February: row "29" is 29 March.
     TestServices s;
-    PunchData::prepareMonth(s, 2008, 3, {{"1", "山田"}}, "5");
-    s.clock.set(2008, 3, 1, 4, 59);
+    PunchData::prepareMonth(s, 2008, 3, {{"1", "山田"}});
+    s.clock.set(2008, 3, 2, 9, 0);
     RecorderScreen r(s.services);
     ASSERT_TRUE(r.open());
     r.tick();
     r.activated();
     r.rackClicked(0);
+    ASSERT_TRUE(r.panel().cardSet());
+    r.leavePunchDay("29", "02");
+    r.leavePunchMonth("02", "03");
     ASSERT_EQ(s.dialogs.boxes().size(), 1);
     EXPECT_TRUE(s.dialogs.texts()[0].contains("2月29日"));
     r.chooseKind(3);
@@ -282,4 +284,17 @@ TEST(PunchReturn, ChosenTimeNotPressedIsAskedAbout) {
         // A kept card still holds its chosen time.
         EXPECT_EQ(screen.panel().timeLabel(0).pending(), !c.returned);
     }
+}
+
+TEST_F(Punching, ADayTypedBackGetsItsDatesWeekdayNotAWrongOneStored) {
+    CardTable c = card();
+    c.at(10, CardField::Weekday) = "土"; // 11 May 2009 is a Monday
+    PunchData::writeCard(t, kFolder, c);
+    screen.rackClicked(0);
+    EXPECT_EQ(screen.leavePunchDay("11", "12"), "11");
+    EXPECT_EQ(screen.weekdayShown(), "月");
+    screen.chooseKind(3);
+    screen.press();
+    ASSERT_TRUE(screen.returnCard());
+    EXPECT_EQ(card().at(10, CardField::Weekday), "月");
 }

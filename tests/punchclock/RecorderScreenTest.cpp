@@ -108,13 +108,70 @@ TEST_F(Recorder, CurrentCardMonth) {
     }
 }
 
-TEST_F(Recorder, LeapDayBeforeTheDayChangeHourKeepsTheCardMonth) {
-    PunchData::prepareMonth(t, 2008, 3, {{"1", "山田"}}, "5");
-    start(2008, 3, 1, 4, 59);
-    EXPECT_EQ(screen.punchDay().monthText, "02");
-    EXPECT_EQ(screen.punchDay().dayText, "29");
-    EXPECT_EQ(screen.weekdayShown(), "金");
-    EXPECT_EQ(screen.monthFolder(), "2008年3月");
+TEST(RecorderCardMonth, FollowsThePunchDayAcrossThePeriodsFirstNight) {
+    struct Case {
+        const char *name;
+        const char *kind, *dayChange;
+        QDateTime opened;  // the screen opened and shown
+        QDateTime punched; // a clock-out punched, the screen left open meanwhile
+        const char *folder;
+        int row; // the day row the clock-out lands in
+    };
+    const QDateTime eve({2026, 3, 31}, {23, 50});
+    const QDateTime eve20({2026, 4, 20}, {23, 50});
+    // clang-format off
+    const Case cases[] = {
+        {"month end, day change 5", "getumatusime", "5", {{2026, 4, 1}, {3, 0}}, {{2026, 4, 1}, {3, 0}}, "2026年3月", 30},
+        {"month end, day change 0", "getumatusime", "0", {{2026, 4, 1}, {3, 0}}, {{2026, 4, 1}, {3, 0}}, "2026年4月", 0},
+        {"month end, open across midnight", "getumatusime", "5", eve, {{2026, 4, 1}, {3, 0}}, "2026年3月", 30},
+        {"month end, past the day change hour", "getumatusime", "5", eve, {{2026, 4, 1}, {5, 0}}, "2026年4月", 0},
+        {"leap day", "getumatusime", "5", {{2008, 3, 1}, {4, 59}}, {{2008, 3, 1}, {4, 59}}, "2008年2月", 28},
+        {"20th, day change 5", "20sime", "5", {{2026, 4, 21}, {4, 30}}, {{2026, 4, 21}, {4, 30}}, "2026年4月", 30},
+        {"20th, day change 0", "20sime", "0", {{2026, 4, 21}, {4, 30}}, {{2026, 4, 21}, {4, 30}}, "2026年5月", 0},
+        {"20th, open across midnight", "20sime", "5", eve20, {{2026, 4, 21}, {4, 30}}, "2026年4月", 30},
+        {"20th, past the day change hour", "20sime", "5", eve20, {{2026, 4, 21}, {5, 0}}, "2026年5月", 0},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestServices s;
+        PunchData::writeSettings(s, c.kind, c.dayChange);
+        PunchData::writeRoster(s, {{"1", "山田"}});
+        const CalcSettings settings = PunchData::settingsOf(c.kind);
+        const int year = c.punched.date().year();
+        // The cards of the months either side of the boundary.
+        QStringList folders;
+        for (const int month : {2, 3, 4, 5}) {
+            folders << daterules::cardMonthFolder({year, month}, settings);
+            PunchData::writeCard(s, folders.last(),
+                                 PunchData::makeCard({"1", "山田"}, year, month, settings));
+        }
+        RecorderScreen r(s.services);
+        s.clock.set(c.opened);
+        ASSERT_TRUE(r.open());
+        r.tick();
+        r.activated();
+        s.clock.set(c.punched);
+        r.tick();
+        EXPECT_EQ(r.monthFolder(), c.folder);
+        r.rackClicked(0);
+        ASSERT_TRUE(r.panel().cardSet());
+        r.chooseKind(3);
+        r.press();
+        ASSERT_TRUE(r.returnCard());
+        EXPECT_TRUE(s.dialogs.texts().isEmpty()) << s.dialogs.texts().join("|").toStdString();
+        const QString time = punchday::timeText(punchday::clockText(c.punched.time()));
+        for (const QString &folder : folders) {
+            const CardTable card = PunchData::readCard(s, folder, "1");
+            int punched = 0;
+            for (int row = 0; row < CardTable::kDayRows; ++row)
+                punched += card.at(row, CardField::ClockOut).isEmpty() ? 0 : 1;
+            EXPECT_EQ(punched, folder == c.folder ? 1 : 0) << folder.toStdString();
+            if (folder == c.folder) {
+                EXPECT_EQ(card.at(c.row, CardField::ClockOut), time);
+            }
+        }
+    }
 }
 
 TEST_F(Recorder, PunchDayFollowsTheClockWhileNoCardIsSet) {
@@ -211,14 +268,8 @@ TEST_F(Recorder, RackLinesByCodeNumber) {
         t, 2009, 5, {{"10", "山田太郎"}, {"12345", "長い番号"}, {"2", "鈴木"}, {"A1", "英字"}});
     start(2009, 5, 12, 9, 0);
     EXPECT_EQ(screen.rack().lines(),
-              QStringList({"2   鈴木", "10  山田太郎", "1234長い番号", "A1  英字"}));
+              QStringList({"2   鈴木", "10  山田太郎", "12345 長い番号", "A1  英字"}));
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
-}
-
-TEST(RackOrder, ByNumberValueThenText) {
-    QStringList codes = {"10", "2", "abc", "1", "01", "", "3a", "0"};
-    rack::sortCodes(codes);
-    EXPECT_EQ(codes, QStringList({"01", "1", "2", "3a", "10", "", "0", "abc"}));
 }
 
 TEST_F(Recorder, MissingMonthIsAnnouncedOnceNotOnEveryActivation) {

@@ -180,7 +180,7 @@ TEST_F(CapsData, ConfirmedCardsOnlyReadOncePerSession) {
     ASSERT_TRUE(caps.load());
     const QStringList folders = {"2007年3月",  "2007年2月",  "2007年1月", "2006年12月",
                                  "2006年11月", "2006年10月", "2006年9月"};
-    caps.chooseMonth("2007年3月", folders, {"◆1   山田太郎", " 2   鈴木花子"});
+    caps.chooseMonth("2007年3月", folders, {{"1", "山田太郎", true}, {"2", "鈴木花子"}});
     const Result *r = caps.of("1");
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->rules, AverageOver);
@@ -191,7 +191,7 @@ TEST_F(CapsData, ConfirmedCardsOnlyReadOncePerSession) {
     EXPECT_FALSE(caps.flagged("2"));
     const int reads = caps.months().reads();
     EXPECT_EQ(reads, 14); // both codes in the seven folders, each card once
-    caps.chooseMonth("2007年3月", folders, {"◆1   山田太郎", " 2   鈴木花子"});
+    caps.chooseMonth("2007年3月", folders, {{"1", "山田太郎", true}, {"2", "鈴木花子"}});
     EXPECT_EQ(caps.months().reads(), reads);
 
     // A confirm hands over what it stored, without reading again.

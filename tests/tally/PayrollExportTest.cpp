@@ -61,7 +61,7 @@ struct PayrollMonth : ::testing::Test {
         ASSERT_TRUE(screen->open());
         screen->chooseMonth(kMonth);
         confirm(0, {{1, "1.30"}, {6, "0.45"}, {8, "-0.15"}});
-        confirm(1, {{0, "2:00"}});
+        confirm(1, {{5, "2:00"}}); // day 2, a day worked
         confirm(2, {});
         chooser.answer = out.filePath("payroll.csv");
     }
@@ -106,8 +106,12 @@ TEST_F(PayrollMonth, BothFormsMatchTheirGoldenFiles) {
     EXPECT_EQ(chooser.asked, QStringList{"2007年3月_勤怠.csv"});
     EXPECT_EQ(exported(), golden("2007年3月_勤怠.csv"));
     ASSERT_EQ(t.dialogs.texts().size(), 2);
-    EXPECT_EQ(t.dialogs.texts()[1], "給与計算用データを出力しました（3 人）。\n" + chooser.answer +
-                                        "\n\n選択済み（◆）でない 1 人は出力していません。");
+    // A month total below zero goes out as it is, named.
+    EXPECT_EQ(t.dialogs.texts()[1],
+              "給与計算用データを出力しました（3 人）。\n" + chooser.answer +
+                  "\n\n出力しましたが、確かめてください：\n"
+                  "　1　山田太郎（確かめてほしい認定時間（1件）：深夜の合計「-0:15」（マイナス））"
+                  "\n\n選択済み（◆）でない 1 人は出力していません。");
 
     t.dialogs.answer(BoxAnswer::No);
     screen->toolExport(chooser);
@@ -124,8 +128,8 @@ TEST_F(PayrollMonth, BothFormsMatchTheirGoldenFiles) {
 TEST_F(PayrollMonth, CardsNotConfirmedChangedOrUnreadableAreNamedInOneNotice) {
     // 4 was opened in a tally before and never confirmed; 3's card is gone;
     // 1 was punched after its confirm; 2 holds a bare number.
-    QStringList staff = screen->lists().entries();
-    staff[3] = "◆" + staff[3];
+    QList<EmployeeLine> staff = screen->lists().entries();
+    staff[3].marked = true;
     QFile::remove(t.path(kMonth + "/3.Card"));
     CardTable c = PunchData::readCard(t, kMonth, "1");
     c.at(20, CardField::ClockIn) = "9:00";

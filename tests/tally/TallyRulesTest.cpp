@@ -1,7 +1,6 @@
 #include "data/CardMonth.h"
 #include "tally/CertifiedGrid.h"
 #include "tally/EntryText.h"
-#include "tally/StaffEntry.h"
 #include "tally/SuspendFiles.h"
 #include "tally/TallyMonth.h"
 
@@ -37,20 +36,19 @@ TEST(TallyRules, StorablePunchesAndTargetDays) {
 }
 
 TEST(TallyRules, StaffEntriesAndTheSuspendRecords) {
-    EXPECT_EQ(staffentry::format("12", "山田太郎"), "12  山田太郎");
-    EXPECT_EQ(staffentry::format("12345", "x", true), "◆1234x");
     const QString longName = "寿限無寿限無五劫の擦り切れ海砂利水魚の水行末";
-    const QStringList entries = {"◆12  山田太郎", "7   " + longName, "◆3   鈴木花子"};
-    EXPECT_EQ(staffentry::codeOf(entries[0]), "12");
-    EXPECT_EQ(staffentry::marked(entries[0]), entries[0]);
+    const QList<EmployeeLine> entries = {
+        {"12", "山田太郎", true}, {"7", longName}, {"3", "鈴木花子", true}};
+    EXPECT_EQ(employeeline::texts(entries).value(0), "◆12  山田太郎");
     const QStringList records = suspendfiles::groupsOf(entries);
     EXPECT_EQ(records, QStringList({"12", "山田太郎", "sumi", "7", longName.left(20), "", "3",
                                     "鈴木花子", "sumi"}));
     EXPECT_EQ(suspendfiles::entriesOf(records, 3),
-              QStringList({entries[0], "7   " + longName.left(20), entries[2]}));
+              QList<EmployeeLine>({entries[0], {"7", longName.left(20)}, entries[2]}));
     // Fewer groups than counted, and a state of another kind, are left out.
     EXPECT_EQ(suspendfiles::entriesOf(records, 9).size(), 3);
-    EXPECT_EQ(suspendfiles::entriesOf({"1", "a", "x", "2", "b", ""}, 2), QStringList{"2   b"});
+    EXPECT_EQ(suspendfiles::entriesOf({"1", "a", "x", "2", "b", ""}, 2),
+              QList<EmployeeLine>({{"2", "b"}}));
 }
 
 TEST(TallyRules, SafeFolders) {

@@ -81,15 +81,14 @@ TEST_F(TallyFlow, ChoosingAMonthAndOpeningAnEmployeeMarksLocksAndReReads) {
     screen->chooseMonth(kMonth + " ");
     EXPECT_TRUE(screen->lists().entries().isEmpty());
     screen->chooseMonth(kMonth);
-    EXPECT_EQ(screen->lists().entries(),
-              QStringList(
-                  {"1   山田太郎", "2   鈴木花子", "3   佐藤次郎", "4   高橋一美", "5   田中誠"}));
+    EXPECT_EQ(screen->lists().lines(), QStringList({"1   山田太郎", "2   鈴木花子", "3   佐藤次郎",
+                                                    "4   高橋一美", "5   田中誠"}));
     screen->toolConfirm(); // nothing opened yet: nothing stored
     EXPECT_EQ(t.fs.calls(Op::Replace), 0);
     const int reads = t.fs.calls(Op::Read);
     screen->chooseEmployee(0);
     EXPECT_EQ(t.fs.calls(Op::Read) - reads, 1); // read once, then marked
-    EXPECT_EQ(screen->lists().entry(0), "◆1   山田太郎");
+    EXPECT_EQ(screen->lists().lines().value(0), "◆1   山田太郎");
     EXPECT_FALSE(screen->lists().staffListEnabled());
     EXPECT_FALSE(screen->lists().monthListEnabled());
     EXPECT_EQ(tools(), (std::array<bool, 6>{true, false, false, false, false, true}));
@@ -103,7 +102,7 @@ TEST_F(TallyFlow, ChoosingAMonthAndOpeningAnEmployeeMarksLocksAndReReads) {
     EXPECT_EQ(screen->listPosition(), 0);
     ASSERT_TRUE(screen->kakutei());
     screen->chooseEmployee(0);
-    EXPECT_EQ(screen->lists().entry(0), "◆1   山田太郎");
+    EXPECT_EQ(screen->lists().lines().value(0), "◆1   山田太郎");
     EXPECT_EQ(t.fs.calls(Op::Read) - reads, 2);
 }
 
@@ -242,7 +241,7 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         start.run(platformOsVersion());
         EXPECT_EQ(start.resumeTallyAtStart(), atStart);
         restart();
-        EXPECT_EQ(screen->lists().entries(),
+        EXPECT_EQ(screen->lists().lines(),
                   QStringList({"1   山田太郎", "◆2   鈴木花子", "3   佐藤次郎", "◆4   高橋一美",
                                "5   田中誠"}));
         EXPECT_EQ(screen->monthFolder(), kMonth);
@@ -348,7 +347,7 @@ TEST_F(TallyFlow, ThePrintPanelAndABoxClickLockWhatTheyShould) {
     EXPECT_TRUE(screen->printOpen());
     EXPECT_EQ(tools(), (std::array<bool, 6>{false, false, false, false, false, true}));
     EXPECT_FALSE(screen->lists().staffListEnabled() || screen->lists().monthListEnabled());
-    EXPECT_EQ(screen->staffEntries().first(), "◆1   山田太郎");
+    EXPECT_EQ(screen->staffEntries().first(), EmployeeLine({"1", "山田太郎", true}));
     screen->closePrint();
     EXPECT_EQ(tools(), (std::array<bool, 6>{true, true, true, true, true, true}));
     screen->toolPrint();

@@ -77,6 +77,11 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
     m_history->setToolTip(QStringLiteral("勤務実績表のあとに、その月の打刻の訂正・削除・"
                                          "追加打刻などの履歴を印刷します"));
     body->addWidget(m_history);
+    m_toCheck = new QLabel(this);
+    m_toCheck->setObjectName(QStringLiteral("lblkakunin"));
+    m_toCheck->setStyleSheet(QStringLiteral("color: #b00000;"));
+    m_toCheck->hide();
+    body->addWidget(m_toCheck);
 
     const QString captions[] = {QStringLiteral("印　刷"), QStringLiteral("閉じる"),
                                 QStringLiteral("ﾌﾟﾘﾝﾀｰ"), QStringLiteral("PDF"),
@@ -155,9 +160,9 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
 
 PrintPanelWidget::~PrintPanelWidget() = default;
 
-void PrintPanelWidget::open(const QStringList &staff, const QString &monthFolder,
-                            const CalcSettings &settings) {
-    m_panel.open(staff, monthFolder, settings);
+void PrintPanelWidget::open(const QList<EmployeeLine> &staff, const QString &monthFolder,
+                            const CalcSettings &settings, const SheetReview &review) {
+    m_panel.open(staff, monthFolder, settings, review);
     render();
     raise();
     setFocus(Qt::OtherFocusReason);
@@ -188,5 +193,21 @@ void PrintPanelWidget::render() {
             box->setText(m_panel.box(b));
     }
     m_overHours->setText(QStringLiteral("%1時間超の一覧").arg(m_panel.overHours().limitHours));
+    // Two lines: how many, and who (as many as fit); each reason in the tip.
+    const QStringList &who = m_panel.toCheckWho();
+    QString text;
+    if (!who.isEmpty())
+        text = QStringLiteral("※ 確かめてから印刷してください（%1名）\n").arg(who.size()) +
+               m_toCheck->fontMetrics().elidedText(who.join(QStringLiteral("、")), Qt::ElideRight,
+                                                   width() - 40);
+    if (m_toCheck->text() != text) {
+        m_toCheck->setText(text);
+        m_toCheck->setToolTip(m_panel.toCheck().join(QLatin1Char('\n')));
+        m_toCheck->setVisible(!text.isEmpty());
+        adjustSize();
+        // A taller panel stays inside the screen it stands on.
+        if (QWidget *host = parentWidget(); host && geometry().bottom() > host->height() - 4)
+            move(x(), std::max(0, host->height() - 4 - height()));
+    }
     m_rendering = false;
 }

@@ -8,6 +8,7 @@
 
 class EntryBox;
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -29,7 +30,8 @@ public:
 
     PrintPanel &logic() { return m_panel; }
     // Shows the panel and gives it the focus.
-    void open(const QStringList &staff, const QString &monthFolder, const CalcSettings &settings);
+    void open(const QList<EmployeeLine> &staff, const QString &monthFolder,
+              const CalcSettings &settings, const SheetReview &review = {});
     void render();
 
 Q_SIGNALS:
@@ -44,6 +46,7 @@ private:
     QRadioButton *m_all;
     QRadioButton *m_designated;
     QCheckBox *m_history = nullptr;
+    QLabel *m_toCheck = nullptr; // the sheets that want a second look
     std::array<EntryBox *, PrintPanel::kBoxes> m_boxes{};
     std::array<QPushButton *, 5> m_buttons{};
     QPushButton *m_overHours = nullptr; // "80時間超の一覧" with its targets

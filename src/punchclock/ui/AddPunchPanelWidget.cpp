@@ -163,10 +163,17 @@ AddPunchPanelWidget::AddPunchPanelWidget(AddPunchPanel &panel, QWidget *parent)
         m_panel.chooseEmployee(m_employees->row(item));
         render();
     });
-    connect(m_weekday, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (!m_rendering)
+    // Queued: a refused choice is told after the list has closed, and the
+    // date's weekday shown again.
+    connect(
+        m_weekday, &QComboBox::currentIndexChanged, this,
+        [this](int i) {
+            if (m_rendering || i == m_panel.weekday())
+                return;
             m_panel.setWeekday(i);
-    });
+            render();
+        },
+        Qt::QueuedConnection);
     connect(m_add, &QPushButton::clicked, this, [this] {
         EntryQueue::of(this).flush();
         const bool refused = !m_panel.add() && !storable::holds(m_panel.reason());

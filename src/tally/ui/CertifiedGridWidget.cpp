@@ -203,9 +203,11 @@ void CertifiedGridWidget::render(const CertifiedGrid &grid, int boxInUse, bool c
                 QStringLiteral("QLineEdit { background: #fff0a0; color: #b00000; }");
             static const QString box =
                 QStringLiteral("QLineEdit { background: white; color: #101010; }");
-            sheets::apply(b, missing                             ? missingBox
-                             : line.bare[static_cast<size_t>(k)] ? bareBox
-                                                                 : box);
+            sheets::apply(b, missing ? missingBox
+                             : line.bare[static_cast<size_t>(k)] ||
+                                     line.doubtful[static_cast<size_t>(k)]
+                                 ? bareBox
+                                 : box);
         }
     }
     const QSignalBlocker block(m_scroll);
@@ -216,9 +218,24 @@ void CertifiedGridWidget::render(const CertifiedGrid &grid, int boxInUse, bool c
                                  : QStringLiteral("（出勤日数　　　日）"));
     retext(m_totals[1], t.work);
     retext(m_totals[2], t.lateNight);
-    for (int k = 0; k < CertifiedGrid::kColumns; ++k)
-        retext(m_totals[static_cast<size_t>(3 + k)], t.certified[static_cast<size_t>(k)]);
-    retext(m_bareNote, t.bareNote);
+    for (int k = 0; k < CertifiedGrid::kColumns; ++k) {
+        QLabel *total = m_totals[static_cast<size_t>(3 + k)];
+        retext(total, t.certified[static_cast<size_t>(k)]);
+        sheets::apply(total, t.doubtful[static_cast<size_t>(k)]
+                                 ? QStringLiteral("color: #c00000; background: #fff0a0;")
+                                 : QString());
+    }
+    // One line under the totals: the bare number first, then the values no
+    // one would pay as they stand; the whole list in its tool tip.
+    QStringList notes;
+    if (!t.bareNote.isEmpty())
+        notes << t.bareNote;
+    if (!t.doubtfulNote.isEmpty())
+        notes << QStringLiteral("※") + t.doubtfulNote;
+    retext(m_bareNote, m_bareNote->fontMetrics().elidedText(notes.join(QStringLiteral("　")),
+                                                            Qt::ElideRight, m_bareNote->width()));
+    if (m_bareNote->toolTip() != notes.join(QLatin1Char('\n')))
+        m_bareNote->setToolTip(notes.join(QLatin1Char('\n')));
     update();
 }
 

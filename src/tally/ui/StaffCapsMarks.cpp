@@ -1,7 +1,6 @@
 #include "tally/ui/StaffCapsMarks.h"
 
 #include "tally/CapsMonitor.h"
-#include "tally/StaffEntry.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -36,10 +35,10 @@ void install(QListWidget *list) {
     list->setItemDelegate(new MarkDelegate(list));
 }
 
-void render(QListWidget *list, const CapsMonitor &caps) {
-    for (int i = 0; i < list->count(); ++i) {
+void render(QListWidget *list, const CapsMonitor &caps, const QList<EmployeeLine> &employees) {
+    for (int i = 0; i < list->count() && i < employees.size(); ++i) {
         QListWidgetItem *item = list->item(i);
-        const overtimecaps::Result *r = caps.of(staffentry::codeOf(item->text()));
+        const overtimecaps::Result *r = caps.of(employees[i].code);
         const bool over = r && r->rules != 0;
         if (item->data(kRole).toBool() != over)
             item->setData(kRole, over);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/EmployeeLine.h"
+
 #include <QStyledItemDelegate>
 
 class CapsMonitor;
@@ -15,7 +17,8 @@ inline constexpr int kRole = Qt::UserRole + 41;
 
 // Draws the lists' marks: set once on List1.
 void install(QListWidget *list);
-// Marks the lines of the list by the caps of the month.
-void render(QListWidget *list, const CapsMonitor &caps);
+// Marks the lines of the list, one for each of the employees, by the caps of
+// the month.
+void render(QListWidget *list, const CapsMonitor &caps, const QList<EmployeeLine> &employees);
 
 } // namespace staffcapsmarks

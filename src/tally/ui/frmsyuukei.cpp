@@ -4,6 +4,7 @@
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
+#include "tally/StoredReview.h"
 #include "tally/ui/CapLimitsDialog.h"
 #include "tally/ui/CapsMonitorWidget.h"
 #include "tally/ui/CertifiedGridWidget.h"
@@ -242,7 +243,12 @@ void frmsyuukei::openPrintPanel() {
     if (m_logic.printOpen())
         m_print.setOverHours(m_logic.caps().overHoursList());
     if (m_logic.printOpen())
-        m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings());
+        m_printPanel->open(m_logic.staffEntries(), m_logic.monthFolder(), m_logic.settings(),
+                           [settings = m_logic.settings()](const CardTable &stored) {
+                               // The same sheet the export tallies: the times anew.
+                               storedreview::Review r = storedreview::review(stored, settings);
+                               return SheetCard{std::move(r.table), std::move(r.notes)};
+                           });
 }
 
 void frmsyuukei::openCapLimits() {
@@ -255,7 +261,7 @@ void frmsyuukei::openCapLimits() {
 
 void frmsyuukei::renderCaps() {
     const CapsMonitor &caps = m_logic.caps();
-    staffcapsmarks::render(m_staff, caps);
+    staffcapsmarks::render(m_staff, caps, m_logic.lists().entries());
     m_caps->render(m_logic.employeeOpen() ? caps.of(m_logic.code()) : nullptr, caps.limits());
     // The print panel holds the list of the limits it was opened with.
     m_caps->settingsButton()->setEnabled(!m_logic.printOpen());
@@ -304,7 +310,7 @@ void frmsyuukei::render() {
         m_months->setCurrentIndex(lists.months().indexOf(lists.folder()));
     }
     m_months->setEnabled(lists.monthListEnabled());
-    lists::show(m_staff, lists.entries());
+    lists::show(m_staff, lists.lines());
     m_staff->setCurrentRow(lists.selected());
     if (lists.selected() < 0)
         m_staff->clearSelection();
