@@ -169,6 +169,7 @@ int CardPreparation::prepare() {
     QList<std::pair<QString, QByteArray>> batch;
     QSet<QString> names;
     QStringList damaged;
+    QStringList duplicated;
     for (const Employee &e : roster.slots) {
         if (!e.inUse())
             continue;
@@ -180,9 +181,7 @@ int CardPreparation::prepare() {
         const QString name = cardfile::fileName(e.code);
         // Two employees with one code would share one card: the first keeps it.
         if (names.contains(name)) {
-            info(QStringLiteral("従業員コード「") + e.code.trimmed() +
-                 QStringLiteral("」は他の従業員と重複しているため、") + e.name +
-                 QStringLiteral("さんのタイムカードは準備しません。"));
+            duplicated.append(QStringLiteral("・") + e.code.trimmed() + QLatin1Char(' ') + e.name);
             continue;
         }
         names.insert(name);
@@ -196,6 +195,11 @@ int CardPreparation::prepare() {
         }
         batch.append({name, newCardBytes(period, e)});
     }
+    // Every duplicated code in one box, however many there are.
+    if (!duplicated.isEmpty())
+        info(QStringLiteral("次の従業員は、従業員コードが他の従業員と重複しているため、"
+                            "タイムカードを準備しません（先に登録された従業員が使います）。\n") +
+             duplicated.join(QLatin1Char('\n')));
     const FileError written = m_s.fs.replaceFiles(folder, batch);
     if (filefailure::endOnWriteFailure(m_s, written, IoWording::Disk))
         return 0;

@@ -149,7 +149,13 @@ QStringList BackupRestore::restoreOverMonthInUse(QStringList months) {
     const qsizetype at = months.indexOf(inUse);
     if (at < 0 || !m_s.fs.exists(inUse))
         return months;
-    if (!m_s.dialogs.confirm(monthinuse::question(inUse, QStringLiteral("復元"))))
+    // The month is punched every day: what was punched since the backup goes.
+    const QString detail =
+        QStringLiteral(
+            "バックアップの後に打刻・追加・訂正した時刻は、バックアップの内容に置き換わり"
+            "ます。\n") +
+        SafetyFolder::aheadText(QStringLiteral("置き換わる今のタイムカード"));
+    if (!m_s.dialogs.confirm(monthinuse::question(inUse, QStringLiteral("復元"), detail)))
         months.removeAt(at);
     return months;
 }

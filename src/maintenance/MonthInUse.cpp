@@ -9,9 +9,10 @@ QString name(const QDate &today, const CalcSettings &s) {
     return daterules::cardMonthFolder(daterules::currentCardMonth(today, s), s);
 }
 
-QString question(const QString &name, const QString &action) {
-    return name + QStringLiteral(" は現在使用中です。") + action +
-           QStringLiteral("してもよろしいか。");
+QString question(const QString &name, const QString &action, const QString &detail) {
+    return name + QStringLiteral(" は現在使用中です。") +
+           (detail.isEmpty() ? QString() : QLatin1Char('\n') + detail + QLatin1Char('\n')) +
+           action + QStringLiteral("してもよろしいか。");
 }
 
 bool readSettings(Services &s, bool create, CalcSettings &out) {

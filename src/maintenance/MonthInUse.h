@@ -13,8 +13,9 @@ namespace monthinuse {
 // Its folder name: the current card month of the date in the year style.
 QString name(const QDate &today, const CalcSettings &s);
 
-// name + " は現在使用中です。" + what is about to happen + "してもよろしいか。"
-QString question(const QString &name, const QString &action);
+// name + " は現在使用中です。" + what is about to happen + "してもよろしいか。",
+// with the detail on lines of its own before the question.
+QString question(const QString &name, const QString &action, const QString &detail = QString());
 
 // The settings the maintenance screens read when they open. A missing
 // Kijyun.Dat is created empty when create is true, and otherwise read as

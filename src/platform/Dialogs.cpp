@@ -12,3 +12,8 @@ bool Dialogs::confirm(const QString &text) {
     return message(text, QStringLiteral("確認"), BoxIcon::Warning, BoxButtons::OkCancel) ==
            BoxAnswer::Ok;
 }
+
+BoxAnswer Dialogs::choose(const QString &text, const QString &title, BoxIcon icon, const QString &,
+                          const QString &) {
+    return message(text, title, icon, BoxButtons::YesNoCancel);
+}

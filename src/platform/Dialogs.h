@@ -13,6 +13,11 @@ public:
     virtual ~Dialogs() = default;
     virtual BoxAnswer message(const QString &text, const QString &title, BoxIcon icon,
                               BoxButtons buttons) = 0;
+    // A choice between two named answers, and キャンセル: Yes for the first,
+    // No for the second. Where the platform cannot name its buttons it asks
+    // with はい / いいえ / キャンセル, so the text names both answers too.
+    virtual BoxAnswer choose(const QString &text, const QString &title, BoxIcon icon,
+                             const QString &yesCaption, const QString &noCaption);
 
     // The notice of the system: no icon, OK, "お知らせ".
     void notice(const QString &text);

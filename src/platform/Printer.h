@@ -72,4 +72,6 @@ public:
     // The printer setup dialog: the printer and its settings for the next
     // document. Cancelling it is no error.
     virtual int setupDialog() = 0;
+    // The name the user knows the printer by; empty where it has none.
+    virtual QString printerName() const { return QString(); }
 };

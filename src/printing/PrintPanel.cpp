@@ -111,7 +111,18 @@ void PrintPanel::print(PrintTargets &targets) {
             pdfChecked(targets);
         return;
     }
-    run(*office, targets, QStringLiteral("印刷"), m_s);
+    const PrintRun::Result r = run(*office, targets, QStringLiteral("印刷"), m_s);
+    if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
+        sent(*office, QStringLiteral("勤務実績表 %1 人分（%2 枚）").arg(r.employees).arg(r.pages));
+}
+
+void PrintPanel::sent(const Printer &office, const QString &what) {
+    // A job handed over says so: the sheets come out of a printer the
+    // user may not stand beside.
+    const QString name = office.printerName();
+    m_s.dialogs.info(what + QStringLiteral("をプリンター") +
+                     (name.isEmpty() ? QString() : QStringLiteral("「%1」").arg(name)) +
+                     QStringLiteral("に送りました。"));
 }
 
 void PrintPanel::setup(PrintTargets &targets) {
@@ -197,7 +208,8 @@ void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
     switch (where) {
     case ListTarget::Office:
         if (Printer *office = targets.office()) {
-            runList(*office, m_s);
+            if (runList(*office, m_s).end == PrintRun::End::Done)
+                sent(*office, QStringLiteral("一覧"));
             return;
         }
         if (m_s.dialogs.message(QStringLiteral("使用できるプリンターがありません。\n"

@@ -92,6 +92,8 @@ private:
     void pdfChecked(PrintTargets &targets);
     // The notice of a PDF file saved: what it holds ("勤務実績表") and where.
     void pdfSaved(const PrintTargets &targets, const QString &what, const QString &path);
+    // The notice after a job went to the office printer.
+    void sent(const Printer &office, const QString &what);
     PrintRun::Result runList(Printer &printer, Services &s);
     // The preview window with draw; true when the user asked from it to print.
     bool previewOnce(PrintTargets &targets, const QString &title,

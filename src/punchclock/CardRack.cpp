@@ -79,7 +79,14 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
             ++named;
     if (!m_s.fs.isFolder(folder)) {
         // The folder is missing, or a link that is never followed: the rack
-        // keeps what it showed.
+        // keeps what it showed of this month, but never shows the cards of
+        // another month (the card month changed at midnight to one not
+        // prepared).
+        if (folder != m_folder) {
+            setEntries({});
+            m_selected = -1;
+            m_folder = folder;
+        }
         if (m_s.fs.isLink(folder)) {
             if (!m_announced)
                 m_s.dialogs.notice(monthfolders::linkText(folder));
@@ -90,6 +97,7 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         return;
     }
     m_selected = -1;
+    m_folder = folder;
     const QStringList codes = employeeline::cardCodes(m_s.fs, folder);
     QList<EmployeeLine> entries;
     std::optional<QHash<QString, QString>> names;

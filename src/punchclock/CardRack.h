@@ -48,7 +48,8 @@ public:
     void setEnabled(bool enabled) { m_enabled = enabled; }
     void setModeOnly(RackMode mode) { m_mode = mode; }
 
-    // Rebuilds the rack from the cards of the month folder. The message that no
+    // Rebuilds the rack from the cards of the month folder; a missing folder of
+    // another month than the one shown empties it. The message that no
     // card is prepared is shown once until the screen is shown anew or cards are
     // found again: closing that very box activates the screen again.
     void rebuild(const Roster &roster, const QString &folder);
@@ -66,6 +67,7 @@ private:
     void setEntries(QList<EmployeeLine> entries);
 
     Services &m_s;
+    QString m_folder; // the month folder the lines are of
     QList<EmployeeLine> m_entries;
     QStringList m_lines;
     RackMode m_mode = RackMode::Punch;

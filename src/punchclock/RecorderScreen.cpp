@@ -4,6 +4,8 @@
 #include "data/FileFailure.h"
 #include "data/PayPeriodKind.h"
 
+#include <algorithm>
+
 RecorderScreen::RecorderScreen(Services &s)
     : m_s(s), m_rack(s), m_panel(s), m_view(s), m_add(s, m_settings) {}
 
@@ -367,6 +369,15 @@ RecorderScreen::FirstSteps RecorderScreen::firstSteps() const {
         if (e.inUse())
             f.roster = true;
     f.cards = !m_rack.lines().isEmpty();
+    if (f.cards)
+        return f;
+    // An office that prepared next month ahead, or is on the first day of a
+    // month not prepared yet, is no newcomer.
+    const QStringList names = CardMonth::entries(m_s.fs);
+    f.months = std::any_of(names.begin(), names.end(), [this](const QString &name) {
+        return CardMonth::parse(name).has_value() && m_s.fs.isFolder(name);
+    });
+    f.missing = m_monthText.isEmpty() ? QString() : monthFolder();
     return f;
 }
 

@@ -94,11 +94,16 @@ public:
     bool rackClickNeedsPin() const;
     const TouchPunch &touch() const { return m_touch; }
 
-    // What a new user has still to do before the rack holds cards.
+    // What a new user has still to do before the rack holds cards; for an
+    // office that has card months already, which month is not prepared.
     struct FirstSteps {
         bool settings = false; // a pay period is registered
         bool roster = false;   // an employee is entered
         bool cards = false;    // the rack holds cards
+        bool months = false;   // some card month is prepared (looked at while the rack is empty)
+        QString missing;       // the current card month's folder, while the rack is empty
+        // A new installation: the steps from the start, not a month missing.
+        bool newInstallation() const { return !cards && !months; }
     };
     FirstSteps firstSteps() const;
 

@@ -45,8 +45,13 @@ CorrectionPanel::Outcome CorrectionPanel::apply(CardTable &table, Dialogs &dialo
         return {Outcome::Stopped, kFirstBox + i};
     }
     const int row = table.dayRowOf(entrytext::targetDay(m_boxes[TargetDay]));
-    if (row < 0)
-        return {Outcome::Stopped, -1};
+    if (row < 0) {
+        // A day the card's month lacks (32, 0, the 30th of February).
+        dialogs.notice(QStringLiteral("対象日「%1」はこのタイムカードにありません。\n"
+                                      "タイムカードにある日を入力してください。")
+                           .arg(m_boxes[TargetDay].trimmed()));
+        return {Outcome::Stopped, kFirstBox + TargetDay};
+    }
     for (int i = ClockInBox; i <= ClockOutBox; ++i) {
         const QString &t = m_boxes[static_cast<size_t>(i)];
         QString &cell = table.at(row, CardField::ClockIn + i - ClockInBox);

@@ -117,11 +117,29 @@ QStringList describe(const Day &d) {
     return lines;
 }
 
-QString summary(const Month &m) {
-    const int n = count(m);
-    if (n == 0)
+namespace {
+
+// A marked day by the card's day number ("5日"), or by its row where the card
+// has none.
+QString dayName(const CardTable &card, int row) {
+    const QString day = card.at(row, CardField::Day).trimmed();
+    return day.isEmpty() ? QStringLiteral("%1行目").arg(row + 1) : day + QStringLiteral("日");
+}
+
+} // namespace
+
+QString summary(const Month &m, const CardTable &card) {
+    // The days by name ("3日・5日"): a count alone ("2日") reads as a date.
+    QStringList days;
+    for (int r = 0; r < CardTable::kDayRows; ++r)
+        if (m[static_cast<size_t>(r)].marked())
+            days << dayName(card, r);
+    if (days.isEmpty())
         return QString();
-    return QStringLiteral("※打刻の確認が必要な日：%1日（赤い日付）").arg(n);
+    QString named = days.mid(0, kNamedDays).join(QStringLiteral("・"));
+    if (days.size() > kNamedDays)
+        named += QStringLiteral(" ほか%1日分").arg(days.size() - kNamedDays);
+    return QStringLiteral("※打刻の確認が必要な日：") + named + QStringLiteral("（赤い日付）");
 }
 
 QString listing(const Month &m, const CardTable &card) {
@@ -130,10 +148,7 @@ QString listing(const Month &m, const CardTable &card) {
         const Day &d = m[static_cast<size_t>(r)];
         if (!d.marked())
             continue;
-        const QString day = card.at(r, CardField::Day).trimmed();
-        lines << (day.isEmpty() ? QStringLiteral("%1行目").arg(r + 1)
-                                : day + QStringLiteral("日")) +
-                     QStringLiteral("：") +
+        lines << dayName(card, r) + QStringLiteral("：") +
                      describe(d).join(QStringLiteral("　")).remove(QLatin1Char('\n'));
     }
     return lines.join(QLatin1Char('\n'));

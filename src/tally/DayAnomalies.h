@@ -45,8 +45,11 @@ int count(const Month &m);
 // What is wrong with a day, one line per fault.
 QStringList describe(const Day &d);
 
-// The line that counts the marked days of a month; empty when there is none.
-QString summary(const Month &m);
+// The line that names the marked days of a month by the card's day numbers
+// ("3日・5日"), the first kNamedDays of them and how many more; empty when
+// there is none.
+inline constexpr int kNamedDays = 8;
+QString summary(const Month &m, const CardTable &card);
 
 // Every marked day with what is wrong, one line each, named by the card's day
 // numbers.

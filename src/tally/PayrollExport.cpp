@@ -77,12 +77,12 @@ PayrollExport::Gathered PayrollExport::gather(FileSystem &fs, const Input &in) {
 }
 
 std::optional<TimeForm> PayrollExport::askForm() {
-    const BoxAnswer a = m_s.dialogs.message(
+    const BoxAnswer a = m_s.dialogs.choose(
         QStringLiteral("給与計算用データ（CSV）の時間の書き方を選んでください。\n\n"
-                       "「はい」　　　時間：分（例　161:15）\n"
-                       "「いいえ」　　分（例　9675）\n"
-                       "「キャンセル」出力しません"),
-        QStringLiteral("確認"), BoxIcon::Question, BoxButtons::YesNoCancel);
+                       "「161:15 形式」　時間：分（例　161:15）\n"
+                       "「分の形式」　　 分（例　9675）"),
+        QStringLiteral("確認"), BoxIcon::Question, QStringLiteral("161:15 形式"),
+        QStringLiteral("分の形式"));
     if (a == BoxAnswer::Yes)
         return TimeForm::HoursMinutes;
     if (a == BoxAnswer::No)

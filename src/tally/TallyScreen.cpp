@@ -292,6 +292,26 @@ void TallyScreen::toolCorrect() {
     m_focus = {Focus::Box, CorrectionPanel::kFirstBox};
 }
 
+QString TallyScreen::correctionLockText() const {
+    if (toolEnabled(CorrectTool) && m_listPosition >= 0)
+        return QString();
+    switch (m_overlay) {
+    case Overlay::Correction:
+        return QString();
+    case Overlay::Print:
+        return QStringLiteral("印刷の画面を閉じてから訂正・追加できます。");
+    case Overlay::History:
+        return QStringLiteral("履歴を閉じてから訂正・追加できます。");
+    case Overlay::None:
+        break;
+    }
+    if (m_listPosition < 0)
+        return m_lists.count() > 0 ? QStringLiteral("対象者を選んでから訂正・追加できます。")
+                                   : QString();
+    // The card opened is locked until it is stored.
+    return QStringLiteral("確定してから訂正・追加できます。");
+}
+
 void TallyScreen::executeCorrection() {
     if (m_overlay != Overlay::Correction)
         return;
@@ -411,10 +431,15 @@ bool TallyScreen::toolSuspend() {
     }
     if (!settlePending(QStringLiteral("中断します")))
         return m_s.programEnd.ended();
-    const bool atStart =
-        m_s.dialogs.message(QStringLiteral("次回起動時に、即「集計画面」を開きますか。"),
-                            QStringLiteral("確認"), BoxIcon::Warning,
-                            BoxButtons::YesNo) == BoxAnswer::Yes;
+    // The suspend ends the program: the question says so, and can still be
+    // taken back.
+    const BoxAnswer answer =
+        m_s.dialogs.message(QStringLiteral("集計作業を中断して、プログラムを終了します。\n"
+                                           "次回起動時に、即「集計画面」を開きますか。"),
+                            QStringLiteral("確認"), BoxIcon::Warning, BoxButtons::YesNoCancel);
+    if (answer == BoxAnswer::Cancel)
+        return false;
+    const bool atStart = answer == BoxAnswer::Yes;
     const QStringList flags = {suspendfiles::suspendedWord(), QString::number(m_lists.count()),
                                atStart ? suspendfiles::openAtStartWord() : QString(),
                                m_lists.folder()};

@@ -117,6 +117,10 @@ public:
             tool = PrintTool;
         return m_tools[static_cast<size_t>(tool - 1)];
     }
+    // Why "訂正・追加" (F2) cannot be used now, for its tool tip and for a
+    // press of F2 while it is off; empty when it can, or when it is beside
+    // the point (no month chosen, the correction panel already open).
+    QString correctionLockText() const;
     // The panel over the card area: the correction panel, the print panel or
     // the history, one at a time. The guide is beside them, open or not
     // whichever of them is.

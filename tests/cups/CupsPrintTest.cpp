@@ -73,7 +73,9 @@ TEST(CupsPrint, TwoEmployeesThreeCopiesMakeOneSixPageJob) {
     panel.setBox(PrintPanel::CopiesBox, "3");
     panel.leaveBox(PrintPanel::CopiesBox);
     panel.print(targets);
-    EXPECT_TRUE(t.dialogs.boxes().isEmpty()) << t.dialogs.texts().join("\n").toStdString();
+    // Only the notice of what went to which printer.
+    ASSERT_EQ(t.dialogs.texts().size(), 1) << t.dialogs.texts().join("\n").toStdString();
+    EXPECT_TRUE(t.dialogs.texts()[0].contains(QString("「%1」").arg(kQueue)));
     ASSERT_EQ(panel.lastRun().end, PrintRun::End::Done);
     ASSERT_EQ(panel.lastRun().pages, 6);
 

@@ -272,14 +272,17 @@ TEST_F(PrepFixture, CodesWithSpacesAndUnsafeCodes) {
 
 TEST_F(PrepFixture, DuplicateCodesAreReportedAndTheFirstKeepsTheCard) {
     settings("getumatusime");
-    roster(
-        {{"5", "先の人", "月給", ""}, {" 5", "後の人", "日給", ""}, {"6", "別の人", "月給", ""}});
+    roster({{"5", "先の人", "月給", ""},
+            {" 5", "後の人", "日給", ""},
+            {"6", "別の人", "月給", ""},
+            {"6 ", "三人目", "日給", ""}});
     openFor("2007", "3");
     EXPECT_EQ(prep.prepare(), 2);
+    // One box names every duplicated code.
     const QStringList texts = t.dialogs.texts();
     ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].contains("「5」"));
-    EXPECT_TRUE(texts[0].contains("後の人"));
+    EXPECT_TRUE(texts[0].contains("・5 後の人"));
+    EXPECT_TRUE(texts[0].contains("・6 三人目"));
     EXPECT_EQ(texts[1], "2" + kPrepared);
     EXPECT_EQ(cardfile::read(t.fs, "2007年3月", "5").table.name(), "先の人");
     // Preparing again still tells of it.

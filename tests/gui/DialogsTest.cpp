@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -34,13 +36,20 @@ struct BoxRobot {
     }
 };
 
+// A window of the size given, shown and active, as the main frame is.
+bool showActive(QWidget &w, QSize size = QSize()) {
+    if (size.isValid())
+        w.resize(size);
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
 } // namespace
 
 TEST(QtDialogs, JapaneseButtonsAndAnswers) {
     QWidget parent;
-    parent.show();
-    parent.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    ASSERT_TRUE(showActive(parent));
     QtDialogs dialogs(&parent);
 
     struct Case {
@@ -98,13 +107,10 @@ TEST(QtDialogs, JapaneseButtonsAndAnswers) {
 
 TEST(QtDialogs, LongTextIsBrokenToTheFramesWidth) {
     QWidget frame;
-    frame.resize(430, 600);
-    frame.show();
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    ASSERT_TRUE(showActive(frame, {430, 600}));
     QtDialogs dialogs(&frame);
     const QString longText = "6月31日の欄がこのタイムカードにありません。日付を確かめてください。"
-                             "この日には打刻できません。";
+                             "データのバックアップから復元してください。この日には打刻できません。";
     for (const BoxIcon icon : {BoxIcon::None, BoxIcon::Warning}) {
         int width = 0;
         QString shown;
@@ -120,6 +126,52 @@ TEST(QtDialogs, LongTextIsBrokenToTheFramesWidth) {
         EXPECT_LE(width, frame.width());
         // Broken into lines, not a character lost.
         EXPECT_GT(shown.count('\n'), 0);
+        // Lines end at the edges of words, never inside one.
+        for (const QString word : {"ください", "バックアップ", "復元", "打刻"})
+            EXPECT_TRUE(shown.contains(word)) << word.toStdString() << shown.toStdString();
         EXPECT_EQ(shown.remove('\n'), longText);
+    }
+}
+
+TEST(QtDialogs, ALongListScrollsAndTheButtonsStayOnTheScreen) {
+    QWidget frame;
+    ASSERT_TRUE(showActive(frame, {600, 400}));
+    QtDialogs dialogs(&frame);
+    QString list = "次の従業員コードが重複しています。";
+    for (int i = 1; i <= 80; ++i)
+        list += QString("\n・%1 山田太郎").arg(i);
+    int bottom = 0, screenBottom = 0;
+    bool scrolls = false;
+    QTimer::singleShot(50, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QAbstractButton *ok = box->buttons().first();
+        bottom = ok->mapToGlobal(QPoint(0, ok->height())).y();
+        screenBottom = box->screen()->availableGeometry().bottom();
+        scrolls = box->findChild<QScrollArea *>("messageScroll") != nullptr;
+        ok->click();
+    });
+    dialogs.notice(list);
+    EXPECT_TRUE(scrolls);
+    EXPECT_GT(bottom, 0);
+    EXPECT_LE(bottom, screenBottom);
+}
+
+TEST(QtDialogs, AChoiceNamesItsAnswersOnTheButtons) {
+    QWidget parent;
+    ASSERT_TRUE(showActive(parent));
+    QtDialogs dialogs(&parent);
+    for (const auto &[click, answer] :
+         {std::pair{"161:15 形式", BoxAnswer::Yes}, std::pair{"分の形式", BoxAnswer::No},
+          std::pair{"キャンセル", BoxAnswer::Cancel}}) {
+        BoxRobot robot;
+        robot.click = click;
+        robot.arm();
+        EXPECT_EQ(
+            dialogs.choose("時間の書き方", "確認", BoxIcon::Question, "161:15 形式", "分の形式"),
+            answer);
+        QStringList captions = robot.captions;
+        captions.sort();
+        EXPECT_EQ(captions, QStringList({"161:15 形式", "キャンセル", "分の形式"}));
     }
 }

@@ -104,7 +104,7 @@ TEST(ExportShots, Write) {
             shots::saveScreen(p.frame.get(), "frmsyuukei-export-done.png");
             shots::answer("OK");
         });
-        shots::answer("はい");
+        shots::answer("161:15");
     });
     auto *bar = w->findChild<QToolBar *>("Toolbar1");
     QTest::mouseClick(bar->widgetForAction(w->findChild<QAction *>("Toolbar1_7")), Qt::LeftButton);

@@ -239,6 +239,18 @@ TEST(MainFrame, FrameFitsAroundTheScreenInFront) {
     EXPECT_EQ(f.frame->centralWidget()->size(), sub->size());
 }
 
+TEST(MainFrame, FrameIsNeverNarrowerThanItsMenuBar) {
+    MainFrameFixture f;
+    f.startAndPassSplash();
+    auto *sub = f.frame->findChild<QMdiArea *>()->subWindowList().value(0);
+    ASSERT_NE(sub, nullptr);
+    auto *screen = qobject_cast<WorkingScreen *>(sub->widget());
+    ASSERT_NE(screen, nullptr);
+    screen->setTwipsSize(3000, 4500); // 200 px, as card organizing's list alone
+    EXPECT_EQ(screen->width(), 200);
+    EXPECT_GE(f.frame->width(), f.frame->menuBar()->sizeHint().width());
+}
+
 TEST(MainFrame, ItemsOfScreensNotThereAreDisabled) {
     MainFrameFixture f({"recorder", "meibo"});
     f.startAndPassSplash();

@@ -82,7 +82,9 @@ TEST(PrintPanelGui, DesignatedRangeTwoCopiesThenClose) {
     if (!shots::folder().isEmpty())
         host.grab().save(shots::path("print-panel.png"));
     QTest::mouseClick(w.findChild<QPushButton *>("cmdinsatu_0"), Qt::LeftButton);
-    EXPECT_TRUE(t.dialogs.boxes().isEmpty());
+    // The job handed over is told: how many sheets went to the printer.
+    ASSERT_EQ(t.dialogs.texts().size(), 1);
+    EXPECT_TRUE(t.dialogs.texts()[0].contains("（4 枚）")) << t.dialogs.texts()[0].toStdString();
     EXPECT_EQ(panel.lastRun().pages, 4);
     EXPECT_EQ(targets.printer.count("endDocument"), 1);
 

@@ -349,6 +349,17 @@ TEST(RecorderFirstSteps, EmptyDataFolderSaysWhatToDoFirst) {
     QApplication::sendEvent(done.screen.get(), &e);
     EXPECT_FALSE(done.child<QWidget>("firstSteps")->isVisible());
     EXPECT_TRUE(done.child<QPushButton>("Command2")->isVisible());
+
+    // An office that prepared next month ahead is told which month is missing.
+    RecorderHarness ahead;
+    PunchData::prepareMonth(ahead.t, 2009, 6, {{"1", "山田太郎"}});
+    ahead.t.clock.set(2009, 5, 12, 9, 0);
+    ahead.open();
+    EXPECT_TRUE(ahead.child<QWidget>("firstSteps")->isVisible());
+    EXPECT_FALSE(ahead.child<QPushButton>("firstStep_cardjyunbi")->isVisible());
+    EXPECT_TRUE(ahead.child<QLabel>("lblmissing")->text().startsWith("2009年5月の"));
+    QTest::mouseClick(ahead.child<QPushButton>("cmdmissing"), Qt::LeftButton);
+    EXPECT_EQ(ahead.host.opened, QStringList({"cardjyunbi"}));
 }
 
 TEST(RecorderGuiNight, ClockOutAt0430OnTheFirstDayOfAPeriodGoesIntoTheOldCard) {

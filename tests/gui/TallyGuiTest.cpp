@@ -142,7 +142,7 @@ TEST(TallyGui, ExportsTheMonthForPayrollAndMarksADayWithoutClockOut) {
     w->setExportChooser(&chooser);
     Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
     clickLine(w->findChild<QListWidget *>("List1"), 0);
-    EXPECT_EQ(w->findChild<QLabel *>("lblijou")->text(), "※打刻の確認が必要な日：1日（赤い日付）");
+    EXPECT_EQ(w->findChild<QLabel *>("lblijou")->text(), "※打刻の確認が必要な日：6日（赤い日付）");
     EXPECT_EQ(w->findChild<QLabel *>("lblcard_40")->toolTip(),
               "出勤の打刻だけで、退勤の打刻がありません。");
     EXPECT_EQ(w->findChild<QLabel *>("lblcard_32")->toolTip(), "");

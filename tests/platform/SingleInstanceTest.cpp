@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(SingleInstance, SecondInstanceIsRefused) {
@@ -11,6 +12,22 @@ TEST(SingleInstance, SecondInstanceIsRefused) {
     ASSERT_TRUE(first.acquire());
     LockFileInstance second(dir.path());
     EXPECT_FALSE(second.acquire());
+}
+
+TEST(SingleInstance, SecondStartCallsTheRunningOne) {
+    QTemporaryDir dir;
+    LockFileInstance first(dir.path());
+    ASSERT_TRUE(first.acquire());
+    int calls = 0;
+    first.onCalled = [&calls] { ++calls; };
+    for (int start = 1; start <= 2; ++start) {
+        QTest::qWait(50); // what the write before may still bring
+        const int before = calls;
+        LockFileInstance second(dir.path());
+        ASSERT_FALSE(second.acquire());
+        second.callRunning();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return calls > before; }, 3000)) << start;
+    }
 }
 
 TEST(SingleInstance, LockOfAKilledProcessIsTakenOver) {

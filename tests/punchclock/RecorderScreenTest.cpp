@@ -34,6 +34,37 @@ TEST_F(Recorder, LoadCreatesMissingFilesAndTakesTheScreenWord) {
     EXPECT_TRUE(t.dialogs.boxes().isEmpty());
 }
 
+TEST_F(Recorder, AnEmptyRackIsANewInstallationOnlyWithoutAnyCardMonth) {
+    const struct {
+        int preparedMonth; // 0: none
+        bool cards, months;
+        const char *missing;
+    } cases[] = {
+        {0, false, false, "2009年5月"},
+        {6, false, true, "2009年5月"}, // next month prepared ahead
+        {4, false, true, "2009年5月"}, // the first day of a month not prepared
+        {5, true, false, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.preparedMonth);
+        TestServices s;
+        PunchData::writeSettings(s, "getumatusime");
+        PunchData::writeRoster(s, {{"1", "山田太郎"}});
+        if (c.preparedMonth)
+            PunchData::prepareMonth(s, 2009, c.preparedMonth, {{"1", "山田太郎"}});
+        s.clock.set(2009, 5, 1, 9, 0);
+        RecorderScreen r(s.services);
+        ASSERT_TRUE(r.open());
+        r.tick();
+        r.activated();
+        const RecorderScreen::FirstSteps f = r.firstSteps();
+        EXPECT_EQ(f.cards, c.cards);
+        EXPECT_EQ(f.months, c.months);
+        EXPECT_EQ(f.newInstallation(), !c.cards && !c.months);
+        EXPECT_EQ(f.missing, QString(c.missing));
+    }
+}
+
 TEST_F(Recorder, FatalLoadErrorsEndTheProgram) {
     struct Case {
         FileError error;
@@ -261,6 +292,21 @@ TEST_F(Recorder, NewCardMonthAtMidnightFillsTheRack) {
     screen.tick();
     EXPECT_EQ(screen.monthFolder(), "2009年6月");
     EXPECT_EQ(screen.rack().lines(), QStringList({"7   鈴木"}));
+}
+
+TEST_F(Recorder, NewCardMonthAtMidnightWithoutCardsEmptiesTheRack) {
+    PunchData::prepareMonth(t, 2009, 5, {{"1", "山田"}});
+    start(2009, 5, 31, 23, 59);
+    EXPECT_EQ(screen.rack().lines(), QStringList({"1   山田"}));
+    t.clock.set(2009, 6, 1, 0, 0, 1);
+    screen.tick();
+    EXPECT_EQ(screen.monthFolder(), "2009年6月");
+    EXPECT_TRUE(screen.rack().lines().isEmpty());
+    EXPECT_EQ(t.dialogs.texts(), QStringList({"タイムカードが準備されていません。"}));
+    // What the empty rack shows: the month missing, not the first steps.
+    const RecorderScreen::FirstSteps f = screen.firstSteps();
+    EXPECT_FALSE(f.newInstallation());
+    EXPECT_EQ(f.missing, "2009年6月");
 }
 
 TEST_F(Recorder, RackLinesByCodeNumber) {

@@ -52,7 +52,28 @@ TEST(DayAnomalies, AClockOutInTheNextRowIsASplitShift) {
     EXPECT_EQ(m[9].kinds, InWithoutOut | SplitShift);
     EXPECT_EQ(m[10].kinds, OutWithoutIn | SplitShift);
     EXPECT_EQ(m[20].kinds, unsigned(OutWithoutIn));
-    EXPECT_EQ(summary(m), "※打刻の確認が必要な日：3日（赤い日付）");
     EXPECT_TRUE(listing(m, t).startsWith("10日：退勤の打刻がありません。翌日の行"));
-    EXPECT_EQ(summary(Month()), "");
+}
+
+TEST(DayAnomalies, TheSummaryNamesTheDays) {
+    const CardTable t = tallytest::card();
+    const auto marked = [](std::initializer_list<int> rows) {
+        Month m;
+        for (const int r : rows)
+            m[static_cast<size_t>(r)].kinds = InWithoutOut;
+        return m;
+    };
+    const struct {
+        Month m;
+        QString expected;
+    } cases[] = {
+        {Month(), ""},
+        {marked({2, 4}), "※打刻の確認が必要な日：3日・5日（赤い日付）"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(summary(c.m, t), c.expected);
+    // Past the days named, how many more.
+    const QString many = summary(marked({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), t);
+    EXPECT_EQ(many.count("・"), kNamedDays - 1);
+    EXPECT_TRUE(many.contains("ほか3日分")) << many.toStdString();
 }

@@ -187,6 +187,22 @@ TEST_F(TallyFlow, CorrectionsWriteTheDayAndTallyAgain) {
     }
 }
 
+TEST_F(TallyFlow, CorrectionIsOffUntilTheCardIsConfirmedAndSaysWhy) {
+    const auto locked = [&] { return !screen->correctionLockText().isEmpty(); };
+    screen->chooseMonth(kMonth);
+    EXPECT_TRUE(locked()); // nobody chosen yet
+    screen->chooseEmployee(0);
+    EXPECT_FALSE(screen->toolEnabled(TallyScreen::CorrectTool));
+    EXPECT_TRUE(locked());
+    screen->toolCorrect(); // F2 while locked opens nothing
+    EXPECT_FALSE(screen->correctionOpen());
+    ASSERT_TRUE(screen->kakutei());
+    EXPECT_FALSE(locked());
+    screen->toolCorrect();
+    EXPECT_TRUE(screen->correctionOpen());
+    EXPECT_FALSE(locked()); // the panel is open: nothing to say
+}
+
 TEST_F(TallyFlow, CorrectionsThatCannotBeMade) {
     const struct {
         QStringList boxes;
@@ -196,7 +212,8 @@ TEST_F(TallyFlow, CorrectionsThatCannotBeMade) {
         {{"", "8:00", "", "", ""}, "対象日が未入力です。", false},
         {{"5", "", "", "", ""}, "訂正項目が未入力です。", true},
         {{"5", "", "", "", "25:70"}, "「退勤」の時刻「25:70」は使えません。", false},
-        {{"32", "8:00", "", "", ""}, "", false},
+        {{"32", "8:00", "", "", ""}, "対象日「32」はこのタイムカードにありません。", false},
+        {{"0", "8:00", "", "", ""}, "対象日「0」はこのタイムカードにありません。", false},
     };
     for (const auto &c : cases) {
         again();
@@ -228,7 +245,8 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         t.dialogs.answer(atStart ? BoxAnswer::Yes : BoxAnswer::No);
         EXPECT_TRUE(screen->toolSuspend());
         EXPECT_EQ(t.programEnd.calls, 1);
-        EXPECT_EQ(t.dialogs.texts().last(), "次回起動時に、即「集計画面」を開きますか。");
+        EXPECT_TRUE(
+            t.dialogs.texts().last().endsWith("次回起動時に、即「集計画面」を開きますか。"));
         EXPECT_EQ(file("Cyuudanumu.Dat"), QStringList({"ari", "5", atStart ? "soku" : "", kMonth}));
         const QStringList list = file("Cyuudan.Dat");
         ASSERT_EQ(list.size(), 15);
@@ -255,6 +273,16 @@ TEST_F(TallyFlow, SuspendAfterTwoOfFiveAndResumeAtTheNextStart) {
         restart();
         EXPECT_TRUE(screen->lists().entries().isEmpty());
     }
+}
+
+TEST_F(TallyFlow, ASuspendTakenBackEndsNothingAndWritesNothing) {
+    open(1);
+    ASSERT_TRUE(screen->kakutei());
+    t.dialogs.answer(BoxAnswer::Cancel);
+    EXPECT_FALSE(screen->toolSuspend());
+    EXPECT_EQ(t.programEnd.calls, 0);
+    EXPECT_FALSE(QFile::exists(t.path("Cyuudan.Dat")));
+    EXPECT_TRUE(screen->toolEnabled(TallyScreen::SuspendTool));
 }
 
 TEST_F(TallyFlow, SuspendBeforeOpeningWritesNothingAndAMissingListRestoresNothing) {

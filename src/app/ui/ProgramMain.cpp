@@ -60,8 +60,12 @@ int programMain(int argc, char **argv, const ProgramOptions &options) {
     const QString dataFolder =
         options.dataFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.dataFolder;
     LockFileInstance instance(dataFolder);
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        // The second start still ends without a word; the window already
+        // running comes to the front, so the one who started it sees it.
+        instance.callRunning();
         return 0;
+    }
     QDir::setCurrent(dataFolder);
     removeStaleTemps(dataFolder);
 
@@ -82,6 +86,7 @@ int programMain(int argc, char **argv, const ProgramOptions &options) {
     registerScreens(registry);
     frmmain frame(services, registry);
     dialogs.setFallbackParent(&frame);
+    instance.onCalled = [&frame] { frame.bringToFront(); };
     frame.start(platformOsVersion());
     if (programEnd.ended())
         return 0;

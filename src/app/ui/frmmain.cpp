@@ -16,10 +16,13 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
 const QSize kSplashSize(600, 380);
+// A window system's border and title bar, as most draw them.
+const QSize kUsualDecoration(10, 36);
 
 // The box the screen chose gets the focus, else its first box in tab order.
 void focusFirstBox(QWidget *screen) {
@@ -145,6 +148,17 @@ void frmmain::applyProgramIcon() {
     // with the first tick, once the frame is on the screen.
     QApplication::setWindowIcon(programicon::icon());
     setWindowIcon(QApplication::windowIcon());
+}
+
+void frmmain::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    // A window taken off the screen behind the toolkit's back (iconified by
+    // a window manager that does not say so) is shown anew.
+    if (windowHandle() && !windowHandle()->isExposed())
+        hide();
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmmain::splashTick() {
@@ -329,9 +343,12 @@ void frmmain::fitAround(QMdiSubWindow *sub) {
         return;
     const auto *screen = qobject_cast<WorkingScreen *>(sub->widget());
     const QSize frameTwips = screen ? screen->frameTwips() : QSize();
+    // A narrow screen keeps its size, but the frame stays as wide as its
+    // menu bar needs: every menu in view, the title readable.
+    const int menuWidth = menuBar()->sizeHint().width();
     if (frameTwips.isEmpty()) {
         sub->move(0, 0);
-        m_stack->setFixedSize(sub->size());
+        m_stack->setFixedSize(sub->size().expandedTo(QSize(menuWidth, 0)));
     } else {
         // The screen's own frame size is the outer size: the window system's
         // border and title bar and the menu bar come off it.
@@ -342,7 +359,8 @@ void frmmain::fitAround(QMdiSubWindow *sub) {
                            WorkingScreen::twipsToPixels(frameTwips.height()) - decoration.height() -
                                menuBar()->sizeHint().height());
         sub->move(at);
-        m_stack->setFixedSize(client.expandedTo(sub->size() + QSize(at.x(), at.y())));
+        m_stack->setFixedSize(
+            client.expandedTo(sub->size() + QSize(at.x(), at.y())).expandedTo({menuWidth, 0}));
     }
     adjustSize();
     place();
@@ -353,9 +371,15 @@ void frmmain::place() {
     if (!s)
         return;
     const QRect avail = s->availableGeometry();
-    const QSize frame = frameGeometry().size();
-    move(avail.x() + (avail.width() - frame.width()) * 2 / 5,
-         avail.y() + (avail.height() - frame.height()) / 2);
+    QSize frame = frameGeometry().size();
+    // Before the window system has framed the window its border and title
+    // bar are not counted yet: reckon with a usual one, so the frame stays
+    // whole on the screen.
+    if (frame == size())
+        frame += kUsualDecoration;
+    const int x = avail.x() + (avail.width() - frame.width()) * 2 / 5;
+    const int y = avail.y() + (avail.height() - frame.height()) / 2;
+    move(qMax(avail.x(), x), qMax(avail.y(), y));
 }
 
 bool frmmain::closeAllScreens() {

@@ -27,6 +27,9 @@ public:
     // The start-up steps after the single-instance check and the data folder:
     // OS kind, display style, placement, PIN, start second, suspended tally.
     void start(const OsVersion &version);
+    // A second start of the program: this window comes to the front, out of
+    // its minimized state.
+    void bringToFront();
 
     // ScreenHost
     void setWorkingItemsEnabled(bool enabled) override;

@@ -37,7 +37,7 @@ constexpr int kNameX = 134;
 constexpr int kNameWidth = 212; // a name of 15 characters shows whole
 constexpr int kKubunX = 350;
 constexpr int kKubunWidth = 62;
-constexpr int kScrollX = 416;
+constexpr int kScrollX = kKubunX + kKubunWidth + 6; // clear of the cells' right edge
 
 const QColor kGrey(192, 192, 192);
 
@@ -163,7 +163,8 @@ void frmmeibo::buildGrid() {
         auto *kubun = new QLabel(this);
         kubun->setObjectName(QStringLiteral("lblkubun_%1").arg(k));
         kubun->setGeometry(kKubunX, y, kKubunWidth, kRowHeight);
-        kubun->setFrameShape(QFrame::Panel);
+        // Framed as the entry boxes beside it: every edge shows.
+        kubun->setFrameShape(QFrame::StyledPanel);
         kubun->setFrameShadow(QFrame::Sunken);
         kubun->setAlignment(Qt::AlignCenter);
         kubun->setAutoFillBackground(true);

@@ -24,6 +24,7 @@ public:
     CupsPrinter(const QString &name, QWidget *dialogParent);
     ~CupsPrinter() override;
     QString name() const { return printer.printerName(); }
+    QString printerName() const override { return name(); }
     void setTitle(const QString &title) { printer.setDocName(title); }
 
 protected:

@@ -116,6 +116,11 @@ PrintPanelWidget::PrintPanelWidget(PrintPanel &panel, QWidget *parent, PrintTarg
                 [this, where = where] { overHoursList(where); });
     m_overHours->setMenu(listMenu);
     buttons->addWidget(m_overHours, 1, 1);
+    // The caption and its menu arrow with room to spare; the columns alike.
+    m_overHours->setMinimumWidth(m_overHours->fontMetrics().horizontalAdvance(m_overHours->text()) +
+                                 48);
+    for (int c = 0; c < 3; ++c)
+        buttons->setColumnStretch(c, 1);
     body->addSpacing(4);
     body->addLayout(buttons);
     adjustSize();

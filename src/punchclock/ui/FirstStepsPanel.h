@@ -10,7 +10,8 @@ class QPushButton;
 
 // In the place of the card panel while the rack is empty: what a new user
 // does first, step by step, each step a button that opens its screen and
-// names the menu item that opens it too.
+// names the menu item that opens it too; in an office that has card months,
+// which month is not prepared, with a button to the preparation.
 class FirstStepsPanel : public QFrame {
     Q_OBJECT
 public:
@@ -25,7 +26,13 @@ Q_SIGNALS:
     void openScreen(const QString &word);
 
 private:
+    void buildSteps();
+    void buildMissing();
+
     static constexpr int kSteps = 3;
+    QWidget *m_stepsPage = nullptr;
+    QWidget *m_missingPage = nullptr;
+    QLabel *m_missing = nullptr;
     std::array<QPushButton *, kSteps> m_buttons{};
     std::array<QString, kSteps> m_captions;
 };

@@ -7,9 +7,12 @@
 class CapsMonitor;
 class QListWidget;
 
-// The overtime caps in the staff list List1: a red "！" after the name of an
-// employee who exceeds a cap, and a tool tip naming the caps. The line's text
-// stays the list's own entry; the mark is drawn over the item.
+// The overtime caps in the staff list List1: a red "！" at the visible right
+// edge of the line of an employee who exceeds a cap, and a tool tip naming the
+// caps. The line's text stays the list's own entry; the mark is drawn over the
+// item. A line longer than the list is wide ends with "…" (the list never
+// scrolls sideways, which would take the marks out of view) and shows whole in
+// its tool tip.
 namespace staffcapsmarks {
 
 // The item data role holding whether a line is marked.

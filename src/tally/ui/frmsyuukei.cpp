@@ -30,6 +30,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -86,10 +87,18 @@ bool frmsyuukei::save() {
     return m_logic.close();
 }
 
+namespace {
+
+QString correctionTip() {
+    return QStringLiteral("訂正・取り消し/打刻漏れの追加をします");
+}
+
+} // namespace
+
 void frmsyuukei::buildToolbar() {
-    const QString tips[] = {
-        QStringLiteral("確定します"), QStringLiteral("訂正・取り消し/打刻漏れの追加をします"),
-        QStringLiteral("勤務実績表を印刷します"), QStringLiteral("集計作業を中断します")};
+    const QString tips[] = {QStringLiteral("確定します"), correctionTip(),
+                            QStringLiteral("勤務実績表を印刷します"),
+                            QStringLiteral("集計作業を中断して、プログラムを終了します")};
     const QString texts[] = {QStringLiteral("確定"), QStringLiteral("訂正・追加"),
                              QStringLiteral("印刷"), QStringLiteral("中断")};
     QList<screentoolbar::Button> buttons;
@@ -273,6 +282,17 @@ void frmsyuukei::buildKeys() {
         s->setContext(Qt::WidgetWithChildrenShortcut);
         connect(s, &QShortcut::activated, this, [this] { act([&] { m_logic.confirmAndNext(); }); });
     }
+    // F2 while "訂正・追加" is off (its own shortcut is off with it): the
+    // reason beside the button.
+    m_correctionWhy = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    m_correctionWhy->setContext(Qt::WidgetWithChildrenShortcut);
+    m_correctionWhy->setEnabled(false);
+    connect(m_correctionWhy, &QShortcut::activated, this, [this] {
+        const QString why = m_logic.correctionLockText();
+        QWidget *button = m_toolbar->widgetForAction(m_tool[1]);
+        if (!why.isEmpty() && button)
+            QToolTip::showText(button->mapToGlobal(QPoint(0, button->height())), why, button);
+    });
 }
 
 void frmsyuukei::watchBox(int i, QLineEdit *b) {
@@ -302,6 +322,10 @@ void frmsyuukei::render() {
     for (int n = 0; n < TallyScreen::kTools; ++n)
         if (m_tool[n])
             m_tool[n]->setEnabled(m_logic.toolEnabled(n + 1));
+    // "訂正・追加" off says why, on its tool tip and when F2 is pressed.
+    const QString lock = m_logic.correctionLockText();
+    m_tool[1]->setToolTip(lock.isEmpty() ? correctionTip() : lock);
+    m_correctionWhy->setEnabled(!m_tool[1]->isEnabled());
 
     const StaffLists &lists = m_logic.lists();
     {
@@ -331,7 +355,7 @@ void frmsyuukei::render() {
 
     const dayanomaly::Month marks =
         m_logic.employeeOpen() ? dayanomaly::check(card) : dayanomaly::Month();
-    m_marks->setText(dayanomaly::summary(marks));
+    m_marks->setText(dayanomaly::summary(marks, card));
     m_marks->setToolTip(dayanomaly::listing(marks, card));
     m_card->setMarks(marks);
     m_card->render(m_logic.grid(), m_logic.grid().boxInUse(), m_logic.employeeOpen());

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QScrollBar;
+class QShortcut;
 class QToolBar;
 class TallyGuidePanel;
 
@@ -78,6 +79,7 @@ private:
     TallyScreen m_logic;
     QToolBar *m_toolbar = nullptr;
     QAction *m_tool[TallyScreen::kTools] = {};
+    QShortcut *m_correctionWhy = nullptr;
     QComboBox *m_months = nullptr;
     QListWidget *m_staff = nullptr;
     QLabel *m_title = nullptr;
