@@ -2,6 +2,7 @@
 
 // Quiet stand-ins for the platform seams a benchmark does not measure.
 
+#include "data/CardTable.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramEnd.h"
@@ -58,3 +59,15 @@ struct QuietServices {
     Session session;
     Services services;
 };
+
+// The card preparation makes for employee "従業員<code>", paid monthly.
+inline CardTable preparedCard(int code) {
+    CardTable t;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        t.at(r, CardField::Day) = QString::number(r + 1);
+        t.at(r, CardField::Code) = QString::number(code);
+        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
+        t.at(r, CardField::PayType) = QStringLiteral("月給");
+    }
+    return t;
+}

@@ -20,12 +20,8 @@ namespace {
 constexpr int kCards = 999;
 
 CardTable confirmedCard(int code, int month) {
-    CardTable t;
+    CardTable t = preparedCard(code);
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, CardField::Day) = QString::number(r + 1);
-        t.at(r, CardField::Code) = QString::number(code);
-        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
-        t.at(r, CardField::PayType) = QStringLiteral("月給");
         t.at(r, CardField::ClockIn) = QStringLiteral("8:55");
         t.at(r, CardField::ClockOut) = QStringLiteral("19:10");
         t.at(r, CardField::Work) = QStringLiteral("9:15");

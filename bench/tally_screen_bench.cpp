@@ -36,12 +36,8 @@ QString timeText(int h, int m) {
 }
 
 CardTable generatedCard(int code) {
-    CardTable t;
+    CardTable t = preparedCard(code);
     for (int r = 0; r < CardTable::kDayRows; ++r) {
-        t.at(r, CardField::Day) = QString::number(r + 1);
-        t.at(r, CardField::Code) = QString::number(code);
-        t.at(r, CardField::Name) = QStringLiteral("従業員") + QString::number(code);
-        t.at(r, CardField::PayType) = QStringLiteral("月給");
         if ((r + code) % 7 < 2)
             continue;
         t.at(r, CardField::ClockIn) = timeText(8, (r * 7 + code) % 60);

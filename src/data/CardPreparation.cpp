@@ -2,6 +2,8 @@
 
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/History.h"
+#include "data/HistoryFile.h"
 #include "data/MonthFolders.h"
 #include "data/PayPeriodKind.h"
 #include "data/RecordFile.h"
@@ -167,6 +169,7 @@ int CardPreparation::prepare() {
     const daterules::PayPeriod period = daterules::payPeriod(month, m_settings);
     // All new cards go to the disk in one batch: one flush instead of one per card.
     QList<std::pair<QString, QByteArray>> batch;
+    QList<history::Entry> entries;
     QSet<QString> names;
     QStringList damaged;
     QStringList duplicated;
@@ -194,6 +197,17 @@ int CardPreparation::prepare() {
             continue;
         }
         batch.append({name, newCardBytes(period, e)});
+        entries += history::cardAsItIs(folder, e.code.trimmed(), newCard(period, e));
+    }
+    // The new cards go into the change history first, with the settings they
+    // were laid out by.
+    const history::Written w =
+        history::record(m_s, history::word::junbi, entries, settingsStamp(m_s.fs));
+    if (!w.ok()) {
+        if (!filefailure::endOnWriteFailure(m_s, w.error, IoWording::Disk))
+            info(QStringLiteral("変更履歴に書き込めないため、タイムカードを準備しませんでした（") +
+                 filefailure::reason(w.error) + QStringLiteral("）。"));
+        return 0;
     }
     // Every duplicated code in one box, however many there are.
     if (!duplicated.isEmpty())
@@ -201,6 +215,13 @@ int CardPreparation::prepare() {
                             "タイムカードを準備しません（先に登録された従業員が使います）。\n") +
              duplicated.join(QLatin1Char('\n')));
     const FileError written = m_s.fs.replaceFiles(folder, batch);
+    if (!isSaved(written)) {
+        QList<qsizetype> missing;
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            if (!m_s.fs.exists(cardfile::path(folder, entries[i].code)))
+                missing.append(i);
+        history::recordNotMade(m_s, w, written, missing);
+    }
     if (filefailure::endOnWriteFailure(m_s, written, IoWording::Disk))
         return 0;
     const int created = static_cast<int>(batch.size());
@@ -212,6 +233,12 @@ int CardPreparation::prepare() {
         info(damagedCardsText(folder, damaged));
     nengetuhyouji();
     return created;
+}
+
+QString CardPreparation::settingsStamp(FileSystem &fs) {
+    const ReadResult r = fs.readFile(QLatin1String(kSettingsFile));
+    return QStringLiteral("基本設定 ") +
+           QString::fromLatin1(history::hashOf(r.ok() ? r.bytes : QByteArray()).left(12));
 }
 
 void CardPreparation::nengetuhyouji() {

@@ -48,6 +48,10 @@ public:
     // lblcard (0): the latest prepared month, empty when none.
     QString latest() const { return m_months.isEmpty() ? QString() : m_months.last(); }
 
+    // The reason of a preparation's records: the hash of the settings the
+    // cards were laid out by ("基本設定 3f2a9c01b7e4").
+    static QString settingsStamp(FileSystem &fs);
+
 private:
     void info(const QString &text) { m_s.dialogs.info(text); }
 

@@ -59,7 +59,7 @@ void CardRegistration::tell(Outcome o, const QString &text) {
 }
 
 bool CardRegistration::save(const CardTies &after, const QString &reason) {
-    const FileError e = cardties::save(m_s.fs, m_s.clock, m_ties, after, reason);
+    const FileError e = cardties::save(m_s, m_ties, after, reason);
     if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
         return false;
     m_ties = after;

@@ -104,15 +104,15 @@ QList<history::Entry> changes(const CardTies &before, const CardTies &after) {
 
 } // namespace
 
-FileError save(FileSystem &fs, const Clock &clock, const CardTies &before, const CardTies &after,
+FileError save(history::Book book, const CardTies &before, const CardTies &after,
                const QString &reason) {
     const history::Written w =
-        history::record(fs, clock, history::word::ickaado, changes(before, after), reason);
+        history::record(book, history::word::ickaado, changes(before, after), reason);
     if (!w.ok())
         return w.error;
-    const FileError e = records::write(fs, QLatin1String(kFile), after.toList());
+    const FileError e = records::write(book.fs, QLatin1String(kFile), after.toList());
     if (!isSaved(e)) {
-        history::recordNotMade(fs, clock, w, e);
+        history::recordNotMade(book, w, e);
         return e;
     }
     // Unconfirmed when either write was.

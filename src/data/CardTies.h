@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "data/History.h"
 #include "platform/FileSystem.h"
 
 #include <QHash>
@@ -67,7 +67,7 @@ Load read(FileSystem &fs);
 // each employee a card is tied to or taken from (old and new text the card's
 // ID), then the file through the safe save. A file that could not be written
 // is recorded in the history as not made. The error of either write.
-FileError save(FileSystem &fs, const Clock &clock, const CardTies &before, const CardTies &after,
+FileError save(history::Book book, const CardTies &before, const CardTies &after,
                const QString &reason = {});
 
 } // namespace cardties

@@ -1,8 +1,9 @@
 #include "data/History.h"
 
-#include "data/HistoryTail.h"
-#include "data/HistoryTargets.h"
+#include "data/CalcSettings.h"
+#include "data/HistoryFile.h"
 #include "data/RecordFile.h"
+#include "data/Roster.h"
 
 #include <QHash>
 
@@ -10,35 +11,15 @@ namespace history {
 
 namespace {
 
-constexpr qsizetype kMaxText = 500;
-
-// A text as a value of a line: no quote, no line end or other control
-// character, and not longer than a record ever needs.
-QString clean(const QString &text) {
-    QString out = text.left(kMaxText);
-    for (QChar &c : out) {
-        if (c == QLatin1Char('"'))
-            c = QChar(0x201D); // ”
-        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
-    }
-    if (text.size() > kMaxText)
-        out += QChar(0x2026); // …
-    return out;
-}
-
-QString numberText(int n) {
-    return n >= 0 ? QString::number(n) : QString();
-}
-
-Entry punch(const QString &month, const QString &code, const CardTable &t, int row, int field) {
-    return {month, code, row, t.at(row, CardField::Day), field, {}, {}};
+Entry cell(const QString &month, const QString &code, const CardTable &t, int row, int field) {
+    return {month, code, row, row < CardTable::kDayRows ? t.at(row, CardField::Day) : QString(),
+            field, {},   {}};
 }
 
 } // namespace
 
 bool makesChange(const QString &function) {
-    return function != word::torikesi;
+    return function != word::torikesi && function != word::kiten;
 }
 
 QString cardPresent() {
@@ -61,6 +42,13 @@ QString functionCaption(const QString &function) {
         {word::hukugen, QStringLiteral("復元")},
         {word::ickaado, QStringLiteral("ICカード")},
         {word::torikesi, QStringLiteral("取消")},
+        {word::kakutei, QStringLiteral("確定")},
+        {word::junbi, QStringLiteral("準備")},
+        {word::settei, QStringLiteral("基本設定")},
+        {word::meibo, QStringLiteral("名簿")},
+        {word::torikomi, QStringLiteral("名簿の取込")},
+        {word::kiten, QStringLiteral("記録開始")},
+        {word::hikaesakujo, QStringLiteral("控えの削除")},
     };
     return captions.value(function, function);
 }
@@ -80,20 +68,47 @@ QString fieldCaption(int field) {
     }
 }
 
+bool isTracked(int row, int field) {
+    if (row >= 0 && row < CardTable::kDayRows)
+        return field >= CardField::ClockIn && field <= CardField::CertLateEarly;
+    if (row == CardTable::kTotalsRow)
+        return field >= CardField::DaysWorked && field <= CardField::CertLateEarly;
+    return false;
+}
+
+namespace {
+
+// Row 0's name and pay type are followed too.
+bool followed(int row, int field) {
+    return isTracked(row, field) ||
+           (row == 0 && (field == CardField::Name || field == CardField::PayType));
+}
+
+} // namespace
+
 QList<Entry> cardChanges(const QString &month, const QString &code, const CardTable &before,
                          const CardTable &after) {
     QList<Entry> entries;
-    for (int r = 0; r < CardTable::kDayRows; ++r) {
-        for (int f = CardField::ClockIn; f <= CardField::ClockOut; ++f) {
-            if (before.at(r, f) == after.at(r, f))
+    for (int r = 0; r < CardTable::kRows; ++r) {
+        for (int f = 0; f < CardTable::kFields; ++f) {
+            if (!followed(r, f) || before.at(r, f) == after.at(r, f))
                 continue;
             Entry e =
-                punch(month, code, after.at(r, CardField::Day).isEmpty() ? before : after, r, f);
+                cell(month, code, after.at(r, CardField::Day).isEmpty() ? before : after, r, f);
             e.oldText = before.at(r, f);
             e.newText = after.at(r, f);
             entries.append(e);
         }
     }
+    return entries;
+}
+
+QList<Entry> punchChanges(const CardTable &before, const CardTable &after) {
+    QList<Entry> entries = cardChanges({}, {}, before, after);
+    entries.removeIf([](const Entry &e) {
+        return e.row >= CardTable::kDayRows || e.field < CardField::ClockIn ||
+               e.field > CardField::ClockOut;
+    });
     return entries;
 }
 
@@ -103,155 +118,66 @@ QList<Entry> cardRemoved(const QString &month, const QString &code, const CardTa
         for (int f = CardField::ClockIn; f <= CardField::ClockOut; ++f) {
             if (card.at(r, f).isEmpty())
                 continue;
-            Entry e = punch(month, code, card, r, f);
+            Entry e = cell(month, code, card, r, f);
             e.oldText = card.at(r, f);
             entries.append(e);
         }
     }
-    if (entries.isEmpty())
-        entries.append({month, code, -1, {}, -1, {}, {}});
+    entries.append({month, code, -1, {}, -1, cardPresent(), {}});
+    return entries;
+}
+
+QList<Entry> cardAsItIs(const QString &month, const QString &code, const CardTable &card) {
+    QList<Entry> entries{{month, code, -1, {}, -1, {}, cardPresent()}};
+    entries += cardChanges(month, code, CardTable(), card);
+    return entries;
+}
+
+QList<Entry> valueChanges(const QString &file, const QStringList &before,
+                          const QStringList &after) {
+    QList<Entry> entries;
+    const bool roster = file == QLatin1String(kRosterFile);
+    const int width = roster ? Roster::kFields : CalcSettings::kCount;
+    const qsizetype count = std::max(before.size(), after.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        if (before.value(i) == after.value(i))
+            continue;
+        const int slot = static_cast<int>(i / width);
+        const qsizetype codeAt = qsizetype(slot) * width;
+        const QString code =
+            roster ? (after.value(codeAt).isEmpty() ? before.value(codeAt) : after.value(codeAt))
+                   : QString();
+        entries.append({file,
+                        code,
+                        roster ? slot : -1,
+                        {},
+                        static_cast<int>(i % width),
+                        before.value(i),
+                        after.value(i)});
+    }
     return entries;
 }
 
 namespace {
 
-// The lines of a group after the tail, which then stands after them.
-QByteArray groupLines(Tail &tail, const QString &when, QLatin1String function,
-                      const QList<Entry> &entries, const QString &reason) {
-    const QString why = clean(reason);
-    const QString parts = QString::number(entries.size());
-    QByteArray group;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const Entry &e = entries[i];
-        const QStringList values = {QString::number(tail.lastNumber + 1),
-                                    when,
-                                    e.function.isEmpty() ? QString(function) : clean(e.function),
-                                    clean(e.month),
-                                    clean(e.code),
-                                    numberText(e.row),
-                                    clean(e.day),
-                                    numberText(e.field),
-                                    clean(e.oldText),
-                                    clean(e.newText),
-                                    e.reason.isEmpty() ? why : clean(e.reason),
-                                    QString::number(i + 1) + QLatin1Char('/') + parts,
-                                    QString::fromLatin1(tail.lastHash)};
-        QByteArray line = records::formatLine(values) + ',';
-        line += '"' + hashOf(line) + '"';
-        tail.lastHash = hashOf(line);
-        ++tail.lastNumber;
-        group += line;
-        group += "\r\n";
+Saved saveEntries(Book book, QLatin1String function, const QString &month, const QString &code,
+                  const CardTable &newTable, QList<Entry> entries, const QString &reason) {
+    // The tally's confirm: punches it changed are corrections.
+    if (function == word::kakutei || function == word::teisei) {
+        for (Entry &e : entries) {
+            const bool punch = e.row < CardTable::kDayRows && e.field >= CardField::ClockIn &&
+                               e.field <= CardField::ClockOut;
+            e.function = !punch                ? QString(word::kakutei)
+                         : e.newText.isEmpty() ? QString(word::sakujo)
+                                               : QString(word::teisei);
+        }
     }
-    return group;
-}
-
-// "5", "5,6,7" or "5～40".
-QString numbersText(const QStringList &numbers) {
-    return numbers.size() > 3 ? numbers.first() + QStringLiteral("～") + numbers.last()
-                              : numbers.join(QLatin1Char(','));
-}
-
-// Entries taking back changes not made: old and new swapped.
-QList<Entry> takenBack(QList<Entry> entries) {
-    for (Entry &e : entries) {
-        std::swap(e.oldText, e.newText);
-        e.function.clear();
-        e.reason.clear();
-    }
-    return entries;
-}
-
-// One append; what it wrote stands at the end of the file only when it
-// succeeded.
-FileError append(FileSystem &fs, Tail &tail, const QByteArray &lines) {
-    const FileError e = fs.appendFile(QLatin1String(kFileName), tail.lineEnd + lines);
-    if (isSaved(e))
-        tail.lineEnd.clear();
-    return e;
-}
-
-} // namespace
-
-Written record(FileSystem &fs, const Clock &clock, QLatin1String function,
-               const QList<Entry> &entries, const QString &reason) {
-    Written w;
-    w.entries = entries;
-    if (entries.isEmpty())
-        return w;
-    Tail tail = prepareTail(fs);
-    if (tail.error != FileError::None) {
-        w.error = tail.error;
-        return w;
-    }
-    const QString when = clock.now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
-    // The changes of the last group that the files do not hold were never
-    // made (a crash before its card was written, a "torikesi" that could not
-    // be written): the history says so first, as a group of its own. A
-    // "torikesi" written now is that very statement.
-    const QList<Entry> undone =
-        function == word::torikesi ? QList<Entry>() : notMade(fs, tail.lastGroup);
-    if (!undone.isEmpty()) {
-        QStringList numbers;
-        for (const Entry &e : undone)
-            numbers.append(e.reason);
-        const QString why = QStringLiteral("%1番の変更は、途中で止まったため行われていません")
-                                .arg(numbersText(numbers));
-        Tail after = tail;
-        w.error =
-            append(fs, after, groupLines(after, when, word::torikesi, takenBack(undone), why));
-        if (!isSaved(w.error))
-            return w;
-        tail = after;
-    }
-    const qint64 first = tail.lastNumber + 1;
-    const FileError e = append(fs, tail, groupLines(tail, when, function, entries, reason));
-    // The "torikesi" before it was written even when the group was not.
-    if (!isSaved(e) || w.error == FileError::None)
-        w.error = e;
-    if (w.ok())
-        w.firstNumber = first;
-    return w;
-}
-
-FileError recordNotMade(FileSystem &fs, const Clock &clock, const Written &w, FileError why,
-                        const QList<qsizetype> &which) {
-    if (w.firstNumber == 0)
-        return FileError::None;
-    QList<qsizetype> indexes = which;
-    if (indexes.isEmpty())
-        for (qsizetype i = 0; i < w.entries.size(); ++i)
-            indexes.append(i);
-    QList<Entry> undone;
-    QStringList numbers;
-    for (const qsizetype i : indexes) {
-        undone.append(w.entries.value(i));
-        numbers.append(QString::number(w.firstNumber + i));
-    }
-    // One reason for the group, naming the records it takes back. When it
-    // cannot be written, the next group written says the same (see record).
-    const QString reason = QStringLiteral("%1番の変更は書き込めなかったため行われていません"
-                                          "（エラー番号 %2）")
-                               .arg(numbersText(numbers))
-                               .arg(errorNumber(why));
-    return record(fs, clock, word::torikesi, takenBack(undone), reason).error;
-}
-
-namespace {
-
-Saved saveEntries(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
-                  const QString &code, const CardTable &newTable, QList<Entry> entries,
-                  const QString &reason) {
-    if (function == word::teisei)
-        for (Entry &e : entries)
-            if (e.newText.isEmpty())
-                e.function = word::sakujo;
-    const Written w = record(fs, clock, function, entries, reason);
+    const Written w = record(book, function, entries, reason);
     if (!w.ok())
         return {w.error, true};
-    const FileError e = cardfile::write(fs, month, code, newTable);
+    const FileError e = cardfile::write(book.fs, month, code, newTable);
     if (!isSaved(e)) {
-        recordNotMade(fs, clock, w, e);
+        recordNotMade(book, w, e);
         return {e, false};
     }
     return {e == FileError::None ? w.error : e, false};
@@ -259,20 +185,32 @@ Saved saveEntries(FileSystem &fs, const Clock &clock, QLatin1String function, co
 
 } // namespace
 
-Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
-               const QString &code, const CardTable &oldTable, const CardTable &newTable,
-               const QString &reason) {
-    return saveEntries(fs, clock, function, month, code, newTable,
+Saved saveCard(Book book, QLatin1String function, const QString &month, const QString &code,
+               const CardTable &oldTable, const CardTable &newTable, const QString &reason) {
+    return saveEntries(book, function, month, code, newTable,
                        cardChanges(month, code, oldTable, newTable), reason);
 }
 
-Saved saveCard(FileSystem &fs, const Clock &clock, QLatin1String function, const QString &month,
-               const QString &code, const CardTable &oldTable, const CardTable &newTable,
+Saved saveCard(Book book, QLatin1String function, const QString &month, const QString &code,
+               const CardTable &oldTable, const CardTable &newTable,
                const QHash<int, QString> &rowReasons) {
     QList<Entry> entries = cardChanges(month, code, oldTable, newTable);
     for (Entry &e : entries)
         e.reason = rowReasons.value(e.row);
-    return saveEntries(fs, clock, function, month, code, newTable, entries, {});
+    return saveEntries(book, function, month, code, newTable, entries, {});
+}
+
+Saved saveValues(Book book, QLatin1String function, const QString &file, const QStringList &before,
+                 const QStringList &after) {
+    const Written w = record(book, function, valueChanges(file, before, after));
+    if (!w.ok())
+        return {w.error, true};
+    const FileError e = records::write(book.fs, file, after);
+    if (!isSaved(e)) {
+        recordNotMade(book, w, e);
+        return {e, false};
+    }
+    return {e == FileError::None ? w.error : e, false};
 }
 
 QList<Record> recordsOf(FileSystem &fs, const QString &month, const QString &code,

@@ -37,6 +37,10 @@ CheckResult checkChain(FileSystem &fs, const QString &path) {
 
 CheckResult check(FileSystem &fs) {
     Scanner scan;
+    return check(fs, scan);
+}
+
+CheckResult check(FileSystem &fs, Scanner &scan) {
     CheckResult r = scanChain(fs, QLatin1String(kFileName), scan);
     if (r.error != FileError::None)
         return r;
@@ -115,12 +119,6 @@ QString checkText(const CheckResult &r) {
         text +=
             QStringLiteral("\nそれより前の %1 件の記録は正しく続いています。").arg(r.badLine - 1);
     return text + (interrupted.isEmpty() ? QString() : QLatin1Char('\n') + interrupted);
-}
-
-void tell(const CheckResult &r, Dialogs &dialogs) {
-    const bool fine = r.intact() || r.error == FileError::NotFound;
-    dialogs.message(checkText(r), QStringLiteral("変更履歴の検査"),
-                    fine ? BoxIcon::None : BoxIcon::Warning, BoxButtons::Ok);
 }
 
 } // namespace history

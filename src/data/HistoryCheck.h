@@ -1,7 +1,6 @@
 #pragma once
 
-#include "data/HistoryFile.h"
-#include "platform/Dialogs.h"
+#include "data/HistoryTail.h"
 
 // "変更履歴の検査": the chain of Rireki.Dat from its first line on. The check
 // only reads: what an interrupted write left at the end is named, and cut off
@@ -28,12 +27,11 @@ struct CheckResult {
 
 // Reads every line once and names the first that does not match.
 CheckResult check(FileSystem &fs);
+// The same through a scanner that also hands on the whole groups it reads.
+CheckResult check(FileSystem &fs, Scanner &scan);
 // The chain alone of a history file at path (a copy in a backup folder).
 CheckResult checkChain(FileSystem &fs, const QString &path);
 // What the check found, for the administrator.
 QString checkText(const CheckResult &r);
-// Shows what the check found ("変更履歴の検査"), with a warning icon when the
-// history does not match or cannot be read.
-void tell(const CheckResult &r, Dialogs &dialogs);
 
 } // namespace history

@@ -1,7 +1,11 @@
 #include "data/HistoryFile.h"
 
 #include "data/RecordFile.h"
+#include "platform/Codec932.h"
 #include "platform/Sha256.h"
+
+#include <algorithm>
+#include <array>
 
 namespace history {
 
@@ -12,21 +16,49 @@ constexpr qsizetype kHashDigits = 64;
 // The closing value of a line: a quote, the hash, a quote.
 constexpr qsizetype kOwnHashValue = kHashDigits + 2;
 
-bool isHash(const QString &v) {
+bool isHash(QByteArrayView v) {
     if (v.size() != kHashDigits)
         return false;
-    for (const QChar c : v)
-        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-              (c >= QLatin1Char('a') && c <= QLatin1Char('f'))))
+    for (const char c : v)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
             return false;
     return true;
 }
 
-// "12" -> 12; -1 for anything but digits.
-qint64 numberOf(const QString &v) {
-    bool ok = false;
-    const qint64 n = v.toLongLong(&ok);
-    return ok && n >= 0 && !v.startsWith(QLatin1Char('+')) ? n : -1;
+// "12" -> 12; -1 for anything but digits (and for more than 18 of them).
+qint64 numberOf(QByteArrayView v) {
+    if (v.isEmpty() || v.size() > 18)
+        return -1;
+    qint64 n = 0;
+    for (const char c : v) {
+        if (c < '0' || c > '9')
+            return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+// The values of a line exactly as records::formatLine writes them, as views
+// into it; false for anything else.
+bool splitLine(QByteArrayView line, std::array<QByteArrayView, kValues> &v) {
+    records::LineViews views;
+    if (!records::splitLine(line, views) || views.size() != kValues)
+        return false;
+    std::copy(views.begin(), views.end(), v.begin());
+    return true;
+}
+
+// A value as text; the values that repeat from record to record (the month,
+// the function) are kept, so that one text serves them all.
+QString text(QByteArrayView v) {
+    return cp932::decode(v);
+}
+QString repeated(QByteArrayView v, QByteArray &lastBytes, QString &lastText) {
+    if (v != QByteArrayView(lastBytes)) {
+        lastBytes = v.toByteArray();
+        lastText = text(v);
+    }
+    return lastText;
 }
 
 } // namespace
@@ -41,28 +73,35 @@ QByteArray firstPrevious() {
 
 Inspected inspect(QByteArrayView line) {
     Inspected in;
-    QStringList v;
-    if (!records::parseLine(line, v) || v.size() != kValues)
+    std::array<QByteArrayView, kValues> v;
+    if (!splitLine(line, v))
         return in;
     Record &out = in.record;
-    const qsizetype slash = v[11].indexOf(QLatin1Char('/'));
+    const QByteArrayView place = v[11];
+    const qsizetype slash = place.indexOf('/');
     out.number = numberOf(v[0]);
-    out.part = slash > 0 ? static_cast<int>(numberOf(v[11].left(slash))) : -1;
-    out.parts = slash > 0 ? static_cast<int>(numberOf(v[11].mid(slash + 1))) : -1;
+    out.part = slash > 0 ? static_cast<int>(numberOf(place.first(slash))) : -1;
+    out.parts = slash > 0 ? static_cast<int>(numberOf(place.sliced(slash + 1))) : -1;
     if (out.number < 1 || out.part < 1 || out.parts < out.part || !isHash(v[kPrevious]) ||
         !isHash(v[13]))
         return in;
-    out.when = v[1];
-    out.function = v[2];
-    out.entry = {
-        v[3], v[4], static_cast<int>(numberOf(v[5])), v[6], static_cast<int>(numberOf(v[7])),
-        v[8], v[9]};
-    out.reason = v[10];
-    in.previous = v[kPrevious].toLatin1();
+    thread_local QByteArray monthBytes, functionBytes;
+    thread_local QString monthText, functionText;
+    out.when = text(v[1]);
+    out.function = repeated(v[2], functionBytes, functionText);
+    out.entry = {repeated(v[3], monthBytes, monthText),
+                 text(v[4]),
+                 static_cast<int>(numberOf(v[5])),
+                 text(v[6]),
+                 static_cast<int>(numberOf(v[7])),
+                 text(v[8]),
+                 text(v[9])};
+    out.reason = text(v[10]);
+    in.previous = v[kPrevious].toByteArray();
     // One pass: the line up to its own hash, then the rest for the line's hash.
     Sha256 h;
     h.add(line.first(line.size() - kOwnHashValue));
-    const bool own = h.hexSoFar() == v[13].toLatin1();
+    const bool own = h.hexSoFarIs(v[13]);
     h.add(line.last(kOwnHashValue));
     in.hash = h.hexSoFar();
     in.fault = own ? LineFault::None : LineFault::Changed;

@@ -1,6 +1,7 @@
 #include "data/HistoryRows.h"
 
 #include "data/HistoryFile.h"
+#include "data/HistoryReplay.h"
 
 namespace history {
 
@@ -11,16 +12,30 @@ QStringList rowHeaders() {
 }
 
 bool isChange(const Record &r) {
+    // How a card came to be (prepared, or as it was when the history began)
+    // and the first punches are its own record; of what the tally confirms,
+    // only a certified value typed over another is a change, the times it
+    // works out follow the punches.
+    if (r.function == word::kiten || r.function == word::junbi)
+        return false;
+    if (r.function == word::kakutei)
+        return !r.entry.oldText.isEmpty() && r.entry.row < CardTable::kDayRows &&
+               r.entry.field >= CardField::CertWithin && r.entry.field <= CardField::CertLateEarly;
     return r.function != word::dakoku || !r.entry.oldText.isEmpty();
+}
+
+bool isFirstPunch(const Record &r) {
+    return r.function == word::dakoku && r.entry.oldText.isEmpty();
 }
 
 QList<Row> rowsOf(const QList<Record> &records, bool withPunches) {
     QList<Row> rows;
     for (const Record &r : records) {
-        if (!withPunches && !isChange(r))
+        if (!isChange(r) && !(withPunches && isFirstPunch(r)))
             continue;
-        rows.append({r.when, functionCaption(r.function), r.entry.day, fieldCaption(r.entry.field),
-                     r.entry.oldText, r.entry.newText, r.reason});
+        rows.append({r.when, functionCaption(r.function), r.entry.day,
+                     valueCaption(r.entry.month, r.entry.row, r.entry.field), r.entry.oldText,
+                     r.entry.newText, r.reason});
     }
     return rows;
 }

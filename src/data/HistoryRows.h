@@ -26,11 +26,15 @@ struct Row {
 // 日時, 処理, 日, 項目, 変更前, 変更後, 理由.
 QStringList rowHeaders();
 
-// A punch made at the punch clock into an empty field is the card's own
-// record, not a change of it; everything else is a change.
+// The card's preparation, its baseline and the first punches made at the
+// punch clock are the card's own record, not a change of it; of the tally's
+// confirm only a certified value typed over another is a change (the times
+// it works out follow the punches). Everything else is a change.
 bool isChange(const Record &r);
+// A punch made at the punch clock into an empty field.
+bool isFirstPunch(const Record &r);
 
-// The records as rows, in file order; withPunches keeps the first punches
+// The changes as rows, in file order; withPunches keeps the first punches
 // made at the punch clock too.
 QList<Row> rowsOf(const QList<Record> &records, bool withPunches);
 

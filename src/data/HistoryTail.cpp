@@ -21,7 +21,7 @@ Scanner::Scanner() : m_expected(firstPrevious()), m_previousHash(firstPrevious()
     whole.hash = firstPrevious();
 }
 
-void Scanner::take(const LineStream::Line &l, const Inspected &in) {
+void Scanner::take(const LineStream::Line &l, Inspected in) {
     ++lines;
     const Record &rec = in.record;
     const bool values = in.fault != LineFault::Form;
@@ -41,36 +41,48 @@ void Scanner::take(const LineStream::Line &l, const Inspected &in) {
             lastWhen = rec.when;
         }
     }
-    // Whole groups, each judged by itself and the line before it.
+    // Whole groups, each judged by itself and the line before it. The record
+    // moves into the group: its place is kept aside.
+    const qint64 number = rec.number;
+    const int part = rec.part, parts = rec.parts;
     const bool fits = in.fault == LineFault::None && in.previous == m_previousHash;
-    if (fits && rec.part == 1) {
-        m_group = {rec};
+    if (fits && part == 1) {
+        m_group.clear();
+        m_group.append(std::move(in.record));
         m_nextPart = 2;
-    } else if (fits && m_nextPart == rec.part && m_group.last().parts == rec.parts &&
-               m_group.last().number + 1 == rec.number) {
-        m_group.append(rec);
+    } else if (fits && m_nextPart == part && m_group.last().parts == parts &&
+               m_group.last().number + 1 == number) {
+        m_group.append(std::move(in.record));
         ++m_nextPart;
     } else {
         m_group.clear();
         m_nextPart = 0;
     }
-    if (!m_group.isEmpty() && rec.part == rec.parts) {
-        whole = {l.end, lines, rec.number, in.hash, missingLineEnd(l)};
+    if (hashesAt.contains(lines))
+        hashesAt[lines] = values ? in.hash : (l.tooLong ? QByteArray() : hashOf(l.text));
+    if (!m_group.isEmpty() && part == parts) {
+        whole = {l.end, lines, number, in.hash, missingLineEnd(l)};
+        if (onWhole)
+            onWhole(m_group);
         lastGroup.swap(m_group);
         m_group.clear();
         m_nextPart = 0;
         m_oldInTail = m_newInTail = false;
     } else if (values) {
         // A record the unfinished group can hold stands at its own place in it.
-        (rec.number - whole.number == rec.part ? m_newInTail : m_oldInTail) = true;
+        (number - whole.number == part ? m_newInTail : m_oldInTail) = true;
     }
     m_previousHash = values ? in.hash : QByteArray();
-    lastLineHash = values ? in.hash : (l.tooLong ? firstPrevious() : hashOf(l.text));
-    lastLineNumber = values ? rec.number : lines;
+    // A line that is no record is hashed only if it stays the last.
+    lastLineHash = values ? in.hash : QByteArray();
+    m_lastText = values || l.tooLong ? QByteArray() : l.text;
+    lastLineNumber = values ? number : lines;
     lastLineEnd = missingLineEnd(l);
 }
 
 void Scanner::finish(qint64 fileSize) {
+    if (lastLineHash.isEmpty() && lines > 0)
+        lastLineHash = hashOf(m_lastText);
     // A crash leaves records of the unfinished group, or a torn page of no
     // record at all; never a record that stands elsewhere.
     interrupted =

@@ -2,6 +2,9 @@
 
 #include "data/HistoryFile.h"
 
+#include <QHash>
+#include <functional>
+
 // Where the history's whole groups end, and what an interrupted write left
 // after them. Every group is written in one append and synced before the next
 // begins, so only the last group can be unfinished: a crash may leave the
@@ -29,7 +32,11 @@ public:
     };
 
     Scanner();
-    void take(const LineStream::Line &line, const Inspected &in);
+    void take(const LineStream::Line &line, Inspected in);
+    // Called with each group once it is whole, in file order.
+    std::function<void(const QList<Record> &)> onWhole;
+    // The hashes of chosen lines (by number from 1), filled while reading.
+    QHash<qint64, QByteArray> hashesAt;
     // After the last line: how the lines after the last whole group read.
     void finish(qint64 fileSize);
 
@@ -53,6 +60,7 @@ public:
 private:
     QByteArray m_expected; // of the chain from the first line
     QByteArray m_previousHash;
+    QByteArray m_lastText; // the last line, when it is no record
     QList<Record> m_group;
     int m_nextPart = 0;
     bool m_oldInTail = false; // a record after the last whole group that is no part of the next

@@ -139,7 +139,7 @@ QByteArray formatLine(const QStringList &values) {
     return out;
 }
 
-bool parseLine(QByteArrayView line, QStringList &values) {
+bool splitLine(QByteArrayView line, LineViews &values) {
     values.clear();
     // A quote, a comma, CR and LF are never the second byte of a double-byte
     // character of the code page, so the bytes split as they stand.
@@ -153,7 +153,7 @@ bool parseLine(QByteArrayView line, QStringList &values) {
         const QByteArrayView value = line.sliced(p + 1, close - p - 1);
         if (value.contains('\r') || value.contains('\n'))
             return false;
-        values.append(cp932::decode(value.toByteArray()));
+        values.append(value);
         p = close + 1;
         if (p == line.size())
             return true;
@@ -164,6 +164,16 @@ bool parseLine(QByteArrayView line, QStringList &values) {
             return false;
     }
     return false;
+}
+
+bool parseLine(QByteArrayView line, QStringList &values) {
+    values.clear();
+    LineViews views;
+    if (!splitLine(line, views))
+        return false;
+    for (const QByteArrayView v : views)
+        values.append(cp932::decode(v.toByteArray()));
+    return true;
 }
 
 Read read(FileSystem &fs, const QString &path, int count) {

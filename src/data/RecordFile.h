@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 #include <initializer_list>
 
 // The quoted-record format of every data file: each value a double-quoted text
@@ -41,6 +42,9 @@ QByteArray formatLine(const QStringList &values);
 // Reads such a line (without its line end) exactly as formatLine writes it:
 // false for anything else.
 bool parseLine(QByteArrayView line, QStringList &values);
+// The same, its values as views into the line, undecoded.
+using LineViews = QVarLengthArray<QByteArrayView, 16>;
+bool splitLine(QByteArrayView line, LineViews &values);
 
 struct Read {
     QStringList values; // exactly the count asked for: missing values read as empty

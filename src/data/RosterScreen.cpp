@@ -2,6 +2,7 @@
 
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
+#include "data/History.h"
 #include "data/StorableText.h"
 
 #include <QMap>
@@ -26,6 +27,7 @@ bool RosterScreen::open() {
     if (load.ended)
         return false;
     m_roster = Roster::fromList(load.read.values);
+    m_stored = load.read.values;
     m_top = 0;
     m_loaded = true;
     // A damaged roster shows what could be read and is replaced only when the
@@ -205,7 +207,7 @@ bool RosterScreen::adoptImport(const Roster &roster) {
     m_top = 0;
     m_editSlot = -1;
     m_chooserSlot = -1;
-    return dhozon();
+    return dhozon(history::word::torikomi);
 }
 
 int RosterScreen::otherSlotWithCode(const QString &code, int slot) const {
@@ -272,12 +274,15 @@ bool RosterScreen::replaceDamaged() {
     return true;
 }
 
-bool RosterScreen::dhozon() {
+bool RosterScreen::dhozon(QLatin1String function) {
     if (m_damaged && !replaceDamaged())
         return true;
-    const FileError e = records::write(m_s.fs, rosterFile(), m_roster.toList());
-    if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
+    // Each value that changed goes into the change history first.
+    const QStringList values = m_roster.toList();
+    const history::Saved saved = history::saveValues(m_s, function, rosterFile(), m_stored, values);
+    if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
         return false;
+    m_stored = values;
     m_unreadable = false;
     return true;
 }

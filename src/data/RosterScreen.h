@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/History.h"
 #include "data/LeadingNumber.h"
 #include "data/Roster.h"
 #include "screen/Services.h"
@@ -83,11 +84,12 @@ public:
     // employees and codes that cannot name a card file. Empty when none.
     QString codeWarnings() const;
 
-    // Writes Meibo.Dat. A failed write shows the fatal box and ends the
-    // program; false then. Over a damaged roster it asks first, and keeps the
-    // damaged file under another name; without the user's yes nothing is
-    // written.
-    bool dhozon();
+    // Writes Meibo.Dat, its changed values into the change history first
+    // (function "meibo", or "torikomi" after an import). A failed write shows
+    // the fatal box and ends the program; false then. Over a damaged roster it
+    // asks first, and keeps the damaged file under another name; without the
+    // user's yes nothing is written.
+    bool dhozon(QLatin1String function = history::word::meibo);
     // Meibo.Dat was damaged when the screen opened and is still in place.
     bool damaged() const { return m_damaged; }
     // Closing the screen: warns about codes, then saves (not over a file that
@@ -104,6 +106,7 @@ private:
 
     Services &m_s;
     Roster m_roster;
+    QStringList m_stored; // what Meibo.Dat holds: read, or last written
     bool m_loaded = false;
     bool m_unreadable = false; // Meibo.Dat exists but could not be read
     bool m_damaged = false;    // Meibo.Dat is not a roster's form: shown as read

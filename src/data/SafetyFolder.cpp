@@ -38,6 +38,10 @@ QString SafetyFolder::keptText(const QString &what) const {
            QStringLiteral("」に控えてあります。");
 }
 
+QString SafetyFolder::reason() const {
+    return m_place.isEmpty() ? QString() : QStringLiteral("控え：") + m_place;
+}
+
 QString SafetyFolder::aheadText(const QString &what) {
     return what + QStringLiteral("は、データフォルダの「") + kFolder +
            QStringLiteral("」に控えとして残します。");

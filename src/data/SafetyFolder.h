@@ -29,6 +29,10 @@ public:
     QString place() const { return m_place; }
     // what + "は「" + the dated folder's full path + "」に控えてあります。"
     QString keptText(const QString &what) const;
+    // The reason of the change history's records of the action: where what
+    // it takes away is kept ("控え：Taihi/20070310-093015-hukugen"); empty
+    // while nothing was kept.
+    QString reason() const;
     // Before the action: what + "は、データフォルダの「Taihi」に控えとして残します。"
     static QString aheadText(const QString &what);
 

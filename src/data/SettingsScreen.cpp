@@ -1,6 +1,7 @@
 #include "data/SettingsScreen.h"
 
 #include "data/FileFailure.h"
+#include "data/History.h"
 #include "data/LabourRules.h"
 #include "data/RecordFile.h"
 
@@ -12,6 +13,7 @@ bool SettingsScreen::open() {
     if (load.ended)
         return false;
     m_settings = CalcSettings::fromList(load.read.values);
+    m_stored = load.read.values;
     // A file that exists but could not be read is never overwritten by the
     // empty settings that took its place.
     m_unreadable = load.unreadable();
@@ -181,6 +183,12 @@ bool SettingsScreen::close() {
 bool SettingsScreen::dhozon() {
     if (m_unreadable)
         return true;
-    const FileError e = records::write(m_s.fs, QLatin1String(kSettingsFile), m_settings.toList());
-    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
+    // Each value that changed goes into the change history first.
+    const QStringList values = m_settings.toList();
+    const history::Saved saved = history::saveValues(
+        m_s, history::word::settei, QLatin1String(kSettingsFile), m_stored, values);
+    if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Disk))
+        return false;
+    m_stored = values;
+    return true;
 }

@@ -102,6 +102,7 @@ private:
     std::array<QString, kRoundingBoxes> m_rounding;
     std::array<bool, kOptions> m_option{};
     bool m_unreadable = false; // Kijyun.Dat exists but could not be read
+    QStringList m_stored;      // what Kijyun.Dat holds: read, or last written
     IcOptions m_ic;
     IcOptions m_icRead; // as read: the file is written only on a change
     bool m_icUnreadable = false;

@@ -2,6 +2,7 @@
 
 #include "data/CardMonth.h"
 #include "data/FileFailure.h"
+#include "data/HistoryCover.h"
 #include "data/SafetyFolder.h"
 #include "data/StorableText.h"
 #include "maintenance/CopyReport.h"
@@ -182,7 +183,27 @@ void BackupRestore::takeBackMissing(const history::Written &w, const monthhistor
             why = m.copy.error;
             break;
         }
-    history::recordNotMade(m_s.fs, m_s.clock, w, why, missing);
+    for (const backupcopy::FileResult &f : report.files)
+        if (why == FileError::DeviceIO && !isSaved(f.error) && f.error != FileError::NotFound)
+            why = f.error;
+    history::recordNotMade(m_s, w, why, missing);
+}
+
+void BackupRestore::anchorBackup(backupcopy::Report &report) {
+    // The backup folder keeps the history's head: a history rewritten or cut
+    // after it no longer holds it, and the check says so.
+    history::Anchor anchor(m_s.settings, m_s.fs);
+    const history::Known k = history::known(m_s.fs, anchor);
+    if (k.error != FileError::None || !k.head.isSet())
+        return;
+    history::Head head = k.head;
+    head.when = m_s.clock.now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    backupcopy::FileResult r;
+    r.name = QLatin1String(history::kBackupHeadFile);
+    r.error = history::writeBackupHead(m_s.fs, m_address, head);
+    if (isSaved(r.error))
+        anchor.addBackup(m_address);
+    report.files.append(r);
 }
 
 QStringList BackupRestore::withoutLinks(const QStringList &months, bool backup,
@@ -256,13 +277,16 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
     // follow the ones it brings.
     if (m_includeBasics)
         report.history = historycopy::copy(m_s.fs, source, target, !backup, m_s.clock.now());
-    // A restore changes punches: they go into the history first, and a
-    // restore whose history cannot be written is not made.
+    // A restore changes cards, settings and the roster: the changes go into
+    // the history first, and a restore whose history cannot be written is not
+    // made.
     monthhistory::Changes changes;
     history::Written w;
     if (!backup) {
         changes = monthhistory::restore(m_s.fs, m_address, months);
-        w = history::record(m_s.fs, m_s.clock, history::word::hukugen, changes.entries);
+        if (basics)
+            changes.append(monthhistory::basicsRestore(m_s.fs, m_address));
+        w = history::record(m_s, history::word::hukugen, changes.entries, safety.reason());
         if (!w.ok()) {
             if (onBusy)
                 onBusy(false);
@@ -272,11 +296,13 @@ std::optional<backupcopy::Report> BackupRestore::copy() {
         }
     }
     report.months = backupcopy::copyMonths(m_s.fs, source, target, months, backup);
-    if (!backup)
-        takeBackMissing(w, changes, report);
     if (basics)
         for (const QString &name : backupcopy::basicFiles())
             report.files.append(backupcopy::copyFile(m_s.fs, source, target, name, backup));
+    if (!backup)
+        takeBackMissing(w, changes, report);
+    else
+        anchorBackup(report);
     if (onBusy)
         onBusy(false);
     // The month in use follows restored settings.

@@ -80,6 +80,9 @@ private:
     // are recorded as not made.
     void takeBackMissing(const history::Written &w, const monthhistory::Changes &changes,
                          const backupcopy::Report &report);
+    // Writes the history's head into the backup folder, and the folder into
+    // the anchor.
+    void anchorBackup(backupcopy::Report &report);
 
     Services &m_s;
     CalcSettings m_settings;

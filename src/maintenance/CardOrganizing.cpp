@@ -38,8 +38,25 @@ bool CardOrganizing::emptySafety() {
             SafetyFolder::sizeText(m_safety.bytes) +
             QStringLiteral("）をすべて削除します。削除した控えは元に戻せません。")))
         return false;
+    // The kept cards go into the history as they go: which keepings, and
+    // that they were emptied.
+    QList<history::Entry> kept;
+    for (const QString &name :
+         m_s.fs.list(QLatin1String(SafetyFolder::kName), QStringLiteral("*"), ListKind::Folders))
+        kept.append(
+            {QLatin1String(SafetyFolder::kName), name, -1, {}, -1, history::cardPresent(), {}});
+    const history::Written w = history::record(m_s, history::word::hikaesakujo, kept,
+                                               SafetyFolder::sizeText(m_safety.bytes));
+    if (!w.ok()) {
+        m_s.dialogs.notice(
+            QStringLiteral("変更履歴に書き込めないため、控えを削除しませんでした（") +
+            filefailure::reason(w.error) + QStringLiteral("）。"));
+        return false;
+    }
     const FileError e = SafetyFolder::empty(m_s.fs);
     m_safety = SafetyFolder::contents(m_s.fs);
+    if (e != FileError::None)
+        history::recordNotMade(m_s, w, e);
     if (e != FileError::None) {
         m_s.dialogs.notice(QStringLiteral("控えを削除できませんでした（") + filefailure::reason(e) +
                            QStringLiteral("）。"));
@@ -119,7 +136,7 @@ bool CardOrganizing::deleteSelected() {
         // cannot be written is not deleted.
         const monthhistory::Changes changes = monthhistory::removal(m_s.fs, folder);
         const history::Written w =
-            history::record(m_s.fs, m_s.clock, history::word::seiri, changes.entries);
+            history::record(m_s, history::word::seiri, changes.entries, safety.reason());
         if (!w.ok()) {
             problems.append(folder +
                             QStringLiteral("：変更履歴に書き込めないため、削除しませんでした（") +
@@ -129,8 +146,7 @@ bool CardOrganizing::deleteSelected() {
         const monthfolders::DeleteResult r = monthfolders::deleteMonth(m_s.fs, folder, cards);
         cardsGone += r.removed;
         if (!r.kept.isEmpty())
-            history::recordNotMade(m_s.fs, m_s.clock, w, r.error,
-                                   monthhistory::ofFiles(changes, folder, r.kept));
+            history::recordNotMade(m_s, w, r.error, monthhistory::ofFiles(changes, folder, r.kept));
         // A month whose cards are gone is deleted, even when other files keep
         // its folder; one with a card left is not.
         if (r.kept.isEmpty())

@@ -1,6 +1,10 @@
 #include "maintenance/MonthHistory.h"
 
+#include "data/CalcSettings.h"
+#include "data/HistoryTargets.h"
 #include "data/MonthFolders.h"
+#include "data/RecordFile.h"
+#include "data/Roster.h"
 
 namespace monthhistory {
 
@@ -50,8 +54,12 @@ Changes restore(FileSystem &fs, const QString &backupBase, const QStringList &mo
             if (!incoming.ok())
                 continue;
             const cardfile::Read present = readCard(fs, month, name);
-            add(c, history::cardChanges(month, codeOf(name), present.table, incoming.table), month,
-                name);
+            const QString code = codeOf(name);
+            add(c,
+                present.error == FileError::NotFound
+                    ? history::cardAsItIs(month, code, incoming.table)
+                    : history::cardChanges(month, code, present.table, incoming.table),
+                month, name);
         }
     }
     return c;
@@ -65,18 +73,27 @@ QList<qsizetype> ofFiles(const Changes &c, const QString &month, const QStringLi
     return found;
 }
 
+Changes basicsRestore(FileSystem &fs, const QString &backupBase) {
+    Changes c;
+    for (const auto &[name, count] : {std::pair{QLatin1String(kSettingsFile), CalcSettings::kCount},
+                                      std::pair{QLatin1String(kRosterFile), Roster::kValues}}) {
+        const records::Read incoming =
+            records::read(fs, monthfolders::inFolder(backupBase, name), count);
+        // A file the backup does not hold, or cannot give, is not copied.
+        if (!incoming.ok())
+            continue;
+        add(c, history::valueChanges(name, records::read(fs, name, count).values, incoming.values),
+            QString(), name);
+    }
+    return c;
+}
+
 QList<qsizetype> notInPlace(FileSystem &fs, const Changes &c) {
     QList<qsizetype> missing;
-    // The entries of one card follow each other: one card read at a time.
-    QString key;
-    cardfile::Read now;
+    history::Targets now(fs);
     for (qsizetype i = 0; i < c.entries.size(); ++i) {
-        const history::Entry &e = c.entries[i];
-        if (const QString k = c.months[i] + QLatin1Char('/') + c.files[i]; k != key) {
-            key = k;
-            now = readCard(fs, c.months[i], c.files[i]);
-        }
-        if (!now.ok() || e.row < 0 || now.table.at(e.row, e.field) != e.newText)
+        const std::optional<QString> value = now.valueOf(c.entries[i]);
+        if (!value || *value != c.entries[i].newText)
             missing.append(i);
     }
     return missing;

@@ -15,6 +15,11 @@ struct Changes {
     QList<history::Entry> entries;
     QStringList months; // the card month folder of each entry
     QStringList files;  // the card file of each entry (a name in its folder)
+    void append(const Changes &more) {
+        entries += more.entries;
+        months += more.months;
+        files += more.files;
+    }
 };
 
 // Every card of a card month of the data folder, as deleting it takes it.
@@ -25,10 +30,14 @@ Changes removal(FileSystem &fs, const QString &month);
 // data folder's card of that name (blank where there is none).
 Changes restore(FileSystem &fs, const QString &backupBase, const QStringList &months);
 
+// What copying Kijyun.Dat and Meibo.Dat from backupBase changes: each value
+// that differs (entries of no month, their files the file names).
+Changes basicsRestore(FileSystem &fs, const QString &backupBase);
+
 // The entries of the named files of a month.
 QList<qsizetype> ofFiles(const Changes &c, const QString &month, const QStringList &files);
 
-// The entries whose new text the data folder's card does not hold now.
+// The entries whose new text the data folder does not hold now.
 QList<qsizetype> notInPlace(FileSystem &fs, const Changes &c);
 
 } // namespace monthhistory

@@ -22,7 +22,7 @@ private:
     iconv_t m_cd;
 };
 
-bool isAscii(const QByteArray &bytes) {
+bool isAscii(QByteArrayView bytes) {
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
@@ -40,7 +40,7 @@ bool isAscii(const QString &text) {
 
 namespace cp932 {
 
-QString decode(const QByteArray &bytes) {
+QString decode(QByteArrayView bytes) {
     if (bytes.isEmpty())
         return {};
     // Bytes below 0x80 are the same characters in the code page: most values

@@ -9,7 +9,7 @@ namespace cp932 {
 
 // Bytes that do not decode become U+FFFD one byte at a time; the rest of the
 // text is kept.
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
 
 // Characters the code page lacks become "?"; *lossless tells whether any did.
 QByteArray encode(const QString &text, bool *lossless = nullptr);

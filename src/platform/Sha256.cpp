@@ -12,14 +12,12 @@ struct Sha256::State {
 
 namespace {
 
-QByteArray toHex(const unsigned char (&digest)[SHA256_DIGEST_LENGTH]) {
+void toHex(const unsigned char (&digest)[SHA256_DIGEST_LENGTH], char *out) {
     static const char digits[] = "0123456789abcdef";
-    QByteArray out(2 * SHA256_DIGEST_LENGTH, Qt::Uninitialized);
     for (int i = 0; i < SHA256_DIGEST_LENGTH; ++i) {
         out[2 * i] = digits[digest[i] >> 4];
         out[2 * i + 1] = digits[digest[i] & 0xf];
     }
-    return out;
 }
 
 } // namespace
@@ -44,7 +42,18 @@ QByteArray Sha256::hexSoFar() const {
     SHA256_CTX copy = m_state->ctx;
     unsigned char digest[SHA256_DIGEST_LENGTH];
     SHA256_Final(digest, &copy);
-    return toHex(digest);
+    QByteArray out(2 * SHA256_DIGEST_LENGTH, Qt::Uninitialized);
+    toHex(digest, out.data());
+    return out;
+}
+
+bool Sha256::hexSoFarIs(QByteArrayView hex) const {
+    SHA256_CTX copy = m_state->ctx;
+    unsigned char digest[SHA256_DIGEST_LENGTH];
+    SHA256_Final(digest, &copy);
+    char out[2 * SHA256_DIGEST_LENGTH];
+    toHex(digest, out);
+    return hex == QByteArrayView(out, sizeof out);
 }
 
 QByteArray Sha256::hex(QByteArrayView bytes) {

@@ -19,6 +19,8 @@ public:
     void add(QByteArrayView bytes);
     // The hash of what was added so far, in lower-case hex; adding may go on.
     QByteArray hexSoFar() const;
+    // The same compared with a hex text, without making a text of it.
+    bool hexSoFarIs(QByteArrayView hex) const;
 
     // The hash of bytes in lower-case hex.
     static QByteArray hex(QByteArrayView bytes);

@@ -82,7 +82,7 @@ QList<QList<HistoryPage::Line>> HistoryPage::pages(const QList<history::Row> &ro
 }
 
 int HistoryPage::draw(const QList<Line> &lines, int page, int pages, const QString &monthFolder,
-                      const QString &name) {
+                      const QString &name, const QString &head) {
     if (int e = m_printer.setFontFace(kGothic))
         return e;
     if (int e = m_printer.setFontSize(12))
@@ -99,6 +99,9 @@ int HistoryPage::draw(const QList<Line> &lines, int page, int pages, const QStri
         return e;
     if (pages > 1)
         if (int e = text(QStringLiteral("%1 / %2").arg(page).arg(pages), 185, 24.5))
+            return e;
+    if (!head.isEmpty())
+        if (int e = text(QStringLiteral("変更履歴の末尾：") + head, kLeft, kBottom + 2))
             return e;
 
     if (int e = m_printer.setLineStyle(Printer::Solid))

@@ -34,8 +34,9 @@ public:
     HistoryPage(Printer &printer, double offsetX, double offsetY)
         : SheetPen(printer, offsetX, offsetY) {}
 
-    // Draws page (from 1) of pages on the page the print run has opened.
-    // Returns the first printer error (the rest is skipped), or 0.
+    // Draws page (from 1) of pages on the page the print run has opened, the
+    // history's head in short form under the frame. Returns the first printer
+    // error (the rest is skipped), or 0.
     int draw(const QList<Line> &lines, int page, int pages, const QString &monthFolder,
-             const QString &name);
+             const QString &name, const QString &head);
 };

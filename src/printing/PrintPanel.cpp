@@ -1,7 +1,7 @@
 #include "printing/PrintPanel.h"
 
 #include "data/FileFailure.h"
-#include "printing/OnceDialogs.h"
+#include "printing/PageDocument.h"
 
 void PrintPanel::open(const QList<EmployeeLine> &staff, const QString &monthFolder,
                       const CalcSettings &settings, const SheetReview &review) {
@@ -113,16 +113,9 @@ void PrintPanel::print(PrintTargets &targets) {
     }
     const PrintRun::Result r = run(*office, targets, QStringLiteral("印刷"), m_s);
     if (r.end == PrintRun::End::Done && r.pages > 0 && r.unreadable.isEmpty())
-        sent(*office, QStringLiteral("勤務実績表 %1 人分（%2 枚）").arg(r.employees).arg(r.pages));
-}
-
-void PrintPanel::sent(const Printer &office, const QString &what) {
-    // A job handed over says so: the sheets come out of a printer the
-    // user may not stand beside.
-    const QString name = office.printerName();
-    m_s.dialogs.info(what + QStringLiteral("をプリンター") +
-                     (name.isEmpty() ? QString() : QStringLiteral("「%1」").arg(name)) +
-                     QStringLiteral("に送りました。"));
+        pagedocument::tellSent(
+            m_s, *office,
+            QStringLiteral("勤務実績表 %1 人分（%2 枚）").arg(r.employees).arg(r.pages));
 }
 
 void PrintPanel::setup(PrintTargets &targets) {
@@ -152,19 +145,11 @@ void PrintPanel::pdfChecked(PrintTargets &targets) {
         run(file, targets, QStringLiteral("ＰＤＦファイルに保存"), m_s, path);
     // A run that named cards in its end notice named the file there too.
     if (r.end == PrintRun::End::Done && r.pages > 0 && !r.told)
-        pdfSaved(targets, QStringLiteral("勤務実績表"), path);
+        pagedocument::tellSaved(m_s, targets, QStringLiteral("勤務実績表"), path);
     else if (r.end == PrintRun::End::Done && r.pages > 0 && targets.pdfUnconfirmed())
         m_s.dialogs.info(filefailure::unconfirmedText() + QLatin1Char('\n') + path);
     else if (r.end == PrintRun::End::Aborted)
         m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
-}
-
-void PrintPanel::pdfSaved(const PrintTargets &targets, const QString &what, const QString &path) {
-    // A file in place whose flush is not confirmed is saved, as a card is.
-    m_s.dialogs.info(what + QStringLiteral("をＰＤＦファイルに保存しました。\n") + path +
-                     (targets.pdfUnconfirmed()
-                          ? QStringLiteral("\n\n") + filefailure::unconfirmedText()
-                          : QString()));
 }
 
 void PrintPanel::preview(PrintTargets &targets) {
@@ -174,64 +159,23 @@ void PrintPanel::preview(PrintTargets &targets) {
         m_s.dialogs.info(QStringLiteral("印刷する勤務実績表がありません。"));
         return;
     }
-    if (previewOnce(targets, QStringLiteral("勤務実績表 ") + m_month,
-                    [this, &targets](Printer &p, Services &quiet) {
-                        run(p, targets, QStringLiteral("表示"), quiet);
-                    }))
+    if (pagedocument::previewOnce(m_s, targets, QStringLiteral("勤務実績表 ") + m_month,
+                                  [this, &targets](Printer &p, Services &quiet) {
+                                      run(p, targets, QStringLiteral("表示"), quiet);
+                                  }))
         print(targets);
-}
-
-bool PrintPanel::previewOnce(PrintTargets &targets, const QString &title,
-                             const std::function<void(Printer &, Services &)> &draw) {
-    // The window draws again whenever it needs the pages: what a drawing asks
-    // or tells is shown once.
-    OnceDialogs once(m_s.dialogs);
-    Services quiet{m_s.fs, once, m_s.clock, m_s.settings, m_s.programEnd, m_s.session};
-    return targets.preview(title, [&](Printer &p) { draw(p, quiet); });
 }
 
 QString PrintPanel::overHoursPdfName() const {
     return m_month + QStringLiteral("_%1時間超の一覧.pdf").arg(m_over.limitHours);
 }
 
-PrintRun::Result PrintPanel::runList(Printer &printer, Services &s) {
-    PrintRun r(s, printer);
-    const QDate today = m_s.clock.now().date();
-    m_last = r.pages([&](double offsetX, double offsetY) {
-        return OverHoursList(printer, offsetX, offsetY).draw(m_over, today);
-    });
-    return m_last;
-}
-
 void PrintPanel::overHoursList(PrintTargets &targets, ListTarget where) {
-    const QString title = OverHoursList::title(m_over.limitHours) + QLatin1Char(' ') + m_month;
-    switch (where) {
-    case ListTarget::Office:
-        if (Printer *office = targets.office()) {
-            if (runList(*office, m_s).end == PrintRun::End::Done)
-                sent(*office, QStringLiteral("一覧"));
-            return;
-        }
-        if (m_s.dialogs.message(QStringLiteral("使用できるプリンターがありません。\n"
-                                               "一覧をＰＤＦファイルに保存しますか？"),
-                                QStringLiteral("確認"), BoxIcon::Question,
-                                BoxButtons::YesNo) == BoxAnswer::Yes)
-            overHoursList(targets, ListTarget::Pdf);
-        return;
-    case ListTarget::Pdf: {
-        const QString path = targets.askPdfFile(overHoursPdfName());
-        if (path.isEmpty() || filefailure::refuseDataFolder(m_s, path))
-            return;
-        const PrintRun::Result r = runList(targets.pdfFile(path, title), m_s);
-        if (r.end == PrintRun::End::Done)
-            pdfSaved(targets, QStringLiteral("一覧"), path);
-        else if (r.end == PrintRun::End::Aborted)
-            m_s.dialogs.info(QStringLiteral("ＰＤＦファイルは作成していません。\n") + path);
-        return;
-    }
-    case ListTarget::Preview:
-        if (previewOnce(targets, title, [this](Printer &p, Services &quiet) { runList(p, quiet); }))
-            overHoursList(targets, ListTarget::Office);
-        return;
-    }
+    const QDate today = m_s.clock.now().date();
+    const pagedocument::Document doc{
+        OverHoursList::title(m_over.limitHours) + QLatin1Char(' ') + m_month, overHoursPdfName(),
+        QStringLiteral("一覧"), [this, today](Printer &printer, double offsetX, double offsetY) {
+            return OverHoursList(printer, offsetX, offsetY).draw(m_over, today);
+        }};
+    m_last = pagedocument::send(m_s, targets, where, doc);
 }

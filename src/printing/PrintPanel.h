@@ -2,6 +2,7 @@
 
 #include "data/CalcSettings.h"
 #include "printing/OverHoursList.h"
+#include "printing/PageDocument.h"
 #include "printing/PrintRun.h"
 #include "printing/PrintSettings.h"
 #include "printing/PrintTargets.h"
@@ -72,7 +73,7 @@ public:
     // The list of the month's employees over 80 hours ("80時間超の一覧"):
     // the tally screen gives its lines when it opens the panel. It goes to
     // the same places as the sheets.
-    enum class ListTarget { Office, Pdf, Preview };
+    using ListTarget = pagedocument::Where;
     void setOverHours(const OverHoursData &data) { m_over = data; }
     const OverHoursData &overHours() const { return m_over; }
     void overHoursList(PrintTargets &targets, ListTarget where);
@@ -90,14 +91,6 @@ private:
     PrintRun::Result run(Printer &printer, PrintTargets &targets, const QString &verb, Services &s,
                          const QString &place = {});
     void pdfChecked(PrintTargets &targets);
-    // The notice of a PDF file saved: what it holds ("勤務実績表") and where.
-    void pdfSaved(const PrintTargets &targets, const QString &what, const QString &path);
-    // The notice after a job went to the office printer.
-    void sent(const Printer &office, const QString &what);
-    PrintRun::Result runList(Printer &printer, Services &s);
-    // The preview window with draw; true when the user asked from it to print.
-    bool previewOnce(PrintTargets &targets, const QString &title,
-                     const std::function<void(Printer &, Services &)> &draw);
 
     Services &m_s;
     PrintSettings m_settings;

@@ -1,5 +1,7 @@
 #include "printing/PrintRun.h"
 
+#include "data/HistoryCover.h"
+
 #include "data/CardTable.h"
 #include "data/FileFailure.h"
 #include "printing/HistoryPage.h"
@@ -176,7 +178,7 @@ PrintRun::Next PrintRun::sheet(const PrintJob &job, const CardTable &card, Resul
 
 PrintRun::Next PrintRun::historyPages(const PrintJob &job, const CardTable &card,
                                       const QList<history::Row> &rows, const QString &note,
-                                      Result &r) {
+                                      const QString &head, Result &r) {
     const QList<QList<HistoryPage::Line>> pages = HistoryPage::pages(rows, note);
     for (qsizetype p = 0; p < pages.size(); ++p) {
         if (stops(m_printer.newPage(), r))
@@ -185,7 +187,7 @@ PrintRun::Next PrintRun::historyPages(const PrintJob &job, const CardTable &card
             return Next::Stop;
         HistoryPage page(m_printer, m_offsetX, m_offsetY);
         if (stops(page.draw(pages[p], static_cast<int>(p + 1), static_cast<int>(pages.size()),
-                            job.monthFolder, card.at(0, CardField::Name)),
+                            job.monthFolder, card.at(0, CardField::Name), head),
                   r))
             return Next::Stop;
         ++r.pages;
@@ -242,6 +244,9 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
         job.withHistory && !employees.isEmpty()
             ? history::recordsOfMonth(m_s.fs, job.monthFolder, &historyError)
             : QHash<QString, QList<history::Record>>();
+    // Each history page shows the history's head: a printed page anchors it.
+    const QString head =
+        job.withHistory && !employees.isEmpty() ? history::tailHead(m_s.fs).shortForm() : QString();
 
     for (qsizetype i = 0; i < employees.size(); ++i) {
         const PrintEmployee &e = employees[i];
@@ -283,7 +288,8 @@ PrintRun::Result PrintRun::insatu(const PrintJob &job, PrintSettings &settings,
                 return r;
             ++r.pages;
             // Each copy is whole: its sheet, then its history pages.
-            if (job.withHistory && historyPages(job, card.table, changes, note, r) == Next::Stop)
+            if (job.withHistory &&
+                historyPages(job, card.table, changes, note, head, r) == Next::Stop)
                 return r;
             if (copy < copies && stops(m_printer.newPage(), r))
                 return r;

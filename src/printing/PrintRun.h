@@ -105,7 +105,7 @@ private:
     Next sheet(const PrintJob &job, const CardTable &card, Result &r);
     // The employee's history pages, each on a page of its own after the sheet.
     Next historyPages(const PrintJob &job, const CardTable &card, const QList<history::Row> &rows,
-                      const QString &note, Result &r);
+                      const QString &note, const QString &head, Result &r);
 
     Services &m_s;
     Printer &m_printer;

@@ -274,8 +274,8 @@ bool AddPunchPanel::add() {
     // The history first, then the card; a failure of either ends the program
     // with the card as it was.
     const history::Saved saved =
-        history::saveCard(m_s.fs, m_s.clock, history::word::tuika, m_cardFolder, m_code.trimmed(),
-                          m_table, after, m_reason.trimmed());
+        history::saveCard(m_s, history::word::tuika, m_cardFolder, m_code.trimmed(), m_table, after,
+                          m_reason.trimmed());
     if (filefailure::endOnWriteFailure(m_s, saved.error, IoWording::Guidebook))
         return false;
     m_table = after;

@@ -117,13 +117,15 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     }
 }
 
-FileError CardRack::keepCard(const QString &folder, const QString &code) {
+FileError CardRack::keepCard(const QString &folder, const QString &code, QString &reason) {
     const QString name = code + QLatin1String(cardfile::kSuffix);
     if (!m_s.fs.exists(monthfolders::inFolder(folder, name)) &&
         !m_s.fs.isLink(monthfolders::inFolder(folder, name)))
         return FileError::None;
     SafetyFolder safety(m_s.fs, m_s.clock, history::word::kaadosakujo);
-    return safety.keep(folder, {name});
+    const FileError e = safety.keep(folder, {name});
+    reason = safety.reason();
+    return e;
 }
 
 void CardRack::removeCard(int index, const Roster &roster, const QString &folder) {
@@ -137,22 +139,24 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
         return;
     }
     const QString code = m_entries[index].code;
+    QString kept;
     // Exactly the file of that code: never a pattern, never another case.
     if (!cardfile::isSafeCode(code)) {
         m_s.dialogs.notice(cardfile::unsafeCodeText(code));
-    } else if (const FileError kept = keepCard(folder, code); !isSaved(kept)) {
+    } else if (const FileError e = keepCard(folder, code, kept); !isSaved(e)) {
         m_s.dialogs.notice(line.trimmed() +
                            QStringLiteral(" のタイムカードは、控えを残せないため削除しませんでした"
                                           "（") +
-                           filefailure::reason(kept) + QStringLiteral("）。"));
+                           filefailure::reason(e) + QStringLiteral("）。"));
     } else {
         // What the card held goes into the history before the card goes; a
         // damaged card gives what could be read of it.
         const cardfile::Read card = cardfile::read(m_s.fs, folder, code);
         const history::Written w = history::record(
-            m_s.fs, m_s.clock, history::word::kaadosakujo,
+            m_s, history::word::kaadosakujo,
             card.error == FileError::NotFound ? QList<history::Entry>()
-                                              : history::cardRemoved(folder, code, card.table));
+                                              : history::cardRemoved(folder, code, card.table),
+            kept);
         if (!w.ok()) {
             m_s.dialogs.notice(line.trimmed() +
                                QStringLiteral(" のタイムカードは、変更履歴に書き込めないため削除"
@@ -160,7 +164,7 @@ void CardRack::removeCard(int index, const Roster &roster, const QString &folder
                                    .arg(errorNumber(w.error)));
         } else if (const FileError e = m_s.fs.removeFile(cardfile::path(folder, code));
                    e != FileError::None && m_s.fs.exists(cardfile::path(folder, code))) {
-            history::recordNotMade(m_s.fs, m_s.clock, w, e);
+            history::recordNotMade(m_s, w, e);
             m_s.dialogs.notice(line.trimmed() +
                                QStringLiteral(" のタイムカードを削除できませんでした。"));
         }

@@ -61,7 +61,7 @@ public:
 
 private:
     // The card's file goes into the safety folder before it is deleted.
-    FileError keepCard(const QString &folder, const QString &code);
+    FileError keepCard(const QString &folder, const QString &code, QString &reason);
     void backToPunching();
     void announceNotPrepared();
     void setEntries(QList<EmployeeLine> entries);

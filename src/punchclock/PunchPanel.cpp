@@ -211,8 +211,8 @@ bool PunchPanel::returnCard(const QString &weekday) {
     // The punches go into the history first, then the card. A failure of
     // either is told plainly and leaves the card file as it was; the panel is
     // cleared all the same, so the punch clock serves the next employee.
-    const history::Saved saved = history::saveCard(m_s.fs, m_s.clock, history::word::dakoku,
-                                                   m_target.folder, m_cardCode, m_read, m_table);
+    const history::Saved saved =
+        history::saveCard(m_s, history::word::dakoku, m_target.folder, m_cardCode, m_read, m_table);
     if (saved.error == FileError::Unconfirmed)
         m_s.dialogs.notice(filefailure::unconfirmedText());
     else if (!saved.ok())

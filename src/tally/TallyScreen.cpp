@@ -252,9 +252,8 @@ bool TallyScreen::kakutei() {
         return false;
     // The punches changed since the card was stored go into the change history
     // first, each with its day's reason; the card is written only after them.
-    const history::Saved saved =
-        history::saveCard(m_s.fs, m_s.clock, history::word::teisei, m_lists.folder(), m_code,
-                          m_saved, m_table, m_reasons);
+    const history::Saved saved = history::saveCard(m_s, history::word::kakutei, m_lists.folder(),
+                                                   m_code, m_saved, m_table, m_reasons);
     warnUnconfirmed(saved.error);
     if (!saved.ok()) {
         const QString what = saved.historyFailed
@@ -485,7 +484,7 @@ bool TallyScreen::historyToolEnabled() const {
 void TallyScreen::toolHistory() {
     if (!historyToolEnabled())
         return;
-    const FileError e = m_history.load(m_s.fs, m_lists.folder(), m_code);
+    const FileError e = m_history.load(m_s.fs, m_lists.folder(), m_code, m_saved);
     if (filefailure::endOnFatal(m_s, e, IoWording::Guidebook))
         return;
     if (e != FileError::None)

@@ -138,9 +138,7 @@ public:
     bool historyOpen() const { return m_overlay == Overlay::History; }
     const HistoryView &history() const { return m_history; }
     // Punches corrected and not yet stored (the history gets them at the confirm).
-    bool pendingPunches() const {
-        return !history::cardChanges({}, {}, m_saved, m_table).isEmpty();
-    }
+    bool pendingPunches() const { return !history::punchChanges(m_saved, m_table).isEmpty(); }
     // The reasons of corrections not yet stored, by day row.
     const QHash<int, QString> &pendingReasons() const { return m_reasons; }
     bool employeeOpen() const { return m_listPosition >= 0; }

@@ -22,6 +22,13 @@ struct Tail : ::testing::Test {
     QByteArray group;  // a third group of three records, as written
 
     void SetUp() override {
+        QList<CardTable> cards;
+        for (const char *code : {"1", "2", "3", "4", "5", "6"}) {
+            CardTable c;
+            c.at(0, CardField::Code) = code;
+            cards.append(c);
+        }
+        prepared(t, kMonth, cards);
         write({punchAt("1", 0, "9:00")});
         write({punchAt("1", 1, "9:01"), punchAt("2", 1, "9:02")});
         before = t.bytes(history::kFileName);
@@ -31,6 +38,7 @@ struct Tail : ::testing::Test {
     void write(const QList<history::Entry> &entries) {
         recordMade(t, history::word::dakoku, entries);
     }
+    qint64 linesBefore() const { return before.count('\n'); }
     // The offset of the n-th line (from 0) of the third group.
     qsizetype lineStart(int n) const {
         qsizetype at = 0;
@@ -71,17 +79,17 @@ TEST_F(Tail, TheCheckNamesWhatAnInterruptedWriteLeftAndTheNextGroupCutsItWhole) 
         const history::CheckResult r = history::check(t.fs);
         EXPECT_TRUE(r.intact());
         EXPECT_EQ(r.unfinished, c.tail.count('\n') + (c.tail.endsWith('\n') ? 0 : 1));
-        EXPECT_EQ(r.unfinishedFrom, 4);
+        EXPECT_EQ(r.unfinishedFrom, linesBefore() + 1);
         EXPECT_TRUE(history::checkText(r).contains(QStringLiteral("書き込みの途中で止まった")));
         EXPECT_EQ(t.bytes(history::kFileName), before + c.tail); // the check wrote nothing
         const history::Written w =
-            history::record(t.fs, t.clock, history::word::dakoku, {punchAt("6", 3, "7:00")});
+            history::record(t.services, history::word::dakoku, {punchAt("6", 3, "7:00")});
         ASSERT_TRUE(w.ok());
-        EXPECT_EQ(w.firstNumber, 4);
+        EXPECT_EQ(w.firstNumber, linesBefore() + 1);
         EXPECT_TRUE(t.bytes(history::kFileName).startsWith(before));
         const history::CheckResult after = history::check(t.fs);
         EXPECT_TRUE(after.intact());
-        EXPECT_EQ(after.lines, 4);
+        EXPECT_EQ(after.lines, linesBefore() + 1);
         EXPECT_EQ(after.unfinished, 0);
     }
 }
@@ -102,15 +110,15 @@ TEST_F(Tail, AWholeGroupIsNeverCutAndItsLostLineEndIsCompleted) {
         t.put(history::kFileName, c.bytes);
         const history::CheckResult r = history::check(t.fs);
         EXPECT_TRUE(r.intact());
-        EXPECT_EQ(r.lines, 6);
+        EXPECT_EQ(r.lines, linesBefore() + 3);
         EXPECT_EQ(r.unfinished, 0);
         EXPECT_EQ(t.bytes(history::kFileName), c.bytes);
         ASSERT_TRUE(
-            history::record(t.fs, t.clock, history::word::dakoku, {punchAt("6", 3, "7:00")}).ok());
+            history::record(t.services, history::word::dakoku, {punchAt("6", 3, "7:00")}).ok());
         EXPECT_TRUE(t.bytes(history::kFileName).startsWith(whole));
         const history::CheckResult after = history::check(t.fs);
         EXPECT_TRUE(after.intact());
-        EXPECT_EQ(after.lines, 7);
+        EXPECT_EQ(after.lines, linesBefore() + 4);
     }
 }
 
@@ -121,12 +129,11 @@ TEST_F(Tail, LinesNoCrashLeavesStayForTheCheckToName) {
     const QByteArray copied = before.left(before.indexOf('\n') + 1);
     t.put(history::kFileName, before + group + copied);
     history::CheckResult r = history::check(t.fs);
-    EXPECT_EQ(r.badLine, 7);
+    EXPECT_EQ(r.badLine, linesBefore() + 4);
     EXPECT_EQ(r.unfinished, 0);
-    ASSERT_TRUE(
-        history::record(t.fs, t.clock, history::word::dakoku, {punchAt("6", 3, "7:00")}).ok());
+    ASSERT_TRUE(history::record(t.services, history::word::dakoku, {punchAt("6", 3, "7:00")}).ok());
     EXPECT_TRUE(t.bytes(history::kFileName).startsWith(before + group + copied));
     r = history::check(t.fs);
-    EXPECT_EQ(r.badLine, 7);
-    EXPECT_EQ(r.lines, 8);
+    EXPECT_EQ(r.badLine, linesBefore() + 4);
+    EXPECT_EQ(r.lines, linesBefore() + 5);
 }

@@ -1,14 +1,17 @@
 // The change history over any bytes in Rireki.Dat: the check reads it in
-// bounded pieces without failing and writes nothing; a group written after
+// bounded pieces without failing and writes nothing, and the whole check
+// replays whatever records it holds (every function word) without writing
+// either; a group written after
 // whatever the file held (what an interrupted write left cut off first) chains
 // onto its last line, and the check never finds fault with it.
 #include "FuzzCheck.h"
-#include "data/HistoryCheck.h"
+#include "data/HistoryAudit.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QTemporaryDir>
 
 namespace {
@@ -39,9 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_CHECK(before.error == FileError::None);
     FUZZ_CHECK(QFileInfo(path).size() == static_cast<qint64>(size));
     FUZZ_CHECK(before.intact() == (before.badLine == 0));
+    // The whole check replays whatever records the bytes hold, of any
+    // function word, against the data folder, and writes nothing either.
+    MemorySettingsStore store;
+    const history::Audit audit = history::audit(fs, store);
+    FUZZ_CHECK(audit.exitCode() >= 0 && audit.exitCode() <= 2);
+    FUZZ_CHECK(audit.chain.intact() == before.intact());
+    FUZZ_CHECK(QFileInfo(path).size() == static_cast<qint64>(size));
+    FUZZ_CHECK(QDir(folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) ==
+               QStringList{QLatin1String(history::kFileName)});
 
     const StillClock clock;
-    const history::Written w = history::record(fs, clock, history::word::dakoku,
+    const history::Written w = history::record({fs, clock, store}, history::word::dakoku,
                                                {{QStringLiteral("2007年3月"),
                                                  QStringLiteral("1"),
                                                  0,

@@ -7,10 +7,29 @@
 #include "support/HistoryFiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+namespace {
+
+// The check's window, then closed.
+void checkShot(shots::Program &p, const QString &name) {
+    QTimer::singleShot(600, [name] {
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            shots::saveScreen(d, name);
+            d->reject();
+        }
+    });
+    p.frame->item("menurireki")->trigger();
+    QTest::qWait(100);
+}
+
+} // namespace
 
 TEST(HistoryShots, Write) {
     if (shots::folder().isEmpty())
@@ -63,14 +82,20 @@ TEST(HistoryShots, Write) {
         shots::save(p.frame.get(), "additional-punch-reason.png", 300);
         p.click("Command7");
         p.click("Command8");
-        shots::withBox(p.frame.get(), "history-check.png",
-                       [&] { p.frame->item("menurireki")->trigger(); });
+        checkShot(p, "history-check.png");
 
         // One time changed by hand in Rireki.Dat.
-        QByteArray bytes = p.t.bytes(history::kFileName);
+        const QByteArray history = p.t.bytes(history::kFileName);
+        QByteArray bytes = history;
         bytes.replace("18:10", "17:10");
         p.t.put(history::kFileName, bytes);
-        shots::withBox(p.frame.get(), "history-check-changed.png",
-                       [&] { p.frame->item("menurireki")->trigger(); });
+        checkShot(p, "history-check-changed.png");
+
+        // The clock-out typed into the card file by hand instead.
+        p.t.put(history::kFileName, history);
+        QByteArray card = p.t.bytes("2009年5月/1.Card");
+        card.replace("\"18:10\"", "\"19:40\"");
+        p.t.put("2009年5月/1.Card", card);
+        checkShot(p, "history-check-card-edited.png");
     }
 }

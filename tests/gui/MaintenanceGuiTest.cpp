@@ -1,23 +1,32 @@
 // The two maintenance screens opened from the menu of the real main frame:
 // card months deleted, backed up into a new backup folder and restored.
+#include "Shots.h"
+#include "app/ui/frmkensa.h"
 #include "data/HistoryCheck.h"
 #include "data/LabourRules.h"
 #include "maintenance/MaintenanceFixture.h"
 #include "maintenance/ui/BackupFolderChooser.h"
 #include "maintenance/ui/frmbp.h"
 #include "maintenance/ui/frmseiri.h"
+#include "platform/ui/PdfFilePrinter.h"
+#include "printing/PrintTargets.h"
 #include "support/HistoryFiles.h"
 #include "support/ProgramFixture.h"
 #include "support/RecordingHost.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -175,25 +184,76 @@ TEST(MaintenanceGui, BackUpTwoMonthsIntoANewFolderAndRestoreOne) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return rack->count() == 2; }, 2000));
 }
 
-TEST(MaintenanceGui, TheHistoryCheckFromTheMenu) {
+namespace {
+
+// The check's report saved as a PDF file, for its picture.
+struct PdfShotTargets : PrintTargets {
+    QString path;
+    std::unique_ptr<PdfFilePrinter> file;
+    explicit PdfShotTargets(const QString &p) : path(p) {}
+    Printer *office() override { return nullptr; }
+    QString askPdfFile(const QString &) override { return path; }
+    Printer &pdfFile(const QString &p, const QString &title) override {
+        file = std::make_unique<PdfFilePrinter>(p, title);
+        return *file;
+    }
+    bool preview(const QString &, const std::function<void(Printer &)> &) override { return false; }
+    PrintProgress *progress(int) override { return nullptr; }
+};
+
+} // namespace
+
+TEST(MaintenanceGui, TheHistoryCheckFromTheMenuNamesACardEditedByHand) {
+    shots::ProgramFont font;
     ProgramFixture p;
     putSettings(p.t, "getumatusime");
     p.start();
+    CardTable c;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        c.at(r, CardField::Day) = QString::number(r + 1);
+        c.at(r, CardField::Code) = "1";
+        c.at(r, CardField::Name) = "山田太郎";
+    }
+    prepared(p.t, "2007年3月", {c});
     for (const auto &[row, field, time] :
          {std::tuple{0, 2, "9:00"}, std::tuple{0, 5, "18:00"}, std::tuple{1, 2, "9:05"}})
         recordMade(p.t, history::word::dakoku,
                    {{"2007年3月", "1", row, QString::number(row + 1), field, "", time}});
-    p.frame->item("menurireki")->trigger();
-    ASSERT_EQ(p.t.dialogs.boxes().size(), 1);
-    EXPECT_TRUE(p.t.dialogs.texts()[0].startsWith("変更履歴を検査しました。3 件の記録に"));
-    EXPECT_EQ(p.t.dialogs.boxes()[0].icon, BoxIcon::None);
-    EXPECT_EQ(p.t.dialogs.boxes()[0].title, "変更履歴の検査");
+    // Eighteen o'clock turned into seventeen in the card file by hand.
+    QByteArray card = p.t.bytes("2007年3月/1.Card");
+    card.replace("\"18:00\"", "\"17:00\"");
+    p.t.put("2007年3月/1.Card", card);
 
-    QByteArray bytes = p.t.bytes(history::kFileName);
-    bytes.replace("18:00", "17:00");
-    p.t.put(history::kFileName, bytes);
+    QStringList shown;
+    QColor colour;
+    QString summary;
+    QTimer::singleShot(0, [&] {
+        auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->objectName(), "frmkensa");
+        auto *list = d->findChild<QListWidget *>("List1");
+        for (int i = 0; i < list->count(); ++i) {
+            shown.append(list->item(i)->text());
+            if (list->item(i)->text().contains("1日　退勤"))
+                colour = list->item(i)->foreground().color();
+        }
+        summary = d->findChild<QLabel *>("lblkekka")->text();
+        if (!shots::folder().isEmpty())
+            d->grab().save(shots::path("frmkensa-card-edited.png"));
+        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+        if (!shots::folder().isEmpty() && !pdftoppm.isEmpty()) {
+            // The report as "PDF" writes it.
+            PdfShotTargets pdf{shots::path("history-check-report.pdf")};
+            CheckWindow(p.t.services).pdf(pdf);
+            QProcess::execute(pdftoppm, {"-r", "80", "-png", "-singlefile", pdf.path,
+                                         shots::path("history-check-report")});
+        }
+        d->findChild<QPushButton *>("cmdtojiru")->click();
+    });
     p.frame->item("menurireki")->trigger();
-    ASSERT_EQ(p.t.dialogs.boxes().size(), 2);
-    EXPECT_TRUE(p.t.dialogs.texts()[1].startsWith("変更履歴の 2 行目"));
-    EXPECT_EQ(p.t.dialogs.boxes()[1].icon, BoxIcon::Warning);
+    EXPECT_EQ(summary, "変更履歴で説明できない値が 1 件あります。");
+    EXPECT_TRUE(
+        shown.contains("・2007年3月　1 山田太郎　1日　退勤：ファイル「17:00」／変更履歴「18:00」"))
+        << shown.join("\n").toStdString();
+    EXPECT_EQ(colour, QColor(0xc0, 0, 0));
 }

@@ -49,7 +49,7 @@ void prepare(ProgramFixture &p) {
     CardTable added = c;
     added.at(13, CardField::ClockOut) = "18:30";
     p.t.clock.set(2007, 3, 15, 9, 2, 40);
-    ASSERT_TRUE(history::saveCard(p.t.fs, p.t.clock, history::word::tuika, kMonth, "1", c, added,
+    ASSERT_TRUE(history::saveCard(p.t.services, history::word::tuika, kMonth, "1", c, added,
                                   "退勤の打刻忘れ（本人申告）")
                     .ok());
     p.t.clock.set(2007, 3, 31, 17, 20, 5);
@@ -112,4 +112,32 @@ TEST(TallyHistoryGui, ACorrectionWithItsReasonIsInTheHistoryList) {
         EXPECT_FALSE(panel->isVisible());
         EXPECT_TRUE(staff->isEnabled());
     }
+}
+
+TEST(TallyHistoryGui, AValueOfTheCardEditedByHandIsRedInTheList) {
+    shots::ProgramFont font;
+    ProgramFixture p;
+    prepare(p);
+    // The clock-out of the 6th turned from 17:20 into 19:20 in the file by hand.
+    CardTable c = PunchData::readCard(p.t, kMonth, "1");
+    ASSERT_EQ(c.at(5, CardField::ClockOut), "17:20");
+    c.at(5, CardField::ClockOut) = "19:20";
+    PunchData::writeCard(p.t, kMonth, c);
+    p.start();
+    p.frame->item("menusyuukei")->trigger();
+    auto *w = qobject_cast<frmsyuukei *>(p.frame->currentScreen());
+    ASSERT_NE(w, nullptr);
+    Q_EMIT w->findChild<QComboBox *>("Combo1")->activated(0);
+    clickLine(w->findChild<QListWidget *>("List1"), 0);
+    w->findChild<QAction *>("Toolbar1_8")->trigger();
+    auto *table = w->findChild<QTableWidget *>("grdrireki");
+    ASSERT_GE(table->rowCount(), 1);
+    QStringList first;
+    for (int col = 0; col < table->columnCount(); ++col)
+        first << table->item(0, col)->text();
+    EXPECT_EQ(first, QStringList({"", "不明な変更", "6", "退勤", "17:20", "19:20",
+                                  "変更履歴にない変更です"}));
+    EXPECT_EQ(table->item(0, 5)->foreground().color(), QColor(0xc0, 0, 0));
+    EXPECT_NE(table->item(1, 5)->foreground().color(), QColor(0xc0, 0, 0));
+    shots::grab(p.frame.get(), "frmsyuukei-history-unexplained.png");
 }

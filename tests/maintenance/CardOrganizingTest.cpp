@@ -1,4 +1,5 @@
 #include "maintenance/CardOrganizing.h"
+#include "data/History.h"
 #include "maintenance/MaintenanceFixture.h"
 
 #include <QTemporaryDir>
@@ -277,4 +278,10 @@ TEST(CardOrganizing, TheSafetyFolderShowsItsSizeAndIsEmptiedAfterAQuestion) {
     EXPECT_EQ(t.dialogs.texts().last(), "控えを削除しました。");
     EXPECT_FALSE(t.fs.exists("Taihi"));
     EXPECT_EQ(org.safetyText(), "控え：なし");
+    // The history names the keepings that went, each time it was asked.
+    const QList<history::Record> gone = history::recordsOf(t.fs, "Taihi", "20070301-090000-seiri");
+    ASSERT_EQ(gone.size(), 3); // tried, taken back, done
+    EXPECT_EQ(gone[0].function, "hikaesakujo");
+    EXPECT_EQ(gone[1].function, "torikesi");
+    EXPECT_EQ(gone[2].reason, "3 KB");
 }

@@ -16,7 +16,7 @@ const QString kMonth = QStringLiteral("2007年2月");
 QByteArray historyOf(const QList<std::pair<QString, QString>> &punches) {
     TestServices other;
     for (const auto &[code, reason] : punches)
-        EXPECT_TRUE(history::record(other.fs, other.clock, history::word::tuika,
+        EXPECT_TRUE(history::record(other.services, history::word::tuika,
                                     {{kMonth, code, 0, "1", CardField::ClockIn, "", "9:00"}},
                                     reason)
                         .ok());

@@ -46,9 +46,9 @@ TEST_F(Organizing, ADeletedMonthKeepsItsPunchesInTheHistory) {
     ASSERT_TRUE(org.deleteSelected());
     EXPECT_FALSE(t.fs.exists("2007年1月"));
     EXPECT_EQ(described(history::recordsOf(t.fs, "2007年1月", "1")),
-              (QStringList{"seiri 0 2 9:00>", "seiri 0 5 18:00>"}));
+              (QStringList{"seiri 0 2 9:00>", "seiri 0 5 18:00>", "seiri -1 -1 あり>"}));
     EXPECT_EQ(described(history::recordsOf(t.fs, "2007年1月", "2")),
-              (QStringList{"seiri -1 -1 >"}));
+              (QStringList{"seiri -1 -1 あり>"}));
 }
 
 TEST_F(Organizing, AMonthWhoseHistoryCannotBeWrittenIsNotDeleted) {
@@ -63,8 +63,8 @@ TEST_F(Organizing, ACardThatStaysIsRecordedAsNotDeleted) {
     t.fs.failOn(FaultyFileSystem::Op::RemoveFile, 1, FileError::PathFileAccess);
     EXPECT_TRUE(org.deleteSelected());
     EXPECT_EQ(described(history::recordsOf(t.fs, "2007年1月", "1")),
-              (QStringList{"seiri 0 2 9:00>", "seiri 0 5 18:00>", "torikesi 0 2 >9:00",
-                           "torikesi 0 5 >18:00"}));
+              (QStringList{"seiri 0 2 9:00>", "seiri 0 5 18:00>", "seiri -1 -1 あり>",
+                           "torikesi 0 2 >9:00", "torikesi 0 5 >18:00", "torikesi -1 -1 >あり"}));
     EXPECT_EQ(history::recordsOf(t.fs, "2007年1月", "2").size(), 1);
 }
 
@@ -82,7 +82,7 @@ TEST_F(Organizing, MonthsStillToBeKeptAreAskedAboutASecondTime) {
     EXPECT_FALSE(t.fs.exists(history::kFileName));
 }
 
-TEST(RestoreHistory, OnlyThePunchesARestoreChangesAreRecorded) {
+TEST(RestoreHistory, AMonthNotYetCoveredGetsABaselineThenOnlyWhatTheRestoreChanges) {
     TestServices t;
     QTemporaryDir medium;
     BackupRestore bp{t.services};
@@ -102,18 +102,20 @@ TEST(RestoreHistory, OnlyThePunchesARestoreChangesAreRecorded) {
     bp.click(0, true);
     ASSERT_TRUE(bp.copy());
     EXPECT_EQ(described(history::recordsOf(t.fs, "2007年1月", "1")),
-              (QStringList{"hukugen 1 2 9:10>8:10", "hukugen 1 5 >17:00"}));
+              (QStringList{"kiten -1 -1 >あり", "kiten 0 2 >9:00", "kiten 0 14 >a",
+                           "kiten 1 2 >9:10", "hukugen 1 2 9:10>8:10", "hukugen 1 5 >17:00"}));
+    // A card the folder did not have: the card itself, its name, its punch.
     EXPECT_EQ(described(history::recordsOf(t.fs, "2007年1月", "2")),
-              (QStringList{"hukugen 3 3 >12:00"}));
+              (QStringList{"hukugen -1 -1 >あり", "hukugen 0 14 >a", "hukugen 3 3 >12:00"}));
 
     // A restore whose cards cannot be written: its records are taken back.
     onMedium("2007年1月/2.Card", punched("2", {{3, 3, "12:30"}}));
     t.fs.failFrom(FaultyFileSystem::Op::Replace, 1, FileError::DiskFull);
     t.dialogs.clear();
     ASSERT_TRUE(bp.copy());
-    EXPECT_EQ(
-        described(history::recordsOf(t.fs, "2007年1月", "2")),
-        (QStringList{"hukugen 3 3 >12:00", "hukugen 3 3 12:00>12:30", "torikesi 3 3 12:30>12:00"}));
+    EXPECT_EQ(described(history::recordsOf(t.fs, "2007年1月", "2")),
+              (QStringList{"hukugen -1 -1 >あり", "hukugen 0 14 >a", "hukugen 3 3 >12:00",
+                           "hukugen 3 3 12:00>12:30", "torikesi 3 3 12:30>12:00"}));
     EXPECT_TRUE(history::check(t.fs).intact());
 
     // A history that cannot be written: nothing is restored.

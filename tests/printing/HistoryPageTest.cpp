@@ -2,6 +2,8 @@
 #include "printing/HistoryPage.h"
 #include "PrintFixture.h"
 #include "data/History.h"
+#include "data/HistoryCheck.h"
+#include "data/HistoryCover.h"
 #include "support/HistoryFiles.h"
 
 namespace {
@@ -54,10 +56,13 @@ TEST_F(HistoryPages, FollowEachSheetInTheSheetsFontsAndGoOnOverPages) {
     EXPECT_EQ(r.pages, 10);
     const QList<QStringList> pages = printer.pageTexts();
     const QStringList &first = pages[1];
-    EXPECT_EQ(first.mid(0, 11),
-              QStringList({"変更履歴", "( 2007年3月 ) ", "氏名： 山田太郎", "1 / 2", "日時", "処理",
+    // The history's head under the frame: a printed page anchors it.
+    EXPECT_EQ(first.mid(0, 12),
+              QStringList({"変更履歴", "( 2007年3月 ) ", "氏名： 山田太郎", "1 / 2",
+                           "変更履歴の末尾：" + history::tailHead(t.fs).shortForm(), "日時", "処理",
                            "日", "項目", "変更前", "変更後", "理由"}));
-    EXPECT_EQ(first.mid(11, 6),
+    EXPECT_TRUE(first[4].contains(QString::number(history::check(t.fs).lines) + " 行・"));
+    EXPECT_EQ(first.mid(12, 6),
               QStringList({"2007/03/01 09:00:00", "訂正", "1", "出勤", "8:00", "8:10"}));
     const QStringList &second = pages[2];
     EXPECT_EQ(second[3], "2 / 2");

@@ -1,43 +1,17 @@
 #include "printing/PrintPanel.h"
 #include "support/Printers.h"
 #include "support/RecordingPrinter.h"
+#include "support/RecordingTargets.h"
 #include "support/TestServices.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ListTargets : PrintTargets {
-    RecordingPrinter office_;
-    RecordingPrinter file;
-    RecordingPrinter shown;
-    bool hasOffice = true;
-    bool printFromPreview = false;
-    QString askedName;
-    QStringList made; // path and title of each PDF printer
-
-    Printer *office() override { return hasOffice ? &office_ : nullptr; }
-    QString askPdfFile(const QString &name) override {
-        askedName = name;
-        return "/tmp/list.pdf";
-    }
-    Printer &pdfFile(const QString &path, const QString &title) override {
-        made << path << title;
-        return file;
-    }
-    int previewDraws = 1; // a real window draws again whenever it needs the pages
-    bool preview(const QString &, const std::function<void(Printer &)> &draw) override {
-        for (int n = 0; n < previewDraws; ++n)
-            draw(shown);
-        return printFromPreview;
-    }
-    PrintProgress *progress(int) override { return nullptr; }
-};
-
 struct OverHoursFixture : ::testing::Test {
     TestServices t;
     PrintPanel panel{t.services};
-    ListTargets targets;
+    RecordingTargets targets;
 
     void SetUp() override {
         t.clock.set(2007, 4, 2, 9, 30);

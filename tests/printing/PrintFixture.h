@@ -3,6 +3,7 @@
 #include "data/CardTable.h"
 #include "data/RecordFile.h"
 #include "printing/PrintRun.h"
+#include "support/CardBytes.h"
 #include "support/RecordingPrinter.h"
 #include "support/TestServices.h"
 
@@ -27,14 +28,7 @@ struct PrintFixture : ::testing::Test {
         settings.copies = "1";
     }
     void writeCard(const QString &code, const QString &name) {
-        CardTable c;
-        for (int r = 0; r < CardTable::kDayRows; ++r) {
-            c.at(r, CardField::Day) = QString::number(r + 1);
-            c.at(r, CardField::Code) = code;
-            c.at(r, CardField::Name) = name;
-            c.at(r, CardField::PayType) = "月給";
-        }
-        ASSERT_EQ(cardfile::write(t.fs, kMonth, code, c), FileError::None);
+        ASSERT_EQ(cardfile::write(t.fs, kMonth, code, blankCard(code, name)), FileError::None);
     }
     PrintRun::Result run() { return PrintRun(t.services, printer).insatu(job, settings); }
     // The name line of every page, in page order.

@@ -3,10 +3,11 @@
 // after a random delay, then checks that the file is byte for byte one of the
 // two contents and that the start-up cleaning leaves no temporary file. Then
 // the change history, added to by groups: after each kill it checks intact and
-// holds whole groups only. Then punches: after each kill the history and the
-// card agree, or the history names the punch that was not made. Then a
-// restore with its safety copy: after each kill every card is whole, and every
-// card the restore replaced is kept, byte for byte, in the safety folder.
+// holds whole groups only. Then a restore with its safety copy: after each
+// kill every card is whole, and every card the restore replaced is kept,
+// byte for byte, in the safety folder. Then punches: after each kill the
+// history and the card agree, or the history names the punch that was not
+// made.
 //
 //   kelvane_stress [kills per kind]   (or KELVANE_STRESS_KILLS; 300 by default)
 //
@@ -15,7 +16,7 @@
 
 #include "data/CalcSettings.h"
 #include "data/CardTable.h"
-#include "data/HistoryCheck.h"
+#include "data/HistoryAudit.h"
 #include "data/MonthFolders.h"
 #include "data/RecordFile.h"
 #include "data/Roster.h"
@@ -246,6 +247,7 @@ public:
 [[noreturn]] void appendForever(const QString &root) {
     LocalFileSystem fs(root);
     const StillClock clock;
+    MemorySettingsStore store;
     QList<history::Entry> group;
     for (int i = 0; i < kGroup; ++i)
         group.append({kMonth,
@@ -256,7 +258,7 @@ public:
                       {},
                       QStringLiteral("9:%1").arg(i % 60, 2, 10, QLatin1Char('0'))});
     for (;;)
-        (void)history::record(fs, clock, history::word::seiri, group);
+        (void)history::record({fs, clock, store}, history::word::seiri, group);
 }
 
 Figures runHistory(int kills) {
@@ -285,49 +287,36 @@ Figures runHistory(int kills) {
     return f;
 }
 
-// Punches killed: a child punches one card in a loop (the history first, then
-// the card); after each kill the history must check intact, and each punch
-// field of the card must hold what the history's last record for it says,
-// or the check must name that record's change as not made.
+// Punches killed: a child punches and confirms one card in a loop (the
+// history first, then the card); after each kill the whole check must find every value of the card
+// as the history's last record for it says, or name that record's change as
+// not made.
 [[noreturn]] void punchForever(const QString &root) {
     LocalFileSystem fs(root);
     const StillClock clock;
+    MemorySettingsStore store;
     for (int n = 0;; ++n) {
         const cardfile::Read now = cardfile::read(fs, kMonth, QStringLiteral("1"));
         CardTable next = now.table;
         const int row = n % CardTable::kDayRows;
-        next.at(row, CardField::ClockIn) =
-            QStringLiteral("8:%1").arg(n % 60, 2, 10, QLatin1Char('0'));
-        if (n % 3 == 0)
+        // Every fourth write a confirm: the day's time, its certified hours and
+        // the month's days worked.
+        const bool confirm = n % 4 == 3;
+        if (confirm) {
+            next.at(row, CardField::Work) = QStringLiteral("%1:00").arg(n % 9);
+            next.at(row, CardField::CertBeyond) = QStringLiteral("0:%1").arg(n % 50 + 10);
+            next.at(CardTable::kTotalsRow, CardField::DaysWorked) = QString::number(n % 31);
+        } else {
+            next.at(row, CardField::ClockIn) =
+                QStringLiteral("8:%1").arg(n % 60, 2, 10, QLatin1Char('0'));
+        }
+        if (!confirm && n % 3 == 0)
             next.at(row, CardField::ClockOut) =
                 next.at(row, CardField::ClockOut).isEmpty() ? QStringLiteral("17:00") : QString();
-        (void)history::saveCard(fs, clock, history::word::dakoku, kMonth, QStringLiteral("1"),
-                                now.table, next);
+        (void)history::saveCard({fs, clock, store},
+                                confirm ? history::word::kakutei : history::word::dakoku, kMonth,
+                                QStringLiteral("1"), now.table, next);
     }
-}
-
-// What disagrees between the card and the history, not named as not made.
-QStringList disagreements(FileSystem &fs, const history::CheckResult &r) {
-    QHash<QString, QString> said; // "row/field" -> the last record's new text
-    for (const history::Record &rec : history::recordsOf(fs, kMonth, QStringLiteral("1")))
-        if (r.unfinished == 0 || rec.number < r.unfinishedFrom)
-            said[QStringLiteral("%1/%2").arg(rec.entry.row).arg(rec.entry.field)] =
-                rec.entry.newText;
-    QSet<QString> notMade;
-    for (const history::Entry &e : r.notMade)
-        notMade.insert(QStringLiteral("%1/%2").arg(e.row).arg(e.field));
-    const cardfile::Read card = cardfile::read(fs, kMonth, QStringLiteral("1"));
-    QStringList wrong;
-    if (!card.ok())
-        return {QStringLiteral("the card cannot be read")};
-    for (int row = 0; row < CardTable::kDayRows; ++row)
-        for (int field : {int(CardField::ClockIn), int(CardField::ClockOut)}) {
-            const QString key = QStringLiteral("%1/%2").arg(row).arg(field);
-            if (card.table.at(row, field) != said.value(key) && !notMade.contains(key))
-                wrong.append(key + QStringLiteral(": card ") + card.table.at(row, field) +
-                             QStringLiteral(", history ") + said.value(key));
-        }
-    return wrong;
 }
 
 Figures runPunches(int kills) {
@@ -338,29 +327,17 @@ Figures runPunches(int kills) {
     QDir(root).mkpath(kMonth);
     (void)cardfile::write(fs, kMonth, QStringLiteral("1"), cardOf(QStringLiteral("1"), {}));
     for (int k = 0; k < kills; ++k) {
-        std::fflush(nullptr);
-        const pid_t pid = ::fork();
-        if (pid == 0)
-            punchForever(root);
-        if (pid < 0) {
-            std::perror("fork");
-            std::exit(2);
-        }
-        ::usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(20000)));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
+        killAtRandom([&] { punchForever(root); }, 20000);
         ++f.kills;
-        const history::CheckResult r = history::check(fs);
-        const QStringList wrong = disagreements(fs, r);
-        const bool whole = r.intact() || (r.error == FileError::NotFound && r.lines == 0);
-        if (!whole || !wrong.isEmpty()) {
+        // The whole check: the chain, and the card replayed from the history.
+        MemorySettingsStore store;
+        const history::Audit a = history::audit(fs, store);
+        if (a.exitCode() != 0) {
             ++f.torn;
-            std::fprintf(stderr, "punch after kill %d: %s %s\n", k,
-                         qPrintable(history::checkText(r)),
-                         qPrintable(wrong.join(QLatin1Char(';'))));
+            std::fprintf(stderr, "punch after kill %d:\n%s\n", k,
+                         qPrintable(history::auditLines(a).join(QLatin1Char('\n'))));
         }
-        f.first += !r.notMade.isEmpty(); // here: punches named as not made
+        f.first += !a.chain.notMade.isEmpty(); // here: punches named as not made
         f.tempsCleaned += removeStaleTemps(root);
     }
     return f;

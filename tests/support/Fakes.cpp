@@ -21,25 +21,6 @@ QStringList ScriptedDialogs::texts() const {
     return t;
 }
 
-namespace {
-QString settingsKey(const QString &app, const QString &section, const QString &key) {
-    return app + QLatin1Char('/') + section + QLatin1Char('/') + key;
-}
-} // namespace
-
-QString MemorySettingsStore::value(const QString &app, const QString &section, const QString &key,
-                                   const QString &fallback) const {
-    return values.value(settingsKey(app, section, key), fallback);
-}
-
-bool MemorySettingsStore::setValue(const QString &app, const QString &section, const QString &key,
-                                   const QString &value) {
-    if (failWrites)
-        return false;
-    values[settingsKey(app, section, key)] = value;
-    return true;
-}
-
 FileError FaultyFileSystem::tick(Op op) {
     const int n = ++m_counts[static_cast<int>(op)];
     for (const Fault &f : m_faults) {

@@ -54,16 +54,6 @@ private:
     QDateTime m_now;
 };
 
-class MemorySettingsStore : public SettingsStore {
-public:
-    QString value(const QString &app, const QString &section, const QString &key,
-                  const QString &fallback = {}) const override;
-    bool setValue(const QString &app, const QString &section, const QString &key,
-                  const QString &value) override;
-    QMap<QString, QString> values;
-    bool failWrites = false;
-};
-
 class FakeProgramEnd : public ProgramEnd {
 public:
     void endProgram() override { ++calls; }

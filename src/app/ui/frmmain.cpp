@@ -5,8 +5,8 @@
 #include "app/ui/SplashPanel.h"
 #include "app/ui/femxp.h"
 #include "app/ui/frmhlp.h"
+#include "app/ui/frmkensa.h"
 #include "app/ui/frmver.h"
-#include "data/HistoryCheck.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -214,9 +214,9 @@ void frmmain::onMenuItem(const QString &name) {
     if (name == QLatin1String("menurireki")) {
         // Reads only: it may run over any screen.
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const history::CheckResult r = history::check(m_s.fs);
+        frmkensa result(m_s, this);
         QApplication::restoreOverrideCursor();
-        history::tell(r, m_s.dialogs);
+        result.exec();
         return;
     }
     if (name == QLatin1String("menugide")) {

@@ -66,7 +66,9 @@ void HistoryViewWidget::render(const HistoryView &view, const QString &title, bo
         const QSignalBlocker block(m_punches);
         m_punches->setChecked(view.withPunches());
     }
-    const QList<history::Row> rows = view.rows();
+    // The card's values the history does not explain come first, in red.
+    const QList<history::Row> unexplained = view.unexplained();
+    const QList<history::Row> rows = unexplained + view.rows();
     m_table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const history::Row &v = rows[r];
@@ -78,6 +80,12 @@ void HistoryViewWidget::render(const HistoryView &view, const QString &title, bo
                 item->setTextAlignment(Qt::AlignCenter);
             if (c == 6)
                 item->setToolTip(cells[c]);
+            if (r < unexplained.size()) {
+                item->setForeground(QColor(0xc0, 0, 0));
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
             m_table->setItem(r, c, item);
         }
     }
