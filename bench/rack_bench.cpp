@@ -1,5 +1,6 @@
 // Rack rebuild over a card month of 999 cards against plain reads of the first
 // 32 values of the same files, and one set -> punch -> return cycle.
+#include "BenchMonth.h"
 #include "BenchStandIns.h"
 #include "RatioRuns.h"
 #include "data/CalcSettings.h"
@@ -22,35 +23,7 @@
 
 namespace {
 
-constexpr int kCards = 999;
-
-void prepare(const QString &root) {
-    CalcSettings s;
-    s[CalcSettings::YearStyle] = QStringLiteral("seireki");
-    s[CalcSettings::PeriodKind] = QStringLiteral("getumatusime");
-    LocalFileSystem fs(root);
-    (void)records::write(fs, QLatin1String(kSettingsFile), s.toList());
-    Roster roster;
-    fs.makeFolder(QStringLiteral("2009年5月"));
-    for (int i = 0; i < kCards; ++i) {
-        const QString code = QString::number(i + 1);
-        const QString name = QStringLiteral("従業員%1").arg(i + 1);
-        roster[i] = {code, name, QStringLiteral("月給"), {}};
-        CardTable c;
-        for (int r = 0; r < CardTable::kDayRows; ++r) {
-            c.at(r, CardField::Day) = QString::number(r + 1);
-            c.at(r, CardField::Code) = code;
-            c.at(r, CardField::Name) = name;
-            c.at(r, CardField::PayType) = QStringLiteral("月給");
-            if (r < 11) {
-                c.at(r, CardField::ClockIn) = QStringLiteral("8:55");
-                c.at(r, CardField::ClockOut) = QStringLiteral("17:30");
-            }
-        }
-        (void)cardfile::write(fs, QStringLiteral("2009年5月"), code, c);
-    }
-    (void)records::write(fs, QLatin1String(kRosterFile), roster.toList());
-}
+constexpr int kCards = bench::kEmployees;
 
 // The plain way: list the folder, read the head of each file with POSIX calls
 // and count its first 32 lines, without decoding them.
@@ -81,7 +54,13 @@ qsizetype plainReads(const QString &folder) {
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    prepare(dir.path());
+    {
+        LocalFileSystem disk(dir.path());
+        if (!bench::prepareMonth(disk, 11)) {
+            std::fprintf(stderr, "cannot prepare the data folder\n");
+            return 1;
+        }
+    }
 
     LocalFileSystem fs(dir.path());
     const StillClock clock(QDateTime(QDate(2009, 5, 12), QTime(9, 0, 0)));

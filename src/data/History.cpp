@@ -40,6 +40,7 @@ QString functionCaption(const QString &function) {
         {word::kaadosakujo, QStringLiteral("カードの削除")},
         {word::seiri, QStringLiteral("タイムカードの整理")},
         {word::hukugen, QStringLiteral("復元")},
+        {word::ickaado, QStringLiteral("ICカード")},
         {word::torikesi, QStringLiteral("取消")},
         {word::kakutei, QStringLiteral("確定")},
         {word::junbi, QStringLiteral("準備")},

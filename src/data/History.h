@@ -72,6 +72,9 @@ inline constexpr QLatin1String settei{"settei"};           // settings changed o
 inline constexpr QLatin1String meibo{"meibo"};             // roster changed on its screen
 inline constexpr QLatin1String torikomi{"torikomi"};       // roster imported
 inline constexpr QLatin1String hikaesakujo{"hikaesakujo"}; // the safety folder emptied
+// An IC card tied to an employee (new text its ID) or taken from one (old
+// text); value 3 is the file of the ties, ICKaado.Dat; no day or field.
+inline constexpr QLatin1String ickaado{"ickaado"};
 // What a card month or file held when the history first wrote into it: the
 // values it explains from there on (a baseline).
 inline constexpr QLatin1String kiten{"kiten"};

@@ -37,6 +37,19 @@ std::optional<QString> Targets::valueOf(const Entry &e) {
             return std::nullopt;
         return m_roster->at(e.row * Roster::kFields + e.field);
     }
+    if (e.month == QLatin1String(cardties::kFile)) {
+        if (!m_tiesRead) {
+            const cardties::Load l = cardties::read(m_fs);
+            if (!l.unreadable())
+                m_ties = l.ties;
+        }
+        m_tiesRead = true;
+        if (!m_ties)
+            return std::nullopt;
+        // The card's ID while it is the employee's, else nothing.
+        const QString id = e.newText.isEmpty() ? e.oldText : e.newText;
+        return m_ties->codeOf(id) == e.code ? id : QString();
+    }
     if (!isCardMonth(e.month) || !cardfile::isSafeCode(e.code))
         return std::nullopt;
     const QString key = e.month + QLatin1Char('/') + e.code;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "data/CardTies.h"
 #include "data/History.h"
 
 #include <QHash>
 #include <optional>
 
 // What a record of the history is about, read from the files as they are now:
-// a card's field, whether a card is there, a setting, a field of the roster.
+// a card's field, whether a card is there, a setting, a field of the roster,
+// whether an IC card is an employee's.
 namespace history {
 
 class Targets {
@@ -25,8 +27,10 @@ private:
     CardTable m_card;
     std::optional<QStringList> m_settings;
     std::optional<QStringList> m_roster;
+    std::optional<CardTies> m_ties;
     bool m_settingsRead = false;
     bool m_rosterRead = false;
+    bool m_tiesRead = false;
 };
 
 // The entries of a group whose change is not in the files: each target holds

@@ -26,6 +26,10 @@ bool SettingsScreen::open() {
             QStringLiteral("この画面での変更は保存されません。"));
     if (m_settings[CalcSettings::YearStyle].isEmpty())
         m_settings[CalcSettings::YearStyle] = storedword::seireki;
+    const icoptions::Load ic = icoptions::read(m_s.fs);
+    m_ic = ic.options;
+    m_icRead = ic.options;
+    m_icUnreadable = ic.error != FileError::None && ic.error != FileError::NotFound;
     hyouji();
     return true;
 }
@@ -188,6 +192,15 @@ FileError SettingsScreen::writeOntoCurrent() {
         m_stored = values;
     }
     return saved.error;
+}
+
+bool SettingsScreen::close() {
+    if (!dhozon())
+        return false;
+    if (m_ic == m_icRead || m_icUnreadable)
+        return true;
+    const FileError e = icoptions::write(m_s.fs, m_ic);
+    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
 }
 
 bool SettingsScreen::dhozon() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CalcSettings.h"
+#include "data/IcOptions.h"
 #include "screen/Services.h"
 
 #include <QString>
@@ -60,12 +61,24 @@ public:
     // objectName of the control that Enter moves to from a box.
     static QString enterTarget(const QString &control);
 
+    // "ICカードで打刻する" and, under it, whether a click on the rack then
+    // asks for the administrator PIN. The second is offered only with the
+    // first; without a registered PIN it has no effect, which the screen says.
+    const IcOptions &icOptions() const { return m_ic; }
+    void setPunchByCard(bool on) { m_ic.punchByCard = on; }
+    void setClickNeedsPin(bool on) { m_ic.clickNeedsPin = on; }
+    bool clickChoiceEnabled() const { return m_ic.punchByCard; }
+    bool pinMissingShown() const {
+        return m_ic.punchByCard && m_ic.clickNeedsPin && m_s.session.storedPin.isEmpty();
+    }
+
     // dhozon: writes the fifteen settings (not over a file that could not be
     // read). False when the write failed; the fatal box was shown and the
     // program ended.
     bool dhozon();
-    // Closing the screen saves: dhozon().
-    bool close() { return dhozon(); }
+    // Closing the screen saves: dhozon(), and the IC card options when they
+    // changed.
+    bool close();
 
     static QString unitOverText() { return QStringLiteral("３０分を超える端数処理は無効です。"); }
     static QString methodWithoutUnitText() {
@@ -91,4 +104,7 @@ private:
     std::array<bool, kOptions> m_option{};
     bool m_unreadable = false; // Kijyun.Dat exists but could not be read
     QStringList m_stored;      // what Kijyun.Dat holds: read, or last written
+    IcOptions m_ic;
+    IcOptions m_icRead; // as read: the file is written only on a change
+    bool m_icUnreadable = false;
 };

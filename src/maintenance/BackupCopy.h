@@ -30,11 +30,13 @@ struct MonthResult {
 QList<MonthResult> copyMonths(FileSystem &fs, const QString &sourceBase, const QString &targetBase,
                               const QStringList &months, bool verify);
 
-// The settings, the roster and the overtime limits, copied as they are when
-// the user asks for them (the change history goes with them, see HistoryCopy).
+// The settings, the roster, the overtime limits and the IC cards' ties and
+// options, copied as they are when the user asks for them (the change history
+// goes with them, see HistoryCopy).
 inline const QStringList &basicFiles() {
     static const QStringList names = {QStringLiteral("Kijyun.Dat"), QStringLiteral("Meibo.Dat"),
-                                      QStringLiteral("Jougen.Dat")};
+                                      QStringLiteral("Jougen.Dat"), QStringLiteral("ICKaado.Dat"),
+                                      QStringLiteral("ICSettei.Dat")};
     return names;
 }
 

@@ -168,7 +168,8 @@ bool BackupRestore::askBeforeReplacingBasics() {
                                      [this](const QString &n) { return m_s.fs.exists(n); });
     return !present || m_s.dialogs.confirm(QStringLiteral(
                            "基本設定（Kijyun.Dat）と従業員の名簿（Meibo.Dat）、残業の上限"
-                           "（Jougen.Dat）を、バックアップフォルダのもので置き換えます。"
+                           "（Jougen.Dat）、ICカードの登録（ICKaado.Dat、ICSettei.Dat）を、"
+                           "バックアップフォルダのもので置き換えます。"
                            "よろしいですか。"));
 }
 

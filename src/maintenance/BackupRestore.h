@@ -48,8 +48,8 @@ public:
     // The copy can start (Command1 "コピー開始"): once a month was selected.
     bool copyEnabled() const { return m_copyEnabled; }
 
-    // "基本設定と名簿も含める": Kijyun.Dat, Meibo.Dat and Jougen.Dat go along,
-    // and the change history (see HistoryCopy).
+    // "基本設定と名簿も含める": Kijyun.Dat, Meibo.Dat, Jougen.Dat and the IC
+    // cards' files go along, and the change history (see HistoryCopy).
     void setIncludeBasics(bool include) { m_includeBasics = include; }
 
     // Command3 "作　成" with the name in Text1. Returns the new folder's path

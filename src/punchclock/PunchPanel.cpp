@@ -191,6 +191,19 @@ int PunchPanel::pendingKind() const {
     return -1;
 }
 
+int PunchPanel::suggestedKind() const {
+    if (!m_set || m_row < 0)
+        return -1;
+    auto punched = [this](int k) { return timeLabel(k).pressed(); };
+    if (punched(3))
+        return -1;
+    if (!punched(0))
+        return 0;
+    if (punched(1) && !punched(2))
+        return 2;
+    return 3;
+}
+
 bool PunchPanel::returnCard(const QString &weekday) {
     if (!m_set)
         return true;

@@ -48,6 +48,10 @@ public:
     void pressKind(int k);
     // The kind whose time is chosen but not pressed, -1 when none.
     int pendingKind() const;
+    // The kind the punch day's row calls for next: clock-in on an empty day,
+    // the return from an open break, else clock-out; -1 once clocked out or
+    // with no card set.
+    int suggestedKind() const;
     // "カードを戻す" with the weekday shown for the punch day. False when the
     // card could not be written: the user is told that the punches were not
     // recorded and why, the card file stays as it was, and the panel is

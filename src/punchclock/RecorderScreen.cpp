@@ -28,6 +28,7 @@ bool RecorderScreen::open() {
     m_settings = CalcSettings::fromList(settings.read.values);
     if (m_settings[CalcSettings::YearStyle].isEmpty())
         m_settings[CalcSettings::YearStyle] = storedword::seireki;
+    m_touch.open(m_s);
     m_dateShown = false;
     nengetuhyouji();
     m_rack.cancelMode();
@@ -75,6 +76,11 @@ void RecorderScreen::tick() {
     // One reading of the clock, so that the date and the hour agree at midnight.
     const QDateTime now = m_s.clock.now();
     m_clockText = punchday::clockText(now.time());
+    m_touch.expire(now);
+    if (!m_panel.cardSet())
+        m_touch.cardGone();
+    else if (m_touch.idle(now))
+        finishTouch(true);
     // A set card keeps the day it was set for, or the day typed for it; with
     // no card set the screen shows what a fresh start would show now.
     if (!m_dateShown || !m_panel.cardSet())
@@ -243,6 +249,7 @@ bool RecorderScreen::returnCard() {
     }
     // Written or not (then told), the panel is free for the next card.
     const bool written = m_panel.returnCard(m_weekdayShown);
+    m_touch.cardGone();
     m_rack.select(-1);
     // A day typed for that card lasts only while it was set.
     showClockDay(m_s.clock.now());
@@ -252,6 +259,111 @@ bool RecorderScreen::returnCard() {
 bool RecorderScreen::mayClose() {
     returnCard();
     return !m_panel.cardSet() || m_s.programEnd.ended();
+}
+
+void RecorderScreen::cardTouched(const QString &id) {
+    if (!m_touch.on())
+        return;
+    const QDateTime now = m_s.clock.now();
+    if (m_touch.repeated(id, now))
+        return;
+    using Level = TouchPunch::Level;
+    if (id.isEmpty()) {
+        m_touch.tell(QStringLiteral("カードを読み取れませんでした。\n"
+                                    "もう一度タッチしてください。"),
+                     Level::Warning, now);
+        return;
+    }
+    const QString code = m_touch.codeOf(id);
+    if (code.isEmpty()) {
+        m_touch.tell(QStringLiteral("このカードは登録されていません。\n"
+                                    "管理者に登録を頼んでください。"),
+                     Level::Warning, now);
+        return;
+    }
+    if (m_panel.cardSet()) {
+        if (m_panel.cardCode() == code) {
+            finishTouch(false);
+            return;
+        }
+        m_touch.tell(QStringLiteral("ほかの人のカードがセット中です。\n"
+                                    "戻ってからタッチしてください。"),
+                     Level::Warning, now);
+        return;
+    }
+    if (m_add.visible() || m_view.isOpen() || m_rack.mode() != RackMode::Punch ||
+        !m_rack.enabled()) {
+        m_touch.tell(QStringLiteral("いまはカードで打刻できません。\n"
+                                    "画面を閉じてからタッチしてください。"),
+                     Level::Warning, now);
+        return;
+    }
+    if (!setCardOf(code)) {
+        m_touch.tell(QStringLiteral("コード %1 のタイムカードは準備されていません。").arg(code),
+                     Level::Warning, now);
+        return;
+    }
+    if (!m_panel.cardSet())
+        return;
+    m_touch.setByTouch(id, m_s.clock.now());
+    if (const int k = m_panel.suggestedKind(); k >= 0)
+        m_panel.chooseKind(k, m_clockText);
+    touchWorkedOn();
+}
+
+void RecorderScreen::touchWorkedOn() {
+    if (!m_touch.setByTouch())
+        return;
+    m_touch.active(m_s.clock.now());
+    const int k = m_panel.pendingKind();
+    m_touch.tellWhileSet(k >= 0 ? QStringLiteral("もう一度タッチすると\n「%1 %2」を記録します。")
+                                      .arg(kindCaption(k), m_panel.timeLabel(k).text)
+                                : QStringLiteral("もう一度タッチすると\nカードを戻します。"));
+}
+
+void RecorderScreen::chooseKind(int k) {
+    m_panel.chooseKind(k, m_clockText);
+    touchWorkedOn();
+}
+
+void RecorderScreen::unchooseKind(int k) {
+    m_panel.unchooseKind(k);
+    touchWorkedOn();
+}
+
+void RecorderScreen::press() {
+    m_panel.press();
+    touchWorkedOn();
+}
+
+void RecorderScreen::kindKey(int k) {
+    if (kindKeysActive() && k >= 0 && k < kKinds)
+        chooseKind(k);
+}
+
+void RecorderScreen::finishTouch(bool byItself) {
+    const int k = m_panel.pendingKind();
+    QString done;
+    if (k >= 0) {
+        done = kindCaption(k) + QLatin1Char(' ') + m_panel.timeLabel(k).text;
+        m_panel.pressKind(k);
+    }
+    const QString name = m_panel.nameLabel();
+    // No longer the touch's while it goes back: a box about a card that
+    // could not be written may stay open past the time to return itself.
+    m_touch.cardGone();
+    if (!returnCard())
+        return; // not written: the box said so
+    const QString text = done.isEmpty()
+                             ? QStringLiteral("%1さん\nカードを戻しました。").arg(name)
+                             : QStringLiteral("%1さん\n%2 を記録しました。").arg(name, done);
+    m_touch.tell(byItself ? text + QStringLiteral("\n（自動で戻しました）") : text,
+                 TouchPunch::Level::Done, m_s.clock.now());
+}
+
+bool RecorderScreen::rackClickNeedsPin() const {
+    return m_touch.options().clickGuarded(m_s.session.storedPin) &&
+           m_rack.mode() == RackMode::Punch && !m_panel.cardSet();
 }
 
 RecorderScreen::FirstSteps RecorderScreen::firstSteps() const {

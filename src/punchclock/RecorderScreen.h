@@ -8,6 +8,7 @@
 #include "punchclock/MonthView.h"
 #include "punchclock/PunchDay.h"
 #include "punchclock/PunchPanel.h"
+#include "punchclock/TouchPunch.h"
 #include "screen/Services.h"
 
 // The punch-clock screen frmrecoder: clock, punch day, current card month and
@@ -71,10 +72,11 @@ public:
         return leavePunchBox(false, text, remembered);
     }
 
-    // Kind buttons and the two card buttons.
-    void chooseKind(int k) { m_panel.chooseKind(k, m_clockText); }
-    void unchooseKind(int k) { m_panel.unchooseKind(k); }
-    void press() { m_panel.press(); }
+    // Kind buttons and the two card buttons. A card set by a touch is not
+    // left alone while they are used.
+    void chooseKind(int k);
+    void unchooseKind(int k);
+    void press();
     // "カードを戻す". A time chosen but not pressed is asked about first: Yes
     // presses it, No drops it, Cancel keeps the card set. True when the card
     // was written (or none was set). A card that could not be written is
@@ -84,6 +86,24 @@ public:
     // The screen is about to close: a set card is returned first. False when
     // the user kept it set.
     bool mayClose();
+
+    // IC cards, while "ICカードで打刻する" is on; otherwise these do nothing.
+    // A card touched on a reader, or typed by a reader that types: sets its
+    // employee's card as a click on the line does, with the kind the day
+    // calls for chosen; the same card again presses that time and returns the
+    // card. A card set by a touch and then left alone returns itself after
+    // TouchPunch::kIdleSeconds, its chosen time pressed as the second touch
+    // would. Another card touched while one is set switches nothing.
+    void cardTouched(const QString &id);
+    // A key 1-4 while a card is set: chooses 出勤, 休憩, 戻り or 退勤.
+    void kindKey(int k);
+    bool kindKeysActive() const { return m_touch.on() && m_panel.cardSet(); }
+    // The readers there are now.
+    void readersChanged(const QStringList &names) { m_touch.readers().update(names); }
+    // A click on a rack line must first be let through by the administrator
+    // PIN: cards punch, the option asks it, and a PIN is registered.
+    bool rackClickNeedsPin() const;
+    const TouchPunch &touch() const { return m_touch; }
 
     // What a new user has still to do before the rack holds cards; for an
     // office that has card months already, which month is not prepared.
@@ -131,6 +151,12 @@ private:
     void showClockDay(const QDateTime &now);
     QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);
+    // The second touch, or the card left alone: presses the chosen time and
+    // returns the card.
+    void finishTouch(bool byItself);
+    // Someone works on a card set by a touch: its time to return itself
+    // starts again, and the notice says what the next touch does.
+    void touchWorkedOn();
 
     Services &m_s;
     Roster m_roster;
@@ -139,6 +165,7 @@ private:
     PunchPanel m_panel;
     MonthView m_view;
     AddPunchPanel m_add;
+    TouchPunch m_touch;
     PunchDay m_day;
     QString m_weekdayShown;
     QString m_clockText;

@@ -7,6 +7,8 @@
 #include "platform/SettingsStore.h"
 #include "screen/Session.h"
 
+class CardReader;
+
 // What every screen's logic reaches the outside world through.
 struct Services {
     FileSystem &fs;
@@ -15,4 +17,7 @@ struct Services {
     SettingsStore &settings;
     ProgramEnd &programEnd;
     Session &session;
+    // The IC card readers; null where the program has none (no card is ever
+    // touched).
+    CardReader *cardReader = nullptr;
 };

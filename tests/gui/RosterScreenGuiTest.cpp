@@ -124,7 +124,7 @@ TEST_F(RosterGui, MarkScrollAndImport) {
     t.put(src + "/Meibo.Dat", records::format(values));
 
     auto *toolbar = child<QToolBar>(QStringLiteral("Toolbar1"));
-    ASSERT_EQ(toolbar->actions().size(), 5);
+    ASSERT_EQ(toolbar->actions().size(), 6);
     toolbar->actions()[2]->trigger();
     auto *panel = child<RosterImportPanel>(QStringLiteral("Picture4"));
     EXPECT_TRUE(panel->isVisible());

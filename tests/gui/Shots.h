@@ -50,7 +50,7 @@ private:
 struct Program {
     TestServices t;
     QtDialogs dialogs;
-    Services services{t.fs, dialogs, t.clock, t.settings, t.programEnd, t.session};
+    Services services{t.fs, dialogs, t.clock, t.settings, t.programEnd, t.session, &t.cardReader};
     ScreenRegistry registry;
     std::unique_ptr<frmmain> frame;
 

@@ -100,11 +100,13 @@ TEST_F(HistoryCopy, ABackupCarriesTheHistoryAndTheLimitsAndKeepsWhatTheMediumHel
     putMonth(t, kMonth, 1, "d");
     t.put(history::kFileName, historyOf({{"1", "理由"}}));
     t.put("Jougen.Dat", "\"45\"\r\n");
+    t.put("ICKaado.Dat", "\"0A\",\"1\"\r\n");
     const QByteArray stickOwn = historyOf({{"9", "別のデータ"}});
     putOnMedium(history::kFileName, stickOwn);
     copyAll(Mode::Hozon);
     EXPECT_EQ(onMedium(history::kFileName), t.bytes(history::kFileName));
     EXPECT_EQ(onMedium("Jougen.Dat"), "\"45\"\r\n");
+    EXPECT_EQ(onMedium("ICKaado.Dat"), "\"0A\",\"1\"\r\n");
     EXPECT_EQ(onMedium("Rireki-20070301-090000.Dat"), stickOwn);
     EXPECT_TRUE(
         t.dialogs.texts().join("\n").contains("Rireki-20070301-090000.Dat として残しました"));

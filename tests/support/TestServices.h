@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screen/Services.h"
+#include "support/FakeCardReader.h"
 #include "support/Fakes.h"
 
 #include <QTemporaryDir>
@@ -15,7 +16,8 @@ struct TestServices {
     MemorySettingsStore settings;
     FakeProgramEnd programEnd;
     Session session;
-    Services services{fs, dialogs, clock, settings, programEnd, session};
+    FakeCardReader cardReader;
+    Services services{fs, dialogs, clock, settings, programEnd, session, &cardReader};
 
     QString path(const QString &name) const { return dir.filePath(name); }
     // Writes raw bytes into the data folder (no atomic save: test setup only).

@@ -5,6 +5,9 @@
 #include "platform/FileSystem.h"
 #include "platform/SingleInstance.h"
 #include "platform/ui/QtDialogs.h"
+#ifdef KELVANE_HAVE_PCSC
+#include "platform/pcsc/PcscCardReader.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
@@ -77,6 +80,11 @@ int programMain(int argc, char **argv, const ProgramOptions &options) {
     QtProgramEnd programEnd;
     Session session;
     Services services{fs, dialogs, clock, settings, programEnd, session};
+#ifdef KELVANE_HAVE_PCSC
+    // Watched only once a screen asks for cards.
+    PcscCardReader cardReader;
+    services.cardReader = &cardReader;
+#endif
 
     ScreenRegistry registry;
     registerScreens(registry);

@@ -5,6 +5,7 @@
 #include "screen/ui/GuidePanel.h"
 #include "screen/ui/ScreenToolbar.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -22,8 +23,8 @@ namespace {
 
 constexpr int kNarrowTwips = 8700;
 constexpr int kWideTwips = 13500;
-// With room for the notice under the rounding boxes.
-constexpr int kHeightTwips = 8700;
+// With room for the notice under the rounding boxes and the IC card options.
+constexpr int kHeightTwips = 10200;
 
 EntryBox *numberBox(QWidget *parent, const QString &name) {
     EntryBox *box =
@@ -113,6 +114,7 @@ QWidget *frmkeisankijyun::buildSettings() {
     v->addWidget(period);
 
     v->addWidget(buildRounding());
+    v->addWidget(buildIcCard());
 
     auto *notice = new QLabel(QStringLiteral("***** ご注意 ******\n"
                                              "年号又は給与計算期間の設定を変更された場合は、\n"
@@ -184,6 +186,50 @@ QWidget *frmkeisankijyun::buildRounding() {
     return box;
 }
 
+QWidget *frmkeisankijyun::buildIcCard() {
+    auto *box = new QGroupBox(QStringLiteral("ICカード"), this);
+    auto *v = new QVBoxLayout(box);
+    m_icPunch = new QCheckBox(QStringLiteral("ICカードで打刻する"), box);
+    m_icPunch->setObjectName(QStringLiteral("chkic"));
+    m_icPunch->setToolTip(QStringLiteral("リーダーにタッチしたカードの従業員のタイムカードを"
+                                         "セットします。カードは従業員の登録画面で登録します。"));
+    m_icClick =
+        new QCheckBox(QStringLiteral("名前のクリックでの打刻には管理者の暗証番号を求める"), box);
+    m_icClick->setObjectName(QStringLiteral("chkickanri"));
+    m_icPinMissing = new QLabel(
+        QStringLiteral("管理者暗証番号が登録されていないため、名前のクリックでも打刻できます。"),
+        box);
+    m_icPinMissing->setObjectName(QStringLiteral("lblicpw"));
+    m_icPinMissing->setStyleSheet(QStringLiteral("color: #7a4a00;"));
+    v->addWidget(m_icPunch);
+    auto *indent = new QHBoxLayout;
+    indent->addSpacing(20);
+    auto *sub = new QVBoxLayout;
+    sub->addWidget(m_icClick);
+    sub->addWidget(m_icPinMissing);
+    indent->addLayout(sub);
+    v->addLayout(indent);
+    connect(m_icPunch, &QCheckBox::toggled, this, [this](bool on) {
+        m_logic.setPunchByCard(on);
+        renderIcCard();
+    });
+    connect(m_icClick, &QCheckBox::toggled, this, [this](bool on) {
+        m_logic.setClickNeedsPin(on);
+        renderIcCard();
+    });
+    return box;
+}
+
+void frmkeisankijyun::renderIcCard() {
+    const IcOptions &ic = m_logic.icOptions();
+    const QSignalBlocker a(m_icPunch);
+    const QSignalBlocker b(m_icClick);
+    m_icPunch->setChecked(ic.punchByCard);
+    m_icClick->setChecked(ic.clickNeedsPin);
+    m_icClick->setEnabled(m_logic.clickChoiceEnabled());
+    m_icPinMissing->setVisible(m_logic.pinMissingShown());
+}
+
 QFrame *frmkeisankijyun::buildGuide() {
     return guidepanel::make(
         this,
@@ -197,7 +243,11 @@ QFrame *frmkeisankijyun::buildGuide() {
                         "当月分か翌月分かを選んでください。"),
          QStringLiteral("◆端数処理"),
          QStringLiteral("給与区分ごとに、打刻時刻と月間の勤務時間数を何分単位で処理するかを"
-                        "選びます。月間の処理方法は計算単位を選んだ場合だけ有効です。")},
+                        "選びます。月間の処理方法は計算単位を選んだ場合だけ有効です。"),
+         QStringLiteral("◆ICカード"),
+         QStringLiteral("「ICカードで打刻する」にすると、リーダーにカードをタッチして打刻できま"
+                        "す。暗証番号を求める設定にすると、名前のクリックは管理者だけになり、"
+                        "従業員は自分のカードでしか打刻できません。")},
         [this] { showGuide(false); });
 }
 
@@ -219,6 +269,7 @@ void frmkeisankijyun::render() {
     for (int n = 1; n <= SettingsScreen::kOptions; ++n)
         m_option[static_cast<size_t>(n - 1)]->setChecked(m_logic.option(n));
     m_roundingNotice->setVisible(m_logic.roundingNoticeShown());
+    renderIcCard();
 }
 
 void frmkeisankijyun::wireBoxes() {

@@ -6,6 +6,7 @@
 #include <array>
 
 class EntryBox;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -28,6 +29,8 @@ protected:
 private:
     QWidget *buildSettings();
     QWidget *buildRounding();
+    QWidget *buildIcCard();
+    void renderIcCard();
     QFrame *buildGuide();
     void render();
     void renderOptions(int chosen);
@@ -39,6 +42,9 @@ private:
     SettingsScreen m_logic;
     QToolBar *m_toolbar = nullptr;
     QLabel *m_roundingNotice = nullptr;
+    QCheckBox *m_icPunch = nullptr;
+    QCheckBox *m_icClick = nullptr;
+    QLabel *m_icPinMissing = nullptr;
     std::array<EntryBox *, SettingsScreen::kTextBoxes> m_text{};
     std::array<EntryBox *, SettingsScreen::kRoundingBoxes> m_rounding{};
     std::array<QRadioButton *, SettingsScreen::kOptions> m_option{};

@@ -1,9 +1,11 @@
 #include "data/ui/frmmeibo.h"
 
+#include "data/ui/IcCardDialog.h"
 #include "data/ui/RosterImportPanel.h"
 #include "screen/ui/EntryBox.h"
 #include "screen/ui/GuidePanel.h"
 #include "screen/ui/ScreenToolbar.h"
+#include "screen/ui/ToolIcons.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -111,7 +113,9 @@ void frmmeibo::buildToolbar() {
          {screentoolbar::closeButton().icon, QStringLiteral("閉じる"),
           QStringLiteral("保存して閉じます")},
          {screentoolbar::guideButton().icon, QStringLiteral("説明"),
-          QStringLiteral("操作の説明を表示します")}},
+          QStringLiteral("操作の説明を表示します")},
+         {toolicons::icCard(), QStringLiteral("ICカード"),
+          QStringLiteral("従業員のICカードを登録します")}},
         {Qt::ToolButtonTextBesideIcon, QSize(16, 16)});
     m_toolbar->setGeometry(0, 0, kWideWidth, 36);
     const QList<QAction *> actions = m_toolbar->actions();
@@ -124,6 +128,7 @@ void frmmeibo::buildToolbar() {
     });
     connect(actions[3], &QAction::triggered, this, &WorkingScreen::closeScreen);
     connect(actions[4], &QAction::triggered, this, [this] { showGuide(true); });
+    connect(actions[5], &QAction::triggered, this, &frmmeibo::openIcCards);
 }
 
 void frmmeibo::buildGrid() {
@@ -201,7 +206,10 @@ void frmmeibo::buildGuide() {
                         "さい順に並びます。コードのない行はなくなります。"),
          QStringLiteral("◆保存"),
          QStringLiteral("Escキーで入力中の欄を空にします。名簿は画面を閉じるときに保存さ"
-                        "れます。")},
+                        "れます。"),
+         QStringLiteral("◆ICカード"),
+         QStringLiteral("［ICカード］で、従業員にICカードを登録します。最後に入力した行の"
+                        "従業員が選ばれます。登録はすぐに保存されます。")},
         [this] { showGuide(false); });
     guide->setGeometry(kNarrowWidth, kHeaderY, kWideWidth - kNarrowWidth - 10,
                        kHeight - kHeaderY - 12);
@@ -305,6 +313,7 @@ void frmmeibo::onScroll(int value) {
 
 void frmmeibo::enterBox(int box) {
     m_editBox = box;
+    m_lastSlot = m_logic.slotOf(box / 2);
     m_boxes[box]->setText(m_logic.enterBox(box));
 }
 
@@ -371,6 +380,14 @@ void frmmeibo::startImport(const QString &folder) {
         hyouji();
     m_picture4->hide();
     QApplication::restoreOverrideCursor();
+}
+
+void frmmeibo::openIcCards() {
+    commitEdits();
+    const QString code = m_lastSlot >= 0 ? m_logic.roster()[m_lastSlot].code : QString();
+    IcCardDialog dialog(m_ctx.services, m_logic.roster(), code, this);
+    if (dialog.opened() && !m_ctx.services.programEnd.ended())
+        dialog.exec();
 }
 
 void frmmeibo::wheelEvent(QWheelEvent *event) {

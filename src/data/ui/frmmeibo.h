@@ -48,6 +48,9 @@ private:
     void deleteMarked();
     void sortByCode();
     void startImport(const QString &folder);
+    // Toolbar button 6: "ICカードの登録" for the employee of the row last
+    // typed in.
+    void openIcCards();
 
     RosterScreen m_logic;
     RosterImport m_import;
@@ -60,4 +63,5 @@ private:
     QToolBar *m_toolbar = nullptr;
     RosterImportPanel *m_picture4 = nullptr;
     int m_editBox = -1;
+    int m_lastSlot = -1; // the slot of the row last typed in
 };

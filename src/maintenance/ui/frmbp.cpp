@@ -126,7 +126,8 @@ QWidget *frmbp::buildMain() {
     m_basics = new QCheckBox(QStringLiteral("基本設定と名簿も含める"), page);
     m_basics->setObjectName(QStringLiteral("chkkihon"));
     m_basics->setToolTip(
-        QStringLiteral("Kijyun.Dat、Meibo.Dat、Jougen.Dat と変更履歴（Rireki.Dat）もコピーします"));
+        QStringLiteral("Kijyun.Dat、Meibo.Dat、Jougen.Dat、ICカードの登録（ICKaado.Dat、"
+                       "ICSettei.Dat）と変更履歴（Rireki.Dat）もコピーします"));
     connect(m_basics, &QCheckBox::toggled, this, [this](bool on) { m_logic.setIncludeBasics(on); });
     m_command1 = new QPushButton(QStringLiteral("コピー開始"), page);
     m_command1->setObjectName(QStringLiteral("Command1"));

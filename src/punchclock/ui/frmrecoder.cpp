@@ -1,5 +1,6 @@
 #include "punchclock/ui/frmrecoder.h"
 
+#include "platform/CardReader.h"
 #include "punchclock/ui/AddPunchPanelWidget.h"
 #include "punchclock/ui/FirstStepsPanel.h"
 #include "punchclock/ui/MonthViewPanel.h"
@@ -9,8 +10,10 @@
 #include "screen/ui/Lists.h"
 #include "screen/ui/ScreenToolbar.h"
 #include "screen/ui/Sheets.h"
+#include "screen/ui/WedgeFilter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QKeyEvent>
@@ -82,6 +85,8 @@ frmrecoder::frmrecoder(ScreenContext &ctx, QWidget *parent)
         kHeight, [this] { setGuideOpen(false); }, this);
     m_guide->move(kWidth, 0);
 
+    buildCardReading();
+
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(500);
@@ -98,6 +103,10 @@ bool frmrecoder::load() {
     setTwipsSize(m_logic.widthTwips(), kHeightTwips);
     if (!m_loaded)
         return false;
+    if (CardReader *reader = m_ctx.services.cardReader; reader && m_logic.touch().on()) {
+        reader->start();
+        m_logic.readersChanged(reader->readers());
+    }
     m_timer->start();
     onTick(); // the clock and the punch day at once, not half a second later
     render();
@@ -188,10 +197,10 @@ void frmrecoder::buildRack() {
     // scrolled off at the front.
     m_rack->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rack->setTextElideMode(Qt::ElideRight);
-    const auto rackClicked = [this](int row) { act([&] { m_logic.rackClicked(row); }); };
-    lists::clickOnEnter(m_rack, rackClicked);
+    const auto chosen = [this](int row) { rackLineChosen(row); };
+    lists::clickOnEnter(m_rack, chosen);
     connect(m_rack, &QListWidget::itemClicked, this,
-            [this, rackClicked](QListWidgetItem *item) { rackClicked(m_rack->row(item)); });
+            [this, chosen](QListWidgetItem *item) { chosen(m_rack->row(item)); });
 
     m_dayBoxes[0]->setNext(m_dayBoxes[1]->widget());
     m_dayBoxes[1]->setExitTarget(m_rack);
@@ -205,7 +214,7 @@ void frmrecoder::buildRack() {
 
 void frmrecoder::buildButtons() {
     m_hint = caption(QStringLiteral("← 左の一覧から自分の名前を\n　 クリックしてください。"), this,
-                     {kRightX + 10, 230, 220, 60}, 15);
+                     {kRightX + 10, 224, 224, 72}, 15);
     m_hint->setStyleSheet(QStringLiteral("font-size: 15px; color: #806040;"));
 
     m_press = new QPushButton(QStringLiteral("カードを押す"), this);
@@ -222,7 +231,8 @@ void frmrecoder::buildButtons() {
         act([&] { m_logic.returnCard(); });
         m_rack->setFocus();
     });
-    caption(QStringLiteral("※「カードを戻す」で記録されます。"), this, {kRightX, 512, 240, 20}, 12);
+    m_recordHint = caption(QStringLiteral("※「カードを戻す」で記録されます。"), this,
+                           {kRightX, 512, 240, 20}, 12);
 
     m_first = new FirstStepsPanel(this);
     m_first->move(kRightX, 124);
@@ -232,6 +242,89 @@ void frmrecoder::buildButtons() {
         if (m_ctx.services.session.screenWord == screenword::recorder)
             m_ctx.host.openScreen(word);
     });
+}
+
+void frmrecoder::buildCardReading() {
+    m_touchNotice = new QLabel(this);
+    m_touchNotice->setObjectName(QStringLiteral("lblictouch"));
+    m_touchNotice->setWordWrap(true);
+    m_touchNotice->setAlignment(Qt::AlignCenter);
+    m_touchNotice->hide();
+    m_readerLine = new QLabel(this);
+    m_readerLine->setObjectName(QStringLiteral("lblic"));
+    m_readerLine->setGeometry(6, 537, kWidth - 12, 20);
+    m_readerLine->hide();
+
+    if (CardReader *reader = m_ctx.services.cardReader) {
+        connect(reader, &CardReader::touched, this, [this](const QString &id) {
+            // A box in front is answered first: a touch never acts behind it.
+            if (m_loaded && !isClosing() && !QApplication::activeModalWidget())
+                act([&] { m_logic.cardTouched(id); });
+        });
+        connect(reader, &CardReader::readersChanged, this, [this](const QStringList &names) {
+            m_logic.readersChanged(names);
+            if (m_loaded)
+                render();
+        });
+    }
+    // Readers that type: while the rack is there to punch from. A person's
+    // keys 1-4 are the kinds while a card is set; otherwise a person's digits
+    // search the rack, as they always did.
+    m_wedge = new WedgeFilter(this);
+    m_wedge->setListening([this] {
+        return m_loaded && !isClosing() && m_logic.touch().on() && !m_logic.addPanel().visible();
+    });
+    connect(m_wedge, &WedgeFilter::cardTyped, this,
+            [this](const QString &id) { act([&] { m_logic.cardTouched(id); }); });
+    connect(m_wedge, &WedgeFilter::personKey, this, [this](QChar c) {
+        if (m_logic.kindKeysActive()) {
+            if (c >= QLatin1Char('1') && c <= QLatin1Char('4'))
+                act([&] { m_logic.kindKey(c.unicode() - '1'); });
+        } else if (m_rack->hasFocus()) {
+            m_rack->keyboardSearch(QString(c));
+        }
+    });
+}
+
+void frmrecoder::renderTouch() {
+    const TouchPunch &touch = m_logic.touch();
+    const bool cardShown = m_logic.panel().visible();
+    if (touch.on())
+        m_hint->setText(m_logic.rackClickNeedsPin()
+                            ? QStringLiteral("ICカードをリーダーに\nタッチしてください。")
+                            : QStringLiteral("ICカードをタッチするか、\n← 左の一覧から自分の"
+                                             "名前を\n　 クリックしてください。"));
+    const TouchPunch::Notice &n = touch.notice();
+    static const char *const colours[] = {"color: #1d4f8a; background: #e8f1fb; border: 1px "
+                                          "solid #9dbde0;",
+                                          "color: #1f6b2a; background: #e6f6e6; border: 1px "
+                                          "solid #8cc795;",
+                                          "color: #a52a1a; background: #fdecea; border: 1px "
+                                          "solid #e5a39a;"};
+    m_touchNotice->setVisible(!n.text.isEmpty());
+    if (!n.text.isEmpty()) {
+        // Over the empty card area in large type; under the card buttons while
+        // a card is set.
+        m_touchNotice->setGeometry(cardShown ? QRect(kRightX, 505, 236, 32)
+                                             : QRect(kRightX + 4, 300, 232, 120));
+        m_touchNotice->setText(n.text);
+        sheets::apply(m_touchNotice, QStringLiteral("QLabel { %1 border-radius: 4px; "
+                                                    "font-size: %2px; font-weight: bold; }")
+                                         .arg(QLatin1String(colours[int(n.level)]))
+                                         .arg(cardShown ? 12 : 14));
+        m_touchNotice->raise();
+    }
+    m_recordHint->setVisible(!(cardShown && m_touchNotice->isVisible()));
+    const QString status = touch.statusText();
+    m_readerLine->setVisible(!status.isEmpty());
+    // One line; the whole text is in its tool tip.
+    m_readerLine->setText(
+        m_readerLine->fontMetrics().elidedText(status, Qt::ElideRight, m_readerLine->width()));
+    m_readerLine->setToolTip(status);
+    sheets::apply(m_readerLine, touch.statusWarning()
+                                    ? QStringLiteral("color: #b01c10; font-size: 12px; "
+                                                     "font-weight: bold;")
+                                    : QStringLiteral("color: #4a6a4a; font-size: 12px;"));
 }
 
 void frmrecoder::render() {
@@ -284,6 +377,7 @@ void frmrecoder::render() {
     m_view->setVisible(m_logic.monthView().isOpen());
     m_view->render(m_logic.monthView());
     m_add->render();
+    renderTouch();
     m_guide->setVisible(m_logic.widthTwips() != RecorderScreen::kWidthTwips);
     m_rendering = false;
 }
@@ -304,6 +398,8 @@ void frmrecoder::followMonth() {
 
 void frmrecoder::onTick() {
     const QString folder = m_logic.monthFolder();
+    const QString notice = m_logic.touch().notice().text;
+    const bool set = m_logic.panel().cardSet();
     m_logic.tick();
     followMonth();
     // Cards or punches written on another PC show at once.
@@ -312,8 +408,10 @@ void frmrecoder::onTick() {
         render();
         return;
     }
-    // A new punch day or card month shows in full; otherwise only the clock.
-    if (m_logic.dayRevision() != m_shownDayRevision || m_logic.monthFolder() != folder)
+    // A new punch day or card month shows in full, and what a card left set
+    // or a notice whose time is up changed; otherwise only the clock.
+    if (m_logic.dayRevision() != m_shownDayRevision || m_logic.monthFolder() != folder ||
+        m_logic.touch().notice().text != notice || m_logic.panel().cardSet() != set)
         render();
     else
         m_clock->setText(m_logic.clockText());
@@ -335,6 +433,15 @@ void frmrecoder::leavePunchBox(int box) {
     if (b->text() != shown)
         b->setText(shown);
     render();
+}
+
+void frmrecoder::rackLineChosen(int row) {
+    entries().flush();
+    if (m_logic.rackClickNeedsPin() && !m_ctx.host.askPin(screenword::recorder)) {
+        render();
+        return;
+    }
+    act([&] { m_logic.rackClicked(row); });
 }
 
 void frmrecoder::openAddPanel() {

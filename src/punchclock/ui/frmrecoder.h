@@ -16,6 +16,7 @@ class QListWidget;
 class QPushButton;
 class QTimer;
 class QToolBar;
+class WedgeFilter;
 
 // The punch-clock screen: the widgets of RecorderScreen, which holds the rules.
 class frmrecoder : public WorkingScreen {
@@ -53,6 +54,11 @@ private:
     // folder asks the screen to look at once.
     void followMonth();
     void openAddPanel();
+    // A rack line clicked or chosen with Enter; the PIN first where cards
+    // alone punch.
+    void rackLineChosen(int row);
+    void buildCardReading();
+    void renderTouch();
     void setGuideOpen(bool open);
     void leavePunchBox(int box);
     // Every action first finishes a punch day box the click has just left.
@@ -84,6 +90,10 @@ private:
     QLabel *m_hint = nullptr;
     QPushButton *m_press = nullptr;
     QPushButton *m_return = nullptr;
+    QLabel *m_recordHint = nullptr;  // ※「カードを戻す」で記録されます。
+    QLabel *m_touchNotice = nullptr; // what a touch did
+    QLabel *m_readerLine = nullptr;  // the status line of the readers
+    WedgeFilter *m_wedge = nullptr;
     MonthViewPanel *m_view = nullptr;
     AddPunchPanelWidget *m_add = nullptr;
     RecorderGuide *m_guide = nullptr;

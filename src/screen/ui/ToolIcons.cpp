@@ -65,4 +65,25 @@ QIcon guide() {
     return QIcon(pm);
 }
 
+QIcon icCard() {
+    QPixmap pm = canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 70, 120), 1.2));
+    p.setBrush(QColor(120, 170, 230));
+    p.drawRoundedRect(QRectF(1.5, 7.5, 15, 11), 2, 2);
+    // The chip.
+    p.setBrush(QColor(230, 190, 80));
+    p.setPen(QPen(QColor(150, 110, 30), 0.8));
+    p.drawRect(QRectF(3.5, 10.5, 4, 3.5));
+    // The waves.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 120, 60), 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i) {
+        const qreal r = 3 + i * 2.6;
+        p.drawArc(QRectF(18 - r, 6 - r, 2 * r, 2 * r), -30 * 16, 120 * 16);
+    }
+    return QIcon(pm);
+}
+
 } // namespace toolicons

@@ -6,4 +6,5 @@
 namespace toolicons {
 QIcon closeScreen(); // an open door with an arrow leaving it
 QIcon guide();       // an open book
+QIcon icCard();      // an IC card with the waves of a contactless reader
 } // namespace toolicons

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QLatin1String>
+#include <QStringList>
+
+// The options of punching with an IC card, set on the settings screen. They
+// are kept in a file of their own, so Kijyun.Dat stays the fifteen values
+// every screen reads; a missing file, or a value other than "suru", is off.
+struct IcOptions {
+    // "ICカードで打刻する": a card touched on a reader sets its employee's card.
+    bool punchByCard = false;
+    // With punchByCard and a PIN registered, a click on a rack line asks for
+    // the administrator PIN: only a touched card punches.
+    bool clickNeedsPin = false;
+
+    // Whether a click on the rack must be let through by the PIN.
+    bool clickGuarded(const QString &storedPin) const {
+        return punchByCard && clickNeedsPin && !storedPin.isEmpty();
+    }
+
+    QStringList toList() const;
+    static IcOptions fromList(const QStringList &values);
+    bool operator==(const IcOptions &) const = default;
+};
+
+// ICSettei.Dat in the data folder: one value an option, "suru" when on.
+namespace icoptions {
+
+inline constexpr char kFile[] = "ICSettei.Dat";
+inline constexpr int kCount = 2;
+inline constexpr QLatin1String kOn{"suru"};
+
+struct Load {
+    IcOptions options;
+    FileError error = FileError::None; // NotFound: all off, nothing wrong
+};
+Load read(FileSystem &fs);
+FileError write(FileSystem &fs, const IcOptions &options);
+
+} // namespace icoptions
