@@ -44,7 +44,7 @@ bool prepare(FileSystem &fs) {
         ties.tie(idOf(i), QString::number(i + 1));
     return bench::prepareMonth(fs, 0) &&
            records::write(fs, QLatin1String(cardties::kFile), ties.toList()) == FileError::None &&
-           icoptions::write(fs, {true, false}) == FileError::None;
+           icoptions::save(fs, {}, {true, false}).error == FileError::None;
 }
 
 // Returning a card writes nothing: the rounds measure setting it.

@@ -53,17 +53,55 @@ QString CardRegistration::who(const QString &code) const {
     return QStringLiteral("コード ") + code;
 }
 
+QString CardRegistration::fullText() {
+    return QStringLiteral("これ以上カードを登録できません（%1 枚まで）。").arg(CardTies::kMax);
+}
+
 void CardRegistration::tell(Outcome o, const QString &text) {
     m_outcome = o;
     m_message = text;
 }
 
-bool CardRegistration::save(const CardTies &after, const QString &reason) {
-    const FileError e = cardties::save(m_s, m_ties, after, reason);
+bool CardRegistration::save(const QString &id, const CardTies &after, const QString &reason) {
+    cardties::Saved saved;
+    const FileError e =
+        filefailure::saveAskingAgain(m_s, QStringLiteral("ICカードの登録（ICKaado.Dat）"), [&] {
+            saved = cardties::save(m_s, m_ties, after, reason);
+            return saved.error;
+        });
+    if (saved.unreadable) {
+        if (!filefailure::endOnFatal(m_s, e, IoWording::Guidebook)) {
+            m_readOnly = true;
+            tell(Outcome::Refused,
+                 QStringLiteral("登録ファイルを読めないため、登録を変えていません。"));
+        }
+        return false;
+    }
+    if (filefailure::transient(e)) {
+        tell(Outcome::Refused, QStringLiteral("カード %1 の登録は変えていません。").arg(id));
+        return false;
+    }
     if (filefailure::endOnWriteFailure(m_s, e, IoWording::Guidebook))
         return false;
-    m_ties = after;
-    return true;
+    // What other PCs changed meanwhile is shown from now on.
+    m_ties = saved.now;
+    if (!saved.kept.contains(id))
+        return true;
+    m_selectedCard = -1;
+    const QString owner = m_ties.codeOf(id);
+    if (!owner.isEmpty())
+        tell(Outcome::Refused,
+             QStringLiteral("カード %1 は、ほかのパソコンで %2 に登録されていました。"
+                            "登録は変えていません。")
+                 .arg(id, who(owner)));
+    else if (m_ties.size() >= CardTies::kMax)
+        tell(Outcome::Refused, fullText());
+    else
+        tell(Outcome::Refused,
+             QStringLiteral("カード %1 の登録は、ほかのパソコンで解除されていました。"
+                            "登録は変えていません。")
+                 .arg(id));
+    return false;
 }
 
 void CardRegistration::touched(const QString &id) {
@@ -101,11 +139,10 @@ void CardRegistration::touched(const QString &id) {
     }
     CardTies after = m_ties;
     if (!after.tie(id, code)) {
-        tell(Outcome::Refused,
-             QStringLiteral("これ以上カードを登録できません（%1 枚まで）。").arg(CardTies::kMax));
+        tell(Outcome::Refused, fullText());
         return;
     }
-    if (!save(after, reason))
+    if (!save(id, after, reason))
         return;
     m_selectedCard = int(cards().indexOf(id));
     tell(owner.isEmpty() ? Outcome::Tied : Outcome::Moved,
@@ -123,7 +160,7 @@ void CardRegistration::removeCard() {
         return;
     CardTies after = m_ties;
     after.untie(id);
-    if (!save(after, {}))
+    if (!save(id, after, {}))
         return;
     m_selectedCard = -1;
     tell(Outcome::Removed,

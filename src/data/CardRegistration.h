@@ -52,9 +52,12 @@ public:
 
 private:
     QString who(const QString &code) const;
-    // Writes after in place of the ties; false (the ties as they were) when
-    // it failed and the program was ended.
-    bool save(const CardTies &after, const QString &reason);
+    // Puts this window's change of the card id (after, against the ties
+    // shown) onto the file as it is now, and shows the ties as they are then.
+    // False when the change was not made: the result line says why, or the
+    // program was ended.
+    bool save(const QString &id, const CardTies &after, const QString &reason);
+    static QString fullText();
     void tell(Outcome o, const QString &text);
 
     Services &m_s;

@@ -1,6 +1,8 @@
 #include "data/CardTies.h"
 
 #include "data/CardTable.h"
+#include "data/CardUpdate.h"
+#include "data/ChangeMerge.h"
 #include "data/History.h"
 #include "data/RecordFile.h"
 #include "platform/CardReader.h"
@@ -104,19 +106,41 @@ QList<history::Entry> changes(const CardTies &before, const CardTies &after) {
 
 } // namespace
 
-FileError save(history::Book book, const CardTies &before, const CardTies &after,
-               const QString &reason) {
+Saved save(history::Book book, const CardTies &base, const CardTies &mine, const QString &reason) {
+    Saved s;
+    s.now = base;
+    const cardupdate::Locks locks = cardupdate::lockFile(book.fs, QLatin1String(kFile));
+    if (locks.error() != FileError::None) {
+        s.error = locks.error();
+        return s;
+    }
+    const Load found = read(book.fs);
+    if (found.unreadable()) {
+        s.error = found.error;
+        s.unreadable = true;
+        return s;
+    }
+    s.now = found.ties;
+    const changemerge::TiesMerge merged = changemerge::ties(base, mine, found.ties);
+    s.kept = merged.kept;
+    if (merged.ties == found.ties)
+        return s;
     const history::Written w =
-        history::record(book, history::word::ickaado, changes(before, after), reason);
-    if (!w.ok())
-        return w.error;
-    const FileError e = records::write(book.fs, QLatin1String(kFile), after.toList());
+        history::record(book, history::word::ickaado, changes(found.ties, merged.ties), reason);
+    if (!w.ok()) {
+        s.error = w.error;
+        return s;
+    }
+    const FileError e = records::write(book.fs, QLatin1String(kFile), merged.ties.toList());
     if (!isSaved(e)) {
         history::recordNotMade(book, w, e);
-        return e;
+        s.error = e;
+        return s;
     }
+    s.now = merged.ties;
     // Unconfirmed when either write was.
-    return e == FileError::None ? w.error : e;
+    s.error = e == FileError::None ? w.error : e;
+    return s;
 }
 
 } // namespace cardties

@@ -63,11 +63,25 @@ struct Load {
 };
 Load read(FileSystem &fs);
 
-// Writes a change of the ties: first into the change history, one record for
-// each employee a card is tied to or taken from (old and new text the card's
-// ID), then the file through the safe save. A file that could not be written
-// is recorded in the history as not made. The error of either write.
-FileError save(history::Book book, const CardTies &before, const CardTies &after,
-               const QString &reason = {});
+struct Saved {
+    FileError error = FileError::None; // of the lock, of reading the file again, or of a write
+    // The file as it was found could not be read: nothing was written.
+    bool unreadable = false;
+    CardTies now; // the ties as the file holds them afterwards
+    // Cards whose change was not written (see changemerge::ties).
+    QStringList kept;
+    bool ok() const { return isSaved(error); }
+};
+
+// Writes a change of the ties made on a copy read earlier (mine against
+// base) as one short critical section, since another PC may have changed the
+// file meanwhile: the file's lock and the history's; the file read again;
+// the change put onto it; the change history first, one record for each
+// employee a card is tied to or taken from (old and new text the card's ID),
+// then the file through the safe save. A file that could not be written is
+// recorded in the history as not made. error is Unconfirmed when either
+// write was.
+Saved save(history::Book book, const CardTies &base, const CardTies &mine,
+           const QString &reason = {});
 
 } // namespace cardties

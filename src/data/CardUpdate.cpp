@@ -25,7 +25,11 @@ bool lockAndRead(FileSystem &fs, const QString &month, const QString &code, Lock
 } // namespace
 
 Locks lock(FileSystem &fs, const QString &month, const QString &code) {
-    Locks l{fs.lockFile(cardfile::path(month, code)), FileLock()};
+    return lockFile(fs, cardfile::path(month, code));
+}
+
+Locks lockFile(FileSystem &fs, const QString &file) {
+    Locks l{fs.lockFile(file), FileLock()};
     if (l.card.held())
         l.history = fs.lockFile(QLatin1String(history::kFileName));
     return l;

@@ -20,6 +20,9 @@ struct Locks {
     FileError error() const { return card.held() ? history.error() : card.error(); }
 };
 Locks lock(FileSystem &fs, const QString &month, const QString &code);
+// The same for a file of the data folder whose changes go into the history
+// (the IC card ties): its lock, then the history's.
+Locks lockFile(FileSystem &fs, const QString &file);
 // The same for whole card months (removed or restored): every card in them.
 Locks lockMonths(FileSystem &fs, const QStringList &months);
 

@@ -74,4 +74,23 @@ RosterMerge roster(const Roster &base, const Roster &mine, const Roster &now) {
     return out;
 }
 
+TiesMerge ties(const CardTies &base, const CardTies &mine, const CardTies &now) {
+    TiesMerge out{now, {}};
+    QStringList ids;
+    for (const CardTie &t : mine.all())
+        ids.append(t.id);
+    for (const CardTie &t : base.all())
+        if (mine.codeOf(t.id).isEmpty())
+            ids.append(t.id);
+    for (const QString &id : ids) {
+        const QString m = mine.codeOf(id);
+        if (m == base.codeOf(id) || m == now.codeOf(id))
+            continue;
+        const bool changedMeanwhile = now.codeOf(id) != base.codeOf(id);
+        if (changedMeanwhile || (m.isEmpty() ? !out.ties.untie(id) : !out.ties.tie(id, m)))
+            out.kept.append(id);
+    }
+    return out;
+}
+
 } // namespace changemerge

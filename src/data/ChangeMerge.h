@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CardTable.h"
+#include "data/CardTies.h"
 #include "data/Roster.h"
 
 #include <QList>
@@ -56,5 +57,18 @@ struct RosterMerge {
 // or changed in a slot this screen changed too is not lost: when the result
 // no longer holds that code and name, it goes into the first free slot.
 RosterMerge roster(const Roster &base, const Roster &mine, const Roster &now);
+
+struct TiesMerge {
+    CardTies ties;
+    // The cards whose tie mine changed but did not put in: another PC tied,
+    // moved or freed the same card meanwhile (its tie is kept, as a punch
+    // is), or no room was left for one more card.
+    QStringList kept;
+};
+
+// now with each card whose tie mine changed from base: tied, moved or
+// freed. A card is never taken from an employee this program did not see
+// it with.
+TiesMerge ties(const CardTies &base, const CardTies &mine, const CardTies &now);
 
 } // namespace changemerge

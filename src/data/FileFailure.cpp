@@ -46,6 +46,14 @@ bool askRetry(Services &s, const QString &what, FileError e) {
                              BoxButtons::YesNo) == BoxAnswer::Yes;
 }
 
+FileError saveAskingAgain(Services &s, const QString &what,
+                          const std::function<FileError()> &save) {
+    FileError e = save();
+    while (transient(e) && askRetry(s, what, e))
+        e = save();
+    return e;
+}
+
 QString reason(FileError e) {
     switch (e) {
     case FileError::DiskFull:

@@ -3,6 +3,8 @@
 #include "data/RecordFile.h"
 #include "screen/Services.h"
 
+#include <functional>
+
 // Which wording a screen uses for a device error: the roster, punch-clock and
 // tally screens and the print run speak of the guidebook; the settings,
 // preparation, organizing and backup screens of the disk.
@@ -31,6 +33,9 @@ bool transient(FileError e);
 // Asks whether to try a save again that failed for such a reason: what
 // names the file ("名簿"). No keeps the screen's changes unsaved.
 bool askRetry(Services &s, const QString &what, FileError e);
+// Runs save, and again for as long as it fails for such a reason and the
+// user asks for it. Its last error.
+FileError saveAskingAgain(Services &s, const QString &what, const std::function<FileError()> &save);
 
 // Why a file operation failed, in the user's terms.
 QString reason(FileError e);

@@ -1,5 +1,6 @@
 #include "data/IcOptions.h"
 
+#include "data/ChangeMerge.h"
 #include "data/RecordFile.h"
 
 QStringList IcOptions::toList() const {
@@ -21,8 +22,17 @@ Load read(FileSystem &fs) {
     return {IcOptions::fromList(r.values), r.error};
 }
 
-FileError write(FileSystem &fs, const IcOptions &options) {
-    return records::write(fs, QLatin1String(kFile), options.toList());
+Saved save(FileSystem &fs, const IcOptions &base, const IcOptions &mine) {
+    const QString file = QLatin1String(kFile);
+    const FileLock lock = fs.lockFile(file);
+    if (!lock.held())
+        return {lock.error()};
+    const records::Read found = records::read(fs, file, kCount);
+    if (found.error != FileError::None && found.error != FileError::NotFound)
+        return {found.error, true};
+    const QStringList values = changemerge::values(base.toList(), mine.toList(),
+                                                   IcOptions::fromList(found.values).toList());
+    return {records::write(fs, file, values)};
 }
 
 } // namespace icoptions

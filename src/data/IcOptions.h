@@ -37,6 +37,14 @@ struct Load {
     FileError error = FileError::None; // NotFound: all off, nothing wrong
 };
 Load read(FileSystem &fs);
-FileError write(FileSystem &fs, const IcOptions &options);
+
+struct Saved {
+    FileError error = FileError::None; // of the lock, of reading the file again, or of the write
+    bool unreadable = false; // the file as it was found could not be read: nothing was written
+};
+// Writes the options changed on a copy read earlier (mine against base) onto
+// the file as it is now, under its lock: an option another PC changed
+// meanwhile and this one did not keeps that PC's value.
+Saved save(FileSystem &fs, const IcOptions &base, const IcOptions &mine);
 
 } // namespace icoptions

@@ -310,10 +310,9 @@ bool RosterScreen::dhozon(QLatin1String function) {
     if (m_damaged && !replaceDamaged())
         return true;
     QString told;
-    FileError e = writeOntoCurrent(function, told);
-    while (filefailure::transient(e) &&
-           filefailure::askRetry(m_s, QStringLiteral("従業員名簿（Meibo.Dat）"), e))
-        e = writeOntoCurrent(function, told);
+    const FileError e =
+        filefailure::saveAskingAgain(m_s, QStringLiteral("従業員名簿（Meibo.Dat）"),
+                                     [&] { return writeOntoCurrent(function, told); });
     if (!told.isEmpty())
         m_s.dialogs.notice(told);
     if (filefailure::transient(e))

@@ -199,17 +199,29 @@ bool SettingsScreen::close() {
         return false;
     if (m_ic == m_icRead || m_icUnreadable)
         return true;
-    const FileError e = icoptions::write(m_s.fs, m_ic);
-    return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
+    // Another PC may have changed an option since: the ones changed here go
+    // onto the file as it is now.
+    icoptions::Saved saved;
+    const FileError e =
+        filefailure::saveAskingAgain(m_s, QStringLiteral("ICカードの設定（ICSettei.Dat）"), [&] {
+            saved = icoptions::save(m_s.fs, m_icRead, m_ic);
+            return saved.error;
+        });
+    if (saved.unreadable) {
+        if (filefailure::endOnFatal(m_s, e, IoWording::Disk))
+            return false;
+        m_s.dialogs.notice(QStringLiteral("ICカードの設定（ICSettei.Dat）を読み込めなかったため、"
+                                          "ICカードの設定は保存していません。"));
+        return true;
+    }
+    return filefailure::transient(e) || !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);
 }
 
 bool SettingsScreen::dhozon() {
     if (m_unreadable)
         return true;
-    FileError e = writeOntoCurrent();
-    while (filefailure::transient(e) &&
-           filefailure::askRetry(m_s, QStringLiteral("基本設定（Kijyun.Dat）"), e))
-        e = writeOntoCurrent();
+    const FileError e = filefailure::saveAskingAgain(m_s, QStringLiteral("基本設定（Kijyun.Dat）"),
+                                                     [this] { return writeOntoCurrent(); });
     if (filefailure::transient(e))
         return true;
     return !filefailure::endOnWriteFailure(m_s, e, IoWording::Disk);

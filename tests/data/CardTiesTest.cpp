@@ -52,11 +52,12 @@ TEST(CardTies, AChangeGoesIntoTheHistoryBeforeTheFile) {
     TestServices s;
     CardTies before;
     before.tie("0A", "1");
-    ASSERT_EQ(cardties::save(s.services, {}, before), FileError::None);
+    ASSERT_EQ(cardties::save(s.services, {}, before).error, FileError::None);
     CardTies after = before;
     after.tie("0A", "2");
     after.tie("FF01", "2");
-    ASSERT_EQ(cardties::save(s.services, before, after, "1 山田 から付け替え"), FileError::None);
+    ASSERT_EQ(cardties::save(s.services, before, after, "1 山田 から付け替え").error,
+              FileError::None);
     EXPECT_EQ(s.bytes(cardties::kFile), records::format({"0A", "2", "FF01", "2"}));
     EXPECT_EQ(cardties::read(s.fs).ties, after);
 
@@ -79,13 +80,13 @@ TEST(CardTies, AFailedWriteLeavesTheFileAndSaysSoInTheHistory) {
     TestServices s;
     CardTies before;
     before.tie("0A", "1");
-    ASSERT_EQ(cardties::save(s.services, {}, before), FileError::None);
+    ASSERT_EQ(cardties::save(s.services, {}, before).error, FileError::None);
     const QByteArray file = s.bytes(cardties::kFile);
     CardTies after = before;
     after.untie("0A");
 
     s.fs.failOn(FaultyFileSystem::Op::Replace, 2, FileError::DiskFull);
-    EXPECT_EQ(cardties::save(s.services, before, after), FileError::DiskFull);
+    EXPECT_EQ(cardties::save(s.services, before, after).error, FileError::DiskFull);
     EXPECT_EQ(s.bytes(cardties::kFile), file);
     const QList<history::Record> recs = history::recordsOf(s.fs, cardties::kFile, "1");
     ASSERT_EQ(recs.size(), 3);
@@ -94,7 +95,7 @@ TEST(CardTies, AFailedWriteLeavesTheFileAndSaysSoInTheHistory) {
 
     // No history, no change at all.
     s.fs.failOn(FaultyFileSystem::Op::Append, 4, FileError::DeviceIO);
-    EXPECT_EQ(cardties::save(s.services, before, after), FileError::DeviceIO);
+    EXPECT_EQ(cardties::save(s.services, before, after).error, FileError::DeviceIO);
     EXPECT_EQ(s.bytes(cardties::kFile), file);
 }
 
@@ -109,7 +110,7 @@ TEST(CardTies, ATieTheHistoryHoldsButTheFileNeverGotIsTakenBackAtTheNextChange) 
     ASSERT_TRUE(history::record(s.services, history::word::ickaado,
                                 {{cardties::kFile, "2", -1, {}, -1, {}, "0B"}})
                     .ok());
-    ASSERT_EQ(cardties::save(s.services, {}, one), FileError::None);
+    ASSERT_EQ(cardties::save(s.services, {}, one).error, FileError::None);
     const QList<history::Record> two = history::recordsOf(s.fs, cardties::kFile, "2");
     ASSERT_EQ(two.size(), 2);
     EXPECT_EQ(two[1].function, "torikesi");

@@ -1,3 +1,5 @@
+#include "data/CardRegistration.h"
+#include "data/HistoryCheck.h"
 #include "data/RecordFile.h"
 #include "data/RosterScreen.h"
 #include "data/SettingsScreen.h"
@@ -7,13 +9,18 @@
 
 namespace {
 
-// The roster or the settings open on two PCs at once.
-struct SharedEdits : ::testing::Test {
+// Two PCs on one data folder, each with its own view of the files and its
+// own settings store.
+struct TwoPcs {
     TestServices t;
     LocalFileSystem otherFs{t.dir.path()};
     ScriptedDialogs otherDialogs;
-    Services other{otherFs, otherDialogs, t.clock, t.settings, t.programEnd, t.session};
+    MemorySettingsStore otherSettings;
+    Services other{otherFs, otherDialogs, t.clock, otherSettings, t.programEnd, t.session};
 };
+
+// The roster or the settings open on two PCs at once.
+struct SharedEdits : ::testing::Test, TwoPcs {};
 
 void type(RosterScreen &s, int box, const QString &text) {
     s.enterBox(box);
@@ -51,11 +58,85 @@ TEST_F(SharedEdits, SettingsChangedOnBothPcsAreAllKept) {
     b.enterTextBox(0);
     b.leaveTextBox(0, "5");
     ASSERT_TRUE(b.close());
+    b.setClickNeedsPin(true);
+    ASSERT_TRUE(b.close());
     a.chooseOption(4); // 和暦
+    a.setPunchByCard(true);
     ASSERT_TRUE(a.close());
     const records::Read saved = records::read(t.fs, kSettingsFile, CalcSettings::kCount);
     EXPECT_EQ(saved.values[CalcSettings::DayChangeHour], "5");
     EXPECT_EQ(saved.values[CalcSettings::YearStyle], "wareki");
+    EXPECT_EQ(icoptions::read(t.fs).options, (IcOptions{true, true}));
+}
+
+TEST(SharedCardTies, TiesChangedOnTwoPcsEndSound) {
+    using O = CardRegistration::Outcome;
+    struct Step {
+        int pc;
+        int employee; // chosen in the window: 0 is code 1, 1 is code 2
+        const char *id;
+        bool remove; // else touched
+    };
+    struct Row {
+        const char *name;
+        QStringList before; // the file when both windows open
+        QList<Step> steps;
+        QStringList after;
+        O last; // the outcome of the last step
+    };
+    const Row rows[] = {
+        {"each PC ties a card",
+         {},
+         {{0, 0, "0A", false}, {1, 1, "0B", false}},
+         {"0A", "1", "0B", "2"},
+         O::Tied},
+        {"removed there, then moved here",
+         {"0A", "1"},
+         {{1, 0, "0A", true}, {0, 1, "0A", false}},
+         {},
+         O::Refused},
+        {"moved here, then removed there",
+         {"0A", "1"},
+         {{0, 1, "0A", false}, {1, 0, "0A", true}},
+         {"0A", "2"},
+         O::Refused},
+        {"one card tied on both",
+         {},
+         {{0, 0, "0A", false}, {1, 1, "0A", false}},
+         {"0A", "1"},
+         O::Refused},
+        {"both remove the same card",
+         {"0A", "1", "0B", "1"},
+         {{0, 0, "0A", true}, {1, 0, "0A", true}},
+         {"0B", "1"},
+         O::Removed},
+    };
+    Roster roster;
+    roster[0] = {"1", "山田　太郎", "月給", {}};
+    roster[1] = {"2", "鈴木　花子", "月給", {}};
+    for (const Row &r : rows) {
+        TwoPcs pcs;
+        ASSERT_TRUE(cardties::save(pcs.t.services, {}, CardTies::fromList(r.before)).ok());
+        CardRegistration a(pcs.t.services);
+        CardRegistration b(pcs.other);
+        CardRegistration *reg[] = {&a, &b};
+        ASSERT_TRUE(a.open(roster, "1") && b.open(roster, "1"));
+        for (const Step &s : r.steps) {
+            CardRegistration &w = *reg[s.pc];
+            w.select(s.employee);
+            if (s.remove) {
+                w.selectCard(int(w.cards().indexOf(QString::fromLatin1(s.id))));
+                w.removeCard();
+            } else {
+                w.touched(QString::fromLatin1(s.id));
+            }
+        }
+        EXPECT_EQ(cardties::read(pcs.t.fs).ties.toList(), r.after) << r.name;
+        EXPECT_EQ(reg[r.steps.last().pc]->outcome(), r.last) << r.name;
+        // Every change the history holds was made: none taken back.
+        EXPECT_TRUE(history::check(pcs.t.fs).intact()) << r.name;
+        EXPECT_FALSE(pcs.t.bytes(history::kFileName).contains("torikesi")) << r.name;
+    }
 }
 
 TEST_F(SharedEdits, ARosterSaveHeldOutIsAskedAboutAndNeverHalfWritten) {

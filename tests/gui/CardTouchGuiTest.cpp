@@ -22,8 +22,8 @@ struct TouchClock : RecorderHarness {
         CardTies ties;
         ties.tie("0123456789ABCDEF", "1");
         ties.tie("04A1B2C3", "2");
-        EXPECT_EQ(cardties::save(t.services, {}, ties), FileError::None);
-        EXPECT_EQ(icoptions::write(t.fs, {true, false}), FileError::None);
+        EXPECT_EQ(cardties::save(t.services, {}, ties).error, FileError::None);
+        EXPECT_EQ(icoptions::save(t.fs, {}, {true, false}).error, FileError::None);
         t.clock.set(2009, 5, 12, 8, 52, 10);
     }
     QString text(const QString &label) { return child<QLabel>(label)->text(); }
@@ -120,7 +120,7 @@ TEST(CardTouchGui, TheRegistrationWindowTiesATouchedCard) {
     roster[2] = {"105", "田中健", "時給", {}};
     CardTies before;
     before.tie("04A1B2C3", "1");
-    ASSERT_EQ(cardties::save(t.services, {}, before), FileError::None);
+    ASSERT_EQ(cardties::save(t.services, {}, before).error, FileError::None);
     shots::ProgramFont font;
     IcCardDialog d(t.services, roster, "2", nullptr);
     ASSERT_TRUE(d.opened());

@@ -41,7 +41,7 @@ TEST(PcscCards, RegisterTouchAndPunchThroughARealPcscStack) {
     PcscCardReader reader;
     Services services{t.fs, t.dialogs, t.clock, t.settings, t.programEnd, t.session, &reader};
     PunchData::prepareMonth(t, 2009, 5, {{"1", "山田太郎"}, {"2", "鈴木花子"}});
-    ASSERT_EQ(icoptions::write(t.fs, {true, false}), FileError::None);
+    ASSERT_EQ(icoptions::save(t.fs, {}, {true, false}).error, FileError::None);
     t.clock.set(2009, 5, 12, 8, 50);
     VirtualCard card(pcscd.port());
 

@@ -21,8 +21,8 @@ struct Touch : ::testing::Test {
         ties.tie(kYamada, "1");
         ties.tie(kSuzuki, "2");
         ties.tie("0A0A0A0A", "9"); // an employee without a card this month
-        ASSERT_EQ(cardties::save(t.services, {}, ties), FileError::None);
-        ASSERT_EQ(icoptions::write(t.fs, options), FileError::None);
+        ASSERT_EQ(cardties::save(t.services, {}, ties).error, FileError::None);
+        ASSERT_EQ(icoptions::save(t.fs, {}, options).error, FileError::None);
         t.clock.set(2009, 5, 10, h, mi);
         ASSERT_TRUE(screen.open());
         screen.tick();
@@ -83,8 +83,8 @@ TEST_F(Touch, TheKindOfferedFollowsTheDaysPunches) {
         PunchData::writeCard(s, kMonth, card);
         CardTies ties;
         ties.tie(kYamada, "1");
-        ASSERT_EQ(cardties::save(s.services, {}, ties), FileError::None);
-        ASSERT_EQ(icoptions::write(s.fs, {true, false}), FileError::None);
+        ASSERT_EQ(cardties::save(s.services, {}, ties).error, FileError::None);
+        ASSERT_EQ(icoptions::save(s.fs, {}, {true, false}).error, FileError::None);
         s.clock.set(2009, 5, 10, 19, 0);
         ASSERT_TRUE(r.open());
         r.tick();
