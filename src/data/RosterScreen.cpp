@@ -1,6 +1,7 @@
 #include "data/RosterScreen.h"
 
 #include "data/CardTable.h"
+#include "data/CardUpdate.h"
 #include "data/ChangeMerge.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
@@ -277,10 +278,12 @@ bool RosterScreen::replaceDamaged() {
 
 FileError RosterScreen::writeOntoCurrent(QLatin1String function, QString &told) {
     // Another PC may have saved the roster since this screen read it: the
-    // rows changed here go onto the roster as it is now, under its lock.
-    const FileLock lock = m_s.fs.lockFile(rosterFile());
-    if (!lock.held())
-        return lock.error();
+    // rows changed here go onto the roster as it is now, under its lock and
+    // the history's (no other PC records between this history group and the
+    // roster it describes).
+    const cardupdate::Locks locks = cardupdate::lockFile(m_s.fs, rosterFile());
+    if (locks.error() != FileError::None)
+        return locks.error();
     Roster toSave = m_roster;
     QStringList before = m_stored;
     const rosterfile::Read now = rosterfile::read(m_s.fs);

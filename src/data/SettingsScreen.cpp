@@ -1,5 +1,6 @@
 #include "data/SettingsScreen.h"
 
+#include "data/CardUpdate.h"
 #include "data/ChangeMerge.h"
 #include "data/FileFailure.h"
 #include "data/History.h"
@@ -174,11 +175,12 @@ QString SettingsScreen::enterTarget(const QString &control) {
 
 FileError SettingsScreen::writeOntoCurrent() {
     // Another PC may have saved the settings since this screen read them:
-    // the values changed here go onto the file as it is now, under its lock.
+    // the values changed here go onto the file as it is now, under its lock
+    // and the history's, as the roster does.
     const QString file = QLatin1String(kSettingsFile);
-    const FileLock lock = m_s.fs.lockFile(file);
-    if (!lock.held())
-        return lock.error();
+    const cardupdate::Locks locks = cardupdate::lockFile(m_s.fs, file);
+    if (locks.error() != FileError::None)
+        return locks.error();
     const records::Read now = records::read(m_s.fs, file, CalcSettings::kCount);
     const QStringList before = now.ok() ? now.values : m_stored;
     const QStringList values = now.ok()

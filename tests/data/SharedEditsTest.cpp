@@ -1,10 +1,12 @@
 #include "data/CardRegistration.h"
+#include "data/CardTies.h"
 #include "data/HistoryCheck.h"
 #include "data/RecordFile.h"
 #include "data/RosterScreen.h"
 #include "data/SettingsScreen.h"
 #include "support/TestServices.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,7 +29,67 @@ void type(RosterScreen &s, int box, const QString &text) {
     s.leaveBox(box, text);
 }
 
+// This PC's files, with a moment just before a file is replaced in which
+// another PC may act.
+struct GapFileSystem : LocalFileSystem {
+    using LocalFileSystem::LocalFileSystem;
+    std::function<void(const QString &)> beforeReplace;
+    FileError replaceFile(const QString &path, const QByteArray &bytes) override {
+        if (beforeReplace)
+            beforeReplace(path);
+        return LocalFileSystem::replaceFile(path, bytes);
+    }
+};
+
 } // namespace
+
+TEST(SharedEditsGap, HistoryOfAnotherPcNeverFallsBetweenARecordAndItsFile) {
+    struct Row {
+        const char *file;
+        std::function<bool(Services &)> save;
+    };
+    const Row rows[] = {
+        {kRosterFile,
+         [](Services &s) {
+             RosterScreen r(s);
+             if (!r.open())
+                 return false;
+             type(r, 0, "1");
+             type(r, 1, "山田太郎");
+             return r.close();
+         }},
+        {kSettingsFile,
+         [](Services &s) {
+             SettingsScreen r(s);
+             if (!r.open())
+                 return false;
+             r.enterTextBox(0);
+             r.leaveTextBox(0, "5");
+             return r.close();
+         }},
+    };
+    for (const Row &r : rows) {
+        TwoPcs pcs;
+        GapFileSystem hereFs{pcs.t.dir.path()};
+        Services here{hereFs,         pcs.t.dialogs,    pcs.t.clock,
+                      pcs.t.settings, pcs.t.programEnd, pcs.t.session};
+        pcs.otherFs.setLockWait(30);
+        bool tried = false;
+        hereFs.beforeReplace = [&](const QString &path) {
+            // Between this PC's history group and the file it describes.
+            if (path != QLatin1String(r.file) || tried ||
+                !hereFs.exists(QLatin1String(history::kFileName)))
+                return;
+            tried = true;
+            // The other PC ties a card meanwhile: it waits for the history.
+            cardties::save(pcs.other, {}, CardTies::fromList({"0A", "1"}));
+        };
+        ASSERT_TRUE(r.save(here)) << r.file;
+        EXPECT_TRUE(tried) << r.file;
+        EXPECT_TRUE(history::check(pcs.t.fs).intact()) << r.file;
+        EXPECT_FALSE(pcs.t.bytes(history::kFileName).contains("torikesi")) << r.file;
+    }
+}
 
 TEST_F(SharedEdits, RosterRowsSavedOnBothPcsAreAllKept) {
     RosterScreen here(t.services);
