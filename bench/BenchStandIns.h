@@ -19,17 +19,6 @@ public:
     int shown = 0;
 };
 
-class NoSettings : public SettingsStore {
-public:
-    QString value(const QString &, const QString &, const QString &,
-                  const QString &fallback) const override {
-        return fallback;
-    }
-    bool setValue(const QString &, const QString &, const QString &, const QString &) override {
-        return true;
-    }
-};
-
 class NoEnd : public ProgramEnd {
 public:
     void endProgram() override { m_ended = true; }
@@ -54,7 +43,9 @@ struct QuietServices {
     QuietServices(FileSystem &fs, const Clock &clock)
         : services{fs, dialogs, clock, store, end, session} {}
     QuietDialogs dialogs;
-    NoSettings store;
+    // Kept in memory as the program's own settings keep them: the history's
+    // anchor read back at every write, so a write reads only what follows it.
+    MemorySettingsStore store;
     NoEnd end;
     Session session;
     Services services;

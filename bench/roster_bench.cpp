@@ -78,7 +78,7 @@ int main(int argc, char **argv) {
     LocalFileSystem fs(dir.path());
     QuietDialogs dialogs;
     SystemClock clock;
-    NoSettings settings;
+    MemorySettingsStore settings; // keeps the history's anchor between saves
     QtProgramEnd programEnd;
     Session session;
     Services services{fs, dialogs, clock, settings, programEnd, session};
