@@ -110,14 +110,20 @@ ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
     return r;
 }
 
-FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
+template <typename Write>
+FileError LocalFileSystem::writeLocked(const QString &path, bool withEntry, Write write) {
     const QString resolved = resolve(path);
-    if (const FileError e = refused(resolved, false); e != FileError::None)
+    if (const FileError e = refused(resolved, withEntry); e != FileError::None)
         return e;
     const FileLock lock = lockFile(path);
     if (!lock.held())
         return lock.error();
-    return safeReplace(resolved, bytes);
+    return write(resolved);
+}
+
+FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &bytes) {
+    return writeLocked(path, false,
+                       [&](const QString &resolved) { return safeReplace(resolved, bytes); });
 }
 
 ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 maxBytes) {
@@ -156,23 +162,13 @@ ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 
 }
 
 FileError LocalFileSystem::appendFile(const QString &path, const QByteArray &bytes) {
-    const QString resolved = resolve(path);
-    if (const FileError e = refused(resolved, true); e != FileError::None)
-        return e;
-    const FileLock lock = lockFile(path);
-    if (!lock.held())
-        return lock.error();
-    return safeAppend(resolved, bytes);
+    return writeLocked(path, true,
+                       [&](const QString &resolved) { return safeAppend(resolved, bytes); });
 }
 
 FileError LocalFileSystem::truncateFile(const QString &path, qint64 size) {
-    const QString resolved = resolve(path);
-    if (const FileError e = refused(resolved, true); e != FileError::None)
-        return e;
-    const FileLock lock = lockFile(path);
-    if (!lock.held())
-        return lock.error();
-    return safeTruncate(resolved, size);
+    return writeLocked(path, true,
+                       [&](const QString &resolved) { return safeTruncate(resolved, size); });
 }
 
 FileError FileSystem::replaceFiles(const QString &folder,

@@ -203,6 +203,10 @@ public:
     // Why a resolved path is not used: it holds a NUL, or passes through a
     // link below the data folder (the entry itself too when withEntry).
     FileError refused(const QString &resolved, bool withEntry) const;
+    // A write of one file: refused as above, else done on the resolved path
+    // under the file's lock.
+    template <typename Write>
+    FileError writeLocked(const QString &path, bool withEntry, Write write);
 
 protected:
     ReadResult readBounded(const QString &path, qint64 maxBytes) override;
