@@ -43,7 +43,7 @@ bool isSafeCode(const QString &code) {
         return false;
     // The card's file name and the save's temporary name beside it must fit
     // the file system's limit of 255 bytes a name.
-    if (c.toUtf8().size() > kMaxCodeBytes)
+    if (c.size() > kMaxCodeBytes / 3 && c.toUtf8().size() > kMaxCodeBytes)
         return false;
     static const QString forbidden = QStringLiteral("/\\:*?<>|");
     for (const QChar ch : c)

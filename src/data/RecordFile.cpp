@@ -21,10 +21,10 @@ QString valueOfLine(QByteArrayView line) {
     // A quoted value is what lies between the first and the last quote, so a
     // stray inner quote is kept rather than cutting the value.
     if (line.size() >= 2 && line.front() == '"' && line.back() == '"')
-        return cp932::decode(line.sliced(1, line.size() - 2).toByteArray());
+        return cp932::decode(line.sliced(1, line.size() - 2));
     if (line.size() == 1 && line.front() == '"')
         return {};
-    return cp932::decode(line.toByteArray());
+    return cp932::decode(line);
 }
 
 // Calls take(line) for each value's line in order, until take returns false.

@@ -120,6 +120,8 @@ QByteArray encode(const QString &text, bool *lossless) {
 }
 
 bool canEncode(const QString &text) {
+    if (isAscii(text))
+        return true;
     bool ok = true;
     const QByteArray bytes = encode(text, &ok);
     return ok && decode(bytes) == text;

@@ -21,7 +21,29 @@ LocalFileSystem::LocalFileSystem(QString dataFolder)
 
 LocalFileSystem::~LocalFileSystem() = default;
 
+namespace {
+
+// Whether a relative path needs no cleaning: no empty, "." or ".." part.
+bool isPlainRelative(const QString &path) {
+    if (path.isEmpty() || path.startsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('/')))
+        return false;
+    qsizetype partStart = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] != QLatin1Char('/'))
+            continue;
+        const QStringView part = QStringView(path).sliced(partStart, i - partStart);
+        if (part.isEmpty() || part == u"." || part == u"..")
+            return false;
+        partStart = i + 1;
+    }
+    return true;
+}
+
+} // namespace
+
 QString LocalFileSystem::resolve(const QString &path) const {
+    if (isPlainRelative(path) && !m_root.endsWith(QLatin1Char('/')))
+        return m_root + QLatin1Char('/') + path;
     if (QDir::isAbsolutePath(path))
         return QDir::cleanPath(path);
     return QDir::cleanPath(m_root + QLatin1Char('/') + path);
@@ -50,14 +72,30 @@ FileError missingError(const QString &resolved) {
 
 // Opens a regular file for reading and looks at what was opened. Opened
 // without waiting, so a FIFO never waits for a writer; anything but a regular
-// file (a device may never end) is Damaged, a folder is PathFileAccess. -1
+// file (a device may never end) is Damaged, a folder is PathFileAccess. A
+// link on the way below root is Damaged as well: the folders are looked at
+// one by one, the entry itself by opening it without following a link. -1
 // with r.error set when it is not to be read.
-int openRegular(const QString &resolved, struct stat &st, ReadResult &r) {
-    const int fd = ::open(QFile::encodeName(resolved).constData(),
-                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+int openRegular(const QString &root, const QString &resolved, struct stat &st, ReadResult &r) {
+    if (filetree::holdsNul(resolved)) {
+        r.error = FileError::BadName;
+        return -1;
+    }
+    const QByteArray rootBytes = QFile::encodeName(root);
+    QByteArray name = QFile::encodeName(resolved);
+    if (filetree::passesLink(rootBytes, name, false)) {
+        r.error = FileError::Damaged;
+        return -1;
+    }
+    const bool below = name.size() > rootBytes.size() && name.startsWith(rootBytes) &&
+                       (rootBytes.endsWith('/') || name[rootBytes.size()] == '/');
+    const int fd = ::open(name.constData(),
+                          O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (below ? O_NOFOLLOW : 0));
     if (fd < 0) {
         const int err = errno;
-        r.error = err == ENOENT ? missingError(resolved) : fileErrorFromErrno(err);
+        r.error = err == ENOENT           ? missingError(resolved)
+                  : below && err == ELOOP ? FileError::Damaged
+                                          : fileErrorFromErrno(err);
         return -1;
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -73,10 +111,8 @@ int openRegular(const QString &resolved, struct stat &st, ReadResult &r) {
 ReadResult LocalFileSystem::readBounded(const QString &path, qint64 maxBytes) {
     ReadResult r;
     const QString resolved = resolve(path);
-    if (r.error = refused(resolved, true); r.error != FileError::None)
-        return r;
     struct stat st {};
-    const int fd = openRegular(resolved, st, r);
+    const int fd = openRegular(m_root, resolved, st, r);
     if (fd < 0)
         return r;
     if (st.st_size > maxBytes) {
@@ -129,10 +165,8 @@ FileError LocalFileSystem::replaceFile(const QString &path, const QByteArray &by
 ReadResult LocalFileSystem::readPart(const QString &path, qint64 offset, qint64 maxBytes) {
     ReadResult r;
     const QString resolved = resolve(path);
-    if (r.error = refused(resolved, true); r.error != FileError::None)
-        return r;
     struct stat st {};
-    const int fd = openRegular(resolved, st, r);
+    const int fd = openRegular(m_root, resolved, st, r);
     if (fd < 0)
         return r;
     r.fileSize = st.st_size;
@@ -267,23 +301,10 @@ FileError LocalFileSystem::replaceFiles(const QString &folder,
 }
 
 QStringList LocalFileSystem::list(const QString &folder, const QString &pattern, ListKind kind) {
-    QDir::Filters filters;
-    switch (kind) {
-    case ListKind::Files:
-        filters = QDir::Files;
-        break;
-    case ListKind::Folders:
-        filters = QDir::Dirs | QDir::NoDotAndDotDot;
-        break;
-    case ListKind::FilesAndFolders:
-        filters = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot;
-        break;
-    }
     const QString resolved = resolve(folder);
     if (refused(resolved, true) != FileError::None || filetree::holdsNul(pattern))
         return {};
-    QDir dir(resolved);
-    return dir.entryList({pattern}, filters | QDir::CaseSensitive, QDir::Name);
+    return filetree::entries(resolved, pattern, kind != ListKind::Folders, kind != ListKind::Files);
 }
 
 FileError LocalFileSystem::makeFolder(const QString &path) {

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -143,19 +145,99 @@ bool holdsNul(const QString &path) {
 }
 
 bool passesLink(const QString &root, const QString &path, bool withEntry) {
-    const QStringList names = below(root, path);
-    QString at = root;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (i == names.size() - 1 && !withEntry)
-            break;
-        at += QLatin1Char('/') + names[i];
+    QByteArray bytes = encoded(path);
+    return passesLink(encoded(root), bytes, withEntry);
+}
+
+bool passesLink(const QByteArray &root, QByteArray &path, bool withEntry) {
+    const qsizetype start = root.endsWith('/') ? root.size() : root.size() + 1;
+    if (path.size() < start || !path.startsWith(root) || path[start - 1] != '/')
+        return false;
+    // Each folder on the way is looked at in place: the path cut at its slash
+    // for the call, not a new name built per folder.
+    const auto isLinkAt = [&path](qsizetype end) {
+        char *const data = path.data();
+        const char kept = data[end]; // the terminating NUL at the end
+        data[end] = '\0';
         struct stat st {};
-        if (::lstat(encoded(at).constData(), &st) != 0)
+        const bool there = ::lstat(data, &st) == 0;
+        data[end] = kept;
+        return there ? std::optional<bool>(S_ISLNK(st.st_mode)) : std::nullopt;
+    };
+    for (qsizetype i = start; i < path.size(); ++i) {
+        if (path[i] != '/' || i == start || path[i - 1] == '/')
+            continue;
+        const std::optional<bool> link = isLinkAt(i);
+        if (!link)
             return false; // nothing further exists to pass through
-        if (S_ISLNK(st.st_mode))
+        if (*link)
             return true;
     }
-    return false;
+    if (!withEntry || path.size() <= start || path.endsWith('/'))
+        return false;
+    return isLinkAt(path.size()).value_or(false);
+}
+
+namespace {
+
+// A pattern of the program's own: '*' alone is matched here, anything else by
+// the system's matcher.
+bool matches(const QByteArray &pattern, const char *name) {
+    if (pattern.contains('?') || pattern.contains('[') || pattern.contains('\\'))
+        return ::fnmatch(pattern.constData(), name, 0) == 0;
+    const QByteArrayView text(name);
+    const QList<QByteArray> parts = pattern.split('*');
+    if (parts.size() == 1)
+        return text == parts[0];
+    if (!text.startsWith(parts.front()) || !text.endsWith(parts.back()) ||
+        text.size() < parts.front().size() + parts.back().size())
+        return false;
+    qsizetype at = parts.front().size();
+    const qsizetype end = text.size() - parts.back().size();
+    for (qsizetype k = 1; k + 1 < parts.size(); ++k) {
+        const qsizetype found = text.sliced(at, end - at).indexOf(parts[k]);
+        if (found < 0)
+            return false;
+        at += found + parts[k].size();
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList entries(const QString &folder, const QString &pattern, bool files, bool folders) {
+    DIR *dir = ::opendir(encoded(folder).constData());
+    if (!dir)
+        return {};
+    const int dfd = ::dirfd(dir);
+    const QByteArray match = encoded(pattern);
+    QStringList out;
+    // The type from the listing spares a stat per entry; only a link, or a
+    // file system that does not tell, is looked at.
+    while (const dirent *e = ::readdir(dir)) {
+        if (e->d_name[0] == '.' || !matches(match, e->d_name))
+            continue;
+        unsigned char type = e->d_type;
+        struct stat st {};
+        if (type == DT_UNKNOWN) {
+            if (::fstatat(dfd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            type = S_ISLNK(st.st_mode)   ? DT_LNK
+                   : S_ISDIR(st.st_mode) ? DT_DIR
+                   : S_ISREG(st.st_mode) ? DT_REG
+                                         : DT_UNKNOWN;
+        }
+        if (type == DT_LNK) {
+            if (::fstatat(dfd, e->d_name, &st, 0) != 0)
+                continue;
+            type = S_ISDIR(st.st_mode) ? DT_DIR : DT_REG;
+        }
+        if ((type == DT_REG && files) || (type == DT_DIR && folders))
+            out.append(QFile::decodeName(e->d_name));
+    }
+    ::closedir(dir);
+    std::sort(out.begin(), out.end());
+    return out;
 }
 
 bool isLink(const QString &path) {

@@ -18,6 +18,14 @@ bool holdsNul(const QString &path);
 // its way from root, and the entry itself when withEntry. A path that is not
 // below root is never judged (it was chosen by the user as it is).
 bool passesLink(const QString &root, const QString &path, bool withEntry);
+// The same on the encoded names; path is given back as it came.
+bool passesLink(const QByteArray &root, QByteArray &path, bool withEntry);
+
+// Names of the entries of folder matching a wildcard pattern ('*', '?' and
+// '[...]' on the name's bytes), sorted by name, hidden ones left out. A
+// link counts as what it points to and is left out when it points nowhere;
+// a FIFO, socket or device is neither a file nor a folder.
+QStringList entries(const QString &folder, const QString &pattern, bool files, bool folders);
 
 // Whether the entry itself is a symbolic link.
 bool isLink(const QString &path);

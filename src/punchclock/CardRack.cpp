@@ -73,7 +73,7 @@ void CardRack::setEntries(QList<EmployeeLine> entries) {
     m_lines = employeeline::texts(m_entries);
 }
 
-void CardRack::rebuild(const Roster &roster, const QString &folder) {
+QStringList CardRack::rebuild(const Roster &roster, const QString &folder) {
     int named = 0;
     for (const Employee &e : roster.slots)
         if (!e.name.isEmpty())
@@ -95,7 +95,7 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
         } else if (named != 0) {
             announceNotPrepared();
         }
-        return;
+        return {};
     }
     m_selected = -1;
     m_folder = folder;
@@ -116,6 +116,7 @@ void CardRack::rebuild(const Roster &roster, const QString &folder) {
     } else {
         m_announced = false;
     }
+    return codes;
 }
 
 FileError CardRack::keepCard(const QString &folder, const QString &code, QString &reason) {

@@ -51,8 +51,9 @@ public:
     // Rebuilds the rack from the cards of the month folder; a missing folder of
     // another month than the one shown empties it. The message that no
     // card is prepared is shown once until the screen is shown anew or cards are
-    // found again: closing that very box activates the screen again.
-    void rebuild(const Roster &roster, const QString &folder);
+    // found again: closing that very box activates the screen again. Returns
+    // the card codes the folder listed.
+    QStringList rebuild(const Roster &roster, const QString &folder);
     void screenShown() { m_announced = false; }
 
     // A rack click in removal mode: asks, deletes the card and rebuilds the rack

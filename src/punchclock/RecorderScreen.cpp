@@ -109,8 +109,7 @@ void RecorderScreen::showClockDay(const QDateTime &now) {
 }
 
 void RecorderScreen::activated() {
-    m_rack.rebuild(m_roster, monthFolder());
-    watchMonth();
+    watchMonth(m_rack.rebuild(m_roster, monthFolder()));
     if (!m_panel.cardSet())
         return;
     // The set card keeps its line, wherever the new listing put it.

@@ -147,7 +147,7 @@ private:
     PunchDay clockDay(const QDateTime &now) const;
     void cardMonthOf(const QDate &punchDate);
     // The rack was built: what the watch compares from now on.
-    void watchMonth();
+    void watchMonth(QStringList rackCodes);
     void showClockDay(const QDateTime &now);
     QString unpressedText(int k) const;
     QString leavePunchBox(bool monthBox, const QString &text, const QString &remembered);

@@ -1,9 +1,8 @@
 #include "punchclock/RecorderScreen.h"
 
-void RecorderScreen::watchMonth() {
-    const QString folder = monthFolder();
-    m_rackCodes = employeeline::cardCodes(m_s.fs, folder);
-    m_watch.setEvents(m_s.fs.deliversEvents(folder));
+void RecorderScreen::watchMonth(QStringList rackCodes) {
+    m_rackCodes = std::move(rackCodes);
+    m_watch.setEvents(m_s.fs.deliversEvents(monthFolder()));
 }
 
 void RecorderScreen::lookForChanges() {

@@ -74,6 +74,37 @@ TEST(FileSystem, ListingMatchesCaseSensitivelyAndHidesTemps) {
     EXPECT_EQ(fs.list("", "*.Card", ListKind::Files), QStringList{"1.Card"});
 }
 
+// A link lists as what it points to, one pointing nowhere and a FIFO not at all.
+TEST(FileSystem, ListingKindsAndPatterns) {
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    d.mkdir("2026年1月");
+    d.mkdir(".2026年6月");
+    ASSERT_TRUE(QFile::link(dir.filePath("2026年1月"), dir.filePath("2026年2月")));
+    ASSERT_TRUE(QFile::link(dir.filePath("none"), dir.filePath("2026年3月")));
+    put(dir.filePath("2026年4月.txt"), "x");
+    put(dir.filePath("memo"), "x");
+    ASSERT_TRUE(QFile::link(dir.filePath("memo"), dir.filePath("x月link")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("2026年5月")).constData(), 0600), 0);
+    LocalFileSystem fs(dir.path());
+    const struct {
+        const char *pattern;
+        ListKind kind;
+        QStringList names;
+    } cases[] = {
+        {"*月*", ListKind::Files, {"2026年4月.txt", "x月link"}},
+        {"*月*", ListKind::Folders, {"2026年1月", "2026年2月"}},
+        {"*月*", ListKind::FilesAndFolders, {"2026年1月", "2026年2月", "2026年4月.txt", "x月link"}},
+        {"*", ListKind::Files, {"2026年4月.txt", "memo", "x月link"}},
+        {"2026*月", ListKind::Folders, {"2026年1月", "2026年2月"}},
+        {"2026年?月*", ListKind::Files, {"2026年4月.txt"}},
+        {"memo", ListKind::Files, {"memo"}},
+        {"*.txt*", ListKind::Folders, {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(fs.list("", QString::fromUtf8(c.pattern), c.kind), c.names) << c.pattern;
+}
+
 TEST(FileSystem, MissingFolderIsOneNumberForEverySave) {
     QTemporaryDir dir;
     LocalFileSystem fs(dir.path());
