@@ -91,6 +91,12 @@ Stored storeIfUnchanged(history::Book book, QLatin1String function, const QStrin
         s.now = read.table;
         return s;
     }
+    // Confirming a card that holds these very values changes nothing: the
+    // file, its time stamp and the history stay as they are.
+    if (mine.toList() == base.toList()) {
+        s.now = mine;
+        return s;
+    }
     s.saved = history::saveCard(book, function, month, code, base, mine, rowReasons);
     s.now = s.saved.ok() ? mine : base;
     return s;

@@ -62,7 +62,7 @@ struct Stored {
 
 // The tally's confirm: mine, the whole card, replaces the card only while
 // the card is still base; the punches that differ go into the history first,
-// each with its day's reason.
+// each with its day's reason. A card that is already mine is not written.
 Stored storeIfUnchanged(history::Book book, QLatin1String function, const QString &month,
                         const QString &code, const CardTable &base, const CardTable &mine,
                         const QHash<int, QString> &rowReasons);

@@ -76,7 +76,7 @@ CertifiedGrid::Line CertifiedGrid::line(int screenRow) const {
         l.kind = DayKind::Saturday;
     else if (l.exists && weekday == CardMonth::weekdayKanji(Qt::Sunday))
         l.kind = DayKind::Sunday;
-    const QList<certifiedmarks::Mark> marks = certifiedmarks::of(m_table);
+    const QList<certifiedmarks::Mark> marks = certifiedmarks::ofRow(m_table, l.row);
     for (int k = 0; k < kColumns; ++k) {
         const QString &v = m_table.at(l.row, CardField::CertWithin + k);
         l.certified[static_cast<size_t>(k)] = v;

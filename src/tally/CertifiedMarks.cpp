@@ -14,22 +14,31 @@ bool punched(const CardTable &t, int row) {
     return false;
 }
 
+void addOfRow(QList<Mark> &marks, const CardTable &t, int r) {
+    const bool worked = punched(t, r);
+    for (int f = CardField::CertWithin; f <= CardField::CertLateEarly; ++f) {
+        const QString &v = t.at(r, f);
+        if (!v.contains(QLatin1Char(':')))
+            continue; // empty, or a bare number: marked as such
+        if (timetext::durationMinutes(v) >= 60)
+            marks.append({r, f, Kind::MinutesOver59});
+        else if (!worked && f != CardField::CertLateEarly && timetext::certifiedMinutes(v) != 0)
+            marks.append({r, f, Kind::NoPunch});
+    }
+}
+
 } // namespace
+
+QList<Mark> ofRow(const CardTable &t, int row) {
+    QList<Mark> marks;
+    addOfRow(marks, t, row);
+    return marks;
+}
 
 QList<Mark> of(const CardTable &t) {
     QList<Mark> marks;
-    for (int r = 0; r < CardTable::kDayRows; ++r) {
-        const bool worked = punched(t, r);
-        for (int f = CardField::CertWithin; f <= CardField::CertLateEarly; ++f) {
-            const QString &v = t.at(r, f);
-            if (!v.contains(QLatin1Char(':')))
-                continue; // empty, or a bare number: marked as such
-            if (timetext::durationMinutes(v) >= 60)
-                marks.append({r, f, Kind::MinutesOver59});
-            else if (!worked && f != CardField::CertLateEarly && timetext::certifiedMinutes(v) != 0)
-                marks.append({r, f, Kind::NoPunch});
-        }
-    }
+    for (int r = 0; r < CardTable::kDayRows; ++r)
+        addOfRow(marks, t, r);
     for (int f = CardField::CertWithin; f <= CardField::CertLateEarly; ++f)
         if (timetext::certifiedMinutes(t.at(CardTable::kTotalsRow, f)) < 0)
             marks.append({CardTable::kTotalsRow, f, Kind::NegativeTotal});

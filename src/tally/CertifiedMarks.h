@@ -22,6 +22,8 @@ struct Mark {
 };
 
 QList<Mark> of(const CardTable &t);
+// The marks of one day row: they depend on that row alone.
+QList<Mark> ofRow(const CardTable &t, int row);
 bool has(const QList<Mark> &marks, int row, int field);
 
 // One mark as the notices name it: "5日の法定外「99:99」（分が60以上）".

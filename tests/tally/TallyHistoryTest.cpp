@@ -98,6 +98,23 @@ TEST_F(TallyHistory, AConfirmedCorrectionIsRecordedBeforeItsCard) {
     EXPECT_EQ(records().size(), before);
 }
 
+// Opening a confirmed card and confirming it again writes neither the card
+// nor the history; a changed value writes both once.
+TEST_F(TallyHistory, AConfirmThatChangesNothingWritesNothing) {
+    const int replaces = t.fs.calls(Op::Replace);
+    const int appends = t.fs.calls(Op::Append);
+    for (int round = 0; round < 2; ++round) {
+        screen->chooseEmployee(0);
+        ASSERT_TRUE(screen->kakutei());
+    }
+    EXPECT_EQ(t.fs.calls(Op::Replace), replaces);
+    EXPECT_EQ(t.fs.calls(Op::Append), appends);
+    correct({"1", "8.3", "", "", ""});
+    EXPECT_EQ(t.fs.calls(Op::Replace), replaces + 1);
+    EXPECT_EQ(t.fs.calls(Op::Append), appends + 1);
+    EXPECT_EQ(PunchData::readCard(t, kMonth, "1").at(0, CardField::ClockIn), "8:03");
+}
+
 TEST_F(TallyHistory, AReasonTheHistoryCannotKeepIsRefusedAndNothingStored) {
     const QByteArray card = t.bytes(kMonth + "/1.Card");
     t.dialogs.clear();
