@@ -11,6 +11,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 
 CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) {
     CardTable card;
@@ -28,39 +29,48 @@ CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) 
 QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &employee) {
     // Built directly rather than value by value: the same bytes as the record
     // format of newCard(), with the employee's texts encoded once, not per row,
-    // and every piece appended into one buffer sized beforehand.
-    static constexpr char kEnd[] = "\"\r\n";
-    static constexpr char kEmpty[] = "\"\"\r\n";
+    // and every piece copied into one buffer of the card's exact size.
     const QByteArray code = cp932::encode(employee.code);
     const QByteArray name = cp932::encode(employee.name);
     const QByteArray payType = cp932::encode(employee.payType);
     constexpr qsizetype kEmptyInRow = CardField::Code - CardField::Weekday;
-    const qsizetype row = 8 + 4 * kEmptyInRow + code.size() + name.size() + payType.size() + 3 * 4;
-    QByteArray out;
-    out.reserve(CardTable::kDayRows * row + CardTable::kFields * 4);
-    auto quoted = [&out](const QByteArray &v) {
-        out.append('"');
-        out.append(v);
-        out.append(kEnd, 3);
+    const qsizetype employeeBytes = code.size() + name.size() + payType.size() + 3 * 4;
+    qsizetype size = CardTable::kFields * 4;
+    for (int r = 0; r < CardTable::kDayRows; ++r) {
+        const QDate &day = period.days[static_cast<size_t>(r)];
+        const qsizetype digits = !day.isValid() ? 0 : day.day() >= 10 ? 2 : 1;
+        size += 4 + digits + 4 * kEmptyInRow + employeeBytes;
+    }
+    QByteArray out(size, Qt::Uninitialized);
+    char *p = out.data();
+    const auto put = [&p](const char *bytes, qsizetype n) {
+        std::memcpy(p, bytes, static_cast<size_t>(n));
+        p += n;
+    };
+    const auto quoted = [&](const QByteArray &v) {
+        *p++ = '"';
+        put(v.constData(), v.size());
+        put("\"\r\n", 3);
     };
     for (int r = 0; r < CardTable::kDayRows; ++r) {
         const QDate &day = period.days[static_cast<size_t>(r)];
-        out.append('"');
+        *p++ = '"';
         if (day.isValid()) {
             const int d = day.day();
             if (d >= 10)
-                out.append(char('0' + d / 10));
-            out.append(char('0' + d % 10));
+                *p++ = char('0' + d / 10);
+            *p++ = char('0' + d % 10);
         }
-        out.append(kEnd, 3);
+        put("\"\r\n", 3);
         for (qsizetype i = 0; i < kEmptyInRow; ++i)
-            out.append(kEmpty, 4);
+            put("\"\"\r\n", 4);
         quoted(code);
         quoted(name);
         quoted(payType);
     }
     for (int i = 0; i < CardTable::kFields; ++i)
-        out.append(kEmpty, 4);
+        put("\"\"\r\n", 4);
+    Q_ASSERT(p == out.constData() + out.size());
     return out;
 }
 

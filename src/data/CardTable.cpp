@@ -78,12 +78,13 @@ bool isCardOf(const CardTable &table, const QString &code) {
 }
 
 Read read(FileSystem &fs, const QString &monthFolder, const QString &code) {
-    Read r;
     if (!isSafeCode(code)) {
-        r.error = FileError::PathFileAccess;
-        return r;
+        Read refused;
+        refused.error = FileError::PathFileAccess;
+        return refused;
     }
-    r = fromFile(fs.readFile(path(monthFolder, code), kMaxBytes));
+    // Made in place: a card's table is a thousand texts to clear and move.
+    Read r = fromFile(fs.readFile(path(monthFolder, code), kMaxBytes));
     // Used as that code's card it would put garbage, or another employee's
     // punches, on this one.
     if (r.ok() && !isCardOf(r.table, code))

@@ -1,5 +1,6 @@
 #include "platform/Codec932.h"
 
+#include <QHash>
 #include <cerrno>
 #include <iconv.h>
 #include <vector>
@@ -40,6 +41,12 @@ bool isAscii(const QString &text) {
 
 namespace cp932 {
 
+namespace {
+
+QString convert(QByteArrayView bytes);
+
+} // namespace
+
 QString decode(QByteArrayView bytes) {
     if (bytes.isEmpty())
         return {};
@@ -47,6 +54,27 @@ QString decode(QByteArrayView bytes) {
     // (times, codes, days) need no converter at all.
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
+    // A card repeats a few short texts (the name, the pay type, the weekdays)
+    // in every row: each is converted once and its text shared.
+    constexpr qsizetype kShort = 64;
+    constexpr qsizetype kKept = 4096;
+    if (bytes.size() > kShort)
+        return convert(bytes);
+    thread_local QHash<QByteArray, QString> seen;
+    // Looked up over the caller's bytes; only a new text's bytes are copied.
+    const QByteArray probe = QByteArray::fromRawData(bytes.constData(), bytes.size());
+    if (const auto it = seen.constFind(probe); it != seen.constEnd())
+        return *it;
+    if (seen.size() >= kKept)
+        seen.clear();
+    const QString text = convert(bytes);
+    seen.insert(bytes.toByteArray(), text);
+    return text;
+}
+
+namespace {
+
+QString convert(QByteArrayView bytes) {
     // Opening a converter costs more than a card's worth of text: keep one.
     thread_local Iconv cd("UTF-16LE", "CP932");
     if (!cd.valid())
@@ -76,6 +104,8 @@ QString decode(QByteArrayView bytes) {
     }
     return out;
 }
+
+} // namespace
 
 QByteArray encode(const QString &text, bool *lossless) {
     if (lossless)
