@@ -1,8 +1,9 @@
 #include "platform/Codec932.h"
 
-#include <QHash>
+#include <array>
 #include <cerrno>
 #include <iconv.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -43,38 +44,9 @@ namespace cp932 {
 
 namespace {
 
-QString convert(QByteArrayView bytes);
-
-} // namespace
-
-QString decode(QByteArrayView bytes) {
-    if (bytes.isEmpty())
-        return {};
-    // Bytes below 0x80 are the same characters in the code page: most values
-    // (times, codes, days) need no converter at all.
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
-    // A card repeats a few short texts (the name, the pay type, the weekdays)
-    // in every row: each is converted once and its text shared.
-    constexpr qsizetype kShort = 64;
-    constexpr qsizetype kKept = 4096;
-    if (bytes.size() > kShort)
-        return convert(bytes);
-    thread_local QHash<QByteArray, QString> seen;
-    // Looked up over the caller's bytes; only a new text's bytes are copied.
-    const QByteArray probe = QByteArray::fromRawData(bytes.constData(), bytes.size());
-    if (const auto it = seen.constFind(probe); it != seen.constEnd())
-        return *it;
-    if (seen.size() >= kKept)
-        seen.clear();
-    const QString text = convert(bytes);
-    seen.insert(bytes.toByteArray(), text);
-    return text;
-}
-
-namespace {
-
-QString convert(QByteArrayView bytes) {
+// The converter over a whole text: the way for what the tables below do not
+// cover.
+QString convertIn(QByteArrayView bytes) {
     // Opening a converter costs more than a card's worth of text: keep one.
     thread_local Iconv cd("UTF-16LE", "CP932");
     if (!cd.valid())
@@ -105,6 +77,117 @@ QString convert(QByteArrayView bytes) {
     return out;
 }
 
+// What the converter makes of one byte, or of a lead byte and the byte after
+// it, asked the first time such bytes are met: the code page has no state, so
+// a text converts as its characters one by one do.
+enum class Kind : quint8 { Unknown, Char, Lead, Invalid, Other };
+struct Decoded {
+    Kind kind = Kind::Unknown;
+    char16_t c = 0;
+};
+
+Decoded askDecoder(const char *bytes, size_t n) {
+    thread_local Iconv cd("UTF-16LE", "CP932");
+    if (!cd.valid())
+        return {Kind::Other, 0};
+    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+    char16_t out[4];
+    char *in = const_cast<char *>(bytes);
+    size_t inLeft = n;
+    char *outPtr = reinterpret_cast<char *>(out);
+    size_t outLeft = sizeof out;
+    const size_t rc = iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
+    const size_t units = (sizeof out - outLeft) / 2;
+    if (rc == static_cast<size_t>(-1) && units == 0)
+        return {errno == EINVAL && n == 1 ? Kind::Lead : Kind::Invalid, 0};
+    if (rc != static_cast<size_t>(-1) && inLeft == 0 && units == 1)
+        return {Kind::Char, out[0]};
+    return {Kind::Other, 0};
+}
+
+struct DecodeTables {
+    std::array<Decoded, 256> single{};
+    std::array<Decoded, 65536> pair{};
+};
+
+} // namespace
+
+QString decode(QByteArrayView bytes) {
+    if (bytes.isEmpty())
+        return {};
+    // Bytes below 0x80 are the same characters in the code page: most values
+    // (times, codes, days) need no converter at all.
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    thread_local std::unique_ptr<DecodeTables> tables;
+    if (!tables)
+        tables = std::make_unique<DecodeTables>();
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *const end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            *o++ = *p++;
+            continue;
+        }
+        Decoded &one = tables->single[*p];
+        if (one.kind == Kind::Unknown)
+            one = askDecoder(reinterpret_cast<const char *>(p), 1);
+        Decoded d = one;
+        if (d.kind == Kind::Lead) {
+            // A lead byte at the end is a sequence cut short.
+            if (p + 1 == end) {
+                d = {Kind::Invalid, 0};
+            } else {
+                Decoded &two = tables->pair[(p[0] << 8) | p[1]];
+                if (two.kind == Kind::Unknown)
+                    two = askDecoder(reinterpret_cast<const char *>(p), 2);
+                d = two;
+                if (d.kind == Kind::Char) {
+                    *o++ = d.c;
+                    p += 2;
+                    continue;
+                }
+            }
+        }
+        if (d.kind == Kind::Other)
+            return convertIn(bytes);
+        // An invalid byte is replaced alone; the rest goes on after it.
+        *o++ = d.kind == Kind::Char ? d.c : char16_t(QChar::ReplacementCharacter);
+        ++p;
+    }
+    out.truncate(static_cast<qsizetype>(o - reinterpret_cast<char16_t *>(out.data())));
+    return out;
+}
+
+namespace {
+
+// A character of the basic plane in the code page: one or two bytes, or none.
+struct Encoded {
+    quint8 size = 0; // 0 not asked yet, 1 or 2, 3 not in the code page
+    char bytes[2] = {};
+};
+
+Encoded askEncoder(char16_t c) {
+    thread_local Iconv cd("CP932", "UTF-16LE");
+    if (!cd.valid())
+        return {3, {}};
+    iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
+    char out[8];
+    char *in = reinterpret_cast<char *>(&c);
+    size_t inLeft = 2;
+    char *outPtr = out;
+    size_t outLeft = sizeof out;
+    const size_t rc = iconv(cd.get(), &in, &inLeft, &outPtr, &outLeft);
+    const size_t produced = sizeof out - outLeft;
+    if (rc == static_cast<size_t>(-1) || produced == 0 || produced > 2)
+        return {3, {}};
+    return {static_cast<quint8>(produced), {out[0], produced == 2 ? out[1] : '\0'}};
+}
+
+QByteArray convertOut(const QString &text, bool *lossless);
+
 } // namespace
 
 QByteArray encode(const QString &text, bool *lossless) {
@@ -114,6 +197,42 @@ QByteArray encode(const QString &text, bool *lossless) {
         return {};
     if (isAscii(text))
         return text.toLatin1();
+    thread_local std::unique_ptr<std::array<Encoded, 65536>> table;
+    if (!table)
+        table = std::make_unique<std::array<Encoded, 65536>>();
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    char *o = out.data();
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80) {
+            *o++ = static_cast<char>(c);
+            continue;
+        }
+        // A pair of surrogates is a character beyond the code page's plane.
+        if (ch.isSurrogate())
+            return convertOut(text, lossless);
+        Encoded &e = (*table)[c];
+        if (e.size == 0)
+            e = askEncoder(c);
+        if (e.size == 3) {
+            if (lossless)
+                *lossless = false;
+            *o++ = '?';
+            continue;
+        }
+        *o++ = e.bytes[0];
+        if (e.size == 2)
+            *o++ = e.bytes[1];
+    }
+    out.truncate(o - out.constData());
+    return out;
+}
+
+namespace {
+
+QByteArray convertOut(const QString &text, bool *lossless) {
+    if (lossless)
+        *lossless = true;
     thread_local Iconv cd("CP932", "UTF-16LE");
     QByteArray out;
     if (!cd.valid()) {
@@ -148,6 +267,8 @@ QByteArray encode(const QString &text, bool *lossless) {
     }
     return out;
 }
+
+} // namespace
 
 bool canEncode(const QString &text) {
     if (isAscii(text))
