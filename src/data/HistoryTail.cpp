@@ -1,5 +1,7 @@
 #include "data/HistoryTail.h"
 
+#include <algorithm>
+
 namespace history {
 
 namespace {
@@ -97,9 +99,11 @@ void Scanner::finish(qint64 fileSize) {
 namespace {
 
 // The usual case, from the last bytes alone: the file ends with a whole group
-// chained to the line before it. False when the whole file must be read.
-bool readEnd(FileSystem &fs, Tail &t) {
-    const ReadResult end = fs.readPart(path(), -1, kMaxLine);
+// chained to the line before it. A group longer than the bytes read (a
+// preparation records every value of its cards) is read back as far as it
+// reaches. False when the whole file must be read.
+bool readEnd(FileSystem &fs, Tail &t, qint64 window = kMaxLine) {
+    const ReadResult end = fs.readPart(path(), -1, window);
     if (end.error == FileError::NotFound || (end.ok() && end.fileSize == 0))
         return true;
     if (!end.ok()) {
@@ -132,7 +136,12 @@ bool readEnd(FileSystem &fs, Tail &t) {
         return false;
     // The group and the line before it, unless the group starts the file.
     const qsizetype first = lines.size() - parts;
-    if (first < 0 || (first == 0 && !fromStart))
+    if ((first < 0 || first == 0) && !fromStart) {
+        // Twice what the group's lines need at the length of those read.
+        const qint64 perLine = end.bytes.size() / lines.size() + 1;
+        return readEnd(fs, t, std::max(window * 2, perLine * (parts + 1) * 2));
+    }
+    if (first < 0)
         return false;
     QList<Inspected> group;
     for (qsizetype i = first; i < lines.size(); ++i)

@@ -137,3 +137,28 @@ TEST_F(Tail, LinesNoCrashLeavesStayForTheCheckToName) {
     EXPECT_EQ(r.badLine, linesBefore() + 4);
     EXPECT_EQ(r.lines, linesBefore() + 5);
 }
+
+// A group longer than the last bytes read (a preparation's values) is found
+// from the end of the file, not by reading the history from its start.
+TEST_F(Tail, AGroupLongerThanALineIsReadFromTheEnd) {
+    const auto bigGroup = [](int minute) {
+        QList<history::Entry> entries;
+        for (int i = 0; i < 600; ++i)
+            entries.append(punchAt(QString::number(i / 100 + 1), i % 31,
+                                   QStringLiteral("8:%1").arg(minute, 2, 10, QLatin1Char('0'))));
+        return entries;
+    };
+    for (int minute = 0; minute < 3; ++minute)
+        write(bigGroup(minute));
+    ASSERT_GT(t.bytes(history::kFileName).size(), 5 * history::kMaxLine);
+    const int reads = t.fs.calls(FaultyFileSystem::Op::ReadPart);
+    const history::Tail tail = history::readTail(t.fs);
+    EXPECT_LE(t.fs.calls(FaultyFileSystem::Op::ReadPart) - reads, 3);
+    ASSERT_EQ(tail.error, FileError::None);
+    ASSERT_EQ(tail.lastGroup.size(), 600);
+    EXPECT_EQ(tail.lastGroup.last().number, tail.lastNumber);
+    EXPECT_EQ(tail.lastGroup.last().entry.newText, "8:02");
+    const history::CheckResult r = history::check(t.fs);
+    EXPECT_TRUE(r.intact());
+    EXPECT_EQ(r.unfinished, 0);
+}
