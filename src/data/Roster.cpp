@@ -35,8 +35,7 @@ QString lineFault(QByteArrayView value, qsizetype line, int slotField) {
     for (const char c : value)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
             return QStringLiteral("%1行目に制御文字があります").arg(line);
-    if (!value.isEmpty() &&
-        cp932::decode(value.toByteArray()).contains(QChar::ReplacementCharacter))
+    if (!cp932::readable(value))
         return QStringLiteral("%1行目に文字として読めないバイトがあります").arg(line);
     if (slotField == 3 && !value.isEmpty() && value != "*")
         return QStringLiteral("%1行目（%2番目の従業員の削除印）が「*」でも空でもありません")

@@ -112,26 +112,28 @@ struct DecodeTables {
 
 } // namespace
 
-QString decode(QByteArrayView bytes) {
-    if (bytes.isEmpty())
-        return {};
-    // Bytes below 0x80 are the same characters in the code page: most values
-    // (times, codes, days) need no converter at all.
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
+namespace {
+
+DecodeTables &decodeTables() {
     thread_local std::unique_ptr<DecodeTables> tables;
     if (!tables)
         tables = std::make_unique<DecodeTables>();
-    QString out(bytes.size(), Qt::Uninitialized);
-    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    return *tables;
+}
+
+// Walks the bytes character by character, as the converter would: put(c)
+// for each character, a bad byte as U+FFFD alone. False when the tables
+// cannot tell (the converter must do the whole text).
+template <typename Put> bool walk(QByteArrayView bytes, Put put) {
+    DecodeTables &tables = decodeTables();
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const auto *const end = p + bytes.size();
     while (p < end) {
         if (*p < 0x80) {
-            *o++ = *p++;
+            put(char16_t(*p++));
             continue;
         }
-        Decoded &one = tables->single[*p];
+        Decoded &one = tables.single[*p];
         if (one.kind == Kind::Unknown)
             one = askDecoder(reinterpret_cast<const char *>(p), 1);
         Decoded d = one;
@@ -140,25 +142,50 @@ QString decode(QByteArrayView bytes) {
             if (p + 1 == end) {
                 d = {Kind::Invalid, 0};
             } else {
-                Decoded &two = tables->pair[(p[0] << 8) | p[1]];
+                Decoded &two = tables.pair[(p[0] << 8) | p[1]];
                 if (two.kind == Kind::Unknown)
                     two = askDecoder(reinterpret_cast<const char *>(p), 2);
                 d = two;
                 if (d.kind == Kind::Char) {
-                    *o++ = d.c;
+                    put(d.c);
                     p += 2;
                     continue;
                 }
             }
         }
         if (d.kind == Kind::Other)
-            return convertIn(bytes);
+            return false;
         // An invalid byte is replaced alone; the rest goes on after it.
-        *o++ = d.kind == Kind::Char ? d.c : char16_t(QChar::ReplacementCharacter);
+        put(d.kind == Kind::Char ? d.c : char16_t(QChar::ReplacementCharacter));
         ++p;
     }
+    return true;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes) {
+    if (bytes.isEmpty())
+        return {};
+    // Bytes below 0x80 are the same characters in the code page: most values
+    // (times, codes, days) need no converter at all.
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    if (!walk(bytes, [&o](char16_t c) { *o++ = c; }))
+        return convertIn(bytes);
     out.truncate(static_cast<qsizetype>(o - reinterpret_cast<char16_t *>(out.data())));
     return out;
+}
+
+bool readable(QByteArrayView bytes) {
+    if (isAscii(bytes))
+        return true;
+    bool bad = false;
+    if (!walk(bytes, [&bad](char16_t c) { bad = bad || c == QChar::ReplacementCharacter; }))
+        return !convertIn(bytes).contains(QChar::ReplacementCharacter);
+    return !bad;
 }
 
 namespace {

@@ -11,6 +11,9 @@ namespace cp932 {
 // text is kept.
 QString decode(QByteArrayView bytes);
 
+// Whether every byte decodes: decode() would put no U+FFFD in for a bad one.
+bool readable(QByteArrayView bytes);
+
 // Characters the code page lacks become "?"; *lossless tells whether any did.
 QByteArray encode(const QString &text, bool *lossless = nullptr);
 

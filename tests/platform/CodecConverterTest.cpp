@@ -50,7 +50,10 @@ TEST(Codec932Converter, EveryByteSequenceDecodesAsTheConverterDecodesIt) {
         ASSERT_EQ(cp932::decode(QByteArrayView(one, 1)), decodedByConverter({one, 1})) << a;
         for (int b = 0; b < 0x100; ++b) {
             const char two[] = {'x', char(a), char(b), 'y'};
-            ASSERT_EQ(cp932::decode(QByteArrayView(two, 4)), decodedByConverter({two, 4}))
+            const QString expected = decodedByConverter({two, 4});
+            ASSERT_EQ(cp932::decode(QByteArrayView(two, 4)), expected) << a << ' ' << b;
+            ASSERT_EQ(cp932::readable(QByteArrayView(two, 4)),
+                      !expected.contains(QChar::ReplacementCharacter))
                 << a << ' ' << b;
         }
     }
