@@ -18,10 +18,9 @@ bool isLateNightHour(int hour) {
 }
 
 Punch readPunch(const QString &text, bool &unreadable) {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
+    if (QStringView(text).trimmed().isEmpty())
         return std::nullopt;
-    const Punch p = timetext::parsePunch(t);
+    const Punch p = timetext::parsePunch(text);
     if (!p)
         unreadable = true;
     return p;

@@ -30,12 +30,12 @@ qint64 numberValue(QStringView text) {
 }
 
 std::optional<ClockTime> parsePunch(const QString &raw) {
-    const QString text = raw.trimmed();
+    const QStringView text = QStringView(raw).trimmed();
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     if (colon < 1 || colon > 2 || text.size() != colon + 3)
         return std::nullopt;
-    const QStringView hourText = QStringView(text).left(colon);
-    const QStringView minuteText = QStringView(text).mid(colon + 1);
+    const QStringView hourText = text.left(colon);
+    const QStringView minuteText = text.mid(colon + 1);
     if (!allDigits(hourText) || !allDigits(minuteText))
         return std::nullopt;
     const int hour = static_cast<int>(numberValue(hourText));
