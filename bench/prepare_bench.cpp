@@ -70,20 +70,32 @@ int main(int argc, char **argv) {
         for (int i = 0; i < Roster::kSlots; ++i)
             bytes.push_back(fs.readFile(cardfile::path(folder, roster[i].code)).bytes);
         const QString plainFolder = dir.filePath(QStringLiteral("plain%1").arg(run));
+        // The same bytes as plain files of a new folder.
+        const auto writeCards = [&](const QString &to) {
+            QDir().mkdir(to);
+            for (int i = 0; i < Roster::kSlots; ++i) {
+                QFile f(to + QLatin1Char('/') + cardfile::fileName(roster[i].code));
+                if (!f.open(QIODevice::WriteOnly) || f.write(bytes[static_cast<size_t>(i)]) < 0)
+                    return false;
+            }
+            return true;
+        };
+        // Everything written flushed to the disk once, as the preparation
+        // flushes its cards.
+        const auto flush = [](const QString &folder) {
+            const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+            const bool ok = fd >= 0 && ::syncfs(fd) == 0;
+            if (fd >= 0)
+                ::close(fd);
+            return ok;
+        };
         t.restart();
-        QDir().mkdir(plainFolder);
-        for (int i = 0; i < Roster::kSlots; ++i) {
-            QFile f(plainFolder + QLatin1Char('/') + cardfile::fileName(roster[i].code));
-            if (!f.open(QIODevice::WriteOnly) || f.write(bytes[static_cast<size_t>(i)]) < 0)
-                return 1;
-        }
-        plain.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
-        // The same files flushed to the disk once, as the preparation flushes
-        // its cards: the floor of a preparation that a power cut cannot undo.
-        const int dfd = ::open(QFile::encodeName(plainFolder).constData(), O_RDONLY | O_DIRECTORY);
-        if (dfd < 0 || ::syncfs(dfd) != 0)
+        if (!writeCards(plainFolder))
             return 1;
-        ::close(dfd);
+        plain.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        // The floor of a preparation that a power cut cannot undo.
+        if (!flush(plainFolder))
+            return 1;
         flushed.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
         // The preparation's history group appended to a file of its own
         // before the cards, synced, then the cards as above.
@@ -98,17 +110,8 @@ int main(int argc, char **argv) {
             ::fdatasync(hfd) != 0)
             return 1;
         ::close(hfd);
-        QDir().mkdir(recordedFolder);
-        for (int i = 0; i < Roster::kSlots; ++i) {
-            QFile f(recordedFolder + QLatin1Char('/') + cardfile::fileName(roster[i].code));
-            if (!f.open(QIODevice::WriteOnly) || f.write(bytes[static_cast<size_t>(i)]) < 0)
-                return 1;
-        }
-        const int rfd =
-            ::open(QFile::encodeName(recordedFolder).constData(), O_RDONLY | O_DIRECTORY);
-        if (rfd < 0 || ::syncfs(rfd) != 0)
+        if (!writeCards(recordedFolder) || !flush(recordedFolder))
             return 1;
-        ::close(rfd);
         recorded.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
         if (run == 0)
             std::printf("history of one preparation: %lld bytes\n",

@@ -29,19 +29,13 @@ CardTable newCard(const daterules::PayPeriod &period, const Employee &employee) 
 QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &employee) {
     // Built directly rather than value by value: the same bytes as the record
     // format of newCard(), with the employee's texts encoded once, not per row,
-    // and every piece copied into one buffer of the card's exact size.
+    // and every piece copied into one buffer as large as any card can be.
     const QByteArray code = cp932::encode(employee.code);
     const QByteArray name = cp932::encode(employee.name);
     const QByteArray payType = cp932::encode(employee.payType);
     constexpr qsizetype kEmptyInRow = CardField::Code - CardField::Weekday;
-    const qsizetype employeeBytes = code.size() + name.size() + payType.size() + 3 * 4;
-    qsizetype size = CardTable::kFields * 4;
-    for (int r = 0; r < CardTable::kDayRows; ++r) {
-        const QDate &day = period.days[static_cast<size_t>(r)];
-        const qsizetype digits = !day.isValid() ? 0 : day.day() >= 10 ? 2 : 1;
-        size += 4 + digits + 4 * kEmptyInRow + employeeBytes;
-    }
-    QByteArray out(size, Qt::Uninitialized);
+    const qsizetype row = 6 + 4 * kEmptyInRow + code.size() + name.size() + payType.size() + 3 * 4;
+    QByteArray out(CardTable::kDayRows * row + CardTable::kFields * 4, Qt::Uninitialized);
     char *p = out.data();
     const auto put = [&p](const char *bytes, qsizetype n) {
         std::memcpy(p, bytes, static_cast<size_t>(n));
@@ -70,7 +64,7 @@ QByteArray newCardBytes(const daterules::PayPeriod &period, const Employee &empl
     }
     for (int i = 0; i < CardTable::kFields; ++i)
         put("\"\"\r\n", 4);
-    Q_ASSERT(p == out.constData() + out.size());
+    out.truncate(p - out.constData());
     return out;
 }
 

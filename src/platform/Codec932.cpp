@@ -24,6 +24,18 @@ private:
     iconv_t m_cd;
 };
 
+// One converter each way per thread: opening one costs more than a card's
+// worth of text.
+Iconv &decoder() {
+    thread_local Iconv cd("UTF-16LE", "CP932");
+    return cd;
+}
+
+Iconv &encoder() {
+    thread_local Iconv cd("CP932", "UTF-16LE");
+    return cd;
+}
+
 bool isAscii(QByteArrayView bytes) {
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -47,8 +59,7 @@ namespace {
 // The converter over a whole text: the way for what the tables below do not
 // cover.
 QString convertIn(QByteArrayView bytes) {
-    // Opening a converter costs more than a card's worth of text: keep one.
-    thread_local Iconv cd("UTF-16LE", "CP932");
+    Iconv &cd = decoder();
     if (!cd.valid())
         return QString::fromLatin1(bytes);
     iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
@@ -87,7 +98,7 @@ struct Decoded {
 };
 
 Decoded askDecoder(const char *bytes, size_t n) {
-    thread_local Iconv cd("UTF-16LE", "CP932");
+    Iconv &cd = decoder();
     if (!cd.valid())
         return {Kind::Other, 0};
     iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
@@ -197,7 +208,7 @@ struct Encoded {
 };
 
 Encoded askEncoder(char16_t c) {
-    thread_local Iconv cd("CP932", "UTF-16LE");
+    Iconv &cd = encoder();
     if (!cd.valid())
         return {3, {}};
     iconv(cd.get(), nullptr, nullptr, nullptr, nullptr);
@@ -260,7 +271,7 @@ namespace {
 QByteArray convertOut(const QString &text, bool *lossless) {
     if (lossless)
         *lossless = true;
-    thread_local Iconv cd("CP932", "UTF-16LE");
+    Iconv &cd = encoder();
     QByteArray out;
     if (!cd.valid()) {
         if (lossless)

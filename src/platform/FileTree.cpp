@@ -180,28 +180,40 @@ bool passesLink(const QByteArray &root, QByteArray &path, bool withEntry) {
 
 namespace {
 
-// A pattern of the program's own: '*' alone is matched here, anything else by
-// the system's matcher.
-bool matches(const QByteArray &pattern, const char *name) {
-    if (pattern.contains('?') || pattern.contains('[') || pattern.contains('\\'))
-        return ::fnmatch(pattern.constData(), name, 0) == 0;
-    const QByteArrayView text(name);
-    const QList<QByteArray> parts = pattern.split('*');
-    if (parts.size() == 1)
-        return text == parts[0];
-    if (!text.startsWith(parts.front()) || !text.endsWith(parts.back()) ||
-        text.size() < parts.front().size() + parts.back().size())
-        return false;
-    qsizetype at = parts.front().size();
-    const qsizetype end = text.size() - parts.back().size();
-    for (qsizetype k = 1; k + 1 < parts.size(); ++k) {
-        const qsizetype found = text.sliced(at, end - at).indexOf(parts[k]);
-        if (found < 0)
+// A pattern of the program's own, taken apart once for a whole listing: '*'
+// alone is matched here, anything else by the system's matcher.
+class Pattern {
+public:
+    explicit Pattern(QByteArray pattern)
+        : m_pattern(std::move(pattern)),
+          m_system(m_pattern.contains('?') || m_pattern.contains('[') || m_pattern.contains('\\')),
+          m_parts(m_pattern.split('*')) {}
+
+    bool matches(const char *name) const {
+        if (m_system)
+            return ::fnmatch(m_pattern.constData(), name, 0) == 0;
+        const QByteArrayView text(name);
+        if (m_parts.size() == 1)
+            return text == m_parts[0];
+        if (!text.startsWith(m_parts.front()) || !text.endsWith(m_parts.back()) ||
+            text.size() < m_parts.front().size() + m_parts.back().size())
             return false;
-        at += found + parts[k].size();
+        qsizetype at = m_parts.front().size();
+        const qsizetype end = text.size() - m_parts.back().size();
+        for (qsizetype k = 1; k + 1 < m_parts.size(); ++k) {
+            const qsizetype found = text.sliced(at, end - at).indexOf(m_parts[k]);
+            if (found < 0)
+                return false;
+            at += found + m_parts[k].size();
+        }
+        return true;
     }
-    return true;
-}
+
+private:
+    QByteArray m_pattern;
+    bool m_system;
+    QList<QByteArray> m_parts;
+};
 
 } // namespace
 
@@ -210,12 +222,12 @@ QStringList entries(const QString &folder, const QString &pattern, bool files, b
     if (!dir)
         return {};
     const int dfd = ::dirfd(dir);
-    const QByteArray match = encoded(pattern);
+    const Pattern match(encoded(pattern));
     QStringList out;
     // The type from the listing spares a stat per entry; only a link, or a
     // file system that does not tell, is looked at.
     while (const dirent *e = ::readdir(dir)) {
-        if (e->d_name[0] == '.' || !matches(match, e->d_name))
+        if (e->d_name[0] == '.' || !match.matches(e->d_name))
             continue;
         unsigned char type = e->d_type;
         struct stat st {};
