@@ -87,8 +87,7 @@ int openRegular(const QString &root, const QString &resolved, struct stat &st, R
         r.error = FileError::Damaged;
         return -1;
     }
-    const bool below = name.size() > rootBytes.size() && name.startsWith(rootBytes) &&
-                       (rootBytes.endsWith('/') || name[rootBytes.size()] == '/');
+    const bool below = filetree::isBelow(rootBytes, name);
     const int fd = ::open(name.constData(),
                           O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (below ? O_NOFOLLOW : 0));
     if (fd < 0) {

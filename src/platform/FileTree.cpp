@@ -149,10 +149,15 @@ bool passesLink(const QString &root, const QString &path, bool withEntry) {
     return passesLink(encoded(root), bytes, withEntry);
 }
 
-bool passesLink(const QByteArray &root, QByteArray &path, bool withEntry) {
+bool isBelow(const QByteArray &root, const QByteArray &path) {
     const qsizetype start = root.endsWith('/') ? root.size() : root.size() + 1;
-    if (path.size() < start || !path.startsWith(root) || path[start - 1] != '/')
+    return path.size() > start && path.startsWith(root) && path[start - 1] == '/';
+}
+
+bool passesLink(const QByteArray &root, QByteArray &path, bool withEntry) {
+    if (!isBelow(root, path))
         return false;
+    const qsizetype start = root.endsWith('/') ? root.size() : root.size() + 1;
     // Each folder on the way is looked at in place: the path cut at its slash
     // for the call, not a new name built per folder.
     const auto isLinkAt = [&path](qsizetype end) {

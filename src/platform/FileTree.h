@@ -20,6 +20,8 @@ bool holdsNul(const QString &path);
 bool passesLink(const QString &root, const QString &path, bool withEntry);
 // The same on the encoded names; path is given back as it came.
 bool passesLink(const QByteArray &root, QByteArray &path, bool withEntry);
+// Whether an encoded path names something below root.
+bool isBelow(const QByteArray &root, const QByteArray &path);
 
 // Names of the entries of folder matching a wildcard pattern ('*', '?' and
 // '[...]' on the name's bytes), sorted by name, hidden ones left out. A
